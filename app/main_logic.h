@@ -1,0 +1,49 @@
+// What the main window does, free of any window system: start-up and the handlers of its controls.
+#pragma once
+
+#include <string>
+
+#include "app/console.h"
+#include "app/settings.h"
+#include "platform/platform.h"
+
+namespace app {
+
+extern const wchar_t kAppTitle[];
+extern const wchar_t kMainCaption[];
+extern const wchar_t kStartingCaption[];
+extern const wchar_t kMissingFilesMessage[];
+
+// The parts of the main window that its logic drives.
+class MainView {
+public:
+    virtual ~MainView() = default;
+    virtual void SetCaption(const std::wstring& caption) = 0;
+    virtual void ShowMain() = 0;
+    virtual void SetFlightTicked(bool ticked) = 0;
+    virtual bool FlightTicked() const = 0;
+};
+
+class MainLogic {
+public:
+    MainLogic(const plat::Services& services, const std::wstring& programFolder, MainView& view,
+              ScratchField& text8, ScratchField& intertext);
+
+    // The window's load: checks the adb files, opens the device check, shows the window and restores the
+    // option. Returns false when a file is missing; the program must then end without anything else.
+    bool OnLoad();
+
+    // The check box was clicked (its value already toggled).
+    void OnFlightClick();
+
+    Console& console() { return console_; }
+
+private:
+    const plat::Services& services_;
+    std::wstring programFolder_;
+    MainView& view_;
+    Console console_;
+    FlightSetting flight_;
+};
+
+}  // namespace app

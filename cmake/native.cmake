@@ -1,0 +1,13 @@
+# Native build: the portable core and its unit tests.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB RELANTO_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(relanto_unit_tests ${RELANTO_UNIT_TESTS})
+target_include_directories(relanto_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(relanto_unit_tests PRIVATE relanto_core GTest::gtest GTest::gtest_main GTest::gmock)
+gtest_discover_tests(relanto_unit_tests DISCOVERY_TIMEOUT 60)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)
+  add_subdirectory(bench)
+endif()

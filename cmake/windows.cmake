@@ -1,0 +1,48 @@
+# Windows build: Relanto.exe, the test stand-ins, and the end-to-end tests that drive them under Wine.
+enable_language(RC)
+
+add_compile_definitions(UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NOMINMAX)
+if(MINGW)
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+  set(RELANTO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+  set(RELANTO_UNICODE_LINK -municode)
+  set(RELANTO_GUI_LINK -mwindows)
+endif()
+
+set(RELANTO_WIN_SYSLIBS gdi32 user32 kernel32 ole32 oleaut32 uuid comctl32 shell32 msimg32 windowscodecs)
+
+add_library(relanto_win STATIC ${RELANTO_WIN_SOURCES})
+target_link_libraries(relanto_win PUBLIC relanto_core ${RELANTO_WIN_SYSLIBS})
+
+function(relanto_gui_program name)
+  cmake_parse_arguments(P "" "" "SOURCES" ${ARGN})
+  add_executable(${name} WIN32 ${P_SOURCES})
+  target_link_libraries(${name} PRIVATE relanto_win ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} ${RELANTO_GUI_LINK})
+endfunction()
+
+relanto_gui_program(Relanto SOURCES app/relanto_main_win.cpp res/relanto.rc)
+
+# Stand-ins for adb.exe and gnirehtet.exe: console programs that log how they were run.
+foreach(tool adb gnirehtet)
+  add_executable(standin_${tool} tools/standin_win.cpp)
+  set_target_properties(standin_${tool} PROPERTIES OUTPUT_NAME ${tool})
+  target_link_libraries(standin_${tool} PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
+endforeach()
+
+file(GLOB RELANTO_EXTRA_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cmake)
+foreach(extra ${RELANTO_EXTRA_PROGRAMS})
+  include(${extra})
+endforeach()
+
+# End-to-end tests: a GoogleTest program that runs under Wine and drives the real exe.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+file(GLOB RELANTO_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(relanto_e2e_tests ${RELANTO_E2E_TESTS})
+target_include_directories(relanto_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(relanto_e2e_tests PRIVATE relanto_win gtest_main gtest gmock ${RELANTO_STATIC_LINK} psapi)
+add_dependencies(relanto_e2e_tests Relanto standin_adb standin_gnirehtet)
+gtest_discover_tests(relanto_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+  PROPERTIES TIMEOUT 120)

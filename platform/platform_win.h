@@ -1,0 +1,14 @@
+// Win32 implementations of the platform interfaces, shared by every window of the exe.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace plat {
+
+// The process-wide set of Win32 services; they hold no state, so one instance serves every window.
+Services& Win32Services();
+
+// Full path of the folder that holds the running executable, without a trailing separator.
+std::wstring ProgramFolder();
+
+}  // namespace plat

@@ -1,0 +1,62 @@
+// Per-window DPI scaling, font creation and the program's top-level window count.
+#include "platform/window_win.h"
+
+#include <cmath>
+
+namespace plat {
+
+UINT WindowDpi(HWND window) {
+    UINT dpi = window ? GetDpiForWindow(window) : 0;
+    if (dpi == 0) dpi = GetDpiForSystem();
+    return dpi ? dpi : 96;
+}
+
+GdiObject<HFONT> MakeFont(const std::wstring& face, double points, UINT dpi, bool bold, bool underline,
+                          BYTE charset) {
+    LOGFONTW lf = {};
+    lf.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
+    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = underline ? TRUE : FALSE;
+    lf.lfCharSet = charset;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return GdiObject<HFONT>(CreateFontIndirectW(&lf));
+}
+
+RECT TwipsRect(int left, int top, int width, int height, UINT dpi) {
+    RECT r;
+    r.left = TwipsToPixels(left, dpi);
+    r.top = TwipsToPixels(top, dpi);
+    r.right = TwipsToPixels(left + width, dpi);
+    r.bottom = TwipsToPixels(top + height, dpi);
+    return r;
+}
+
+RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle, UINT dpi) {
+    RECT frame = {0, 0, Scale(clientW96, dpi), Scale(clientH96, dpi)};
+    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    const int w = frame.right - frame.left;
+    const int h = frame.bottom - frame.top;
+    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + ((work.right - work.left) - w) / 2;
+    const int y = work.top + ((work.bottom - work.top) - h) / 2;
+    return {x, y, x + w, y + h};
+}
+
+namespace {
+int g_openTopLevel = 0;
+}
+
+void TopLevelOpened() { ++g_openTopLevel; }
+
+void TopLevelClosed() {
+    if (--g_openTopLevel <= 0) PostQuitMessage(0);
+}
+
+COLORREF OleToColorRef(unsigned long ole) {
+    if (ole & 0x80000000UL) return GetSysColor(static_cast<int>(ole & 0xFF));
+    return static_cast<COLORREF>(ole & 0x00FFFFFFUL);
+}
+
+}  // namespace plat

@@ -1,0 +1,4 @@
+// Resource identifiers of the programs.
+#pragma once
+
+#define IDI_APP 1

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native unit tests, then the end-to-end tests of the real
+# Windows programs under Wine on a private Xvfb display. Ends with one summary line.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${RELANTO_BUILD_DIR:-$root/build}
+mkdir -p "$build"
+"$root/scripts/setup-deps.sh" || exit 1
+RELANTO_BUILD_DIR=$build "$root/scripts/build.sh" || exit 1
+
+summary() {  # prints "passed failed" from a ctest log
+  local log=$1 total failed
+  total=$(grep -Eo 'tests failed out of [0-9]+' "$log" | grep -Eo '[0-9]+$' | tail -1)
+  failed=$(grep -Eo '[0-9]+ tests failed out of' "$log" | grep -Eo '^[0-9]+' | tail -1)
+  echo "$(( ${total:-0} - ${failed:-0} )) ${failed:-0}"
+}
+
+echo "== unit tests (native)"
+(cd "$build/native" && ctest --output-on-failure -j "$(nproc)") | tee "$build/unit.log"
+read -r unit_pass unit_fail < <(summary "$build/unit.log")
+
+echo "== end-to-end tests (Wine)"
+source "$root/scripts/wine-env.sh"
+export RELANTO_PRIVATE_X=1
+wine_env_setup "$build/wineprefix" 96 "$build/win64/urllog.exe"
+trap wine_env_teardown EXIT
+# Output goes to a file, never a pipe: Wine's helper processes would hold a pipe open.
+(cd "$build/win64" && ctest --output-on-failure) >"$build/e2e.log" 2>&1
+cat "$build/e2e.log"
+read -r e2e_pass e2e_fail < <(summary "$build/e2e.log")
+
+passed=$((unit_pass + e2e_pass))
+failed=$((unit_fail + e2e_fail))
+echo
+echo "unit: $unit_pass passed, $unit_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ]

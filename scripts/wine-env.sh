@@ -1,0 +1,78 @@
+# Sourced by the run and test scripts: a private, cached Wine prefix set up for the programs, and a private
+# Xvfb display when none is given. Call wine_env_setup PREFIX_DIR [DPI]; wine_env_teardown at the end.
+
+wine_env_export() {
+  export LANG=C.UTF-8 WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX="$1"
+}
+
+# Registry settings that make the prefix behave like a Chinese Windows desktop for our purposes.
+wine_env_configure() {
+  local dpi=$1 urllog=$2
+  local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+  wine reg add "$subst" /v '微软雅黑' /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null
+  wine reg add "$subst" /v 'Microsoft YaHei' /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null
+  wine reg add "$subst" /v 'SimSun' /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+  wine reg add 'HKCU\Console' /v FaceName /t REG_SZ /d 'WenQuanYi Micro Hei Mono' /f >/dev/null
+  if [ "$dpi" != 96 ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  fi
+  if [ -n "$urllog" ]; then
+    local cmdline="\"$(winepath -w "$urllog")\" \"%1\""
+    wine reg add 'HKCR\http\shell\open\command' /ve /t REG_SZ /d "$cmdline" /f >/dev/null
+    wine reg add 'HKCR\https\shell\open\command' /ve /t REG_SZ /d "$cmdline" /f >/dev/null
+  fi
+}
+
+# wine_env_setup PREFIX DPI [URLLOG_EXE]: creates the prefix once and keeps it; the stamp records the settings.
+wine_env_setup() {
+  local prefix=$1 dpi=${2:-96} urllog=${3:-}
+  wine_env_export "$prefix"
+  local stamp="$prefix/.relanto-configured-$dpi"
+  if [ ! -f "$stamp" ]; then
+    rm -rf "$prefix"
+    mkdir -p "$(dirname "$prefix")"
+    echo "[wine] creating prefix $prefix (dpi $dpi)"
+    wine wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    wine_env_configure "$dpi" "$urllog"
+    wineserver -w
+    touch "$stamp"
+  elif [ -n "$urllog" ]; then
+    # The logger's path depends on the build folder; refresh it every run.
+    wine_env_configure "$dpi" "$urllog"
+  fi
+  if [ -z "${DISPLAY:-}" ] || [ "${RELANTO_PRIVATE_X:-0}" = 1 ]; then
+    wine_env_start_xvfb
+  fi
+  # Keep the server alive for the whole run: every program start is then cheap.
+  wineserver -p >/dev/null 2>&1 || true
+}
+
+wine_env_start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    RELANTO_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && return 0
+      kill -0 "$RELANTO_XVFB_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+  done
+  echo "[wine] could not start Xvfb" >&2
+  return 1
+}
+
+wine_env_teardown() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${RELANTO_XVFB_PID:-}" ]; then
+    kill "$RELANTO_XVFB_PID" 2>/dev/null || true
+    wait "$RELANTO_XVFB_PID" 2>/dev/null || true
+    RELANTO_XVFB_PID=
+  fi
+}

@@ -1,0 +1,282 @@
+// Implementation of the Wine test harness.
+#include "e2e/harness_win.h"
+
+#include <tlhelp32.h>
+
+#include <sstream>
+
+namespace e2e {
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return condition();
+        Sleep(15);
+    }
+}
+
+std::wstring BinDir() {
+    wchar_t buffer[4096];
+    const DWORD n = GetModuleFileNameW(nullptr, buffer, 4096);
+    std::wstring path(buffer, n);
+    return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+bool ReadFileBytes(const std::wstring& path, std::string* bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bytes->clear();
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes->append(chunk, got);
+    CloseHandle(file);
+    return true;
+}
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                      nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+namespace {
+
+void RemoveTree(const std::wstring& dir) {
+    WIN32_FIND_DATAW fd;
+    HANDLE find = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = dir + L"\\" + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &fd));
+        FindClose(find);
+    }
+    SetFileAttributesW(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(dir.c_str());
+}
+
+std::wstring TempRoot() {
+    wchar_t buffer[MAX_PATH];
+    GetTempPathW(MAX_PATH, buffer);
+    static unsigned counter = 0;
+    std::wstringstream name;
+    name << buffer << L"relanto-e2e-" << GetCurrentProcessId() << L"-" << ++counter;
+    return name.str();
+}
+
+}  // namespace
+
+Sandbox::Sandbox(const Options& options) {
+    root_ = TempRoot();
+    RemoveTree(root_);
+    CreateDirectoryW(root_.c_str(), nullptr);
+    programDir_ = root_ + L"\\" + options.programFolderName;
+    CreateDirectoryW(programDir_.c_str(), nullptr);
+    workDir_ = programDir_;
+    if (!options.workFolderName.empty()) {
+        workDir_ = root_ + L"\\" + options.workFolderName;
+        CreateDirectoryW(workDir_.c_str(), nullptr);
+    }
+    log_ = root_ + L"\\standin.log";
+    const std::wstring bin = BinDir();
+    CopyFileW((bin + L"\\Relanto.exe").c_str(), (programDir_ + L"\\Relanto.exe").c_str(), FALSE);
+    if (options.adbExeAsFolder) {
+        CreateDirectoryW((programDir_ + L"\\adb.exe").c_str(), nullptr);
+    } else if (options.adbExe) {
+        CopyFileW((bin + L"\\adb.exe").c_str(), (programDir_ + L"\\adb.exe").c_str(), FALSE);
+    }
+    if (options.adbWinApi) WriteFileBytes(programDir_ + L"\\AdbWinApi.dll", "stand-in");
+    if (options.adbWinUsbApi) WriteFileBytes(programDir_ + L"\\AdbWinUsbApi.dll", "stand-in");
+    CopyFileW((bin + L"\\gnirehtet.exe").c_str(), (programDir_ + L"\\gnirehtet.exe").c_str(), FALSE);
+    if (workDir_ != programDir_) {
+        CopyFileW((bin + L"\\adb.exe").c_str(), (workDir_ + L"\\adb.exe").c_str(), FALSE);
+        CopyFileW((bin + L"\\gnirehtet.exe").c_str(), (workDir_ + L"\\gnirehtet.exe").c_str(), FALSE);
+    }
+}
+
+Sandbox::~Sandbox() {
+    if (pi_.hProcess) {
+        TerminateProcess(pi_.hProcess, 1);
+        WaitForSingleObject(pi_.hProcess, 5000);
+        CloseHandle(pi_.hProcess);
+        CloseHandle(pi_.hThread);
+    }
+    KillStrays();
+    RemoveTree(root_);
+}
+
+bool Sandbox::Launch(const std::wstring& exeName) {
+    SetEnvironmentVariableW(L"RELANTO_STANDIN_LOG", log_.c_str());
+    const std::wstring exe = programDir_ + L"\\" + exeName;
+    std::wstring line = L"\"" + exe + L"\"";
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    return CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, workDir_.c_str(), &si, &pi_) !=
+           FALSE;
+}
+
+bool Sandbox::WaitExit(int timeoutMs) {
+    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+bool Sandbox::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+
+std::vector<StandinRun> Sandbox::Runs() const {
+    std::vector<StandinRun> runs;
+    std::string bytes;
+    if (!ReadFileBytes(log_, &bytes)) return runs;
+    std::istringstream lines(bytes);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        StandinRun run;
+        std::istringstream fields(line);
+        std::string time;
+        std::getline(fields, run.program, '\t');
+        std::getline(fields, run.arguments, '\t');
+        std::getline(fields, run.directory, '\t');
+        std::getline(fields, time, '\t');
+        run.time100ns = std::stoull(time.empty() ? std::string("0") : time);
+        runs.push_back(run);
+    }
+    return runs;
+}
+
+bool Sandbox::WaitRuns(std::size_t count, int timeoutMs) const {
+    return WaitFor([&] { return Runs().size() >= count; }, timeoutMs);
+}
+
+namespace {
+struct FindArgs {
+    DWORD pid;
+    const wchar_t* className;
+    bool visibleOnly;
+    HWND found;
+};
+}  // namespace
+
+HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    FindArgs args{pid, className, visibleOnly, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* a = reinterpret_cast<FindArgs*>(lp);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner != a->pid) return TRUE;
+            if (a->visibleOnly && !IsWindowVisible(w)) return TRUE;
+            wchar_t cls[256];
+            GetClassNameW(w, cls, 256);
+            if (lstrcmpW(cls, a->className) != 0) return TRUE;
+            a->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&args));
+    return args.found;
+}
+
+std::wstring WindowText(HWND window) {
+    // WM_GETTEXT reaches child controls of other processes, which GetWindowText does not.
+    wchar_t buffer[4096] = {};
+    DWORD_PTR n = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &n);
+    return std::wstring(buffer, static_cast<std::size_t>(n));
+}
+
+bool WaitMessageBox(DWORD pid, MessageBoxInfo* info, int timeoutMs) {
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = FindProcessWindow(pid, L"#32770")) != nullptr; }, timeoutMs)) return false;
+    info->window = box;
+    info->title = WindowText(box);
+    info->text = WindowText(GetDlgItem(box, 0xFFFF));
+    return true;
+}
+
+void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
+
+namespace {
+void SendMouse(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+}  // namespace
+
+void MoveTo(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    SetCursorPos(p.x, p.y);
+    SendMouse(MOUSEEVENTF_MOVE);
+}
+
+void ClickAt(HWND window, int x, int y, bool right) {
+    MoveTo(window, x, y);
+    SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+
+namespace {
+template <std::size_t N>
+void KillByName(const wchar_t* const (&names)[N]) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        for (const wchar_t* name : names) {
+            if (lstrcmpiW(entry.szExeFile, name) != 0) continue;
+            HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+            if (process) {
+                TerminateProcess(process, 1);
+                WaitForSingleObject(process, 5000);
+                CloseHandle(process);
+            }
+        }
+    }
+    CloseHandle(snapshot);
+}
+}  // namespace
+
+void KillConsoles() {
+    const wchar_t* const names[] = {L"cmd.exe", L"adb.exe", L"gnirehtet.exe"};
+    KillByName(names);
+}
+
+void KillStrays() {
+    const wchar_t* const names[] = {L"cmd.exe", L"adb.exe", L"gnirehtet.exe", L"Relanto.exe", L"Gallery.exe",
+                                    L"NShapeDemo.exe"};
+    KillByName(names);
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+}  // namespace e2e

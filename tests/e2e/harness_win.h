@@ -1,0 +1,91 @@
+// Test harness for driving the real programs under Wine: sandbox folders with stand-in tools, process
+// launch, waiting for windows and message boxes, real pointer input and the stand-ins' log.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Polls `condition` until it holds or `timeoutMs` passes.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
+
+std::wstring BinDir();  // folder of the test program, where the built programs lie
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+bool ReadFileBytes(const std::wstring& path, std::string* bytes);
+bool FileExists(const std::wstring& path);
+std::string Utf8(const std::wstring& text);
+
+struct StandinRun {
+    std::string program;    // "adb" or "gnirehtet"
+    std::string arguments;  // as written on the command line
+    std::string directory;  // working folder, UTF-8
+    unsigned long long time100ns = 0;
+};
+
+// A fresh program folder (and, optionally, a separate working folder) for one test.
+class Sandbox {
+public:
+    struct Options {
+        std::wstring programFolderName = L"prog";
+        std::wstring workFolderName;  // empty: work in the program folder
+        bool adbExe = true;
+        bool adbWinApi = true;
+        bool adbWinUsbApi = true;
+        bool adbExeAsFolder = false;
+    };
+    explicit Sandbox(const Options& options);
+    ~Sandbox();
+
+    const std::wstring& programDir() const { return programDir_; }
+    const std::wstring& workDir() const { return workDir_; }
+    std::wstring configPath() const { return programDir_ + L"\\config.ini"; }
+
+    // Starts Relanto.exe from the program folder with the working folder as its current directory.
+    bool Launch(const std::wstring& exeName = L"Relanto.exe");
+    DWORD pid() const { return pi_.dwProcessId; }
+    bool WaitExit(int timeoutMs = 10000);
+    bool Running() const;
+
+    std::vector<StandinRun> Runs() const;
+    bool WaitRuns(std::size_t count, int timeoutMs = 10000) const;
+
+private:
+    std::wstring root_, programDir_, workDir_, log_;
+    PROCESS_INFORMATION pi_ = {};
+};
+
+// Top-level windows of a process with a class name (visible or not).
+HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly = true);
+std::wstring WindowText(HWND window);
+
+struct MessageBoxInfo {
+    HWND window = nullptr;
+    std::wstring title;
+    std::wstring text;
+};
+bool WaitMessageBox(DWORD pid, MessageBoxInfo* info, int timeoutMs = 10000);
+void PressOk(HWND box);
+
+// Real pointer input at a point of a window's client area.
+void MoveTo(HWND window, int x, int y);
+void ClickAt(HWND window, int x, int y, bool right = false);
+
+// Ends the consoles and stand-ins the program under test started, leaving the program running.
+void KillConsoles();
+
+// Ends every console and stand-in the tests started (cmd.exe, conhost.exe, adb.exe, gnirehtet.exe) and any
+// program of the project still running.
+void KillStrays();
+
+// Reads a screen pixel.
+COLORREF ScreenPixel(int x, int y);
+
+}  // namespace e2e

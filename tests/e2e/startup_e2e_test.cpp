@@ -1,0 +1,242 @@
+// End-to-end start-up of Relanto.exe under Wine: the file checks, the device-check console, the caption and
+// the airplane-mode setting, in ordinary and awkward folders.
+#include <gtest/gtest.h>
+
+#include "app/form1_ids.h"
+#include "e2e/harness_win.h"
+
+namespace {
+
+using e2e::Sandbox;
+
+const wchar_t kMissingText[] = L"驱动不正常！请解压后运行或检查主程序目录下的文件！";
+
+int CountProcesses(const wchar_t* name);
+
+struct MissingCase {
+    const char* label;
+    bool adbExe, adbWinApi, adbWinUsbApi, adbExeAsFolder;
+};
+
+class MissingFiles : public ::testing::TestWithParam<MissingCase> {};
+
+TEST_P(MissingFiles, ShowOneMessageAndEndBeforeAnythingElse) {
+    const MissingCase& c = GetParam();
+    Sandbox::Options o;
+    o.adbExe = c.adbExe;
+    o.adbWinApi = c.adbWinApi;
+    o.adbWinUsbApi = c.adbWinUsbApi;
+    o.adbExeAsFolder = c.adbExeAsFolder;
+    Sandbox box(o);
+    ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
+    ASSERT_TRUE(box.Launch());
+
+    e2e::MessageBoxInfo info;
+    ASSERT_TRUE(e2e::WaitMessageBox(box.pid(), &info));
+    EXPECT_EQ(info.title, L"Relanto");
+    EXPECT_EQ(info.text, kMissingText);
+    EXPECT_EQ(e2e::FindProcessWindow(box.pid(), app::kForm1Class), nullptr) << "no window is shown";
+    e2e::PressOk(info.window);
+    ASSERT_TRUE(box.WaitExit()) << "the program ends when the message is dismissed";
+
+    EXPECT_EQ(CountProcesses(L"cmd.exe"), 0) << "no console was started";
+    EXPECT_TRUE(box.Runs().empty());
+    std::string config;
+    ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &config));
+    EXPECT_EQ(config, "[FlightMode]\r\nFlightState=1\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachCase, MissingFiles,
+                         ::testing::Values(MissingCase{"OnlyAdbExe", false, true, true, false},
+                                           MissingCase{"OnlyAdbWinApi", true, false, true, false},
+                                           MissingCase{"OnlyAdbWinUsbApi", true, true, false, false},
+                                           MissingCase{"TwoMissing", false, false, true, false},
+                                           MissingCase{"AllMissing", false, false, false, false},
+                                           MissingCase{"AdbExeIsAFolder", false, true, true, true}),
+                         [](const ::testing::TestParamInfo<MissingCase>& i) { return std::string(i.param.label); });
+
+
+}  // namespace
+
+#include <tlhelp32.h>
+
+namespace {
+
+int CountProcesses(const wchar_t* name) {
+    int count = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (lstrcmpiW(entry.szExeFile, name) == 0) ++count;
+    CloseHandle(snapshot);
+    return count;
+}
+
+// Starts the program, waits for the device check and the main window, and closes the console so that it
+// cannot cover the window.
+HWND StartMain(Sandbox& box) {
+    if (!box.Launch()) return nullptr;
+    HWND main = nullptr;
+    e2e::WaitFor([&] { return (main = e2e::FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
+    return main;
+}
+
+bool Ticked(HWND main) {
+    return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ClickCheckflight(HWND main) {
+    HWND check = GetDlgItem(main, app::kIdCheckflight);
+    RECT r;
+    GetClientRect(check, &r);
+    SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    e2e::ClickAt(check, 8, (r.bottom - r.top) / 2);
+}
+
+TEST(Startup, OpensTheDeviceCheckThenShowsTheMainWindow) {
+    Sandbox box({});
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(e2e::WindowText(main), L"Relanto @Varnik");
+
+    RECT client;
+    GetClientRect(main, &client);
+    EXPECT_EQ(client.right, 368);
+    EXPECT_EQ(client.bottom, 207);
+    RECT frame;
+    GetWindowRect(main, &frame);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 1);
+
+    ASSERT_TRUE(box.WaitRuns(1));
+    const auto runs = box.Runs();
+    EXPECT_EQ(runs[0].program, "adb");
+    // The interpreter hands the tool the text up to the "&&" of the banner, blank included.
+    EXPECT_EQ(runs[0].arguments, "devices ");
+    EXPECT_EQ(runs[0].directory, e2e::Utf8(box.workDir()));
+    EXPECT_EQ(CountProcesses(L"cmd.exe"), 1) << "the device-check console stays open until a key is pressed";
+
+    HWND check = GetDlgItem(main, app::kIdCheckflight);
+    EXPECT_EQ(e2e::WindowText(check), L"启动/停止后自动开启/关闭飞行模式");
+    EXPECT_TRUE(IsWindowVisible(check));
+    RECT r;
+    GetWindowRect(check, &r);
+    POINT topLeft{r.left, r.top};
+    ScreenToClient(main, &topLeft);
+    EXPECT_EQ(topLeft.x, 64);   // 960 twips
+    EXPECT_EQ(topLeft.y, 144);  // 2160 twips
+    EXPECT_EQ(r.right - r.left, 249);
+    EXPECT_EQ(r.bottom - r.top, 17);
+
+    HWND text8 = GetDlgItem(main, app::kIdText8);
+    HWND intertext = GetDlgItem(main, app::kIdIntertext);
+    ASSERT_NE(text8, nullptr);
+    ASSERT_NE(intertext, nullptr);
+    EXPECT_FALSE(IsWindowVisible(text8));
+    EXPECT_FALSE(IsWindowVisible(intertext));
+    EXPECT_EQ(e2e::WindowText(text8), L"adb devices");
+}
+
+struct LoadCase {
+    const char* label;
+    const char* content;  // nullptr: no file
+    bool ticked;
+};
+
+class SettingLoad : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(SettingLoad, TicksOnlyForOne) {
+    const LoadCase& c = GetParam();
+    Sandbox box({});
+    if (c.content) {
+        ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), c.content));
+    }
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    // The load is the last start-up step; the device check has been started by then.
+    ASSERT_TRUE(box.WaitRuns(1));
+    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main) == c.ticked; }, 3000));
+    std::string after;
+    if (c.content) {
+        ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &after));
+        if (c.ticked) {
+            EXPECT_NE(after.find("FlightState=1"), std::string::npos);
+        } else {
+            EXPECT_EQ(after, c.content) << "an unticked load writes nothing";
+        }
+    } else {
+        EXPECT_FALSE(e2e::FileExists(box.configPath())) << "a missing file is not created at start-up";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SettingLoad,
+    ::testing::Values(LoadCase{"MissingFile", nullptr, false},
+                      LoadCase{"One", "[FlightMode]\r\nFlightState=1\r\n", true},
+                      LoadCase{"Zero", "[FlightMode]\r\nFlightState=0\r\n", false},
+                      LoadCase{"Two", "[FlightMode]\r\nFlightState=2\r\n", false},
+                      LoadCase{"Text", "[FlightMode]\r\nFlightState=yes\r\n", false},
+                      LoadCase{"Empty", "[FlightMode]\r\nFlightState=\r\n", false},
+                      LoadCase{"OtherSection", "[Other]\r\nFlightState=1\r\n", false},
+                      LoadCase{"BinaryJunk", "\x01\x02\xff\xfe[Fli\x00ght\r\n\x7f", false}),
+    [](const ::testing::TestParamInfo<LoadCase>& i) { return std::string(i.param.label); });
+
+void ExpectSaveCycle(Sandbox& box) {
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(box.WaitRuns(1));
+    e2e::KillConsoles();  // the device-check console must not cover the window
+    std::string config;
+    ClickCheckflight(main);
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadFileBytes(box.configPath(), &config); }));
+    EXPECT_TRUE(Ticked(main));
+    EXPECT_EQ(config, "[FlightMode]\r\nFlightState=1\r\n");
+    ClickCheckflight(main);
+    ASSERT_TRUE(e2e::WaitFor([&] {
+        return e2e::ReadFileBytes(box.configPath(), &config) && config.find("FlightState=0") != std::string::npos;
+    }));
+    EXPECT_FALSE(Ticked(main));
+    EXPECT_EQ(config, "[FlightMode]\r\nFlightState=0\r\n");
+}
+
+TEST(SettingSave, FirstClickCreatesTheFileNextWritesZero) {
+    Sandbox box({});
+    ExpectSaveCycle(box);
+}
+
+TEST(Folders, ProgramFolderWithChineseCharactersAndBlanks) {
+    Sandbox::Options o;
+    o.programFolderName = L"手机 上网 工具 Ω";
+    Sandbox box(o);
+    ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(box.WaitRuns(1));
+    EXPECT_EQ(box.Runs()[0].directory, e2e::Utf8(box.programDir()));
+    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "the setting is read from the folder";
+}
+
+TEST(Folders, ProgramFolderWithChineseCharactersSavesTheSetting) {
+    Sandbox::Options o;
+    o.programFolderName = L"中文 目录";
+    Sandbox box(o);
+    ExpectSaveCycle(box);
+}
+
+TEST(Folders, WorkingFolderOtherThanTheProgramFolder) {
+    Sandbox::Options o;
+    o.workFolderName = L"工作 目录";
+    Sandbox box(o);
+    ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(box.WaitRuns(1));
+    EXPECT_EQ(box.Runs()[0].directory, e2e::Utf8(box.workDir())) << "consoles run in the working folder";
+    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "settings come from the program folder";
+    EXPECT_FALSE(e2e::FileExists(box.workDir() + L"\\config.ini"));
+}
+
+}  // namespace
