@@ -29,6 +29,10 @@ wine_env_configure() {
 wine_env_setup() {
   local prefix=$1 dpi=${2:-96} urllog=${3:-}
   wine_env_export "$prefix"
+  # The display comes first: Wine binds its desktop to the display that is set when its first process starts.
+  if [ -z "${DISPLAY:-}" ] || [ "${RELANTO_PRIVATE_X:-0}" = 1 ]; then
+    wine_env_start_xvfb
+  fi
   local stamp="$prefix/.relanto-configured-$dpi"
   if [ ! -f "$stamp" ]; then
     rm -rf "$prefix"
@@ -42,9 +46,7 @@ wine_env_setup() {
   elif [ -n "$urllog" ]; then
     # The logger's path depends on the build folder; refresh it every run.
     wine_env_configure "$dpi" "$urllog"
-  fi
-  if [ -z "${DISPLAY:-}" ] || [ "${RELANTO_PRIVATE_X:-0}" = 1 ]; then
-    wine_env_start_xvfb
+    wineserver -w
   fi
   # Keep the server alive for the whole run: every program start is then cheap.
   wineserver -p >/dev/null 2>&1 || true
