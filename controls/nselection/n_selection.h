@@ -1,0 +1,174 @@
+// Selection entry N_Selection: a flat two-line entry (caption over description) whose colours follow the pointer.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "controls/common/property_bag.h"
+#include "platform/platform.h"
+
+namespace kit {
+
+// The portable model of the selection entry. Coordinates and sizes are 96-dpi pixels; the host scales them.
+class NSelection {
+public:
+    // ButtonState values.
+    enum Look : std::int16_t { kNormal = 0, kHover = 1, kDown = 2 };
+    // Which element a pointer notification came from; the labels are windowless, so the model finds them.
+    enum class Source { Surface, Caption, Description };
+
+    static constexpr unsigned kTimer1 = 1;
+    static constexpr unsigned kTimer1PeriodMs = 1;
+    static constexpr int kImage1Height = 41;  // the hidden picture whose height fixes the control's height
+    static constexpr int kLabelLeft = 35;
+
+    // Events raised to the container. Arguments are by reference: the model reads Button back after MouseMove,
+    // MouseDown and MouseUp, so a handler that changes it changes the control's reaction.
+    struct Events {
+        std::function<void()> Click;
+        std::function<void()> DblClick;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
+        std::function<void()> MouseEnter;
+        std::function<void()> MouseLeave;
+        std::function<void()> MouseOver;  // declared for containers that bind it; never raised
+        std::function<void()> MouseOut;   // declared for containers that bind it; never raised
+        std::function<void()> Resize;
+        std::function<void(std::int16_t& keyAscii)> KeyPress;
+        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
+        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
+        // Every property write ends here with the property's name, so a designer can mark its design modified.
+        std::function<void(const std::wstring& property)> PropertyChanged;
+    };
+
+    // What the model needs from the window that shows it.
+    class View {
+    public:
+        virtual ~View() = default;
+        virtual void Repaint() = 0;
+        virtual void SetInputEnabled(bool enabled) = 0;
+        // Asks the container for a new height; the window reports the size it got back through Resize().
+        virtual void RequestHeight(int height) = 0;
+    };
+
+    // A transparent label that sizes itself to its text.
+    struct Label {
+        std::wstring text;
+        OleColor color = 0;
+        std::wstring face = L"Verdana";
+        double points = 8;
+        bool bold = false;
+        double left = 0;
+        double top = 0;
+        int width = 0;
+        int height = 0;
+    };
+
+    NSelection(const plat::Services& services, Events events = {});
+
+    // The native window the control lives in (for the pointer queries and the timer) and its view.
+    void Attach(plat::WindowId window, View* view);
+
+    // Properties, in the control's declared order. Writes that the element refuses return false and change
+    // nothing, the notification included.
+    const std::wstring& Caption() const { return label1_.text; }
+    void SetCaption(const std::wstring& text);
+    const std::wstring& Description() const { return labelDescricao_.text; }
+    void SetDescription(const std::wstring& text);
+    std::int16_t FontSize() const;
+    bool SetFontSize(std::int16_t points);
+    bool FontBold() const { return label1_.bold; }
+    void SetFontBold(bool bold);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    bool MouseInside() const { return enterRaised_; }
+    void Ajustar_Botao();
+    OleColor ForeColorNormal() const { return foreNormal_; }
+    void SetForeColorNormal(OleColor c);
+    OleColor ForeColorHover() const { return foreHover_; }
+    void SetForeColorHover(OleColor c);
+    OleColor ForeColorDown() const { return foreDown_; }
+    void SetForeColorDown(OleColor c);
+    OleColor BackColorNormal() const { return backNormal_; }
+    void SetBackColorNormal(OleColor c);
+    OleColor BackColorHover() const { return backHover_; }
+    void SetBackColorHover(OleColor c);
+    OleColor BackColorDown() const { return backDown_; }
+    void SetBackColorDown(OleColor c);
+    OleColor ForeColorNormal_2() const { return foreNormal2_; }
+    void SetForeColorNormal_2(OleColor c);
+    OleColor ForeColorHover_2() const { return foreHover2_; }
+    void SetForeColorHover_2(OleColor c);
+    OleColor ForeColorDown_2() const { return foreDown2_; }
+    void SetForeColorDown_2(OleColor c);
+
+    // The control-level font: persisted, used by no element.
+    const Font& ControlFont() const { return font_; }
+
+    // Persistence.
+    void InitNew(const std::wstring& instanceName);
+    bool Load(const PropertyBag& bag);  // false when a key stopped the load
+    bool Save(PropertyBag& bag) const;
+
+    // Notifications from the window. Pointer positions are in the surface's coordinates.
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
+    void DblClick();
+    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void KeyPress(std::int16_t keyAscii);
+    void KeyUp(std::int16_t keyCode, std::int16_t shift);
+    void Timer1Tick();
+    void Resize(int width, int height);
+
+    // State for the host's painting and for tests.
+    std::int16_t ButtonState() const { return buttonState_; }
+    bool EnterRaised() const { return enterRaised_; }
+    bool Timer1Running() const { return timerRunning_; }
+    OleColor SurfaceColor() const { return surfaceColor_; }
+    const Label& Label1() const { return label1_; }
+    const Label& Label_Descricao() const { return labelDescricao_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Which element lies under a surface point, and the point relative to that element.
+    Source HitTest(float x, float y, float* relX, float* relY) const;
+
+    static const wchar_t* const kDefaultDescription;
+    // A font size in points as the control reads it back: the nearest whole number, halves to the even neighbour.
+    static std::int16_t RoundPoints(double points);
+
+private:
+    bool IsMouseOver() const;
+    void ApplyStateColors();
+    void Notify(const wchar_t* property);
+    void Measure(Label& label);
+    void StartTimer1();
+    void StopTimer1();
+    void Redraw();
+
+    plat::Services services_;
+    Events events_;
+    plat::WindowId window_ = 0;
+    View* view_ = nullptr;
+
+    Label label1_;
+    Label labelDescricao_;
+    Font font_;
+    bool enabled_ = true;
+    OleColor surfaceColor_ = 0x00EFF1F2;
+    int width_ = 182;
+    int height_ = 52;
+
+    OleColor foreNormal_ = 0, foreHover_ = 0, foreDown_ = 0;
+    OleColor backNormal_ = 0, backHover_ = 0, backDown_ = 0;
+    OleColor foreNormal2_ = 0, foreHover2_ = 0, foreDown2_ = 0;
+
+    std::int16_t buttonState_ = kNormal;
+    bool enterRaised_ = false;
+    bool timerRunning_ = false;
+};
+
+}  // namespace kit

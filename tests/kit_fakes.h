@@ -1,0 +1,55 @@
+// Extra fakes for the kit's controls: an event recorder and a platform rig whose pointer is over one window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "fakes.h"
+
+namespace kitfakes {
+
+// Collects what a control raised, one line per event, so a test can compare it with a literal list.
+struct Recorder {
+    std::vector<std::wstring> lines;
+    void Add(const std::wstring& line) { lines.push_back(line); }
+    void Clear() { lines.clear(); }
+    // Only the lines that start with one of the prefixes, in order.
+    std::vector<std::wstring> Only(const std::vector<std::wstring>& prefixes) const {
+        std::vector<std::wstring> out;
+        for (const auto& l : lines)
+            for (const auto& p : prefixes)
+                if (l.compare(0, p.size(), p) == 0) {
+                    out.push_back(l);
+                    break;
+                }
+        return out;
+    }
+};
+
+// Platform fakes with one control window; the pointer is over it or elsewhere as the test says.
+struct Rig {
+    static constexpr plat::WindowId kWindow = 0x1000;
+    static constexpr plat::WindowId kOther = 0x2000;
+    fakes::Platform p;
+    plat::WindowId under = 0;  // the window under the pointer
+    Rig() {
+        p.pointer.windowAt = [this](plat::Point) { return under; };
+    }
+    void PointerOver() { under = kWindow; }
+    void PointerAway() { under = 0; }
+    void PointerOverOther() { under = kOther; }
+    bool TimerRunning(unsigned id) const { return p.timers.IsRunning(kWindow, id); }
+    unsigned TimerPeriod(unsigned id) const {
+        auto it = p.timers.running.find({kWindow, id});
+        return it == p.timers.running.end() ? 0 : it->second;
+    }
+};
+
+// Formats a colour the way tests read them.
+inline std::wstring Hex(unsigned long c) {
+    wchar_t b[16];
+    swprintf(b, 16, L"%08lX", c);
+    return b;
+}
+
+}  // namespace kitfakes

@@ -1,0 +1,510 @@
+// The selection entry N_Selection: looks, event orders, leave poll, arrow keys, layout and persistence.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/nselection/n_selection.h"
+#include "kit_fakes.h"
+
+namespace {
+
+using kit::NSelection;
+using kitfakes::Rig;
+using Lines = std::vector<std::wstring>;
+
+std::wstring Num(float v) {
+    wchar_t b[32];
+    swprintf(b, 32, L"%g", static_cast<double>(v));
+    return b;
+}
+
+struct ViewFake final : NSelection::View {
+    NSelection* model = nullptr;
+    int repaints = 0;
+    std::vector<bool> enabled;
+    std::vector<int> heights;
+    void Repaint() override { ++repaints; }
+    void SetInputEnabled(bool e) override { enabled.push_back(e); }
+    // The container grants the height at once and reports the new size back, as a window does.
+    void RequestHeight(int h) override {
+        heights.push_back(h);
+        model->Resize(model->Width(), h);
+    }
+};
+
+struct Entry {
+    Rig rig;
+    kitfakes::Recorder rec;
+    ViewFake view;
+    std::unique_ptr<NSelection> sel;
+    // Set by a test to change Button inside the MouseMove handler.
+    int rewriteButtonTo = -1;
+
+    explicit Entry(bool init = true) {
+        rig.p.text.charWidth = 7;
+        rig.p.text.height = 13;
+        NSelection::Events e;
+        auto mouse = [this](const wchar_t* name) {
+            return [this, name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
+                rec.Add(std::wstring(name) + L" " + std::to_wstring(b) + L" " + std::to_wstring(s) + L" " + Num(x) +
+                        L" " + Num(y));
+                if (rewriteButtonTo >= 0 && std::wstring(name) == L"MouseMove")
+                    b = static_cast<std::int16_t>(rewriteButtonTo);
+            };
+        };
+        e.Click = [this] { rec.Add(L"Click"); };
+        e.DblClick = [this] { rec.Add(L"DblClick"); };
+        e.MouseMove = mouse(L"MouseMove");
+        e.MouseUp = mouse(L"MouseUp");
+        e.MouseDown = mouse(L"MouseDown");
+        e.MouseEnter = [this] { rec.Add(L"MouseEnter"); };
+        e.MouseLeave = [this] { rec.Add(L"MouseLeave"); };
+        e.MouseOver = [this] { rec.Add(L"MouseOver"); };
+        e.MouseOut = [this] { rec.Add(L"MouseOut"); };
+        e.Resize = [this] { rec.Add(L"Resize"); };
+        e.KeyPress = [this](std::int16_t& k) { rec.Add(L"KeyPress " + std::to_wstring(k)); };
+        e.KeyDown = [this](std::int16_t& k, std::int16_t& s) {
+            rec.Add(L"KeyDown " + std::to_wstring(k) + L" " + std::to_wstring(s) + L" sent " +
+                    std::to_wstring(rig.p.keys.sent.size()));
+        };
+        e.KeyUp = [this](std::int16_t& k, std::int16_t& s) {
+            rec.Add(L"KeyUp " + std::to_wstring(k) + L" " + std::to_wstring(s));
+        };
+        e.PropertyChanged = [this](const std::wstring& name) { rec.Add(L"changed " + name); };
+        sel = std::make_unique<NSelection>(rig.p.services, e);
+        view.model = sel.get();
+        sel->Attach(Rig::kWindow, &view);
+        if (init) {
+            sel->InitNew(L"N_Selection1");
+            sel->Resize(200, 60);
+        }
+        rec.Clear();
+    }
+    void Look(std::uint32_t back, std::uint32_t fore, std::uint32_t fore2) const {
+        EXPECT_EQ(kitfakes::Hex(sel->SurfaceColor()), kitfakes::Hex(back));
+        EXPECT_EQ(kitfakes::Hex(sel->Label1().color), kitfakes::Hex(fore));
+        EXPECT_EQ(kitfakes::Hex(sel->Label_Descricao().color), kitfakes::Hex(fore2));
+    }
+};
+
+TEST(NSelectionNew, ReadsBackItsNewInstanceValues) {
+    Entry t;
+    NSelection& s = *t.sel;
+    EXPECT_EQ(s.Caption(), L"N_Selection1");
+    EXPECT_EQ(s.Description(), L"Descrição");
+    EXPECT_TRUE(s.Enabled());
+    EXPECT_EQ(s.BackColorNormal(), 0x000000u);
+    EXPECT_EQ(s.BackColorHover(), 0x2D2D2Du);
+    EXPECT_EQ(s.BackColorDown(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorNormal(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorHover(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorDown(), 0x000000u);
+    EXPECT_EQ(s.ForeColorNormal_2(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorHover_2(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorDown_2(), 0x000000u);
+    EXPECT_EQ(s.FontSize(), 8);
+    EXPECT_FALSE(s.FontBold());
+    EXPECT_EQ(s.ControlFont().name, L"Verdana");
+    EXPECT_FALSE(s.MouseInside());
+    EXPECT_EQ(s.ButtonState(), NSelection::kNormal);
+    t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
+    EXPECT_EQ(s.Label1().face, L"Verdana");
+    EXPECT_EQ(s.Label_Descricao().face, L"Verdana");
+    EXPECT_DOUBLE_EQ(s.Label_Descricao().points, 6.75);
+}
+
+TEST(NSelectionNew, WritesEachPropertyInOrderAndNotifiesEach) {
+    Entry t(false);
+    t.sel->InitNew(L"Pick");
+    const Lines expected = {L"changed Caption",          L"changed Description",     L"changed Enabled",
+                            L"changed BackColorNormal",  L"changed BackColorHover",  L"changed BackColorDown",
+                            L"changed FontSize",         L"changed FontBold",        L"changed ForeColorNormal",
+                            L"changed ForeColorHover",   L"changed ForeColorDown",   L"changed ForeColorNormal_2",
+                            L"changed ForeColorHover_2", L"changed ForeColorDown_2", L"Resize"};
+    EXPECT_EQ(t.rec.lines, expected) << "the layout's height request resizes the control once";
+    EXPECT_EQ(t.sel->Height(), 41);
+}
+
+TEST(NSelectionLayout, AlwaysFortyOnePixelsHighWithBothLinesOnTheMiddle) {
+    Entry t;
+    NSelection& s = *t.sel;
+    EXPECT_EQ(s.Height(), 41) << "whatever height the container asked for";
+    EXPECT_EQ(s.Width(), 200) << "the width is never changed";
+    // 13-pixel lines: the caption ends on the middle line 20.5, the description starts there.
+    EXPECT_DOUBLE_EQ(s.Label1().top, 7.5);
+    EXPECT_DOUBLE_EQ(s.Label1().left, 35);
+    EXPECT_DOUBLE_EQ(s.Label_Descricao().top, 20.5);
+    EXPECT_DOUBLE_EQ(s.Label_Descricao().left, 35);
+    EXPECT_EQ(s.Label1().width, 12 * 7) << "the caption sizes itself to its text";
+
+    t.rec.Clear();
+    s.Resize(120, 90);
+    EXPECT_EQ(t.rec.lines, (Lines{L"Resize", L"Resize"})) << "the outer resize, then the one that restores 41";
+    EXPECT_EQ(s.Height(), 41);
+    EXPECT_EQ(s.Width(), 120);
+    EXPECT_EQ(t.view.heights.back(), 41);
+}
+
+TEST(NSelectionLayout, TextAndFontChangesDoNotMoveTheLabels) {
+    Entry t;
+    NSelection& s = *t.sel;
+    const double top = s.Label1().top;
+    t.rig.p.text.height = 30;
+    s.SetCaption(L"A much longer caption");
+    ASSERT_TRUE(s.SetFontSize(20));
+    s.SetDescription(L"Other");
+    EXPECT_DOUBLE_EQ(s.Label1().top, top);
+    EXPECT_EQ(s.Label1().height, 30) << "the element itself resizes to the new text";
+    s.Ajustar_Botao();
+    EXPECT_DOUBLE_EQ(s.Label1().top, 20.5 - 30);
+}
+
+TEST(NSelectionPointer, EnteringShowsHoverOnceAndStartsTheOneMillisecondPoll) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 5 3", L"MouseEnter"}));
+    t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
+    EXPECT_EQ(t.sel->ButtonState(), NSelection::kHover);
+    EXPECT_TRUE(t.sel->MouseInside());
+    EXPECT_EQ(t.rig.TimerPeriod(NSelection::kTimer1), 1u);
+    t.rec.Clear();
+    t.sel->MouseMove(0, 1, 6, 3);
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 1 6 3"}));
+}
+
+TEST(NSelectionPointer, LeftPressAndReleaseOverTheControl) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    t.rec.Clear();
+    t.sel->MouseDown(1, 0, 5, 3);
+    t.Look(0xFFFFFF, 0x000000, 0x000000);
+    t.sel->MouseUp(1, 0, 5, 3);
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseDown 1 0 5 3", L"MouseUp 1 0 5 3", L"Click"}));
+    t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
+}
+
+TEST(NSelectionPointer, DraggingOutAndReleasingStillClicksAndShowsNormal) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    t.sel->MouseDown(1, 0, 5, 3);
+    t.rig.PointerAway();
+    t.sel->MouseMove(1, 0, 250, 3);
+    t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
+    t.rig.PointerOver();
+    t.sel->MouseMove(1, 0, 5, 3);
+    t.Look(0xFFFFFF, 0x000000, 0x000000);
+    t.rig.PointerAway();
+    t.rec.Clear();
+    t.sel->MouseUp(1, 0, 250, 3);
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseUp 1 0 250 3", L"Click"}));
+    t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
+}
+
+TEST(NSelectionPointer, RightButtonKeepsTheLookAndStillClicks) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    t.rec.Clear();
+    t.sel->MouseDown(2, 0, 5, 3);
+    t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
+    t.sel->MouseMove(2, 0, 6, 3);
+    t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
+    t.sel->MouseUp(2, 0, 6, 3);
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseDown 2 0 5 3", L"MouseMove 2 0 6 3", L"MouseUp 2 0 6 3", L"Click"}));
+}
+
+TEST(NSelectionPointer, AfterALeftDragInsideTheNextPlainMoveEntersAgain) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    t.sel->MouseMove(1, 0, 6, 3);
+    EXPECT_FALSE(t.sel->EnterRaised());
+    t.rec.Clear();
+    t.sel->MouseMove(0, 0, 7, 3);
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 7 3", L"MouseEnter"}));
+}
+
+TEST(NSelectionPointer, AContainerThatRewritesButtonChangesTheReaction) {
+    Entry t;
+    t.rig.PointerOver();
+    t.rewriteButtonTo = 2;
+    t.sel->MouseMove(0, 0, 5, 3);
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 5 3"})) << "treated as a right-button move: no MouseEnter";
+    t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
+    t.rewriteButtonTo = 1;
+    t.sel->MouseMove(0, 0, 5, 3);
+    EXPECT_EQ(t.sel->ButtonState(), NSelection::kDown);
+}
+
+TEST(NSelectionPointer, PositionsAreThoseOfTheElementUnderThePointer) {
+    Entry t;
+    t.rig.PointerOver();
+    // Caption "N_Selection1": 84 x 13 at (35, 7.5); description "Descrição": 63 x 13 at (35, 20.5).
+    t.sel->MouseMove(0, 0, 40, 10);
+    t.sel->MouseMove(0, 0, 40, 22);
+    t.sel->MouseMove(0, 0, 150, 22);
+    EXPECT_EQ(t.rec.Only({L"MouseMove"}), (Lines{L"MouseMove 0 0 5 2.5", L"MouseMove 0 0 5 1.5",
+                                                  L"MouseMove 0 0 150 22"}));
+}
+
+TEST(NSelectionPointer, DoubleClickRaisesDblClickOnly) {
+    Entry t;
+    t.sel->DblClick();
+    t.sel->ClickNotified();
+    EXPECT_EQ(t.rec.lines, (Lines{L"DblClick"}));
+}
+
+TEST(NSelectionPointer, NormalColoursReadBackWhileAnotherLookShows) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    t.sel->MouseDown(1, 0, 5, 3);
+    EXPECT_EQ(t.sel->BackColorNormal(), 0x000000u);
+    EXPECT_EQ(t.sel->ForeColorNormal(), 0xFFFFFFu);
+    EXPECT_EQ(t.sel->ForeColorNormal_2(), 0xFFFFFFu);
+    // A Normal colour shows at once whatever the look; Hover and Down colours wait for the next look.
+    t.sel->SetBackColorNormal(0x0000FF);
+    EXPECT_EQ(t.sel->SurfaceColor(), 0x0000FFu);
+    t.sel->SetBackColorHover(0x00FF00);
+    EXPECT_EQ(t.sel->SurfaceColor(), 0x0000FFu);
+    t.sel->MouseUp(1, 0, 5, 3);
+    EXPECT_EQ(t.sel->SurfaceColor(), 0x00FF00u);
+}
+
+TEST(NSelectionPoll, LeavingEndsThePollWithMouseLeave) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    t.sel->Timer1Tick();
+    EXPECT_TRUE(t.rig.TimerRunning(NSelection::kTimer1)) << "still over: the poll goes on";
+    t.rig.PointerAway();
+    t.rec.Clear();
+    t.sel->Timer1Tick();
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseLeave"}));
+    EXPECT_FALSE(t.rig.TimerRunning(NSelection::kTimer1));
+    EXPECT_FALSE(t.sel->MouseInside());
+    t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
+}
+
+TEST(NSelectionPoll, AnotherWindowCoveringTheControlCountsAsLeaving) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    t.rig.PointerOverOther();
+    t.rec.Clear();
+    t.sel->Timer1Tick();
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseLeave"}));
+}
+
+TEST(NSelectionPoll, APollAlreadyRunningEndsWhileDisabled) {
+    Entry t;
+    t.rig.PointerOver();
+    t.sel->MouseMove(0, 0, 5, 3);
+    t.sel->SetEnabled(false);
+    EXPECT_EQ(t.view.enabled, (std::vector<bool>{true, false}));
+    t.rig.PointerAway();
+    t.rec.Clear();
+    t.sel->Timer1Tick();
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseLeave"}));
+    EXPECT_NE(t.rec.lines, (Lines{L"MouseOut"})) << "MouseOut is declared only";
+}
+
+TEST(NSelectionKeys, ArrowsMoveTheFocusBeforeKeyDownAndEnterDoesNothingMore) {
+    Entry t;
+    for (std::int16_t k : {39, 40, 37, 38, 13, 65}) t.sel->KeyDown(k, 0);
+    EXPECT_EQ(t.rig.p.keys.sent, (Lines{L"{TAB}", L"{TAB}", L"+{TAB}", L"+{TAB}"}));
+    EXPECT_EQ(t.rec.lines, (Lines{L"KeyDown 39 0 sent 1", L"KeyDown 40 0 sent 2", L"KeyDown 37 0 sent 3",
+                                  L"KeyDown 38 0 sent 4", L"KeyDown 13 0 sent 4", L"KeyDown 65 0 sent 4"}));
+    t.rec.Clear();
+    const int repaints = t.view.repaints;
+    t.sel->KeyPress(97);
+    t.sel->KeyUp(65, 1);
+    EXPECT_EQ(t.rec.lines, (Lines{L"KeyPress 97", L"KeyUp 65 1"}));
+    EXPECT_GT(t.view.repaints, repaints) << "a key release repaints";
+}
+
+TEST(NSelectionProperties, EachWriteNotifiesUnderItsName) {
+    Entry t;
+    NSelection& s = *t.sel;
+    s.SetCaption(L"a");
+    s.SetDescription(L"b");
+    ASSERT_TRUE(s.SetFontSize(9));
+    s.SetFontBold(true);
+    s.SetEnabled(true);
+    s.SetForeColorNormal(1);
+    s.SetForeColorHover(2);
+    s.SetForeColorDown(3);
+    s.SetBackColorNormal(4);
+    s.SetBackColorHover(5);
+    s.SetBackColorDown(6);
+    s.SetForeColorNormal_2(7);
+    s.SetForeColorHover_2(8);
+    s.SetForeColorDown_2(9);
+    EXPECT_EQ(t.rec.lines,
+              (Lines{L"changed Caption", L"changed Description", L"changed FontSize", L"changed FontBold",
+                     L"changed Enabled", L"changed ForeColorNormal", L"changed ForeColorHover",
+                     L"changed ForeColorDown", L"changed BackColorNormal", L"changed BackColorHover",
+                     L"changed BackColorDown", L"changed ForeColorNormal_2", L"changed ForeColorHover_2",
+                     L"changed ForeColorDown_2"}));
+    EXPECT_EQ(s.FontSize(), 9);
+    EXPECT_TRUE(s.FontBold());
+}
+
+TEST(NSelectionProperties, RefusedFontSizesChangeNothing) {
+    Entry t;
+    EXPECT_FALSE(t.sel->SetFontSize(0));
+    EXPECT_FALSE(t.sel->SetFontSize(-3));
+    EXPECT_FALSE(t.sel->SetFontSize(3000));
+    EXPECT_TRUE(t.rec.lines.empty());
+    EXPECT_EQ(t.sel->FontSize(), 8);
+}
+
+TEST(NSelectionProperties, FontSizesReadAsTheNearestWholeNumberHalvesToEven) {
+    EXPECT_EQ(NSelection::RoundPoints(10.5), 10);
+    EXPECT_EQ(NSelection::RoundPoints(11.5), 12);
+    EXPECT_EQ(NSelection::RoundPoints(8.25), 8);
+    EXPECT_EQ(NSelection::RoundPoints(6.75), 7);
+    EXPECT_EQ(NSelection::RoundPoints(9), 9);
+}
+
+TEST(NSelectionPersist, ANewInstanceSavedAndLoadedKeepsEveryValue) {
+    Entry a;
+    kit::PropertyBag bag;
+    ASSERT_TRUE(a.sel->Save(bag));
+    // White text differs from the black default, so those keys are written; the rest equal their defaults.
+    std::vector<std::wstring> keys;
+    for (const auto& e : bag.entries()) keys.push_back(e.first);
+    EXPECT_EQ(keys, (Lines{L"Caption", L"BackColorDown", L"Font", L"ForeColorNormal", L"ForeColorHover",
+                           L"ForeColorDown", L"ForeColorNormal_2", L"ForeColorHover_2", L"ForeColorDown_2"}));
+
+    Entry b(false);
+    ASSERT_TRUE(b.sel->Load(bag));
+    NSelection& s = *b.sel;
+    EXPECT_EQ(s.Caption(), L"N_Selection1");
+    EXPECT_EQ(s.Description(), L"Descrição");
+    EXPECT_EQ(s.BackColorNormal(), 0x000000u);
+    EXPECT_EQ(s.BackColorHover(), 0x2D2D2Du);
+    EXPECT_EQ(s.BackColorDown(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorNormal(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorHover(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorDown(), 0x000000u);
+    EXPECT_EQ(s.ForeColorNormal_2(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorHover_2(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorDown_2(), 0x000000u);
+    EXPECT_EQ(s.FontSize(), 8);
+    EXPECT_FALSE(s.FontBold());
+    EXPECT_TRUE(s.Enabled());
+    EXPECT_EQ(s.ControlFont().name, L"Verdana");
+}
+
+TEST(NSelectionPersist, EveryKeyRoundTripsWithOtherValues) {
+    Entry a;
+    NSelection& s = *a.sel;
+    s.SetCaption(L"");  // an empty caption differs from the default and must come back empty
+    s.SetDescription(L"Zweite Zeile \"quoted\"");
+    s.SetBackColorNormal(0x010203);
+    s.SetBackColorHover(0x80000005);
+    s.SetBackColorDown(0x00ABCDEF);
+    ASSERT_TRUE(s.SetFontSize(14));
+    s.SetFontBold(true);
+    s.SetEnabled(false);
+    s.SetForeColorNormal(0x111111);
+    s.SetForeColorHover(0x222222);
+    s.SetForeColorDown(0x333333);
+    s.SetForeColorNormal_2(0x444444);
+    s.SetForeColorHover_2(0x555555);
+    s.SetForeColorDown_2(0x666666);
+    kit::PropertyBag bag;
+    ASSERT_TRUE(s.Save(bag));
+    EXPECT_EQ(bag.entries().size(), 15u);
+    // Through the text form too, as the gallery stores it.
+    kit::Design d;
+    d.controls.emplace_back(L"N_Selection1", bag);
+    auto parsed = kit::ParseDesign(kit::PrintDesign(d));
+    ASSERT_TRUE(parsed);
+
+    Entry b;
+    ASSERT_TRUE(b.sel->Load(*parsed->Find(L"N_Selection1")));
+    NSelection& r = *b.sel;
+    EXPECT_EQ(r.Caption(), L"");
+    EXPECT_EQ(r.Description(), L"Zweite Zeile \"quoted\"");
+    EXPECT_EQ(r.BackColorNormal(), 0x010203u);
+    EXPECT_EQ(r.BackColorHover(), 0x80000005u);
+    EXPECT_EQ(r.BackColorDown(), 0x00ABCDEFu);
+    EXPECT_EQ(r.FontSize(), 14);
+    EXPECT_TRUE(r.FontBold());
+    EXPECT_FALSE(r.Enabled());
+    EXPECT_EQ(r.ForeColorNormal(), 0x111111u);
+    EXPECT_EQ(r.ForeColorHover(), 0x222222u);
+    EXPECT_EQ(r.ForeColorDown(), 0x333333u);
+    EXPECT_EQ(r.ForeColorNormal_2(), 0x444444u);
+    EXPECT_EQ(r.ForeColorHover_2(), 0x555555u);
+    EXPECT_EQ(r.ForeColorDown_2(), 0x666666u);
+    kit::PropertyBag again;
+    r.Save(again);
+    EXPECT_EQ(kit::PrintDesign({{{L"x", bag}}}), kit::PrintDesign({{{L"x", again}}}));
+}
+
+TEST(NSelectionPersist, AnEmptyBagGivesTheLoadDefaults) {
+    Entry t(false);
+    ASSERT_TRUE(t.sel->Load(kit::PropertyBag()));
+    NSelection& s = *t.sel;
+    EXPECT_EQ(s.Caption(), L"NSelection1");
+    EXPECT_EQ(s.Description(), L"Descrição");
+    EXPECT_EQ(s.BackColorNormal(), 0x000000u);
+    EXPECT_EQ(s.BackColorHover(), 0x2D2D2Du);
+    EXPECT_EQ(s.BackColorDown(), 0x0080FFFFu) << "light yellow pressed look";
+    EXPECT_EQ(s.ForeColorDown(), 0xFFFFFFu) << "white pressed text";
+    EXPECT_EQ(s.ForeColorDown_2(), 0xFFFFFFu);
+    EXPECT_EQ(s.ForeColorNormal(), 0x000000u);
+    EXPECT_EQ(s.ForeColorHover_2(), 0x000000u);
+    EXPECT_EQ(s.ControlFont().name, L"MS Sans Serif");
+    EXPECT_EQ(s.FontSize(), 8);
+    EXPECT_TRUE(s.Enabled());
+    EXPECT_NE(s.Height(), 41) << "loading does not lay out; the next resize does";
+}
+
+TEST(NSelectionPersist, ABadValueStopsTheLoadAtThatKey) {
+    Entry t;
+    kit::PropertyBag bag;
+    bag.WriteAlways(L"caption", kit::Value(L"Loaded"));  // keys match without regard to case
+    bag.WriteAlways(L"BackColorHover", kit::Value::Color(0x123456));
+    bag.WriteAlways(L"FontSize", kit::Value(L"large"));
+    bag.WriteAlways(L"FontBold", kit::Value(true));
+    bag.WriteAlways(L"ForeColorDown", kit::Value::Color(0x654321));
+    EXPECT_FALSE(t.sel->Load(bag));
+    EXPECT_EQ(t.sel->Caption(), L"Loaded");
+    EXPECT_EQ(t.sel->BackColorHover(), 0x123456u);
+    EXPECT_EQ(t.sel->BackColorDown(), 0x0080FFFFu) << "keys before the bad one are applied";
+    EXPECT_EQ(t.sel->FontSize(), 8);
+    EXPECT_FALSE(t.sel->FontBold()) << "keys after the bad one are not";
+    EXPECT_EQ(t.sel->ForeColorDown(), 0x000000u);
+
+    Entry u;
+    kit::PropertyBag refused;
+    refused.WriteAlways(L"FontSize", kit::Value(0));
+    refused.WriteAlways(L"Enabled", kit::Value(false));
+    EXPECT_FALSE(u.sel->Load(refused)) << "a size the caption refuses stops the load too";
+    EXPECT_TRUE(u.sel->Enabled());
+}
+
+TEST(NSelectionPersist, TheFontKeyGivesOnlyItsFaceName) {
+    Entry t;
+    kit::PropertyBag bag;
+    kit::Font f;
+    f.name = L"Tahoma";
+    f.size = 20;
+    f.weight = 700;
+    bag.WriteAlways(L"Font", kit::Value(f));
+    ASSERT_TRUE(t.sel->Load(bag));
+    EXPECT_EQ(t.sel->ControlFont().name, L"Tahoma");
+    EXPECT_DOUBLE_EQ(t.sel->ControlFont().size, kit::Font().size);
+    EXPECT_EQ(t.sel->FontSize(), 8) << "the control-level font is used by no element";
+}
+
+}  // namespace
