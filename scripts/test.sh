@@ -29,9 +29,9 @@ trap wine_env_teardown EXIT
 e2e_rc=$?
 cat "$build/e2e.log"
 e2e_total=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$build/e2e.log" | grep -Eo '[0-9]+' | head -1)
-e2e_fail=$(grep -Eo '^ ?[0-9]+ FAILED TESTS?' "$build/e2e.log" | grep -Eo '[0-9]+' | head -1)
-e2e_fail=${e2e_fail:-0}
-e2e_pass=$(( ${e2e_total:-0} - e2e_fail ))
+e2e_pass=$(grep -Eo '^\[  PASSED  \] [0-9]+ tests?' "$build/e2e.log" | grep -Eo '[0-9]+' | head -1)
+e2e_pass=${e2e_pass:-0}
+e2e_fail=$(( ${e2e_total:-0} - e2e_pass ))
 if [ "$e2e_rc" -ne 0 ] && [ "$e2e_fail" -eq 0 ]; then
   echo "end-to-end run ended with code $e2e_rc"
   e2e_fail=1

@@ -233,7 +233,33 @@ void MoveTo(HWND window, int x, int y) {
     SendMouse(MOUSEEVENTF_MOVE);
 }
 
+bool WaitUncovered(HWND window, int x, int y, int timeoutMs) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    return WaitFor(
+        [&] {
+            HWND under = WindowFromPoint(p);
+            return under == window || IsChild(window, under);
+        },
+        timeoutMs);
+}
+
+bool BringToFront(HWND window) {
+    HWND root = GetAncestor(window, GA_ROOT);
+    return WaitFor(
+        [&] {
+            if (GetForegroundWindow() == root) return true;
+            SetForegroundWindow(root);
+            return false;
+        },
+        5000);
+}
+
 void ClickAt(HWND window, int x, int y, bool right) {
+    // A click on a window in the background only activates it on a fresh Wine desktop; a console that is still
+    // closing may lie over the target for a moment.
+    BringToFront(window);
+    WaitUncovered(window, x, y, 5000);
     MoveTo(window, x, y);
     SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);

@@ -74,6 +74,12 @@ struct MessageBoxInfo {
 bool WaitMessageBox(DWORD pid, MessageBoxInfo* info, int timeoutMs = 10000);
 void PressOk(HWND box);
 
+// Makes the window's top-level window the foreground window and waits until it is.
+bool BringToFront(HWND window);
+
+// Waits until the point of the window's client area is not covered by another window.
+bool WaitUncovered(HWND window, int x, int y, int timeoutMs = 5000);
+
 // Real pointer input at a point of a window's client area.
 void MoveTo(HWND window, int x, int y);
 void ClickAt(HWND window, int x, int y, bool right = false);

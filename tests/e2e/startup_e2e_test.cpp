@@ -240,3 +240,50 @@ TEST(Folders, WorkingFolderOtherThanTheProgramFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whatever config.ini holds, or however it is locked, start-up completes and the file is left alone.
+TEST(BadConfig, HugeReadOnlyLockedOrAFolder) {
+    std::string huge(10 * 1024 * 1024, 'x');
+    for (std::size_t i = 0; i < huge.size(); i += 97) huge[i] = '\n';
+    huge += "\r\n[FlightMode]\r\nFlightState=1\r\n";
+
+    enum Kind { Huge, ReadOnly, Locked, Folder };
+    for (Kind kind : {Huge, ReadOnly, Locked, Folder}) {
+        SCOPED_TRACE(kind);
+        Sandbox box({});
+        HANDLE lock = INVALID_HANDLE_VALUE;
+        const std::string content = kind == Huge ? huge : std::string("[FlightMode]\r\nFlightState=1\r\n");
+        if (kind == Folder) {
+            ASSERT_TRUE(CreateDirectoryW(box.configPath().c_str(), nullptr));
+        } else {
+            ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), content));
+        }
+        if (kind == ReadOnly) SetFileAttributesW(box.configPath().c_str(), FILE_ATTRIBUTE_READONLY);
+        if (kind == Locked) {
+            lock = CreateFileW(box.configPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                               nullptr);
+            ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+        }
+        HWND main = StartMain(box);
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(box.WaitRuns(1));
+        if (kind == Huge || kind == ReadOnly) {
+            EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "the stored 1 is still read";
+        }
+        // The window answers, so start-up has completed.
+        DWORD_PTR ignored = 0;
+        EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored), 0);
+        if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+        if (kind != Folder) {
+            std::string after;
+            ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &after));
+            EXPECT_EQ(after.size(), content.size()) << "no write but the option's own touches the file";
+            EXPECT_EQ(after.substr(0, 64), content.substr(0, 64));
+        }
+        SetFileAttributesW(box.configPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+}  // namespace
