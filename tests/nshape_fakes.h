@@ -1,0 +1,122 @@
+// Test rig for the graphical button: a fake host site and a recorder that writes every raised event, and what
+// the host was asked to do, into one ordered log.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/nshape/n_shape.h"
+#include "fakes.h"
+
+namespace nshape_fakes {
+
+inline std::wstring Num(float v) {
+    wchar_t buffer[32];
+    std::swprintf(buffer, 32, L"%g", static_cast<double>(v));
+    return buffer;
+}
+
+// The host side: repaints run the model's paint hook at once, width requests resize at once.
+struct Site final : kit::NShapeSite {
+    kit::NShape* model = nullptr;
+    std::vector<std::wstring>* log = nullptr;
+    int invalidations = 0;
+    int refreshes = 0;
+    std::vector<int> requestedWidths;
+    std::vector<std::wstring> captions;
+    bool windowEnabled = true;
+    void Invalidate() override { ++invalidations; }
+    void Refresh() override {
+        ++refreshes;
+        if (log) log->push_back(L"repaint");
+        if (model) model->OnPaint();
+    }
+    void RequestWidth(int width) override {
+        requestedWidths.push_back(width);
+        if (model) model->SizeChanged(width, model->Height());
+    }
+    void EnabledChanged(bool enabled) override { windowEnabled = enabled; }
+    void CaptionChanged(const std::wstring& caption) override { captions.push_back(caption); }
+};
+
+// A button on a screen: its window is id 100 with its client origin at (200, 100); the test moves the pointer in
+// control coordinates and the fake pointer answers which window lies under it.
+struct Rig {
+    static constexpr plat::WindowId kWindow = 100;
+    static constexpr plat::WindowId kOther = 200;
+    fakes::Platform p;
+    Site site;
+    std::vector<std::wstring> log;
+    std::unique_ptr<kit::NShape> shape;
+    bool covered = false;  // another window lies over the whole control
+
+    explicit Rig(int width = 100, int height = 30) {
+        p.pointer.origins[kWindow] = {200, 100};
+        p.pointer.windowAt = [this](plat::Point s) -> plat::WindowId {
+            const int x = s.x - 200, y = s.y - 100;
+            const bool inside = x >= 0 && y >= 0 && x < shape->Width() && y < shape->Height();
+            if (!inside) return 0;
+            return covered ? kOther : kWindow;
+        };
+        shape = std::make_unique<kit::NShape>(p.services, kWindow, width, height, &site);
+        site.model = shape.get();
+        site.log = &log;
+        Record();
+    }
+
+    void Record() {
+        auto& e = shape->events();
+        auto mouse = [this](const wchar_t* name) {
+            return [this, name](kit::MouseArgs& a) {
+                log.push_back(std::wstring(name) + L" " + std::to_wstring(a.button) + L" " + std::to_wstring(a.shift) +
+                              L" " + Num(a.x) + L" " + Num(a.y));
+            };
+        };
+        auto plain = [this](const wchar_t* name) { return [this, name] { log.push_back(name); }; };
+        e.click = plain(L"Click");
+        e.dblClick = plain(L"DblClick");
+        e.mouseMove = mouse(L"MouseMove");
+        e.mouseUp = mouse(L"MouseUp");
+        e.mouseDown = mouse(L"MouseDown");
+        e.mouseEnter = plain(L"MouseEnter");
+        e.mouseLeave = plain(L"MouseLeave");
+        e.mouseOver = plain(L"MouseOver");
+        e.mouseOut = plain(L"MouseOut");
+        e.resize = plain(L"Resize");
+        e.keyPress = [this](std::int16_t& a) { log.push_back(L"KeyPress " + std::to_wstring(a)); };
+        e.keyDown = [this](std::int16_t& k, std::int16_t& s) {
+            log.push_back(L"KeyDown " + std::to_wstring(k) + L" " + std::to_wstring(s));
+        };
+        e.keyUp = [this](std::int16_t& k, std::int16_t& s) {
+            log.push_back(L"KeyUp " + std::to_wstring(k) + L" " + std::to_wstring(s));
+        };
+    }
+
+    // Hands back what was logged since the last call.
+    std::vector<std::wstring> Take() {
+        std::vector<std::wstring> out;
+        out.swap(log);
+        return out;
+    }
+
+    void PointAt(float x, float y) { p.pointer.cursor = {200 + kit::RoundPixel(x), 100 + kit::RoundPixel(y)}; }
+    void Move(float x, float y, std::int16_t buttons = 0) {
+        PointAt(x, y);
+        shape->PointerMove(buttons, 0, x, y);
+    }
+    void Down(float x, float y, std::int16_t button = 1) {
+        PointAt(x, y);
+        shape->PointerDown(button, 0, x, y);
+    }
+    void Up(float x, float y, std::int16_t button = 1) {
+        PointAt(x, y);
+        shape->PointerUp(button, 0, x, y);
+    }
+    void Tick() { shape->TimerTick(kit::NShape::kLeaveTimerId); }
+    bool PollRunning() const { return p.timers.IsRunning(kWindow, kit::NShape::kLeaveTimerId); }
+    bool Captured() const { return p.pointer.capture == kWindow; }
+};
+
+}  // namespace nshape_fakes
