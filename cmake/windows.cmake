@@ -7,6 +7,8 @@ if(MINGW)
   set(RELANTO_STATIC_LINK -static -static-libgcc -static-libstdc++)
   set(RELANTO_UNICODE_LINK -municode)
   set(RELANTO_GUI_LINK -mwindows)
+  # Release programs are stripped: symbols are of no use to users and triple the size.
+  set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -s")
 endif()
 
 set(RELANTO_WIN_SYSLIBS gdi32 user32 kernel32 ole32 oleaut32 uuid comctl32 shell32 msimg32 windowscodecs)
@@ -28,6 +30,8 @@ foreach(tool adb gnirehtet)
   set_target_properties(standin_${tool} PROPERTIES OUTPUT_NAME ${tool})
   target_link_libraries(standin_${tool} PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
 endforeach()
+
+include(bench/windows_bench.cmake)
 
 file(GLOB RELANTO_EXTRA_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cmake)
 foreach(extra ${RELANTO_EXTRA_PROGRAMS})

@@ -1,0 +1,5 @@
+# Windows benchmarks, run under Wine by scripts/bench.sh.
+relanto_gui_program(MinimalWindow SOURCES bench/minimal_main_win.cpp)
+add_executable(StartupBench bench/startup_bench_win.cpp)
+target_link_libraries(StartupBench PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} psapi)
+add_dependencies(StartupBench Relanto MinimalWindow standin_adb)

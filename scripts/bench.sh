@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Benchmarks under Wine: start-up time and peak memory of Relanto.exe against a minimal Win32 program built
+# the same way, measured in the same run; and the stripped exe's size.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${RELANTO_BUILD_DIR:-$root/build}
+mkdir -p "$build"
+"$root/scripts/setup-deps.sh"
+RELANTO_BUILD_DIR=$build "$root/scripts/build.sh" >/dev/null
+source "$root/scripts/wine-env.sh"
+export RELANTO_PRIVATE_X=1
+wine_env_setup "$build/wineprefix" 96
+trap wine_env_teardown EXIT
+size=$(stat -c %s "$build/win64/Relanto.exe")
+echo "Relanto.exe (stripped): $((size / 1024)) KB (target under 1024 KB)"
+(cd "$build/win64" && wine StartupBench.exe "${1:-15}") >"$build/bench.log" 2>&1 || { cat "$build/bench.log"; exit 1; }
+cat "$build/bench.log"
+for extra in "$build"/win64/*Bench.exe; do
+  name=$(basename "$extra")
+  [ "$name" = StartupBench.exe ] && continue
+  echo "== $name"
+  (cd "$build/win64" && wine "$name") >"$build/bench-$name.log" 2>&1 || true
+  cat "$build/bench-$name.log"
+done
