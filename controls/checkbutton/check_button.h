@@ -1,0 +1,145 @@
+// Check button CheckButton: a three-state check box drawn from twelve box images, with a caption and leave
+// detection by a 50 ms pointer poll.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "controls/common/property_bag.h"
+#include "platform/platform.h"
+
+namespace kit {
+
+// One 13 x 13 box image, rows top-down, each pixel 0x00RRGGBB (the byte order of a 32-bit DIB).
+struct BoxImage {
+    static constexpr int kSide = 13;
+    std::array<std::uint32_t, kSide * kSide> pixels{};
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * kSide + x)]; }
+};
+
+// The twelve box images, made once: index 4 x Value + look (0 normal, 1 hover, 2 pressed, 3 disabled).
+const std::array<BoxImage, 12>& CheckBoxImages();
+
+// The portable model of the check button. Its measures are twips, like the container's.
+class CheckButton {
+public:
+    enum BoxLook { kNormalLook = 0, kHoverLook = 1, kPressedLook = 2, kDisabledLook = 3 };
+    enum class Source { Surface, Picture, Caption };
+
+    static constexpr unsigned kTimer1 = 1;
+    static constexpr unsigned kTimer1PeriodMs = 50;
+    static constexpr int kBoxTwips = 195;       // the picture area p, 13 x 13 pixels
+    static constexpr int kCaptionLeft = 240;    // the caption lbl
+    static constexpr OleColor kDisabledCaption = 0x0092A1A1;  // RGB(161,161,146)
+
+    // Events raised to the container; key and mouse arguments are by reference and not read back.
+    struct Events {
+        std::function<void()> Click;
+        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
+        std::function<void(std::int16_t& keyAscii)> KeyPress;
+        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
+        std::function<void()> MouseOut;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
+        std::function<void(const std::wstring& property)> PropertyChanged;
+    };
+
+    class View {
+    public:
+        virtual ~View() = default;
+        virtual void Repaint() = 0;
+        virtual void SetInputEnabled(bool enabled) = 0;
+    };
+
+    CheckButton(const plat::Services& services, Events events = {});
+
+    // Creation: the window, its view and its DPI; shows the first image, lays out and starts the poll.
+    void Attach(plat::WindowId window, View* view, unsigned dpi);
+    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
+
+    // Properties.
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    std::int32_t Value() const { return value_; }
+    void SetValue(std::int32_t value);
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(const std::wstring& text);
+    const kit::Font& Font() const { return font_; }
+    void SetFont(const kit::Font& font);
+    OleColor BackColor() const { return backColor_; }
+    void SetBackColor(OleColor c);
+    OleColor ForeColor() const { return foreColor_; }
+    void SetForeColor(OleColor c);
+
+    // Persistence. The container's name for the instance and its font are the defaults of two keys.
+    void InitNew(const std::wstring& instanceName, const kit::Font& containerFont);
+    bool Load(const PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont);
+    bool Save(PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont) const;
+
+    // Notifications from the window; positions in twips relative to the control.
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void Click();  // a click on the surface, the box or the caption
+    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void KeyPress(std::int16_t keyAscii);
+    void KeyUp(std::int16_t keyCode, std::int16_t shift);
+    void Timer1Tick();
+    void Resize(int widthTwips, int heightTwips);
+
+    // State for painting and tests.
+    int ShownImage() const { return shownImage_; }  // -1 before any image was shown
+    OleColor CaptionColor() const { return captionColor_; }
+    bool Timer1Running() const { return timerRunning_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int BoxTop() const { return boxTop_; }
+    int CaptionTop() const { return captionTop_; }
+    int CaptionWidth() const { return captionWidth_; }
+    int CaptionHeight() const { return captionHeight_; }
+    Source HitTest(float x, float y) const;
+
+private:
+    void RefreshPicture();
+    void ShowDisabledPicture();
+    void ShowLook(int look);
+    void Layout();
+    void MeasureCaption();
+    void Notify(const wchar_t* property);
+    void Redraw();
+    void StartTimer1();
+    void StopTimer1();
+    // The event position: relative to the part the press began on, or to the part under the pointer.
+    Source PartFor(float x, float y) const;
+    void Relative(Source part, float* x, float* y) const;
+
+    plat::Services services_;
+    Events events_;
+    plat::WindowId window_ = 0;
+    View* view_ = nullptr;
+    unsigned dpi_ = 96;
+
+    kit::Font font_;
+    std::int32_t value_ = 0;
+    OleColor backColor_ = 0;
+    OleColor foreColor_ = 0;
+    bool enabled_ = true;
+    std::wstring caption_ = L"Check1";
+    OleColor captionColor_ = 0x80000012;  // a label's default text colour until the properties set it
+
+    int width_ = 1410;
+    int height_ = 975;
+    int boxTop_ = 0;
+    int captionTop_ = 0;
+    int captionWidth_ = 555;
+    int captionHeight_ = 180;
+    int shownImage_ = -1;
+    bool timerRunning_ = false;
+    int buttonsDown_ = 0;
+    Source pressPart_ = Source::Surface;
+};
+
+}  // namespace kit

@@ -1,0 +1,200 @@
+// The selection entry's window: pointer, key, timer and size messages go to the model; paint draws its look.
+#include "controls/nselection/n_selection_win.h"
+
+#include "controls/common/kit_host_win.h"
+#include "platform/platform_win.h"
+#include "platform/window_win.h"
+
+namespace kit {
+
+const wchar_t kNSelectionClass[] = L"KitNSelection";
+
+namespace {
+
+class SelectionHost final : public NSelection::View {
+public:
+    explicit SelectionHost(const NSelection::Events& events) : model_(plat::Win32Services(), events) {}
+
+    // NSelection::View
+    void Repaint() override {
+        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    void SetInputEnabled(bool enabled) override {
+        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    }
+    void RequestHeight(int height) override {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        const int wanted = host::From96(height, dpi_);
+        if (r.bottom != wanted) {
+            SetWindowPos(hwnd_, nullptr, 0, 0, r.right, wanted, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
+        // the model; report the granted height directly so the layout finishes with it.
+        if (model_.Height() != height) model_.Resize(model_.Width(), height);
+    }
+
+    void Start(const NSelectionArgs& args) {
+        dpi_ = plat::WindowDpi(hwnd_);
+        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this);
+        ready_ = true;
+        if (args.bag) {
+            model_.Load(*args.bag);
+        } else {
+            model_.InitNew(args.name);
+        }
+        // The container's size reaches the model after the properties, and lays it out.
+        ReportSize();
+    }
+
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        switch (msg) {
+            case WM_SIZE:
+                if (ready_) ReportSize();
+                return 0;
+            case WM_ERASEBKGND:
+                return TRUE;
+            case WM_PAINT:
+                Paint();
+                return 0;
+            case WM_MOUSEMOVE:
+                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
+                return 0;
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_MBUTTONDOWN:
+            case WM_RBUTTONDBLCLK:
+            case WM_MBUTTONDBLCLK:
+                if (GetFocus() != hwnd_) SetFocus(hwnd_);
+                // The pointer stays with the control between a press and its release.
+                SetCapture(hwnd_);
+                model_.MouseDown(PressedButton(msg), host::ShiftMask(), X(lp), Y(lp));
+                return 0;
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP:
+            case WM_MBUTTONUP:
+                if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+                model_.MouseUp(PressedButton(msg), host::ShiftMask(), X(lp), Y(lp));
+                return 0;
+            case WM_LBUTTONDBLCLK:
+                // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
+                SetCapture(hwnd_);
+                model_.DblClick();
+                return 0;
+            case WM_GETDLGCODE: {
+                LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+                const MSG* m = reinterpret_cast<const MSG*>(lp);
+                if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+                return code;
+            }
+            case WM_KEYDOWN:
+                model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
+                return 0;
+            case WM_SYSKEYDOWN:
+                model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
+                break;
+            case WM_CHAR:
+                model_.KeyPress(static_cast<std::int16_t>(wp));
+                return 0;
+            case WM_KEYUP:
+                model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
+                return 0;
+            case WM_SYSKEYUP:
+                model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
+                break;
+            case WM_TIMER:
+                if (wp == NSelection::kTimer1) {
+                    model_.Timer1Tick();
+                    return 0;
+                }
+                break;
+            case WM_DPICHANGED_AFTERPARENT:
+                dpi_ = plat::WindowDpi(hwnd_);
+                ReportSize();
+                InvalidateRect(hwnd_, nullptr, FALSE);
+                return 0;
+        }
+        return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
+
+    NSelection& model() { return model_; }
+
+    HWND hwnd_ = nullptr;
+    bool owned_ = false;
+
+private:
+    static std::int16_t PressedButton(UINT msg) {
+        switch (msg) {
+            case WM_RBUTTONDOWN:
+            case WM_RBUTTONDBLCLK:
+            case WM_RBUTTONUP:
+                return 2;
+            case WM_MBUTTONDOWN:
+            case WM_MBUTTONDBLCLK:
+            case WM_MBUTTONUP:
+                return 4;
+            default:
+                return 1;
+        }
+    }
+    float X(LPARAM lp) const { return host::To96(static_cast<short>(LOWORD(lp)), dpi_); }
+    float Y(LPARAM lp) const { return host::To96(static_cast<short>(HIWORD(lp)), dpi_); }
+
+    void ReportSize() {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        model_.Resize(MulDiv(r.right, 96, static_cast<int>(dpi_)), MulDiv(r.bottom, 96, static_cast<int>(dpi_)));
+    }
+
+    void DrawLabel(HDC dc, const NSelection::Label& label) {
+        if (label.text.empty()) return;
+        plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
+        SetTextColor(dc, plat::OleToColorRef(label.color));
+        TextOutW(dc, host::From96(label.left, dpi_), host::From96(label.top, dpi_), label.text.c_str(),
+                 static_cast<int>(label.text.size()));
+    }
+
+    void Paint() {
+        plat::PaintScope paint(hwnd_);
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        plat::BackBuffer buffer(paint.get(), r.right, r.bottom);
+        if (!buffer.ok()) return;
+        HDC dc = buffer.dc();
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(plat::OleToColorRef(model_.SurfaceColor())));
+        FillRect(dc, &r, back.get());
+        SetBkMode(dc, TRANSPARENT);
+        // Text wider than the control is cut at its right edge.
+        DrawLabel(dc, model_.Label1());
+        DrawLabel(dc, model_.Label_Descricao());
+        buffer.Blit();
+    }
+
+    NSelection model_;
+    host::FontCache fonts_;
+    UINT dpi_ = 96;
+    bool ready_ = false;
+};
+
+}  // namespace
+
+HWND CreateNSelection(const NSelectionArgs& args) {
+    if (!host::RegisterControlClass(kNSelectionClass, &host::ControlProc<SelectionHost>, CS_DBLCLKS)) return nullptr;
+    auto* state = new SelectionHost(args.events);
+    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
+    HWND window = host::CreateControlWindow(state, 0, kNSelectionClass, args.name,
+                                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent,
+                                            args.id);
+    if (!window) return nullptr;
+    state->Start(args);
+    return window;
+}
+
+NSelection* NSelectionOf(HWND window) {
+    wchar_t cls[64] = {};
+    if (!window || !GetClassNameW(window, cls, 64) || lstrcmpW(cls, kNSelectionClass) != 0) return nullptr;
+    SelectionHost* state = host::StateOf<SelectionHost>(window);
+    return state ? &state->model() : nullptr;
+}
+
+}  // namespace kit
