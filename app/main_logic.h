@@ -14,6 +14,12 @@ extern const wchar_t kMainCaption[];
 extern const wchar_t kStartingCaption[];
 extern const wchar_t kMissingFilesMessage[];
 
+extern const wchar_t kInstallWarning[];
+extern const wchar_t kInstallTitle[];
+
+enum class MainButton { Start, Stop };
+enum class Guide { Help, About };
+
 // The parts of the main window that its logic drives.
 class MainView {
 public:
@@ -22,6 +28,9 @@ public:
     virtual void ShowMain() = 0;
     virtual void SetFlightTicked(bool ticked) = 0;
     virtual bool FlightTicked() const = 0;
+    // Sets a button's caption and repaints it at once: the relay actions pause the window's thread right after.
+    virtual void SetButtonCaption(MainButton button, const std::wstring& caption) = 0;
+    virtual void ShowGuide(Guide guide) = 0;
 };
 
 class MainLogic {
@@ -35,6 +44,14 @@ public:
 
     // The check box was clicked (its value already toggled).
     void OnFlightClick();
+
+    // The buttons' Click handlers.
+    void OnInstallClick();
+    void OnStartClick();
+    void OnStopClick();
+    void OnHelpClick() { view_.ShowGuide(Guide::Help); }
+    void OnAboutClick() { view_.ShowGuide(Guide::About); }
+    void OnHomePageClick();
 
     Console& console() { return console_; }
 

@@ -21,6 +21,8 @@ struct View final : app::MainView {
         journal->Add(t ? L"tick" : L"untick");
     }
     bool FlightTicked() const override { return ticked; }
+    void SetButtonCaption(app::MainButton, const std::wstring&) override {}
+    void ShowGuide(app::Guide) override {}
 };
 
 struct Rig {

@@ -1,0 +1,78 @@
+// The static pages of the guide windows: labels, pictures, separator lines and link buttons, in twips.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/links.h"
+
+namespace guides {
+
+using OleColor = std::uint32_t;
+constexpr OleColor kWindowText = 0x80000008u;  // the system window-text colour
+constexpr OleColor kButtonText = 0x80000012u;  // the system button-text colour
+
+enum class Align { Left, Center };
+
+struct LabelSpec {
+    const wchar_t* name;
+    int left, top, width, height;
+    double points;
+    OleColor colour;
+    const wchar_t* text;
+    Align align = Align::Left;
+    bool underline = false;
+    const wchar_t* face = L"微软雅黑";
+};
+
+struct ImageSpec {
+    const wchar_t* name;
+    int left, top, width, height;
+    const wchar_t* image;  // picture reference, see res/
+    bool stretch;
+};
+
+struct LineSpec {
+    const wchar_t* name;
+    int x1, y1, x2, y2;
+    OleColor colour;
+};
+
+struct ButtonSpec {
+    const wchar_t* name;  // also the section of the page's design
+    int left, top, width, height;
+    app::Link link;
+};
+
+struct PageSpec {
+    const wchar_t* caption;
+    int clientWidth, clientHeight;  // twips
+    std::vector<LabelSpec> labels;  // in drawing order: later labels lie in front
+    std::vector<ImageSpec> images;
+    std::vector<LineSpec> lines;
+    std::vector<ButtonSpec> buttons;  // in tab order; the first has the focus when the window opens
+    const wchar_t* design;            // the buttons' stored properties, in the design text form
+};
+
+const PageSpec& HelpPage();
+const PageSpec& AboutPage();
+
+// Creates a guide window on first use and re-shows the open one afterwards: one instance of each at a time.
+class GuideSlot {
+public:
+    virtual ~GuideSlot() = default;
+    void Show() {
+        if (IsOpen())
+            Activate();
+        else
+            Create();
+    }
+
+protected:
+    virtual bool IsOpen() const = 0;
+    virtual void Activate() = 0;
+    virtual void Create() = 0;
+};
+
+}  // namespace guides
