@@ -1,6 +1,7 @@
 // Extra fakes for the kit's controls: an event recorder and a platform rig whose pointer is over one window.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,16 @@ struct Rig {
     unsigned TimerPeriod(unsigned id) const {
         auto it = p.timers.running.find({kWindow, id});
         return it == p.timers.running.end() ? 0 : it->second;
+    }
+};
+
+// Text whose line height follows the point size (two pixels a point, rounded), with a call count.
+struct SizedMeasurer final : plat::TextMeasurer {
+    int charWidth = 8;
+    int calls = 0;
+    plat::Size Measure(const std::wstring& text, const std::wstring&, double points, bool) override {
+        ++calls;
+        return {static_cast<int>(text.size()) * charWidth, static_cast<int>(std::lround(points * 2))};
     }
 };
 

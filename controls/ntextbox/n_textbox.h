@@ -1,0 +1,200 @@
+// Captioned text box N_TextBox: a single-line text box in a drawn border, with an optional header caption, a
+// digits-only mode, select-all on focus, a label mode and an about box.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "controls/common/property_bag.h"
+#include "platform/platform.h"
+
+namespace kit {
+
+// The portable model of the captioned text box. Every measure is in twips.
+class NTextBox {
+public:
+    enum HAlign : std::int32_t { kLeft = 0, kRight = 1, kCentre = 2 };
+    enum VAlign : std::int32_t { kTop = 0, kMiddle = 1, kBottom = 2 };
+
+    static constexpr int kMinWidth = 300;
+    static constexpr int kMinHeight = 60;
+
+    struct Events {
+        std::function<void()> DblClick;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
+        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
+        std::function<void()> Change;
+        std::function<void()> Click;
+        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
+        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
+        // The container may change the code; the digits-only filter then judges the changed code.
+        std::function<void(std::int16_t& keyAscii)> KeyPress;
+        std::function<void(const std::wstring& property)> PropertyChanged;
+    };
+
+    // What the model needs from the window that shows it.
+    class View {
+    public:
+        virtual ~View() = default;
+        virtual void Repaint() = 0;
+        // The text box part changed (text, font, colours, alignment, mask, state, place): bring the real edit
+        // box in line with Txt().
+        virtual void SyncTxt() = 0;
+        virtual void SelectAllTxt() = 0;
+        virtual void RequestSize(int widthTwips, int heightTwips) = 0;
+    };
+
+    struct Rect {
+        double left = 0, top = 0, width = 0, height = 0;
+    };
+    struct Shape {  // shpBorder
+        Rect r;
+        OleColor fill = 0;
+        OleColor border = 0;
+    };
+    struct TextPart {  // txt
+        Rect r;
+        std::wstring text;
+        OleColor back = 0, fore = 0;
+        kit::Font font;
+        std::int32_t alignment = kLeft;
+        bool locked = false, enabled = true, visible = true;
+        std::wstring passwordChar;
+    };
+    struct LabelPart {  // lbl and lblHeader
+        Rect r;
+        std::wstring caption;
+        OleColor fore = 0, back = 0;
+        kit::Font font;
+        std::int32_t alignment = kCentre;
+        bool enabled = true, visible = false, opaque = false;
+    };
+
+    NTextBox(const plat::Services& services, Events events = {});
+    void Attach(View* view) { view_ = view; }
+    // The title the about box shows: the application's own.
+    void SetApplicationTitle(std::wstring title) { appTitle_ = std::move(title); }
+
+    // Properties, in declared order. Writes that are refused return false and change nothing.
+    const kit::Font& Font() const { return txt_.font; }
+    void SetFont(const kit::Font& font);
+    OleColor ForeColor() const { return txt_.fore; }
+    void SetForeColor(OleColor c);
+    OleColor BorderColor() const { return shp_.border; }
+    void SetBorderColor(OleColor c);
+    OleColor BackColor() const { return shp_.fill; }
+    void SetBackColor(OleColor c);
+    const std::wstring& Text() const { return txt_.text; }
+    void SetText(const std::wstring& text);
+    std::int32_t AlignementHorizontal() const { return txt_.alignment; }
+    bool SetAlignementHorizontal(std::int32_t value);
+    std::int32_t AlignementVertical() const { return vAlign_; }
+    bool SetAlignementVertical(std::int32_t value);
+    bool NumberBox() const { return numberBox_; }
+    void SetNumberBox(bool on);
+    bool SelOnFocus() const { return selOnFocus_; }
+    void SetSelOnFocus(bool on);
+    bool LabelBox() const { return lbl_.visible; }
+    void SetLabelBox(bool on);
+    bool Enabled() const { return txt_.enabled; }
+    void SetEnabled(bool on);
+    bool Locked() const { return txt_.locked; }
+    void SetLocked(bool on);
+    const std::wstring& PasswordChar() const { return txt_.passwordChar; }
+    void SetPasswordChar(const std::wstring& mask);
+    bool Header() const { return hdr_.visible; }
+    void SetHeader(bool on);
+    std::int32_t HeaderAlignement() const { return hdr_.alignment; }
+    bool SetHeaderAlignement(std::int32_t value);
+    OleColor HeaderForeColor() const { return hdr_.fore; }
+    void SetHeaderForeColor(OleColor c);
+    OleColor HeaderBackColor() const { return hdr_.back; }
+    void SetHeaderBackColor(OleColor c);
+    const kit::Font& HeaderFont() const { return hdr_.font; }
+    void SetHeaderFont(const kit::Font& font);
+    const std::wstring& HeaderCaption() const { return hdr_.caption; }
+    void SetHeaderCaption(const std::wstring& caption);
+
+    // The standard about box; never reports an error.
+    void About();
+
+    // The description the control publishes for a property (or for About); empty for an unknown name.
+    static std::wstring_view DescriptionOf(std::wstring_view property);
+    // Every property with its description, in declared order.
+    static const std::vector<std::pair<std::wstring_view, std::wstring_view>>& Descriptions();
+    static const wchar_t* const kAboutText;
+
+    // Persistence.
+    void InitNew();
+    bool Load(const PropertyBag& bag);  // false when a key stopped the load
+    bool Save(PropertyBag& bag) const;
+
+    // Size changes from the container, and the layout.
+    void Resize(int widthTwips, int heightTwips);
+    void RefreshLayout(std::int32_t verticalAlignment);
+
+    // Notifications from the text box part txt. Positions are twips relative to txt.
+    void TxtMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void TxtMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void TxtMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void TxtClick();
+    void TxtDblClick();
+    void TxtKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void TxtKeyUp(std::int16_t keyCode, std::int16_t shift);
+    // A typed character: returns the code to type, 0 for none.
+    std::int16_t TxtKeyPress(std::int16_t keyAscii);
+    // The text of the edit box changed by typing or pasting.
+    void TxtEdited(const std::wstring& text);
+    void TxtGotFocus();
+
+    // The parts, for painting and tests.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    OleColor ControlBackColor() const { return controlBack_; }
+    const Shape& ShpBorder() const { return shp_; }
+    const TextPart& Txt() const { return txt_; }
+    const LabelPart& Lbl() const { return lbl_; }
+    const LabelPart& LblHeader() const { return hdr_; }
+
+private:
+    bool LoadKeys(const PropertyBag& bag);
+    void Notify(const wchar_t* property);
+    void Redraw();
+    void SyncTxt();
+    void ApplyText(const std::wstring& text);
+    bool ApplyAlignementHorizontal(std::int32_t value);
+    bool ApplyAlignementVertical(std::int32_t value);
+    bool ApplyHeaderAlignement(std::int32_t value);
+    void ApplyFont(const kit::Font& font);
+    void ApplyPasswordChar(const std::wstring& mask);
+    void ApplyLabelBox(bool on);
+    void ApplyEnabled(bool on);
+    void ApplyHeaderBackColor(OleColor c);
+    plat::Size MeasureLine(const std::wstring& text, const kit::Font& font) const;
+    bool Raising() const { return !lbl_.visible; }  // only txt raises events, and it is hidden in label mode
+
+    plat::Services services_;
+    Events events_;
+    View* view_ = nullptr;
+    std::wstring appTitle_;
+
+    Shape shp_;
+    TextPart txt_;
+    LabelPart lbl_;
+    LabelPart hdr_;
+    OleColor controlBack_ = 0x8000000F;
+    int width_ = 2610;
+    int height_ = 1020;
+
+    bool numberBox_ = false;
+    std::uint8_t vAlign_ = 0;
+    bool selOnFocus_ = false;
+    int resizing_ = 0;
+};
+
+}  // namespace kit
