@@ -71,16 +71,20 @@ public:
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
             case WM_MBUTTONUP: {
-                if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd_) ReleaseCapture();
-                const std::int16_t button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
-                model_.MouseUp(button, host::ShiftMask(), X(lp), Y(lp));
+                // A left press and release on the control make a click (judged before the capture goes, since
+                // losing the capture otherwise cancels a pending click).
+                bool click = false;
                 if (msg == WM_LBUTTONUP && clickArmed_) {
-                    clickArmed_ = false;
                     RECT r;
                     GetClientRect(hwnd_, &r);
                     const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-                    if (PtInRect(&r, p)) model_.Click();
+                    click = PtInRect(&r, p) != FALSE;
                 }
+                if (msg == WM_LBUTTONUP) clickArmed_ = false;
+                if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+                const std::int16_t button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
+                model_.MouseUp(button, host::ShiftMask(), X(lp), Y(lp));
+                if (click) model_.Click();
                 return 0;
             }
             case WM_CAPTURECHANGED:
@@ -124,7 +128,6 @@ public:
     CheckButton& model() { return model_; }
 
     HWND hwnd_ = nullptr;
-    bool owned_ = false;
 
 private:
     float X(LPARAM lp) const { return static_cast<float>(static_cast<short>(LOWORD(lp)) * 1440.0 / dpi_); }

@@ -56,6 +56,13 @@ Host* StateOf(HWND window) {
     return reinterpret_cast<Host*>(GetWindowLongPtrW(window, 0));
 }
 
+// The state the last WM_NCCREATE attached to a window; tells a failed creation whether the window (which frees
+// its state when destroyed) had taken ownership.
+inline const void*& LastAttached() {
+    static thread_local const void* state = nullptr;
+    return state;
+}
+
 // A window procedure that hands every message to Host::Handle. The state is attached in WM_NCCREATE from the
 // creation parameter (the window owns it from then on) and deleted after WM_NCDESTROY. No exception leaves it.
 template <typename Host>
@@ -65,7 +72,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
         self = static_cast<Host*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         if (self) {
             self->hwnd_ = window;
-            self->owned_ = true;
+            LastAttached() = self;
             SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(self));
         }
     }
@@ -87,10 +94,11 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
 template <typename Host>
 HWND CreateControlWindow(Host* state, DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
                          const RECT& r, HWND parent, int id) {
+    LastAttached() = nullptr;
     HWND window = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top, r.right - r.left,
                                   r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleW(nullptr), state);
-    if (!window && !state->owned_) delete state;
+    if (!window && LastAttached() != state) delete state;
     return window;
 }
 

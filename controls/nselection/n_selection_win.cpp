@@ -120,7 +120,6 @@ public:
     NSelection& model() { return model_; }
 
     HWND hwnd_ = nullptr;
-    bool owned_ = false;
 
 private:
     static std::int16_t PressedButton(UINT msg) {

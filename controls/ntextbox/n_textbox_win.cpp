@@ -1,0 +1,363 @@
+// The captioned text box's window: paints the header, border and label from the model, keeps the edit box in
+// line with the text box part, and turns the edit box's messages into the model's notifications.
+#include "controls/ntextbox/n_textbox_win.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "controls/common/kit_host_win.h"
+#include "platform/platform_win.h"
+#include "platform/window_win.h"
+
+namespace kit {
+
+const wchar_t kNTextBoxClass[] = L"KitNTextBox";
+
+namespace {
+
+constexpr int kEditId = 1;
+constexpr UINT_PTR kSubclassId = 1;
+
+DWORD AlignStyle(std::int32_t alignment) {
+    switch (alignment) {
+        case NTextBox::kRight: return ES_RIGHT;
+        case NTextBox::kCentre: return ES_CENTER;
+        default: return ES_LEFT;
+    }
+}
+
+UINT DrawAlign(std::int32_t alignment) {
+    switch (alignment) {
+        case NTextBox::kRight: return DT_RIGHT;
+        case NTextBox::kCentre: return DT_CENTER;
+        default: return DT_LEFT;
+    }
+}
+
+class TextBoxHost final : public NTextBox::View {
+public:
+    explicit TextBoxHost(const NTextBox::Events& events) : model_(plat::Win32Services(), events) {}
+
+    // NTextBox::View
+    void Repaint() override {
+        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    void SyncTxt() override;
+    void SelectAllTxt() override {
+        if (edit_) SendMessageW(edit_, EM_SETSEL, 0, GetWindowTextLengthW(edit_));
+    }
+    void RequestSize(int widthTwips, int heightTwips) override {
+        // Rounded up, so the size reported back is not below the minimum.
+        const int w = static_cast<int>(std::ceil(widthTwips * static_cast<double>(dpi_) / 1440.0));
+        const int h = static_cast<int>(std::ceil(heightTwips * static_cast<double>(dpi_) / 1440.0));
+        SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    void Start(const NTextBoxArgs& args) {
+        dpi_ = plat::WindowDpi(hwnd_);
+        model_.Attach(this);
+        model_.SetApplicationTitle(args.applicationTitle);
+        CreateEdit();
+        if (args.bag)
+            model_.Load(*args.bag);
+        else
+            model_.InitNew();
+        ready_ = true;
+        ReportSize();
+        SyncTxt();
+    }
+
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp);
+
+    NTextBox& model() { return model_; }
+    HWND edit() const { return edit_; }
+
+    HWND hwnd_ = nullptr;
+
+private:
+    static LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+        auto* self = reinterpret_cast<TextBoxHost*>(ref);
+        try {
+            return self->EditMessage(edit, msg, wp, lp);
+        } catch (...) {
+            return DefSubclassProc(edit, msg, wp, lp);
+        }
+    }
+
+    void CreateEdit();
+    void RecreateEdit();
+    void ReportSize() {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        model_.Resize(host::TwipsFromPixels(r.right, dpi_), host::TwipsFromPixels(r.bottom, dpi_));
+    }
+    RECT Px(const NTextBox::Rect& r) const {
+        const int left = host::PixelsFromTwips(r.left, dpi_);
+        const int top = host::PixelsFromTwips(r.top, dpi_);
+        return {left, top, left + host::PixelsFromTwips(r.width, dpi_), top + host::PixelsFromTwips(r.height, dpi_)};
+    }
+    float TwX(LPARAM lp) const { return static_cast<float>(static_cast<short>(LOWORD(lp)) * 1440.0 / dpi_); }
+    float TwY(LPARAM lp) const { return static_cast<float>(static_cast<short>(HIWORD(lp)) * 1440.0 / dpi_); }
+    std::wstring EditText() const {
+        const int n = GetWindowTextLengthW(edit_);
+        std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+        const int got = GetWindowTextW(edit_, &text[0], n + 1);
+        text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+        return text;
+    }
+    void Paint();
+    void DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign);
+
+    NTextBox model_;
+    HWND edit_ = nullptr;
+    UINT dpi_ = 96;
+    bool ready_ = false;
+    bool syncing_ = false;
+    bool recreating_ = false;
+    bool clickArmed_ = false;
+    std::int32_t editAlign_ = -1;
+    host::FontCache fonts_;
+    Font editFontSpec_;
+    UINT editFontDpi_ = 0;
+    plat::GdiObject<HFONT> editFont_;
+    OleColor brushColor_ = 0;
+    plat::GdiObject<HBRUSH> backBrush_;
+};
+
+void TextBoxHost::CreateEdit() {
+    const NTextBox::TextPart& t = model_.Txt();
+    DWORD style = WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | AlignStyle(t.alignment);
+    if (t.visible) style |= WS_VISIBLE;
+    const RECT r = Px(t.r);
+    edit_ = CreateWindowExW(0, L"EDIT", t.text.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                            hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), GetModuleHandleW(nullptr),
+                            nullptr);
+    if (!edit_) return;
+    editAlign_ = t.alignment;
+    SetWindowSubclass(edit_, &TextBoxHost::EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    editFontDpi_ = 0;  // the next sync gives the new box its font, mask, state and place
+}
+
+void TextBoxHost::RecreateEdit() {
+    // An edit box cannot change its alignment once created: make a new one with the same text and selection.
+    const bool focused = GetFocus() == edit_;
+    DWORD start = 0, end = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    HWND old = edit_;
+    edit_ = nullptr;
+    DestroyWindow(old);
+    CreateEdit();
+    if (!edit_) return;
+    SendMessageW(edit_, EM_SETSEL, start, end);
+    if (focused) {
+        recreating_ = true;
+        SetFocus(edit_);
+        recreating_ = false;
+    }
+}
+
+void TextBoxHost::SyncTxt() {
+    if (!edit_) return;
+    const NTextBox::TextPart& t = model_.Txt();
+    if (t.alignment != editAlign_) {
+        RecreateEdit();
+        if (!edit_) return;
+    }
+    if (EditText() != t.text) {
+        syncing_ = true;
+        SetWindowTextW(edit_, t.text.c_str());
+        syncing_ = false;
+    }
+    if (editFontDpi_ != dpi_ || !(editFontSpec_ == t.font)) {
+        plat::GdiObject<HFONT> font = host::MakeFont(t.font, dpi_);
+        SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        editFont_ = std::move(font);
+        editFontSpec_ = t.font;
+        editFontDpi_ = dpi_;
+    }
+    const wchar_t mask = t.passwordChar.empty() ? L'\0' : t.passwordChar[0];
+    if (static_cast<wchar_t>(SendMessageW(edit_, EM_GETPASSWORDCHAR, 0, 0)) != mask) {
+        SendMessageW(edit_, EM_SETPASSWORDCHAR, mask, 0);
+        InvalidateRect(edit_, nullptr, TRUE);
+    }
+    const bool readOnly = (GetWindowLongPtrW(edit_, GWL_STYLE) & ES_READONLY) != 0;
+    if (readOnly != t.locked) SendMessageW(edit_, EM_SETREADONLY, t.locked ? TRUE : FALSE, 0);
+    if ((IsWindowEnabled(edit_) != FALSE) != t.enabled) EnableWindow(edit_, t.enabled ? TRUE : FALSE);
+    if ((IsWindowVisible(edit_) != FALSE) != t.visible) ShowWindow(edit_, t.visible ? SW_SHOWNA : SW_HIDE);
+    const RECT want = Px(t.r);
+    RECT have;
+    GetWindowRect(edit_, &have);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&have), 2);
+    if (!EqualRect(&want, &have))
+        SetWindowPos(edit_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!backBrush_ || brushColor_ != t.back) {
+        backBrush_.reset(CreateSolidBrush(plat::OleToColorRef(t.back)));
+        brushColor_ = t.back;
+    }
+    InvalidateRect(edit_, nullptr, TRUE);
+}
+
+LRESULT TextBoxHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_SIZE:
+            if (ready_) ReportSize();
+            return 0;
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wp) == kEditId && HIWORD(wp) == EN_CHANGE && edit_ && !syncing_) {
+                model_.TxtEdited(EditText());
+                return 0;
+            }
+            break;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lp) == edit_ && backBrush_) {
+                HDC dc = reinterpret_cast<HDC>(wp);
+                SetTextColor(dc, plat::OleToColorRef(model_.Txt().fore));
+                SetBkColor(dc, plat::OleToColorRef(model_.Txt().back));
+                return reinterpret_cast<LRESULT>(backBrush_.get());
+            }
+            break;
+        case WM_SETFOCUS:
+            if (edit_ && IsWindowVisible(edit_) && IsWindowEnabled(edit_)) SetFocus(edit_);
+            return 0;
+        case WM_DPICHANGED_AFTERPARENT:
+            dpi_ = plat::WindowDpi(hwnd_);
+            ReportSize();
+            SyncTxt();
+            InvalidateRect(hwnd_, nullptr, FALSE);
+            return 0;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_CHAR: {
+            const std::int16_t code = model_.TxtKeyPress(static_cast<std::int16_t>(wp));
+            if (code == 0) return 0;  // nothing is typed
+            return DefSubclassProc(edit, msg, static_cast<WPARAM>(static_cast<std::uint16_t>(code)), lp);
+        }
+        case WM_KEYDOWN:
+            model_.TxtKeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
+            break;
+        case WM_KEYUP:
+            model_.TxtKeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
+            break;
+        case WM_MOUSEMOVE:
+            model_.TxtMouseMove(host::ButtonMask(wp), host::ShiftMask(), TwX(lp), TwY(lp));
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            const std::int16_t button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
+            const bool hadFocus = GetFocus() == edit;
+            model_.TxtMouseDown(button, host::ShiftMask(), TwX(lp), TwY(lp));
+            const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
+            // The press placed the caret after the focus arrived; a click into the box still selects it all.
+            if (!hadFocus && GetFocus() == edit) model_.TxtGotFocus();
+            if (msg == WM_LBUTTONDOWN) clickArmed_ = true;
+            return r;
+        }
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
+            const std::int16_t button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
+            model_.TxtMouseUp(button, host::ShiftMask(), TwX(lp), TwY(lp));
+            const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
+            if (msg == WM_LBUTTONUP && clickArmed_) {
+                clickArmed_ = false;
+                model_.TxtClick();
+            }
+            return r;
+        }
+        case WM_LBUTTONDBLCLK:
+            clickArmed_ = false;
+            model_.TxtDblClick();
+            break;
+        case WM_SETFOCUS: {
+            const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
+            if (!recreating_) model_.TxtGotFocus();
+            return r;
+        }
+        case WM_GETDLGCODE:
+            // Selecting on focus is the control's own choice (SelOnFocus), not the dialog manager's.
+            return DefSubclassProc(edit, msg, wp, lp) & ~static_cast<LRESULT>(DLGC_HASSETSEL);
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(edit, &TextBoxHost::EditProc, kSubclassId);
+            break;
+    }
+    return DefSubclassProc(edit, msg, wp, lp);
+}
+
+void TextBoxHost::DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign) {
+    RECT r = Px(part.r);
+    plat::SelectObj use(dc, fonts_.Get(part.font, dpi_));
+    if (part.opaque) {
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(plat::OleToColorRef(part.back)));
+        FillRect(dc, &r, back.get());
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, part.enabled ? plat::OleToColorRef(part.fore) : GetSysColor(COLOR_GRAYTEXT));
+    DrawTextW(dc, part.caption.c_str(), static_cast<int>(part.caption.size()), &r,
+              DT_SINGLELINE | DT_NOPREFIX | valign | DrawAlign(part.alignment));
+}
+
+void TextBoxHost::Paint() {
+    plat::PaintScope paint(hwnd_);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
+    if (!buffer.ok()) return;
+    HDC dc = buffer.dc();
+    plat::GdiObject<HBRUSH> back(CreateSolidBrush(plat::OleToColorRef(model_.ControlBackColor())));
+    FillRect(dc, &client, back.get());
+    if (model_.LblHeader().visible) DrawLabel(dc, model_.LblHeader(), DT_TOP);
+    const NTextBox::Shape& shape = model_.ShpBorder();
+    RECT box = Px(shape.r);
+    plat::GdiObject<HBRUSH> fill(CreateSolidBrush(plat::OleToColorRef(shape.fill)));
+    plat::GdiObject<HBRUSH> border(CreateSolidBrush(plat::OleToColorRef(shape.border)));
+    FillRect(dc, &box, fill.get());
+    FrameRect(dc, &box, border.get());
+    if (model_.Lbl().visible) DrawLabel(dc, model_.Lbl(), DT_TOP);
+    buffer.Blit();
+}
+
+}  // namespace
+
+HWND CreateNTextBox(const NTextBoxArgs& args) {
+    if (!host::RegisterControlClass(kNTextBoxClass, &host::ControlProc<TextBoxHost>, 0, LoadCursorW(nullptr, IDC_ARROW)))
+        return nullptr;
+    auto* state = new TextBoxHost(args.events);
+    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
+    // The control is a container of its edit box for the dialog manager's tab order.
+    HWND window = host::CreateControlWindow(state, WS_EX_CONTROLPARENT, kNTextBoxClass, args.name,
+                                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r,
+                                            args.parent, args.id);
+    if (!window) return nullptr;
+    state->Start(args);
+    return window;
+}
+
+NTextBox* NTextBoxOf(HWND window) {
+    wchar_t cls[64] = {};
+    if (!window || !GetClassNameW(window, cls, 64) || lstrcmpW(cls, kNTextBoxClass) != 0) return nullptr;
+    TextBoxHost* state = host::StateOf<TextBoxHost>(window);
+    return state ? &state->model() : nullptr;
+}
+
+HWND NTextBoxEdit(HWND window) {
+    wchar_t cls[64] = {};
+    if (!window || !GetClassNameW(window, cls, 64) || lstrcmpW(cls, kNTextBoxClass) != 0) return nullptr;
+    TextBoxHost* state = host::StateOf<TextBoxHost>(window);
+    return state ? state->edit() : nullptr;
+}
+
+}  // namespace kit

@@ -1,0 +1,38 @@
+// Win32 host of the captioned text box: a child window of its own class that draws the border, the header and
+// the label, and holds a real single-line edit box as its text box part.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <string>
+
+#include "controls/common/property_bag.h"
+#include "controls/ntextbox/n_textbox.h"
+
+namespace kit {
+
+extern const wchar_t kNTextBoxClass[];
+
+struct NTextBoxArgs {
+    HWND parent = nullptr;
+    int id = 0;
+    std::wstring name;
+    int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
+    const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
+    std::wstring applicationTitle;                 // the about box's title
+    NTextBox::Events events;
+};
+
+// Creates the control; its edit box is the tab stop. Null on failure.
+HWND CreateNTextBox(const NTextBoxArgs& args);
+
+// The model behind a window made by CreateNTextBox (null for any other window).
+NTextBox* NTextBoxOf(HWND window);
+
+// The edit box that is the control's text box part.
+HWND NTextBoxEdit(HWND window);
+
+}  // namespace kit

@@ -1,0 +1,32 @@
+// Entry point of Gallery.exe, the kit's showcase: "Gallery.exe [/load FILE | /save FILE]".
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <commctrl.h>
+
+#include "tools/gallery/gallery_window_win.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_LIBRARY_SEARCH_APPLICATION_DIR);
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    gallery::Options options;
+    std::wstring error;
+    if (!gallery::ParseCommandLine(GetCommandLineW(), &options, &error)) {
+        MessageBoxW(nullptr, (error + L"\n\nUsage: Gallery.exe [/load FILE | /save FILE]").c_str(), L"Gallery",
+                    MB_OK | MB_ICONEXCLAMATION);
+        return 2;
+    }
+    if (!gallery::CreateGallery(instance, showCommand, options)) return 1;
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        if (root && IsDialogMessageW(root, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,529 @@
+// The kit gallery's window: builds the showcase, reports the controls' events on a status line, and saves or
+// loads every control's properties through the kit's design text form.
+#include "tools/gallery/gallery_window_win.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "controls/checkbutton/check_button_win.h"
+#include "controls/common/property_bag.h"
+#include "controls/nselection/n_selection_win.h"
+#include "controls/ntextbox/n_textbox_win.h"
+#include "platform/scoped_win.h"
+#include "platform/window_win.h"
+#include "tools/gallery/gallery_ids.h"
+
+namespace gallery {
+namespace {
+
+constexpr int kClientWidth96 = 660;
+constexpr int kClientHeight96 = 540;
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr std::size_t kMaxDesignBytes = 16u << 20;
+constexpr std::size_t kLogLines = 6;
+const wchar_t kTitle[] = L"Control kit gallery — 控件库";
+
+enum class Kind { Check, Text, Selection };
+
+// One control of the kit as the gallery places it.
+struct Slot {
+    Kind kind;
+    std::wstring name;
+    int id;
+    int left, top, width, height;  // twips
+    HWND hwnd = nullptr;
+};
+
+// A heading, button or the status line: ordinary child windows placed in twips too.
+struct Fixed {
+    const wchar_t* cls;
+    const wchar_t* text;
+    int id;
+    DWORD style;
+    int left, top, width, height;
+    HWND hwnd = nullptr;
+};
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                      nullptr);
+    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+bool FromUtf8(const std::string& bytes, std::wstring* text) {
+    text->clear();
+    if (bytes.empty()) return true;
+    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return false;
+    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
+                                      nullptr, 0);
+    if (n <= 0) return false;
+    text->resize(static_cast<std::size_t>(n));
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), &(*text)[0],
+                               n) == n;
+}
+
+// Reads a whole file of at most `limit` bytes.
+bool ReadSmallFile(const std::wstring& path, std::size_t limit, std::string* bytes, std::wstring* error) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        *error = L"the file cannot be opened";
+        return false;
+    }
+    LARGE_INTEGER size = {};
+    bool ok = GetFileSizeEx(file, &size) != FALSE;
+    if (ok && static_cast<unsigned long long>(size.QuadPart) > limit) {
+        *error = L"the file is too large";
+        ok = false;
+    }
+    if (ok) {
+        bytes->assign(static_cast<std::size_t>(size.QuadPart), '\0');
+        DWORD got = 0;
+        ok = bytes->empty() ||
+             (ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr) && got == bytes->size());
+        if (!ok) *error = L"the file cannot be read";
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+// Writes beside the target first and then replaces it, so a failed save leaves the old file whole.
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    const std::wstring temp = path + L".saving";
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    CloseHandle(file);
+    if (!ok || !MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+kit::Font ContainerFont() {
+    kit::Font f;
+    f.name = L"Tahoma";
+    f.size = 9;
+    return f;
+}
+
+class Gallery {
+public:
+    Gallery(const Options& options, bool* attached) : options_(options), attached_(attached) {}
+
+    bool Create(HINSTANCE instance, int showCommand) {
+        WNDCLASSEXW wc = {};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = &Gallery::Proc;
+        wc.cbWndExtra = sizeof(Gallery*);
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        wc.lpszClassName = kGalleryClass;
+        if (!RegisterClassExW(&wc)) return false;
+        const RECT r = plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT,
+                                                GetDpiForSystem());
+        HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kGalleryClass, kTitle, kStyle, r.left, r.top,
+                                      r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
+        if (!window) return false;
+        ShowWindow(window, showCommand);
+        UpdateWindow(window);
+        if (options_.loadAtStart) Load();
+        return true;
+    }
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        auto* self = reinterpret_cast<Gallery*>(GetWindowLongPtrW(hwnd, 0));
+        if (msg == WM_NCCREATE) {
+            self = static_cast<Gallery*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+            self->hwnd_ = hwnd;
+            *self->attached_ = true;
+            SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
+        }
+        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+        LRESULT result = 0;
+        try {
+            result = self->Handle(msg, wp, lp);
+        } catch (...) {
+            result = DefWindowProcW(hwnd, msg, wp, lp);
+        }
+        if (msg == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, 0, 0);
+            delete self;
+        }
+        return result;
+    }
+
+private:
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        switch (msg) {
+            case WM_CREATE:
+                dpi_ = plat::WindowDpi(hwnd_);
+                Build();
+                return 0;
+            case WM_COMMAND:
+                switch (LOWORD(wp)) {
+                    case kIdSave:
+                        Save();
+                        return 0;
+                    case kIdLoad:
+                        Load();
+                        return 0;
+                    case kIdAbout:
+                        if (kit::NTextBox* box = kit::NTextBoxOf(SlotWindow(kIdTextFirst))) box->About();
+                        return 0;
+                }
+                break;
+            case WM_CTLCOLORSTATIC: {
+                HDC dc = reinterpret_cast<HDC>(wp);
+                SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+                SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            case WM_ERASEBKGND: {
+                RECT rc;
+                GetClientRect(hwnd_, &rc);
+                FillRect(reinterpret_cast<HDC>(wp), &rc, GetSysColorBrush(COLOR_BTNFACE));
+                return TRUE;
+            }
+            case WM_DPICHANGED: {
+                const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+                SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                             suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+                dpi_ = HIWORD(wp);
+                PlaceAll();
+                return 0;
+            }
+            case WM_DESTROY:
+                PostQuitMessage(0);
+                return 0;
+        }
+        return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
+
+    // ---- building ----
+
+    void Build() {
+        fixed_ = {
+            {L"STATIC", L"CheckButton", 0, SS_LEFT, 240, 120, 3600, 300},
+            {L"STATIC", L"N_Selection", 0, SS_LEFT, 240, 2040, 3600, 300},
+            {L"STATIC", L"N_Shape", 0, SS_LEFT, 240, 4740, 3600, 300},
+            {L"STATIC", L"N_TextBox", 0, SS_LEFT, 4500, 120, 3600, 300},
+            {L"BUTTON", L"&Save", kIdSave, WS_TABSTOP | BS_PUSHBUTTON, 4500, 4860, 1300, 420},
+            {L"BUTTON", L"&Load", kIdLoad, WS_TABSTOP | BS_PUSHBUTTON, 5900, 4860, 1300, 420},
+            {L"BUTTON", L"&About N_TextBox…", kIdAbout, WS_TABSTOP | BS_PUSHBUTTON, 7300, 4860, 2000, 420},
+            {L"STATIC", L"", kIdStatus, SS_LEFT | SS_NOPREFIX, 4500, 5460, 4900, 1200},
+        };
+        slots_ = {
+            {Kind::Check, L"CheckButton1", kIdCheckFirst + 0, 240, 480, 3000, 330},
+            {Kind::Check, L"CheckButton2", kIdCheckFirst + 1, 240, 840, 3000, 330},
+            {Kind::Check, L"CheckButton3", kIdCheckFirst + 2, 240, 1200, 3000, 330},
+            {Kind::Check, L"CheckButton4", kIdCheckFirst + 3, 240, 1560, 3000, 330},
+            {Kind::Selection, L"N_Selection1", kIdSelectionFirst + 0, 240, 2400, 3600, 615},
+            {Kind::Selection, L"N_Selection2", kIdSelectionFirst + 1, 240, 3120, 3600, 615},
+            {Kind::Selection, L"N_Selection3", kIdSelectionFirst + 2, 240, 3840, 3600, 615},
+            // N_Shape buttons (one per figure kind) join here once the button's window host is in the tree.
+            {Kind::Text, L"N_TextBox1", kIdTextFirst + 0, 4500, 480, 3300, 780},
+            {Kind::Text, L"N_TextBox2", kIdTextFirst + 1, 4500, 1380, 3300, 780},
+            {Kind::Text, L"N_TextBox3", kIdTextFirst + 2, 4500, 2280, 3300, 780},
+            {Kind::Text, L"N_TextBox4", kIdTextFirst + 3, 4500, 3180, 3300, 780},
+        };
+        ApplyFonts();
+        // Creation order is the tab order: the check buttons, the entries, the text boxes, then the buttons.
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            slots_[i].hwnd = CreateSlot(i, nullptr);
+            Demo(slots_[i]);
+        }
+        for (Fixed& f : fixed_) {
+            const RECT r = plat::TwipsRect(f.left, f.top, f.width, f.height, dpi_);
+            f.hwnd = CreateWindowExW(0, f.cls, f.text, WS_CHILD | WS_VISIBLE | f.style, r.left, r.top,
+                                     r.right - r.left, r.bottom - r.top, hwnd_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(f.id)), nullptr, nullptr);
+            SendMessageW(f.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.id == 0 ? headingFont_.get() : font_.get()),
+                         FALSE);
+        }
+        if (!options_.saveFile.empty()) Status(L"Saves go to " + options_.saveFile);
+    }
+
+    void ApplyFonts() {
+        font_ = plat::MakeFont(L"Tahoma", 9, dpi_, false, false, DEFAULT_CHARSET);
+        headingFont_ = plat::MakeFont(L"Tahoma", 9, dpi_, true, false, DEFAULT_CHARSET);
+    }
+
+    void PlaceAll() {
+        ApplyFonts();
+        for (Fixed& f : fixed_) {
+            Place(f.hwnd, f.left, f.top, f.width, f.height);
+            SendMessageW(f.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.id == 0 ? headingFont_.get() : font_.get()),
+                         TRUE);
+        }
+        for (Slot& s : slots_) Place(s.hwnd, s.left, s.top, s.width, s.height);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+
+    void Place(HWND child, int left, int top, int width, int height) {
+        if (!child) return;
+        const RECT r = plat::TwipsRect(left, top, width, height, dpi_);
+        SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    HWND SlotWindow(int id) const {
+        for (const Slot& s : slots_)
+            if (s.id == id) return s.hwnd;
+        return nullptr;
+    }
+
+    HWND CreateSlot(std::size_t index, const kit::PropertyBag* bag) {
+        const Slot& s = slots_[index];
+        switch (s.kind) {
+            case Kind::Check: {
+                kit::CheckButtonArgs a;
+                a.parent = hwnd_;
+                a.id = s.id;
+                a.name = s.name;
+                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+                a.bag = bag;
+                a.containerFont = ContainerFont();
+                a.events.Click = [this, index] {
+                    const kit::CheckButton* c = kit::CheckButtonOf(slots_[index].hwnd);
+                    Event(index, L"Click, Value " + std::to_wstring(c ? c->Value() : 0));
+                };
+                a.events.MouseOut = [this, index] { Event(index, L"MouseOut"); };
+                return kit::CreateCheckButton(a);
+            }
+            case Kind::Selection: {
+                kit::NSelectionArgs a;
+                a.parent = hwnd_;
+                a.id = s.id;
+                a.name = s.name;
+                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+                a.bag = bag;
+                a.events.Click = [this, index] { Event(index, L"Click"); };
+                a.events.DblClick = [this, index] { Event(index, L"DblClick"); };
+                a.events.MouseEnter = [this, index] { Event(index, L"MouseEnter"); };
+                a.events.MouseLeave = [this, index] { Event(index, L"MouseLeave"); };
+                return kit::CreateNSelection(a);
+            }
+            case Kind::Text: {
+                kit::NTextBoxArgs a;
+                a.parent = hwnd_;
+                a.id = s.id;
+                a.name = s.name;
+                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+                a.bag = bag;
+                a.applicationTitle = L"Gallery";
+                a.events.Change = [this, index] {
+                    const kit::NTextBox* t = kit::NTextBoxOf(slots_[index].hwnd);
+                    Event(index, L"Change \"" + (t ? t->Text() : std::wstring()) + L"\"");
+                };
+                a.events.DblClick = [this, index] { Event(index, L"DblClick"); };
+                return kit::CreateNTextBox(a);
+            }
+        }
+        return nullptr;
+    }
+
+    // The configurations a new gallery shows.
+    void Demo(const Slot& s) {
+        if (kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) {
+            static const wchar_t* const captions[] = {L"Unchecked", L"Checked", L"Indeterminate", L"Disabled"};
+            const int n = s.id - kIdCheckFirst;
+            c->SetCaption(captions[n]);
+            c->SetValue(n == 3 ? 1 : n);
+            if (n == 3) c->SetEnabled(false);
+        } else if (kit::NSelection* e = kit::NSelectionOf(s.hwnd)) {
+            const int n = s.id - kIdSelectionFirst;
+            if (n == 0) {
+                e->SetCaption(L"Wi-Fi relay");
+                e->SetDescription(L"Share this computer's connection");
+            } else if (n == 2) {
+                e->SetCaption(L"Bold and blue");
+                e->SetDescription(L"Own colours for every look");
+                e->SetFontBold(true);
+                e->SetBackColorNormal(0x00703010);
+                e->SetBackColorHover(0x00A05020);
+                e->SetBackColorDown(0x00FFE0C0);
+                e->SetForeColorDown(0x00703010);
+                e->SetForeColorNormal_2(0x00FFD8A0);
+                e->SetForeColorDown_2(0x00A05020);
+            }
+        } else if (kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) {
+            static const wchar_t* const headers[] = {L"Name", L"Digits only", L"Label mode", L"Password"};
+            static const wchar_t* const texts[] = {L"Ada Lovelace", L"2024", L"Shown as a label", L"secret"};
+            const int n = s.id - kIdTextFirst;
+            t->SetHeader(true);
+            t->SetHeaderCaption(headers[n]);
+            t->SetHeaderAlignement(kit::NTextBox::kLeft);
+            t->SetText(texts[n]);
+            t->SetAlignementHorizontal(kit::NTextBox::kLeft);
+            if (n == 1) t->SetNumberBox(true);
+            if (n == 2) t->SetLabelBox(true);
+            if (n == 3) t->SetPasswordChar(L"*");
+        }
+    }
+
+    // ---- events and status ----
+
+    void Event(std::size_t index, const std::wstring& what) { Status(slots_[index].name + L": " + what); }
+
+    // The status line keeps the last few events and results, newest last.
+    void Status(const std::wstring& text) {
+        log_.push_back(text);
+        while (log_.size() > kLogLines) log_.pop_front();
+        std::wstring all;
+        for (const std::wstring& line : log_) all += (all.empty() ? L"" : L"\r\n") + line;
+        if (HWND status = GetDlgItem(hwnd_, kIdStatus)) SetWindowTextW(status, all.c_str());
+    }
+
+    // ---- saving and loading ----
+
+    bool ChooseFile(bool save, std::wstring* path) {
+        const std::wstring& given = save ? options_.saveFile : options_.loadFile;
+        if (!given.empty()) {
+            *path = given;
+            return true;
+        }
+        wchar_t buffer[MAX_PATH * 4] = L"gallery.design";
+        OPENFILENAMEW ofn = {};
+        ofn.lStructSize = sizeof(ofn);
+        ofn.hwndOwner = hwnd_;
+        ofn.lpstrFilter = L"Designs (*.design)\0*.design\0All files (*.*)\0*.*\0";
+        ofn.lpstrFile = buffer;
+        ofn.nMaxFile = MAX_PATH * 4;
+        ofn.lpstrDefExt = L"design";
+        ofn.Flags = OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+        if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
+        *path = buffer;
+        return true;
+    }
+
+    kit::PropertyBag SaveSlot(const Slot& s) const {
+        kit::PropertyBag bag;
+        switch (s.kind) {
+            case Kind::Check:
+                if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, s.name, ContainerFont());
+                break;
+            case Kind::Selection:
+                if (const kit::NSelection* e = kit::NSelectionOf(s.hwnd)) e->Save(bag);
+                break;
+            case Kind::Text:
+                if (const kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) t->Save(bag);
+                break;
+        }
+        return bag;
+    }
+
+    void Save() {
+        std::wstring path;
+        if (!ChooseFile(true, &path)) return;
+        kit::Design design;
+        for (const Slot& s : slots_) design.controls.emplace_back(s.name, SaveSlot(s));
+        const std::wstring text = L"# The kit gallery's controls and their properties.\n" + kit::PrintDesign(design);
+        if (WriteWholeFile(path, ToUtf8(text)))
+            Status(L"Saved " + std::to_wstring(slots_.size()) + L" controls to " + path);
+        else
+            Status(L"Could not save to " + path);
+    }
+
+    void Load() {
+        std::wstring path;
+        if (!ChooseFile(false, &path)) return;
+        std::string bytes;
+        std::wstring error, text;
+        if (!ReadSmallFile(path, kMaxDesignBytes, &bytes, &error)) {
+            Status(L"Could not load " + path + L": " + error);
+            return;
+        }
+        if (!FromUtf8(bytes, &text)) {
+            Status(L"Could not load " + path + L": not UTF-8 text");
+            return;
+        }
+        auto design = kit::ParseDesign(text, &error);
+        if (!design) {
+            Status(L"Could not load " + path + L": " + error);
+            return;
+        }
+        // Each control named in the file is made again from its stored properties, in its old tab position;
+        // the others keep what they show.
+        int loaded = 0;
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            const kit::PropertyBag* bag = design->Find(slots_[i].name);
+            if (!bag) continue;
+            HWND old = slots_[i].hwnd;
+            HWND before = old ? GetWindow(old, GW_HWNDPREV) : nullptr;
+            slots_[i].hwnd = nullptr;
+            if (old) DestroyWindow(old);
+            slots_[i].hwnd = CreateSlot(i, bag);
+            if (slots_[i].hwnd)
+                SetWindowPos(slots_[i].hwnd, before ? before : HWND_TOP, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            ++loaded;
+        }
+        Status(L"Loaded " + std::to_wstring(loaded) + L" controls from " + path);
+    }
+
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
+    Options options_;
+    bool* attached_;
+    std::vector<Slot> slots_;
+    std::vector<Fixed> fixed_;
+    std::deque<std::wstring> log_;
+    plat::GdiObject<HFONT> font_;
+    plat::GdiObject<HFONT> headingFont_;
+};
+
+}  // namespace
+
+bool CreateGallery(HINSTANCE instance, int showCommand, const Options& options) {
+    bool attached = false;
+    auto* gallery = new Gallery(options, &attached);
+    if (gallery->Create(instance, showCommand)) return true;
+    // Once a window took the gallery it frees it when destroyed; before that it is ours.
+    if (!attached) delete gallery;
+    return false;
+}
+
+bool ParseCommandLine(const std::wstring& commandLine, Options* options, std::wstring* error) {
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(commandLine.c_str(), &argc);
+    if (!argv) {
+        *error = L"the command line cannot be read";
+        return false;
+    }
+    bool ok = true;
+    std::wstring loadFile, saveFile;
+    // The first element is the program itself.
+    for (int i = 1; i < argc && ok; ++i) {
+        const std::wstring arg = argv[i];
+        const bool isLoad = lstrcmpiW(arg.c_str(), L"/load") == 0 || lstrcmpiW(arg.c_str(), L"-load") == 0;
+        const bool isSave = lstrcmpiW(arg.c_str(), L"/save") == 0 || lstrcmpiW(arg.c_str(), L"-save") == 0;
+        if ((isLoad || isSave) && i + 1 < argc && argv[i + 1][0] != L'\0') {
+            (isLoad ? loadFile : saveFile) = argv[++i];
+        } else {
+            *error = L"unknown argument: " + arg;
+            ok = false;
+        }
+    }
+    LocalFree(argv);
+    if (!ok) return false;
+    options->loadAtStart = !loadFile.empty();
+    options->loadFile = loadFile.empty() ? saveFile : loadFile;
+    options->saveFile = saveFile.empty() ? loadFile : saveFile;
+    return true;
+}
+
+}  // namespace gallery
