@@ -93,10 +93,10 @@ private:
         GetClientRect(hwnd_, &r);
         model_.Resize(host::TwipsFromPixels(r.right, dpi_), host::TwipsFromPixels(r.bottom, dpi_));
     }
+    // Edges are rounded one by one, so parts that meet in twips meet in pixels and none pokes out of the control.
     RECT Px(const NTextBox::Rect& r) const {
-        const int left = host::PixelsFromTwips(r.left, dpi_);
-        const int top = host::PixelsFromTwips(r.top, dpi_);
-        return {left, top, left + host::PixelsFromTwips(r.width, dpi_), top + host::PixelsFromTwips(r.height, dpi_)};
+        return {host::PixelsFromTwips(r.left, dpi_), host::PixelsFromTwips(r.top, dpi_),
+                host::PixelsFromTwips(r.left + r.width, dpi_), host::PixelsFromTwips(r.top + r.height, dpi_)};
     }
     float TwX(LPARAM lp) const { return static_cast<float>(static_cast<short>(LOWORD(lp)) * 1440.0 / dpi_); }
     float TwY(LPARAM lp) const { return static_cast<float>(static_cast<short>(HIWORD(lp)) * 1440.0 / dpi_); }

@@ -101,7 +101,7 @@ void Type(const char* keys) {
 }
 
 // A point of the gallery's own background, away from every control.
-void PointerToBackground(const GalleryRun& g) { e2e::MoveTo(g.main(), 600, 520); }
+void PointerToBackground(const GalleryRun& g) { e2e::MoveTo(g.main(), 450, 290); }
 
 // The check button's box: its top row is the first in the left column that shows a frame colour.
 struct BoxShot {
@@ -224,6 +224,22 @@ TEST(GalleryE2E, HoveringASelectionEntryRecoloursItAndLeavingRestoresIt) {
     PointerToBackground(g);
     EXPECT_TRUE(e2e::WaitFor([&] { return Pixel(entry, 4, 4) == RGB(0, 0, 0); }, 1000));
     EXPECT_TRUE(g.WaitStatus(L"N_Selection1: MouseLeave")) << e2e::Utf8(g.Status());
+}
+
+TEST(GalleryE2E, ArrowKeysMoveTheFocusBetweenSelectionEntries) {
+    GalleryRun g(L"");
+    ASSERT_NE(g.main(), nullptr);
+    HWND first = g.Item(kIdSelectionFirst);
+    HWND second = g.Item(kIdSelectionFirst + 1);
+    e2e::ClickAt(first, 10, 6);
+    ASSERT_TRUE(g.WaitStatus(L"N_Selection1: Click")) << e2e::Utf8(g.Status());
+    ASSERT_TRUE(e2e::WaitFor([&] { return g.Focus() == first; }, 3000));
+    Key(VK_DOWN, false);
+    Key(VK_DOWN, true);
+    EXPECT_TRUE(e2e::WaitFor([&] { return g.Focus() == second; }, 3000)) << "down posts a Tab";
+    Key(VK_LEFT, false);
+    Key(VK_LEFT, true);
+    EXPECT_TRUE(e2e::WaitFor([&] { return g.Focus() == first; }, 3000)) << "left posts a Shift+Tab";
 }
 
 TEST(GalleryE2E, SavingThenLoadingRoundTrips) {

@@ -21,7 +21,7 @@ namespace gallery {
 namespace {
 
 constexpr int kClientWidth96 = 660;
-constexpr int kClientHeight96 = 540;
+constexpr int kClientHeight96 = 480;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr std::size_t kMaxDesignBytes = 16u << 20;
 constexpr std::size_t kLogLines = 6;
@@ -224,7 +224,7 @@ private:
             {L"BUTTON", L"&Save", kIdSave, WS_TABSTOP | BS_PUSHBUTTON, 4500, 4860, 1300, 420},
             {L"BUTTON", L"&Load", kIdLoad, WS_TABSTOP | BS_PUSHBUTTON, 5900, 4860, 1300, 420},
             {L"BUTTON", L"&About N_TextBox…", kIdAbout, WS_TABSTOP | BS_PUSHBUTTON, 7300, 4860, 2000, 420},
-            {L"STATIC", L"", kIdStatus, SS_LEFT | SS_NOPREFIX, 4500, 5460, 4900, 1200},
+            {L"STATIC", L"", kIdStatus, SS_LEFT | SS_NOPREFIX, 4500, 5400, 4900, 1560},
         };
         slots_ = {
             {Kind::Check, L"CheckButton1", kIdCheckFirst + 0, 240, 480, 3000, 330},
