@@ -1,0 +1,456 @@
+// Win32 host of N_Shape: turns the window's messages into model calls and paints the model's elements with GDI.
+#include "controls/nshape/n_shape_win.h"
+
+#include <wincodec.h>
+#include <windowsx.h>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/platform_win.h"
+#include "platform/scoped_win.h"
+#include "platform/window_win.h"
+
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
+
+namespace kit {
+
+const wchar_t kNShapeClass[] = L"RelantoNShape";
+
+namespace {
+
+std::int16_t ButtonMask(WPARAM keys) {
+    std::int16_t mask = 0;
+    if (keys & MK_LBUTTON) mask |= 1;
+    if (keys & MK_RBUTTON) mask |= 2;
+    if (keys & MK_MBUTTON) mask |= 4;
+    return mask;
+}
+
+std::int16_t ShiftMask() {
+    std::int16_t mask = 0;
+    if (GetKeyState(VK_SHIFT) < 0) mask |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) mask |= 2;
+    if (GetKeyState(VK_MENU) < 0) mask |= 4;
+    return mask;
+}
+
+// A decoded picture: a top-down 32-bit premultiplied DIB, ready for AlphaBlend.
+struct Image {
+    plat::GdiObject<HBITMAP> bitmap;
+    int width = 0;
+    int height = 0;
+};
+
+std::unique_ptr<Image> Decode(const std::string& bytes) {
+    if (bytes.empty() || bytes.size() > 0x7FFFFFFF) return nullptr;
+    plat::ComApartment com;  // harmless when the thread already has COM
+    plat::ComPtr<IWICImagingFactory> factory;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(factory.Receive()))))
+        return nullptr;
+    plat::ComPtr<IWICStream> stream;
+    if (FAILED(factory->CreateStream(stream.Receive()))) return nullptr;
+    if (FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())),
+                                            static_cast<DWORD>(bytes.size()))))
+        return nullptr;
+    plat::ComPtr<IWICBitmapDecoder> decoder;
+    if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                                decoder.Receive())))
+        return nullptr;
+    plat::ComPtr<IWICBitmapFrameDecode> frame;
+    if (FAILED(decoder->GetFrame(0, frame.Receive()))) return nullptr;
+    plat::ComPtr<IWICFormatConverter> converter;
+    if (FAILED(factory->CreateFormatConverter(converter.Receive()))) return nullptr;
+    if (FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)))
+        return nullptr;
+    UINT w = 0, h = 0;
+    if (FAILED(converter->GetSize(&w, &h)) || w == 0 || h == 0 || w > 8192 || h > 8192) return nullptr;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = static_cast<LONG>(w);
+    bi.bmiHeader.biHeight = -static_cast<LONG>(h);
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    auto image = std::make_unique<Image>();
+    image->bitmap.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!image->bitmap || !bits) return nullptr;
+    if (FAILED(converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits)))) return nullptr;
+    image->width = static_cast<int>(w);
+    image->height = static_cast<int>(h);
+    return image;
+}
+
+class Host final : public NShapeSite {
+public:
+    Host(const plat::Services& services, PictureSource pictures, int width96, int height96, const RECT& twips)
+        : pictures_(std::move(pictures)), twips_(twips), model_(services, 0, width96, height96, this) {
+        model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
+            const Image* image = ImageFor(p);
+            if (!image) return std::nullopt;
+            return plat::Size{image->width, image->height};
+        });
+    }
+
+    NShape& model() { return model_; }
+    HWND hwnd() const { return hwnd_; }
+
+    void Attach(HWND hwnd) {
+        hwnd_ = hwnd;
+        dpi_ = plat::WindowDpi(hwnd);
+        model_.SetWindow(reinterpret_cast<plat::WindowId>(hwnd));
+        model_.SetDpi(dpi_);
+    }
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        Host* self = reinterpret_cast<Host*>(GetWindowLongPtrW(hwnd, 0));
+        if (msg == WM_NCCREATE) {
+            self = static_cast<Host*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+            if (self) {
+                SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
+                self->Attach(hwnd);
+            }
+        }
+        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+        LRESULT result = 0;
+        ++self->depth_;
+        try {
+            result = self->Handle(msg, wp, lp);
+        } catch (...) {
+            result = DefWindowProcW(hwnd, msg, wp, lp);
+        }
+        --self->depth_;
+        if (msg == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, 0, 0);
+            self->hwnd_ = nullptr;
+            self->dead_ = true;
+        }
+        // A click handler may destroy the window while the model is still inside its release step: the state
+        // goes only once the outermost message has returned.
+        if (self->dead_ && self->depth_ == 0) delete self;
+        return result;
+    }
+
+    // NShapeSite
+    void Invalidate() override {
+        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    void Refresh() override {
+        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    void RequestWidth(int width96) override {
+        if (!hwnd_) return;
+        RECT rc;
+        GetClientRect(hwnd_, &rc);
+        twips_.right = twips_.left + width96 * 15;
+        SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), rc.bottom, SWP_NOMOVE | SWP_NOZORDER |
+                     SWP_NOACTIVATE);
+    }
+    void EnabledChanged(bool enabled) override {
+        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    }
+    void CaptionChanged(const std::wstring& caption) override {
+        if (!hwnd_) return;
+        // Straight to the default handler: WM_SETTEXT sent to the button sets the caption itself.
+        DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        UpdateWindow(hwnd_);
+        // Push the pixels out now: a caller that blocks the thread next would otherwise keep them unseen. Windows'
+        // compositor shows them by itself; Wine copies painted windows to the display only when the thread
+        // waits for messages, which this zero-length wait does without taking any message.
+        GdiFlush();
+        MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+    }
+
+private:
+    float Unscale(int pixels) const { return static_cast<float>(pixels * 96.0 / dpi_); }
+    int ToDevice(double pixels96) const { return RoundPixel(pixels96 * dpi_ / 96.0); }
+
+    const Image* ImageFor(const Picture& picture) {
+        if (picture.empty()) return nullptr;
+        auto it = images_.find(picture.ref);
+        if (it == images_.end()) {
+            std::string bytes;
+            std::unique_ptr<Image> image;
+            const bool found = pictures_ ? pictures_(picture.ref, &bytes) : ProgramPictureSource(picture.ref, &bytes);
+            if (found) image = Decode(bytes);
+            it = images_.emplace(picture.ref, std::move(image)).first;  // failures are remembered too
+        }
+        return it->second.get();
+    }
+
+    HFONT CaptionFont() {
+        const double points = model_.CaptionPoints();
+        const bool bold = model_.FontBold();
+        if (!font_ || fontPoints_ != points || fontBold_ != bold || fontDpi_ != dpi_) {
+            font_ = plat::MakeFont(NShape::kCaptionFace, points, dpi_, bold, false, DEFAULT_CHARSET);
+            fontPoints_ = points;
+            fontBold_ = bold;
+            fontDpi_ = dpi_;
+        }
+        return font_.get();
+    }
+
+    void Paint() {
+        plat::PaintScope ps(hwnd_);
+        const UINT dpi = plat::WindowDpi(hwnd_);
+        if (dpi != dpi_) ApplyDpi(dpi);
+        model_.OnPaint();
+        RECT rc;
+        GetClientRect(hwnd_, &rc);
+        plat::BackBuffer buffer(ps.get(), rc.right, rc.bottom);
+        if (!buffer.ok()) return;
+        Draw(buffer.dc(), rc);
+        buffer.Blit();
+    }
+
+    void Draw(HDC dc, const RECT& rc) {
+        {
+            plat::GdiObject<HBRUSH> surface(CreateSolidBrush(plat::OleToColorRef(model_.SurfaceColor())));
+            FillRect(dc, &rc, surface.get());
+        }
+        {
+            const RectF box = model_.FigureBox();
+            const int left = ToDevice(box.left), top = ToDevice(box.top);
+            const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
+            const FigureGeometry g = FigureFor(model_.Figure(), width, height);
+            plat::GdiObject<HBRUSH> fill(CreateSolidBrush(plat::OleToColorRef(model_.FillColor())));
+            plat::GdiObject<HPEN> pen(
+                CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, plat::Scale(1, dpi_)), plat::OleToColorRef(model_.BorderColor())));
+            plat::SelectObj selectFill(dc, fill.get());
+            plat::SelectObj selectPen(dc, pen.get());
+            const int l = left + g.left, t = top + g.top, r = l + g.width, b = t + g.height;
+            if (g.width > 0 && g.height > 0) {
+                if (g.ellipse)
+                    Ellipse(dc, l, t, r, b);
+                else if (g.corner > 0)
+                    RoundRect(dc, l, t, r, b, g.corner, g.corner);
+                else
+                    Rectangle(dc, l, t, r, b);
+            }
+        }
+        if (model_.DrawsPicture()) {
+            if (const Image* image = ImageFor(model_.ShownPicture())) {
+                const RectF box = model_.PictureBox();
+                const int left = ToDevice(box.left), top = ToDevice(box.top);
+                const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
+                HDC source = CreateCompatibleDC(dc);
+                if (source) {
+                    {
+                        plat::SelectObj select(source, image->bitmap.get());
+                        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+                        SetStretchBltMode(dc, HALFTONE);
+                        AlphaBlend(dc, left, top, width, height, source, 0, 0, image->width, image->height, blend);
+                    }
+                    DeleteDC(source);
+                }
+            }
+        }
+        if (model_.DrawsCaption()) {
+            const RectF box = model_.CaptionBox();
+            const std::wstring text = model_.Caption();
+            plat::SelectObj selectFont(dc, CaptionFont());
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, plat::OleToColorRef(model_.TextColor()));
+            TextOutW(dc, ToDevice(box.left), ToDevice(box.top), text.c_str(), static_cast<int>(text.size()));
+        }
+    }
+
+    void ApplyDpi(UINT dpi) {
+        dpi_ = dpi;
+        model_.SetDpi(dpi);
+        font_.reset();
+    }
+
+    void Place() {
+        const RECT r = plat::TwipsRect(twips_.left, twips_.top, twips_.right - twips_.left, twips_.bottom - twips_.top,
+                                       dpi_);
+        SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    float X(LPARAM lp) const { return Unscale(GET_X_LPARAM(lp)); }
+    float Y(LPARAM lp) const { return Unscale(GET_Y_LPARAM(lp)); }
+
+    void Press(std::int16_t button, LPARAM lp, bool doubleClick) {
+        if (!IsWindowEnabled(hwnd_)) return;
+        if (GetFocus() != hwnd_) SetFocus(hwnd_);
+        if (doubleClick)
+            model_.PointerDoubleClick(button, ShiftMask(), X(lp), Y(lp));
+        else
+            model_.PointerDown(button, ShiftMask(), X(lp), Y(lp));
+    }
+
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        switch (msg) {
+            case WM_MOUSEMOVE:
+                model_.PointerMove(ButtonMask(wp), ShiftMask(), X(lp), Y(lp));
+                return 0;
+            case WM_LBUTTONDOWN: Press(1, lp, false); return 0;
+            case WM_RBUTTONDOWN: Press(2, lp, false); return 0;
+            case WM_MBUTTONDOWN: Press(4, lp, false); return 0;
+            case WM_LBUTTONDBLCLK: Press(1, lp, true); return 0;
+            case WM_RBUTTONDBLCLK: Press(2, lp, true); return 0;
+            case WM_MBUTTONDBLCLK: Press(4, lp, true); return 0;
+            case WM_LBUTTONUP: model_.PointerUp(1, ShiftMask(), X(lp), Y(lp)); return 0;
+            case WM_RBUTTONUP: model_.PointerUp(2, ShiftMask(), X(lp), Y(lp)); return 0;
+            case WM_MBUTTONUP: model_.PointerUp(4, ShiftMask(), X(lp), Y(lp)); return 0;
+            case WM_KEYDOWN:
+                model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask());
+                return 0;
+            case WM_KEYUP:
+                model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask());
+                return 0;
+            case WM_CHAR:
+                model_.KeyPress(static_cast<std::int16_t>(wp & 0xFFFF));
+                return 0;
+            case WM_GETDLGCODE: {
+                // Every key but Tab reaches the button (arrows move the focus themselves, Enter is a key like any
+                // other); Tab stays with the dialog manager.
+                LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+                const MSG* m = reinterpret_cast<const MSG*>(lp);
+                if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam != VK_TAB)
+                    code |= DLGC_WANTMESSAGE;
+                return code;
+            }
+            case WM_SETFOCUS: model_.GotFocus(); return 0;
+            case WM_KILLFOCUS: model_.LostFocus(); return 0;
+            case WM_TIMER: model_.TimerTick(static_cast<unsigned>(wp)); return 0;
+            case WM_SIZE: model_.SizeChanged(RoundPixel(Unscale(LOWORD(lp))), RoundPixel(Unscale(HIWORD(lp)))); return 0;
+            case WM_DPICHANGED_AFTERPARENT:
+                ApplyDpi(plat::WindowDpi(hwnd_));
+                Place();
+                InvalidateRect(hwnd_, nullptr, FALSE);
+                return 0;
+            case WM_SETTEXT:
+                // The window text and the caption are one: accessibility tools and tests may set either.
+                model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
+                return TRUE;
+            case WM_ERASEBKGND: return TRUE;
+            case WM_PAINT: Paint(); return 0;
+            case WM_NCDESTROY:
+                KillTimer(hwnd_, NShape::kLeaveTimerId);
+                break;
+        }
+        return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
+
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
+    PictureSource pictures_;
+    RECT twips_;
+    NShape model_;
+    std::map<std::wstring, std::unique_ptr<Image>> images_;
+    plat::GdiObject<HFONT> font_;
+    double fontPoints_ = 0;
+    bool fontBold_ = false;
+    UINT fontDpi_ = 0;
+    int depth_ = 0;
+    bool dead_ = false;
+
+};
+
+bool RegisterClassOnce() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc = {};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &Host::Proc;
+        wc.cbWndExtra = sizeof(Host*);
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kNShapeClass;
+        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    return registered;
+}
+
+Host* HostOf(HWND button) {
+    if (!button) return nullptr;
+    wchar_t cls[64] = {};
+    GetClassNameW(button, cls, 64);
+    if (lstrcmpW(cls, kNShapeClass) != 0) return nullptr;
+    return reinterpret_cast<Host*>(GetWindowLongPtrW(button, 0));
+}
+
+}  // namespace
+
+bool ProgramPictureSource(const std::wstring& ref, std::string* bytes) {
+    if (ref.empty()) return false;
+    HMODULE module = GetModuleHandleW(nullptr);
+    if (HRSRC res = FindResourceW(module, ref.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */)) {
+        HGLOBAL loaded = LoadResource(module, res);
+        const DWORD size = SizeofResource(module, res);
+        const void* data = loaded ? LockResource(loaded) : nullptr;
+        if (data && size) {
+            bytes->assign(static_cast<const char*>(data), size);
+            return true;
+        }
+    }
+    std::wstring path = ref;
+    const bool absolute = path.size() > 1 && (path[1] == L':' || path[0] == L'\\' || path[0] == L'/');
+    if (!absolute) path = plat::ProgramFolder() + L"\\" + path;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size = {};
+    bool ok = GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (64 << 20);
+    if (ok) {
+        bytes->resize(static_cast<std::size_t>(size.QuadPart));
+        DWORD got = 0;
+        ok = ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr) && got == bytes->size();
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
+    if (loaded) *loaded = false;
+    if (!args.parent || !RegisterClassOnce()) return nullptr;
+    const plat::Services& services = args.services ? *args.services : plat::Win32Services();
+    const UINT dpi = plat::WindowDpi(args.parent);
+    const RECT px = plat::TwipsRect(args.left, args.top, args.width, args.height, dpi);
+    const RECT twips = {args.left, args.top, args.left + args.width, args.top + args.height};
+    auto* host = new Host(services, args.pictures, plat::TwipsToPixels(args.width, 96),
+                          plat::TwipsToPixels(args.height, 96), twips);
+    HWND hwnd = CreateWindowExW(0, kNShapeClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, px.left, px.top,
+                                px.right - px.left, px.bottom - px.top, args.parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr), host);
+    if (!hwnd) {
+        if (!host->hwnd()) delete host;  // never attached to a window
+        return nullptr;
+    }
+    NShape& model = host->model();
+    if (args.onClick) model.events().click = args.onClick;
+    bool complete = true;
+    if (args.design)
+        complete = model.ReadProperties(*args.design);
+    else
+        model.InitProperties(args.name);
+    if (loaded) *loaded = complete;
+    DefWindowProcW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model.Caption().c_str()));
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return hwnd;
+}
+
+NShape* NShapeOf(HWND button) {
+    Host* host = HostOf(button);
+    return host ? &host->model() : nullptr;
+}
+
+void SetNShapeCaption(HWND button, const std::wstring& caption) {
+    if (NShape* model = NShapeOf(button)) model->SetCaption(caption);
+}
+
+std::wstring NShapeCaption(HWND button) {
+    NShape* model = NShapeOf(button);
+    return model ? model->Caption() : std::wstring();
+}
+
+}  // namespace kit

@@ -1,0 +1,52 @@
+// Win32 host of the graphical button: a child window of its own class that feeds input to the N_Shape model
+// and paints it double-buffered at the window's DPI.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "controls/common/property_bag.h"
+#include "controls/nshape/n_shape.h"
+#include "platform/platform.h"
+
+namespace kit {
+
+extern const wchar_t kNShapeClass[];
+
+// Fetches the encoded image (PNG, JPEG or BMP file bytes) a picture reference names; false when there is none.
+using PictureSource = std::function<bool(const std::wstring& ref, std::string* bytes)>;
+
+// The default source: an RCDATA resource of the running program with the reference as its name, else the file
+// of that name (relative names are taken from the program's folder).
+bool ProgramPictureSource(const std::wstring& ref, std::string* bytes);
+
+struct NShapeArgs {
+    HWND parent = nullptr;
+    int id = 0;                                    // control id (GetDlgCtrlID)
+    std::wstring name;                             // instance name; a new instance takes it as its caption
+    int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
+    const PropertyBag* design = nullptr;           // the stored properties to load; null: a new instance
+    std::function<void()> onClick;                 // the Click event
+    PictureSource pictures;                        // null: ProgramPictureSource
+    const plat::Services* services = nullptr;      // null: the Win32 services
+};
+
+// Creates the button as a visible tab stop (tab order follows creation order) and loads it. Null on failure.
+// `loaded`, when given, says whether the load applied every key (a bad stored value stops it silently).
+HWND CreateNShape(const NShapeArgs& args, bool* loaded = nullptr);
+
+// The model behind a window made by CreateNShape (null for any other window). Property writes through it
+// repaint the window; its events() may be rebound at any time.
+NShape* NShapeOf(HWND button);
+
+// The caption at run time. Setting it repaints the button before returning, so it shows even if the thread
+// then blocks; the window text follows it.
+void SetNShapeCaption(HWND button, const std::wstring& caption);
+std::wstring NShapeCaption(HWND button);
+
+}  // namespace kit
