@@ -47,6 +47,7 @@ public:
     GalleryRun& operator=(const GalleryRun&) = delete;
 
     HWND main() const { return main_; }
+    HANDLE process() const { return pi_.hProcess; }
     bool Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
     HWND Item(int id) const { return GetDlgItem(main_, id); }
     std::wstring Status() const { return e2e::WindowText(Item(kIdStatus)); }
@@ -240,6 +241,19 @@ TEST(GalleryE2E, ArrowKeysMoveTheFocusBetweenSelectionEntries) {
     Key(VK_LEFT, false);
     Key(VK_LEFT, true);
     EXPECT_TRUE(e2e::WaitFor([&] { return g.Focus() == first; }, 3000)) << "left posts a Shift+Tab";
+}
+
+TEST(GalleryE2E, TheTextBoxAboutBoxShowsItsText) {
+    GalleryRun g(L"");
+    ASSERT_NE(g.main(), nullptr);
+    g.Command(kIdAbout);
+    e2e::MessageBoxInfo box;
+    ASSERT_TRUE(e2e::WaitMessageBox(GetProcessId(g.process()), &box));
+    EXPECT_EQ(box.title, L"Gallery");
+    EXPECT_EQ(box.text,
+              L"Vovoz OvidUvi\r\n\r\nWritten by:\r\nBrenvali\r\n\r\nYou can freely use this control as you want!");
+    e2e::PressOk(box.window);
+    EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(box.window); }, 3000));
 }
 
 TEST(GalleryE2E, SavingThenLoadingRoundTrips) {
