@@ -12,6 +12,8 @@ namespace {
 
 using namespace gallery;
 
+constexpr int kControls = kShapeCount + kCheckCount + kTextCount + kSelectionCount;
+
 std::wstring TempFolder() {
     wchar_t buffer[MAX_PATH];
     GetTempPathW(MAX_PATH, buffer);
@@ -270,11 +272,11 @@ TEST(GalleryE2E, SavingThenLoadingRoundTrips) {
         e2e::ClickAt(check, 40, r.bottom / 2);
         ASSERT_TRUE(g.WaitStatus(L"CheckButton1: Click, Value 1")) << e2e::Utf8(g.Status());
         g.Command(kIdSave);
-        ASSERT_TRUE(g.WaitStatus(L"Saved 11 controls to ")) << e2e::Utf8(g.Status());
+        ASSERT_TRUE(g.WaitStatus(L"Saved " + std::to_wstring(kControls) + L" controls to ")) << e2e::Utf8(g.Status());
         ASSERT_TRUE(e2e::ReadFileBytes(first, &saved));
     }
-    for (const char* section : {"[CheckButton1]", "[CheckButton4]", "[N_Selection1]", "[N_Selection3]",
-                                "[N_TextBox1]", "[N_TextBox4]"})
+    for (const char* section : {"[N_Shape1]", "[N_Shape6]", "[CheckButton1]", "[CheckButton4]", "[N_Selection1]",
+                                "[N_Selection3]", "[N_TextBox1]", "[N_TextBox4]"})
         EXPECT_NE(saved.find(section), std::string::npos) << section;
     const std::size_t check1 = saved.find("[CheckButton1]");
     EXPECT_NE(saved.find("Value = 1", check1), std::string::npos);
@@ -283,13 +285,13 @@ TEST(GalleryE2E, SavingThenLoadingRoundTrips) {
 
     GalleryRun h(L"/load \"" + first + L"\" /save \"" + second + L"\"");
     ASSERT_NE(h.main(), nullptr);
-    ASSERT_TRUE(h.WaitStatus(L"Loaded 11 controls from ")) << e2e::Utf8(h.Status());
+    ASSERT_TRUE(h.WaitStatus(L"Loaded " + std::to_wstring(kControls) + L" controls from ")) << e2e::Utf8(h.Status());
     PointerToBackground(h);
     EXPECT_TRUE(e2e::WaitFor([&] { return ShootBox(h.Item(kIdCheckFirst)).green >= 8; }, 3000))
         << "the loaded check button shows its tick";
     EXPECT_EQ(e2e::WindowText(EditOf(h.Item(kIdTextFirst + 1))), L"2024");
     h.Command(kIdSave);
-    ASSERT_TRUE(h.WaitStatus(L"Saved 11 controls to ")) << e2e::Utf8(h.Status());
+    ASSERT_TRUE(h.WaitStatus(L"Saved " + std::to_wstring(kControls) + L" controls to ")) << e2e::Utf8(h.Status());
     std::string again;
     ASSERT_TRUE(e2e::ReadFileBytes(second, &again));
     EXPECT_EQ(again, saved);

@@ -12,6 +12,7 @@
 #include "controls/checkbutton/check_button_win.h"
 #include "controls/common/property_bag.h"
 #include "controls/nselection/n_selection_win.h"
+#include "controls/nshape/n_shape_win.h"
 #include "controls/ntextbox/n_textbox_win.h"
 #include "platform/scoped_win.h"
 #include "platform/window_win.h"
@@ -27,7 +28,7 @@ constexpr std::size_t kMaxDesignBytes = 16u << 20;
 constexpr std::size_t kLogLines = 6;
 const wchar_t kTitle[] = L"Control kit gallery — 控件库";
 
-enum class Kind { Check, Text, Selection };
+enum class Kind { Shape, Check, Text, Selection };
 
 // One control of the kit as the gallery places it.
 struct Slot {
@@ -234,14 +235,20 @@ private:
             {Kind::Selection, L"N_Selection1", kIdSelectionFirst + 0, 240, 2400, 3600, 615},
             {Kind::Selection, L"N_Selection2", kIdSelectionFirst + 1, 240, 3120, 3600, 615},
             {Kind::Selection, L"N_Selection3", kIdSelectionFirst + 2, 240, 3840, 3600, 615},
-            // N_Shape buttons (one per figure kind) join here once the button's window host is in the tree.
+            {Kind::Shape, L"N_Shape1", kIdShapeFirst + 0, 240, 5100, 1800, 450},
+            {Kind::Shape, L"N_Shape2", kIdShapeFirst + 1, 2160, 5100, 1800, 450},
+            {Kind::Shape, L"N_Shape3", kIdShapeFirst + 2, 240, 5640, 1800, 450},
+            {Kind::Shape, L"N_Shape4", kIdShapeFirst + 3, 2160, 5640, 1800, 450},
+            {Kind::Shape, L"N_Shape5", kIdShapeFirst + 4, 240, 6180, 1800, 450},
+            {Kind::Shape, L"N_Shape6", kIdShapeFirst + 5, 2160, 6180, 1800, 450},
             {Kind::Text, L"N_TextBox1", kIdTextFirst + 0, 4500, 480, 3300, 780},
             {Kind::Text, L"N_TextBox2", kIdTextFirst + 1, 4500, 1380, 3300, 780},
             {Kind::Text, L"N_TextBox3", kIdTextFirst + 2, 4500, 2280, 3300, 780},
             {Kind::Text, L"N_TextBox4", kIdTextFirst + 3, 4500, 3180, 3300, 780},
         };
         ApplyFonts();
-        // Creation order is the tab order: the check buttons, the entries, the text boxes, then the buttons.
+        // Creation order is the tab order: the check buttons, the entries, the graphical buttons, the text boxes,
+        // then the gallery's own buttons.
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             slots_[i].hwnd = CreateSlot(i, nullptr);
             Demo(slots_[i]);
@@ -289,6 +296,16 @@ private:
     HWND CreateSlot(std::size_t index, const kit::PropertyBag* bag) {
         const Slot& s = slots_[index];
         switch (s.kind) {
+            case Kind::Shape: {
+                kit::NShapeArgs a;
+                a.parent = hwnd_;
+                a.id = s.id;
+                a.name = s.name;
+                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+                a.design = bag;
+                a.onClick = [this, index] { Event(index, L"Click"); };
+                return kit::CreateNShape(a);
+            }
             case Kind::Check: {
                 kit::CheckButtonArgs a;
                 a.parent = hwnd_;
@@ -338,7 +355,23 @@ private:
 
     // The configurations a new gallery shows.
     void Demo(const Slot& s) {
-        if (kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) {
+        if (kit::NShape* b = kit::NShapeOf(s.hwnd)) {
+            static const wchar_t* const figures[] = {L"Rectangle", L"Square",           L"Oval",
+                                                     L"Circle",    L"Rounded rectangle", L"Rounded square"};
+            const int n = s.id - kIdShapeFirst;
+            b->SetStyle(n);
+            b->SetStretchToText(false);
+            b->SetBackGround(0x8000000F);  // the gallery's face shows around the figure
+            b->SetBackColorNormal(0x00FFE8D8);
+            b->SetBackColorHover(0x00FFD0B0);
+            b->SetBackColorDown(0x00E09060);
+            b->SetBorderColorNormal(0x00C08040);
+            b->SetBorderColorHover(0x00C08040);
+            b->SetBorderColorDown(0x00804000);
+            b->SetCaption(figures[n]);
+            // A new instance fitted its width to its name; these keep the width the gallery gives them.
+            Place(s.hwnd, s.left, s.top, s.width, s.height);
+        } else if (kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) {
             static const wchar_t* const captions[] = {L"Unchecked", L"Checked", L"Indeterminate", L"Disabled"};
             const int n = s.id - kIdCheckFirst;
             c->SetCaption(captions[n]);
@@ -413,6 +446,9 @@ private:
     kit::PropertyBag SaveSlot(const Slot& s) const {
         kit::PropertyBag bag;
         switch (s.kind) {
+            case Kind::Shape:
+                if (const kit::NShape* b = kit::NShapeOf(s.hwnd)) b->WriteProperties(bag);
+                break;
             case Kind::Check:
                 if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, s.name, ContainerFont());
                 break;
