@@ -5,8 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "app/designs.h"
 #include "app/form1_ids.h"
+#include "app/links.h"
 #include "app/main_logic.h"
+#include "controls/common/property_bag.h"
+#include "controls/nshape/n_shape_win.h"
+#include "guides/guide_window_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
@@ -17,6 +22,7 @@ namespace {
 const int kClientWidth96 = 368;   // 5520 twips
 const int kClientHeight96 = 207;  // 3105 twips
 const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+const DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 // A hidden EDIT control used as a scratch field.
 class EditField final : public ScratchField {
@@ -41,6 +47,23 @@ struct ChildDesign {
 };
 
 const ChildDesign kCheckflight = {kIdCheckflight, 960, 2160, 3735, 255};
+const ChildDesign kLabel2 = {kIdLabel2, 240, 2640, 2415, 255};
+const wchar_t kNotice[] = L"本工具永久免费，严禁倒卖！";
+
+struct ButtonDesign {
+    ChildDesign place;
+    const wchar_t* name;
+};
+
+// In tab order; the check box comes between the stop and the home-page buttons.
+const ButtonDesign kButtonsBeforeCheck[] = {
+    {{kIdShape2abop, 4560, 2640, 735, 255}, L"N_Shape2abop"},
+    {{kIdShape1help, 240, 1320, 1815, 495}, L"N_Shape1help"},
+    {{kIdShape1install, 2160, 1320, 3135, 495}, L"N_Shape1install"},
+    {{kIdShape2start, 240, 240, 3255, 855}, L"N_Shape2start"},
+    {{kIdShape3stop, 3600, 240, 1695, 855}, L"N_Shape3stop"},
+};
+const ButtonDesign kHomeButton = {{kIdShape1, 2640, 2640, 1815, 255}, L"N_Shape1"};
 const ChildDesign kIntertext = {kIdIntertext, 120, 3960, 9135, 375};
 const ChildDesign kText8 = {kIdText8, 27840, 11040, 735, 270};
 
@@ -49,10 +72,11 @@ public:
     Form1() : logic_(plat::Win32Services(), plat::ProgramFolder(), *this, text8_, intertext_) {}
 
     bool Create(HINSTANCE instance, int showCommand) {
+        instance_ = instance;
         showCommand_ = showCommand;
         const UINT dpi = GetDpiForSystem();
-        const RECT r = plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, 0, dpi);
-        hwnd_ = CreateWindowExW(0, kForm1Class, kMainCaption, kStyle, r.left, r.top, r.right - r.left,
+        const RECT r = plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, kExStyle, dpi);
+        hwnd_ = CreateWindowExW(kExStyle, kForm1Class, kMainCaption, kStyle, r.left, r.top, r.right - r.left,
                                 r.bottom - r.top, nullptr, nullptr, instance, this);
         if (!hwnd_) return false;
         if (!logic_.OnLoad()) {
@@ -72,6 +96,11 @@ public:
         SendMessageW(checkflight_, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     bool FlightTicked() const override { return SendMessageW(checkflight_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetButtonCaption(MainButton button, const std::wstring& caption) override {
+        kit::SetNShapeCaption(GetDlgItem(hwnd_, button == MainButton::Start ? kIdShape2start : kIdShape3stop),
+                              caption);
+    }
+    void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide); }
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Form1* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, 0));
@@ -100,10 +129,41 @@ private:
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
+    void MakeButton(const ButtonDesign& b, const kit::Design* design) {
+        kit::NShapeArgs args;
+        args.parent = hwnd_;
+        args.id = b.place.id;
+        args.name = b.name;
+        args.left = b.place.left;
+        args.top = b.place.top;
+        args.width = b.place.width;
+        args.height = b.place.height;
+        args.design = design ? design->Find(b.name) : nullptr;
+        args.onClick = [this, id = b.place.id] { OnButtonClick(id); };
+        kit::CreateNShape(args);
+    }
+
+    void OnButtonClick(int id) {
+        switch (id) {
+            case kIdShape1install: logic_.OnInstallClick(); break;
+            case kIdShape2start: logic_.OnStartClick(); break;
+            case kIdShape3stop: logic_.OnStopClick(); break;
+            case kIdShape1help: logic_.OnHelpClick(); break;
+            case kIdShape2abop: logic_.OnAboutClick(); break;
+            case kIdShape1: logic_.OnHomePageClick(); break;
+        }
+    }
+
     void OnCreate() {
         plat::TopLevelOpened();
+        const auto design = kit::ParseDesign(kForm1Design);
+        for (const ButtonDesign& b : kButtonsBeforeCheck) MakeButton(b, design ? &*design : nullptr);
         checkflight_ = MakeChild(L"BUTTON", L"启动/停止后自动开启/关闭飞行模式", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
                                  kCheckflight);
+        MakeButton(kHomeButton, design ? &*design : nullptr);
+        // The home-page button names the site it opens, taken from the address itself.
+        kit::SetNShapeCaption(GetDlgItem(hwnd_, kIdShape1), L"官网 " + HostName(Address(Link::HomePage)));
+        MakeChild(L"STATIC", kNotice, WS_VISIBLE | SS_CENTER | SS_NOPREFIX, kLabel2);
         // The scratch fields are never shown, even when the window is maximised.
         HWND intertext = MakeChild(L"EDIT", L"", ES_AUTOHSCROLL, kIntertext);
         HWND text8 = MakeChild(L"EDIT", L"Text8", ES_AUTOHSCROLL, kText8);
@@ -115,6 +175,12 @@ private:
     void ApplyDpi(UINT dpi) {
         dpi_ = dpi;
         checkFont_ = plat::MakeFont(L"微软雅黑", 10.5, dpi);
+        noticeFont_ = plat::MakeFont(L"微软雅黑", 9, dpi);
+        HWND label2 = GetDlgItem(hwnd_, kIdLabel2);
+        SendMessageW(label2, WM_SETFONT, reinterpret_cast<WPARAM>(noticeFont_.get()), TRUE);
+        Place(label2, kLabel2, dpi);
+        for (const ButtonDesign& b : kButtonsBeforeCheck) Place(GetDlgItem(hwnd_, b.place.id), b.place, dpi);
+        Place(GetDlgItem(hwnd_, kHomeButton.place.id), kHomeButton.place, dpi);
         consolasFont_ = plat::MakeFont(L"Consolas", 12, dpi, false, false, DEFAULT_CHARSET);
         SendMessageW(checkflight_, WM_SETFONT, reinterpret_cast<WPARAM>(checkFont_.get()), TRUE);
         HWND intertext = GetDlgItem(hwnd_, kIdIntertext);
@@ -147,7 +213,8 @@ private:
             case WM_CTLCOLORBTN: {
                 HDC dc = reinterpret_cast<HDC>(wp);
                 SetBkColor(dc, RGB(255, 255, 255));
-                SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+                const bool notice = reinterpret_cast<HWND>(lp) == GetDlgItem(hwnd_, kIdLabel2);
+                SetTextColor(dc, notice ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
                 return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
             }
             case WM_ERASEBKGND: {
@@ -176,6 +243,8 @@ private:
     EditField intertext_;
     plat::GdiObject<HFONT> checkFont_;
     plat::GdiObject<HFONT> consolasFont_;
+    plat::GdiObject<HFONT> noticeFont_;
+    HINSTANCE instance_ = nullptr;
     MainLogic logic_;
 };
 

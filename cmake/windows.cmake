@@ -33,6 +33,10 @@ endforeach()
 
 include(bench/windows_bench.cmake)
 
+# Stand-in browser: the test prefix sends every opened address to it.
+add_executable(urllog tools/urllog_win.cpp)
+target_link_libraries(urllog PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
+
 file(GLOB RELANTO_EXTRA_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cmake)
 foreach(extra ${RELANTO_EXTRA_PROGRAMS})
   include(${extra})
@@ -46,5 +50,5 @@ file(GLOB RELANTO_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cp
 add_executable(relanto_e2e_tests ${RELANTO_E2E_TESTS})
 target_include_directories(relanto_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(relanto_e2e_tests PRIVATE relanto_win gtest_main gtest gmock ${RELANTO_STATIC_LINK} psapi)
-add_dependencies(relanto_e2e_tests Relanto standin_adb standin_gnirehtet)
+add_dependencies(relanto_e2e_tests Relanto standin_adb standin_gnirehtet urllog)
 # Run by scripts/test.sh as one Wine process (output to a file: Wine's helper processes would keep a pipe open).

@@ -1,0 +1,270 @@
+// Win32 host of the guide pages: paints labels, pictures and lines double-buffered at the window's DPI and places
+// the page's buttons, each opening its link.
+#include "guides/guide_window_win.h"
+
+#include <memory>
+#include <vector>
+
+#include "app/links.h"
+#include "controls/common/property_bag.h"
+#include "controls/nshape/n_shape_win.h"
+#include "guides/guide_pages.h"
+#include "platform/image_win.h"
+#include "platform/platform_win.h"
+#include "platform/window_win.h"
+#include "res/resource.h"
+
+namespace guides {
+namespace {
+
+// A fixed dialog frame with a close box only.
+const DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+const DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+HWND g_open[2] = {nullptr, nullptr};
+
+// Windows get a taskbar button when they have no owner; the guides are owned by this hidden window instead,
+// which belongs to no other window of the program, so closing the main window leaves them alone.
+HWND HiddenOwner(HINSTANCE instance) {
+    static HWND owner = nullptr;
+    if (owner && IsWindow(owner)) return owner;
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.lpszClassName = L"RelantoGuideOwner";
+    RegisterClassExW(&wc);
+    owner = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    return owner;
+}
+
+class GuideWindow {
+public:
+    GuideWindow(app::Guide guide, const PageSpec& page, bool* attached)
+        : guide_(guide), page_(page), attached_(attached) {}
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        GuideWindow* self = reinterpret_cast<GuideWindow*>(GetWindowLongPtrW(hwnd, 0));
+        if (msg == WM_NCCREATE) {
+            self = static_cast<GuideWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+            self->hwnd_ = hwnd;
+            *self->attached_ = true;  // from here on the window owns and frees the state
+            SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
+        }
+        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+        try {
+            return self->Handle(msg, wp, lp);
+        } catch (...) {
+            return DefWindowProcW(hwnd, msg, wp, lp);
+        }
+    }
+
+private:
+    void OnCreate() {
+        plat::TopLevelOpened();
+        g_open[static_cast<int>(guide_)] = hwnd_;
+        dpi_ = plat::WindowDpi(hwnd_);
+        LoadPictures();
+        const auto design = kit::ParseDesign(page_.design);
+        int id = kFirstButtonId;
+        for (const ButtonSpec& b : page_.buttons) {
+            kit::NShapeArgs args;
+            args.parent = hwnd_;
+            args.id = id++;
+            args.name = b.name;
+            args.left = b.left;
+            args.top = b.top;
+            args.width = b.width;
+            args.height = b.height;
+            args.design = design ? design->Find(b.name) : nullptr;
+            const app::Link link = b.link;
+            args.onClick = [link] { plat::Win32Services().links->Open(app::Address(link)); };
+            buttons_.push_back(kit::CreateNShape(args));
+        }
+        BuildFonts();
+    }
+
+    void LoadPictures() {
+        images_.clear();
+        images_.resize(page_.images.size());
+        for (std::size_t i = 0; i < page_.images.size(); ++i) plat::LoadProgramImage(page_.images[i].image, &images_[i]);
+    }
+
+    void BuildFonts() {
+        fonts_.clear();
+        for (const LabelSpec& l : page_.labels) {
+            const BYTE charset = std::wstring(l.face) == L"微软雅黑" || std::wstring(l.face) == L"Fixedsys"
+                                     ? GB2312_CHARSET
+                                     : DEFAULT_CHARSET;
+            fonts_.push_back(plat::MakeFont(l.face, l.points, dpi_, false, l.underline, charset));
+        }
+    }
+
+    void PlaceButtons() {
+        for (std::size_t i = 0; i < buttons_.size() && i < page_.buttons.size(); ++i) {
+            const ButtonSpec& b = page_.buttons[i];
+            const RECT r = plat::TwipsRect(b.left, b.top, b.width, b.height, dpi_);
+            SetWindowPos(buttons_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+
+    void Paint() {
+        plat::PaintScope paint(hwnd_);
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
+        if (!buffer.ok()) return;
+        HDC dc = buffer.dc();
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetBkMode(dc, TRANSPARENT);
+        for (std::size_t i = 0; i < page_.labels.size(); ++i) {
+            const LabelSpec& l = page_.labels[i];
+            RECT r = plat::TwipsRect(l.left, l.top, l.width, l.height, dpi_);
+            // Opaque labels: a later label hides what lies under it.
+            FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            plat::SelectObj font(dc, fonts_[i].get());
+            SetTextColor(dc, plat::OleToColorRef(l.colour));
+            const UINT align = l.align == Align::Center ? DT_CENTER : DT_LEFT;
+            DrawTextW(dc, l.text, -1, &r, align | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
+        }
+        for (std::size_t i = 0; i < page_.images.size(); ++i) {
+            const ImageSpec& im = page_.images[i];
+            RECT r = plat::TwipsRect(im.left, im.top, im.width, im.height, dpi_);
+            if (!im.stretch && images_[i]) {  // natural size, scaled only for the display
+                r.right = r.left + plat::Scale(images_[i].width, dpi_);
+                r.bottom = r.top + plat::Scale(images_[i].height, dpi_);
+            }
+            plat::DrawImage(dc, images_[i], r);
+        }
+        for (const LineSpec& line : page_.lines) {
+            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, plat::OleToColorRef(line.colour)));
+            plat::SelectObj select(dc, pen.get());
+            MoveToEx(dc, plat::TwipsToPixels(line.x1, dpi_), plat::TwipsToPixels(line.y1, dpi_), nullptr);
+            LineTo(dc, plat::TwipsToPixels(line.x2, dpi_), plat::TwipsToPixels(line.y2, dpi_));
+        }
+        buffer.Blit();
+    }
+
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        switch (msg) {
+            case WM_CREATE:
+                OnCreate();
+                return 0;
+            case WM_ERASEBKGND:
+                return TRUE;
+            case WM_PAINT:
+                Paint();
+                return 0;
+            case WM_DPICHANGED: {
+                dpi_ = HIWORD(wp);
+                const RECT* r = reinterpret_cast<const RECT*>(lp);
+                SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                BuildFonts();
+                PlaceButtons();
+                InvalidateRect(hwnd_, nullptr, FALSE);
+                return 0;
+            }
+            case WM_SIZE:
+                PlaceButtons();
+                return 0;
+            case WM_ACTIVATE:
+                // Give the focus back to the button that had it (the first one when the window opens).
+                if (LOWORD(wp) != WA_INACTIVE) {
+                    HWND focus = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_
+                                                                     : (buttons_.empty() ? nullptr : buttons_[0]);
+                    if (focus) SetFocus(focus);
+                    return 0;
+                } else {
+                    HWND focus = GetFocus();
+                    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+                }
+                break;
+            case WM_DESTROY:
+                if (g_open[static_cast<int>(guide_)] == hwnd_) g_open[static_cast<int>(guide_)] = nullptr;
+                plat::TopLevelClosed();
+                return 0;
+            case WM_NCDESTROY:
+                SetWindowLongPtrW(hwnd_, 0, 0);
+                delete this;
+                return 0;
+        }
+        return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
+
+    app::Guide guide_;
+    const PageSpec& page_;
+    bool* attached_;
+    HWND hwnd_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    UINT dpi_ = 96;
+    std::vector<HWND> buttons_;
+    std::vector<plat::DibImage> images_;
+    std::vector<plat::GdiObject<HFONT>> fonts_;
+};
+
+bool RegisterGuideClass(HINSTANCE instance) {
+    static bool registered = false;
+    if (registered) return true;
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &GuideWindow::Proc;
+    wc.cbWndExtra = sizeof(GuideWindow*);
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kGuideClass;
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    registered = RegisterClassExW(&wc) != 0;
+    return registered;
+}
+
+class Win32GuideSlot final : public GuideSlot {
+public:
+    Win32GuideSlot(HINSTANCE instance, app::Guide guide) : instance_(instance), guide_(guide) {}
+
+protected:
+    bool IsOpen() const override { return OpenGuide(guide_) != nullptr; }
+    void Activate() override {
+        HWND w = OpenGuide(guide_);
+        ShowWindow(w, SW_SHOWNORMAL);
+        SetForegroundWindow(w);
+    }
+    void Create() override {
+        if (!RegisterGuideClass(instance_)) return;
+        const PageSpec& page = guide_ == app::Guide::Help ? HelpPage() : AboutPage();
+        const UINT dpi = GetDpiForSystem();
+        const RECT r = plat::CenteredWindowRect(page.clientWidth / 15, page.clientHeight / 15, kStyle, kExStyle, dpi);
+        bool attached = false;
+        auto* window = new GuideWindow(guide_, page, &attached);
+        HWND w = CreateWindowExW(kExStyle, kGuideClass, page.caption, kStyle, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, HiddenOwner(instance_), nullptr, instance_, window);
+        if (!w) {
+            if (!attached) delete window;
+            return;
+        }
+        ShowWindow(w, SW_SHOWNORMAL);
+        UpdateWindow(w);
+    }
+
+private:
+    HINSTANCE instance_;
+    app::Guide guide_;
+};
+
+}  // namespace
+
+HWND OpenGuide(app::Guide guide) {
+    HWND w = g_open[static_cast<int>(guide)];
+    return w && IsWindow(w) ? w : nullptr;
+}
+
+void ShowGuide(HINSTANCE instance, app::Guide guide) {
+    Win32GuideSlot slot(instance, guide);
+    slot.Show();
+}
+
+}  // namespace guides

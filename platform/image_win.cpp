@@ -1,0 +1,77 @@
+// Decoding of the program's pictures through WIC and drawing them with their alpha.
+#include "platform/image_win.h"
+
+#include <wincodec.h>
+
+#include <cstring>
+
+namespace plat {
+
+bool DecodeImage(const std::string& bytes, DibImage* out) {
+    if (bytes.empty() || bytes.size() > 64u * 1024u * 1024u) return false;
+    ComPtr<IWICImagingFactory> factory;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(factory.Receive()))))
+        return false;
+    ComPtr<IWICStream> stream;
+    if (FAILED(factory->CreateStream(stream.Receive()))) return false;
+    if (FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())),
+                                            static_cast<DWORD>(bytes.size()))))
+        return false;
+    ComPtr<IWICBitmapDecoder> decoder;
+    if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                                decoder.Receive())))
+        return false;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    if (FAILED(decoder->GetFrame(0, frame.Receive()))) return false;
+    ComPtr<IWICFormatConverter> converter;
+    if (FAILED(factory->CreateFormatConverter(converter.Receive()))) return false;
+    if (FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)))
+        return false;
+    UINT w = 0, h = 0;
+    if (FAILED(converter->GetSize(&w, &h)) || w == 0 || h == 0 || w > 8192 || h > 8192) return false;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = static_cast<LONG>(w);
+    bi.bmiHeader.biHeight = -static_cast<LONG>(h);
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return false;
+    if (FAILED(converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits)))) return false;
+    out->bitmap = std::move(bitmap);
+    out->width = static_cast<int>(w);
+    out->height = static_cast<int>(h);
+    return true;
+}
+
+bool LoadProgramImage(const std::wstring& name, DibImage* out) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    if (!resource) return false;
+    HGLOBAL loaded = LoadResource(module, resource);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = SizeofResource(module, resource);
+    if (!data || size == 0) return false;
+    return DecodeImage(std::string(static_cast<const char*>(data), size), out);
+}
+
+void DrawImage(HDC dc, const DibImage& image, const RECT& dest) {
+    if (!image) return;
+    HDC source = CreateCompatibleDC(dc);
+    if (!source) return;
+    {
+        SelectObj select(source, image.bitmap.get());
+        const int oldMode = SetStretchBltMode(dc, HALFTONE);
+        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        AlphaBlend(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source, 0, 0, image.width,
+                   image.height, blend);
+        SetStretchBltMode(dc, oldMode);
+    }
+    DeleteDC(source);
+}
+
+}  // namespace plat

@@ -1,0 +1,232 @@
+// End-to-end use of the three windows under Wine: the relay actions with the stand-in tools, the temporary
+// captions, the guide windows' instance rule and lifetime, and every link button.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/form1_ids.h"
+#include "app/links.h"
+#include "e2e/harness_win.h"
+#include "guides/guide_window_win.h"
+
+namespace {
+
+using e2e::Sandbox;
+
+HWND StartMain(Sandbox& box) {
+    if (!box.Launch()) return nullptr;
+    HWND main = nullptr;
+    e2e::WaitFor([&] { return (main = e2e::FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
+    if (main && box.WaitRuns(1)) e2e::KillConsoles();  // the device check must not cover the window
+    return main;
+}
+
+// The internal caption of a window of another process; unlike WM_GETTEXT it does not wait for the window's
+// thread, which the relay actions keep busy.
+std::wstring Caption(HWND w) {
+    wchar_t buffer[256];
+    const int n = GetWindowTextW(w, buffer, 256);
+    return std::wstring(buffer, n > 0 ? n : 0);
+}
+
+void Click(HWND button, bool right = false) {
+    RECT r;
+    GetClientRect(button, &r);
+    e2e::ClickAt(button, r.right / 2, r.bottom / 2, right);
+}
+
+// A hash of the button's pixels on the screen.
+unsigned long long PixelHash(HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    HDC screen = GetDC(nullptr);
+    unsigned long long h = 1469598103934665603ull;
+    for (int y = r.top; y < r.bottom; y += 1)
+        for (int x = r.left; x < r.right; x += 1) h = (h ^ GetPixel(screen, x, y)) * 1099511628211ull;
+    ReleaseDC(nullptr, screen);
+    return h;
+}
+
+std::vector<e2e::StandinRun> RunsAfterDeviceCheck(const Sandbox& box) {
+    auto runs = box.Runs();
+    runs.erase(runs.begin());  // adb devices
+    return runs;
+}
+
+double Seconds(const e2e::StandinRun& a, const e2e::StandinRun& b) {
+    return (static_cast<double>(b.time100ns) - static_cast<double>(a.time100ns)) / 1e7;
+}
+
+void Tick(HWND main, bool on) {
+    SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+TEST(RelayWindow, StartShowsItsCaptionsAndRunsTheToolsASecondApart) {
+    Sandbox box({});
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    HWND start = GetDlgItem(main, app::kIdShape2start);
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(Caption(start), L"启动");
+    const auto restingPixels = PixelHash(start);
+
+    Click(start);
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"开启服务..."; }, 3000));
+    // The window's thread is paused now; what the screen shows was painted when the caption was set.
+    EXPECT_NE(PixelHash(start), restingPixels) << "the temporary caption is on the screen during the pause";
+    ASSERT_TRUE(box.WaitRuns(4, 10000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }, 5000));
+
+    const auto runs = RunsAfterDeviceCheck(box);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].program, "gnirehtet");
+    EXPECT_EQ(runs[0].arguments, "stop");
+    EXPECT_EQ(runs[1].arguments, "start");
+    EXPECT_EQ(runs[2].arguments, "relay");
+    EXPECT_EQ(runs[0].directory, e2e::Utf8(box.workDir()));
+    EXPECT_GT(Seconds(runs[0], runs[1]), 0.8);
+    EXPECT_LT(Seconds(runs[0], runs[1]), 1.8);
+    EXPECT_GT(Seconds(runs[1], runs[2]), 0.8);
+    EXPECT_LT(Seconds(runs[1], runs[2]), 1.8);
+}
+
+TEST(RelayWindow, AirplaneModeFollowsTheBoxAtEachClick) {
+    Sandbox box({});
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    Tick(main, true);
+    Click(GetDlgItem(main, app::kIdShape2start), /*right=*/true);  // any mouse button runs the action
+    ASSERT_TRUE(box.WaitRuns(5, 10000));
+    auto runs = RunsAfterDeviceCheck(box);
+    // The airplane command and the first stop start back to back, so either may log first.
+    std::vector<std::string> first = {runs[0].program + " " + runs[0].arguments,
+                                      runs[1].program + " " + runs[1].arguments};
+    std::sort(first.begin(), first.end());
+    EXPECT_EQ(first, (std::vector<std::string>{"adb shell cmd connectivity airplane-mode enable", "gnirehtet stop"}));
+    EXPECT_EQ(runs[2].arguments, "start");
+    EXPECT_EQ(runs[3].arguments, "relay");
+
+    HWND stop = GetDlgItem(main, app::kIdShape3stop);
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(GetDlgItem(main, app::kIdShape2start)) == L"启动"; }, 5000));
+    Tick(main, false);
+    Click(stop);
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"正在停止..."; }, 3000));
+    ASSERT_TRUE(box.WaitRuns(6, 10000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"停止"; }, 5000));
+    runs = RunsAfterDeviceCheck(box);
+    ASSERT_EQ(runs.size(), 5u) << "unticked: no airplane command on stop";
+    EXPECT_EQ(runs[4].program + " " + runs[4].arguments, "gnirehtet stop");
+}
+
+TEST(RelayWindow, InstallAsksThenCopiesAndInstalls) {
+    Sandbox box({});
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    Click(GetDlgItem(main, app::kIdShape1install));
+    e2e::MessageBoxInfo info;
+    ASSERT_TRUE(e2e::WaitMessageBox(box.pid(), &info));
+    EXPECT_EQ(info.title, L"即将开始安装");
+    EXPECT_EQ(info.text, L"部分机型有外部安装警告，如出现请允许安装\r\n点击确定开始安装，请注意手机端提示！");
+    EXPECT_EQ(box.Runs().size(), 1u) << "nothing starts before the box is closed";
+    e2e::PressOk(info.window);
+    ASSERT_TRUE(box.WaitRuns(3, 10000));
+    auto runs = RunsAfterDeviceCheck(box);
+    std::vector<std::string> got = {runs[0].arguments, runs[1].arguments};
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, (std::vector<std::string>{"install -r .Client\\gnirehtet.apk ", "push .Client\\gnirehtet.apk sdcard/"}));
+}
+
+TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
+    Sandbox box({});
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+    HWND helpButton = GetDlgItem(main, app::kIdShape1help);
+    Click(helpButton);
+    HWND help = nullptr;
+    ASSERT_TRUE(e2e::WaitFor([&] { return (help = e2e::FindProcessWindow(box.pid(), guides::kGuideClass)) != nullptr; }));
+    EXPECT_EQ(e2e::WindowText(help), L"教程");
+    RECT client;
+    GetClientRect(help, &client);
+    EXPECT_EQ(client.right, 810);
+    EXPECT_EQ(client.bottom, 708);
+    const LONG style = GetWindowLongW(help, GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_NE(GetWindow(help, GW_OWNER), main) << "the main window does not own it";
+
+    Click(helpButton);
+    int count = 0;
+    e2e::WaitFor([&] {
+        count = 0;
+        EnumWindows(
+            [](HWND w, LPARAM lp) -> BOOL {
+                wchar_t cls[64];
+                GetClassNameW(w, cls, 64);
+                if (lstrcmpW(cls, guides::kGuideClass) == 0 && IsWindowVisible(w)) ++*reinterpret_cast<int*>(lp);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return GetForegroundWindow() == help;
+    }, 3000);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(GetForegroundWindow(), help) << "the open window comes to the front";
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(main); }));
+    EXPECT_FALSE(box.WaitExit(500)) << "the program runs on while Help is open";
+    PostMessageW(help, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(box.WaitExit(5000)) << "and ends with its last window";
+}
+
+std::vector<std::string> UrlLog(const std::wstring& path) {
+    std::string bytes;
+    std::vector<std::string> lines;
+    if (!e2e::ReadFileBytes(path, &bytes)) return lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
+    Sandbox box({});
+    const std::wstring log = box.workDir() + L"\\urls.log";
+    SetEnvironmentVariableW(L"RELANTO_URL_LOG", log.c_str());
+    HWND main = StartMain(box);
+    ASSERT_NE(main, nullptr);
+
+    std::vector<std::wstring> expected;
+    auto clickAndExpect = [&](HWND button, app::Link link) {
+        ASSERT_NE(button, nullptr);
+        Click(button);
+        expected.push_back(app::Address(link));
+        ASSERT_TRUE(e2e::WaitFor([&] { return UrlLog(log).size() >= expected.size(); }, 10000))
+            << e2e::Utf8(app::Address(link));
+    };
+    clickAndExpect(GetDlgItem(main, app::kIdShape1), app::Link::HomePage);
+
+    Click(GetDlgItem(main, app::kIdShape2abop));
+    HWND about = nullptr;
+    ASSERT_TRUE(e2e::WaitFor([&] { return (about = e2e::FindProcessWindow(box.pid(), guides::kGuideClass)) != nullptr; }));
+    EXPECT_EQ(e2e::WindowText(about), L"关于");
+    const app::Link aboutLinks[] = {app::Link::HomePage, app::Link::VideoTutorial, app::Link::GnirehtetProject,
+                                    app::Link::GnirehtetGuide};
+    for (int i = 0; i < 4; ++i) clickAndExpect(GetDlgItem(about, guides::kFirstButtonId + i), aboutLinks[i]);
+    PostMessageW(about, WM_CLOSE, 0, 0);
+
+    Click(GetDlgItem(main, app::kIdShape1help));
+    HWND help = nullptr;
+    ASSERT_TRUE(e2e::WaitFor([&] {
+        help = e2e::FindProcessWindow(box.pid(), guides::kGuideClass);
+        return help && e2e::WindowText(help) == L"教程";
+    }));
+    const app::Link helpLinks[] = {app::Link::VideoTutorial, app::Link::UsbDriver, app::Link::UsbDriverGoogle};
+    for (int i = 0; i < 3; ++i) clickAndExpect(GetDlgItem(help, guides::kFirstButtonId + i), helpLinks[i]);
+
+    const auto lines = UrlLog(log);
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i]));
+}
+
+}  // namespace
