@@ -53,8 +53,8 @@ void Tick(BoxImage& img, Rgb interior, Rgb tick) {
             for (int sy = 0; sy < 4; ++sy)
                 for (int sx = 0; sx < 4; ++sx) {
                     const double px = x + (sx + 0.5) / 4, py = y + (sy + 0.5) / 4;
-                    const double d = std::min(DistanceToSegment(px, py, ax, ay, bx, by),
-                                              DistanceToSegment(px, py, bx, by, cx, cy));
+                    const double d =
+                        std::min(DistanceToSegment(px, py, ax, ay, bx, by), DistanceToSegment(px, py, bx, by, cx, cy));
                     if (d <= halfWidth) ++inside;
                 }
             if (inside > 0)
@@ -95,6 +95,9 @@ std::array<BoxImage, 12> MakeImages() {
     Square(images[11], offSquare);
     return images;
 }
+
+// A stored font may carry any size; it is measured and drawn at no more than the largest size a font takes.
+double DrawnPoints(double points) { return std::isfinite(points) ? std::min(std::max(points, 0.0), 2160.0) : 0.0; }
 
 // VB-style integer division of a rounded value: round half to even, then divide truncating toward zero.
 int RoundThenHalve(double value) { return static_cast<int>(std::nearbyint(value)) / 2; }
@@ -157,7 +160,7 @@ void CheckButton::ShowDisabledPicture() { ShowLook(kDisabledLook); }
 
 void CheckButton::MeasureCaption() {
     if (!services_.text) return;
-    const plat::Size s = services_.text->Measure(caption_, font_.name, font_.size, font_.weight >= 600);
+    const plat::Size s = services_.text->Measure(caption_, font_.name, DrawnPoints(font_.size), font_.weight >= 600);
     captionWidth_ = s.cx * 15;
     captionHeight_ = s.cy * 15;
 }

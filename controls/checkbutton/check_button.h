@@ -30,8 +30,8 @@ public:
 
     static constexpr unsigned kTimer1 = 1;
     static constexpr unsigned kTimer1PeriodMs = 50;
-    static constexpr int kBoxTwips = 195;       // the picture area p, 13 x 13 pixels
-    static constexpr int kCaptionLeft = 240;    // the caption lbl
+    static constexpr int kBoxTwips = 195;                     // the picture area p, 13 x 13 pixels
+    static constexpr int kCaptionLeft = 240;                  // the caption lbl
     static constexpr OleColor kDisabledCaption = 0x0092A1A1;  // RGB(161,161,146)
 
     // Events raised to the container; key and mouse arguments are by reference and not read back.

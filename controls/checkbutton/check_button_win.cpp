@@ -44,9 +44,18 @@ public:
             case WM_PAINT:
                 Paint();
                 return 0;
-            case WM_MOUSEMOVE:
+            case WM_MOUSEMOVE: {
+                // The system repeats the last move when the capture ends or windows change under the pointer;
+                // only a real move may bring back the hover image after a click.
+                const LPARAM moved = lp;
+                const WPARAM buttons = wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON);
+                if (haveLastMove_ && moved == lastMove_ && buttons == lastButtons_) return 0;
+                haveLastMove_ = true;
+                lastMove_ = moved;
+                lastButtons_ = buttons;
                 model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
+            }
             case WM_LBUTTONDOWN:
                 if (GetFocus() != hwnd_) SetFocus(hwnd_);
                 clickArmed_ = true;
@@ -112,6 +121,8 @@ public:
             case WM_TIMER:
                 if (wp == CheckButton::kTimer1) {
                     model_.Timer1Tick();
+                    // Once the poll has seen the pointer leave, a move back to the same point is a real move.
+                    if (!model_.Timer1Running()) haveLastMove_ = false;
                     return 0;
                 }
                 break;
@@ -193,6 +204,9 @@ private:
     UINT dpi_ = 96;
     bool ready_ = false;
     bool clickArmed_ = false;
+    bool haveLastMove_ = false;
+    LPARAM lastMove_ = 0;
+    WPARAM lastButtons_ = 0;
 };
 
 }  // namespace
@@ -201,9 +215,9 @@ HWND CreateCheckButton(const CheckButtonArgs& args) {
     if (!host::RegisterControlClass(kCheckButtonClass, &host::ControlProc<CheckHost>, CS_DBLCLKS)) return nullptr;
     auto* state = new CheckHost(args.events);
     const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    HWND window = host::CreateControlWindow(state, 0, kCheckButtonClass, args.name,
-                                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent,
-                                            args.id);
+    HWND window =
+        host::CreateControlWindow(state, 0, kCheckButtonClass, args.name,
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent, args.id);
     if (!window) return nullptr;
     state->Start(args);
     return window;

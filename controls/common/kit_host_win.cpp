@@ -1,6 +1,7 @@
 // Win32 helpers shared by the kit's control hosts.
 #include "controls/common/kit_host_win.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kit {
@@ -24,7 +25,9 @@ std::int16_t ShiftMask() {
 
 plat::GdiObject<HFONT> MakeFont(const Font& font, UINT dpi) {
     LOGFONTW lf = {};
-    lf.lfHeight = -static_cast<LONG>(std::lround(font.size * dpi / 72.0));
+    // A stored font may carry any size; drawing stays within what a font can sensibly be.
+    const double points = std::isfinite(font.size) ? std::min(std::max(font.size, 0.0), kMaxPoints) : 0.0;
+    lf.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
     lf.lfWeight = font.weight > 0 && font.weight <= 1000 ? font.weight : FW_NORMAL;
     lf.lfItalic = font.italic ? TRUE : FALSE;
     lf.lfUnderline = font.underline ? TRUE : FALSE;

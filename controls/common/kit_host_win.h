@@ -21,6 +21,9 @@ std::int16_t ButtonMask(WPARAM keyFlags);
 // The `Shift` mask of the modifier keys held now: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftMask();
 
+// The largest font size drawn, in points; stored sizes above it are drawn at it.
+constexpr double kMaxPoints = 2160;
+
 // A font for a kit font object, at a window's DPI.
 plat::GdiObject<HFONT> MakeFont(const Font& font, UINT dpi);
 plat::GdiObject<HFONT> MakeFont(const std::wstring& face, double points, bool bold, UINT dpi);
@@ -95,9 +98,9 @@ template <typename Host>
 HWND CreateControlWindow(Host* state, DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
                          const RECT& r, HWND parent, int id) {
     LastAttached() = nullptr;
-    HWND window = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top, r.right - r.left,
-                                  r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  GetModuleHandleW(nullptr), state);
+    HWND window =
+        CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), state);
     if (!window && LastAttached() != state) delete state;
     return window;
 }

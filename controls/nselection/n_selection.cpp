@@ -215,8 +215,7 @@ void NSelection::StopTimer1() {
 
 NSelection::Source NSelection::HitTest(float x, float y, float* relX, float* relY) const {
     auto inside = [&](const Label& l) {
-        return l.width > 0 && l.height > 0 && x >= l.left && x < l.left + l.width && y >= l.top &&
-               y < l.top + l.height;
+        return l.width > 0 && l.height > 0 && x >= l.left && x < l.left + l.width && y >= l.top && y < l.top + l.height;
     };
     if (inside(label1_)) {
         *relX = static_cast<float>(x - label1_.left);

@@ -181,9 +181,9 @@ HWND CreateNSelection(const NSelectionArgs& args) {
     if (!host::RegisterControlClass(kNSelectionClass, &host::ControlProc<SelectionHost>, CS_DBLCLKS)) return nullptr;
     auto* state = new SelectionHost(args.events);
     const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    HWND window = host::CreateControlWindow(state, 0, kNSelectionClass, args.name,
-                                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent,
-                                            args.id);
+    HWND window =
+        host::CreateControlWindow(state, 0, kNSelectionClass, args.name,
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent, args.id);
     if (!window) return nullptr;
     state->Start(args);
     return window;

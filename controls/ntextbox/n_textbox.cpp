@@ -57,8 +57,7 @@ std::wstring_view NTextBox::DescriptionOf(std::wstring_view property) {
     return {};
 }
 
-NTextBox::NTextBox(const plat::Services& services, Events events)
-    : services_(services), events_(std::move(events)) {
+NTextBox::NTextBox(const plat::Services& services, Events events) : services_(services), events_(std::move(events)) {
     // The parts as designed; a new instance keeps these until properties are set.
     shp_.r = {0, 0, 2535, 615};
     shp_.fill = kWhite;
@@ -97,7 +96,9 @@ void NTextBox::SyncTxt() {
 
 plat::Size NTextBox::MeasureLine(const std::wstring& text, const kit::Font& font) const {
     if (!services_.text) return {};
-    const plat::Size px = services_.text->Measure(text, font.name, font.size, font.weight >= 600);
+    // A stored font may carry any size; it is measured and drawn at no more than the largest size a font takes.
+    const double points = std::isfinite(font.size) ? std::min(std::max(font.size, 0.0), 2160.0) : 0.0;
+    const plat::Size px = services_.text->Measure(text, font.name, points, font.weight >= 600);
     return {px.cx * 15, px.cy * 15};
 }
 

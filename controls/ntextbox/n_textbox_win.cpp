@@ -21,17 +21,23 @@ constexpr UINT_PTR kSubclassId = 1;
 
 DWORD AlignStyle(std::int32_t alignment) {
     switch (alignment) {
-        case NTextBox::kRight: return ES_RIGHT;
-        case NTextBox::kCentre: return ES_CENTER;
-        default: return ES_LEFT;
+        case NTextBox::kRight:
+            return ES_RIGHT;
+        case NTextBox::kCentre:
+            return ES_CENTER;
+        default:
+            return ES_LEFT;
     }
 }
 
 UINT DrawAlign(std::int32_t alignment) {
     switch (alignment) {
-        case NTextBox::kRight: return DT_RIGHT;
-        case NTextBox::kCentre: return DT_CENTER;
-        default: return DT_LEFT;
+        case NTextBox::kRight:
+            return DT_RIGHT;
+        case NTextBox::kCentre:
+            return DT_CENTER;
+        default:
+            return DT_LEFT;
     }
 }
 
@@ -131,9 +137,8 @@ void TextBoxHost::CreateEdit() {
     DWORD style = WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | AlignStyle(t.alignment);
     if (t.visible) style |= WS_VISIBLE;
     const RECT r = Px(t.r);
-    edit_ = CreateWindowExW(0, L"EDIT", t.text.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                            hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), GetModuleHandleW(nullptr),
-                            nullptr);
+    edit_ = CreateWindowExW(0, L"EDIT", t.text.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), GetModuleHandleW(nullptr), nullptr);
     if (!edit_) return;
     editAlign_ = t.alignment;
     SetWindowSubclass(edit_, &TextBoxHost::EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -333,14 +338,15 @@ void TextBoxHost::Paint() {
 }  // namespace
 
 HWND CreateNTextBox(const NTextBoxArgs& args) {
-    if (!host::RegisterControlClass(kNTextBoxClass, &host::ControlProc<TextBoxHost>, 0, LoadCursorW(nullptr, IDC_ARROW)))
+    if (!host::RegisterControlClass(kNTextBoxClass, &host::ControlProc<TextBoxHost>, 0,
+                                    LoadCursorW(nullptr, IDC_ARROW)))
         return nullptr;
     auto* state = new TextBoxHost(args.events);
     const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
     // The control is a container of its edit box for the dialog manager's tab order.
-    HWND window = host::CreateControlWindow(state, WS_EX_CONTROLPARENT, kNTextBoxClass, args.name,
-                                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r,
-                                            args.parent, args.id);
+    HWND window =
+        host::CreateControlWindow(state, WS_EX_CONTROLPARENT, kNTextBoxClass, args.name,
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r, args.parent, args.id);
     if (!window) return nullptr;
     state->Start(args);
     return window;

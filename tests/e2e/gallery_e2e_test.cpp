@@ -316,6 +316,20 @@ TEST(GalleryE2E, ABadOrMissingFileIsReportedAndTheGalleryGoesOn) {
         g.Command(kIdLoad);
         EXPECT_TRUE(g.Running());
     }
+    // Well-formed but outsized: the controls load it and the gallery draws on.
+    const std::wstring huge = folder + L"\\huge.design";
+    ASSERT_TRUE(e2e::WriteFileBytes(huge,
+                                    "[N_TextBox1]\nFONT = Font(\"Arial\", 999999, 1000, 255, True, True, True)\n"
+                                    "[CheckButton1]\nFont = Font(\"\", 0, 0, 0, False, False, False)\n"
+                                    "Value = -7\n[N_Selection1]\nFontSize = 30000\n"));
+    {
+        GalleryRun g(L"/load \"" + huge + L"\"");
+        ASSERT_NE(g.main(), nullptr);
+        EXPECT_TRUE(g.WaitStatus(L"Loaded 3 controls from ")) << e2e::Utf8(g.Status());
+        UpdateWindow(g.main());
+        RedrawWindow(g.main(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_TRUE(g.Running());
+    }
     {
         GalleryRun g(L"/load \"" + folder + L"\\missing.design\"");
         ASSERT_NE(g.main(), nullptr);

@@ -1,5 +1,7 @@
 // The check button: its twelve box images, click cycling, looks per value, the leave poll, layout in twips and
 // the two persistence orders.
+#include "controls/checkbutton/check_button.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "controls/checkbutton/check_button.h"
 #include "kit_fakes.h"
 
 namespace {
@@ -106,7 +107,8 @@ TEST(CheckButtonImages, FramesAndInteriorsFollowTheTable) {
     for (int i : {0, 1, 3})
         for (int y = 1; y < 12; ++y)
             for (int x = 1; x < 12; ++x)
-                ASSERT_EQ(images[static_cast<std::size_t>(i)].At(x, y), table[i].interior) << i << ": " << x << "," << y;
+                ASSERT_EQ(images[static_cast<std::size_t>(i)].At(x, y), table[i].interior)
+                    << i << ": " << x << "," << y;
 }
 
 TEST(CheckButtonImages, PressedLooksAreTheHoverPixels) {
@@ -128,8 +130,10 @@ TEST(CheckButtonImages, TheTickIsSmoothedGreenFromLowerLeftToTopRight) {
         for (int y = 1; y < 12; ++y)
             for (int x = 1; x < 12; ++x) {
                 const std::uint32_t c = img.At(x, y);
-                if (c == mark) ++full;
-                else if (c != interior) ++partial;
+                if (c == mark)
+                    ++full;
+                else if (c != interior)
+                    ++partial;
                 if (c != interior) shades.insert(c);
                 // Every tick pixel lies between the interior and the mark colour, channel by channel.
                 for (int shift : {0, 8, 16}) {
@@ -418,8 +422,8 @@ TEST(CheckButtonPersist, EveryKeyRoundTripsAndIsWrittenInItsOwnOrder) {
     Box u(false);
     u.rec.Clear();
     ASSERT_TRUE(u.cb->Load(*parsed->Find(L"CheckButton1"), L"CheckButton1", ContainerFont()));
-    EXPECT_EQ(u.rec.lines,
-              (Lines{L"changed Value", L"changed Caption", L"changed Font", L"changed BackColor", L"changed ForeColor"}))
+    EXPECT_EQ(u.rec.lines, (Lines{L"changed Value", L"changed Caption", L"changed Font", L"changed BackColor",
+                                  L"changed ForeColor"}))
         << "read in the order Value, Caption, Enabled, Font, BackColor, ForeColor (Enabled does not notify)";
     EXPECT_EQ(u.cb->Value(), 2);
     EXPECT_EQ(u.cb->Caption(), L"Tick me");

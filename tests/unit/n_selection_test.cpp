@@ -1,11 +1,12 @@
 // The selection entry N_Selection: looks, event orders, leave poll, arrow keys, layout and persistence.
+#include "controls/nselection/n_selection.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "controls/nselection/n_selection.h"
 #include "kit_fakes.h"
 
 namespace {
@@ -248,8 +249,8 @@ TEST(NSelectionPointer, PositionsAreThoseOfTheElementUnderThePointer) {
     t.sel->MouseMove(0, 0, 40, 10);
     t.sel->MouseMove(0, 0, 40, 22);
     t.sel->MouseMove(0, 0, 150, 22);
-    EXPECT_EQ(t.rec.Only({L"MouseMove"}), (Lines{L"MouseMove 0 0 5 2.5", L"MouseMove 0 0 5 1.5",
-                                                  L"MouseMove 0 0 150 22"}));
+    EXPECT_EQ(t.rec.Only({L"MouseMove"}),
+              (Lines{L"MouseMove 0 0 5 2.5", L"MouseMove 0 0 5 1.5", L"MouseMove 0 0 150 22"}));
 }
 
 TEST(NSelectionPointer, DoubleClickRaisesDblClickOnly) {
@@ -345,12 +346,11 @@ TEST(NSelectionProperties, EachWriteNotifiesUnderItsName) {
     s.SetForeColorNormal_2(7);
     s.SetForeColorHover_2(8);
     s.SetForeColorDown_2(9);
-    EXPECT_EQ(t.rec.lines,
-              (Lines{L"changed Caption", L"changed Description", L"changed FontSize", L"changed FontBold",
-                     L"changed Enabled", L"changed ForeColorNormal", L"changed ForeColorHover",
-                     L"changed ForeColorDown", L"changed BackColorNormal", L"changed BackColorHover",
-                     L"changed BackColorDown", L"changed ForeColorNormal_2", L"changed ForeColorHover_2",
-                     L"changed ForeColorDown_2"}));
+    EXPECT_EQ(t.rec.lines, (Lines{L"changed Caption", L"changed Description", L"changed FontSize", L"changed FontBold",
+                                  L"changed Enabled", L"changed ForeColorNormal", L"changed ForeColorHover",
+                                  L"changed ForeColorDown", L"changed BackColorNormal", L"changed BackColorHover",
+                                  L"changed BackColorDown", L"changed ForeColorNormal_2", L"changed ForeColorHover_2",
+                                  L"changed ForeColorDown_2"}));
     EXPECT_EQ(s.FontSize(), 9);
     EXPECT_TRUE(s.FontBold());
 }

@@ -1,5 +1,7 @@
 // The captioned text box: layout numbers, the header gap, clamping and refusals, the digits-only filter, focus
 // selection, label mode, the about box and persistence of its 19 keys.
+#include "controls/ntextbox/n_textbox.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "controls/ntextbox/n_textbox.h"
 #include "kit_fakes.h"
 
 namespace {
@@ -236,6 +237,16 @@ TEST(NTextBoxProperties, EachPartTakesItsShare) {
     EXPECT_EQ(b.Lbl().font, f);
     EXPECT_EQ(t.rec.lines.back(), L"changed FONT");
     EXPECT_DOUBLE_EQ(b.Txt().r.height, 22 * 15) << "the font lays out again";
+}
+
+TEST(NTextBoxProperties, AnOutsizedStoredFontIsMeasuredAtTheLargestSizeButKept) {
+    TextBox t;
+    kit::Font huge;
+    huge.name = L"Arial";
+    huge.size = 1.0e6;
+    t.box->SetFont(huge);
+    EXPECT_DOUBLE_EQ(t.box->Txt().r.height, 4320 * 15) << "2160 points at two pixels a point";
+    EXPECT_DOUBLE_EQ(t.box->Font().size, 1.0e6);
 }
 
 TEST(NTextBoxText, SettingADifferentTextRaisesChangeWithTheLabelAlreadyUpdated) {

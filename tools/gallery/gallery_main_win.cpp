@@ -3,6 +3,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// Needs the types of windows.h.
 #include <commctrl.h>
 
 #include "tools/gallery/gallery_window_win.h"

@@ -51,8 +51,8 @@ struct Fixed {
 
 std::string ToUtf8(const std::wstring& text) {
     if (text.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
     if (n > 0)
         WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
@@ -63,8 +63,8 @@ bool FromUtf8(const std::string& bytes, std::wstring* text) {
     text->clear();
     if (bytes.empty()) return true;
     if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return false;
-    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     if (n <= 0) return false;
     text->resize(static_cast<std::size_t>(n));
     return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), &(*text)[0],
@@ -102,8 +102,8 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
     CloseHandle(file);
     if (!ok || !MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temp.c_str());
@@ -134,8 +134,8 @@ public:
         wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
         wc.lpszClassName = kGalleryClass;
         if (!RegisterClassExW(&wc)) return false;
-        const RECT r = plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT,
-                                                GetDpiForSystem());
+        const RECT r =
+            plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT, GetDpiForSystem());
         HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kGalleryClass, kTitle, kStyle, r.left, r.top,
                                       r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
         if (!window) return false;
@@ -255,9 +255,9 @@ private:
         }
         for (Fixed& f : fixed_) {
             const RECT r = plat::TwipsRect(f.left, f.top, f.width, f.height, dpi_);
-            f.hwnd = CreateWindowExW(0, f.cls, f.text, WS_CHILD | WS_VISIBLE | f.style, r.left, r.top,
-                                     r.right - r.left, r.bottom - r.top, hwnd_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(f.id)), nullptr, nullptr);
+            f.hwnd = CreateWindowExW(0, f.cls, f.text, WS_CHILD | WS_VISIBLE | f.style, r.left, r.top, r.right - r.left,
+                                     r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(f.id)),
+                                     nullptr, nullptr);
             SendMessageW(f.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.id == 0 ? headingFont_.get() : font_.get()),
                          FALSE);
         }
@@ -283,8 +283,7 @@ private:
     void Place(HWND child, int left, int top, int width, int height) {
         if (!child) return;
         const RECT r = plat::TwipsRect(left, top, width, height, dpi_);
-        SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     HWND SlotWindow(int id) const {
@@ -356,8 +355,8 @@ private:
     // The configurations a new gallery shows.
     void Demo(const Slot& s) {
         if (kit::NShape* b = kit::NShapeOf(s.hwnd)) {
-            static const wchar_t* const figures[] = {L"Rectangle", L"Square",           L"Oval",
-                                                     L"Circle",    L"Rounded rectangle", L"Rounded square"};
+            static const wchar_t* const figures[] = {L"Rectangle",         L"Square",        L"Oval", L"Circle",
+                                                     L"Rounded rectangle", L"Rounded square"};
             const int n = s.id - kIdShapeFirst;
             b->SetStyle(n);
             b->SetStretchToText(false);
