@@ -94,4 +94,10 @@ void KillStrays();
 // Reads a screen pixel.
 COLORREF ScreenPixel(int x, int y);
 
+// Saves what the screen shows of a window as a 24-bit BMP file (a test artefact).
+bool SaveWindowShot(HWND window, const std::wstring& path);
+
+// The folder for test artefacts (screenshots): "artifacts" beside the test program, created on first use.
+std::wstring ArtifactDir();
+
 }  // namespace e2e
