@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -204,15 +205,9 @@ protected:
         // The first pointer input after a window appears can be lost under Wine: hover once until it registers.
         if (main_) {
             HWND first = GetDlgItem(main_, kStyle0);
-            SetForegroundWindow(main_);
-            e2e::WaitFor([&] {
-                e2e::MoveTo(first, 20, 20);
-                e2e::MoveTo(first, 21, 20);
-                return Logged(L"enter Style0");
-            });
-            e2e::MoveTo(main_, 700, 220);
-            e2e::MoveTo(main_, 701, 221);
-            e2e::WaitFor([] { return Logged(L"leave Style0"); });
+            e2e::BringToFront(main_);
+            PointAt(first, 20, 20, [] { return Logged(L"enter Style0"); });
+            PointAt(main_, 700, 220, [] { return Logged(L"leave Style0"); });
         }
     }
     static void TearDownTestSuite() {
@@ -227,7 +222,8 @@ protected:
     }
     void SetUp() override {
         ASSERT_NE(main_, nullptr) << "NShapeDemo.exe did not show its window";
-        SetForegroundWindow(main_);
+        // In the background, a click would only bring the window to the front.
+        ASSERT_TRUE(e2e::BringToFront(main_));
         Park();
     }
     void TearDown() override { Park(); }
@@ -267,10 +263,37 @@ protected:
 
     HWND Button(int id) const { return GetDlgItem(main_, id); }
 
+    // Puts the pointer on a point of a window, again and again until `arrived` holds: under Wine a move can be
+    // overtaken by the display's late report of an earlier one.
+    static bool PointAt(HWND window, int x, int y, const std::function<bool()>& arrived) {
+        return e2e::WaitFor(
+            [&] {
+                e2e::MoveTo(window, x, y);
+                return arrived();
+            },
+            5000);
+    }
+    // Hovers a button of the demo until it reports the enter.
+    bool Hover(HWND button, int x, int y) {
+        const std::size_t mark = LogSize();
+        const std::wstring line = L"enter " + NameOf(button);
+        return PointAt(button, x, y, [&] { return Logged(line, mark); });
+    }
+    static std::wstring NameOf(HWND button) {
+        static const wchar_t* const names[] = {L"Style0", L"Style1", L"Style2",       L"Style3", L"Style4",
+                                               L"Style5", L"PictureFit", L"PictureFixed", L"Fit",    L"Disabled",
+                                               L"Block",  L"Counter"};
+        const int i = GetDlgCtrlID(button) - kStyle0;
+        return i >= 0 && i < 12 ? names[i] : L"";
+    }
+
     // The pointer rests on an empty part of the demo window, away from every button.
     void Park() {
-        e2e::MoveTo(main_, 700, 220);
-        e2e::MoveTo(main_, 701, 221);
+        PointAt(main_, 700, 220, [] {
+            POINT p;
+            GetCursorPos(&p);
+            return WindowFromPoint(p) == main_;
+        });
     }
 
     COLORREF Pixel(HWND button, int x, int y) const {
@@ -307,14 +330,15 @@ PROCESS_INFORMATION NShapeDemo::pi_ = {};
 HWND NShapeDemo::main_ = nullptr;
 
 TEST_F(NShapeDemo, HoverPressAndReleaseShowTheirColours) {
+    const std::size_t mark = LogSize();
     for (int id : {kStyle0, kStyle4}) {
         HWND b = Button(id);
         ASSERT_NE(b, nullptr);
         // A point of the figure left of the caption, clear of the rounded corners.
         const int x = 8, y = 24;
         EXPECT_TRUE(WaitPixel(b, x, y, kNormalFill)) << std::hex << Pixel(b, x, y);
-        e2e::MoveTo(b, x, y);
-        EXPECT_TRUE(WaitPixel(b, x, y, kHoverFill)) << std::hex << Pixel(b, x, y);
+        EXPECT_TRUE(PointAt(b, x, y, [&] { return Pixel(b, x, y) == kHoverFill; }))
+            << std::hex << Pixel(b, x, y) << " " << Dump(mark);
         Mouse(MOUSEEVENTF_LEFTDOWN);
         EXPECT_TRUE(WaitPixel(b, x, y, kDownFill)) << std::hex << Pixel(b, x, y);
         Mouse(MOUSEEVENTF_LEFTUP);
@@ -330,17 +354,17 @@ TEST_F(NShapeDemo, HoverPressAndReleaseShowTheirColours) {
 TEST_F(NShapeDemo, ThePollSeesTheButtonCoveredWithoutAMoveOfItsOwn) {
     HWND b = Button(kStyle4);
     const std::size_t mark = LogSize();
-    e2e::MoveTo(b, 8, 24);
+    ASSERT_TRUE(Hover(b, 8, 24));
     ASSERT_TRUE(WaitPixel(b, 8, 24, kHoverFill));
-    ASSERT_TRUE(e2e::WaitFor([&] { return Logged(L"enter Style4", mark); }));
     EXPECT_FALSE(Logged(L"leave Style4", mark)) << "no leave while the pointer rests on the button";
 
     // A window of another program comes over the button; the pointer does not move.
     RECT r;
     GetWindowRect(b, &r);
-    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, r.left,
-                                 r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP,
+                                 r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(cover, nullptr);
+    ShowWindow(cover, SW_SHOWNOACTIVATE);  // the demo stays the foreground window
     const bool left = e2e::WaitFor([&] { return Logged(L"leave Style4", mark); }, 3000);
     DestroyWindow(cover);
     EXPECT_TRUE(left) << "the 1 ms poll reports the leave";
@@ -350,8 +374,7 @@ TEST_F(NShapeDemo, ThePollSeesTheButtonCoveredWithoutAMoveOfItsOwn) {
 TEST_F(NShapeDemo, LeavingGivesMouseOutThenThePollsMouseLeave) {
     HWND b = Button(kStyle0);
     const std::size_t mark = LogSize();
-    e2e::MoveTo(b, 20, 20);
-    ASSERT_TRUE(e2e::WaitFor([&] { return Logged(L"enter Style0", mark); }));
+    ASSERT_TRUE(Hover(b, 20, 20));
     Park();
     ASSERT_TRUE(e2e::WaitFor([&] { return Logged(L"leave Style0", mark); }));
     // Only this button's lines: the previous test's button may still be reporting its own leave.
@@ -368,14 +391,55 @@ TEST_F(NShapeDemo, ARightOrMiddleButtonReleaseClicks) {
     ASSERT_EQ(before.rfind(L"Clicks: ", 0), 0u);
     const int n = std::stoi(before.substr(8));
     const std::size_t mark = LogSize();
-    e2e::ClickAt(b, 20, 20, true);
+    ASSERT_TRUE(Hover(b, 20, 20));
+    Mouse(MOUSEEVENTF_RIGHTDOWN);
+    Mouse(MOUSEEVENTF_RIGHTUP);
     EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(b) == L"Clicks: " + std::to_wstring(n + 1); }));
-    e2e::MoveTo(b, 20, 20);
     Mouse(MOUSEEVENTF_MIDDLEDOWN);
     Mouse(MOUSEEVENTF_MIDDLEUP);
     EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(b) == L"Clicks: " + std::to_wstring(n + 2); }));
     const auto lines = LogLines();
     EXPECT_EQ(std::count(lines.begin() + static_cast<std::ptrdiff_t>(mark), lines.end(), L"click Counter"), 2);
+}
+
+void Key(WORD vk) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+TEST_F(NShapeDemo, ArrowKeysMoveTheFocusEnterDoesNotClickAndTheFocusBorderShows) {
+    const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
+    auto focus = [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+    };
+    const int first = kStyle4 - 1;  // the circle; then the rounded rectangle and the rounded square
+    ASSERT_TRUE(Hover(Button(first), 52, 24));
+    Mouse(MOUSEEVENTF_LEFTDOWN);  // a click gives the focus
+    Mouse(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(e2e::WaitFor([&] { return focus() == Button(first); }));
+    Park();
+
+    const std::size_t mark = LogSize();
+    Key(VK_RETURN);
+    Key(VK_RIGHT);
+    EXPECT_TRUE(e2e::WaitFor([&] { return focus() == Button(kStyle4); })) << focus();
+    // BorderGotFocus is on in the demo, with a black focus border; it lasts until the next look is applied.
+    // (A click's focus is overtaken at once by the pressed look.)
+    EXPECT_TRUE(WaitPixel(Button(kStyle4), 0, 24, RGB(0, 0, 0))) << std::hex << Pixel(Button(kStyle4), 0, 24);
+    Key(VK_DOWN);
+    EXPECT_TRUE(e2e::WaitFor([&] { return focus() == Button(kStyle4 + 1); })) << focus();
+    // Losing the focus puts back the border of the current look.
+    EXPECT_TRUE(WaitPixel(Button(kStyle4), 0, 24, 0x00C04040)) << std::hex << Pixel(Button(kStyle4), 0, 24);
+    Key(VK_LEFT);
+    EXPECT_TRUE(e2e::WaitFor([&] { return focus() == Button(kStyle4); })) << focus();
+    Key(VK_UP);
+    EXPECT_TRUE(e2e::WaitFor([&] { return focus() == Button(first); })) << focus();
+    EXPECT_FALSE(Logged(L"click Style3", mark)) << "Enter raises no Click";
 }
 
 TEST_F(NShapeDemo, ADisabledButtonIgnoresThePointer) {
@@ -389,9 +453,10 @@ TEST_F(NShapeDemo, ADisabledButtonIgnoresThePointer) {
     const LPARAM at = MAKELPARAM(20, 20);
     for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}) PostMessageW(b, m, 0, at);
     PostMessageW(b, WM_KEYDOWN, VK_RIGHT, 0);
-    // Wait on a later click of another button, so the disabled one had every chance to report.
-    e2e::ClickAt(Button(kStyle0), 20, 20);
-    ASSERT_TRUE(e2e::WaitFor([&] { return Logged(L"click Style0", mark); })) << Dump(mark);
+    DWORD_PTR r;
+    SendMessageTimeoutW(b, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &r);  // the posted messages are handled by now
+    // Input is handled in order: once a later move reaches another button, the moves over this one are done.
+    ASSERT_TRUE(Hover(Button(kStyle0), 20, 20)) << Dump(mark);
     EXPECT_FALSE(Logged(L"click Disabled", mark));
     EXPECT_FALSE(Logged(L"enter Disabled", mark));
     EXPECT_EQ(Pixel(b, 8, 20), kNormalFill);
@@ -406,7 +471,9 @@ TEST_F(NShapeDemo, ACaptionSetBeforeTheThreadBlocksIsOnTheScreen) {
     ASSERT_TRUE(XScreenShot(r, &before)) << "ImageMagick's import takes the screen pictures";
     const int whiteBefore = before.Count(RGB(255, 255, 255)) - 4 * 20;  // less the white corners at most
     const std::size_t mark = LogSize();
-    e2e::ClickAt(b, 10, 10);
+    ASSERT_TRUE(Hover(b, 10, 10));
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    Mouse(MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(e2e::WaitFor([&] { return Logged(L"blocking", mark); }));
     ASSERT_TRUE(XScreenShot(r, &during));
     const bool stillBlocked = !Logged(L"done", mark);
@@ -422,7 +489,8 @@ TEST_F(NShapeDemo, TenThousandLookChangesAndCaptionsLeakNothing) {
     HWND b = Button(kStyle4);
     HANDLE process = pi_.hProcess;
     const DWORD pid = pi_.dwProcessId;
-    e2e::MoveTo(b, 8, 24);  // the real pointer rests on the button, so the button sees itself under it
+    // The real pointer rests on the button, so the button sees itself under it.
+    ASSERT_TRUE(PointAt(b, 8, 24, [&] { return Pixel(b, 8, 24) == kHoverFill; }));
     const LPARAM at = MAKELPARAM(8, 24);
     // Posted in batches well under the queue's limit; a sent message after each batch waits for the queue to
     // drain, and lets the button repaint between batches.
