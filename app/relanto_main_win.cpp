@@ -7,14 +7,12 @@
 #include <commctrl.h>
 
 #include "app/form1_win.h"
-#include "platform/scoped_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // DLLs come only from the system folder and the program's own, never from the current directory.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_LIBRARY_SEARCH_APPLICATION_DIR);
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    plat::ComApartment com;
 
     if (!app::CreateForm1(instance, showCommand)) return 0;
 

@@ -176,9 +176,10 @@ void PollBench() {
         Sleep(2000);
         const double hover = CpuSeconds(demo) - c0;
         MoveTo(demo, 700, 220);
-        std::printf("poll: CPU of NShapeDemo.exe over 2 s with the pointer outside: %.0f ms (%.2f%%); resting on a "
-                    "button: %.0f ms (%.2f%%)\n",
-                    idle * 1e3, idle / 2 * 100, hover * 1e3, hover / 2 * 100);
+        std::printf(
+            "poll: CPU of NShapeDemo.exe over 2 s with the pointer outside: %.0f ms (%.2f%%); resting on a "
+            "button: %.0f ms (%.2f%%)\n",
+            idle * 1e3, idle / 2 * 100, hover * 1e3, hover / 2 * 100);
     }
     TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 5000);

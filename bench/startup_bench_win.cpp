@@ -1,5 +1,5 @@
-// Start-up benchmark: launches Relanto.exe (in a folder with the stand-in tools) and the minimal Win32 program
-// alternately, timing process creation to the first visible window and reading each process's peak memory,
+// Start-up benchmark: launches Relanto.exe (in a folder with the stand-in tools), the minimal Win32 program and
+// the bare-window reference alternately, timing process creation to the first visible window and reading each process's peak memory,
 // then prints medians and the ratios against the minimal program.
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -119,12 +119,18 @@ int wmain(int argc, wchar_t** argv) {
     }
     SetEnvironmentVariableW(L"RELANTO_STANDIN_LOG", (folder + L"\\standin.log").c_str());
 
-    std::vector<double> relT, relP, relW, minT, minP, minW;
-    // One warm-up of each, then alternate so both see the same machine state.
+    std::vector<double> relT, relP, relW, minT, minP, minW, bareT, bareP, bareW;
+    // One warm-up of each, then alternate so all see the same machine state.
     Sample s;
     Measure(folder + L"\\Relanto.exe", folder, &s);
     Measure(dir + L"\\MinimalWindow.exe", dir, &s);
+    Measure(dir + L"\\BareWindow.exe", dir, &s);
     for (int i = 0; i < runs; ++i) {
+        if (!Measure(dir + L"\\BareWindow.exe", dir, &s)) {
+            std::printf("BareWindow.exe showed no window\n");
+            return 1;
+        }
+        bareT.push_back(s.ms), bareP.push_back(s.privateMb), bareW.push_back(s.workingSetMb);
         if (!Measure(folder + L"\\Relanto.exe", folder, &s)) {
             std::printf("Relanto.exe showed no window\n");
             return 1;
@@ -141,7 +147,12 @@ int wmain(int argc, wchar_t** argv) {
                 Median(relP), Median(relW));
     std::printf("  MinimalWindow.exe  %8.1f ms   peak private %6.2f MB   peak working set %6.2f MB\n", Median(minT),
                 Median(minP), Median(minW));
+    std::printf("  BareWindow.exe     %8.1f ms   peak private %6.2f MB   peak working set %6.2f MB\n", Median(bareT),
+                Median(bareP), Median(bareW));
     std::printf("  ratio (Relanto / minimal): time %.2fx, peak private %.2fx, peak working set %.2fx\n",
                 Median(relT) / Median(minT), Median(relP) / Median(minP), Median(relW) / Median(minW));
+    std::printf("  ratio (Relanto / bare window, no manifest, no control): time %.2fx, peak private %.2fx, "
+                "peak working set %.2fx\n",
+                Median(relT) / Median(bareT), Median(relP) / Median(bareP), Median(relW) / Median(bareW));
     return 0;
 }

@@ -1,5 +1,7 @@
 # Windows benchmarks, run under Wine by scripts/bench.sh.
-relanto_gui_program(MinimalWindow SOURCES bench/minimal_main_win.cpp)
+relanto_gui_program(MinimalWindow SOURCES bench/minimal_main_win.cpp bench/minimal.rc)
+relanto_gui_program(BareWindow SOURCES bench/minimal_main_win.cpp)
+target_compile_definitions(BareWindow PRIVATE BARE_WINDOW)
 add_executable(StartupBench bench/startup_bench_win.cpp)
 target_link_libraries(StartupBench PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} psapi)
-add_dependencies(StartupBench Relanto MinimalWindow standin_adb)
+add_dependencies(StartupBench Relanto MinimalWindow BareWindow standin_adb)

@@ -5,10 +5,13 @@
 
 #include <cstring>
 
+#include "platform/platform_win.h"
+
 namespace plat {
 
 bool DecodeImage(const std::string& bytes, DibImage* out) {
     if (bytes.empty() || bytes.size() > 64u * 1024u * 1024u) return false;
+    EnsureCom();
     ComPtr<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                 reinterpret_cast<void**>(factory.Receive()))))

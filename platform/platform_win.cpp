@@ -91,6 +91,7 @@ class Win32LinkOpener final : public LinkOpener {
 public:
     void Open(const std::wstring& address) override {
         // A new automation object per address; every failure is silent, as is the result of "run".
+        EnsureCom();
         CLSID clsid;
         if (FAILED(CLSIDFromProgID(L"wscript.shell", &clsid))) return;
         ComPtr<IDispatch> shell;
@@ -169,26 +170,53 @@ public:
 
 class Win32TextMeasurer final : public TextMeasurer {
 public:
+    ~Win32TextMeasurer() override {
+        fonts_.clear();
+        if (dc_) DeleteDC(dc_);
+    }
+
     Size Measure(const std::wstring& text, const std::wstring& face, double points, bool bold) override {
-        ScreenDC dc;
-        if (!dc) return {};
+        // Layouts measure the same few fonts over and over: keep one DC and the fonts already made.
+        if (!dc_) dc_ = CreateCompatibleDC(nullptr);
+        if (!dc_) return {};
+        HFONT font = FontFor(face, points, bold);
+        SelectObj select(dc_, font);
+        SIZE size = {};
+        TEXTMETRICW tm = {};
+        GetTextMetricsW(dc_, &tm);
+        GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+        return {size.cx, tm.tmHeight};
+    }
+
+private:
+    struct CachedFont {
+        std::wstring face;
+        double points;
+        bool bold;
+        GdiObject<HFONT> font;
+    };
+
+    HFONT FontFor(const std::wstring& face, double points, bool bold) {
+        for (const CachedFont& c : fonts_)
+            if (c.points == points && c.bold == bold && c.face == face) return c.font.get();
+        if (fonts_.size() >= 8) fonts_.erase(fonts_.begin());
         LOGFONTW lf = {};
         lf.lfHeight = -static_cast<LONG>(points * 96.0 / 72.0 + 0.5);
         lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
         lf.lfCharSet = DEFAULT_CHARSET;
         lf.lfQuality = CLEARTYPE_QUALITY;
         lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-        GdiObject<HFONT> font(CreateFontIndirectW(&lf));
-        SelectObj select(dc.get(), font.get());
-        SIZE size = {};
-        TEXTMETRICW tm = {};
-        GetTextMetricsW(dc.get(), &tm);
-        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-        return {size.cx, tm.tmHeight};
+        fonts_.push_back({face, points, bold, GdiObject<HFONT>(CreateFontIndirectW(&lf))});
+        return fonts_.back().font.get();
     }
+
+    HDC dc_ = nullptr;
+    std::vector<CachedFont> fonts_;
 };
 
 }  // namespace
+
+void EnsureCom() { static ComApartment apartment; }
 
 Services& Win32Services() {
     static Win32ProcessStarter process;

@@ -8,6 +8,10 @@ namespace plat {
 // The process-wide set of Win32 services; they hold no state, so one instance serves every window.
 Services& Win32Services();
 
+// Initializes COM for the window thread on first use and keeps it until the program ends. Only opening a link
+// and decoding a picture need COM, so a start-up that does neither never pays for it.
+void EnsureCom();
+
 // Full path of the folder that holds the running executable, without a trailing separator.
 std::wstring ProgramFolder();
 
