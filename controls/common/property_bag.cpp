@@ -184,6 +184,9 @@ std::wstring PrintNumber(double d) {
     // Font sizes: whole sizes print without a point, the parser takes either.
     char buffer[64];
     auto r = std::to_chars(buffer, buffer + sizeof(buffer), d);
+    // Past 64 bits a run of digits is no number to the parser, so such a decimal keeps its exponent form.
+    if (std::fabs(d) >= 9223372036854775808.0 && std::isfinite(d))
+        r = std::to_chars(buffer, buffer + sizeof(buffer), d, std::chars_format::scientific);
     return Widen(std::string(buffer, r.ptr));
 }
 
@@ -626,7 +629,8 @@ std::wstring PrintDesign(const Design& design) {
     for (const auto& control : design.controls) {
         if (!out.empty()) out += L"\n";
         out += L"[" + control.first + L"]\n";
-        for (const auto& entry : control.second.entries()) out += entry.first + L" = " + PrintValue(entry.second) + L"\n";
+        for (const auto& entry : control.second.entries())
+            out += entry.first + L" = " + PrintValue(entry.second) + L"\n";
     }
     return out;
 }

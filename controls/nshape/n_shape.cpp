@@ -629,9 +629,7 @@ void NShape::PointerDown(std::int16_t button, std::int16_t shift, float x, float
                 ApplyStateColors();
             }
             break;
-        case NShapeSource::Picture:
-            Raise(events_.mouseDown, args);
-            break;
+        case NShapeSource::Picture: Raise(events_.mouseDown, args); break;
     }
 }
 

@@ -287,7 +287,7 @@ private:
     bool enterRaised_ = false;
     bool mouseInside_ = false;
 
-    std::int16_t heldButtons_ = 0;          // buttons pressed on this control and not yet released
+    std::int16_t heldButtons_ = 0;                      // buttons pressed on this control and not yet released
     NShapeSource pressSource_ = NShapeSource::Surface;  // the element that saw the first of them
     bool tookPressCapture_ = false;
     float lastX_ = 0;  // the latest pointer position, control-relative

@@ -59,8 +59,8 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
                                             static_cast<DWORD>(bytes.size()))))
         return nullptr;
     plat::ComPtr<IWICBitmapDecoder> decoder;
-    if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                                decoder.Receive())))
+    if (FAILED(
+            factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Receive())))
         return nullptr;
     plat::ComPtr<IWICBitmapFrameDecode> frame;
     if (FAILED(decoder->GetFrame(0, frame.Receive()))) return nullptr;
@@ -150,8 +150,8 @@ public:
         RECT rc;
         GetClientRect(hwnd_, &rc);
         twips_.right = twips_.left + width96 * 15;
-        SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), rc.bottom, SWP_NOMOVE | SWP_NOZORDER |
-                     SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), rc.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     void EnabledChanged(bool enabled) override {
         if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
@@ -222,8 +222,8 @@ private:
             const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
             const FigureGeometry g = FigureFor(model_.Figure(), width, height);
             plat::GdiObject<HBRUSH> fill(CreateSolidBrush(plat::OleToColorRef(model_.FillColor())));
-            plat::GdiObject<HPEN> pen(
-                CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, plat::Scale(1, dpi_)), plat::OleToColorRef(model_.BorderColor())));
+            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, plat::Scale(1, dpi_)),
+                                                plat::OleToColorRef(model_.BorderColor())));
             plat::SelectObj selectFill(dc, fill.get());
             plat::SelectObj selectPen(dc, pen.get());
             const int l = left + g.left, t = top + g.top, r = l + g.width, b = t + g.height;
@@ -270,8 +270,8 @@ private:
     }
 
     void Place() {
-        const RECT r = plat::TwipsRect(twips_.left, twips_.top, twips_.right - twips_.left, twips_.bottom - twips_.top,
-                                       dpi_);
+        const RECT r =
+            plat::TwipsRect(twips_.left, twips_.top, twips_.right - twips_.left, twips_.bottom - twips_.top, dpi_);
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
@@ -289,9 +289,7 @@ private:
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
-            case WM_MOUSEMOVE:
-                model_.PointerMove(ButtonMask(wp), ShiftMask(), X(lp), Y(lp));
-                return 0;
+            case WM_MOUSEMOVE: model_.PointerMove(ButtonMask(wp), ShiftMask(), X(lp), Y(lp)); return 0;
             case WM_LBUTTONDOWN: Press(1, lp, false); return 0;
             case WM_RBUTTONDOWN: Press(2, lp, false); return 0;
             case WM_MBUTTONDOWN: Press(4, lp, false); return 0;
@@ -301,15 +299,9 @@ private:
             case WM_LBUTTONUP: model_.PointerUp(1, ShiftMask(), X(lp), Y(lp)); return 0;
             case WM_RBUTTONUP: model_.PointerUp(2, ShiftMask(), X(lp), Y(lp)); return 0;
             case WM_MBUTTONUP: model_.PointerUp(4, ShiftMask(), X(lp), Y(lp)); return 0;
-            case WM_KEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask());
-                return 0;
-            case WM_KEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask());
-                return 0;
-            case WM_CHAR:
-                model_.KeyPress(static_cast<std::int16_t>(wp & 0xFFFF));
-                return 0;
+            case WM_KEYDOWN: model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask()); return 0;
+            case WM_KEYUP: model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask()); return 0;
+            case WM_CHAR: model_.KeyPress(static_cast<std::int16_t>(wp & 0xFFFF)); return 0;
             case WM_GETDLGCODE: {
                 // Every key but Tab reaches the button (arrows move the focus themselves, Enter is a key like any
                 // other); Tab stays with the dialog manager.
@@ -322,7 +314,9 @@ private:
             case WM_SETFOCUS: model_.GotFocus(); return 0;
             case WM_KILLFOCUS: model_.LostFocus(); return 0;
             case WM_TIMER: model_.TimerTick(static_cast<unsigned>(wp)); return 0;
-            case WM_SIZE: model_.SizeChanged(RoundPixel(Unscale(LOWORD(lp))), RoundPixel(Unscale(HIWORD(lp)))); return 0;
+            case WM_SIZE:
+                model_.SizeChanged(RoundPixel(Unscale(LOWORD(lp))), RoundPixel(Unscale(HIWORD(lp))));
+                return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 ApplyDpi(plat::WindowDpi(hwnd_));
                 Place();
@@ -334,9 +328,7 @@ private:
                 return TRUE;
             case WM_ERASEBKGND: return TRUE;
             case WM_PAINT: Paint(); return 0;
-            case WM_NCDESTROY:
-                KillTimer(hwnd_, NShape::kLeaveTimerId);
-                break;
+            case WM_NCDESTROY: KillTimer(hwnd_, NShape::kLeaveTimerId); break;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
@@ -353,7 +345,6 @@ private:
     UINT fontDpi_ = 0;
     int depth_ = 0;
     bool dead_ = false;
-
 };
 
 bool RegisterClassOnce() {
@@ -419,9 +410,10 @@ HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
     const RECT twips = {args.left, args.top, args.left + args.width, args.top + args.height};
     auto* host = new Host(services, args.pictures, plat::TwipsToPixels(args.width, 96),
                           plat::TwipsToPixels(args.height, 96), twips);
-    HWND hwnd = CreateWindowExW(0, kNShapeClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, px.left, px.top,
-                                px.right - px.left, px.bottom - px.top, args.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr), host);
+    HWND hwnd =
+        CreateWindowExW(0, kNShapeClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, px.left, px.top, px.right - px.left,
+                        px.bottom - px.top, args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                        GetModuleHandleW(nullptr), host);
     if (!hwnd) {
         if (!host->hwnd()) delete host;  // never attached to a window
         return nullptr;

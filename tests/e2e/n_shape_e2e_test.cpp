@@ -38,16 +38,15 @@ void Mouse(DWORD flags) {
 std::wstring TempFile(const wchar_t* name) {
     wchar_t dir[MAX_PATH];
     GetTempPathW(MAX_PATH, dir);
-    return std::wstring(dir) + name + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64()) +
-           L".log";
+    return std::wstring(dir) + name + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(GetTickCount64()) + L".log";
 }
 
 // Open handles of a process, from the system handle table (the per-process count functions are stubs in Wine).
 long HandleCount(DWORD pid) {
     using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-    static const auto query =
-        reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"),
-                                                                       "NtQuerySystemInformation")));
+    static const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
     if (!query) return -1;
     struct Entry {
         USHORT pid;
@@ -78,8 +77,8 @@ long HandleCount(DWORD pid) {
 // Live entries of a process's GDI handle table, which the system maps into the process and names in its PEB.
 long GdiTableCount(HANDLE process) {
     using Query = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
-    static const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    static const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     if (!query) return -1;
     PROCESS_BASIC_INFORMATION info = {};
     if (query(process, 0, &info, sizeof(info), nullptr) < 0 || !info.PebBaseAddress) return -1;
@@ -141,8 +140,8 @@ struct ScreenShot {
 
 bool XScreenShot(const RECT& r, ScreenShot* shot) {
     static int counter = 0;
-    const std::string base = "/tmp/relanto-nshape-shot-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++counter);
+    const std::string base =
+        "/tmp/relanto-nshape-shot-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
     const std::wstring done = L"Z:" + std::wstring(base.begin(), base.end()) + L".bmp";
     for (wchar_t& c : const_cast<std::wstring&>(done))
         if (c == L'/') c = L'\\';
@@ -154,8 +153,7 @@ bool XScreenShot(const RECT& r, ScreenShot* shot) {
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(L"Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
+    if (!CreateProcessW(L"Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
     if (pi.hProcess) CloseHandle(pi.hProcess);
     if (pi.hThread) CloseHandle(pi.hThread);
     if (!e2e::WaitFor([&] { return e2e::FileExists(done); }, 10000)) return false;
@@ -233,9 +231,8 @@ protected:
         std::vector<std::wstring> lines;
         if (!e2e::ReadFileBytes(*log_, &bytes)) return lines;
         std::wstring text(bytes.size(), L'\0');
-        text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes.data(),
-                                                                   static_cast<int>(bytes.size()), &text[0],
-                                                                   static_cast<int>(text.size()))));
+        text.resize(static_cast<std::size_t>(MultiByteToWideChar(
+            CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], static_cast<int>(text.size()))));
         std::size_t start = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (text[i] == L'\n') {
@@ -280,9 +277,9 @@ protected:
         return PointAt(button, x, y, [&] { return Logged(line, mark); });
     }
     static std::wstring NameOf(HWND button) {
-        static const wchar_t* const names[] = {L"Style0", L"Style1", L"Style2",       L"Style3", L"Style4",
-                                               L"Style5", L"PictureFit", L"PictureFixed", L"Fit",    L"Disabled",
-                                               L"Block",  L"Counter"};
+        static const wchar_t* const names[] = {L"Style0", L"Style1",   L"Style2",     L"Style3",
+                                               L"Style4", L"Style5",   L"PictureFit", L"PictureFixed",
+                                               L"Fit",    L"Disabled", L"Block",      L"Counter"};
         const int i = GetDlgCtrlID(button) - kStyle0;
         return i >= 0 && i < 12 ? names[i] : L"";
     }
@@ -361,8 +358,8 @@ TEST_F(NShapeDemo, ThePollSeesTheButtonCoveredWithoutAMoveOfItsOwn) {
     // A window of another program comes over the button; the pointer does not move.
     RECT r;
     GetWindowRect(b, &r);
-    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP,
-                                 r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP, r.left,
+                                 r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(cover, nullptr);
     ShowWindow(cover, SW_SHOWNOACTIVATE);  // the demo stays the foreground window
     const bool left = e2e::WaitFor([&] { return Logged(L"leave Style4", mark); }, 3000);

@@ -82,8 +82,8 @@ TEST_F(NShapeEvents, LeftClickShowsDownDuringClickThenHover) {
         r.log.push_back(L"Click");
         // ButtonState already says Hover; the colours of the new look come after the handler.
         const Looks l = LookOf(*r.shape);
-        downDuringClick = r.shape->ButtonState() == ButtonLook::Hover && l.fill == 3 && l.text == 0x13 &&
-                          l.border == 0x23;
+        downDuringClick =
+            r.shape->ButtonState() == ButtonLook::Hover && l.fill == 3 && l.text == 0x13 && l.border == 0x23;
     };
     r.Up(5, 5);
     EXPECT_EQ(r.Take(), (Log{L"MouseUp 1 0 5 5", L"Click"}));
@@ -129,8 +129,8 @@ TEST_F(NShapeEvents, DoubleClickGivesTwoClicks) {
     r.Up(5, 5);
     r.shape->PointerDoubleClick(1, 0, 5, 5);
     r.Up(5, 5);
-    EXPECT_EQ(r.Take(), (Log{L"MouseDown 1 0 5 5", L"MouseUp 1 0 5 5", L"Click", L"DblClick", L"MouseUp 1 0 5 5",
-                             L"Click"}));
+    EXPECT_EQ(r.Take(),
+              (Log{L"MouseDown 1 0 5 5", L"MouseUp 1 0 5 5", L"Click", L"DblClick", L"MouseUp 1 0 5 5", L"Click"}));
     EXPECT_TRUE(Is(*r.shape, ButtonLook::Hover));
 }
 
@@ -151,8 +151,8 @@ TEST_F(NShapeEvents, ClickOnThePictureLeavesTheLookAlone) {
     r.Move(90, 5);
     r.Down(10, 10);
     r.Up(10, 10);
-    EXPECT_EQ(r.Take(), (Log{L"MouseMove 0 0 90 5", L"MouseEnter", L"MouseDown 1 0 2 3.5", L"MouseUp 1 0 2 3.5",
-                             L"Click"}));
+    EXPECT_EQ(r.Take(),
+              (Log{L"MouseMove 0 0 90 5", L"MouseEnter", L"MouseDown 1 0 2 3.5", L"MouseUp 1 0 2 3.5", L"Click"}));
     EXPECT_TRUE(Is(*r.shape, ButtonLook::Hover));
 }
 
@@ -163,8 +163,7 @@ TEST_F(NShapeEvents, TheCaptionReportsElementRelativePositionsAndActsLikeTheSurf
     r.Down(45, 10);
     EXPECT_TRUE(Is(*r.shape, ButtonLook::Down));
     r.Up(45, 10);
-    EXPECT_EQ(r.Take(), (Log{L"MouseMove 0 0 3 3", L"MouseEnter", L"MouseDown 1 0 3 3", L"MouseUp 1 0 3 3",
-                             L"Click"}));
+    EXPECT_EQ(r.Take(), (Log{L"MouseMove 0 0 3 3", L"MouseEnter", L"MouseDown 1 0 3 3", L"MouseUp 1 0 3 3", L"Click"}));
     EXPECT_TRUE(Is(*r.shape, ButtonLook::Hover));
     // A hidden caption reports nothing of its own.
     r.shape->SetTextVisible(false);
@@ -278,21 +277,36 @@ TEST_F(NShapeEvents, StateTable) {
         Log events;
     };
     const Row rows[] = {
-        {"enter from Normal", ButtonLook::Normal, false, 0, true, ButtonLook::Hover, true,
+        {"enter from Normal",
+         ButtonLook::Normal,
+         false,
+         0,
+         true,
+         ButtonLook::Hover,
+         true,
          {L"MouseMove 0 0 5 5", L"MouseEnter"}},
-        {"enter from Down", ButtonLook::Down, false, 0, true, ButtonLook::Hover, true,
+        {"enter from Down",
+         ButtonLook::Down,
+         false,
+         0,
+         true,
+         ButtonLook::Hover,
+         true,
          {L"MouseMove 0 0 5 5", L"MouseEnter"}},
         {"hover stays", ButtonLook::Hover, true, 0, true, ButtonLook::Hover, true, {L"MouseMove 0 0 5 5"}},
         {"left held over", ButtonLook::Hover, true, 1, true, ButtonLook::Down, false, {L"MouseMove 1 0 5 5"}},
-        {"left held over from Normal", ButtonLook::Normal, false, 1, true, ButtonLook::Down, false,
+        {"left held over from Normal",
+         ButtonLook::Normal,
+         false,
+         1,
+         true,
+         ButtonLook::Down,
+         false,
          {L"MouseMove 1 0 5 5"}},
-        {"no button outside", ButtonLook::Hover, true, 0, false, ButtonLook::Normal, false,
-         {L"MouseMove 0 0 5 5"}},
-        {"left held outside", ButtonLook::Down, false, 1, false, ButtonLook::Normal, false,
-         {L"MouseMove 1 0 5 5"}},
+        {"no button outside", ButtonLook::Hover, true, 0, false, ButtonLook::Normal, false, {L"MouseMove 0 0 5 5"}},
+        {"left held outside", ButtonLook::Down, false, 1, false, ButtonLook::Normal, false, {L"MouseMove 1 0 5 5"}},
         {"right held over", ButtonLook::Hover, true, 2, true, ButtonLook::Hover, true, {L"MouseMove 2 0 5 5"}},
-        {"left+right held over", ButtonLook::Down, false, 3, true, ButtonLook::Down, false,
-         {L"MouseMove 3 0 5 5"}},
+        {"left+right held over", ButtonLook::Down, false, 3, true, ButtonLook::Down, false, {L"MouseMove 3 0 5 5"}},
     };
     for (const Row& row : rows) {
         Rig t;

@@ -134,7 +134,7 @@ TEST(NShapeLayout, FontChangesAloneDoNotLayOut) {
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().width, 60);  // the caption resizes itself
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().left, 8);    // but keeps its place
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().top, 7);
-    EXPECT_EQ(r.shape->Width(), 56);                      // and the width no longer fits
+    EXPECT_EQ(r.shape->Width(), 56);  // and the width no longer fits
     r.shape->SetFontBold(true);
     EXPECT_EQ(r.shape->Width(), 56);
     r.shape->SetCaption(L"ABCDEF");  // the next caption change lays out

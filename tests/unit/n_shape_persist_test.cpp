@@ -54,11 +54,11 @@ std::wstring Snapshot(const kit::NShape& s) {
 }
 
 const std::vector<std::wstring> kAllKeys = {
-    L"Picture_Normal",    L"Picture_Down",     L"Picture_Hover",     L"Stretch",         L"Caption",
-    L"BackGround",        L"BackColorNormal",  L"BackColorHover",    L"BackColorDown",   L"BorderColorNormal",
-    L"BorderColorHover",  L"BorderColorDown",  L"FontSize",          L"FontBold",        L"Font",
-    L"Enabled",           L"BorderGotFocus",   L"BorderCustom",      L"Style",           L"Graphical",
-    L"ForeColorNormal",   L"ForeColorHover",   L"ForeColorDown",     L"Text_Visible",    L"StretchToText"};
+    L"Picture_Normal",   L"Picture_Down",    L"Picture_Hover",  L"Stretch",       L"Caption",
+    L"BackGround",       L"BackColorNormal", L"BackColorHover", L"BackColorDown", L"BorderColorNormal",
+    L"BorderColorHover", L"BorderColorDown", L"FontSize",       L"FontBold",      L"Font",
+    L"Enabled",          L"BorderGotFocus",  L"BorderCustom",   L"Style",         L"Graphical",
+    L"ForeColorNormal",  L"ForeColorHover",  L"ForeColorDown",  L"Text_Visible",  L"StretchToText"};
 
 TEST(NShapePersist, NewInstanceReadsBack) {
     Rig r;
@@ -94,9 +94,9 @@ TEST(NShapePersist, NewInstanceWritesInOrderWithNotifications) {
     r.shape->events().propertyChanged = [&](const wchar_t* n) { names.push_back(n); };
     r.shape->InitProperties(L"B");
     EXPECT_EQ(names, (Log{L"Caption", L"Enabled", L"BackGround", L"BackColorNormal", L"BackColorHover",
-                          L"BackColorDown", L"BorderColorNormal", L"BorderColorHover", L"BorderColorDown",
-                          L"FontSize", L"FontBold", L"BorderGotFocus", L"BorderCustom", L"ForeColorNormal",
-                          L"ForeColorHover", L"ForeColorDown", L"Graphical", L"Text_Visible", L"StretchToText"}));
+                          L"BackColorDown", L"BorderColorNormal", L"BorderColorHover", L"BorderColorDown", L"FontSize",
+                          L"FontBold", L"BorderGotFocus", L"BorderCustom", L"ForeColorNormal", L"ForeColorHover",
+                          L"ForeColorDown", L"Graphical", L"Text_Visible", L"StretchToText"}));
 }
 
 TEST(NShapePersist, SavingAnUnchangedNewInstanceAndLoadingIt) {
@@ -105,11 +105,11 @@ TEST(NShapePersist, SavingAnUnchangedNewInstanceAndLoadingIt) {
     PropertyBag bag;
     ASSERT_TRUE(r.shape->WriteProperties(bag));
     // Graphical, StretchToText, Style, FontSize, FontBold, Enabled and BorderGotFocus equal their save defaults.
-    EXPECT_EQ(Keys(bag), (std::vector<std::wstring>{
-                             L"Picture_Normal", L"Picture_Down", L"Picture_Hover", L"Stretch", L"Caption",
-                             L"BackGround", L"BackColorNormal", L"BackColorHover", L"BackColorDown",
-                             L"BorderColorNormal", L"BorderColorHover", L"BorderColorDown", L"Font", L"BorderCustom",
-                             L"ForeColorNormal", L"ForeColorHover", L"ForeColorDown", L"Text_Visible"}));
+    EXPECT_EQ(Keys(bag), (std::vector<std::wstring>{L"Picture_Normal", L"Picture_Down", L"Picture_Hover", L"Stretch",
+                                                    L"Caption", L"BackGround", L"BackColorNormal", L"BackColorHover",
+                                                    L"BackColorDown", L"BorderColorNormal", L"BorderColorHover",
+                                                    L"BorderColorDown", L"Font", L"BorderCustom", L"ForeColorNormal",
+                                                    L"ForeColorHover", L"ForeColorDown", L"Text_Visible"}));
     Rig loaded;
     ASSERT_TRUE(loaded.shape->ReadProperties(bag));
     EXPECT_FALSE(loaded.shape->Graphical());
@@ -257,8 +257,8 @@ TEST(NShapePersist, LoadStopsSilentlyAtTheFirstBadValue) {
         Value value;
     };
     const Case cases[] = {
-        {L"FontSize", Value(L"abc")},   {L"FontSize", Value(0)},      {L"Style", Value(9)},
-        {L"Style", Value(70000)},       {L"Style", Value(-1)},        {L"FontSize", Value(L"40000")},
+        {L"FontSize", Value(L"abc")}, {L"FontSize", Value(0)}, {L"Style", Value(9)},
+        {L"Style", Value(70000)},     {L"Style", Value(-1)},   {L"FontSize", Value(L"40000")},
     };
     for (const Case& c : cases) {
         PropertyBag bag;

@@ -269,13 +269,13 @@ TEST(PropertyBagText, DesignWithCommentsBlankLinesAndCrLf) {
 
 TEST(PropertyBagText, MalformedInputIsRejectedWithAPlace) {
     const std::vector<std::wstring> bad = {
-        L"Key = 1",                      // outside a section
-        L"[A]\nKey 1",                   // no equals sign
-        L"[A]\nKey = \"open",            // unterminated string
-        L"[A]\nKey = \"bad \\q\"",       // unknown escape
-        L"[A]\nKey = \"\\u12\"",         // short \u
-        L"[A]\nKey = \"\\u12G4\"",       // bad hex digit
-        L"[A]\nKey = \"x\" y",           // junk after the value
+        L"Key = 1",                 // outside a section
+        L"[A]\nKey 1",              // no equals sign
+        L"[A]\nKey = \"open",       // unterminated string
+        L"[A]\nKey = \"bad \\q\"",  // unknown escape
+        L"[A]\nKey = \"\\u12\"",    // short \u
+        L"[A]\nKey = \"\\u12G4\"",  // bad hex digit
+        L"[A]\nKey = \"x\" y",      // junk after the value
         L"[A]\nKey = 99999999999999999999999",
         L"[A]\nKey = 1e999",
         L"[A]\nKey = &H123456789&",
@@ -287,8 +287,8 @@ TEST(PropertyBagText, MalformedInputIsRejectedWithAPlace) {
         L"[A]\nKey = Picture(\"x\"",
         L"[A]\nKey = maybe",
         L"[A]\nKey =",
-        L"[A]\nKey = 1\nkey = 2",        // the same key twice, case-blind
-        L"[A]\n[a]",                     // the same control twice
+        L"[A]\nKey = 1\nkey = 2",  // the same key twice, case-blind
+        L"[A]\n[a]",               // the same control twice
         L"[A b]",
         L"[A",
         L"[A]\nBad-Key = 1",

@@ -21,7 +21,8 @@ const int kClientWidth96 = 720;
 const int kClientHeight96 = 230;
 
 // The demo's design, in the kit's text form. Every button shares the light-blue triple of the system's windows.
-const wchar_t kDesign[] = LR"(# NShapeDemo: one window of graphical buttons
+const wchar_t kDesign[] =
+    LR"(# NShapeDemo: one window of graphical buttons
 [Common]
 BackGround = &H00FFFFFF&
 BackColorNormal = &H00FF8080&
@@ -87,10 +88,10 @@ struct Place {
 
 // Tab order follows this order.
 const Place kPlaces[] = {
-    {L"Style0", 16, 16, 104, 48},      {L"Style1", 128, 16, 104, 48},     {L"Style2", 240, 16, 104, 48},
-    {L"Style3", 352, 16, 104, 48},     {L"Style4", 464, 16, 104, 48},     {L"Style5", 576, 16, 104, 48},
-    {L"PictureFit", 16, 88, 100, 40},  {L"PictureFixed", 176, 88, 160, 40}, {L"Fit", 352, 88, 100, 40},
-    {L"Disabled", 528, 88, 152, 40},   {L"Block", 16, 152, 200, 56},      {L"Counter", 232, 152, 200, 56},
+    {L"Style0", 16, 16, 104, 48},     {L"Style1", 128, 16, 104, 48},       {L"Style2", 240, 16, 104, 48},
+    {L"Style3", 352, 16, 104, 48},    {L"Style4", 464, 16, 104, 48},       {L"Style5", 576, 16, 104, 48},
+    {L"PictureFit", 16, 88, 100, 40}, {L"PictureFixed", 176, 88, 160, 40}, {L"Fit", 352, 88, 100, 40},
+    {L"Disabled", 528, 88, 152, 40},  {L"Block", 16, 152, 200, 56},        {L"Counter", 232, 152, 200, 56},
 };
 const int kFirstId = 101;
 
@@ -100,12 +101,12 @@ int g_clicks = 0;
 
 void Log(const std::wstring& line) {
     if (g_log.empty()) return;
-    HANDLE file = CreateFileW(g_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(g_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     const std::wstring text = line + L"\r\n";
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], n, nullptr, nullptr);
     DWORD written = 0;
@@ -212,9 +213,7 @@ void CreateButtons(HWND parent) {
 LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     try {
         switch (msg) {
-            case WM_CREATE:
-                CreateButtons(hwnd);
-                return 0;
+            case WM_CREATE: CreateButtons(hwnd); return 0;
             case WM_DPICHANGED: {
                 const RECT* r = reinterpret_cast<const RECT*>(lp);
                 SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
@@ -244,9 +243,7 @@ LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
                 return TRUE;
             }
-            case WM_DESTROY:
-                PostQuitMessage(0);
-                return 0;
+            case WM_DESTROY: PostQuitMessage(0); return 0;
         }
     } catch (...) {
     }
