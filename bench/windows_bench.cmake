@@ -5,3 +5,8 @@ target_compile_definitions(BareWindow PRIVATE BARE_WINDOW)
 add_executable(StartupBench bench/startup_bench_win.cpp)
 target_link_libraries(StartupBench PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} psapi)
 add_dependencies(StartupBench Relanto MinimalWindow BareWindow standin_adb)
+
+add_executable(ClickBench bench/click_bench_win.cpp)
+target_include_directories(ClickBench PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(ClickBench PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
+add_dependencies(ClickBench Relanto standin_adb standin_gnirehtet)

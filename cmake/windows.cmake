@@ -4,7 +4,9 @@ enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NOMINMAX)
 if(MINGW)
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
-  set(RELANTO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+  # Address-space layout randomisation (with 64-bit entropy) and no execution from data pages, for every program.
+  set(RELANTO_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--dynamicbase -Wl,--high-entropy-va
+      -Wl,--nxcompat)
   set(RELANTO_UNICODE_LINK -municode)
   set(RELANTO_GUI_LINK -mwindows)
   # Release programs are stripped: symbols are of no use to users and triple the size.

@@ -15,6 +15,8 @@ size=$(stat -c %s "$build/win64/Relanto.exe")
 echo "Relanto.exe (stripped): $((size / 1024)) KB (target under 1024 KB)"
 (cd "$build/win64" && wine StartupBench.exe "${1:-15}") >"$build/bench.log" 2>&1 || { cat "$build/bench.log"; exit 1; }
 cat "$build/bench.log"
+echo "== native: the program's own share of a click"
+"$build/native/bench/click_path_bench"
 for extra in "$build"/win64/*Bench.exe; do
   name=$(basename "$extra")
   [ "$name" = StartupBench.exe ] && continue

@@ -1,0 +1,162 @@
+// Click-to-console benchmark: in Relanto.exe's main window, releases the mouse over the stop button and times
+// how long the first console process takes to exist (its creation time against the moment of the release).
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/form1_ids.h"
+
+namespace {
+
+std::wstring Dir() {
+    wchar_t buffer[4096];
+    const DWORD n = GetModuleFileNameW(nullptr, buffer, 4096);
+    std::wstring path(buffer, n);
+    return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+unsigned long long Now100ns() {
+    FILETIME ft;
+    GetSystemTimePreciseAsFileTime(&ft);
+    return (static_cast<unsigned long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+std::set<DWORD> Consoles() {
+    std::set<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W e = {};
+    e.dwSize = sizeof(e);
+    for (BOOL more = Process32FirstW(snapshot, &e); more; more = Process32NextW(snapshot, &e))
+        if (lstrcmpiW(e.szExeFile, L"cmd.exe") == 0) ids.insert(e.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
+void KillConsoles() {
+    for (DWORD id : Consoles()) {
+        HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+        if (p) {
+            TerminateProcess(p, 0);
+            WaitForSingleObject(p, 5000);
+            CloseHandle(p);
+        }
+    }
+}
+
+HWND MainWindowOf(DWORD pid) {
+    struct Find {
+        DWORD pid;
+        HWND found;
+    } f{pid, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* f = reinterpret_cast<Find*>(lp);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t cls[64];
+            GetClassNameW(w, cls, 64);
+            if (owner == f->pid && IsWindowVisible(w) && lstrcmpW(cls, app::kForm1Class) == 0) {
+                f->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
+
+void Mouse(DWORD flags) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof(in));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? _wtoi(argv[1]) : 10;
+    const std::wstring dir = Dir();
+    const std::wstring folder = dir + L"\\bench-click";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* f : {L"\\Relanto.exe", L"\\adb.exe", L"\\gnirehtet.exe"})
+        CopyFileW((dir + f).c_str(), (folder + f).c_str(), FALSE);
+    for (const wchar_t* dll : {L"\\AdbWinApi.dll", L"\\AdbWinUsbApi.dll"}) {
+        HANDLE f = CreateFileW((folder + dll).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        CloseHandle(f);
+    }
+    DeleteFileW((folder + L"\\config.ini").c_str());
+    SetEnvironmentVariableW(L"RELANTO_STANDIN_LOG", (folder + L"\\standin.log").c_str());
+
+    KillConsoles();
+    const std::wstring exe = folder + L"\\Relanto.exe";
+    std::wstring line = L"\"" + exe + L"\"";
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) return 1;
+    HWND main = nullptr;
+    for (int i = 0; i < 5000 && !(main = MainWindowOf(pi.dwProcessId)); ++i) Sleep(2);
+    if (!main) {
+        std::printf("no main window\n");
+        return 1;
+    }
+    WaitForInputIdle(pi.hProcess, 5000);
+    Sleep(300);  // let the device-check console come up before it is closed
+    KillConsoles();
+    SetForegroundWindow(main);
+
+    HWND stop = GetDlgItem(main, app::kIdShape3stop);
+    RECT r;
+    GetWindowRect(stop, &r);
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        Mouse(MOUSEEVENTF_MOVE);
+        Mouse(MOUSEEVENTF_LEFTDOWN);
+        DWORD_PTR ignored;
+        SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);  // the press has been handled
+        const std::set<DWORD> before = Consoles();
+        const unsigned long long released = Now100ns();
+        Mouse(MOUSEEVENTF_LEFTUP);
+        DWORD created = 0;
+        for (int spin = 0; spin < 20000 && !created; ++spin) {
+            for (DWORD id : Consoles())
+                if (!before.count(id)) created = id;
+            if (!created) Sleep(0);
+        }
+        if (!created) {
+            std::printf("no console after a release\n");
+            return 1;
+        }
+        HANDLE p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, created);
+        FILETIME c, e, k, u;
+        if (p && GetProcessTimes(p, &c, &e, &k, &u)) {
+            const unsigned long long t = (static_cast<unsigned long long>(c.dwHighDateTime) << 32) | c.dwLowDateTime;
+            if (t >= released) ms.push_back((static_cast<double>(t) - static_cast<double>(released)) / 1e4);
+        }
+        if (p) CloseHandle(p);
+        // The stop action pauses its thread for a second; wait until it answers again.
+        SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("release injected over the stop button to its console process created, %zu of %d runs timed: "
+                "min %.2f ms, median %.2f ms, max %.2f ms\n",
+                ms.size(), runs, ms.empty() ? 0 : ms.front(), ms.empty() ? 0 : ms[ms.size() / 2],
+                ms.empty() ? 0 : ms.back());
+    std::printf("  (includes Wine's input path from SendInput to the window's message, and its process creation)\n");
+
+    TerminateProcess(pi.hProcess, 0);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    KillConsoles();
+    return 0;
+}
