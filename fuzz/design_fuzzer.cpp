@@ -45,6 +45,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring text = fuzz::DecodeInput(data, size);
     std::wstring error;
     const auto design = kit::ParseDesign(text, &error);
+
+    // The same text with Windows line ends reads the same, refusals included (on the same line).
+    std::wstring crlf;
+    for (wchar_t c : text) {
+        if (c == L'\n') crlf.push_back(L'\r');
+        crlf.push_back(c);
+    }
+    std::wstring crlfError;
+    const auto fromCrlf = kit::ParseDesign(crlf, &crlfError);
+    fuzz::Require(fromCrlf.has_value() == design.has_value() && crlfError == error, "CRLF line ends read the same",
+                  error + L" / " + crlfError);
     if (!design) {
         fuzz::Require(error.rfind(L"line ", 0) == 0, "a refused design says on which line", error);
         return 0;
@@ -59,10 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Require(design->Find(upper) == &bag, "Find is case-blind and finds the first control", name);
     }
 
+    std::wstring where;
+    fuzz::Require(SameDesign(*design, *fromCrlf, &where), "CRLF line ends give the same design", where);
+
     const std::wstring printed = kit::PrintDesign(*design);
     const auto again = kit::ParseDesign(printed, &error);
     fuzz::Require(again.has_value(), "a printed design parses", printed + L"\n--- " + error);
-    std::wstring where;
     fuzz::Require(SameDesign(*design, *again, &where), "a printed design parses to an equal design", where);
     fuzz::Require(kit::PrintDesign(*again) == printed, "printing a reparsed design gives the same text", printed);
     return 0;
