@@ -6,7 +6,9 @@ if(MINGW)
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
   # Address-space layout randomisation (with 64-bit entropy) and no execution from data pages, for every program.
   set(RELANTO_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--dynamicbase -Wl,--high-entropy-va
-      -Wl,--nxcompat)
+      -Wl,--nxcompat -Wl,--no-insert-timestamp)
+  # Reproducible programs: no build folder inside them.
+  add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
   set(RELANTO_UNICODE_LINK -municode)
   set(RELANTO_GUI_LINK -mwindows)
   # Release programs are stripped: symbols are of no use to users and triple the size.
