@@ -1,7 +1,6 @@
 // Win32 host of N_Shape: turns the window's messages into model calls and paints the model's elements with GDI.
 #include "controls/nshape/n_shape_win.h"
 
-#include <wincodec.h>
 #include <windowsx.h>
 
 #include <cmath>
@@ -9,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/image_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
 #include "platform/window_win.h"
@@ -40,51 +40,11 @@ std::int16_t ShiftMask() {
 }
 
 // A decoded picture: a top-down 32-bit premultiplied DIB, ready for AlphaBlend.
-struct Image {
-    plat::GdiObject<HBITMAP> bitmap;
-    int width = 0;
-    int height = 0;
-};
+using Image = plat::DibImage;
 
 std::unique_ptr<Image> Decode(const std::string& bytes) {
-    if (bytes.empty() || bytes.size() > 0x7FFFFFFF) return nullptr;
-    plat::ComApartment com;  // harmless when the thread already has COM
-    plat::ComPtr<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(factory.Receive()))))
-        return nullptr;
-    plat::ComPtr<IWICStream> stream;
-    if (FAILED(factory->CreateStream(stream.Receive()))) return nullptr;
-    if (FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())),
-                                            static_cast<DWORD>(bytes.size()))))
-        return nullptr;
-    plat::ComPtr<IWICBitmapDecoder> decoder;
-    if (FAILED(
-            factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Receive())))
-        return nullptr;
-    plat::ComPtr<IWICBitmapFrameDecode> frame;
-    if (FAILED(decoder->GetFrame(0, frame.Receive()))) return nullptr;
-    plat::ComPtr<IWICFormatConverter> converter;
-    if (FAILED(factory->CreateFormatConverter(converter.Receive()))) return nullptr;
-    if (FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
-                                     WICBitmapPaletteTypeCustom)))
-        return nullptr;
-    UINT w = 0, h = 0;
-    if (FAILED(converter->GetSize(&w, &h)) || w == 0 || h == 0 || w > 8192 || h > 8192) return nullptr;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = static_cast<LONG>(w);
-    bi.bmiHeader.biHeight = -static_cast<LONG>(h);
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
     auto image = std::make_unique<Image>();
-    image->bitmap.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!image->bitmap || !bits) return nullptr;
-    if (FAILED(converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits)))) return nullptr;
-    image->width = static_cast<int>(w);
-    image->height = static_cast<int>(h);
+    if (!plat::DecodeImage(bytes, image.get())) return nullptr;
     return image;
 }
 
