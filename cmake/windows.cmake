@@ -7,6 +7,11 @@ if(MINGW)
   # Address-space layout randomisation (with 64-bit entropy) and no execution from data pages, for every program.
   set(RELANTO_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--dynamicbase -Wl,--high-entropy-va
       -Wl,--nxcompat -Wl,--no-insert-timestamp)
+  # Small programs: -O2 rather than -O3, and unused functions and data left out at link time.
+  string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
+  string(REPLACE "-O3" "-O2" CMAKE_C_FLAGS_RELEASE "${CMAKE_C_FLAGS_RELEASE}")
+  add_compile_options(-ffunction-sections -fdata-sections)
+  list(APPEND RELANTO_STATIC_LINK -Wl,--gc-sections)
   # Reproducible programs: no build folder inside them.
   add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
   set(RELANTO_UNICODE_LINK -municode)

@@ -115,8 +115,11 @@ std::optional<Number> ParseDecimalLiteral(std::wstring_view s) {
         auto r = std::from_chars(first, last, n.i);
         if (r.ec != std::errc() || r.ptr != last) return std::nullopt;
     } else {
-        auto r = std::from_chars(first, last, n.d);
-        if (r.ec != std::errc() || r.ptr != last || !std::isfinite(n.d)) return std::nullopt;
+        // The text was checked above to be a plain decimal, so strtod (in the "C" locale the program never
+        // leaves) reads all of it.
+        char* end = nullptr;
+        n.d = std::strtod(first, &end);
+        if (end != last || !std::isfinite(n.d)) return std::nullopt;
     }
     return n;
 }
@@ -169,12 +172,47 @@ std::optional<std::int64_t> WholeIn(const Number& n, std::int64_t lo, std::int64
 
 std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
+// The shortest text that reads back as exactly `d`, plain or with an exponent, whichever is shorter (plain on a
+// tie), the exponent with at least two digits on every platform. The standard library's shortest-form printer
+// would bring some 130 KB of tables into the exe; trying precisions in turn costs microseconds on the rare
+// decimals printed.
+std::string Shortest(double d, bool scientificOnly) {
+    if (std::isnan(d)) return std::signbit(d) ? "-nan" : "nan";
+    if (std::isinf(d)) return d < 0 ? "-inf" : "inf";
+    char buffer[64];
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(buffer, sizeof(buffer), "%.*e", precision - 1, d);
+        if (std::strtod(buffer, nullptr) == d) break;
+    }
+    const std::string sci(buffer);
+    const std::size_t e = sci.find('e');
+    const bool negative = sci[0] == '-';
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (sci[i] != '.') digits += sci[i];
+    const int exponent = std::atoi(sci.c_str() + e + 1);
+    char exp[16];
+    std::snprintf(exp, sizeof(exp), "e%c%02d", exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);
+    std::string scientific = sci.substr(0, e) + exp;
+    if (scientificOnly) return scientific;
+    std::string plain = negative ? "-" : "";
+    if (exponent >= 0) {
+        const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            plain += digits + std::string(whole - digits.size(), '0');
+        } else {
+            plain += digits.substr(0, whole) + "." + digits.substr(whole);
+        }
+    } else {
+        plain += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    return plain.size() <= scientific.size() ? plain : scientific;
+}
+
 std::wstring PrintDouble(double d) {
     if (std::isnan(d)) return L"NaN";
     if (std::isinf(d)) return d < 0 ? L"-Inf" : L"Inf";
-    char buffer[64];
-    auto r = std::to_chars(buffer, buffer + sizeof(buffer), d);
-    std::string s(buffer, r.ptr);
+    std::string s = Shortest(d, false);
     // A decimal must read back as a decimal, not as a whole number.
     if (s.find_first_of(".e") == std::string::npos) s += ".0";
     return Widen(s);
@@ -182,12 +220,9 @@ std::wstring PrintDouble(double d) {
 
 std::wstring PrintNumber(double d) {
     // Font sizes: whole sizes print without a point, the parser takes either.
-    char buffer[64];
-    auto r = std::to_chars(buffer, buffer + sizeof(buffer), d);
     // Past 64 bits a run of digits is no number to the parser, so such a decimal keeps its exponent form.
-    if (std::fabs(d) >= 9223372036854775808.0 && std::isfinite(d))
-        r = std::to_chars(buffer, buffer + sizeof(buffer), d, std::chars_format::scientific);
-    return Widen(std::string(buffer, r.ptr));
+    const bool huge = std::fabs(d) >= 9223372036854775808.0 && std::isfinite(d);
+    return Widen(Shortest(d, huge));
 }
 
 std::wstring Quote(const std::wstring& text) {
