@@ -1,0 +1,366 @@
+// Soak of the real Relanto.exe under Wine: thousands of pointer passes over the main window's buttons, hundreds
+// of About clicks and a series of relay start/stop sequences leave the process's handles and private memory
+// where a warm-up left them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/form1_ids.h"
+#include "e2e/harness_win.h"
+#include "guides/guide_window_win.h"
+
+#include <psapi.h>  // after windows.h
+
+namespace {
+
+using e2e::Sandbox;
+
+// Wine creates a few objects of its own on demand and drops them again (thread-pool workers and their events,
+// the server's wait objects of a sleeping thread), so two quiet moments of a healthy process may differ by a
+// handful of handles. A leak of one handle per action would show as hundreds after these soaks.
+const long kHandleSlack = 8;
+// Heap pages touched for the first time after the warm-up (fragmentation, a grown message queue) may add some
+// private memory; a leak of a few bytes per pass over 10,000 passes would exceed this.
+const long long kPrivateSlackBytes = 1024 * 1024;
+
+// Open handles of a process, from the system handle table: GetProcessHandleCount is a stub in Wine.
+long HandleCount(DWORD pid) {
+    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    static const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return -1;
+    // SYSTEM_HANDLE_TABLE_ENTRY_INFO: the owner's id is only 16 bits wide there.
+    struct Entry {
+        USHORT pid;
+        USHORT creatorBackTraceIndex;
+        UCHAR objectType;
+        UCHAR attributes;
+        USHORT handle;
+        PVOID object;
+        ULONG access;
+    };
+    std::vector<unsigned char> buffer(1 << 20);
+    ULONG needed = 0;
+    LONG status;
+    while ((status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+           static_cast<LONG>(0xC0000004)) {  // STATUS_INFO_LENGTH_MISMATCH
+        if (buffer.size() > (256u << 20)) return -1;
+        buffer.resize(buffer.size() * 2);
+    }
+    if (status < 0) return -1;
+    const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
+    const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+    long mine = 0;
+    for (ULONG i = 0; i < count; ++i)
+        if (entries[i].pid == static_cast<USHORT>(pid)) ++mine;
+    return mine;
+}
+
+// The process's private bytes. Wine leaves PrivateUsage at 0 but fills PagefileUsage, which Windows documents
+// as the same figure (the process's commit charge); under Wine it is the resident anonymous memory plus swap.
+long long PrivateBytes(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return -1;
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof(counters);
+    const BOOL ok =
+        GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
+    CloseHandle(process);
+    if (!ok) return -1;
+    return static_cast<long long>(counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage);
+}
+
+// Waits until the window's thread has handled everything sent to it before.
+bool Drained(HWND window, int timeoutMs = 10000) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &ignored) != 0;
+}
+
+// Waits for a condition that a window's thread brings about. Between checks a message round trip hands that
+// thread the processor until it has looked at its queue, which settles a queued input in about a millisecond
+// where a sleeping poll would take 15; the short sleep keeps a poll of an idle thread from spinning.
+bool WaitHandled(HWND window, const std::function<bool()>& condition, int timeoutMs = 5000) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (int round = 0;; ++round) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return condition();
+        Drained(window, timeoutMs);
+        if (round >= 2) Sleep(1);
+    }
+}
+
+HWND CaptureOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndCapture;
+}
+
+// The internal caption of a window of another process; it does not wait for the window's thread.
+std::wstring Caption(HWND w) {
+    wchar_t buffer[256];
+    const int n = GetWindowTextW(w, buffer, 256);
+    return std::wstring(buffer, n > 0 ? n : 0);
+}
+
+void Mouse(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+// Real pointer input to a point of a window's client area, as one absolute move. (SetCursorPos under Wine warps
+// the X pointer, which costs a round trip to the display and later echoes as extra moves; an absolute move is
+// queued by the server alone.)
+void PointerTo(HWND window, POINT client) {
+    POINT p = client;
+    ClientToScreen(window, &p);
+    const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    // The system maps 0..65535 onto the screen by multiplying and dropping the fraction: round up to land exactly.
+    input.mi.dx = static_cast<LONG>((static_cast<long long>(p.x) * 65536 + width - 1) / width);
+    input.mi.dy = static_cast<LONG>((static_cast<long long>(p.y) * 65536 + height - 1) / height);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+POINT Centre(HWND w) {
+    RECT r;
+    GetClientRect(w, &r);
+    return {r.right / 2, r.bottom / 2};
+}
+
+bool Uncovered(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    return WindowFromPoint(client) == window;
+}
+
+// A point of the main window's own face, away from every control, with its right neighbour on the face too.
+bool FacePoint(HWND main, POINT* at) {
+    RECT client;
+    GetClientRect(main, &client);
+    for (int y = 2; y < client.bottom; y += 3)
+        for (int x = 2; x + 1 < client.right; x += 3)
+            if (Uncovered(main, {x, y}) && Uncovered(main, {x + 1, y})) {
+                *at = {x, y};
+                return true;
+            }
+    return false;
+}
+
+int VisibleGuides(DWORD pid) {
+    struct Args {
+        DWORD pid;
+        int count;
+    } args{pid, 0};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* a = reinterpret_cast<Args*>(lp);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t cls[64];
+            GetClassNameW(w, cls, 64);
+            if (owner == a->pid && IsWindowVisible(w) && lstrcmpW(cls, guides::kGuideClass) == 0) ++a->count;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&args));
+    return args.count;
+}
+
+struct Usage {
+    long handles = 0;
+    long long privateBytes = 0;
+};
+
+class Soak : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(box_.Launch());
+        ASSERT_TRUE(e2e::WaitFor([&] { return (main_ = e2e::FindProcessWindow(box_.pid(), app::kForm1Class)); }));
+        ASSERT_TRUE(box_.WaitRuns(1));
+        e2e::KillConsoles();  // the device check must not cover the window
+        ASSERT_TRUE(Drained(main_));
+        ASSERT_TRUE(e2e::BringToFront(main_));
+    }
+
+    HWND Button(int id) const { return GetDlgItem(main_, id); }
+
+    // Brings the main window to the front and clicks a button with real input once nothing covers it.
+    bool ClickButton(HWND button, POINT at) {
+        const bool ready = WaitHandled(main_, [&] {
+            if (GetForegroundWindow() != main_) SetForegroundWindow(main_);
+            return GetForegroundWindow() == main_ && Uncovered(button, at);
+        });
+        PointerTo(button, at);
+        Mouse(MOUSEEVENTF_LEFTDOWN);
+        Mouse(MOUSEEVENTF_LEFTUP);
+        return ready;
+    }
+
+    // What the process holds once it is idle; a handle dropped a moment late is waited for.
+    Usage Measure(const Usage* baseline = nullptr) {
+        Drained(main_);
+        if (baseline) {
+            e2e::WaitFor([&] { return HandleCount(box_.pid()) <= baseline->handles + kHandleSlack; }, 3000);
+        }
+        Usage u;
+        u.handles = HandleCount(box_.pid());
+        u.privateBytes = PrivateBytes(box_.pid());
+        return u;
+    }
+
+    void ExpectBackToBaseline(const Usage& before, const Usage& after, const char* what) {
+        std::printf("[ data ] %s: handles %ld -> %ld, private %lld -> %lld KB (%+lld KB)\n", what, before.handles,
+                    after.handles, before.privateBytes / 1024, after.privateBytes / 1024,
+                    (after.privateBytes - before.privateBytes) / 1024);
+        ASSERT_GT(before.handles, 0) << "the system handle table lists the program's handles";
+        ASSERT_GT(before.privateBytes, 0) << "the program's private memory can be read";
+        EXPECT_LE(after.handles, before.handles + kHandleSlack) << what;
+        EXPECT_LT(after.privateBytes - before.privateBytes, kPrivateSlackBytes) << what;
+    }
+
+    Sandbox box_{Sandbox::Options{}};
+    HWND main_ = nullptr;
+};
+
+const int kButtons[] = {app::kIdShape2start,   app::kIdShape3stop, app::kIdShape1help,
+                        app::kIdShape1install, app::kIdShape1,     app::kIdShape2abop};
+
+// A button takes the capture when the pointer enters it and gives it up when a move finds the pointer elsewhere,
+// so the capture shows from outside that each enter and each leave was handled.
+TEST_F(Soak, TenThousandPointerPassesOverTheButtons) {
+    POINT face;
+    ASSERT_TRUE(FacePoint(main_, &face));
+    std::vector<HWND> buttons;
+    for (int id : kButtons) {
+        buttons.push_back(Button(id));
+        ASSERT_NE(buttons.back(), nullptr) << id;
+        ASSERT_TRUE(Uncovered(buttons.back(), Centre(buttons.back()))) << id;
+    }
+    // Under Wine an injected move also warps the X pointer, and the display's echo of an earlier warp may reach
+    // the program after a later move and put the pointer back for a moment; a move that did not land is made
+    // again, as a user would move the mouse again. A move to where the pointer already is makes no message, so
+    // every other attempt lands a pixel aside. (A move that was only slow lands twice, which does no harm.)
+    int entered = 0, left = 0, repeated = 0;
+    auto moveUntil = [&](HWND window, POINT at, const std::function<bool()>& landed) {
+        for (int attempt = 0; attempt < 40; ++attempt) {
+            if (attempt > 0) ++repeated;
+            PointerTo(window, {at.x + attempt % 2, at.y});
+            if (WaitHandled(main_, landed, 50)) return true;
+        }
+        return false;
+    };
+    auto passes = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            HWND b = buttons[static_cast<std::size_t>(i) % buttons.size()];
+            if (moveUntil(b, Centre(b), [&] { return CaptureOf(main_) == b; })) ++entered;
+            if (moveUntil(main_, face, [&] { return CaptureOf(main_) != b; })) ++left;
+        }
+    };
+
+    passes(200);
+    ASSERT_EQ(entered, 200);
+    ASSERT_EQ(left, 200);
+    const Usage before = Measure();
+
+    const ULONGLONG t0 = GetTickCount64();
+    passes(10000);
+    std::printf("[ data ] 10000 pointer passes in %llu ms, %d moves made again\n", GetTickCount64() - t0, repeated);
+    EXPECT_EQ(entered, 10200);
+    EXPECT_EQ(left, 10200);
+    EXPECT_EQ(CaptureOf(main_), nullptr);
+    ExpectBackToBaseline(before, Measure(&before), "pointer passes");
+}
+
+// Each click comes from real input with the main window in front; the one About window comes to the front each
+// time, and is closed now and then so that making it anew is soaked too.
+TEST_F(Soak, FiveHundredAboutClicks) {
+    HWND button = Button(app::kIdShape2abop);
+    ASSERT_NE(button, nullptr);
+    RECT r;
+    GetClientRect(button, &r);
+    HWND about = nullptr;
+    int shown = 0, reused = 0;
+    auto clicks = [&](int n, int closeEvery) {
+        for (int i = 1; i <= n; ++i) {
+            // Alternate ends of the button, so that two clicks never make a double-click.
+            const POINT at{i % 2 ? r.right / 4 : r.right * 3 / 4, r.bottom / 2};
+            if (!ClickButton(button, at)) continue;
+            HWND now = nullptr;
+            if (!WaitHandled(main_, [&] {
+                    now = e2e::FindProcessWindow(box_.pid(), guides::kGuideClass);
+                    return now && GetForegroundWindow() == now;
+                }))
+                continue;
+            ++shown;
+            if (now == about) ++reused;
+            about = now;
+            if (VisibleGuides(box_.pid()) != 1) ADD_FAILURE() << "click " << i << ": not one guide window";
+            if (i % closeEvery == 0) {
+                PostMessageW(about, WM_CLOSE, 0, 0);
+                EXPECT_TRUE(WaitHandled(main_, [&] { return !IsWindow(about); }));
+            }
+        }
+    };
+
+    clicks(20, 20);
+    ASSERT_EQ(shown, 20);
+    ASSERT_EQ(reused, 19) << "the About window is made once and re-shown after that";
+    const Usage before = Measure();
+
+    const ULONGLONG t0 = GetTickCount64();
+    clicks(500, 100);
+    std::printf("[ data ] 500 About clicks in %llu ms\n", GetTickCount64() - t0);
+    EXPECT_EQ(shown, 520);
+    EXPECT_EQ(reused, 19 + 495) << "a new window only after each close";
+    EXPECT_FALSE(IsWindow(about));
+    ExpectBackToBaseline(before, Measure(&before), "About clicks");
+}
+
+// Start pauses the window's thread for 3 s and stop for 1 s; the stand-ins' log counts every tool run.
+TEST_F(Soak, TwentyStartStopSequences) {
+    HWND start = Button(app::kIdShape2start);
+    HWND stop = Button(app::kIdShape3stop);
+    ASSERT_TRUE(start && stop);
+    ASSERT_EQ(SendMessageW(GetDlgItem(main_, app::kIdCheckflight), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    std::size_t expected = 1;  // the device check
+    auto sequences = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            ASSERT_TRUE(ClickButton(start, Centre(start)));
+            expected += 3;
+            ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << "start " << i;
+            ASSERT_TRUE(Drained(main_, 10000)) << "the start's last pause ends";
+            EXPECT_EQ(Caption(start), L"启动");
+            e2e::KillConsoles();
+            ASSERT_TRUE(ClickButton(stop, Centre(stop)));
+            expected += 1;
+            ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << "stop " << i;
+            ASSERT_TRUE(Drained(main_, 10000)) << "the stop's pause ends";
+            EXPECT_EQ(Caption(stop), L"停止");
+            e2e::KillConsoles();
+        }
+    };
+
+    sequences(1);
+    const Usage before = Measure();
+    const ULONGLONG t0 = GetTickCount64();
+    sequences(20);
+    std::printf("[ data ] 20 start/stop sequences in %llu ms\n", GetTickCount64() - t0);
+
+    const auto runs = box_.Runs();
+    ASSERT_EQ(runs.size(), 1u + 21 * 4) << "3 runs a start, 1 a stop, no airplane command";
+    EXPECT_EQ(runs[0].program + " " + runs[0].arguments, "adb devices ");
+    const char* const sequence[] = {"stop", "start", "relay", "stop"};  // a start's three, then the stop's
+    for (std::size_t i = 1; i < runs.size(); ++i) {
+        EXPECT_EQ(runs[i].program, "gnirehtet") << i;
+        EXPECT_EQ(runs[i].arguments, sequence[(i - 1) % 4]) << i;
+    }
+    ExpectBackToBaseline(before, Measure(&before), "start/stop sequences");
+}
+
+}  // namespace
