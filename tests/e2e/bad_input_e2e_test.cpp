@@ -104,12 +104,9 @@ TEST_P(RequiredFiles, OneMessageThenTheProgramEndsHavingStartedNothing) {
 // their own; these are the rest.
 INSTANTIATE_TEST_SUITE_P(
     EachCase, RequiredFiles,
-    ::testing::Values(RequiredCase{"AdbExeAndAdbWinUsbApiMissing", 1 | 4, 0},
-                      RequiredCase{"BothDllsMissing", 2 | 4, 0},
-                      RequiredCase{"AdbWinApiIsAFolder", 0, 2},
-                      RequiredCase{"AdbWinUsbApiIsAFolder", 0, 4},
-                      RequiredCase{"AllThreeAreFolders", 0, 1 | 2 | 4},
-                      RequiredCase{"OneMissingOneAFolder", 1, 4}),
+    ::testing::Values(RequiredCase{"AdbExeAndAdbWinUsbApiMissing", 1 | 4, 0}, RequiredCase{"BothDllsMissing", 2 | 4, 0},
+                      RequiredCase{"AdbWinApiIsAFolder", 0, 2}, RequiredCase{"AdbWinUsbApiIsAFolder", 0, 4},
+                      RequiredCase{"AllThreeAreFolders", 0, 1 | 2 | 4}, RequiredCase{"OneMissingOneAFolder", 1, 4}),
     [](const ::testing::TestParamInfo<RequiredCase>& i) { return std::string(i.param.label); });
 
 // ---- config.ini ----
@@ -123,9 +120,7 @@ HWND StartMain(Sandbox& box) {
     return main;
 }
 
-bool Ticked(HWND main) {
-    return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Ticked(HWND main) { return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void ClickCheckflight(HWND main) {
     HWND check = GetDlgItem(main, app::kIdCheckflight);
@@ -150,8 +145,8 @@ bool ReadUtf16File(const std::wstring& path, std::wstring* text) {
 
 struct StoredCase {
     const char* label;
-    const char* value;     // what follows "FlightState=" in the file
-    bool ticked;           // the value rule: a number equal to 1, blanks around and a sign allowed
+    const char* value;      // what follows "FlightState=" in the file
+    bool ticked;            // the value rule: a number equal to 1, blanks around and a sign allowed
     const char* rewritten;  // the file after start-up when the load ticks the box and writes "1" back; null: as it was
 };
 
@@ -176,20 +171,14 @@ TEST_P(StoredValue, TheBoxFollowsTheNumberAndOnlyTheOptionWrites) {
 // stored text, blanks trimmed, is "1" already (the quotes count there).
 INSTANTIATE_TEST_SUITE_P(
     Values, StoredValue,
-    ::testing::Values(StoredCase{"BlanksAround", " 1 ", true, nullptr},
-                      StoredCase{"TabsAround", "\t1\t", true, nullptr},
-                      StoredCase{"Plus", "+1", true, kStoredOne},
-                      StoredCase{"Minus", "-1", false, nullptr},
-                      StoredCase{"PlusWithBlanks", "  +1  ", true, kStoredOne},
-                      StoredCase{"DecimalOne", "1.0", true, kStoredOne},
-                      StoredCase{"PlusDecimalOne", "+1.000", true, kStoredOne},
-                      StoredCase{"OneAndAHalf", "1.5", false, nullptr},
-                      StoredCase{"LeadingZeros", "001", true, kStoredOne},
-                      StoredCase{"Quoted", "\"1\"", true, kStoredOne},
-                      StoredCase{"InnerBlank", "1 1", false, nullptr},
-                      StoredCase{"TrailingText", "1abc", false, nullptr},
-                      StoredCase{"DoubleSign", "+-1", false, nullptr},
-                      StoredCase{"HexOne", "&H1", false, nullptr}),
+    ::testing::Values(
+        StoredCase{"BlanksAround", " 1 ", true, nullptr}, StoredCase{"TabsAround", "\t1\t", true, nullptr},
+        StoredCase{"Plus", "+1", true, kStoredOne}, StoredCase{"Minus", "-1", false, nullptr},
+        StoredCase{"PlusWithBlanks", "  +1  ", true, kStoredOne}, StoredCase{"DecimalOne", "1.0", true, kStoredOne},
+        StoredCase{"PlusDecimalOne", "+1.000", true, kStoredOne}, StoredCase{"OneAndAHalf", "1.5", false, nullptr},
+        StoredCase{"LeadingZeros", "001", true, kStoredOne}, StoredCase{"Quoted", "\"1\"", true, kStoredOne},
+        StoredCase{"InnerBlank", "1 1", false, nullptr}, StoredCase{"TrailingText", "1abc", false, nullptr},
+        StoredCase{"DoubleSign", "+-1", false, nullptr}, StoredCase{"HexOne", "&H1", false, nullptr}),
     [](const ::testing::TestParamInfo<StoredCase>& i) { return std::string(i.param.label); });
 
 // Windows reads a private-profile file that starts with a UTF-16 byte-order mark as UTF-16, and writes it back in
@@ -242,8 +231,8 @@ TEST(AwkwardConfig, AFailedWriteIsNotNoticedAndTheNextStartReadsTheFileAgain) {
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000));
         ASSERT_TRUE(Responsive(main));
-        HANDLE lock = CreateFileW(box.configPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  0, nullptr);
+        HANDLE lock =
+            CreateFileW(box.configPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(lock, INVALID_HANDLE_VALUE);
         ClickCheckflight(main);
         const bool unticked = e2e::WaitFor([&] { return !Ticked(main); }, 3000);
@@ -384,8 +373,9 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{"ShapeFontSizeIsText",
                    "[N_Shape1]\nBackGround = &H00ABCDEF&\nFontSize = \"abc\"\nBorderCustom = &H00123456&\n", 0,
                    "N_Shape1", "BackGround = &H00ABCDEF&", "&H00123456&"},
-        DesignCase{"ShapeStyleOutOfRange", "[N_Shape1]\nCaption = \"Before\"\nStyle = 9\nForeColorNormal = &H00123456&\n",
-                   0, "N_Shape1", "Caption = \"Before\"", "&H00123456&"},
+        DesignCase{"ShapeStyleOutOfRange",
+                   "[N_Shape1]\nCaption = \"Before\"\nStyle = 9\nForeColorNormal = &H00123456&\n", 0, "N_Shape1",
+                   "Caption = \"Before\"", "&H00123456&"},
         DesignCase{"CheckEnabledIsText",
                    "[CheckButton1]\nCaption = \"Before\"\nEnabled = \"maybe\"\nForeColor = &H00123456&\n", 0,
                    "CheckButton1", "Caption = \"Before\"", "&H00123456&"},
