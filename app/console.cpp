@@ -75,9 +75,12 @@ const std::wstring& BannerText(Banner banner) {
     static const std::wstring deviceCheck = BuildDeviceCheckBanner();
     static const std::wstring installResult = BuildInstallResultBanner();
     switch (banner) {
-        case Banner::DeviceCheck: return deviceCheck;
-        case Banner::InstallResult: return installResult;
-        case Banner::None: break;
+        case Banner::DeviceCheck:
+            return deviceCheck;
+        case Banner::InstallResult:
+            return installResult;
+        case Banner::None:
+            break;
     }
     return none;
 }

@@ -97,8 +97,7 @@ public:
     }
     bool FlightTicked() const override { return SendMessageW(checkflight_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetButtonCaption(MainButton button, const std::wstring& caption) override {
-        kit::SetNShapeCaption(GetDlgItem(hwnd_, button == MainButton::Start ? kIdShape2start : kIdShape3stop),
-                              caption);
+        kit::SetNShapeCaption(GetDlgItem(hwnd_, button == MainButton::Start ? kIdShape2start : kIdShape3stop), caption);
     }
     void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide); }
 
@@ -125,8 +124,7 @@ private:
 
     void Place(HWND child, const ChildDesign& d, UINT dpi) {
         const RECT r = plat::TwipsRect(d.left, d.top, d.width, d.height, dpi);
-        SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     void MakeButton(const ButtonDesign& b, const kit::Design* design) {
@@ -145,12 +143,24 @@ private:
 
     void OnButtonClick(int id) {
         switch (id) {
-            case kIdShape1install: logic_.OnInstallClick(); break;
-            case kIdShape2start: logic_.OnStartClick(); break;
-            case kIdShape3stop: logic_.OnStopClick(); break;
-            case kIdShape1help: logic_.OnHelpClick(); break;
-            case kIdShape2abop: logic_.OnAboutClick(); break;
-            case kIdShape1: logic_.OnHomePageClick(); break;
+            case kIdShape1install:
+                logic_.OnInstallClick();
+                break;
+            case kIdShape2start:
+                logic_.OnStartClick();
+                break;
+            case kIdShape3stop:
+                logic_.OnStopClick();
+                break;
+            case kIdShape1help:
+                logic_.OnHelpClick();
+                break;
+            case kIdShape2abop:
+                logic_.OnAboutClick();
+                break;
+            case kIdShape1:
+                logic_.OnHomePageClick();
+                break;
         }
     }
 
@@ -158,8 +168,8 @@ private:
         plat::TopLevelOpened();
         const auto design = kit::ParseDesign(kForm1Design);
         for (const ButtonDesign& b : kButtonsBeforeCheck) MakeButton(b, design ? &*design : nullptr);
-        checkflight_ = MakeChild(L"BUTTON", L"启动/停止后自动开启/关闭飞行模式", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                                 kCheckflight);
+        checkflight_ = MakeChild(L"BUTTON", L"启动/停止后自动开启/关闭飞行模式",
+                                 WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheckflight);
         MakeButton(kHomeButton, design ? &*design : nullptr);
         // The home-page button names the site it opens, taken from the address itself.
         kit::SetNShapeCaption(GetDlgItem(hwnd_, kIdShape1), L"官网 " + HostName(Address(Link::HomePage)));

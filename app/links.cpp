@@ -13,12 +13,18 @@ const std::wstring& Address(Link link) {
     static const std::wstring usbDriver = L"https://adb.clockworkmod.com/";
     static const std::wstring usbDriverGoogle = L"https://developer.android.com/studio/run/win-usb";
     switch (link) {
-        case Link::HomePage: return home;
-        case Link::VideoTutorial: return video;
-        case Link::GnirehtetProject: return project;
-        case Link::GnirehtetGuide: return guide;
-        case Link::UsbDriver: return usbDriver;
-        case Link::UsbDriverGoogle: return usbDriverGoogle;
+        case Link::HomePage:
+            return home;
+        case Link::VideoTutorial:
+            return video;
+        case Link::GnirehtetProject:
+            return project;
+        case Link::GnirehtetGuide:
+            return guide;
+        case Link::UsbDriver:
+            return usbDriver;
+        case Link::UsbDriverGoogle:
+            return usbDriverGoogle;
     }
     return home;
 }

@@ -35,8 +35,8 @@ public:
 
 class MainLogic {
 public:
-    MainLogic(const plat::Services& services, const std::wstring& programFolder, MainView& view,
-              ScratchField& text8, ScratchField& intertext);
+    MainLogic(const plat::Services& services, const std::wstring& programFolder, MainView& view, ScratchField& text8,
+              ScratchField& intertext);
 
     // The window's load: checks the adb files, opens the device check, shows the window and restores the
     // option. Returns false when a file is missing; the program must then end without anything else.

@@ -148,10 +148,10 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("release injected over the stop button to its console process created, %zu of %d runs timed: "
-                "min %.2f ms, median %.2f ms, max %.2f ms\n",
-                ms.size(), runs, ms.empty() ? 0 : ms.front(), ms.empty() ? 0 : ms[ms.size() / 2],
-                ms.empty() ? 0 : ms.back());
+    std::printf(
+        "release injected over the stop button to its console process created, %zu of %d runs timed: "
+        "min %.2f ms, median %.2f ms, max %.2f ms\n",
+        ms.size(), runs, ms.empty() ? 0 : ms.front(), ms.empty() ? 0 : ms[ms.size() / 2], ms.empty() ? 0 : ms.back());
     std::printf("  (includes Wine's input path from SendInput to the window's message, and its process creation)\n");
 
     TerminateProcess(pi.hProcess, 0);

@@ -66,8 +66,9 @@ int main() {
             p.journal.entries.clear();
         },
         25, 2000);
-    std::printf("press and release of the stop button to its console request: %.2f us (composing and handing the "
-                "line alone: %.2f us; ratio %.2fx)\n",
-                click / 1000.0, compose / 1000.0, click / compose);
+    std::printf(
+        "press and release of the stop button to its console request: %.2f us (composing and handing the "
+        "line alone: %.2f us; ratio %.2fx)\n",
+        click / 1000.0, compose / 1000.0, click / compose);
     return 0;
 }

@@ -1,6 +1,6 @@
 // Start-up benchmark: launches Relanto.exe (in a folder with the stand-in tools), the minimal Win32 program and
-// the bare-window reference alternately, timing process creation to the first visible window and reading each process's peak memory,
-// then prints medians and the ratios against the minimal program.
+// the bare-window reference alternately, timing process creation to the first visible window and reading each process's
+// peak memory, then prints medians and the ratios against the minimal program.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -151,8 +151,9 @@ int wmain(int argc, wchar_t** argv) {
                 Median(bareP), Median(bareW));
     std::printf("  ratio (Relanto / minimal): time %.2fx, peak private %.2fx, peak working set %.2fx\n",
                 Median(relT) / Median(minT), Median(relP) / Median(minP), Median(relW) / Median(minW));
-    std::printf("  ratio (Relanto / bare window, no manifest, no control): time %.2fx, peak private %.2fx, "
-                "peak working set %.2fx\n",
-                Median(relT) / Median(bareT), Median(relP) / Median(bareP), Median(relW) / Median(bareW));
+    std::printf(
+        "  ratio (Relanto / bare window, no manifest, no control): time %.2fx, peak private %.2fx, "
+        "peak working set %.2fx\n",
+        Median(relT) / Median(bareT), Median(relP) / Median(bareP), Median(relW) / Median(bareW));
     return 0;
 }

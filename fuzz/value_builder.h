@@ -22,9 +22,15 @@ inline std::wstring WideText(FuzzedDataProvider& in) {
     std::wstring text;
     for (std::size_t i = 0; i < length && in.remaining_bytes() > 0; ++i) {
         switch (in.ConsumeIntegralInRange<int>(0, 5)) {
-            case 0: text.push_back(static_cast<wchar_t>(in.ConsumeIntegralInRange<int>(0, 0x7F))); break;
-            case 1: text.push_back(static_cast<wchar_t>(in.ConsumeIntegral<std::uint16_t>())); break;
-            case 2: text.push_back(static_cast<wchar_t>(in.ConsumeIntegral<std::uint32_t>())); break;
+            case 0:
+                text.push_back(static_cast<wchar_t>(in.ConsumeIntegralInRange<int>(0, 0x7F)));
+                break;
+            case 1:
+                text.push_back(static_cast<wchar_t>(in.ConsumeIntegral<std::uint16_t>()));
+                break;
+            case 2:
+                text.push_back(static_cast<wchar_t>(in.ConsumeIntegral<std::uint32_t>()));
+                break;
             default:
                 text.push_back(
                     kAlphabet[in.ConsumeIntegralInRange<std::size_t>(0, sizeof(kAlphabet) / sizeof(wchar_t) - 2)]);
@@ -38,10 +44,14 @@ inline std::wstring WideText(FuzzedDataProvider& in) {
 inline kit::Value BuildValue(FuzzedDataProvider& in, bool* parserDomain) {
     *parserDomain = true;
     switch (in.ConsumeIntegralInRange<int>(0, 7)) {
-        case 0: return kit::Value();
-        case 1: return kit::Value(WideText(in));
-        case 2: return kit::Value(in.ConsumeIntegral<std::int64_t>());
-        case 3: return kit::Value::Color(in.ConsumeIntegral<std::uint32_t>());
+        case 0:
+            return kit::Value();
+        case 1:
+            return kit::Value(WideText(in));
+        case 2:
+            return kit::Value(in.ConsumeIntegral<std::int64_t>());
+        case 3:
+            return kit::Value::Color(in.ConsumeIntegral<std::uint32_t>());
         case 4: {
             // Any bit pattern: NaNs, infinities, subnormals and negative zero included.
             const std::uint64_t bits = in.ConsumeIntegral<std::uint64_t>();
@@ -50,8 +60,10 @@ inline kit::Value BuildValue(FuzzedDataProvider& in, bool* parserDomain) {
             std::memcpy(&d, &bits, sizeof(d));
             return kit::Value(d);
         }
-        case 5: return kit::Value(in.ConsumeBool());
-        case 6: return kit::Value(kit::Picture{WideText(in)});
+        case 5:
+            return kit::Value(in.ConsumeBool());
+        case 6:
+            return kit::Value(kit::Picture{WideText(in)});
         default: {
             kit::Font f;
             f.name = WideText(in);

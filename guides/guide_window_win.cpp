@@ -87,7 +87,8 @@ private:
     void LoadPictures() {
         images_.clear();
         images_.resize(page_.images.size());
-        for (std::size_t i = 0; i < page_.images.size(); ++i) plat::LoadProgramImage(page_.images[i].image, &images_[i]);
+        for (std::size_t i = 0; i < page_.images.size(); ++i)
+            plat::LoadProgramImage(page_.images[i].image, &images_[i]);
     }
 
     void BuildFonts() {
@@ -172,8 +173,8 @@ private:
             case WM_ACTIVATE:
                 // Give the focus back to the button that had it (the first one when the window opens).
                 if (LOWORD(wp) != WA_INACTIVE) {
-                    HWND focus = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_
-                                                                     : (buttons_.empty() ? nullptr : buttons_[0]);
+                    HWND focus =
+                        lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : (buttons_.empty() ? nullptr : buttons_[0]);
                     if (focus) SetFocus(focus);
                     return 0;
                 } else {

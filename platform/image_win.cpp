@@ -22,8 +22,8 @@ bool DecodeImage(const std::string& bytes, DibImage* out) {
                                             static_cast<DWORD>(bytes.size()))))
         return false;
     ComPtr<IWICBitmapDecoder> decoder;
-    if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                                decoder.Receive())))
+    if (FAILED(
+            factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Receive())))
         return false;
     ComPtr<IWICBitmapFrameDecode> frame;
     if (FAILED(decoder->GetFrame(0, frame.Receive()))) return false;

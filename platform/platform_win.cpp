@@ -68,10 +68,17 @@ public:
     void Show(const std::wstring& text, const std::wstring& title, MsgButtons, MsgIcon icon) override {
         UINT flags = MB_OK;
         switch (icon) {
-            case MsgIcon::Exclamation: flags |= MB_ICONEXCLAMATION; break;
-            case MsgIcon::Information: flags |= MB_ICONINFORMATION; break;
-            case MsgIcon::Error: flags |= MB_ICONERROR; break;
-            case MsgIcon::None: break;
+            case MsgIcon::Exclamation:
+                flags |= MB_ICONEXCLAMATION;
+                break;
+            case MsgIcon::Information:
+                flags |= MB_ICONINFORMATION;
+                break;
+            case MsgIcon::Error:
+                flags |= MB_ICONERROR;
+                break;
+            case MsgIcon::None:
+                break;
         }
         // Owned by the active window of this thread, if any, so the box stays in front of it.
         MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), flags);
@@ -109,8 +116,7 @@ public:
         params.rgvarg = &argument.get();
         params.cArgs = 1;
         ScopedVariant result;
-        shell->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, &result.get(), nullptr,
-                      nullptr);
+        shell->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, &result.get(), nullptr, nullptr);
     }
 };
 
@@ -229,8 +235,7 @@ Services& Win32Services() {
     static Win32KeySender keys;
     static Win32Timers timers;
     static Win32TextMeasurer text;
-    static Services services{&process, &profile, &sleeper, &messages, &files,
-                             &links,   &pointer, &keys,    &timers,   &text};
+    static Services services{&process, &profile, &sleeper, &messages, &files, &links, &pointer, &keys, &timers, &text};
     return services;
 }
 

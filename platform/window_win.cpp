@@ -11,8 +11,7 @@ UINT WindowDpi(HWND window) {
     return dpi ? dpi : 96;
 }
 
-GdiObject<HFONT> MakeFont(const std::wstring& face, double points, UINT dpi, bool bold, bool underline,
-                          BYTE charset) {
+GdiObject<HFONT> MakeFont(const std::wstring& face, double points, UINT dpi, bool bold, bool underline, BYTE charset) {
     LOGFONTW lf = {};
     lf.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;

@@ -15,8 +15,8 @@ namespace plat {
 UINT WindowDpi(HWND window);
 
 // A font of the given face and point size at a DPI (character set 134 unless told otherwise).
-GdiObject<HFONT> MakeFont(const std::wstring& face, double points, UINT dpi, bool bold = false,
-                          bool underline = false, BYTE charset = GB2312_CHARSET);
+GdiObject<HFONT> MakeFont(const std::wstring& face, double points, UINT dpi, bool bold = false, bool underline = false,
+                          BYTE charset = GB2312_CHARSET);
 
 // Rectangle of a design given in twips, in the pixels of a window at `dpi`.
 RECT TwipsRect(int left, int top, int width, int height, UINT dpi);

@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine libxi6 libxrandr2 libxrender1 libxcursor1 libxfixes3 libxcomposite1 libxinerama1
   libxxf86vm1 libgnutls30 libdbus-1-3 xvfb xauth xdotool imagemagick fonts-wqy-microhei zip
-  clang libclang-rt-14-dev llvm-14
+  clang libclang-rt-14-dev llvm-14 clang-format git
 )
 missing=()
 for p in "${packages[@]}"; do

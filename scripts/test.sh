@@ -19,6 +19,16 @@ echo "== unit tests (native)"
 (cd "$build/native" && ctest --output-on-failure -j "$(nproc)") | tee "$build/unit.log"
 read -r unit_pass unit_fail < <(summary "$build/unit.log")
 
+echo "== formatting"
+if bash "$root/scripts/format.sh"; then fmt_pass=1 fmt_fail=0; else fmt_pass=0 fmt_fail=1; fi
+
+echo "== fuzzing (bounded)"
+RELANTO_BUILD_DIR=$build bash "$root/scripts/fuzz.sh" "${RELANTO_FUZZ_SECONDS:-20}" | tee "$build/fuzz.log"
+fuzz_pass=$(sed -n 's/^fuzz targets: \([0-9]*\) ok.*/\1/p' "$build/fuzz.log" | tail -1)
+fuzz_fail=$(sed -n 's/^fuzz targets: [0-9]* ok, \([0-9]*\) crashed.*/\1/p' "$build/fuzz.log" | tail -1)
+fuzz_pass=${fuzz_pass:-0}
+fuzz_fail=${fuzz_fail:-1}
+
 echo "== end-to-end tests (Wine)"
 source "$root/scripts/wine-env.sh"
 export RELANTO_PRIVATE_X=1
@@ -37,9 +47,10 @@ if [ "$e2e_rc" -ne 0 ] && [ "$e2e_fail" -eq 0 ]; then
   e2e_fail=1
 fi
 
-passed=$((unit_pass + e2e_pass))
-failed=$((unit_fail + e2e_fail))
+passed=$((unit_pass + fmt_pass + fuzz_pass + e2e_pass))
+failed=$((unit_fail + fmt_fail + fuzz_fail + e2e_fail))
 echo
-echo "unit: $unit_pass passed, $unit_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed"
+echo "unit: $unit_pass passed, $unit_fail failed; formatting: $fmt_pass passed, $fmt_fail failed;" \
+  "fuzzing: $fuzz_pass passed, $fuzz_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ]

@@ -171,8 +171,7 @@ struct Platform {
     TimersFake timers;
     Measurer text;
     Journal journal;
-    plat::Services services{&process, &profile, &sleeper, &messages, &files,
-                            &links,   &pointer, &keys,    &timers,   &text};
+    plat::Services services{&process, &profile, &sleeper, &messages, &files, &links, &pointer, &keys, &timers, &text};
     Platform() {
         process.journal = &journal;
         profile.journal = &journal;

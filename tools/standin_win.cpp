@@ -12,8 +12,8 @@ namespace {
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
     return out;
@@ -49,7 +49,8 @@ int wmain() {
 
     wchar_t logBuffer[4096];
     DWORD n = GetEnvironmentVariableW(L"RELANTO_STANDIN_LOG", logBuffer, 4096);
-    const std::wstring log = (n > 0 && n < 4096) ? std::wstring(logBuffer, n) : path.substr(0, slash) + L"\\standin.log";
+    const std::wstring log =
+        (n > 0 && n < 4096) ? std::wstring(logBuffer, n) : path.substr(0, slash) + L"\\standin.log";
 
     wchar_t cwd[4096];
     const DWORD cwdLength = GetCurrentDirectoryW(4096, cwd);
@@ -58,8 +59,8 @@ int wmain() {
     const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 
     // name <TAB> arguments <TAB> working folder <TAB> time in 100 ns units
-    const std::string line = Utf8(name) + "\t" + Utf8(Arguments()) + "\t" + Utf8(std::wstring(cwd, cwdLength)) +
-                             "\t" + std::to_string(ticks) + "\r\n";
+    const std::string line = Utf8(name) + "\t" + Utf8(Arguments()) + "\t" + Utf8(std::wstring(cwd, cwdLength)) + "\t" +
+                             std::to_string(ticks) + "\r\n";
     // Several stand-ins may run at once: retry while another one holds the log.
     for (int attempt = 0; attempt < 200; ++attempt) {
         HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,

@@ -231,11 +231,21 @@ std::wstring Quote(const std::wstring& text) {
     out.push_back(L'"');
     for (wchar_t c : text) {
         switch (c) {
-            case L'"': out += L"\\\""; break;
-            case L'\\': out += L"\\\\"; break;
-            case L'\n': out += L"\\n"; break;
-            case L'\r': out += L"\\r"; break;
-            case L'\t': out += L"\\t"; break;
+            case L'"':
+                out += L"\\\"";
+                break;
+            case L'\\':
+                out += L"\\\\";
+                break;
+            case L'\n':
+                out += L"\\n";
+                break;
+            case L'\r':
+                out += L"\\r";
+                break;
+            case L'\t':
+                out += L"\\t";
+                break;
             default:
                 if (static_cast<std::uint32_t>(c) < 0x20 || c == 0x7F ||
                     (static_cast<std::uint32_t>(c) >= 0xD800 && static_cast<std::uint32_t>(c) <= 0xDFFF) ||
@@ -290,11 +300,21 @@ public:
             if (pos_ >= s_.size()) return std::nullopt;
             const wchar_t e = s_[pos_++];
             switch (e) {
-                case L'"': out.push_back(L'"'); break;
-                case L'\\': out.push_back(L'\\'); break;
-                case L'n': out.push_back(L'\n'); break;
-                case L'r': out.push_back(L'\r'); break;
-                case L't': out.push_back(L'\t'); break;
+                case L'"':
+                    out.push_back(L'"');
+                    break;
+                case L'\\':
+                    out.push_back(L'\\');
+                    break;
+                case L'n':
+                    out.push_back(L'\n');
+                    break;
+                case L'r':
+                    out.push_back(L'\r');
+                    break;
+                case L't':
+                    out.push_back(L'\t');
+                    break;
                 case L'u': {
                     if (s_.size() - pos_ < 4) return std::nullopt;
                     unsigned code = 0;
@@ -306,7 +326,8 @@ public:
                     out.push_back(static_cast<wchar_t>(code));
                     break;
                 }
-                default: return std::nullopt;
+                default:
+                    return std::nullopt;
             }
         }
         return std::nullopt;  // unterminated

@@ -629,7 +629,9 @@ void NShape::PointerDown(std::int16_t button, std::int16_t shift, float x, float
                 ApplyStateColors();
             }
             break;
-        case NShapeSource::Picture: Raise(events_.mouseDown, args); break;
+        case NShapeSource::Picture:
+            Raise(events_.mouseDown, args);
+            break;
     }
 }
 
@@ -717,9 +719,15 @@ void NShape::LostFocus() {
     if (!borderGotFocus_) return;
     // Back to the border of the current look.
     switch (state_) {
-        case ButtonLook::Hover: shape_.border = borderHover_; break;
-        case ButtonLook::Down: shape_.border = borderDown_; break;
-        default: shape_.border = borderNormal_; break;
+        case ButtonLook::Hover:
+            shape_.border = borderHover_;
+            break;
+        case ButtonLook::Down:
+            shape_.border = borderDown_;
+            break;
+        default:
+            shape_.border = borderNormal_;
+            break;
     }
     Changed();
 }

@@ -249,19 +249,45 @@ private:
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
-            case WM_MOUSEMOVE: model_.PointerMove(ButtonMask(wp), ShiftMask(), X(lp), Y(lp)); return 0;
-            case WM_LBUTTONDOWN: Press(1, lp, false); return 0;
-            case WM_RBUTTONDOWN: Press(2, lp, false); return 0;
-            case WM_MBUTTONDOWN: Press(4, lp, false); return 0;
-            case WM_LBUTTONDBLCLK: Press(1, lp, true); return 0;
-            case WM_RBUTTONDBLCLK: Press(2, lp, true); return 0;
-            case WM_MBUTTONDBLCLK: Press(4, lp, true); return 0;
-            case WM_LBUTTONUP: model_.PointerUp(1, ShiftMask(), X(lp), Y(lp)); return 0;
-            case WM_RBUTTONUP: model_.PointerUp(2, ShiftMask(), X(lp), Y(lp)); return 0;
-            case WM_MBUTTONUP: model_.PointerUp(4, ShiftMask(), X(lp), Y(lp)); return 0;
-            case WM_KEYDOWN: model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask()); return 0;
-            case WM_KEYUP: model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask()); return 0;
-            case WM_CHAR: model_.KeyPress(static_cast<std::int16_t>(wp & 0xFFFF)); return 0;
+            case WM_MOUSEMOVE:
+                model_.PointerMove(ButtonMask(wp), ShiftMask(), X(lp), Y(lp));
+                return 0;
+            case WM_LBUTTONDOWN:
+                Press(1, lp, false);
+                return 0;
+            case WM_RBUTTONDOWN:
+                Press(2, lp, false);
+                return 0;
+            case WM_MBUTTONDOWN:
+                Press(4, lp, false);
+                return 0;
+            case WM_LBUTTONDBLCLK:
+                Press(1, lp, true);
+                return 0;
+            case WM_RBUTTONDBLCLK:
+                Press(2, lp, true);
+                return 0;
+            case WM_MBUTTONDBLCLK:
+                Press(4, lp, true);
+                return 0;
+            case WM_LBUTTONUP:
+                model_.PointerUp(1, ShiftMask(), X(lp), Y(lp));
+                return 0;
+            case WM_RBUTTONUP:
+                model_.PointerUp(2, ShiftMask(), X(lp), Y(lp));
+                return 0;
+            case WM_MBUTTONUP:
+                model_.PointerUp(4, ShiftMask(), X(lp), Y(lp));
+                return 0;
+            case WM_KEYDOWN:
+                model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask());
+                return 0;
+            case WM_KEYUP:
+                model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask());
+                return 0;
+            case WM_CHAR:
+                model_.KeyPress(static_cast<std::int16_t>(wp & 0xFFFF));
+                return 0;
             case WM_GETDLGCODE: {
                 // Every key but Tab reaches the button (arrows move the focus themselves, Enter is a key like any
                 // other); Tab stays with the dialog manager.
@@ -271,9 +297,15 @@ private:
                     code |= DLGC_WANTMESSAGE;
                 return code;
             }
-            case WM_SETFOCUS: model_.GotFocus(); return 0;
-            case WM_KILLFOCUS: model_.LostFocus(); return 0;
-            case WM_TIMER: model_.TimerTick(static_cast<unsigned>(wp)); return 0;
+            case WM_SETFOCUS:
+                model_.GotFocus();
+                return 0;
+            case WM_KILLFOCUS:
+                model_.LostFocus();
+                return 0;
+            case WM_TIMER:
+                model_.TimerTick(static_cast<unsigned>(wp));
+                return 0;
             case WM_SIZE:
                 model_.SizeChanged(RoundPixel(Unscale(LOWORD(lp))), RoundPixel(Unscale(HIWORD(lp))));
                 return 0;
@@ -286,9 +318,14 @@ private:
                 // The window text and the caption are one: accessibility tools and tests may set either.
                 model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
                 return TRUE;
-            case WM_ERASEBKGND: return TRUE;
-            case WM_PAINT: Paint(); return 0;
-            case WM_NCDESTROY: KillTimer(hwnd_, NShape::kLeaveTimerId); break;
+            case WM_ERASEBKGND:
+                return TRUE;
+            case WM_PAINT:
+                Paint();
+                return 0;
+            case WM_NCDESTROY:
+                KillTimer(hwnd_, NShape::kLeaveTimerId);
+                break;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }

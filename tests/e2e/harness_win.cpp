@@ -48,8 +48,8 @@ bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
     return out;
@@ -293,8 +293,8 @@ void KillConsoles() {
 }
 
 void KillStrays() {
-    const wchar_t* const names[] = {L"cmd.exe", L"adb.exe", L"gnirehtet.exe", L"Relanto.exe", L"Gallery.exe",
-                                    L"NShapeDemo.exe"};
+    const wchar_t* const names[] = {L"cmd.exe",     L"adb.exe",     L"gnirehtet.exe",
+                                    L"Relanto.exe", L"Gallery.exe", L"NShapeDemo.exe"};
     KillByName(names);
 }
 

@@ -130,8 +130,7 @@ void CheckAllWindows(int dpi) {
     ExpectButton(main, GetDlgItem(main, app::kIdShape2start), {240, 240, 3255, 855}, coral, dpi, "N_Shape2start");
     ExpectButton(main, GetDlgItem(main, app::kIdShape3stop), {3600, 240, 1695, 855}, blue, dpi, "N_Shape3stop");
     ExpectButton(main, GetDlgItem(main, app::kIdShape1help), {240, 1320, 1815, 495}, blue, dpi, "N_Shape1help");
-    ExpectButton(main, GetDlgItem(main, app::kIdShape1install), {2160, 1320, 3135, 495}, coral, dpi,
-                 "N_Shape1install");
+    ExpectButton(main, GetDlgItem(main, app::kIdShape1install), {2160, 1320, 3135, 495}, coral, dpi, "N_Shape1install");
     ExpectButton(main, GetDlgItem(main, app::kIdShape1), {2640, 2640, 1815, 255}, blue, dpi, "N_Shape1");
     ExpectButton(main, GetDlgItem(main, app::kIdShape2abop), {4560, 2640, 735, 255}, salmon, dpi, "N_Shape2abop");
     const RECT check = ClientRectOf(GetDlgItem(main, app::kIdCheckflight), main);
@@ -153,8 +152,7 @@ void CheckAllWindows(int dpi) {
     ASSERT_TRUE(WaitPainted(help, line1.left, line1.top, RGB(0, 0, 0))) << "Line1";
     ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId), {5640, 2160, 1695, 375}, coral, dpi, "video");
     ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId + 1), {8040, 7080, 1695, 375}, coral, dpi, "driver");
-    ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId + 2), {9840, 7080, 1695, 375}, coral, dpi,
-                 "driver 2");
+    ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId + 2), {9840, 7080, 1695, 375}, coral, dpi, "driver 2");
     EXPECT_TRUE(HasColour(help, Pixels({240, 2040, 1935, 615}, dpi), RGB(255, 0, 0))) << "Label29";
     EXPECT_TRUE(HasColour(help, Pixels({240, 2880, 2655, 375}, dpi), RGB(0, 0, 255))) << "Label1";
     const RECT image1 = Pixels({480, 7560, 3000, 1395}, dpi);
@@ -180,10 +178,8 @@ void CheckAllWindows(int dpi) {
         << "the logo's grey disc";
     ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId), {2880, 3000, 1695, 375}, blue, dpi, "N_Shape2");
     ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 1), {4680, 3000, 975, 375}, blue, dpi, "helpp");
-    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 2), {2880, 2520, 1335, 375}, blue, dpi,
-                 "N_Shapelj");
-    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 3), {4320, 2520, 1335, 375}, blue, dpi,
-                 "N_Shapejs");
+    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 2), {2880, 2520, 1335, 375}, blue, dpi, "N_Shapelj");
+    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 3), {4320, 2520, 1335, 375}, blue, dpi, "N_Shapejs");
     EXPECT_TRUE(HasColour(about, Pixels({1320, 1320, 3135, 255}, dpi), RGB(0, 0xC0, 0xC0), 90)) << "Label9";
     CheckLabelsFit(guides::AboutPage(), dpi);
     e2e::SaveWindowShot(about, e2e::ArtifactDir() + L"\\about" + suffix);

@@ -55,7 +55,6 @@ INSTANTIATE_TEST_SUITE_P(EachCase, MissingFiles,
                                            MissingCase{"AdbExeIsAFolder", false, true, true, true}),
                          [](const ::testing::TestParamInfo<MissingCase>& i) { return std::string(i.param.label); });
 
-
 }  // namespace
 
 #include <tlhelp32.h>
@@ -82,9 +81,7 @@ HWND StartMain(Sandbox& box) {
     return main;
 }
 
-bool Ticked(HWND main) {
-    return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Ticked(HWND main) { return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void ClickCheckflight(HWND main) {
     HWND check = GetDlgItem(main, app::kIdCheckflight);
@@ -172,17 +169,16 @@ TEST_P(SettingLoad, TicksOnlyForOne) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, SettingLoad,
-    ::testing::Values(LoadCase{"MissingFile", nullptr, false},
-                      LoadCase{"One", "[FlightMode]\r\nFlightState=1\r\n", true},
-                      LoadCase{"Zero", "[FlightMode]\r\nFlightState=0\r\n", false},
-                      LoadCase{"Two", "[FlightMode]\r\nFlightState=2\r\n", false},
-                      LoadCase{"Text", "[FlightMode]\r\nFlightState=yes\r\n", false},
-                      LoadCase{"Empty", "[FlightMode]\r\nFlightState=\r\n", false},
-                      LoadCase{"OtherSection", "[Other]\r\nFlightState=1\r\n", false},
-                      LoadCase{"BinaryJunk", "\x01\x02\xff\xfe[Fli\x00ght\r\n\x7f", false}),
-    [](const ::testing::TestParamInfo<LoadCase>& i) { return std::string(i.param.label); });
+INSTANTIATE_TEST_SUITE_P(Values, SettingLoad,
+                         ::testing::Values(LoadCase{"MissingFile", nullptr, false},
+                                           LoadCase{"One", "[FlightMode]\r\nFlightState=1\r\n", true},
+                                           LoadCase{"Zero", "[FlightMode]\r\nFlightState=0\r\n", false},
+                                           LoadCase{"Two", "[FlightMode]\r\nFlightState=2\r\n", false},
+                                           LoadCase{"Text", "[FlightMode]\r\nFlightState=yes\r\n", false},
+                                           LoadCase{"Empty", "[FlightMode]\r\nFlightState=\r\n", false},
+                                           LoadCase{"OtherSection", "[Other]\r\nFlightState=1\r\n", false},
+                                           LoadCase{"BinaryJunk", "\x01\x02\xff\xfe[Fli\x00ght\r\n\x7f", false}),
+                         [](const ::testing::TestParamInfo<LoadCase>& i) { return std::string(i.param.label); });
 
 void ExpectSaveCycle(Sandbox& box) {
     HWND main = StartMain(box);

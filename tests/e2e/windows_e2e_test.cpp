@@ -133,7 +133,8 @@ TEST(RelayWindow, InstallAsksThenCopiesAndInstalls) {
     auto runs = RunsAfterDeviceCheck(box);
     std::vector<std::string> got = {runs[0].arguments, runs[1].arguments};
     std::sort(got.begin(), got.end());
-    EXPECT_EQ(got, (std::vector<std::string>{"install -r .Client\\gnirehtet.apk ", "push .Client\\gnirehtet.apk sdcard/"}));
+    EXPECT_EQ(got,
+              (std::vector<std::string>{"install -r .Client\\gnirehtet.apk ", "push .Client\\gnirehtet.apk sdcard/"}));
 }
 
 TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
@@ -143,7 +144,8 @@ TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
     HWND helpButton = GetDlgItem(main, app::kIdShape1help);
     Click(helpButton);
     HWND help = nullptr;
-    ASSERT_TRUE(e2e::WaitFor([&] { return (help = e2e::FindProcessWindow(box.pid(), guides::kGuideClass)) != nullptr; }));
+    ASSERT_TRUE(
+        e2e::WaitFor([&] { return (help = e2e::FindProcessWindow(box.pid(), guides::kGuideClass)) != nullptr; }));
     EXPECT_EQ(e2e::WindowText(help), L"教程");
     RECT client;
     GetClientRect(help, &client);
@@ -157,18 +159,20 @@ TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
 
     Click(helpButton);
     int count = 0;
-    e2e::WaitFor([&] {
-        count = 0;
-        EnumWindows(
-            [](HWND w, LPARAM lp) -> BOOL {
-                wchar_t cls[64];
-                GetClassNameW(w, cls, 64);
-                if (lstrcmpW(cls, guides::kGuideClass) == 0 && IsWindowVisible(w)) ++*reinterpret_cast<int*>(lp);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&count));
-        return GetForegroundWindow() == help;
-    }, 3000);
+    e2e::WaitFor(
+        [&] {
+            count = 0;
+            EnumWindows(
+                [](HWND w, LPARAM lp) -> BOOL {
+                    wchar_t cls[64];
+                    GetClassNameW(w, cls, 64);
+                    if (lstrcmpW(cls, guides::kGuideClass) == 0 && IsWindowVisible(w)) ++*reinterpret_cast<int*>(lp);
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&count));
+            return GetForegroundWindow() == help;
+        },
+        3000);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(GetForegroundWindow(), help) << "the open window comes to the front";
 
@@ -208,7 +212,8 @@ TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
 
     Click(GetDlgItem(main, app::kIdShape2abop));
     HWND about = nullptr;
-    ASSERT_TRUE(e2e::WaitFor([&] { return (about = e2e::FindProcessWindow(box.pid(), guides::kGuideClass)) != nullptr; }));
+    ASSERT_TRUE(
+        e2e::WaitFor([&] { return (about = e2e::FindProcessWindow(box.pid(), guides::kGuideClass)) != nullptr; }));
     EXPECT_EQ(e2e::WindowText(about), L"关于");
     const app::Link aboutLinks[] = {app::Link::HomePage, app::Link::VideoTutorial, app::Link::GnirehtetProject,
                                     app::Link::GnirehtetGuide};

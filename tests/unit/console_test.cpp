@@ -12,9 +12,17 @@ namespace {
 using app::ConsoleRow;
 
 const std::wstring kDeviceCheckBanner =
-    L" && COLOR 3f  && title 设备连接检测结果 && echo   ****************************************************************** && echo.  *                                                                * && echo   *   1.device前显示设备序列号即表示连接成功，软件才可正常使用！   * && echo   *   2.若连接不到设备，请在帮助界面下载驱动或更换电脑。           * && echo   *   3.连接问题属于个人设备问题，不接受反馈。                     * && echo.  *                                                                * && echo.  ****************************************************************** && echo.  && echo. && echo 按任意键关闭此窗口... && pause>nul && EXIT";
+    L" && COLOR 3f  && title 设备连接检测结果 && echo   "
+    L"****************************************************************** && echo.  *                                   "
+    L"                             * && echo   *   1.device前显示设备序列号即表示连接成功，软件才可正常使用！   * && "
+    L"echo   *   2.若连接不到设备，请在帮助界面下载驱动或更换电脑。           * && echo   *   "
+    L"3.连接问题属于个人设备问题，不接受反馈。                     * && echo.  *                                       "
+    L"                         * && echo.  ****************************************************************** && echo. "
+    L" && echo. && echo 按任意键关闭此窗口... && pause>nul && EXIT";
 const std::wstring kInstallBanner =
-    L" && COLOR 3f  && title 安装结果 && echo. && echo.出现 Success 表示安装完成！ 若没有安装可在手机内部存储根目录下找到Gnirehtet.apk手动安装&& echo.  && echo. && echo 按任意键关闭此窗口... && pause>nul && EXIT";
+    L" && COLOR 3f  && title 安装结果 && echo. && echo.出现 Success 表示安装完成！ "
+    L"若没有安装可在手机内部存储根目录下找到Gnirehtet.apk手动安装&& echo.  && echo. && echo 按任意键关闭此窗口... && "
+    L"pause>nul && EXIT";
 
 struct Expected {
     ConsoleRow row;
@@ -49,7 +57,8 @@ TEST(ConsoleLines, EveryRowIsComposedExactly) {
         EXPECT_EQ(processes.started[0].show, e.show) << static_cast<int>(e.row);
         const std::wstring command = app::RequestFor(e.row).command;
         EXPECT_EQ(e.text8 ? text8.Text() : intertext.Text(), command) << "the command is kept in its scratch field";
-        EXPECT_EQ(e.text8 ? intertext.Text() : text8.Text(), e.text8 ? L"" : L"Text8") << "the other field is untouched";
+        EXPECT_EQ(e.text8 ? intertext.Text() : text8.Text(), e.text8 ? L"" : L"Text8")
+            << "the other field is untouched";
     }
 }
 

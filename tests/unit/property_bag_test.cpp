@@ -336,7 +336,9 @@ TEST(PropertyBagText, RandomAndTruncatedInputNeverCrashes) {
             const std::size_t at = rng() % (m.size() + 1);
             const wchar_t c = alphabet[rng() % alphabet.size()];
             switch (rng() % 3) {
-                case 0: m.insert(m.begin() + static_cast<std::ptrdiff_t>(at), c); break;
+                case 0:
+                    m.insert(m.begin() + static_cast<std::ptrdiff_t>(at), c);
+                    break;
                 case 1:
                     if (at < m.size()) m.erase(at, 1);
                     break;

@@ -73,8 +73,8 @@ TEST(RelayActions, StopReadsTheBoxAtTheClick) {
     r.p.journal.entries.clear();
     r.logic.OnStopClick();
     EXPECT_EQ(r.p.journal.entries,
-              (Lines{L"console:cmd /c adb shell cmd connectivity airplane-mode disable", L"console:cmd /c gnirehtet stop",
-                     L"stop:正在停止...", L"sleep:1000", L"stop:停止"}));
+              (Lines{L"console:cmd /c adb shell cmd connectivity airplane-mode disable",
+                     L"console:cmd /c gnirehtet stop", L"stop:正在停止...", L"sleep:1000", L"stop:停止"}));
 }
 
 TEST(RelayActions, InstallAsksFirstThenCopiesAndInstalls) {
@@ -108,8 +108,8 @@ TEST(RelayActions, GuideAndHomePageButtons) {
 
 TEST(Links, AddressesAreRealAndDistinct) {
     using app::Link;
-    const Link all[] = {Link::HomePage,         Link::VideoTutorial, Link::GnirehtetProject,
-                        Link::GnirehtetGuide,   Link::UsbDriver,     Link::UsbDriverGoogle};
+    const Link all[] = {Link::HomePage,       Link::VideoTutorial, Link::GnirehtetProject,
+                        Link::GnirehtetGuide, Link::UsbDriver,     Link::UsbDriverGoogle};
     std::vector<std::wstring> seen;
     for (Link l : all) {
         const std::wstring& a = app::Address(l);

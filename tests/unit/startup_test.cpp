@@ -91,9 +91,9 @@ TEST(FlightOption, OnlyTheNumberOneTicksAndUnreadableValuesWriteNothing) {
     struct Case {
         const wchar_t* stored;  // nullptr: key absent
         bool ticked;
-    } cases[] = {{nullptr, false}, {L"1", true},    {L"0", false},   {L"2", false},  {L"", false},
-                 {L"yes", false},  {L" 1 ", true},  {L"+1", true},   {L"1.0", true}, {L"-1", false},
-                 {L"1a", false},   {L"0x1", false}, {L"1e0", true},  {L"读取错误！", false}};
+    } cases[] = {{nullptr, false}, {L"1", true},    {L"0", false},  {L"2", false},         {L"", false},
+                 {L"yes", false},  {L" 1 ", true},  {L"+1", true},  {L"1.0", true},        {L"-1", false},
+                 {L"1a", false},   {L"0x1", false}, {L"1e0", true}, {L"读取错误！", false}};
     for (const Case& c : cases) {
         Rig r;
         r.AllFiles();

@@ -213,7 +213,9 @@ void CreateButtons(HWND parent) {
 LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     try {
         switch (msg) {
-            case WM_CREATE: CreateButtons(hwnd); return 0;
+            case WM_CREATE:
+                CreateButtons(hwnd);
+                return 0;
             case WM_DPICHANGED: {
                 const RECT* r = reinterpret_cast<const RECT*>(lp);
                 SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
@@ -243,7 +245,9 @@ LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
                 return TRUE;
             }
-            case WM_DESTROY: PostQuitMessage(0); return 0;
+            case WM_DESTROY:
+                PostQuitMessage(0);
+                return 0;
         }
     } catch (...) {
     }
