@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "controls/common/kit_host_win.h"
 #include "platform/image_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
@@ -22,22 +23,6 @@ namespace kit {
 const wchar_t kNShapeClass[] = L"RelantoNShape";
 
 namespace {
-
-std::int16_t ButtonMask(WPARAM keys) {
-    std::int16_t mask = 0;
-    if (keys & MK_LBUTTON) mask |= 1;
-    if (keys & MK_RBUTTON) mask |= 2;
-    if (keys & MK_MBUTTON) mask |= 4;
-    return mask;
-}
-
-std::int16_t ShiftMask() {
-    std::int16_t mask = 0;
-    if (GetKeyState(VK_SHIFT) < 0) mask |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) mask |= 2;
-    if (GetKeyState(VK_MENU) < 0) mask |= 4;
-    return mask;
-}
 
 // A decoded picture: a top-down 32-bit premultiplied DIB, ready for AlphaBlend.
 using Image = plat::DibImage;
@@ -242,15 +227,15 @@ private:
         if (!IsWindowEnabled(hwnd_)) return;
         if (GetFocus() != hwnd_) SetFocus(hwnd_);
         if (doubleClick)
-            model_.PointerDoubleClick(button, ShiftMask(), X(lp), Y(lp));
+            model_.PointerDoubleClick(button, host::ShiftMask(), X(lp), Y(lp));
         else
-            model_.PointerDown(button, ShiftMask(), X(lp), Y(lp));
+            model_.PointerDown(button, host::ShiftMask(), X(lp), Y(lp));
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
             case WM_MOUSEMOVE:
-                model_.PointerMove(ButtonMask(wp), ShiftMask(), X(lp), Y(lp));
+                model_.PointerMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONDOWN:
                 Press(1, lp, false);
@@ -271,19 +256,19 @@ private:
                 Press(4, lp, true);
                 return 0;
             case WM_LBUTTONUP:
-                model_.PointerUp(1, ShiftMask(), X(lp), Y(lp));
+                model_.PointerUp(1, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_RBUTTONUP:
-                model_.PointerUp(2, ShiftMask(), X(lp), Y(lp));
+                model_.PointerUp(2, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_MBUTTONUP:
-                model_.PointerUp(4, ShiftMask(), X(lp), Y(lp));
+                model_.PointerUp(4, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_KEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask());
+                model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
                 return 0;
             case WM_KEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask());
+                model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
                 return 0;
             case WM_CHAR:
                 model_.KeyPress(static_cast<std::int16_t>(wp & 0xFFFF));

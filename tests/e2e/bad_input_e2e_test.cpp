@@ -19,17 +19,6 @@ const wchar_t kMissingText[] = L"驱动不正常！请解压后运行或检查�
 const char kStoredOne[] = "[FlightMode]\r\nFlightState=1\r\n";
 const char kStoredZero[] = "[FlightMode]\r\nFlightState=0\r\n";
 
-int CountProcesses(const wchar_t* name) {
-    int count = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (lstrcmpiW(entry.szExeFile, name) == 0) ++count;
-    CloseHandle(snapshot);
-    return count;
-}
-
 int CountWindows(DWORD pid, const wchar_t* className) {
     struct Args {
         DWORD pid;
@@ -93,7 +82,7 @@ TEST_P(RequiredFiles, OneMessageThenTheProgramEndsHavingStartedNothing) {
     e2e::PressOk(info.window);
     ASSERT_TRUE(box.WaitExit()) << "the program ends when the message is dismissed";
 
-    EXPECT_EQ(CountProcesses(L"cmd.exe"), 0) << "no console was started";
+    EXPECT_EQ(e2e::CountProcesses(L"cmd.exe"), 0) << "no console was started";
     EXPECT_TRUE(box.Runs().empty());
     std::string config;
     ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &config));

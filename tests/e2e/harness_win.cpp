@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 
 #include <sstream>
+#include <vector>
 
 namespace e2e {
 
@@ -346,6 +347,54 @@ std::wstring ArtifactDir() {
     const std::wstring dir = BinDir() + L"\\artifacts";
     CreateDirectoryW(dir.c_str(), nullptr);
     return dir;
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+long HandleCount(DWORD pid) {
+    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    static const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return -1;
+    // SYSTEM_HANDLE_TABLE_ENTRY_INFO: the owner's id is only 16 bits wide there.
+    struct Entry {
+        USHORT pid;
+        USHORT creatorBackTraceIndex;
+        UCHAR objectType;
+        UCHAR attributes;
+        USHORT handle;
+        PVOID object;
+        ULONG access;
+    };
+    std::vector<unsigned char> buffer(1 << 20);
+    ULONG needed = 0;
+    LONG status;
+    while ((status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+           static_cast<LONG>(0xC0000004)) {  // STATUS_INFO_LENGTH_MISMATCH
+        if (buffer.size() > (256u << 20)) return -1;
+        buffer.resize(buffer.size() * 2);
+    }
+    if (status < 0) return -1;
+    const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
+    const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+    long mine = 0;
+    for (ULONG i = 0; i < count; ++i)
+        if (entries[i].pid == static_cast<USHORT>(pid)) ++mine;
+    return mine;
+}
+
+int CountProcesses(const wchar_t* exeName) {
+    int count = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (lstrcmpiW(entry.szExeFile, exeName) == 0) ++count;
+    CloseHandle(snapshot);
+    return count;
 }
 
 }  // namespace e2e

@@ -91,6 +91,13 @@ void KillConsoles();
 // program of the project still running.
 void KillStrays();
 
+// Open handles of a process, from the system handle table (GetProcessHandleCount is a stub under Wine);
+// -1 when the table cannot be read.
+long HandleCount(DWORD pid);
+
+// How many running processes have this executable name.
+int CountProcesses(const wchar_t* exeName);
+
 // Reads a screen pixel.
 COLORREF ScreenPixel(int x, int y);
 

@@ -42,38 +42,6 @@ std::wstring TempFile(const wchar_t* name) {
            std::to_wstring(GetTickCount64()) + L".log";
 }
 
-// Open handles of a process, from the system handle table (the per-process count functions are stubs in Wine).
-long HandleCount(DWORD pid) {
-    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-    static const auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    if (!query) return -1;
-    struct Entry {
-        USHORT pid;
-        USHORT creatorBackTraceIndex;
-        UCHAR objectType;
-        UCHAR attributes;
-        USHORT handle;
-        PVOID object;
-        ULONG access;
-    };
-    std::vector<unsigned char> buffer(1 << 20);
-    ULONG needed = 0;
-    LONG status;
-    while ((status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
-           static_cast<LONG>(0xC0000004)) {  // STATUS_INFO_LENGTH_MISMATCH
-        if (buffer.size() > (256u << 20)) return -1;
-        buffer.resize(buffer.size() * 2);
-    }
-    if (status < 0) return -1;
-    const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
-    const Entry* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
-    long mine = 0;
-    for (ULONG i = 0; i < count; ++i)
-        if (entries[i].pid == static_cast<USHORT>(pid)) ++mine;
-    return mine;
-}
-
 // Live entries of a process's GDI handle table, which the system maps into the process and names in its PEB.
 long GdiTableCount(HANDLE process) {
     using Query = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
@@ -511,7 +479,7 @@ TEST_F(NShapeDemo, TenThousandLookChangesAndCaptionsLeakNothing) {
     };
     cycle(200);  // warm-up: fonts, caches, message queues
     captions(200);
-    const long handles0 = HandleCount(pid);
+    const long handles0 = e2e::HandleCount(pid);
     const long gdi0 = GdiCount(process);
     ASSERT_GT(handles0, 0) << "the system handle table lists the demo's handles";
 
@@ -523,7 +491,7 @@ TEST_F(NShapeDemo, TenThousandLookChangesAndCaptionsLeakNothing) {
     DWORD_PTR r;
     SendMessageTimeoutW(b, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Style 4"), SMTO_NORMAL, 5000, &r);
     EXPECT_EQ(e2e::WindowText(b), L"Style 4");
-    const long handles1 = HandleCount(pid);
+    const long handles1 = e2e::HandleCount(pid);
     const long gdi1 = GdiCount(process);
     EXPECT_LE(handles1, handles0 + 2) << handles0 << " -> " << handles1;
     if (gdi0 >= 0 && gdi1 >= 0) {

@@ -26,39 +26,6 @@ const long kHandleSlack = 8;
 // private memory; a leak of a few bytes per pass over 10,000 passes would exceed this.
 const long long kPrivateSlackBytes = 1024 * 1024;
 
-// Open handles of a process, from the system handle table: GetProcessHandleCount is a stub in Wine.
-long HandleCount(DWORD pid) {
-    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-    static const auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    if (!query) return -1;
-    // SYSTEM_HANDLE_TABLE_ENTRY_INFO: the owner's id is only 16 bits wide there.
-    struct Entry {
-        USHORT pid;
-        USHORT creatorBackTraceIndex;
-        UCHAR objectType;
-        UCHAR attributes;
-        USHORT handle;
-        PVOID object;
-        ULONG access;
-    };
-    std::vector<unsigned char> buffer(1 << 20);
-    ULONG needed = 0;
-    LONG status;
-    while ((status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
-           static_cast<LONG>(0xC0000004)) {  // STATUS_INFO_LENGTH_MISMATCH
-        if (buffer.size() > (256u << 20)) return -1;
-        buffer.resize(buffer.size() * 2);
-    }
-    if (status < 0) return -1;
-    const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
-    const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
-    long mine = 0;
-    for (ULONG i = 0; i < count; ++i)
-        if (entries[i].pid == static_cast<USHORT>(pid)) ++mine;
-    return mine;
-}
-
 // The process's private bytes. Wine leaves PrivateUsage at 0 but fills PagefileUsage, which Windows documents
 // as the same figure (the process's commit charge); under Wine it is the resident anonymous memory plus swap.
 long long PrivateBytes(DWORD pid) {
@@ -206,10 +173,10 @@ protected:
     Usage Measure(const Usage* baseline = nullptr) {
         Drained(main_);
         if (baseline) {
-            e2e::WaitFor([&] { return HandleCount(box_.pid()) <= baseline->handles + kHandleSlack; }, 3000);
+            e2e::WaitFor([&] { return e2e::HandleCount(box_.pid()) <= baseline->handles + kHandleSlack; }, 3000);
         }
         Usage u;
-        u.handles = HandleCount(box_.pid());
+        u.handles = e2e::HandleCount(box_.pid());
         u.privateBytes = PrivateBytes(box_.pid());
         return u;
     }

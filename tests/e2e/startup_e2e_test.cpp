@@ -11,8 +11,6 @@ using e2e::Sandbox;
 
 const wchar_t kMissingText[] = L"驱动不正常！请解压后运行或检查主程序目录下的文件！";
 
-int CountProcesses(const wchar_t* name);
-
 struct MissingCase {
     const char* label;
     bool adbExe, adbWinApi, adbWinUsbApi, adbExeAsFolder;
@@ -39,7 +37,7 @@ TEST_P(MissingFiles, ShowOneMessageAndEndBeforeAnythingElse) {
     e2e::PressOk(info.window);
     ASSERT_TRUE(box.WaitExit()) << "the program ends when the message is dismissed";
 
-    EXPECT_EQ(CountProcesses(L"cmd.exe"), 0) << "no console was started";
+    EXPECT_EQ(e2e::CountProcesses(L"cmd.exe"), 0) << "no console was started";
     EXPECT_TRUE(box.Runs().empty());
     std::string config;
     ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &config));
@@ -54,23 +52,6 @@ INSTANTIATE_TEST_SUITE_P(EachCase, MissingFiles,
                                            MissingCase{"AllMissing", false, false, false, false},
                                            MissingCase{"AdbExeIsAFolder", false, true, true, true}),
                          [](const ::testing::TestParamInfo<MissingCase>& i) { return std::string(i.param.label); });
-
-}  // namespace
-
-#include <tlhelp32.h>
-
-namespace {
-
-int CountProcesses(const wchar_t* name) {
-    int count = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (lstrcmpiW(entry.szExeFile, name) == 0) ++count;
-    CloseHandle(snapshot);
-    return count;
-}
 
 // Starts the program, waits for the device check and the main window, and closes the console so that it
 // cannot cover the window.
@@ -114,7 +95,7 @@ TEST(Startup, OpensTheDeviceCheckThenShowsTheMainWindow) {
     // The interpreter hands the tool the text up to the "&&" of the banner, blank included.
     EXPECT_EQ(runs[0].arguments, "devices ");
     EXPECT_EQ(runs[0].directory, e2e::Utf8(box.workDir()));
-    EXPECT_EQ(CountProcesses(L"cmd.exe"), 1) << "the device-check console stays open until a key is pressed";
+    EXPECT_EQ(e2e::CountProcesses(L"cmd.exe"), 1) << "the device-check console stays open until a key is pressed";
 
     HWND check = GetDlgItem(main, app::kIdCheckflight);
     EXPECT_EQ(e2e::WindowText(check), L"启动/停止后自动开启/关闭飞行模式");
