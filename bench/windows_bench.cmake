@@ -10,3 +10,7 @@ add_executable(ClickBench bench/click_bench_win.cpp)
 target_include_directories(ClickBench PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(ClickBench PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
 add_dependencies(ClickBench Relanto standin_adb standin_gnirehtet)
+
+# Built as a console program so that it can print, with the windows of the real program linked in.
+add_executable(WindowPaintBench bench/window_paint_bench_main_win.cpp res/relanto.rc)
+target_link_libraries(WindowPaintBench PRIVATE relanto_win ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
