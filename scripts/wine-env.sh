@@ -30,7 +30,7 @@ wine_env_setup() {
   local prefix=$1 dpi=${2:-96} urllog=${3:-}
   wine_env_export "$prefix"
   # A server left from an earlier run would keep its old display and never let "wineserver -w" return.
-  [ -d "$prefix" ] && wineserver -k >/dev/null 2>&1
+  if [ -d "$prefix" ]; then wineserver -k >/dev/null 2>&1 || true; fi
   # The display comes first: Wine binds its desktop to the display that is set when its first process starts.
   if [ -z "${DISPLAY:-}" ] || [ "${RELANTO_PRIVATE_X:-0}" = 1 ]; then
     wine_env_start_xvfb
