@@ -224,9 +224,7 @@ HWND CreateCheckButton(const CheckButtonArgs& args) {
 }
 
 CheckButton* CheckButtonOf(HWND window) {
-    wchar_t cls[64] = {};
-    if (!window || !GetClassNameW(window, cls, 64) || lstrcmpW(cls, kCheckButtonClass) != 0) return nullptr;
-    CheckHost* state = host::StateOf<CheckHost>(window);
+    CheckHost* state = host::StateIfClass<CheckHost>(window, kCheckButtonClass);
     return state ? &state->model() : nullptr;
 }
 

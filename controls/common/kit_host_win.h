@@ -59,6 +59,15 @@ Host* StateOf(HWND window) {
     return reinterpret_cast<Host*>(GetWindowLongPtrW(window, 0));
 }
 
+// The state of a window only when it is of the given class: null for any other window, so a caller cannot read a
+// foreign window's extra slot as ours.
+template <typename Host>
+Host* StateIfClass(HWND window, const wchar_t* className) {
+    wchar_t cls[64] = {};
+    if (!window || !GetClassNameW(window, cls, 64) || lstrcmpW(cls, className) != 0) return nullptr;
+    return StateOf<Host>(window);
+}
+
 // The state the last WM_NCCREATE attached to a window; tells a failed creation whether the window (which frees
 // its state when destroyed) had taken ownership.
 inline const void*& LastAttached() {

@@ -190,9 +190,7 @@ HWND CreateNSelection(const NSelectionArgs& args) {
 }
 
 NSelection* NSelectionOf(HWND window) {
-    wchar_t cls[64] = {};
-    if (!window || !GetClassNameW(window, cls, 64) || lstrcmpW(cls, kNSelectionClass) != 0) return nullptr;
-    SelectionHost* state = host::StateOf<SelectionHost>(window);
+    SelectionHost* state = host::StateIfClass<SelectionHost>(window, kNSelectionClass);
     return state ? &state->model() : nullptr;
 }
 

@@ -344,13 +344,7 @@ bool RegisterClassOnce() {
     return registered;
 }
 
-Host* HostOf(HWND button) {
-    if (!button) return nullptr;
-    wchar_t cls[64] = {};
-    GetClassNameW(button, cls, 64);
-    if (lstrcmpW(cls, kNShapeClass) != 0) return nullptr;
-    return reinterpret_cast<Host*>(GetWindowLongPtrW(button, 0));
-}
+Host* HostOf(HWND button) { return host::StateIfClass<Host>(button, kNShapeClass); }
 
 }  // namespace
 

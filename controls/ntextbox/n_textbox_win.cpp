@@ -353,16 +353,12 @@ HWND CreateNTextBox(const NTextBoxArgs& args) {
 }
 
 NTextBox* NTextBoxOf(HWND window) {
-    wchar_t cls[64] = {};
-    if (!window || !GetClassNameW(window, cls, 64) || lstrcmpW(cls, kNTextBoxClass) != 0) return nullptr;
-    TextBoxHost* state = host::StateOf<TextBoxHost>(window);
+    TextBoxHost* state = host::StateIfClass<TextBoxHost>(window, kNTextBoxClass);
     return state ? &state->model() : nullptr;
 }
 
 HWND NTextBoxEdit(HWND window) {
-    wchar_t cls[64] = {};
-    if (!window || !GetClassNameW(window, cls, 64) || lstrcmpW(cls, kNTextBoxClass) != 0) return nullptr;
-    TextBoxHost* state = host::StateOf<TextBoxHost>(window);
+    TextBoxHost* state = host::StateIfClass<TextBoxHost>(window, kNTextBoxClass);
     return state ? state->edit() : nullptr;
 }
 

@@ -230,8 +230,18 @@ void SendMouse(DWORD flags) {
 void MoveTo(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    SetCursorPos(p.x, p.y);
-    SendMouse(MOUSEEVENTF_MOVE);
+    // Wine may echo an earlier pointer position back after this move; move again until the pointer stays put.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        SetCursorPos(p.x, p.y);
+        SendMouse(MOUSEEVENTF_MOVE);
+        const bool landed = WaitFor(
+            [&] {
+                POINT now;
+                return GetCursorPos(&now) && now.x == p.x && now.y == p.y;
+            },
+            500);
+        if (landed) return;
+    }
 }
 
 bool WaitUncovered(HWND window, int x, int y, int timeoutMs) {
