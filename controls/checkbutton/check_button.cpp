@@ -294,7 +294,8 @@ void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void CheckButton::Timer1Tick() {
-    if (!services_.pointer || !window_) return;
+    // A tick already queued when the poll stopped must not raise MouseOut a second time.
+    if (!timerRunning_ || !services_.pointer || !window_) return;
     const plat::Point p = services_.pointer->ScreenToClient(window_, services_.pointer->CursorPos());
     const long w = std::lround(width_ * static_cast<double>(dpi_) / 1440.0);
     const long h = std::lround(height_ * static_cast<double>(dpi_) / 1440.0);

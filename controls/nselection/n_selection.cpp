@@ -297,7 +297,8 @@ void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void NSelection::Timer1Tick() {
-    if (IsMouseOver()) return;
+    // A tick already queued when the poll stopped must not raise MouseLeave a second time.
+    if (!timerRunning_ || IsMouseOver()) return;
     StopTimer1();
     enterRaised_ = false;
     if (events_.MouseLeave) events_.MouseLeave();

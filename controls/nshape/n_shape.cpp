@@ -544,6 +544,7 @@ void NShape::MoveLogic(NShapeSource source, MouseArgs& args) {
             ApplyStateColors();
         } else if (button == 0 && !enterRaised_) {
             if (services_.timers) services_.timers->Start(window_, kLeaveTimerId, kLeavePeriodMs);
+            pollRunning_ = true;
             enterRaised_ = true;
             Raise(events_.mouseEnter);
             state_ = ButtonLook::Hover;
@@ -733,9 +734,10 @@ void NShape::LostFocus() {
 }
 
 void NShape::TimerTick(unsigned timerId) {
-    if (timerId != kLeaveTimerId) return;
+    if (timerId != kLeaveTimerId || !pollRunning_) return;
     if (IsMouseOver()) return;
     if (services_.timers) services_.timers->Stop(window_, kLeaveTimerId);
+    pollRunning_ = false;
     enterRaised_ = false;
     Raise(events_.mouseLeave);
     state_ = ButtonLook::Normal;

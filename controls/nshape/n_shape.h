@@ -285,6 +285,7 @@ private:
 
     ButtonLook state_ = ButtonLook::Normal;
     bool enterRaised_ = false;
+    bool pollRunning_ = false;  // a tick already queued when the poll stopped must not raise MouseLeave again
     bool mouseInside_ = false;
 
     std::int16_t heldButtons_ = 0;                      // buttons pressed on this control and not yet released

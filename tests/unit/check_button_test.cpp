@@ -329,6 +329,8 @@ TEST(CheckButtonPoll, TheFirstTickAfterCreationReportsMouseOutOnce) {
     t.cb->Timer1Tick();
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseOut"}));
     EXPECT_FALSE(t.rig.TimerRunning(CheckButton::kTimer1));
+    t.cb->Timer1Tick();  // already queued when the poll stopped
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseOut"})) << "raised once";
 }
 
 TEST(CheckButtonPoll, LeavingRestoresTheNormalImageAndEdgesCountAsInside) {

@@ -290,6 +290,9 @@ TEST(NSelectionPoll, LeavingEndsThePollWithMouseLeave) {
     EXPECT_FALSE(t.rig.TimerRunning(NSelection::kTimer1));
     EXPECT_FALSE(t.sel->MouseInside());
     t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
+    t.rec.Clear();
+    t.sel->Timer1Tick();  // already queued when the poll stopped
+    EXPECT_TRUE(t.rec.lines.empty());
 }
 
 TEST(NSelectionPoll, AnotherWindowCoveringTheControlCountsAsLeaving) {
