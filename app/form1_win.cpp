@@ -189,8 +189,7 @@ private:
         HWND label2 = GetDlgItem(hwnd_, kIdLabel2);
         SendMessageW(label2, WM_SETFONT, reinterpret_cast<WPARAM>(noticeFont_.get()), TRUE);
         Place(label2, kLabel2, dpi);
-        for (const ButtonDesign& b : kButtonsBeforeCheck) Place(GetDlgItem(hwnd_, b.place.id), b.place, dpi);
-        Place(GetDlgItem(hwnd_, kHomeButton.place.id), kHomeButton.place, dpi);
+        // The buttons place themselves from their twips rectangles, at creation and when the DPI changes.
         consolasFont_ = plat::MakeFont(L"Consolas", 12, dpi, false, false, DEFAULT_CHARSET);
         SendMessageW(checkflight_, WM_SETFONT, reinterpret_cast<WPARAM>(checkFont_.get()), TRUE);
         HWND intertext = GetDlgItem(hwnd_, kIdIntertext);

@@ -101,15 +101,6 @@ private:
         }
     }
 
-    void PlaceButtons() {
-        for (std::size_t i = 0; i < buttons_.size() && i < page_.buttons.size(); ++i) {
-            const ButtonSpec& b = page_.buttons[i];
-            const RECT r = plat::TwipsRect(b.left, b.top, b.width, b.height, dpi_);
-            SetWindowPos(buttons_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-    }
-
     void Paint() {
         plat::PaintScope paint(hwnd_);
         RECT client;
@@ -162,14 +153,11 @@ private:
                 const RECT* r = reinterpret_cast<const RECT*>(lp);
                 SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                              SWP_NOZORDER | SWP_NOACTIVATE);
+                // The buttons place themselves from their twips rectangles when the DPI changes.
                 BuildFonts();
-                PlaceButtons();
                 InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
             }
-            case WM_SIZE:
-                PlaceButtons();
-                return 0;
             case WM_ACTIVATE:
                 // Give the focus back to the button that had it (the first one when the window opens).
                 if (LOWORD(wp) != WA_INACTIVE) {

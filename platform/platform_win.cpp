@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/scoped_win.h"
+#include "platform/window_win.h"
 
 namespace plat {
 namespace {
@@ -206,13 +207,7 @@ private:
         for (const CachedFont& c : fonts_)
             if (c.points == points && c.bold == bold && c.face == face) return c.font.get();
         if (fonts_.size() >= 8) fonts_.erase(fonts_.begin());
-        LOGFONTW lf = {};
-        lf.lfHeight = -static_cast<LONG>(points * 96.0 / 72.0 + 0.5);
-        lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lf.lfQuality = CLEARTYPE_QUALITY;
-        lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-        fonts_.push_back({face, points, bold, GdiObject<HFONT>(CreateFontIndirectW(&lf))});
+        fonts_.push_back({face, points, bold, MakeFont(face, points, 96, bold, false, DEFAULT_CHARSET)});
         return fonts_.back().font.get();
     }
 
