@@ -3,6 +3,7 @@
 #include "app/form1_win.h"
 
 #include <memory>
+#include <utility>
 #include <string>
 
 #include "app/designs.h"
@@ -183,18 +184,21 @@ private:
     }
 
     void ApplyDpi(UINT dpi) {
-        dpi_ = dpi;
-        checkFont_ = plat::MakeFont(L"微软雅黑", 10.5, dpi);
-        noticeFont_ = plat::MakeFont(L"微软雅黑", 9, dpi);
+        // New fonts go to the controls before the old ones are deleted, as WM_SETFONT requires.
+        plat::GdiObject<HFONT> check = plat::MakeFont(L"微软雅黑", 10.5, dpi);
+        plat::GdiObject<HFONT> notice = plat::MakeFont(L"微软雅黑", 9, dpi);
+        plat::GdiObject<HFONT> consolas = plat::MakeFont(L"Consolas", 12, dpi, false, false, DEFAULT_CHARSET);
         HWND label2 = GetDlgItem(hwnd_, kIdLabel2);
-        SendMessageW(label2, WM_SETFONT, reinterpret_cast<WPARAM>(noticeFont_.get()), TRUE);
-        Place(label2, kLabel2, dpi);
-        // The buttons place themselves from their twips rectangles, at creation and when the DPI changes.
-        consolasFont_ = plat::MakeFont(L"Consolas", 12, dpi, false, false, DEFAULT_CHARSET);
-        SendMessageW(checkflight_, WM_SETFONT, reinterpret_cast<WPARAM>(checkFont_.get()), TRUE);
         HWND intertext = GetDlgItem(hwnd_, kIdIntertext);
-        SendMessageW(intertext, WM_SETFONT, reinterpret_cast<WPARAM>(consolasFont_.get()), FALSE);
+        SendMessageW(checkflight_, WM_SETFONT, reinterpret_cast<WPARAM>(check.get()), TRUE);
+        SendMessageW(label2, WM_SETFONT, reinterpret_cast<WPARAM>(notice.get()), TRUE);
+        SendMessageW(intertext, WM_SETFONT, reinterpret_cast<WPARAM>(consolas.get()), FALSE);
+        checkFont_ = std::move(check);
+        noticeFont_ = std::move(notice);
+        consolasFont_ = std::move(consolas);
+        // The buttons place themselves from their twips rectangles, at creation and when the DPI changes.
         Place(checkflight_, kCheckflight, dpi);
+        Place(label2, kLabel2, dpi);
         Place(intertext, kIntertext, dpi);
         Place(GetDlgItem(hwnd_, kIdText8), kText8, dpi);
     }
@@ -246,7 +250,6 @@ private:
 
     HWND hwnd_ = nullptr;
     HWND checkflight_ = nullptr;
-    UINT dpi_ = 96;
     int showCommand_ = SW_SHOWNORMAL;
     EditField text8_;
     EditField intertext_;
