@@ -82,11 +82,19 @@ bool Measure(const std::wstring& exe, const std::wstring& folder, Sample* out) {
         if (!shown) Sleep(0);
     }
     QueryPerformanceCounter(&t1);
-    // Let the first paint and the option load finish before the peak is read.
+    // The peak is read once start-up is over: the first paint and the option load are done when the peak has not
+    // moved over several readings. Waiting for input idle alone is not enough: a program that waits for messages
+    // once before its window is shown counts as idle from then on.
     WaitForInputIdle(pi.hProcess, 2000);
     PROCESS_MEMORY_COUNTERS_EX pmc = {};
     pmc.cb = sizeof(pmc);
-    GetProcessMemoryInfo(pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof(pmc));
+    SIZE_T last = 0;
+    for (int steady = 0, reads = 0; steady < 5 && reads < 200; ++reads) {
+        Sleep(20);
+        GetProcessMemoryInfo(pi.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof(pmc));
+        steady = pmc.PeakPagefileUsage == last && pmc.PeakWorkingSetSize > 0 ? steady + 1 : 0;
+        last = pmc.PeakPagefileUsage;
+    }
     TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 5000);
     CloseHandle(pi.hThread);

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "platform/com_win.h"
 #include "platform/platform_win.h"
 
 namespace plat {
@@ -13,8 +14,8 @@ bool DecodeImage(const std::string& bytes, DibImage* out) {
     if (bytes.empty() || bytes.size() > 64u * 1024u * 1024u) return false;
     EnsureCom();
     ComPtr<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(factory.Receive()))))
+    if (FAILED(ComCreateInstance(CLSID_WICImagingFactory, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                 reinterpret_cast<void**>(factory.Receive()))))
         return false;
     ComPtr<IWICStream> stream;
     if (FAILED(factory->CreateStream(stream.Receive()))) return false;
@@ -70,8 +71,8 @@ void DrawImage(HDC dc, const DibImage& image, const RECT& dest) {
         SelectObj select(source, image.bitmap.get());
         const int oldMode = SetStretchBltMode(dc, HALFTONE);
         BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source, 0, 0, image.width,
-                   image.height, blend);
+        GdiAlphaBlend(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source, 0, 0,
+                      image.width, image.height, blend);
         SetStretchBltMode(dc, oldMode);
     }
     DeleteDC(source);

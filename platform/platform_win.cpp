@@ -101,17 +101,17 @@ public:
         // A new automation object per address; every failure is silent, as is the result of "run".
         EnsureCom();
         CLSID clsid;
-        if (FAILED(CLSIDFromProgID(L"wscript.shell", &clsid))) return;
+        if (FAILED(ComClsidFromProgId(L"wscript.shell", &clsid))) return;
         ComPtr<IDispatch> shell;
-        if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
-                                    reinterpret_cast<void**>(shell.Receive()))))
+        if (FAILED(ComCreateInstance(clsid, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
+                                     reinterpret_cast<void**>(shell.Receive()))))
             return;
         LPOLESTR name = const_cast<LPOLESTR>(L"run");
         DISPID dispid = 0;
         if (FAILED(shell->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispid))) return;
         ScopedVariant argument;
         argument.get().vt = VT_BSTR;
-        argument.get().bstrVal = SysAllocStringLen(address.data(), static_cast<UINT>(address.size()));
+        argument.get().bstrVal = ComAllocString(address.data(), static_cast<UINT>(address.size()));
         if (!argument.get().bstrVal) return;
         DISPPARAMS params = {};
         params.rgvarg = &argument.get();

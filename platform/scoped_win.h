@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "platform/com_win.h"
+
 namespace plat {
 
 // Owns one GDI object (pen, brush, font, bitmap, region) and deletes it.
@@ -142,10 +144,10 @@ private:
 
 class ScopedVariant {
 public:
-    ScopedVariant() { VariantInit(&v_); }
+    ScopedVariant() { ComVariantInit(&v_); }
     ScopedVariant(const ScopedVariant&) = delete;
     ScopedVariant& operator=(const ScopedVariant&) = delete;
-    ~ScopedVariant() { VariantClear(&v_); }
+    ~ScopedVariant() { ComVariantClear(&v_); }
     VARIANT& get() { return v_; }
 
 private:
@@ -155,11 +157,11 @@ private:
 // COM for this thread, for the life of the scope.
 class ComApartment {
 public:
-    ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment() : ok_(SUCCEEDED(ComInitialize())) {}
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
     ~ComApartment() {
-        if (ok_) CoUninitialize();
+        if (ok_) ComUninitialize();
     }
 
 private:

@@ -84,11 +84,13 @@ public:
     }
 
     // NShapeSite
+    // A window that is not on screen has nothing to repaint: showing it paints it whole. Skipping the requests
+    // saves a round trip to the window manager for each property a design load applies.
     void Invalidate() override {
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+        if (Shown()) InvalidateRect(hwnd_, nullptr, FALSE);
     }
     void Refresh() override {
-        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        if (Shown()) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     void RequestWidth(int width96) override {
         if (!hwnd_) return;
@@ -105,6 +107,7 @@ public:
         if (!hwnd_) return;
         // Straight to the default handler: WM_SETTEXT sent to the button sets the caption itself.
         DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+        if (!Shown()) return;
         InvalidateRect(hwnd_, nullptr, FALSE);
         UpdateWindow(hwnd_);
         // Push the pixels out now: a caller that blocks the thread next would otherwise keep them unseen. Windows'
@@ -115,6 +118,7 @@ public:
     }
 
 private:
+    bool Shown() const { return hwnd_ && IsWindowVisible(hwnd_); }
     float Unscale(int pixels) const { return static_cast<float>(pixels * 96.0 / dpi_); }
     int ToDevice(double pixels96) const { return RoundPixel(pixels96 * dpi_ / 96.0); }
 
@@ -192,7 +196,7 @@ private:
                         plat::SelectObj select(source, image->bitmap.get());
                         BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
                         SetStretchBltMode(dc, HALFTONE);
-                        AlphaBlend(dc, left, top, width, height, source, 0, 0, image->width, image->height, blend);
+                        GdiAlphaBlend(dc, left, top, width, height, source, 0, 0, image->width, image->height, blend);
                     }
                     DeleteDC(source);
                 }
@@ -403,7 +407,7 @@ HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
         model.InitProperties(args.name);
     if (loaded) *loaded = complete;
     DefWindowProcW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model.Caption().c_str()));
-    InvalidateRect(hwnd, nullptr, FALSE);
+    if (IsWindowVisible(hwnd)) InvalidateRect(hwnd, nullptr, FALSE);
     return hwnd;
 }
 
