@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "app/form1_ids.h"
+#include "controls/nshape/n_shape_win.h"
+
 namespace {
 
 struct Sample {
@@ -106,6 +109,63 @@ bool Measure(const std::wstring& exe, const std::wstring& folder, Sample* out) {
     return shown;
 }
 
+double CpuMs(HANDLE process) {
+    FILETIME c, e, k, u;
+    if (!GetProcessTimes(process, &c, &e, &k, &u)) return -1;
+    const auto ticks = [](const FILETIME& f) {
+        return static_cast<double>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime);
+    };
+    return (ticks(k) + ticks(u)) / 1e4;
+}
+
+// CPU that Relanto.exe spends over two seconds once started: with the pointer away from its window, resting on
+// a button (the button polls for the pointer's leave), and away again (the poll must have stopped).
+void IdleCpu(const std::wstring& exe, const std::wstring& folder) {
+    std::wstring line = L"\"" + exe + L"\"";
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) return;
+    HWND main = nullptr;
+    for (int i = 0; i < 2500 && !(main = VisibleWindowOf(pi.dwProcessId)); ++i) Sleep(2);
+    WaitForInputIdle(pi.hProcess, 5000);
+    KillConsoles();
+    RECT r = {};
+    GetWindowRect(main, &r);
+    // A real pointer move, so the windows under the pointer hear of it.
+    const auto moveTo = [](int x, int y) {
+        SetCursorPos(x, y);
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = MOUSEEVENTF_MOVE;
+        SendInput(1, &in, sizeof(in));
+        Sleep(500);
+    };
+    const auto measure = [&](const char* label) {
+        const double before = CpuMs(pi.hProcess);
+        Sleep(2000);
+        std::printf("  %-42s %5.0f ms of CPU in 2 s\n", label, CpuMs(pi.hProcess) - before);
+    };
+    std::printf("Relanto.exe idle:\n");
+    moveTo(r.right + 200, r.bottom + 200);
+    measure("pointer outside the window");
+    RECT button = {};
+    GetWindowRect(GetDlgItem(main, app::kIdShape2start), &button);
+    const POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    moveTo(onButton.x, onButton.y);
+    wchar_t cls[64] = L"";
+    GetClassNameW(WindowFromPoint(onButton), cls, 64);
+    measure(lstrcmpW(cls, kit::kNShapeClass) == 0 ? "pointer resting on a button"
+                                                  : "pointer resting (not on a button)");
+    moveTo(r.right + 200, r.bottom + 200);
+    measure("pointer outside again");
+    TerminateProcess(pi.hProcess, 0);
+    WaitForSingleObject(pi.hProcess, 5000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    KillConsoles();
+}
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
@@ -163,5 +223,6 @@ int wmain(int argc, wchar_t** argv) {
         "  ratio (Relanto / bare window, no manifest, no control): time %.2fx, peak private %.2fx, "
         "peak working set %.2fx\n",
         Median(relT) / Median(bareT), Median(relP) / Median(bareP), Median(relW) / Median(bareW));
+    IdleCpu(folder + L"\\Relanto.exe", folder);
     return 0;
 }

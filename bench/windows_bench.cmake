@@ -3,7 +3,8 @@ relanto_gui_program(MinimalWindow SOURCES bench/minimal_main_win.cpp bench/minim
 relanto_gui_program(BareWindow SOURCES bench/minimal_main_win.cpp)
 target_compile_definitions(BareWindow PRIVATE BARE_WINDOW)
 add_executable(StartupBench bench/startup_bench_win.cpp)
-target_link_libraries(StartupBench PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} psapi)
+target_include_directories(StartupBench PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(StartupBench PRIVATE relanto_win ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} psapi)
 add_dependencies(StartupBench Relanto MinimalWindow BareWindow standin_adb)
 
 add_executable(ClickBench bench/click_bench_win.cpp)
