@@ -6,7 +6,6 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,82 +14,23 @@
 #include <vector>
 
 #include "app/form1_ids.h"
+#include "bench/bench_win.h"
 
 namespace {
 
-std::wstring Dir() {
-    wchar_t buffer[4096];
-    const DWORD n = GetModuleFileNameW(nullptr, buffer, 4096);
-    std::wstring path(buffer, n);
-    return path.substr(0, path.find_last_of(L"\\/"));
-}
+using bench::KillConsoles;
+using bench::Now100ns;
 
-unsigned long long Now100ns() {
-    FILETIME ft;
-    GetSystemTimePreciseAsFileTime(&ft);
-    return (static_cast<unsigned long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-}
-
-std::set<DWORD> Consoles() {
-    std::set<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W e = {};
-    e.dwSize = sizeof(e);
-    for (BOOL more = Process32FirstW(snapshot, &e); more; more = Process32NextW(snapshot, &e))
-        if (lstrcmpiW(e.szExeFile, L"cmd.exe") == 0) ids.insert(e.th32ProcessID);
-    CloseHandle(snapshot);
-    return ids;
-}
-
-void KillConsoles() {
-    for (DWORD id : Consoles()) {
-        HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-        if (p) {
-            TerminateProcess(p, 0);
-            WaitForSingleObject(p, 5000);
-            CloseHandle(p);
-        }
-    }
-}
+std::set<DWORD> Consoles() { return bench::ProcessesNamed({L"cmd.exe"}); }
 
 // Each timed start begins on a quiet machine: no console of an earlier run still starting or ending, which
 // would compete for the same processors.
 void Quiet() {
     KillConsoles();
     for (int i = 0; i < 500; ++i) {
-        bool busy = false;
-        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-        PROCESSENTRY32W e = {};
-        e.dwSize = sizeof(e);
-        for (BOOL more = Process32FirstW(snapshot, &e); more; more = Process32NextW(snapshot, &e))
-            busy = busy || lstrcmpiW(e.szExeFile, L"cmd.exe") == 0 || lstrcmpiW(e.szExeFile, L"conhost.exe") == 0 ||
-                   lstrcmpiW(e.szExeFile, L"gnirehtet.exe") == 0 || lstrcmpiW(e.szExeFile, L"adb.exe") == 0;
-        CloseHandle(snapshot);
-        if (!busy) return;
+        if (bench::ProcessesNamed({L"cmd.exe", L"conhost.exe", L"gnirehtet.exe", L"adb.exe"}).empty()) return;
         Sleep(10);
     }
-}
-
-HWND MainWindowOf(DWORD pid) {
-    struct Find {
-        DWORD pid;
-        HWND found;
-    } f{pid, nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* f = reinterpret_cast<Find*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t cls[64];
-            GetClassNameW(w, cls, 64);
-            if (owner == f->pid && IsWindowVisible(w) && lstrcmpW(cls, app::kForm1Class) == 0) {
-                f->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&f));
-    return f.found;
 }
 
 void Mouse(DWORD flags) {
@@ -126,7 +66,7 @@ std::vector<double> BareStarts(int runs) {
             continue;
         FILETIME c, e, k, u;
         if (GetProcessTimes(p.hProcess, &c, &e, &k, &u)) {
-            const unsigned long long t = (static_cast<unsigned long long>(c.dwHighDateTime) << 32) | c.dwLowDateTime;
+            const unsigned long long t = bench::Ticks(c);
             if (t >= called) ms.push_back((static_cast<double>(t) - static_cast<double>(called)) / 1e4);
         }
         WaitForSingleObject(p.hProcess, 5000);
@@ -142,27 +82,14 @@ std::vector<double> BareStarts(int runs) {
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? _wtoi(argv[1]) : 10;
-    const std::wstring dir = Dir();
-    const std::wstring folder = dir + L"\\bench-click";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    for (const wchar_t* f : {L"\\Relanto.exe", L"\\adb.exe", L"\\gnirehtet.exe"})
-        CopyFileW((dir + f).c_str(), (folder + f).c_str(), FALSE);
-    for (const wchar_t* dll : {L"\\AdbWinApi.dll", L"\\AdbWinUsbApi.dll"}) {
-        HANDLE f = CreateFileW((folder + dll).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        CloseHandle(f);
-    }
+    const std::wstring folder = bench::RelantoFolder(L"bench-click", {L"gnirehtet.exe"});
     DeleteFileW((folder + L"\\config.ini").c_str());
-    SetEnvironmentVariableW(L"RELANTO_STANDIN_LOG", (folder + L"\\standin.log").c_str());
 
     KillConsoles();
-    const std::wstring exe = folder + L"\\Relanto.exe";
-    std::wstring line = L"\"" + exe + L"\"";
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) return 1;
+    PROCESS_INFORMATION pi;
+    if (!bench::StartProgram(folder + L"\\Relanto.exe", folder, &pi)) return 1;
     HWND main = nullptr;
-    for (int i = 0; i < 5000 && !(main = MainWindowOf(pi.dwProcessId)); ++i) Sleep(2);
+    for (int i = 0; i < 5000 && !(main = bench::VisibleWindowOf(pi.dwProcessId, app::kForm1Class)); ++i) Sleep(2);
     if (!main) {
         std::printf("no main window\n");
         return 1;
@@ -199,16 +126,14 @@ int wmain(int argc, wchar_t** argv) {
         HANDLE p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, created);
         FILETIME c, e, k, u;
         if (p && GetProcessTimes(p, &c, &e, &k, &u)) {
-            const unsigned long long t = (static_cast<unsigned long long>(c.dwHighDateTime) << 32) | c.dwLowDateTime;
+            const unsigned long long t = bench::Ticks(c);
             if (t >= released) ms.push_back((static_cast<double>(t) - static_cast<double>(released)) / 1e4);
         }
         if (p) CloseHandle(p);
         // The stop action pauses its thread for a second; wait until it answers again.
         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
     }
-    TerminateProcess(pi.hProcess, 0);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    bench::EndProgram(pi);
     KillConsoles();
 
     const std::vector<double> floor = BareStarts(runs);

@@ -6,7 +6,6 @@
 #endif
 #include <windows.h>
 #include <psapi.h>
-#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "app/form1_ids.h"
+#include "bench/bench_win.h"
 #include "controls/nshape/n_shape_win.h"
 
 namespace {
@@ -24,61 +24,15 @@ struct Sample {
     double workingSetMb = 0;
 };
 
-std::wstring Dir() {
-    wchar_t buffer[4096];
-    const DWORD n = GetModuleFileNameW(nullptr, buffer, 4096);
-    std::wstring path(buffer, n);
-    return path.substr(0, path.find_last_of(L"\\/"));
-}
-
-struct Find {
-    DWORD pid;
-    HWND found;
-};
-
-HWND VisibleWindowOf(DWORD pid) {
-    Find f{pid, nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* f = reinterpret_cast<Find*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == f->pid && IsWindowVisible(w)) {
-                f->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&f));
-    return f.found;
-}
-
-void KillConsoles() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W e = {};
-    e.dwSize = sizeof(e);
-    for (BOOL more = Process32FirstW(snapshot, &e); more; more = Process32NextW(snapshot, &e)) {
-        if (lstrcmpiW(e.szExeFile, L"cmd.exe") != 0 && lstrcmpiW(e.szExeFile, L"adb.exe") != 0) continue;
-        HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, e.th32ProcessID);
-        if (p) {
-            TerminateProcess(p, 0);
-            WaitForSingleObject(p, 5000);
-            CloseHandle(p);
-        }
-    }
-    CloseHandle(snapshot);
-}
+using bench::KillConsoles;
+using bench::VisibleWindowOf;
 
 bool Measure(const std::wstring& exe, const std::wstring& folder, Sample* out) {
-    std::wstring line = L"\"" + exe + L"\"";
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
+    PROCESS_INFORMATION pi;
     LARGE_INTEGER freq, t0, t1;
     QueryPerformanceFrequency(&freq);
     QueryPerformanceCounter(&t0);
-    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi))
-        return false;
+    if (!bench::StartProgram(exe, folder, &pi)) return false;
     bool shown = false;
     for (int spin = 0; spin < 200000 && !shown; ++spin) {
         shown = VisibleWindowOf(pi.dwProcessId) != nullptr;
@@ -98,10 +52,7 @@ bool Measure(const std::wstring& exe, const std::wstring& folder, Sample* out) {
         steady = pmc.PeakPagefileUsage == last && pmc.PeakWorkingSetSize > 0 ? steady + 1 : 0;
         last = pmc.PeakPagefileUsage;
     }
-    TerminateProcess(pi.hProcess, 0);
-    WaitForSingleObject(pi.hProcess, 5000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    bench::EndProgram(pi);
     KillConsoles();
     out->ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart);
     out->privateMb = static_cast<double>(pmc.PeakPagefileUsage) / (1024.0 * 1024.0);
@@ -112,20 +63,14 @@ bool Measure(const std::wstring& exe, const std::wstring& folder, Sample* out) {
 double CpuMs(HANDLE process) {
     FILETIME c, e, k, u;
     if (!GetProcessTimes(process, &c, &e, &k, &u)) return -1;
-    const auto ticks = [](const FILETIME& f) {
-        return static_cast<double>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime);
-    };
-    return (ticks(k) + ticks(u)) / 1e4;
+    return static_cast<double>(bench::Ticks(k) + bench::Ticks(u)) / 1e4;
 }
 
 // CPU that Relanto.exe spends over two seconds once started: with the pointer away from its window, resting on
 // a button (the button polls for the pointer's leave), and away again (the poll must have stopped).
 void IdleCpu(const std::wstring& exe, const std::wstring& folder) {
-    std::wstring line = L"\"" + exe + L"\"";
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) return;
+    PROCESS_INFORMATION pi;
+    if (!bench::StartProgram(exe, folder, &pi)) return;
     HWND main = nullptr;
     for (int i = 0; i < 2500 && !(main = VisibleWindowOf(pi.dwProcessId)); ++i) Sleep(2);
     WaitForInputIdle(pi.hProcess, 5000);
@@ -159,10 +104,7 @@ void IdleCpu(const std::wstring& exe, const std::wstring& folder) {
                                                   : "pointer resting (not on a button)");
     moveTo(r.right + 200, r.bottom + 200);
     measure("pointer outside again");
-    TerminateProcess(pi.hProcess, 0);
-    WaitForSingleObject(pi.hProcess, 5000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    bench::EndProgram(pi);
     KillConsoles();
 }
 
@@ -175,17 +117,8 @@ double Median(std::vector<double> v) {
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? _wtoi(argv[1]) : 15;
-    const std::wstring dir = Dir();
-    // A folder with the files the start-up check wants, so Relanto.exe shows its window.
-    const std::wstring folder = dir + L"\\bench-startup";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    CopyFileW((dir + L"\\Relanto.exe").c_str(), (folder + L"\\Relanto.exe").c_str(), FALSE);
-    CopyFileW((dir + L"\\adb.exe").c_str(), (folder + L"\\adb.exe").c_str(), FALSE);
-    for (const wchar_t* dll : {L"\\AdbWinApi.dll", L"\\AdbWinUsbApi.dll"}) {
-        HANDLE f = CreateFileW((folder + dll).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        CloseHandle(f);
-    }
-    SetEnvironmentVariableW(L"RELANTO_STANDIN_LOG", (folder + L"\\standin.log").c_str());
+    const std::wstring dir = bench::ProgramDir();
+    const std::wstring folder = bench::RelantoFolder(L"bench-startup", {});
 
     std::vector<double> relT, relP, relW, minT, minP, minW, bareT, bareP, bareW;
     // One warm-up of each, then alternate so all see the same machine state.

@@ -5,7 +5,6 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +12,7 @@
 
 #include "app/form1_ids.h"
 #include "app/form1_win.h"
+#include "bench/bench_win.h"
 #include "guides/guide_window_win.h"
 
 namespace {
@@ -77,21 +77,6 @@ void Report(const char* name, HWND window, int runs) {
                 own / base);
 }
 
-void EndConsoles() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W e = {};
-    e.dwSize = sizeof(e);
-    for (BOOL more = Process32FirstW(snapshot, &e); more; more = Process32NextW(snapshot, &e)) {
-        if (lstrcmpiW(e.szExeFile, L"cmd.exe") != 0) continue;
-        HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, e.th32ProcessID);
-        if (p) {
-            TerminateProcess(p, 0);
-            CloseHandle(p);
-        }
-    }
-    CloseHandle(snapshot);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -101,7 +86,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         std::printf("the main window did not start (are adb.exe and the two DLLs beside the benchmark?)\n");
         return 1;
     }
-    EndConsoles();
+    bench::KillConsoles();
     std::printf("full repaint of each window, children included, median of %d\n", runs);
     Report("main", FindWindowW(app::kForm1Class, nullptr), runs);
     guides::ShowGuide(instance, app::Guide::Help);
