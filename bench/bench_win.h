@@ -39,8 +39,7 @@ inline std::wstring RelantoFolder(const std::wstring& name, std::initializer_lis
     CreateDirectoryW(folder.c_str(), nullptr);
     CopyFileW((dir + L"\\Relanto.exe").c_str(), (folder + L"\\Relanto.exe").c_str(), FALSE);
     CopyFileW((dir + L"\\adb.exe").c_str(), (folder + L"\\adb.exe").c_str(), FALSE);
-    for (const wchar_t* tool : tools)
-        CopyFileW((dir + L"\\" + tool).c_str(), (folder + L"\\" + tool).c_str(), FALSE);
+    for (const wchar_t* tool : tools) CopyFileW((dir + L"\\" + tool).c_str(), (folder + L"\\" + tool).c_str(), FALSE);
     for (const wchar_t* dll : {L"\\AdbWinApi.dll", L"\\AdbWinUsbApi.dll"}) {
         HANDLE f = CreateFileW((folder + dll).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         CloseHandle(f);
