@@ -10,8 +10,6 @@
 namespace plat {
 namespace {
 
-long g_created = 0;
-
 // oleacc.dll from the system folder, on the first screen-reader request only.
 FARPROC OleaccProc(const char* name) {
     static HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
@@ -394,7 +392,6 @@ LRESULT AccessibleHost::Answer(HWND window, WPARAM wp, LPARAM lp) {
             if (standard) standard(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&inner));
         }
         object_ = new AccessibleObject(window, source_, inner);
-        InterlockedIncrement(&g_created);
     }
     const LRESULT result = answer(IID_IAccessible, wp, static_cast<IAccessible*>(object_));
     return result > 0 ? result : 0;
@@ -403,7 +400,5 @@ LRESULT AccessibleHost::Answer(HWND window, WPARAM wp, LPARAM lp) {
 void NotifyAccessible(HWND window, DWORD event, long child) {
     if (window) NotifyWinEvent(event, window, OBJID_CLIENT, child);
 }
-
-long AccessibleObjectsCreated() { return g_created; }
 
 }  // namespace plat

@@ -64,7 +64,4 @@ private:
 // or of one of its children.
 void NotifyAccessible(HWND window, DWORD event, long child = 0);
 
-// How many accessible objects were created in this process (tests check that start-up creates none).
-long AccessibleObjectsCreated();
-
 }  // namespace plat

@@ -38,4 +38,19 @@ inline bool operator==(const AccessibleInfo& a, const AccessibleInfo& b) {
            a.defaultAction == b.defaultAction && a.states == b.states;
 }
 
+// The states every focusable control shares.
+inline unsigned ControlStates(bool enabled, bool focused) {
+    unsigned states = accstate::kFocusable;
+    if (focused) states |= accstate::kFocused;
+    if (!enabled) states |= accstate::kUnavailable;
+    return states;
+}
+
+// The states of a button look: 1 hover (hot under the pointer), 2 held down (pressed, still under it).
+inline unsigned LookStates(int look) {
+    if (look == 1) return accstate::kHot;
+    if (look == 2) return accstate::kHot | accstate::kPressed;
+    return 0;
+}
+
 }  // namespace kit
