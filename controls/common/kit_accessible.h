@@ -22,5 +22,6 @@ AccessibleInfo Describe(const NTextBox& box, bool focused);
 bool DoDefaultAction(NShape& button);
 bool DoDefaultAction(CheckButton& box);
 bool DoDefaultAction(NSelection& entry);
+inline bool DoDefaultAction(NTextBox&) { return false; }  // static text and edit boxes have none of their own
 
 }  // namespace kit

@@ -36,7 +36,7 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
     return image;
 }
 
-class Host final : public NShapeSite, public plat::AccessibleSource {
+class Host final : public NShapeSite {
 public:
     Host(const plat::Services& services, PictureSource pictures, int width96, int height96, const RECT& twips)
         : services_(services),
@@ -89,23 +89,11 @@ public:
         return result;
     }
 
-    // AccessibleSource
-    bool DescribeAccessible(int child, plat::AccessibleElement* out) override {
-        if (child != 0) return false;
-        *out = ToElement(Describe(model_, GetFocus() == hwnd_));
-        if (!IsWindowEnabled(hwnd_)) out->state |= MsaaStates(accstate::kUnavailable);
-        return true;
-    }
-    bool DoAccessibleDefaultAction(int child) override {
-        if (child != 0 || !model_.Enabled() || !IsWindowEnabled(hwnd_)) return false;
-        return PostMessageW(hwnd_, kMsgDefaultAction, 0, 0) != FALSE;
-    }
-
     // NShapeSite
     // A window that is not on screen has nothing to repaint: showing it paints it whole. Skipping the requests
     // saves a round trip to the window manager for each property a design load applies.
     void Invalidate() override {
-        AnnounceStates();
+        access_.StatesMayHaveChanged();
         if (Shown()) InvalidateRect(hwnd_, nullptr, FALSE);
     }
     void Refresh() override {
@@ -126,7 +114,7 @@ public:
         if (!hwnd_) return;
         // Straight to the default handler: WM_SETTEXT sent to the button sets the caption itself.
         DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
-        plat::NotifyAccessible(hwnd_, EVENT_OBJECT_NAMECHANGE);
+        access_.NameChanged();
         if (!Shown()) return;
         InvalidateRect(hwnd_, nullptr, FALSE);
         UpdateWindow(hwnd_);
@@ -140,14 +128,6 @@ public:
 private:
     bool Shown() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
-    // Screen readers hear of a changed look (hot, pressed) or availability as it happens.
-    void AnnounceStates() {
-        if (!hwnd_) return;
-        const unsigned states = Describe(model_, false).states;
-        if (states == announcedStates_) return;
-        announcedStates_ = states;
-        plat::NotifyAccessible(hwnd_, EVENT_OBJECT_STATECHANGE);
-    }
     float Unscale(int pixels) const { return static_cast<float>(pixels * 96.0 / dpi_); }
     int ToDevice(double pixels96) const { return RoundPixel(pixels96 * dpi_ / 96.0); }
 
@@ -272,6 +252,8 @@ private:
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        LRESULT answered = 0;
+        if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
         switch (msg) {
             case WM_MOUSEMOVE:
                 model_.PointerMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
@@ -323,7 +305,6 @@ private:
             }
             case WM_SETFOCUS:
                 model_.GotFocus();
-                plat::NotifyAccessible(hwnd_, EVENT_OBJECT_FOCUS);
                 return 0;
             case WM_KILLFOCUS:
                 model_.LostFocus();
@@ -351,15 +332,8 @@ private:
             case WM_PAINT:
                 Paint();
                 return 0;
-            case WM_GETOBJECT:
-                if (const LRESULT answer = access_.Answer(hwnd_, wp, lp)) return answer;
-                break;
-            case kMsgDefaultAction:
-                DoDefaultAction(model_);
-                return 0;
             case WM_NCDESTROY:
                 KillTimer(hwnd_, NShape::kLeaveTimerId);
-                access_.Disconnect();
                 break;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
@@ -378,8 +352,7 @@ private:
     UINT fontDpi_ = 0;
     int depth_ = 0;
     bool dead_ = false;
-    plat::AccessibleHost access_{this};
-    unsigned announcedStates_ = 0;
+    ControlAccess<NShape> access_{model_};
 };
 
 bool RegisterClassOnce() {

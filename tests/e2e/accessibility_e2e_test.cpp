@@ -306,7 +306,8 @@ TEST(ScreenReader, KitControlsInTheGallery) {
         {gallery::kIdCheckFirst + 0, ROLE_SYSTEM_CHECKBUTTON, 0, STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED, L"选中"},
         {gallery::kIdCheckFirst + 1, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED, STATE_SYSTEM_MIXED, L"清除"},
         {gallery::kIdCheckFirst + 2, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_MIXED, STATE_SYSTEM_CHECKED, L"选中"},
-        {gallery::kIdCheckFirst + 3, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_UNAVAILABLE, 0, L"选中"},
+        {gallery::kIdCheckFirst + 3, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED, 0,
+         L"清除"},
         {gallery::kIdSelectionFirst, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_UNAVAILABLE, L"按下"},
         {gallery::kIdShapeFirst, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_UNAVAILABLE, L"按下"},
         {gallery::kIdTextFirst + 2, ROLE_SYSTEM_STATICTEXT, 0, 0, L""},
@@ -324,6 +325,19 @@ TEST(ScreenReader, KitControlsInTheGallery) {
         EXPECT_EQ(a.action, c.action) << c.id;
         EXPECT_FALSE(a.name.empty()) << c.id;
     }
+    // Outside label mode a text box's edit box is named by the header above it; in label mode its text is read.
+    HWND edit = FindWindowExW(GetDlgItem(gallery, gallery::kIdTextFirst), nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+    IAccessible* editAcc = ClientOf(edit);
+    Released holdEdit{editAcc};
+    ASSERT_NE(editAcc, nullptr);
+    const Answers editAnswers = Read(editAcc);
+    EXPECT_EQ(editAnswers.name, L"Name");
+    EXPECT_EQ(editAnswers.role, ROLE_SYSTEM_TEXT);
+    IAccessible* label = ClientOf(GetDlgItem(gallery, gallery::kIdTextFirst + 2));
+    Released holdLabel{label};
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(Read(label).name, L"Shown as a label");
     // The check box's default action advances its value as a click does.
     HWND first = GetDlgItem(gallery, gallery::kIdCheckFirst);
     DefaultAction press(first);
