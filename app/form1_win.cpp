@@ -8,11 +8,13 @@
 
 #include "app/form1_ids.h"
 #include "app/main_logic.h"
+#include "controls/common/contrast.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "guides/designs.h"
 #include "guides/guide_window_win.h"
 #include "guides/links.h"
+#include "platform/display_scheme_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
@@ -204,6 +206,15 @@ private:
         Place(GetDlgItem(hwnd_, kIdText8), kText8, dpi);
     }
 
+    // The window's own colours, or the system's window colours in high contrast.
+    static COLORREF Colour(kit::ColorRole role, unsigned long design) {
+        return plat::OleToColorRef(kit::PaintColor(plat::Win32Services().scheme, role, kit::RoleLook::Normal, design));
+    }
+    static HBRUSH BackBrush() {
+        const bool high = plat::Win32Services().scheme && plat::Win32Services().scheme->HighContrast();
+        return high ? GetSysColorBrush(COLOR_WINDOW) : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    }
+
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
             case WM_CREATE:
@@ -226,17 +237,21 @@ private:
             case WM_CTLCOLORSTATIC:
             case WM_CTLCOLORBTN: {
                 HDC dc = reinterpret_cast<HDC>(wp);
-                SetBkColor(dc, RGB(255, 255, 255));
                 const bool notice = reinterpret_cast<HWND>(lp) == GetDlgItem(hwnd_, kIdLabel2);
-                SetTextColor(dc, notice ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
-                return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+                SetBkColor(dc, Colour(kit::ColorRole::PageBack, 0x00FFFFFF));
+                SetTextColor(dc, Colour(kit::ColorRole::PageText, notice ? 0x000000FF : kit::syscolor::kWindowText));
+                return reinterpret_cast<LRESULT>(BackBrush());
             }
             case WM_ERASEBKGND: {
                 RECT rc;
                 GetClientRect(hwnd_, &rc);
-                FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+                FillRect(reinterpret_cast<HDC>(wp), &rc, BackBrush());
                 return TRUE;
             }
+            case WM_SYSCOLORCHANGE:
+            case WM_SETTINGCHANGE:
+                plat::FollowSystemColours(hwnd_);
+                break;
             case WM_DESTROY:
                 plat::TopLevelClosed();
                 return 0;

@@ -70,6 +70,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB RELANTO_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(relanto_e2e_tests ${RELANTO_E2E_TESTS})
 target_include_directories(relanto_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(relanto_e2e_tests PRIVATE relanto_win gtest_main gtest gmock ${RELANTO_STATIC_LINK} psapi)
+target_link_libraries(relanto_e2e_tests PRIVATE relanto_win gtest_main gtest gmock ${RELANTO_STATIC_LINK} psapi uuid
+                      oleacc ole32 oleaut32)
 add_dependencies(relanto_e2e_tests Relanto standin_adb standin_gnirehtet urllog)
 # Run by scripts/test.sh as one Wine process (output to a file: Wine's helper processes would keep a pipe open).

@@ -2,6 +2,8 @@
 // the page's buttons, each opening its link.
 #include "guides/guide_window_win.h"
 
+#include <oleacc.h>
+
 #include <memory>
 #include <vector>
 
@@ -9,6 +11,11 @@
 #include "controls/nshape/n_shape_win.h"
 #include "guides/guide_pages.h"
 #include "guides/links.h"
+#include "controls/common/contrast.h"
+#include "controls/common/kit_accessible_win.h"
+#include "guides/page_reading.h"
+#include "platform/accessible_win.h"
+#include "platform/display_scheme_win.h"
 #include "platform/image_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
@@ -38,7 +45,7 @@ HWND HiddenOwner(HINSTANCE instance) {
     return owner;
 }
 
-class GuideWindow {
+class GuideWindow final : public plat::AccessibleSource {
 public:
     GuideWindow(Guide guide, const PageSpec& page, bool* attached) : guide_(guide), page_(page), attached_(attached) {}
 
@@ -58,7 +65,38 @@ public:
         }
     }
 
+    // AccessibleSource: the painted labels and pictures and the link buttons, in reading order.
+    int AccessibleChildCount() override { return static_cast<int>(reading_.size()); }
+    bool DescribeAccessible(int child, plat::AccessibleElement* out) override {
+        if (child == 0) {
+            out->role = ROLE_SYSTEM_CLIENT;
+            out->name = page_.caption;
+            return true;
+        }
+        if (child < 0 || child > AccessibleChildCount()) return false;
+        const PageItem& item = reading_[static_cast<std::size_t>(child - 1)];
+        if (item.kind == PageItem::Button) {
+            out->window = buttons_[static_cast<std::size_t>(item.index)];
+            return out->window != nullptr;
+        }
+        if (item.kind == PageItem::Label) {
+            const LabelSpec& l = page_.labels[static_cast<std::size_t>(item.index)];
+            *out = kit::ToElement(DescribeLabel(l));
+            out->client = plat::TwipsRect(l.left, l.top, l.width, l.height, dpi_);
+        } else {
+            const ImageSpec& m = page_.images[static_cast<std::size_t>(item.index)];
+            *out = kit::ToElement(DescribeImage(m));
+            out->client = plat::TwipsRect(m.left, m.top, m.width, m.height, dpi_);
+        }
+        return true;
+    }
+
 private:
+    // In high contrast the page takes the window colours, and labels that name a link the link colour.
+    COLORREF Colour(kit::ColorRole role, unsigned long design) const {
+        return plat::OleToColorRef(kit::PaintColor(plat::Win32Services().scheme, role, kit::RoleLook::Normal, design));
+    }
+
     void OnCreate() {
         plat::TopLevelOpened();
         g_open[static_cast<int>(guide_)] = hwnd_;
@@ -80,6 +118,7 @@ private:
             args.onClick = [link] { plat::Win32Services().links->Open(Address(link)); };
             buttons_.push_back(kit::CreateNShape(args));
         }
+        reading_ = ReadingOrder(page_);
         BuildFonts();
     }
 
@@ -107,15 +146,16 @@ private:
         plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
         if (!buffer.ok()) return;
         HDC dc = buffer.dc();
-        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(kit::ColorRole::PageBack, 0x00FFFFFF)));
+        FillRect(dc, &client, back.get());
         SetBkMode(dc, TRANSPARENT);
         for (std::size_t i = 0; i < page_.labels.size(); ++i) {
             const LabelSpec& l = page_.labels[i];
             RECT r = plat::TwipsRect(l.left, l.top, l.width, l.height, dpi_);
             // Opaque labels: a later label hides what lies under it.
-            FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            FillRect(dc, &r, back.get());
             plat::SelectObj font(dc, fonts_[i].get());
-            SetTextColor(dc, plat::OleToColorRef(l.colour));
+            SetTextColor(dc, Colour(l.underline ? kit::ColorRole::Link : kit::ColorRole::PageText, l.colour));
             const UINT align = l.align == Align::Center ? DT_CENTER : DT_LEFT;
             DrawTextW(dc, l.text, -1, &r, align | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
         }
@@ -129,7 +169,7 @@ private:
             plat::DrawImage(dc, images_[i], r);
         }
         for (const LineSpec& line : page_.lines) {
-            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, plat::OleToColorRef(line.colour)));
+            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, Colour(kit::ColorRole::PageText, line.colour)));
             plat::SelectObj select(dc, pen.get());
             MoveToEx(dc, plat::TwipsToPixels(line.x1, dpi_), plat::TwipsToPixels(line.y1, dpi_), nullptr);
             LineTo(dc, plat::TwipsToPixels(line.x2, dpi_), plat::TwipsToPixels(line.y2, dpi_));
@@ -169,7 +209,16 @@ private:
                     if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
                 }
                 break;
+            case WM_SYSCOLORCHANGE:
+            case WM_SETTINGCHANGE:
+                // A new scheme or new system colours: everything drawn in them, buttons included, again.
+                plat::FollowSystemColours(hwnd_);
+                break;
+            case WM_GETOBJECT:
+                if (const LRESULT answer = access_.Answer(hwnd_, wp, lp)) return answer;
+                break;
             case WM_DESTROY:
+                access_.Disconnect();
                 if (g_open[static_cast<int>(guide_)] == hwnd_) g_open[static_cast<int>(guide_)] = nullptr;
                 plat::TopLevelClosed();
                 return 0;
@@ -190,6 +239,8 @@ private:
     std::vector<HWND> buttons_;
     std::vector<plat::DibImage> images_;
     std::vector<plat::GdiObject<HFONT>> fonts_;
+    std::vector<PageItem> reading_;
+    plat::AccessibleHost access_{this};
 };
 
 bool RegisterGuideClass(HINSTANCE instance) {

@@ -105,6 +105,13 @@ public:
     virtual Size Measure(const std::wstring& text, const std::wstring& face, double points, bool bold) = 0;
 };
 
+// The user's display scheme. In high contrast the windows draw with the system's colours instead of their own.
+class DisplayScheme {
+public:
+    virtual ~DisplayScheme() = default;
+    virtual bool HighContrast() = 0;
+};
+
 // Everything the portable logic may ask of the platform, handed down explicitly instead of through globals.
 struct Services {
     ProcessStarter* process = nullptr;
@@ -117,6 +124,7 @@ struct Services {
     KeySender* keys = nullptr;
     Timers* timers = nullptr;
     TextMeasurer* text = nullptr;
+    DisplayScheme* scheme = nullptr;
 };
 
 }  // namespace plat

@@ -1,6 +1,8 @@
 // Win32 side of the platform layer: processes, profile files, message boxes, links, pointer, keys and timers.
 #include "platform/platform_win.h"
 
+#include "platform/display_scheme_win.h"
+
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -230,7 +232,17 @@ Services& Win32Services() {
     static Win32KeySender keys;
     static Win32Timers timers;
     static Win32TextMeasurer text;
-    static Services services{&process, &profile, &sleeper, &messages, &files, &links, &pointer, &keys, &timers, &text};
+    static Services services{&process,
+                             &profile,
+                             &sleeper,
+                             &messages,
+                             &files,
+                             &links,
+                             &pointer,
+                             &keys,
+                             &timers,
+                             &text,
+                             &Win32DisplayScheme()};
     return services;
 }
 

@@ -2,6 +2,8 @@
 // current box image scaled to the window's DPI, the caption and, while focused, a focus mark.
 #include "controls/checkbutton/check_button_win.h"
 
+#include "controls/common/contrast.h"
+#include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
 #include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
@@ -18,6 +20,7 @@ public:
     explicit CheckHost(const CheckButton::Events& events) : model_(plat::Win32Services(), events) {}
 
     void Repaint() override {
+        access_.StatesMayHaveChanged();
         if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
     }
     void SetInputEnabled(bool enabled) override {
@@ -36,9 +39,14 @@ public:
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        LRESULT answered = 0;
+        if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
         switch (msg) {
             case WM_SIZE:
                 if (ready_) ReportSize();
+                return 0;
+            case WM_SYSCOLORCHANGE:
+                InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
             case WM_ERASEBKGND:
                 return TRUE;
@@ -145,6 +153,11 @@ private:
     float X(LPARAM lp) const { return static_cast<float>(static_cast<short>(LOWORD(lp)) * 1440.0 / dpi_); }
     float Y(LPARAM lp) const { return static_cast<float>(static_cast<short>(HIWORD(lp)) * 1440.0 / dpi_); }
 
+    // The model's colour, or in high contrast the system colour of the part; the box images stay as they are.
+    COLORREF Colour(ColorRole role, OleColor design) const {
+        return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, RoleLook::Normal, design));
+    }
+
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
@@ -177,7 +190,7 @@ private:
         plat::BackBuffer buffer(paint.get(), r.right, r.bottom);
         if (!buffer.ok()) return;
         HDC dc = buffer.dc();
-        plat::GdiObject<HBRUSH> back(CreateSolidBrush(plat::OleToColorRef(model_.BackColor())));
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Surface, model_.BackColor())));
         FillRect(dc, &r, back.get());
         DrawBox(dc);
         const std::wstring& caption = model_.Caption();
@@ -185,7 +198,7 @@ private:
         const int top = host::PixelsFromTwips(model_.CaptionTop(), dpi_);
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, plat::OleToColorRef(model_.CaptionColor()));
+        SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.CaptionColor()));
         SIZE extent = {};
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
         TextOutW(dc, left, top, caption.c_str(), static_cast<int>(caption.size()));
@@ -201,6 +214,7 @@ private:
     }
 
     CheckButton model_;
+    ControlAccess<CheckButton> access_{model_};
     host::FontCache fonts_;
     UINT dpi_ = 96;
     bool ready_ = false;

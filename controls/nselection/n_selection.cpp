@@ -270,6 +270,10 @@ void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float
     ApplyStateColors();
 }
 
+void NSelection::RaiseClick() {
+    if (events_.Click) events_.Click();
+}
+
 void NSelection::ClickNotified() {}
 
 void NSelection::DblClick() {

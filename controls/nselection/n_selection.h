@@ -116,6 +116,7 @@ public:
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void RaiseClick();     // a click without the pointer: a screen reader's default action
     void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
     void DblClick();
     void KeyDown(std::int16_t keyCode, std::int16_t shift);

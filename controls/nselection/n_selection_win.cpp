@@ -1,6 +1,8 @@
 // The selection entry's window: pointer, key, timer and size messages go to the model; paint draws its look.
 #include "controls/nselection/n_selection_win.h"
 
+#include "controls/common/contrast.h"
+#include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
 #include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
@@ -18,6 +20,7 @@ public:
 
     // NSelection::View
     void Repaint() override {
+        access_.StatesMayHaveChanged();
         if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
     }
     void SetInputEnabled(bool enabled) override {
@@ -49,9 +52,14 @@ public:
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        LRESULT answered = 0;
+        if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
         switch (msg) {
             case WM_SIZE:
                 if (ready_) ReportSize();
+                return 0;
+            case WM_SYSCOLORCHANGE:
+                InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
             case WM_ERASEBKGND:
                 return TRUE;
@@ -140,6 +148,12 @@ private:
     float X(LPARAM lp) const { return host::To96(static_cast<short>(LOWORD(lp)), dpi_); }
     float Y(LPARAM lp) const { return host::To96(static_cast<short>(HIWORD(lp)), dpi_); }
 
+    // The model's colour, or in high contrast the system colour of the part in the current look.
+    COLORREF Colour(ColorRole role, OleColor design) const {
+        const auto look = static_cast<RoleLook>(model_.ButtonState());
+        return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, look, design));
+    }
+
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
@@ -149,7 +163,7 @@ private:
     void DrawLabel(HDC dc, const NSelection::Label& label) {
         if (label.text.empty()) return;
         plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
-        SetTextColor(dc, plat::OleToColorRef(label.color));
+        SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, label.color));
         TextOutW(dc, host::From96(label.left, dpi_), host::From96(label.top, dpi_), label.text.c_str(),
                  static_cast<int>(label.text.size()));
     }
@@ -161,7 +175,7 @@ private:
         plat::BackBuffer buffer(paint.get(), r.right, r.bottom);
         if (!buffer.ok()) return;
         HDC dc = buffer.dc();
-        plat::GdiObject<HBRUSH> back(CreateSolidBrush(plat::OleToColorRef(model_.SurfaceColor())));
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Fill, model_.SurfaceColor())));
         FillRect(dc, &r, back.get());
         SetBkMode(dc, TRANSPARENT);
         // Text wider than the control is cut at its right edge.
@@ -171,6 +185,7 @@ private:
     }
 
     NSelection model_;
+    ControlAccess<NSelection> access_{model_};
     host::FontCache fonts_;
     UINT dpi_ = 96;
     bool ready_ = false;

@@ -8,6 +8,9 @@
 #include <memory>
 #include <optional>
 
+#include "controls/common/contrast.h"
+#include "controls/common/kit_accessible.h"
+#include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
 #include "controls/common/property_bag_win.h"
 #include "platform/image_win.h"
@@ -37,7 +40,10 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
 class Host final : public NShapeSite {
 public:
     Host(const plat::Services& services, PictureSource pictures, int width96, int height96, const RECT& twips)
-        : pictures_(std::move(pictures)), twips_(twips), model_(services, 0, width96, height96, this) {
+        : services_(services),
+          pictures_(std::move(pictures)),
+          twips_(twips),
+          model_(services, 0, width96, height96, this) {
         model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
             const Image* image = ImageFor(p);
             if (!image) return std::nullopt;
@@ -88,6 +94,7 @@ public:
     // A window that is not on screen has nothing to repaint: showing it paints it whole. Skipping the requests
     // saves a round trip to the window manager for each property a design load applies.
     void Invalidate() override {
+        access_.StatesMayHaveChanged();
         if (Shown()) InvalidateRect(hwnd_, nullptr, FALSE);
     }
     void Refresh() override {
@@ -108,6 +115,7 @@ public:
         if (!hwnd_) return;
         // Straight to the default handler: WM_SETTEXT sent to the button sets the caption itself.
         DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+        access_.NameChanged();
         if (!Shown()) return;
         InvalidateRect(hwnd_, nullptr, FALSE);
         UpdateWindow(hwnd_);
@@ -120,8 +128,15 @@ public:
 
 private:
     bool Shown() const { return hwnd_ && IsWindowVisible(hwnd_); }
+
     float Unscale(int pixels) const { return static_cast<float>(pixels * 96.0 / dpi_); }
     int ToDevice(double pixels96) const { return RoundPixel(pixels96 * dpi_ / 96.0); }
+
+    // The model's colour, or in high contrast the system colour of the part in the current look.
+    COLORREF Colour(ColorRole role, OleColor design) const {
+        const auto look = static_cast<RoleLook>(model_.ButtonState());
+        return plat::OleToColorRef(PaintColor(services_.scheme, role, look, design));
+    }
 
     const Image* ImageFor(const Picture& picture) {
         if (picture.empty()) return nullptr;
@@ -163,7 +178,7 @@ private:
 
     void Draw(HDC dc, const RECT& rc) {
         {
-            plat::GdiObject<HBRUSH> surface(CreateSolidBrush(plat::OleToColorRef(model_.SurfaceColor())));
+            plat::GdiObject<HBRUSH> surface(CreateSolidBrush(Colour(ColorRole::Surface, model_.SurfaceColor())));
             FillRect(dc, &rc, surface.get());
         }
         {
@@ -171,9 +186,9 @@ private:
             const int left = ToDevice(box.left), top = ToDevice(box.top);
             const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
             const FigureGeometry g = FigureFor(model_.Figure(), width, height);
-            plat::GdiObject<HBRUSH> fill(CreateSolidBrush(plat::OleToColorRef(model_.FillColor())));
+            plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Colour(ColorRole::Fill, model_.FillColor())));
             plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, plat::Scale(1, dpi_)),
-                                                plat::OleToColorRef(model_.BorderColor())));
+                                                Colour(ColorRole::Border, model_.BorderColor())));
             plat::SelectObj selectFill(dc, fill.get());
             plat::SelectObj selectPen(dc, pen.get());
             const int l = left + g.left, t = top + g.top, r = l + g.width, b = t + g.height;
@@ -208,7 +223,7 @@ private:
             const std::wstring text = model_.Caption();
             plat::SelectObj selectFont(dc, CaptionFont());
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, plat::OleToColorRef(model_.TextColor()));
+            SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.TextColor()));
             TextOutW(dc, ToDevice(box.left), ToDevice(box.top), text.c_str(), static_cast<int>(text.size()));
         }
     }
@@ -238,6 +253,8 @@ private:
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        LRESULT answered = 0;
+        if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
         switch (msg) {
             case WM_MOUSEMOVE:
                 model_.PointerMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
@@ -308,6 +325,9 @@ private:
                 // The window text and the caption are one: accessibility tools and tests may set either.
                 model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
                 return TRUE;
+            case WM_SYSCOLORCHANGE:
+                InvalidateRect(hwnd_, nullptr, FALSE);
+                return 0;
             case WM_ERASEBKGND:
                 return TRUE;
             case WM_PAINT:
@@ -322,6 +342,7 @@ private:
 
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
+    const plat::Services& services_;
     PictureSource pictures_;
     RECT twips_;
     NShape model_;
@@ -332,6 +353,7 @@ private:
     UINT fontDpi_ = 0;
     int depth_ = 0;
     bool dead_ = false;
+    ControlAccess<NShape> access_{model_};
 };
 
 bool RegisterClassOnce() {

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "controls/common/contrast.h"
+#include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
 #include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
@@ -48,6 +50,9 @@ public:
 
     // NTextBox::View
     void Repaint() override {
+        // In label mode the control reads as static text; otherwise its edit box speaks for it.
+        access_.SetAnswering(model_.LabelBox());
+        access_.StatesMayHaveChanged();
         if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
     }
     void SyncTxt() override;
@@ -115,9 +120,17 @@ private:
         return text;
     }
     void Paint();
-    void DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign);
+    // `onBox`: the label-mode text lies on the box and takes its colours in high contrast; the header the face's.
+    void DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign, bool onBox);
+
+    // The model's colour, or in high contrast the system colour of the part.
+    COLORREF Colour(ColorRole role, OleColor design) const {
+        return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, RoleLook::Normal, design));
+    }
 
     NTextBox model_;
+    ControlAccess<NTextBox> access_{model_};
+    ControlAccess<NTextBox> editAccess_{model_, true};
     HWND edit_ = nullptr;
     UINT dpi_ = 96;
     bool ready_ = false;
@@ -199,15 +212,22 @@ void TextBoxHost::SyncTxt() {
     if (!EqualRect(&want, &have))
         SetWindowPos(edit_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!backBrush_ || brushColor_ != t.back) {
-        backBrush_.reset(CreateSolidBrush(plat::OleToColorRef(t.back)));
-        brushColor_ = t.back;
+    const OleColor back = PaintColor(plat::Win32Services().scheme, ColorRole::PageBack, RoleLook::Normal, t.back);
+    if (!backBrush_ || brushColor_ != back) {
+        backBrush_.reset(CreateSolidBrush(plat::OleToColorRef(back)));
+        brushColor_ = back;
     }
     InvalidateRect(edit_, nullptr, TRUE);
 }
 
 LRESULT TextBoxHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT answered = 0;
+    if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
     switch (msg) {
+        case WM_SYSCOLORCHANGE:
+            SyncTxt();
+            InvalidateRect(hwnd_, nullptr, FALSE);
+            return 0;
         case WM_SIZE:
             if (ready_) ReportSize();
             return 0;
@@ -226,8 +246,8 @@ LRESULT TextBoxHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lp) == edit_ && backBrush_) {
                 HDC dc = reinterpret_cast<HDC>(wp);
-                SetTextColor(dc, plat::OleToColorRef(model_.Txt().fore));
-                SetBkColor(dc, plat::OleToColorRef(model_.Txt().back));
+                SetTextColor(dc, Colour(ColorRole::PageText, model_.Txt().fore));
+                SetBkColor(dc, Colour(ColorRole::PageBack, model_.Txt().back));
                 return reinterpret_cast<LRESULT>(backBrush_.get());
             }
             break;
@@ -245,6 +265,8 @@ LRESULT TextBoxHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT answered = 0;
+    if (editAccess_.Handle(edit, msg, wp, lp, &answered)) return answered;
     switch (msg) {
         case WM_CHAR: {
             const std::int16_t code = model_.TxtKeyPress(static_cast<std::int16_t>(wp));
@@ -303,15 +325,17 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     return DefSubclassProc(edit, msg, wp, lp);
 }
 
-void TextBoxHost::DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign) {
+void TextBoxHost::DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign, bool onBox) {
     RECT r = Px(part.r);
     plat::SelectObj use(dc, fonts_.Get(part.font, dpi_));
     if (part.opaque) {
-        plat::GdiObject<HBRUSH> back(CreateSolidBrush(plat::OleToColorRef(part.back)));
+        plat::GdiObject<HBRUSH> back(
+            CreateSolidBrush(Colour(onBox ? ColorRole::PageBack : ColorRole::Surface, part.back)));
         FillRect(dc, &r, back.get());
     }
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, part.enabled ? plat::OleToColorRef(part.fore) : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, part.enabled ? Colour(onBox ? ColorRole::PageText : ColorRole::Text, part.fore)
+                                  : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, part.caption.c_str(), static_cast<int>(part.caption.size()), &r,
               DT_SINGLELINE | DT_NOPREFIX | valign | DrawAlign(part.alignment));
 }
@@ -323,16 +347,16 @@ void TextBoxHost::Paint() {
     plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
     if (!buffer.ok()) return;
     HDC dc = buffer.dc();
-    plat::GdiObject<HBRUSH> back(CreateSolidBrush(plat::OleToColorRef(model_.ControlBackColor())));
+    plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Surface, model_.ControlBackColor())));
     FillRect(dc, &client, back.get());
-    if (model_.LblHeader().visible) DrawLabel(dc, model_.LblHeader(), DT_TOP);
+    if (model_.LblHeader().visible) DrawLabel(dc, model_.LblHeader(), DT_TOP, false);
     const NTextBox::Shape& shape = model_.ShpBorder();
     RECT box = Px(shape.r);
-    plat::GdiObject<HBRUSH> fill(CreateSolidBrush(plat::OleToColorRef(shape.fill)));
-    plat::GdiObject<HBRUSH> border(CreateSolidBrush(plat::OleToColorRef(shape.border)));
+    plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Colour(ColorRole::PageBack, shape.fill)));
+    plat::GdiObject<HBRUSH> border(CreateSolidBrush(Colour(ColorRole::Border, shape.border)));
     FillRect(dc, &box, fill.get());
     FrameRect(dc, &box, border.get());
-    if (model_.Lbl().visible) DrawLabel(dc, model_.Lbl(), DT_TOP);
+    if (model_.Lbl().visible) DrawLabel(dc, model_.Lbl(), DT_TOP, true);
     buffer.Blit();
 }
 

@@ -1,0 +1,53 @@
+// High contrast from SPI_GETHIGHCONTRAST, cached between the system's change announcements.
+#include "platform/display_scheme_win.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace plat {
+namespace {
+
+class Scheme final : public DisplayScheme {
+public:
+    bool HighContrast() override {
+        if (!known_) {
+            HIGHCONTRASTW hc = {};
+            hc.cbSize = sizeof(hc);
+            on_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(hc), &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
+            known_ = true;
+        }
+        return on_;
+    }
+    void Forget() { known_ = false; }
+
+private:
+    bool known_ = false;
+    bool on_ = false;
+};
+
+Scheme& TheScheme() {
+    static Scheme scheme;
+    return scheme;
+}
+
+}  // namespace
+
+DisplayScheme& Win32DisplayScheme() { return TheScheme(); }
+
+void DisplaySchemeChanged() { TheScheme().Forget(); }
+
+void FollowSystemColours(HWND topLevel) {
+    DisplaySchemeChanged();
+    EnumChildWindows(
+        topLevel,
+        [](HWND child, LPARAM) -> BOOL {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+        },
+        0);
+    RedrawWindow(topLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+}  // namespace plat

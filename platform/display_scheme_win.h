@@ -1,0 +1,19 @@
+// The user's display scheme as the system reports it, read once and again after every change the system
+// announces, so painting never asks the system on its own hot path.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace plat {
+
+DisplayScheme& Win32DisplayScheme();
+
+// Called by every top-level window on WM_SETTINGCHANGE and WM_SYSCOLORCHANGE: the next question reads the
+// system again.
+void DisplaySchemeChanged();
+
+// What a top-level window does on WM_SETTINGCHANGE and WM_SYSCOLORCHANGE: forget the scheme, pass the colour change
+// on to its child windows (the system tells top-level windows only) and repaint itself and them.
+void FollowSystemColours(struct HWND__* topLevel);
+
+}  // namespace plat
