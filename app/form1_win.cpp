@@ -13,6 +13,7 @@
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "guides/guide_window_win.h"
+#include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
@@ -75,7 +76,7 @@ public:
     bool Create(HINSTANCE instance, int showCommand) {
         instance_ = instance;
         showCommand_ = showCommand;
-        const UINT dpi = GetDpiForSystem();
+        const UINT dpi = plat::SystemDpi();
         const RECT r = plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, kExStyle, dpi);
         hwnd_ = CreateWindowExW(kExStyle, kForm1Class, kMainCaption, kStyle, r.left, r.top, r.right - r.left,
                                 r.bottom - r.top, nullptr, nullptr, instance, this);

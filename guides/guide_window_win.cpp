@@ -10,6 +10,7 @@
 #include "controls/nshape/n_shape_win.h"
 #include "guides/guide_pages.h"
 #include "platform/image_win.h"
+#include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
@@ -225,7 +226,7 @@ protected:
     void Create() override {
         if (!RegisterGuideClass(instance_)) return;
         const PageSpec& page = guide_ == app::Guide::Help ? HelpPage() : AboutPage();
-        const UINT dpi = GetDpiForSystem();
+        const UINT dpi = plat::SystemDpi();
         const RECT r = plat::CenteredWindowRect(page.clientWidth / 15, page.clientHeight / 15, kStyle, kExStyle, dpi);
         bool attached = false;
         auto* window = new GuideWindow(guide_, page, &attached);
