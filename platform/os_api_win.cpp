@@ -110,14 +110,16 @@ void HideNewerApiForTest(NewerApi api, bool hidden) {
 #if defined(__MINGW32__)
 // The image's load configuration. Its DependentLoadFlags field (named Reserved1 in this toolchain's headers) tells
 // the loader of Windows 10 1607 and later to resolve the libraries the program imports from the system folder
-// only, before any of the program's code runs. The GNU linker points the image's load-configuration directory at
-// this symbol; the programs keep it with --require-defined. MSVC builds set the same field with
-// /DEPENDENTLOADFLAG instead, so they do not define it.
+// only, before any of the program's code runs. The programs keep the table with --require-defined; the GNU
+// linker (binutils 2.40) leaves the image's load-configuration directory empty, so a post-link step
+// (tools/pe_load_config.sh) points it here. This toolchain's runtime defines no table of its own. MSVC builds set
+// the same field with /DEPENDENTLOADFLAG instead, so they do not define it.
 static_assert(offsetof(IMAGE_LOAD_CONFIG_DIRECTORY64, Reserved1) == 0x4E, "DependentLoadFlags lies at 0x4E");
 extern "C" const IMAGE_LOAD_CONFIG_DIRECTORY64 _load_config_used;
 extern "C" const IMAGE_LOAD_CONFIG_DIRECTORY64 _load_config_used = {
     sizeof(IMAGE_LOAD_CONFIG_DIRECTORY64),  // Size: the fields up to SEHandlerCount
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     LOAD_LIBRARY_SEARCH_SYSTEM32,  // DependentLoadFlags
+    0, 0, 0, 0,                    // no edit list, security cookie or exception handler table
 };
 #endif
