@@ -114,12 +114,18 @@ void HideNewerApiForTest(NewerApi api, bool hidden) {
 // linker (binutils 2.40) leaves the image's load-configuration directory empty, so a post-link step
 // (tools/pe_load_config.sh) points it here. This toolchain's runtime defines no table of its own. MSVC builds set
 // the same field with /DEPENDENTLOADFLAG instead, so they do not define it.
-static_assert(offsetof(IMAGE_LOAD_CONFIG_DIRECTORY64, Reserved1) == 0x4E, "DependentLoadFlags lies at 0x4E");
-extern "C" const IMAGE_LOAD_CONFIG_DIRECTORY64 _load_config_used;
-extern "C" const IMAGE_LOAD_CONFIG_DIRECTORY64 _load_config_used = {
-    sizeof(IMAGE_LOAD_CONFIG_DIRECTORY64),  // Size: the fields up to SEHandlerCount
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    LOAD_LIBRARY_SEARCH_SYSTEM32,  // DependentLoadFlags
-    0, 0, 0, 0,                    // no edit list, security cookie or exception handler table
+// The table as the loader reads it: everything but its size and DependentLoadFlags left at zero (the defaults).
+struct LoadConfiguration {
+    DWORD size;
+    BYTE defaultsBefore[0x4E - sizeof(DWORD)];
+    WORD dependentLoadFlags;
+    BYTE defaultsAfter[sizeof(IMAGE_LOAD_CONFIG_DIRECTORY64) - 0x50];  // up to SEHandlerCount
 };
+static_assert(offsetof(LoadConfiguration, dependentLoadFlags) == offsetof(IMAGE_LOAD_CONFIG_DIRECTORY64, Reserved1),
+              "DependentLoadFlags in place");
+static_assert(sizeof(LoadConfiguration) == sizeof(IMAGE_LOAD_CONFIG_DIRECTORY64), "the whole table");
+
+extern "C" const LoadConfiguration _load_config_used;
+extern "C" const LoadConfiguration _load_config_used = {
+    sizeof(LoadConfiguration), {}, LOAD_LIBRARY_SEARCH_SYSTEM32, {}};
 #endif

@@ -17,9 +17,9 @@ using e2e::Sandbox;
 
 // Libraries that Windows does not protect as known DLLs, which the program or the system libraries it uses load
 // while it runs.
-const std::vector<std::wstring> kLoadedLater = {L"windowscodecs", L"oleacc", L"dwmapi",           L"propsys",
-                                                L"winmm",         L"cryptbase", L"uiautomationcore", L"dbghelp",
-                                                L"wininet",       L"urlmon",    L"textinputframework"};
+const std::vector<std::wstring> kLoadedLater = {
+    L"windowscodecs", L"oleacc",  L"dwmapi", L"propsys",           L"winmm", L"cryptbase", L"uiautomationcore",
+    L"dbghelp",       L"wininet", L"urlmon", L"textinputframework"};
 // Libraries that Wine's own system libraries take from the search path the process started with, whatever the
 // program sets: while the process starts (version, before any code of the program runs; the image's
 // DependentLoadFlags, which Windows 10 1607 and later honour there, is ignored by Wine 8) and through their
