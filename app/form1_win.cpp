@@ -15,6 +15,7 @@
 #include "guides/guide_window_win.h"
 #include "guides/links.h"
 #include "platform/display_scheme_win.h"
+#include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
@@ -77,7 +78,7 @@ public:
     bool Create(HINSTANCE instance, int showCommand) {
         instance_ = instance;
         showCommand_ = showCommand;
-        const UINT dpi = GetDpiForSystem();
+        const UINT dpi = plat::SystemDpi();
         const RECT r = plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, kExStyle, dpi);
         hwnd_ = CreateWindowExW(kExStyle, kForm1Class, kMainCaption, kStyle, r.left, r.top, r.right - r.left,
                                 r.bottom - r.top, nullptr, nullptr, instance, this);

@@ -17,6 +17,7 @@
 #include "platform/accessible_win.h"
 #include "platform/display_scheme_win.h"
 #include "platform/image_win.h"
+#include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
@@ -275,7 +276,7 @@ protected:
     void Create() override {
         if (!RegisterGuideClass(instance_)) return;
         const PageSpec& page = guide_ == Guide::Help ? HelpPage() : AboutPage();
-        const UINT dpi = GetDpiForSystem();
+        const UINT dpi = plat::SystemDpi();
         const RECT r = plat::CenteredWindowRect(page.clientWidth / 15, page.clientHeight / 15, kStyle, kExStyle, dpi);
         bool attached = false;
         auto* window = new GuideWindow(guide_, page, &attached);

@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include "platform/com_win.h"
+#include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 
 namespace plat {
@@ -12,7 +13,7 @@ namespace {
 
 // oleacc.dll from the system folder, on the first screen-reader request only.
 FARPROC OleaccProc(const char* name) {
-    static HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    static HMODULE module = LoadSystemLibrary(L"oleacc.dll");
     return module ? GetProcAddress(module, name) : nullptr;
 }
 

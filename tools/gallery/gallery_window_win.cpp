@@ -14,6 +14,7 @@
 #include "controls/nselection/n_selection_win.h"
 #include "controls/nshape/n_shape_win.h"
 #include "controls/ntextbox/n_textbox_win.h"
+#include "platform/os_api_win.h"
 #include "platform/scoped_win.h"
 #include "platform/window_win.h"
 #include "tools/gallery/gallery_ids.h"
@@ -135,7 +136,7 @@ public:
         wc.lpszClassName = kGalleryClass;
         if (!RegisterClassExW(&wc)) return false;
         const RECT r =
-            plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT, GetDpiForSystem());
+            plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT, plat::SystemDpi());
         HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kGalleryClass, kTitle, kStyle, r.left, r.top,
                                       r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
         if (!window) return false;
