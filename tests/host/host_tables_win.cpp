@@ -15,7 +15,7 @@ namespace {
 
 const Step Press = Mouse(WM_LBUTTONDOWN, 5, 5);
 const Step Release = Mouse(WM_LBUTTONUP, 5, 5);
-const Step Tick = Msg(WM_TIMER, 1);
+const Step Tick = Msg(WM_TIMER, 1);  // every control's leave poll is its timer 1
 
 std::string Narrow(const std::wstring& text) {
     std::string out;
