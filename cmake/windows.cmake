@@ -82,3 +82,4 @@ target_link_libraries(relanto_e2e_tests PRIVATE relanto_win gtest_main gtest gmo
                       oleacc ole32 oleaut32)
 add_dependencies(relanto_e2e_tests Relanto standin_adb standin_gnirehtet urllog)
 # Run by scripts/test.sh as one Wine process (output to a file: Wine's helper processes would keep a pipe open).
+include(tests/host/host_tests.cmake)

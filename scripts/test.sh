@@ -58,6 +58,12 @@ e2e_rc=$?
 cat "$build/e2e.log"
 read -r e2e_pass e2e_fail < <(gtest_summary "$build/e2e.log" "$e2e_rc")
 
+echo "== host tests (Wine)"
+(cd "$build/win64" && timeout 300 wine relanto_host_tests.exe --gtest_brief=1) >"$build/host.log" 2>&1
+host_rc=$?
+cat "$build/host.log"
+read -r host_pass host_fail < <(gtest_summary "$build/host.log" "$host_rc")
+
 echo "== end-to-end start-up and layout (Wine reporting Windows 7)"
 # A prefix of its own that reports Windows 7 SP1; the start-up tests and the 96-dpi layout run there again.
 wine_env_teardown
@@ -74,12 +80,12 @@ if ! grep -q 'Windows 6\.1\.' "$build/e2e-win7.log"; then
   win7_fail=$((win7_fail + 1))
 fi
 
-passed=$((unit_pass + fmt_pass + layer_pass + text_pass + fuzz_pass + e2e_pass + win7_pass))
-failed=$((unit_fail + fmt_fail + layer_fail + text_fail + fuzz_fail + e2e_fail + win7_fail))
+passed=$((unit_pass + fmt_pass + layer_pass + text_pass + fuzz_pass + e2e_pass + host_pass + win7_pass))
+failed=$((unit_fail + fmt_fail + layer_fail + text_fail + fuzz_fail + e2e_fail + host_fail + win7_fail))
 echo
 echo "unit: $unit_pass passed, $unit_fail failed; formatting: $fmt_pass passed, $fmt_fail failed;" \
   "layers: $layer_pass passed, $layer_fail failed; release text: $text_pass passed, $text_fail failed;" \
   "fuzzing: $fuzz_pass passed, $fuzz_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed;" \
-  "Windows 7 prefix: $win7_pass passed, $win7_fail failed"
+  "host: $host_pass passed, $host_fail failed; Windows 7 prefix: $win7_pass passed, $win7_fail failed"
 echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ]
+[ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ] && [ "$host_pass" -gt 0 ]
