@@ -8,6 +8,7 @@
 #include "controls/common/control_site.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -103,7 +104,7 @@ public:
 
     // Persistence.
     void InitNew(const std::wstring& instanceName);
-    bool Load(const PropertyBag& bag);  // false when a key stopped the load
+    bool Load(const PropertyBag& bag, std::wstring* stoppedAt = nullptr);  // false, naming the key, when one stopped it
     bool Save(PropertyBag& bag) const;
 
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
@@ -140,6 +141,7 @@ private:
     };
     static constexpr int kLooks = 3;
     LookColors ColorsOf(std::int16_t look) const;
+    static const PropertyTable<NSelection>& StoredKeys();
     void ApplyStateColors();
     void Notify(const wchar_t* property);
     void Measure(Label& label);

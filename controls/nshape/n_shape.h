@@ -10,6 +10,7 @@
 #include "controls/common/control_site.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -111,7 +112,7 @@ public:
     // key was applied (it stops silently at the first that fails). Save writes the keys and returns whether all
     // were written.
     void InitNew(const std::wstring& instanceName);
-    bool Load(const PropertyBag& bag);
+    bool Load(const PropertyBag& bag, std::wstring* stoppedAt = nullptr);  // names the key that stopped it
     bool Save(PropertyBag& bag) const;
     // The name the gallery still saves through.
     bool WriteProperties(PropertyBag& bag) const { return Save(bag); }
@@ -239,6 +240,9 @@ private:
     };
     LookColors ColorsOf(ButtonLook look) const;
     static TrackerParams LeaveTracking();
+    static const PropertyTable<NShape>& StoredKeys();
+    template <Picture NShape::*Member>
+    static PropertyKey<NShape> PictureKey(const wchar_t* name);
     static constexpr int kMargin = 8;
     static constexpr int kEmptyPictureSide = 17;
     void SizePictureElement();
