@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -19,13 +20,19 @@ struct BoxImage {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * kSide + x)]; }
 };
 
-// The twelve box images, made once: index 4 x Value + look (0 normal, 1 hover, 2 pressed, 3 disabled).
-const std::array<BoxImage, 12>& CheckBoxImages();
+// The looks of the box, and the image of a value in a look.
+enum BoxLook : int { kNormalLook = 0, kHoverLook = 1, kPressedLook = 2, kDisabledLook = 3 };
+constexpr int kLooksPerValue = 4;
+constexpr int kBoxValues = 3;  // 0 unchecked, 1 checked, 2 indeterminate; other values have no image
+constexpr int kBoxImageCount = kLooksPerValue * kBoxValues;
+constexpr int BoxImageIndex(int value, int look) { return kLooksPerValue * value + look; }
+
+// The twelve box images, made once, at BoxImageIndex(value, look).
+const std::array<BoxImage, kBoxImageCount>& CheckBoxImages();
 
 // The portable model of the check button. Its measures are twips, like the container's.
 class CheckButton {
 public:
-    enum BoxLook { kNormalLook = 0, kHoverLook = 1, kPressedLook = 2, kDisabledLook = 3 };
     enum class Source { Surface, Picture, Caption };
 
     static constexpr unsigned kTimer1 = 1;
@@ -75,8 +82,14 @@ public:
     void SetForeColor(OleColor c);
 
     // Persistence. The container's name for the instance and its font are the defaults of two keys.
+    struct Ambient {
+        const std::wstring& name;
+        const kit::Font& font;
+    };
+    // The stored keys in load order, the order they are saved in, and the steps of a new instance.
+    static const PropertyTable<CheckButton, Ambient> kStoredKeys;
     void InitNew(const std::wstring& instanceName, const kit::Font& containerFont);
-    bool Load(const PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont);
+    LoadResult Load(const PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont);
     bool Save(PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont) const;
 
     // Notifications from the window; positions in twips relative to the control.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -22,6 +23,9 @@ public:
 
     static constexpr int kMinWidth = 300;
     static constexpr int kMinHeight = 60;
+    // The colours the parts are designed with, which are also the defaults of their keys.
+    static constexpr OleColor kBlueText = 0x00D05C28;
+    static constexpr OleColor kWhite = 0x00FFFFFF;
 
     struct Events {
         std::function<void()> DblClick;
@@ -129,9 +133,10 @@ public:
     static const std::vector<std::pair<std::wstring_view, std::wstring_view>>& Descriptions();
     static const wchar_t* const kAboutText;
 
-    // Persistence.
+    // Persistence: every key is written always; a load applies the values to the parts without notifying.
+    static const PropertyTable<NTextBox> kStoredKeys;
     void InitNew();
-    bool Load(const PropertyBag& bag);  // false when a key stopped the load
+    LoadResult Load(const PropertyBag& bag);  // names the key that stopped the load, if one did
     bool Save(PropertyBag& bag) const;
 
     // Size changes from the container, and the layout.
@@ -162,7 +167,8 @@ public:
     const LabelPart& LblHeader() const { return hdr_; }
 
 private:
-    bool LoadKeys(const PropertyBag& bag);
+    static const PropertyKey<NTextBox> kKeys[];
+    static const NewInstanceStep<NTextBox> kNewInstance[];
     void Notify(const wchar_t* property);
     void Redraw();
     void SyncTxt();

@@ -365,6 +365,34 @@ TEST(CheckButtonPoll, ThePixelBoundsFollowTheWindowDpi) {
     EXPECT_EQ(t.rec.Only({L"MouseOut"}), (Lines{L"MouseOut"}));
 }
 
+TEST(CheckButtonPoll, MovesAfterATickKeepReportingTwips) {
+    // The poll compares the pointer in pixels, but a tick never changes the unit events report positions in.
+    struct Case {
+        const char* what;
+        plat::Point pointer;  // client pixels at the tick
+        unsigned dpi;
+        Lines ticked;
+    };
+    const Case cases[] = {
+        {"a tick that finds the pointer inside", {10, 10}, 96, {}},
+        {"a tick that finds it outside", {500, 10}, 96, {L"MouseOut"}},
+        {"inside at 144 dpi", {10, 10}, 144, {}},
+        {"outside at 144 dpi", {10, 500}, 144, {L"MouseOut"}},
+    };
+    for (const Case& c : cases) {
+        Box t;
+        t.cb->SetDpi(c.dpi);
+        t.cb->MouseMove(0, 0, 700, 300);
+        t.PointerAtClient(c.pointer.x, c.pointer.y);
+        t.cb->Timer1Tick();
+        t.cb->MouseMove(0, 0, 700, 300);
+        Lines expected{L"MouseMove 0 0 700 300"};
+        expected.insert(expected.end(), c.ticked.begin(), c.ticked.end());
+        expected.push_back(L"MouseMove 0 0 700 300");
+        EXPECT_EQ(t.rec.lines, expected) << c.what;
+    }
+}
+
 // ---- keys ----
 
 TEST(CheckButtonKeys, KeysAreForwardedAndNeverChangeTheValue) {
@@ -418,6 +446,7 @@ TEST(CheckButtonPersist, EveryKeyRoundTripsAndIsWrittenInItsOwnOrder) {
     Lines keys;
     for (const auto& e : bag.entries()) keys.push_back(e.first);
     EXPECT_EQ(keys, (Lines{L"Font", L"Value", L"Caption", L"Enabled", L"BackColor", L"ForeColor"}));
+    EXPECT_TRUE(CheckButton::kStoredKeys.WellFormed());
 
     auto parsed = kit::ParseDesign(kit::PrintDesign({{{L"CheckButton1", bag}}}));
     ASSERT_TRUE(parsed);
@@ -443,7 +472,7 @@ TEST(CheckButtonPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"Caption", kit::Value(L"Loaded"));
     bag.WriteAlways(L"Enabled", kit::Value(L"maybe"));
     bag.WriteAlways(L"BackColor", kit::Value::Color(0x00FF00));
-    EXPECT_FALSE(t.cb->Load(bag, L"CheckButton1", ContainerFont()));
+    EXPECT_STREQ(t.cb->Load(bag, L"CheckButton1", ContainerFont()).stoppedAt, L"Enabled");
     EXPECT_EQ(t.cb->Value(), 1);
     EXPECT_EQ(t.cb->Caption(), L"Loaded");
     EXPECT_TRUE(t.cb->Enabled());
@@ -453,7 +482,7 @@ TEST(CheckButtonPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag noFont;
     noFont.WriteAlways(L"Font", kit::Value(3));
     noFont.WriteAlways(L"ForeColor", kit::Value::Color(0x00FF00));
-    EXPECT_FALSE(u.cb->Load(noFont, L"CheckButton1", ContainerFont()));
+    EXPECT_STREQ(u.cb->Load(noFont, L"CheckButton1", ContainerFont()).stoppedAt, L"Font");
     EXPECT_EQ(u.cb->ForeColor(), 0u);
 }
 

@@ -389,6 +389,7 @@ TEST(NTextBoxPersist, EveryKeyIsWrittenAlwaysInOrder) {
                                 L"Enabled", L"ForeColor", L"BorderColor", L"BackColor", L"FONT", L"PasswordChar",
                                 L"LabelBox", L"SelOnFocus", L"Header", L"HeaderAlignement", L"HeaderForeColor",
                                 L"HeaderBackColor", L"HeaderFont", L"HeaderCaption"}));
+    EXPECT_TRUE(NTextBox::kStoredKeys.WellFormed());
 }
 
 TEST(NTextBoxPersist, EveryPropertyRoundTripsIncludingBothFonts) {
@@ -513,7 +514,7 @@ TEST(NTextBoxPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"Locked", kit::Value(L"perhaps"));
     bag.WriteAlways(L"Enabled", kit::Value(false));
     bag.WriteAlways(L"HeaderCaption", kit::Value(L"never"));
-    EXPECT_FALSE(t.box->Load(bag));
+    EXPECT_STREQ(t.box->Load(bag).stoppedAt, L"Locked");
     EXPECT_EQ(t.box->Text(), L"kept");
     EXPECT_TRUE(t.box->NumberBox());
     EXPECT_FALSE(t.box->Locked());
@@ -524,12 +525,12 @@ TEST(NTextBoxPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag refused;
     refused.WriteAlways(L"AlignementHorizontal", kit::Value(-1));
     refused.WriteAlways(L"NumberBox", kit::Value(true));
-    EXPECT_FALSE(u.box->Load(refused)) << "a refused alignment stops the load too";
+    EXPECT_STREQ(u.box->Load(refused).stoppedAt, L"AlignementHorizontal") << "a refused alignment stops the load too";
     EXPECT_FALSE(u.box->NumberBox());
     TextBox v;
     kit::PropertyBag tooBig;
     tooBig.WriteAlways(L"AlignementVertical", kit::Value(300));
-    EXPECT_FALSE(v.box->Load(tooBig)) << "not an unsigned 8-bit number";
+    EXPECT_STREQ(v.box->Load(tooBig).stoppedAt, L"AlignementVertical") << "not an unsigned 8-bit number";
     EXPECT_EQ(v.box->AlignementVertical(), 1);
 }
 
