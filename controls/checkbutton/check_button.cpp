@@ -7,6 +7,9 @@
 namespace kit {
 namespace {
 
+// The weight from which a caption is drawn bold.
+constexpr int kBoldWeight = 600;
+
 // A stored font may carry any size; it is measured and drawn at no more than the largest size a font takes.
 double DrawnPoints(double points) { return std::isfinite(points) ? std::min(std::max(points, 0.0), 2160.0) : 0.0; }
 
@@ -16,18 +19,31 @@ int RoundThenHalve(double value) { return static_cast<int>(std::nearbyint(value)
 }  // namespace
 
 CheckButton::CheckButton(const plat::Services& services, Events events)
-    : services_(services), events_(std::move(events)) {
+    : services_(services), events_(std::move(events)), tracker_(services_, PollParams()) {
     MeasureCaption();
 }
 
-void CheckButton::Attach(plat::WindowId window, View* view, unsigned dpi) {
+TrackerParams CheckButton::PollParams() {
+    TrackerParams params;
+    params.timerId = kTimer1;
+    params.periodMs = kTimer1PeriodMs;
+    // The pointer is over the control anywhere in its client area, the right and bottom edges included.
+    params.over = OverTest::ClientArea;
+    params.clientSize = [this] {
+        return plat::Size{plat::PixelsFromTwips(width_, dpi_), plat::PixelsFromTwips(height_, dpi_)};
+    };
+    return params;
+}
+
+void CheckButton::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
     window_ = window;
-    view_ = view;
+    site_ = site;
+    tracker_.SetWindow(window);
     SetDpi(dpi);
     RefreshPicture();
     Layout();
     // The poll runs from creation: its first tick with the pointer elsewhere reports MouseOut once.
-    StartTimer1();
+    tracker_.StartPoll();
 }
 
 void CheckButton::Notify(const wchar_t* property) {
@@ -35,17 +51,7 @@ void CheckButton::Notify(const wchar_t* property) {
 }
 
 void CheckButton::Redraw() {
-    if (view_) view_->Repaint();
-}
-
-void CheckButton::StartTimer1() {
-    if (services_.timers && window_) services_.timers->Start(window_, kTimer1, kTimer1PeriodMs);
-    timerRunning_ = true;
-}
-
-void CheckButton::StopTimer1() {
-    if (services_.timers && window_) services_.timers->Stop(window_, kTimer1);
-    timerRunning_ = false;
+    if (site_) site_->Invalidate();
 }
 
 void CheckButton::ShowLook(int look) {
@@ -66,9 +72,10 @@ void CheckButton::ShowDisabledPicture() { ShowLook(kDisabledLook); }
 
 void CheckButton::MeasureCaption() {
     if (!services_.text) return;
-    const plat::Size s = services_.text->Measure(caption_, font_.name, DrawnPoints(font_.size), font_.weight >= 600);
-    captionWidth_ = s.cx * 15;
-    captionHeight_ = s.cy * 15;
+    const plat::Size s =
+        services_.text->Measure(caption_, font_.name, DrawnPoints(font_.size), font_.weight >= kBoldWeight);
+    captionWidth_ = plat::TwipsFrom96(s.cx);
+    captionHeight_ = plat::TwipsFrom96(s.cy);
 }
 
 void CheckButton::Layout() {
@@ -79,7 +86,7 @@ void CheckButton::Layout() {
 
 void CheckButton::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (view_) view_->SetInputEnabled(enabled);
+    if (site_) site_->SetInputEnabled(enabled);
     RefreshPicture();
     captionColor_ = enabled ? foreColor_ : kDisabledCaption;
     Redraw();

@@ -1,9 +1,12 @@
 // Check button CheckButton: pointer looks and event positions, clicks, keys and the leave poll.
 #include "controls/checkbutton/check_button.h"
 
-#include <cmath>
-
 namespace kit {
+namespace {
+
+constexpr std::int16_t kLeftButton = 1;
+
+}  // namespace
 
 CheckButton::Source CheckButton::HitTest(float x, float y) const {
     if (x >= 0 && x < kBoxTwips && y >= boxTop_ && y < boxTop_ + kBoxTwips) return Source::Picture;
@@ -28,6 +31,9 @@ void CheckButton::Relative(Source part, float* x, float* y) const {
 }
 
 void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    x = plat::TwipsAt(x, dpi_);
+    y = plat::TwipsAt(y, dpi_);
+    tracker_.Pressed(button);
     const Source part = PartFor(x, y);
     if (buttonsDown_ == 0) pressPart_ = part;
     buttonsDown_ |= button;
@@ -37,7 +43,9 @@ void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
 }
 
 void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    StartTimer1();
+    x = plat::TwipsAt(x, dpi_);
+    y = plat::TwipsAt(y, dpi_);
+    tracker_.StartPoll();
     const Source part = PartFor(x, y);
     if (part == Source::Caption) {
         // The caption reports its own position in the control, not the pointer's.
@@ -49,21 +57,27 @@ void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, fl
     // Outside these bounds the pointer is captured and has left the control while a button is held.
     if (x < 0 || x > width_ || y < 0 || y > height_) return;
     if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
-    if (enabled_) ShowLook(button == 1 ? kPressedLook : kHoverLook);
+    if (enabled_) ShowLook(button == kLeftButton ? kPressedLook : kHoverLook);
 }
 
 void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    x = plat::TwipsAt(x, dpi_);
+    y = plat::TwipsAt(y, dpi_);
     const Source part = PartFor(x, y);
     buttonsDown_ &= ~button;
+    tracker_.Released(button);
+    tracker_.EndPressCapture();
     Relative(part, &x, &y);
     if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
 }
 
+void CheckButton::DblClick(std::int16_t button, std::int16_t, float, float) { tracker_.Pressed(button); }
+
 void CheckButton::Click() {
-    if (value_ == 1 || value_ == 2)
-        SetValue(0);
-    else if (value_ == 0)
-        SetValue(1);
+    if (value_ == kChecked || value_ == kIndeterminate)
+        SetValue(kUnchecked);
+    else if (value_ == kUnchecked)
+        SetValue(kChecked);
     RefreshPicture();
     if (events_.Click) events_.Click();
 }
@@ -80,17 +94,13 @@ void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (events_.KeyUp) events_.KeyUp(keyCode, shift);
 }
 
-void CheckButton::Timer1Tick() {
-    // A tick already queued when the poll stopped must not raise MouseOut a second time.
-    if (!timerRunning_ || !services_.pointer || !window_) return;
-    const plat::Point p = services_.pointer->ScreenToClient(window_, services_.pointer->CursorPos());
-    const long w = std::lround(width_ * static_cast<double>(dpi_) / 1440.0);
-    const long h = std::lround(height_ * static_cast<double>(dpi_) / 1440.0);
-    // The right and bottom edges count as inside.
-    const bool outside = p.x < 0 || p.y < 0 || p.x > w || p.y > h;
-    if (!outside) return;
+void CheckButton::TimerTick(unsigned timerId) {
+    // The poll compares the pointer with the client area in pixels; positions and sizes stay in twips, so the
+    // events after a tick report the same unit as before it. A tick already queued when the poll stopped
+    // reports nothing.
+    if (!tracker_.TickSeesLeave(timerId)) return;
     RefreshPicture();
-    StopTimer1();
+    tracker_.StopPoll();
     if (events_.MouseOut) events_.MouseOut();
 }
 

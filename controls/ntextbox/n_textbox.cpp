@@ -3,13 +3,13 @@
 #include "controls/ntextbox/n_textbox.h"
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
+
+#include "platform/trace.h"
 
 namespace kit {
 namespace {
 
-kit::Font MakeFont(const wchar_t* face, double size, bool bold) {
+kit::Font DesignFont(const wchar_t* face, double size, bool bold) {
     kit::Font f;
     f.name = face;
     f.size = size;
@@ -63,18 +63,18 @@ NTextBox::NTextBox(const plat::Services& services, Events events) : services_(se
     txt_.text = L"Vovoz OvidUvi";
     txt_.back = kWhite;
     txt_.fore = kBlueText;
-    txt_.font = MakeFont(L"Arial", 9, false);
+    txt_.font = DesignFont(L"Arial", 9, false);
     lbl_.r = {45, 30, 1575, 375};
     lbl_.caption = L"Vovoz OvidUvi";
     lbl_.fore = kBlueText;
     lbl_.back = kWhite;
-    lbl_.font = MakeFont(L"Arial", 8.25, true);
+    lbl_.font = DesignFont(L"Arial", 8.25, true);
     lbl_.alignment = kCentre;
     hdr_.r = {0, 720, 2535, 255};
     hdr_.caption = L"Header";
     hdr_.fore = 0x80000008;
     hdr_.back = 0x8000000F;
-    hdr_.font = MakeFont(L"Verdana", 6.75, false);
+    hdr_.font = DesignFont(L"Verdana", 6.75, false);
     hdr_.alignment = kCentre;
     hdr_.opaque = true;
 }
@@ -84,11 +84,11 @@ void NTextBox::Notify(const wchar_t* property) {
 }
 
 void NTextBox::Redraw() {
-    if (view_) view_->Repaint();
+    if (site_) site_->Invalidate();
 }
 
 void NTextBox::SyncTxt() {
-    if (view_) view_->SyncTxt();
+    if (site_) site_->SyncTxt();
 }
 
 // ---- properties ----
@@ -273,7 +273,8 @@ void NTextBox::About() {
         if (services_.messages)
             services_.messages->Show(kAboutText, appTitle_, plat::MsgButtons::Ok, plat::MsgIcon::Information);
     } catch (...) {
-        // The about box never reports an error.
+        // The about box never reports an error, but the failure leaves a trace.
+        plat::RecordCaught("N_TextBox About", plat::DescribeCurrentException());
     }
 }
 

@@ -9,9 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "controls/common/control_site.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
 #include "platform/platform.h"
+#include "platform/units.h"
 
 namespace kit {
 
@@ -27,11 +29,12 @@ public:
     static constexpr OleColor kBlueText = 0x00D05C28;
     static constexpr OleColor kWhite = 0x00FFFFFF;
 
+    using MouseEvent = std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)>;
     struct Events {
         std::function<void()> DblClick;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
+        MouseEvent MouseDown;
+        MouseEvent MouseMove;
+        MouseEvent MouseUp;
         std::function<void()> Change;
         std::function<void()> Click;
         std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
@@ -41,16 +44,13 @@ public:
         std::function<void(const std::wstring& property)> PropertyChanged;
     };
 
-    // What the model needs from the window that shows it.
-    class View {
+    // What the model needs from the window that shows it, beyond every control's site. Sizes are twips.
+    class Site : public ControlSite {
     public:
-        virtual ~View() = default;
-        virtual void Repaint() = 0;
         // The text box part changed (text, font, colours, alignment, mask, state, place): bring the real edit
         // box in line with Txt().
         virtual void SyncTxt() = 0;
         virtual void SelectAllTxt() = 0;
-        virtual void RequestSize(int widthTwips, int heightTwips) = 0;
     };
 
     struct Rect {
@@ -80,7 +80,12 @@ public:
     };
 
     NTextBox(const plat::Services& services, Events events = {});
-    void Attach(View* view) { view_ = view; }
+    // The window, its site and its DPI (the model asks nothing of the window itself).
+    void Attach(plat::WindowId /*window*/, Site* site, unsigned dpi) {
+        site_ = site;
+        SetDpi(dpi);
+    }
+    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : plat::kBaseDpi; }
     // The title the about box shows: the application's own.
     void SetApplicationTitle(std::wstring title) { appTitle_ = std::move(title); }
 
@@ -143,7 +148,7 @@ public:
     void Resize(int widthTwips, int heightTwips);
     void RefreshLayout(std::int32_t verticalAlignment);
 
-    // Notifications from the text box part txt. Positions are twips relative to txt.
+    // Notifications from the text box part txt. Positions are txt's client pixels; events report them in twips.
     void TxtMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void TxtMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void TxtMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
@@ -170,6 +175,7 @@ private:
     static const PropertyKey<NTextBox> kKeys[];
     static const NewInstanceStep<NTextBox> kNewInstance[];
     void Notify(const wchar_t* property);
+    void RaiseMouse(const MouseEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
     void Redraw();
     void SyncTxt();
     void ApplyText(const std::wstring& text);
@@ -186,7 +192,8 @@ private:
 
     plat::Services services_;
     Events events_;
-    View* view_ = nullptr;
+    Site* site_ = nullptr;
+    unsigned dpi_ = plat::kBaseDpi;
     std::wstring appTitle_;
 
     Shape shp_;

@@ -12,16 +12,23 @@ constexpr std::int16_t kDigitNine = 57;
 
 }  // namespace
 
+void NTextBox::RaiseMouse(const MouseEvent& event, std::int16_t button, std::int16_t shift, float x, float y) {
+    if (!Raising() || !event) return;
+    x = plat::TwipsAt(x, dpi_);
+    y = plat::TwipsAt(y, dpi_);
+    event(button, shift, x, y);
+}
+
 void NTextBox::TxtMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (Raising() && events_.MouseDown) events_.MouseDown(button, shift, x, y);
+    RaiseMouse(events_.MouseDown, button, shift, x, y);
 }
 
 void NTextBox::TxtMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (Raising() && events_.MouseMove) events_.MouseMove(button, shift, x, y);
+    RaiseMouse(events_.MouseMove, button, shift, x, y);
 }
 
 void NTextBox::TxtMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (Raising() && events_.MouseUp) events_.MouseUp(button, shift, x, y);
+    RaiseMouse(events_.MouseUp, button, shift, x, y);
 }
 
 void NTextBox::TxtClick() {
@@ -50,7 +57,7 @@ std::int16_t NTextBox::TxtKeyPress(std::int16_t keyAscii) {
 void NTextBox::TxtEdited(const std::wstring& text) { ApplyText(text); }
 
 void NTextBox::TxtGotFocus() {
-    if (selOnFocus_ && view_) view_->SelectAllTxt();
+    if (selOnFocus_ && site_) site_->SelectAllTxt();
 }
 
 }  // namespace kit

@@ -8,6 +8,9 @@
 namespace kit {
 namespace {
 
+// The weight from which text is drawn bold.
+constexpr int kBoldWeight = 600;
+
 // The space the layout leaves between the header and the border, and between the border and a top or bottom
 // text: one pixel at 96 dpi.
 constexpr double kGap = 15;
@@ -20,8 +23,8 @@ plat::Size NTextBox::MeasureLine(const std::wstring& text, const kit::Font& font
     if (!services_.text) return {};
     // A stored font may carry any size; it is measured and drawn at no more than the largest size a font takes.
     const double points = std::isfinite(font.size) ? std::min(std::max(font.size, 0.0), 2160.0) : 0.0;
-    const plat::Size px = services_.text->Measure(text, font.name, points, font.weight >= 600);
-    return {px.cx * 15, px.cy * 15};
+    const plat::Size px = services_.text->Measure(text, font.name, points, font.weight >= kBoldWeight);
+    return {plat::TwipsFrom96(px.cx), plat::TwipsFrom96(px.cy)};
 }
 
 void NTextBox::Resize(int widthTwips, int heightTwips) {
@@ -29,10 +32,10 @@ void NTextBox::Resize(int widthTwips, int heightTwips) {
     const int h = std::max(heightTwips, kMinHeight);
     width_ = w;
     height_ = h;
-    if ((w != widthTwips || h != heightTwips) && view_ && resizing_ == 0) {
+    if ((w != widthTwips || h != heightTwips) && site_ && resizing_ == 0) {
         // The container grows the control; the size it reports back lays the control out again.
         ++resizing_;
-        view_->RequestSize(w, h);
+        site_->RequestSize(w, h);
         --resizing_;
     }
     shp_.r.width = width_;
