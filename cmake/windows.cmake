@@ -66,3 +66,4 @@ target_include_directories(relanto_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(relanto_e2e_tests PRIVATE relanto_win gtest_main gtest gmock ${RELANTO_STATIC_LINK} psapi)
 add_dependencies(relanto_e2e_tests Relanto standin_adb standin_gnirehtet urllog)
 # Run by scripts/test.sh as one Wine process (output to a file: Wine's helper processes would keep a pipe open).
+include(tests/host/host_tests.cmake)

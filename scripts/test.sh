@@ -15,6 +15,19 @@ summary() {  # prints "passed failed" from a ctest log
   echo "$(( ${total:-0} - ${failed:-0} )) ${failed:-0}"
 }
 
+gtest_counts() {  # prints "passed failed" from a GoogleTest log and the program's exit code
+  local log=$1 rc=$2 total pass fail
+  total=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$log" | grep -Eo '[0-9]+' | head -1)
+  pass=$(grep -Eo '^\[  PASSED  \] [0-9]+ tests?' "$log" | grep -Eo '[0-9]+' | head -1)
+  pass=${pass:-0}
+  fail=$(( ${total:-0} - pass ))
+  if [ "$rc" -ne 0 ] && [ "$fail" -eq 0 ]; then
+    echo "$(basename "$log" .log) run ended with code $rc" >&2
+    fail=1
+  fi
+  echo "$pass $fail"
+}
+
 echo "== unit tests (native)"
 (cd "$build/native" && ctest --output-on-failure -j "$(nproc)") | tee "$build/unit.log"
 read -r unit_pass unit_fail < <(summary "$build/unit.log")
@@ -38,19 +51,19 @@ trap wine_env_teardown EXIT
 (cd "$build/win64" && timeout 900 wine relanto_e2e_tests.exe --gtest_brief=1) >"$build/e2e.log" 2>&1
 e2e_rc=$?
 cat "$build/e2e.log"
-e2e_total=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$build/e2e.log" | grep -Eo '[0-9]+' | head -1)
-e2e_pass=$(grep -Eo '^\[  PASSED  \] [0-9]+ tests?' "$build/e2e.log" | grep -Eo '[0-9]+' | head -1)
-e2e_pass=${e2e_pass:-0}
-e2e_fail=$(( ${e2e_total:-0} - e2e_pass ))
-if [ "$e2e_rc" -ne 0 ] && [ "$e2e_fail" -eq 0 ]; then
-  echo "end-to-end run ended with code $e2e_rc"
-  e2e_fail=1
-fi
+read -r e2e_pass e2e_fail < <(gtest_counts "$build/e2e.log" "$e2e_rc")
 
-passed=$((unit_pass + fmt_pass + fuzz_pass + e2e_pass))
-failed=$((unit_fail + fmt_fail + fuzz_fail + e2e_fail))
+echo "== host tests (Wine)"
+(cd "$build/win64" && timeout 300 wine relanto_host_tests.exe --gtest_brief=1) >"$build/host.log" 2>&1
+host_rc=$?
+cat "$build/host.log"
+read -r host_pass host_fail < <(gtest_counts "$build/host.log" "$host_rc")
+
+passed=$((unit_pass + fmt_pass + fuzz_pass + e2e_pass + host_pass))
+failed=$((unit_fail + fmt_fail + fuzz_fail + e2e_fail + host_fail))
 echo
 echo "unit: $unit_pass passed, $unit_fail failed; formatting: $fmt_pass passed, $fmt_fail failed;" \
-  "fuzzing: $fuzz_pass passed, $fuzz_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed"
+  "fuzzing: $fuzz_pass passed, $fuzz_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed;" \
+  "host: $host_pass passed, $host_fail failed"
 echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ]
+[ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ] && [ "$host_pass" -gt 0 ]

@@ -2,6 +2,8 @@
 // current box image scaled to the window's DPI, the caption and, while focused, a focus mark.
 #include "controls/checkbutton/check_button_win.h"
 
+#include <windowsx.h>
+
 #include "controls/common/kit_host_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
@@ -12,16 +14,24 @@ const wchar_t kCheckButtonClass[] = L"KitCheckButton";
 
 namespace {
 
-class CheckHost final : public CheckButton::View {
+// The Button argument of each mouse button.
+constexpr std::int16_t kLeft = 1, kRight = 2, kMiddle = 4;
+
+class CheckHost final : public ControlSite {
 public:
     explicit CheckHost(const CheckButton::Events& events) : model_(plat::Win32Services(), events) {}
 
-    void Repaint() override {
+    void Invalidate() override {
         if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    void Refresh() override {
+        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     void SetInputEnabled(bool enabled) override {
         if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
     }
+    // The check button keeps the size its container gives it.
+    void RequestSize(int, int) override {}
 
     void Start(const CheckButtonArgs& args) {
         dpi_ = plat::WindowDpi(hwnd_);
@@ -59,23 +69,20 @@ public:
             case WM_LBUTTONDOWN:
                 if (GetFocus() != hwnd_) SetFocus(hwnd_);
                 clickArmed_ = true;
-                SetCapture(hwnd_);
-                model_.MouseDown(1, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(kLeft, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_RBUTTONDOWN:
             case WM_RBUTTONDBLCLK:
-                SetCapture(hwnd_);
-                model_.MouseDown(2, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(kRight, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_MBUTTONDOWN:
             case WM_MBUTTONDBLCLK:
-                SetCapture(hwnd_);
-                model_.MouseDown(4, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(kMiddle, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONDBLCLK:
                 // The second press of a double-click makes no click, so the value changes once.
                 clickArmed_ = false;
-                SetCapture(hwnd_);
+                model_.DblClick(kLeft, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
@@ -90,8 +97,7 @@ public:
                     click = PtInRect(&r, p) != FALSE;
                 }
                 if (msg == WM_LBUTTONUP) clickArmed_ = false;
-                if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd_) ReleaseCapture();
-                const std::int16_t button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
+                const std::int16_t button = msg == WM_LBUTTONUP ? kLeft : msg == WM_RBUTTONUP ? kRight : kMiddle;
                 model_.MouseUp(button, host::ShiftMask(), X(lp), Y(lp));
                 if (click) model_.Click();
                 return 0;
@@ -119,13 +125,10 @@ public:
                 InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
             case WM_TIMER:
-                if (wp == CheckButton::kTimer1) {
-                    model_.Timer1Tick();
-                    // Once the poll has seen the pointer leave, a move back to the same point is a real move.
-                    if (!model_.Timer1Running()) haveLastMove_ = false;
-                    return 0;
-                }
-                break;
+                model_.TimerTick(static_cast<unsigned>(wp));
+                // Once the poll has seen the pointer leave, a move back to the same point is a real move.
+                if (!model_.Polling()) haveLastMove_ = false;
+                return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 dpi_ = plat::WindowDpi(hwnd_);
                 model_.SetDpi(dpi_);
@@ -141,8 +144,9 @@ public:
     HWND hwnd_ = nullptr;
 
 private:
-    float X(LPARAM lp) const { return static_cast<float>(static_cast<short>(LOWORD(lp)) * 1440.0 / dpi_); }
-    float Y(LPARAM lp) const { return static_cast<float>(static_cast<short>(HIWORD(lp)) * 1440.0 / dpi_); }
+    // The client pixels a mouse message carries.
+    static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
+    static float Y(LPARAM lp) { return static_cast<float>(GET_Y_LPARAM(lp)); }
 
     void ReportSize() {
         RECT r;
@@ -152,7 +156,7 @@ private:
 
     void DrawBox(HDC dc) {
         const int index = model_.ShownImage();
-        if (index < 0 || index >= 12) return;
+        if (index < 0 || index >= kBoxImageCount) return;
         const BoxImage& image = CheckBoxImages()[static_cast<std::size_t>(index)];
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);

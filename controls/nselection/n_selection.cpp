@@ -32,8 +32,6 @@ TrackerParams LeaveTracking() {
 
 }  // namespace
 
-const wchar_t* const NSelection::kDefaultDescription = L"Descrição";
-
 NSelection::NSelection(const plat::Services& services, Events events)
     : services_(services), events_(std::move(events)), tracker_(services_, LeaveTracking()) {
     // The elements as designed, until a new instance or a load replaces their values.

@@ -102,9 +102,15 @@ public:
     // The control-level font: persisted, used by no element.
     const Font& ControlFont() const { return font_; }
 
+    // What a new instance takes from its container: the name it gave the instance.
+    struct Ambient {
+        std::wstring name;
+    };
+    static const PropertyTable<NSelection, Ambient> kStoredKeys;
+
     // Persistence.
     void InitNew(const std::wstring& instanceName);
-    bool Load(const PropertyBag& bag, std::wstring* stoppedAt = nullptr);  // false, naming the key, when one stopped it
+    LoadResult Load(const PropertyBag& bag);  // names the key that stopped it
     bool Save(PropertyBag& bag) const;
 
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
@@ -132,8 +138,6 @@ public:
     // Which element lies under a surface point (96-dpi pixels), and the point relative to that element.
     Source HitTest(float x, float y, float* relX, float* relY) const;
 
-    static const wchar_t* const kDefaultDescription;
-
 private:
     // The colours of one look, as the state table holds them.
     struct LookColors {
@@ -141,7 +145,7 @@ private:
     };
     static constexpr int kLooks = 3;
     LookColors ColorsOf(std::int16_t look) const;
-    static const PropertyTable<NSelection>& StoredKeys();
+    friend struct NSelectionKeys;
     void ApplyStateColors();
     void Notify(const wchar_t* property);
     void Measure(Label& label);

@@ -2,70 +2,99 @@
 #include "controls/nselection/n_selection.h"
 
 namespace kit {
+
+// The control-level font is stored with the instance but used by no element; a load takes only its face name.
+struct NSelectionKeys {
+    static bool ReadFontFace(NSelection& s, const Value& v) {
+        return Converted<ToFont>(v, [&](const Font& f) { s.font_.name = f.name; });
+    }
+};
+
 namespace {
 
+using S = NSelection;
+using Key = PropertyKey<NSelection, NSelection::Ambient>;
+using Step = NewInstanceStep<NSelection, NSelection::Ambient>;
+
 // One default per key, shared by load and save, so that every saved value loads back unchanged.
-const wchar_t kCaptionDefault[] = L"NSelection1";
-const wchar_t kBlackText[] = L"&H00000000&";
-const wchar_t kWhiteText[] = L"&H00FFFFFF&";
+constexpr Literal kCaption = Literal::Text(L"NSelection1");
+constexpr Literal kDescription = Literal::Text(L"Descrição");
+constexpr Literal kBlackText = Literal::Text(L"&H00000000&");
+constexpr Literal kWhiteText = Literal::Text(L"&H00FFFFFF&");
+
+constexpr Key kKeys[] = {
+    {L"Caption", kCaption, kCaption, ReadInto<ToText, &S::SetCaption>, WriteFrom<AsText, &S::Caption>},
+    {L"Description", kDescription, kDescription, ReadInto<ToText, &S::SetDescription>,
+     WriteFrom<AsText, &S::Description>},
+    {L"BackColorNormal", kBlackText, kBlackText, ReadInto<ToColor, &S::SetBackColorNormal>,
+     WriteFrom<AsColor, &S::BackColorNormal>},
+    {L"BackColorHover", Literal::Text(L"&H002D2D2D&"), Literal::Text(L"&H002D2D2D&"),
+     ReadInto<ToColor, &S::SetBackColorHover>, WriteFrom<AsColor, &S::BackColorHover>},
+    {L"BackColorDown", Literal::Text(L"&H80FFFF"), Literal::Text(L"&H80FFFF"), ReadInto<ToColor, &S::SetBackColorDown>,
+     WriteFrom<AsColor, &S::BackColorDown>},
+    {L"FontSize", Literal::Text(L"8"), Literal::Text(L"8"), ReadInto<ToInt16, &S::SetFontSize>,
+     WriteFrom<AsWhole, &S::FontSize>},
+    {L"FontBold", Literal::Text(L"False"), Literal::Text(L"False"), ReadInto<ToBool16, &S::SetFontBold>,
+     WriteFrom<AsFlag, &S::FontBold>},
+    {L"Font", Literal::Text(L"MS Sans Serif"), Literal::Always(), NSelectionKeys::ReadFontFace,
+     WriteFrom<AsFont, &S::ControlFont>},
+    {L"Enabled", Literal::Text(L"True"), Literal::Text(L"True"), ReadInto<ToBool16, &S::SetEnabled>,
+     WriteFrom<AsFlag, &S::Enabled>},
+    {L"ForeColorNormal", kBlackText, kBlackText, ReadInto<ToColor, &S::SetForeColorNormal>,
+     WriteFrom<AsColor, &S::ForeColorNormal>},
+    {L"ForeColorHover", kBlackText, kBlackText, ReadInto<ToColor, &S::SetForeColorHover>,
+     WriteFrom<AsColor, &S::ForeColorHover>},
+    {L"ForeColorDown", kWhiteText, kWhiteText, ReadInto<ToColor, &S::SetForeColorDown>,
+     WriteFrom<AsColor, &S::ForeColorDown>},
+    {L"ForeColorNormal_2", kBlackText, kBlackText, ReadInto<ToColor, &S::SetForeColorNormal_2>,
+     WriteFrom<AsColor, &S::ForeColorNormal_2>},
+    {L"ForeColorHover_2", kBlackText, kBlackText, ReadInto<ToColor, &S::SetForeColorHover_2>,
+     WriteFrom<AsColor, &S::ForeColorHover_2>},
+    {L"ForeColorDown_2", kWhiteText, kWhiteText, ReadInto<ToColor, &S::SetForeColorDown_2>,
+     WriteFrom<AsColor, &S::ForeColorDown_2>},
+};
+
+Value InstanceName(const NSelection&, const NSelection::Ambient& ambient) { return Value(ambient.name); }
+
+bool LayOut(NSelection& s, const Value&) {
+    s.Ajustar_Botao();
+    return true;
+}
+
+constexpr Literal kBlack = Literal::Color(0x00000000);
+constexpr Literal kWhite = Literal::Color(0x00FFFFFF);
+
+constexpr Step kNewInstance[] = {
+    {L"Caption", &InstanceName},
+    {L"Description", kDescription},
+    {L"Enabled", Literal::Flag(true)},
+    {L"BackColorNormal", kBlack},
+    {L"BackColorHover", Literal::Color(0x002D2D2D)},
+    {L"BackColorDown", kWhite},
+    {L"FontSize", Literal::Whole(8)},
+    {L"FontBold", Literal::Flag(false)},
+    {L"Font", Literal::Text(L"Verdana")},
+    {L"ForeColorNormal", kWhite},
+    {L"ForeColorHover", kWhite},
+    {L"ForeColorDown", kBlack},
+    {L"ForeColorNormal_2", kWhite},
+    {L"ForeColorHover_2", kWhite},
+    {L"ForeColorDown_2", kBlack},
+    {nullptr, Literal::Empty(), &LayOut},
+};
 
 }  // namespace
 
-const PropertyTable<NSelection>& NSelection::StoredKeys() {
-    using S = NSelection;
-    static const PropertyTable<NSelection> keys = {
-        TextKey<S, &S::SetCaption, &S::Caption>(L"Caption", kCaptionDefault),
-        TextKey<S, &S::SetDescription, &S::Description>(L"Description", kDefaultDescription),
-        ColourKey<S, &S::SetBackColorNormal, &S::BackColorNormal>(L"BackColorNormal", kBlackText),
-        ColourKey<S, &S::SetBackColorHover, &S::BackColorHover>(L"BackColorHover", L"&H002D2D2D&"),
-        ColourKey<S, &S::SetBackColorDown, &S::BackColorDown>(L"BackColorDown", L"&H80FFFF"),
-        Int16Key<S, &S::SetFontSize, &S::FontSize>(L"FontSize", L"8"),
-        FlagKey<S, &S::SetFontBold, &S::FontBold>(L"FontBold", L"False"),
-        // Only the face name is taken: the rest of the control-level font keeps its values.
-        {L"Font", Value(L"MS Sans Serif"), std::nullopt,
-         [](S& s, const Value& v) {
-             const auto font = ToFont(v);
-             if (font) s.font_.name = font->name;
-             return font.has_value();
-         },
-         [](const S& s) { return Value(s.font_); }},
-        FlagKey<S, &S::SetEnabled, &S::Enabled>(L"Enabled", L"True"),
-        ColourKey<S, &S::SetForeColorNormal, &S::ForeColorNormal>(L"ForeColorNormal", kBlackText),
-        ColourKey<S, &S::SetForeColorHover, &S::ForeColorHover>(L"ForeColorHover", kBlackText),
-        ColourKey<S, &S::SetForeColorDown, &S::ForeColorDown>(L"ForeColorDown", kWhiteText),
-        ColourKey<S, &S::SetForeColorNormal_2, &S::ForeColorNormal_2>(L"ForeColorNormal_2", kBlackText),
-        ColourKey<S, &S::SetForeColorHover_2, &S::ForeColorHover_2>(L"ForeColorHover_2", kBlackText),
-        ColourKey<S, &S::SetForeColorDown_2, &S::ForeColorDown_2>(L"ForeColorDown_2", kWhiteText),
-    };
-    return keys;
-}
+const PropertyTable<NSelection, NSelection::Ambient> NSelection::kStoredKeys =
+    PropertyTable<NSelection, NSelection::Ambient>(kKeys).NewInstance(kNewInstance);
 
-void NSelection::InitNew(const std::wstring& instanceName) {
-    const Value black = Value::Color(0x00000000), white = Value::Color(0x00FFFFFF);
-    if (!ApplyKeys(*this, StoredKeys(),
-                   {{L"Caption", Value(instanceName)},
-                    {L"Description", Value(kDefaultDescription)},
-                    {L"Enabled", Value(true)},
-                    {L"BackColorNormal", black},
-                    {L"BackColorHover", Value::Color(0x002D2D2D)},
-                    {L"BackColorDown", white},
-                    {L"FontSize", Value(8)},
-                    {L"FontBold", Value(false)},
-                    {L"Font", Value(L"Verdana")},
-                    {L"ForeColorNormal", white},
-                    {L"ForeColorHover", white},
-                    {L"ForeColorDown", black},
-                    {L"ForeColorNormal_2", white},
-                    {L"ForeColorHover_2", white},
-                    {L"ForeColorDown_2", black}}))
-        return;
-    Ajustar_Botao();
-}
+void NSelection::InitNew(const std::wstring& instanceName) { kStoredKeys.InitNew(*this, Ambient{instanceName}); }
 
-bool NSelection::Load(const PropertyBag& bag, std::wstring* stoppedAt) {
-    return LoadKeys(*this, bag, StoredKeys(), stoppedAt);
-}
+LoadResult NSelection::Load(const PropertyBag& bag) { return kStoredKeys.Load(*this, bag); }
 
-bool NSelection::Save(PropertyBag& bag) const { return SaveKeys(*this, bag, StoredKeys()); }
+bool NSelection::Save(PropertyBag& bag) const {
+    kStoredKeys.Save(*this, bag);
+    return true;
+}
 
 }  // namespace kit

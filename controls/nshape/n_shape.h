@@ -90,6 +90,11 @@ int RoundPixel(double value);
 
 class NShape {
 public:
+    // What a new instance takes from its container: the name it gave the instance.
+    struct Ambient {
+        std::wstring name;
+    };
+
     static constexpr unsigned kLeaveTimerId = 1;
     static constexpr unsigned kLeavePeriodMs = 1;
     static constexpr OleColor kDisabledText = 0x00B3B3B3;
@@ -112,7 +117,7 @@ public:
     // key was applied (it stops silently at the first that fails). Save writes the keys and returns whether all
     // were written.
     void InitNew(const std::wstring& instanceName);
-    bool Load(const PropertyBag& bag, std::wstring* stoppedAt = nullptr);  // names the key that stopped it
+    LoadResult Load(const PropertyBag& bag);  // names the key that stopped it
     bool Save(PropertyBag& bag) const;
     // The name the gallery still saves through.
     bool WriteProperties(PropertyBag& bag) const { return Save(bag); }
@@ -240,9 +245,8 @@ private:
     };
     LookColors ColorsOf(ButtonLook look) const;
     static TrackerParams LeaveTracking();
-    static const PropertyTable<NShape>& StoredKeys();
-    template <Picture NShape::*Member>
-    static PropertyKey<NShape> PictureKey(const wchar_t* name);
+    friend struct NShapeKeys;
+    static const PropertyTable<NShape, Ambient> kStoredKeys;
     static constexpr int kMargin = 8;
     static constexpr int kEmptyPictureSide = 17;
     void SizePictureElement();

@@ -2,108 +2,143 @@
 #include "controls/nshape/n_shape.h"
 
 namespace kit {
+
+// The keys that go straight to the control's parts, without the property writes' notifications.
+struct NShapeKeys {
+    static constexpr Picture NShape::*kNormal = &NShape::pictureNormal_;
+    static constexpr Picture NShape::*kDown = &NShape::pictureDown_;
+    static constexpr Picture NShape::*kHover = &NShape::pictureHover_;
+
+    template <Picture NShape::*Member>
+    static bool ReadPicture(NShape& s, const Value& v) {
+        return Converted<ToPicture>(v, [&](const Picture& p) { s.*Member = p; });
+    }
+    template <Picture NShape::*Member>
+    static Value WritePicture(const NShape& s) {
+        return Value(s.*Member);
+    }
+    static bool ReadStretch(NShape& s, const Value& v) {
+        return Converted<ToBool16>(v, [&](std::int16_t flag) {
+            s.image_.stretch = flag != 0;
+            if (!s.image_.stretch) s.ShowPicture(s.image_.shown);
+        });
+    }
+    // Only the face name is taken: the rest of the control-level font keeps its values.
+    static bool ReadFontFace(NShape& s, const Value& v) {
+        return Converted<ToFont>(v, [&](const Font& f) { s.font_.name = f.name; });
+    }
+    // Between the colours and the visibility flags a new instance shows Picture_Normal and lays out once.
+    static bool ShowNormalAndLayOut(NShape& s, const Value&) {
+        s.ShowPicture(s.pictureNormal_);
+        s.Ajustar_Botao();
+        return true;
+    }
+};
+
 namespace {
+
+using S = NShape;
+using Key = PropertyKey<NShape, NShape::Ambient>;
+using Step = NewInstanceStep<NShape, NShape::Ambient>;
 
 // One default per key for load and save, so that a saved value always loads back unchanged. Caption and the
 // three text colours keep the values an absent key has always loaded as.
-const wchar_t* const kCaptionDefault = L"NShape1";
-const wchar_t* const kForeColorDefault = L"&H8080FF";
-const wchar_t* const kBorderDefault = L"&H00FFFF80&";
+constexpr Literal kCaption = Literal::Text(L"NShape1");
+constexpr Literal kForeColor = Literal::Text(L"&H8080FF");
+constexpr Literal kBorder = Literal::Text(L"&H00FFFF80&");
+constexpr Literal kFalseText = Literal::Text(L"False");
+constexpr Literal kTrueText = Literal::Text(L"True");
+
+constexpr Key kKeys[] = {
+    {L"Picture_Normal", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kNormal>,
+     NShapeKeys::WritePicture<NShapeKeys::kNormal>},
+    {L"Picture_Down", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kDown>,
+     NShapeKeys::WritePicture<NShapeKeys::kDown>},
+    {L"Picture_Hover", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kHover>,
+     NShapeKeys::WritePicture<NShapeKeys::kHover>},
+    {L"Stretch", Literal::Flag(false), Literal::Always(), NShapeKeys::ReadStretch, WriteFrom<AsFlag, &S::Stretch>},
+    {L"Caption", kCaption, kCaption, ReadInto<ToText, &S::SetCaption>, WriteFrom<AsText, &S::Caption>},
+    {L"BackGround", Literal::Text(L"&HFF8080"), Literal::Text(L"&HFF8080"), ReadInto<ToColor, &S::SetBackGround>,
+     WriteFrom<AsColor, &S::BackGround>},
+    {L"BackColorNormal", Literal::Text(L"&H8080FF"), Literal::Text(L"&H8080FF"),
+     ReadInto<ToColor, &S::SetBackColorNormal>, WriteFrom<AsColor, &S::BackColorNormal>},
+    {L"BackColorHover", Literal::Text(L"&H80C0FF"), Literal::Text(L"&H80C0FF"),
+     ReadInto<ToColor, &S::SetBackColorHover>, WriteFrom<AsColor, &S::BackColorHover>},
+    {L"BackColorDown", Literal::Text(L"&H80FFFF"), Literal::Text(L"&H80FFFF"), ReadInto<ToColor, &S::SetBackColorDown>,
+     WriteFrom<AsColor, &S::BackColorDown>},
+    {L"BorderColorNormal", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorNormal>,
+     WriteFrom<AsColor, &S::BorderColorNormal>},
+    {L"BorderColorHover", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorHover>,
+     WriteFrom<AsColor, &S::BorderColorHover>},
+    {L"BorderColorDown", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorDown>,
+     WriteFrom<AsColor, &S::BorderColorDown>},
+    {L"FontSize", Literal::Text(L"8"), Literal::Text(L"8"), ReadInto<ToInt16, &S::SetFontSize>,
+     WriteFrom<AsWhole, &S::FontSize>},
+    {L"FontBold", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetFontBold>, WriteFrom<AsFlag, &S::FontBold>},
+    {L"Font", Literal::Text(L"MS Sans Serif"), Literal::Always(), NShapeKeys::ReadFontFace,
+     WriteFrom<AsFont, &S::ControlFont>},
+    {L"Enabled", kTrueText, kTrueText, ReadInto<ToBool16, &S::SetEnabled>, WriteFrom<AsFlag, &S::Enabled>},
+    {L"BorderGotFocus", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetBorderGotFocus>,
+     WriteFrom<AsFlag, &S::BorderGotFocus>},
+    {L"BorderCustom", Literal::Text(L"&H80FF80"), Literal::Text(L"&H80FF80"), ReadInto<ToColor, &S::SetBorderCustom>,
+     WriteFrom<AsColor, &S::BorderCustom>},
+    {L"Style", Literal::Text(L"4"), Literal::Text(L"4"), ReadInto<ToInt32, &S::SetStyle>,
+     WriteFrom<AsWhole, &S::Style>},
+    {L"Graphical", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetGraphical>, WriteFrom<AsFlag, &S::Graphical>},
+    {L"ForeColorNormal", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorNormal>,
+     WriteFrom<AsColor, &S::ForeColorNormal>},
+    {L"ForeColorHover", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorHover>,
+     WriteFrom<AsColor, &S::ForeColorHover>},
+    {L"ForeColorDown", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorDown>,
+     WriteFrom<AsColor, &S::ForeColorDown>},
+    {L"Text_Visible", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetTextVisible>,
+     WriteFrom<AsFlag, &S::TextVisible>},
+    {L"StretchToText", kTrueText, kTrueText, ReadInto<ToBool16, &S::SetStretchToText>,
+     WriteFrom<AsFlag, &S::StretchToText>},
+};
+
+Value InstanceName(const NShape&, const NShape::Ambient& ambient) { return Value(ambient.name); }
+
+constexpr Literal kFace = Literal::Color(0x00EFF1F2);
+constexpr Literal kGrey = Literal::Color(0x00B3B3B3);
+constexpr Literal kBlack = Literal::Color(0x00000000);
+
+constexpr Step kNewInstance[] = {
+    {L"Caption", &InstanceName},
+    {L"Enabled", Literal::Flag(true)},
+    {L"BackGround", kFace},
+    {L"BackColorNormal", kFace},
+    {L"BackColorHover", Literal::Color(0x00E0E0E0)},
+    {L"BackColorDown", Literal::Color(0x00FFFFFF)},
+    {L"BorderColorNormal", kGrey},
+    {L"BorderColorHover", kGrey},
+    {L"BorderColorDown", kGrey},
+    {L"FontSize", Literal::Whole(8)},
+    {L"FontBold", Literal::Flag(false)},
+    {L"Font", Literal::Text(L"Verdana")},
+    {L"BorderGotFocus", Literal::Flag(false)},
+    {L"BorderCustom", kGrey},
+    {L"ForeColorNormal", kBlack},
+    {L"ForeColorHover", kBlack},
+    {L"ForeColorDown", kBlack},
+    {nullptr, Literal::Empty(), NShapeKeys::ShowNormalAndLayOut},
+    {L"Graphical", Literal::Flag(false)},
+    {L"Text_Visible", Literal::Flag(true)},
+    {L"StretchToText", Literal::Flag(true)},
+};
 
 }  // namespace
 
-const PropertyTable<NShape>& NShape::StoredKeys() {
-    using S = NShape;
-    static const PropertyTable<NShape> keys = {
-        // The pictures and Stretch are stored on the control and its picture element directly, without the
-        // writes' notifications.
-        PictureKey<&S::pictureNormal_>(L"Picture_Normal"),
-        PictureKey<&S::pictureDown_>(L"Picture_Down"),
-        PictureKey<&S::pictureHover_>(L"Picture_Hover"),
-        {L"Stretch", Value(false), std::nullopt,
-         [](S& s, const Value& v) {
-             const auto stretch = ToBool16(v);
-             if (!stretch) return false;
-             s.image_.stretch = *stretch != 0;
-             if (!s.image_.stretch) s.ShowPicture(s.image_.shown);
-             return true;
-         },
-         [](const S& s) { return StoredBool(s.Stretch()); }},
-        TextKey<S, &S::SetCaption, &S::Caption>(L"Caption", kCaptionDefault),
-        ColourKey<S, &S::SetBackGround, &S::BackGround>(L"BackGround", L"&HFF8080"),
-        ColourKey<S, &S::SetBackColorNormal, &S::BackColorNormal>(L"BackColorNormal", L"&H8080FF"),
-        ColourKey<S, &S::SetBackColorHover, &S::BackColorHover>(L"BackColorHover", L"&H80C0FF"),
-        ColourKey<S, &S::SetBackColorDown, &S::BackColorDown>(L"BackColorDown", L"&H80FFFF"),
-        ColourKey<S, &S::SetBorderColorNormal, &S::BorderColorNormal>(L"BorderColorNormal", kBorderDefault),
-        ColourKey<S, &S::SetBorderColorHover, &S::BorderColorHover>(L"BorderColorHover", kBorderDefault),
-        ColourKey<S, &S::SetBorderColorDown, &S::BorderColorDown>(L"BorderColorDown", kBorderDefault),
-        Int16Key<S, &S::SetFontSize, &S::FontSize>(L"FontSize", L"8"),
-        FlagKey<S, &S::SetFontBold, &S::FontBold>(L"FontBold", L"False"),
-        // Only the face name is taken: the rest of the control-level font keeps its values.
-        {L"Font", Value(L"MS Sans Serif"), std::nullopt,
-         [](S& s, const Value& v) {
-             const auto font = ToFont(v);
-             if (font) s.font_.name = font->name;
-             return font.has_value();
-         },
-         [](const S& s) { return Value(s.font_); }},
-        FlagKey<S, &S::SetEnabled, &S::Enabled>(L"Enabled", L"True"),
-        FlagKey<S, &S::SetBorderGotFocus, &S::BorderGotFocus>(L"BorderGotFocus", L"False"),
-        ColourKey<S, &S::SetBorderCustom, &S::BorderCustom>(L"BorderCustom", L"&H80FF80"),
-        Int32Key<S, &S::SetStyle, &S::Style>(L"Style", L"4"),
-        FlagKey<S, &S::SetGraphical, &S::Graphical>(L"Graphical", L"False"),
-        ColourKey<S, &S::SetForeColorNormal, &S::ForeColorNormal>(L"ForeColorNormal", kForeColorDefault),
-        ColourKey<S, &S::SetForeColorHover, &S::ForeColorHover>(L"ForeColorHover", kForeColorDefault),
-        ColourKey<S, &S::SetForeColorDown, &S::ForeColorDown>(L"ForeColorDown", kForeColorDefault),
-        FlagKey<S, &S::SetTextVisible, &S::TextVisible>(L"Text_Visible", L"False"),
-        FlagKey<S, &S::SetStretchToText, &S::StretchToText>(L"StretchToText", L"True"),
-    };
-    return keys;
-}
+const PropertyTable<NShape, NShape::Ambient> NShape::kStoredKeys =
+    PropertyTable<NShape, NShape::Ambient>(kKeys).NewInstance(kNewInstance);
 
-template <Picture NShape::*Member>
-PropertyKey<NShape> NShape::PictureKey(const wchar_t* name) {
-    return {name, Value(), std::nullopt,
-            [](NShape& s, const Value& v) {
-                const auto picture = ToPicture(v);
-                if (picture) s.*Member = *picture;
-                return picture.has_value();
-            },
-            [](const NShape& s) { return Value(s.*Member); }};
-}
+void NShape::InitNew(const std::wstring& instanceName) { kStoredKeys.InitNew(*this, Ambient{instanceName}); }
 
-void NShape::InitNew(const std::wstring& instanceName) {
-    const PropertyTable<NShape>& keys = StoredKeys();
-    const Value grey = Value::Color(0x00B3B3B3), black = Value::Color(0x00000000), face = Value::Color(0x00EFF1F2);
-    if (!ApplyKeys(*this, keys,
-                   {{L"Caption", Value(instanceName)},
-                    {L"Enabled", Value(true)},
-                    {L"BackGround", face},
-                    {L"BackColorNormal", face},
-                    {L"BackColorHover", Value::Color(0x00E0E0E0)},
-                    {L"BackColorDown", Value::Color(0x00FFFFFF)},
-                    {L"BorderColorNormal", grey},
-                    {L"BorderColorHover", grey},
-                    {L"BorderColorDown", grey},
-                    {L"FontSize", Value(8)},
-                    {L"FontBold", Value(false)},
-                    {L"Font", Value(L"Verdana")},
-                    {L"BorderGotFocus", Value(false)},
-                    {L"BorderCustom", grey},
-                    {L"ForeColorNormal", black},
-                    {L"ForeColorHover", black},
-                    {L"ForeColorDown", black}}))
-        return;
-    ShowPicture(pictureNormal_);
-    Ajustar_Botao();
-    ApplyKeys(*this, keys,
-              {{L"Graphical", Value(false)}, {L"Text_Visible", Value(true)}, {L"StretchToText", Value(true)}});
-}
+LoadResult NShape::Load(const PropertyBag& bag) { return kStoredKeys.Load(*this, bag); }
 
-bool NShape::Load(const PropertyBag& bag, std::wstring* stoppedAt) {
-    return LoadKeys(*this, bag, StoredKeys(), stoppedAt);
+bool NShape::Save(PropertyBag& bag) const {
+    kStoredKeys.Save(*this, bag);
+    return true;
 }
-
-bool NShape::Save(PropertyBag& bag) const { return SaveKeys(*this, bag, StoredKeys()); }
 
 }  // namespace kit

@@ -3,11 +3,11 @@
 #include "controls/ntextbox/n_textbox_win.h"
 
 #include <commctrl.h>
-
-#include <cmath>
+#include <windowsx.h>
 
 #include "controls/common/kit_host_win.h"
 #include "platform/platform_win.h"
+#include "platform/trace_win.h"
 #include "platform/window_win.h"
 
 namespace kit {
@@ -17,6 +17,8 @@ const wchar_t kNTextBoxClass[] = L"KitNTextBox";
 namespace {
 
 constexpr int kEditId = 1;
+// The Button argument of each mouse button.
+constexpr std::int16_t kLeft = 1, kRight = 2, kMiddle = 4;
 constexpr UINT_PTR kSubclassId = 1;
 
 DWORD AlignStyle(std::int32_t alignment) {
@@ -41,28 +43,32 @@ UINT DrawAlign(std::int32_t alignment) {
     }
 }
 
-class TextBoxHost final : public NTextBox::View {
+class TextBoxHost final : public NTextBox::Site {
 public:
     explicit TextBoxHost(const NTextBox::Events& events) : model_(plat::Win32Services(), events) {}
 
-    // NTextBox::View
-    void Repaint() override {
+    // NTextBox::Site
+    void Invalidate() override {
         if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
     }
+    void Refresh() override {
+        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    // The enabled state belongs to the text box part, which SyncTxt brings to the edit box.
+    void SetInputEnabled(bool) override {}
     void SyncTxt() override;
     void SelectAllTxt() override {
         if (edit_) SendMessageW(edit_, EM_SETSEL, 0, GetWindowTextLengthW(edit_));
     }
     void RequestSize(int widthTwips, int heightTwips) override {
         // Rounded up, so the size reported back is not below the minimum.
-        const int w = static_cast<int>(std::ceil(widthTwips * static_cast<double>(dpi_) / 1440.0));
-        const int h = static_cast<int>(std::ceil(heightTwips * static_cast<double>(dpi_) / 1440.0));
-        SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, plat::PixelsCoveringTwips(widthTwips, dpi_),
+                     plat::PixelsCoveringTwips(heightTwips, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     void Start(const NTextBoxArgs& args) {
         dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(this);
+        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
         model_.SetApplicationTitle(args.applicationTitle);
         CreateEdit();
         if (args.bag)
@@ -88,6 +94,7 @@ private:
         try {
             return self->EditMessage(edit, msg, wp, lp);
         } catch (...) {
+            plat::TraceCaughtHere("N_TextBox edit box");
             return DefSubclassProc(edit, msg, wp, lp);
         }
     }
@@ -104,8 +111,9 @@ private:
         return {host::PixelsFromTwips(r.left, dpi_), host::PixelsFromTwips(r.top, dpi_),
                 host::PixelsFromTwips(r.left + r.width, dpi_), host::PixelsFromTwips(r.top + r.height, dpi_)};
     }
-    float TwX(LPARAM lp) const { return static_cast<float>(static_cast<short>(LOWORD(lp)) * 1440.0 / dpi_); }
-    float TwY(LPARAM lp) const { return static_cast<float>(static_cast<short>(HIWORD(lp)) * 1440.0 / dpi_); }
+    // The edit box's client pixels a mouse message carries.
+    static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
+    static float Y(LPARAM lp) { return static_cast<float>(GET_Y_LPARAM(lp)); }
     std::wstring EditText() const {
         const int n = GetWindowTextLengthW(edit_);
         std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
@@ -235,6 +243,7 @@ LRESULT TextBoxHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_DPICHANGED_AFTERPARENT:
             dpi_ = plat::WindowDpi(hwnd_);
+            model_.SetDpi(dpi_);
             ReportSize();
             SyncTxt();
             InvalidateRect(hwnd_, nullptr, FALSE);
@@ -250,21 +259,25 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
             if (code == 0) return 0;  // nothing is typed
             return DefSubclassProc(edit, msg, static_cast<WPARAM>(static_cast<std::uint16_t>(code)), lp);
         }
+        // System keys (Alt combinations, F10) are raised too, then go on to the default handling, so Alt+F4 and
+        // the system menu keep working.
         case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
             model_.TxtKeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
             break;
         case WM_KEYUP:
+        case WM_SYSKEYUP:
             model_.TxtKeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
             break;
         case WM_MOUSEMOVE:
-            model_.TxtMouseMove(host::ButtonMask(wp), host::ShiftMask(), TwX(lp), TwY(lp));
+            model_.TxtMouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
-            const std::int16_t button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
+            const std::int16_t button = msg == WM_LBUTTONDOWN ? kLeft : msg == WM_RBUTTONDOWN ? kRight : kMiddle;
             const bool hadFocus = GetFocus() == edit;
-            model_.TxtMouseDown(button, host::ShiftMask(), TwX(lp), TwY(lp));
+            model_.TxtMouseDown(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
             // The press placed the caret after the focus arrived; a click into the box still selects it all.
             if (!hadFocus && GetFocus() == edit) model_.TxtGotFocus();
@@ -274,8 +287,8 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            const std::int16_t button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
-            model_.TxtMouseUp(button, host::ShiftMask(), TwX(lp), TwY(lp));
+            const std::int16_t button = msg == WM_LBUTTONUP ? kLeft : msg == WM_RBUTTONUP ? kRight : kMiddle;
+            model_.TxtMouseUp(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
             if (msg == WM_LBUTTONUP && clickArmed_) {
                 clickArmed_ = false;

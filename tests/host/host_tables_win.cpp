@@ -1,0 +1,317 @@
+// The message-to-event tables of the four controls. Positions are client pixels at 96 dpi; the events carry
+// what each model reports (N_Shape and N_Selection 96-dpi pixels, CheckButton and N_TextBox twips).
+#include "controls/checkbutton/check_button_win.h"
+#include "controls/nselection/n_selection_win.h"
+#include "controls/nshape/n_shape_win.h"
+#include "controls/ntextbox/n_textbox_win.h"
+#include "tests/host/host_rig_win.h"
+
+#include <cstdio>
+
+namespace hosttest {
+namespace {
+
+const Step Press = Mouse(WM_LBUTTONDOWN, 5, 5);
+const Step Release = Mouse(WM_LBUTTONUP, 5, 5);
+const Step Tick = Msg(WM_TIMER, 1);
+
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+// Creation arguments of any control: its place in the parent (twips) and its names.
+template <typename Args>
+Args Placed(HWND parent, int id, const wchar_t* name, int width, int height) {
+    Args a;
+    a.parent = parent;
+    a.id = id;
+    a.name = name;
+    a.left = 300, a.top = 300, a.width = width, a.height = height;
+    return a;
+}
+
+// The events CheckButton, N_Selection and N_TextBox share, each recording itself.
+template <typename Events>
+void RecordShared(Events& e) {
+    e.Click = [] { Clicked("Click"); };
+    e.MouseMove = Pointer("MouseMove");
+    e.MouseDown = Pointer("MouseDown");
+    e.MouseUp = Pointer("MouseUp");
+    e.KeyDown = KeyCode("KeyDown");
+    e.KeyUp = KeyCode("KeyUp");
+    e.KeyPress = KeyAscii("KeyPress");
+}
+
+// ---- N_Shape: its services are the recording ones, so captures, the leave poll and sent keys show in order.
+
+std::function<void(kit::MouseArgs&)> ShapePointer(const char* name) {
+    auto record = Pointer(name);
+    return [record](kit::MouseArgs& a) { record(a.button, a.shift, a.x, a.y); };
+}
+
+HWND MakeShape(HWND parent, HWND*) {
+    kit::NShapeArgs a = Placed<kit::NShapeArgs>(parent, 7, L"NShape1", 1500, 450);
+    a.services = &RecordingServices();
+    HWND window = kit::CreateNShape(a);
+    kit::NShape* model = kit::NShapeOf(window);
+    if (!model) return nullptr;
+    kit::NShapeEvents& e = model->events();
+    e.click = [] { Clicked("Click"); };
+    e.dblClick = Plain("DblClick");
+    e.mouseMove = ShapePointer("MouseMove");
+    e.mouseDown = ShapePointer("MouseDown");
+    e.mouseUp = ShapePointer("MouseUp");
+    e.mouseEnter = Plain("MouseEnter");
+    e.mouseLeave = Plain("MouseLeave");
+    e.mouseOver = Plain("MouseOver");
+    e.mouseOut = Plain("MouseOut");
+    e.resize = Plain("Resize");
+    e.keyDown = KeyCode("KeyDown");
+    e.keyUp = KeyCode("KeyUp");
+    e.keyPress = KeyAscii("KeyPress");
+    return window;
+}
+
+// The look, and the border colour where it follows the focus.
+std::string ShapeState(HWND window) {
+    const kit::NShape* m = kit::NShapeOf(window);
+    std::string state = "look " + std::to_string(static_cast<int>(m->ButtonState()));
+    if (m->BorderGotFocus()) {
+        char border[16];
+        std::snprintf(border, sizeof(border), " border %06X", static_cast<unsigned>(m->BorderColor()));
+        state += border;
+    }
+    return state;
+}
+
+const Table kShape = {
+    "NShape",
+    MakeShape,
+    ShapeState,
+    {
+        {"EnterPressReleaseClick",
+         {PointAt(5, 5), Move(5, 5), Press, State(), Release, State()},
+         {"MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on", "MouseDown 1 0 5 5", "focus on",
+          "state look 2", "MouseUp 1 0 5 5", "Click", "state look 1"}},
+        {"LeavePollStopsOnce",
+         {PointAt(5, 5), Move(5, 5), PointAway(), Tick, Tick, State()},
+         {"MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on", "timer 1 off", "MouseLeave",
+          "state look 0"}},
+        {"MoveOutWhileCapturedRaisesMouseOut",
+         {PointAt(5, 5), Move(5, 5), PointAway(), Move(150, 5), Tick},
+         {"MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on", "MouseMove 0 0 150 5", "capture off",
+          "MouseOut", "timer 1 off", "MouseLeave"}},
+        {"DoubleClick",
+         {PointAt(5, 5), Press, Release, Mouse(WM_LBUTTONDBLCLK, 5, 5), Release},
+         {"capture on", "MouseDown 1 0 5 5", "focus on", "MouseUp 1 0 5 5", "Click", "capture off", "capture on",
+          "DblClick", "MouseUp 1 0 5 5", "Click", "capture off"}},
+        {"RightAndMiddleButtonsClick",
+         {PointAt(5, 5), Mouse(WM_RBUTTONDOWN, 5, 5), State(), Mouse(WM_RBUTTONUP, 5, 5), Mouse(WM_MBUTTONDOWN, 5, 5),
+          Mouse(WM_MBUTTONUP, 5, 5)},
+         {"capture on", "MouseDown 2 0 5 5", "focus on", "state look 0", "MouseUp 2 0 5 5", "Click", "capture off",
+          "capture on", "MouseDown 4 0 5 5", "MouseUp 4 0 5 5", "Click", "capture off"}},
+        {"DragOutReleaseAndEnterAgain",
+         {PointAt(5, 5), Press, Move(6, 6, MK_LBUTTON), State(), PointAway(), Move(150, 5, MK_LBUTTON), State(),
+          Mouse(WM_LBUTTONUP, 150, 5), State(), PointAt(5, 5), Move(5, 5)},
+         {"capture on", "MouseDown 1 0 5 5", "focus on", "MouseMove 1 0 6 6", "state look 2", "MouseMove 1 0 150 5",
+          "state look 0", "MouseUp 1 0 150 5", "Click", "capture off", "state look 0", "MouseMove 0 0 5 5",
+          "timer 1 on 1 ms", "MouseEnter", "capture on"}},
+        {"ArrowsSendTab",
+         {Key(WM_KEYDOWN, VK_RIGHT), Key(WM_KEYDOWN, VK_DOWN), Key(WM_KEYDOWN, VK_LEFT), Key(WM_KEYDOWN, VK_UP),
+          Key(WM_KEYDOWN, VK_RETURN), Key(WM_CHAR, 13), Key(WM_KEYUP, VK_RETURN)},
+         {"keys {TAB}", "KeyDown 39 0", "keys {TAB}", "KeyDown 40 0", "keys +{TAB}", "KeyDown 37 0", "keys +{TAB}",
+          "KeyDown 38 0", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0"}},
+        {"FocusShowsTheCustomBorder",
+         {Msg(WM_SETFOCUS), State(), Msg(WM_KILLFOCUS), State()},
+         {"state look 0 border 0000FF", "state look 0 border B3B3B3"},
+         [](HWND w) {
+             kit::NShapeOf(w)->SetBorderGotFocus(true);
+             kit::NShapeOf(w)->SetBorderCustom(0x0000FF);
+         }},
+        {"SizeChangeRaisesResize",
+         {Msg(WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 40)), Msg(WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 40))},
+         {"Resize"}},
+        {"DisabledRaisesNothing",
+         {PointAt(5, 5), Move(5, 5), Press, Release, Key(WM_KEYDOWN, VK_RIGHT), Key(WM_CHAR, 'a'), Tick},
+         {},
+         [](HWND w) { kit::NShapeOf(w)->SetEnabled(false); }},
+        // A Click handler that destroys the button, or the window holding it: the rest of the release step and
+        // later messages must not reach freed state.
+        {"ClickDestroyingTheButton",
+         {PointAt(5, 5), Press, Release, Move(6, 6), Tick, State()},
+         {"capture on", "MouseDown 1 0 5 5", "focus on", "MouseUp 1 0 5 5", "Click", "DestroyWindow control",
+          "capture off", "focus on (elsewhere)", "state (destroyed)"},
+         nullptr,
+         OnClick::DestroyControl},
+        {"ClickDestroyingTheParent",
+         {PointAt(5, 5), Move(5, 5), Press, Release, Move(6, 6), State()},
+         {"MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on", "MouseDown 1 0 5 5", "focus on",
+          "MouseUp 1 0 5 5", "Click", "DestroyWindow parent", "focus off", "state (destroyed)"},
+         nullptr,
+         OnClick::DestroyParent},
+    },
+};
+
+// ---- CheckButton: the Win32 pointer and capture; the leave poll reads the real pointer position.
+
+HWND MakeCheck(HWND parent, HWND*) {
+    kit::CheckButtonArgs a = Placed<kit::CheckButtonArgs>(parent, 8, L"Check1", 1500, 300);
+    RecordShared(a.events);
+    a.events.MouseOut = Plain("MouseOut");
+    return kit::CreateCheckButton(a);
+}
+
+std::string CheckState(HWND window) {
+    const kit::CheckButton* m = kit::CheckButtonOf(window);
+    return "value " + std::to_string(m->Value()) + " poll " + std::to_string(m->Polling());
+}
+
+const Table kCheck = {
+    "CheckButton",
+    MakeCheck,
+    CheckState,
+    {
+        {"PressReleaseOverItClicks",
+         {PointAt(5, 5), Press, Release, State(), Press, Release, State()},
+         {"MouseDown 1 0 75 23", "window capture on", "focus on", "MouseUp 1 0 75 23", "Click", "window capture off",
+          "state value 1 poll 1", "MouseDown 1 0 75 23", "window capture on", "MouseUp 1 0 75 23", "Click",
+          "window capture off", "state value 0 poll 1"}},
+        {"ReleaseOutsideDoesNotClick",
+         {PointAt(5, 5), Press, PointAway(), Move(150, 5, MK_LBUTTON), Mouse(WM_LBUTTONUP, 150, 5), State()},
+         {"MouseDown 1 0 75 23", "window capture on", "focus on", "MouseUp 1 0 2250 23", "window capture off",
+          "state value 0 poll 1"}},
+        {"ReleaseBackOverItClicks",
+         {PointAt(5, 5), Press, Move(150, 5, MK_LBUTTON), Move(6, 6, MK_LBUTTON), Mouse(WM_LBUTTONUP, 6, 6), State()},
+         {"MouseDown 1 0 75 23", "window capture on", "focus on", "MouseMove 1 0 90 38", "MouseUp 1 0 90 38", "Click",
+          "window capture off", "state value 1 poll 1"}},
+        {"LostCaptureCancelsTheClick",
+         {PointAt(5, 5), Press, Msg(WM_CANCELMODE), Release, State()},
+         {"MouseDown 1 0 75 23", "window capture on", "focus on", "window capture off", "MouseUp 1 0 75 23",
+          "state value 0 poll 1"}},
+        {"DoubleClickChangesOnce",
+         {PointAt(5, 5), Press, Release, Mouse(WM_LBUTTONDBLCLK, 5, 5), Release, State()},
+         {"MouseDown 1 0 75 23", "window capture on", "focus on", "MouseUp 1 0 75 23", "Click", "window capture off",
+          "window capture on", "MouseUp 1 0 75 23", "window capture off", "state value 1 poll 1"}},
+        {"RightButtonDoesNotClick",
+         {PointAt(5, 5), Mouse(WM_RBUTTONDOWN, 5, 5), Mouse(WM_RBUTTONUP, 5, 5), State()},
+         {"MouseDown 2 0 75 23", "window capture on", "MouseUp 2 0 75 23", "window capture off",
+          "state value 0 poll 1"}},
+        {"LeavePollRaisesMouseOutOnce",
+         {PointAt(5, 5), Move(5, 5), PointAway(), Tick, Tick, State(), PointAt(5, 5), Move(5, 5), State()},
+         {"MouseMove 0 0 75 23", "MouseOut", "state value 0 poll 0", "MouseMove 0 0 75 23", "state value 0 poll 1"}},
+        {"EdgesCountAsInside",
+         {PointAt(100, 20), Move(5, 5), Tick, State(), PointAt(101, 5), Tick, State()},
+         {"MouseMove 0 0 75 23", "state value 0 poll 1", "MouseOut", "state value 0 poll 0"}},
+        {"Keys",
+         {Key(WM_KEYDOWN, VK_SPACE), Key(WM_CHAR, ' '), Key(WM_KEYUP, VK_SPACE), Key(WM_SYSKEYDOWN, 'A'),
+          Key(WM_SYSKEYUP, 'A'), Key(WM_SYSKEYDOWN, VK_F4), State()},
+         {"KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "KeyDown 65 0", "KeyUp 65 0", "KeyDown 115 0",
+          "parent WM_SYSCOMMAND 61536", "state value 0 poll 1"}},
+    },
+};
+
+// ---- N_Selection: the Win32 pointer, capture and key sender.
+
+HWND MakeSelection(HWND parent, HWND*) {
+    kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, 9, L"NSelection1", 3000, 600);
+    RecordShared(a.events);
+    a.events.DblClick = Plain("DblClick");
+    a.events.MouseEnter = Plain("MouseEnter");
+    a.events.MouseLeave = Plain("MouseLeave");
+    a.events.MouseOver = Plain("MouseOver");
+    a.events.MouseOut = Plain("MouseOut");
+    a.events.Resize = Plain("Resize");
+    return kit::CreateNSelection(a);
+}
+
+std::string SelectionState(HWND window) { return "look " + std::to_string(kit::NSelectionOf(window)->ButtonState()); }
+
+const Table kSelection = {
+    "NSelection",
+    MakeSelection,
+    SelectionState,
+    {
+        {"EnterLeave",
+         {PointAt(5, 5), Move(5, 5), Move(6, 6), State(), PointAway(), Tick, Tick, State()},
+         {"MouseMove 0 0 5 5", "MouseEnter", "MouseMove 0 0 6 6", "state look 1", "MouseLeave", "state look 0"}},
+        {"PressReleaseClick",
+         {PointAt(5, 5), Move(5, 5), Press, State(), Release, State()},
+         {"MouseMove 0 0 5 5", "MouseEnter", "MouseDown 1 0 5 5", "window capture on", "focus on", "state look 2",
+          "MouseUp 1 0 5 5", "Click", "window capture off", "state look 1"}},
+        {"DoubleClick",
+         {PointAt(5, 5), Press, Release, Mouse(WM_LBUTTONDBLCLK, 5, 5), Release},
+         {"MouseDown 1 0 5 5", "window capture on", "focus on", "MouseUp 1 0 5 5", "Click", "window capture off",
+          "DblClick", "window capture on", "MouseUp 1 0 5 5", "Click", "window capture off"}},
+        {"ArrowsSendTab",
+         {Key(WM_KEYDOWN, VK_RIGHT), TakeKeys(2), Key(WM_KEYDOWN, VK_UP), TakeKeys(4), Key(WM_KEYDOWN, VK_RETURN),
+          Key(WM_CHAR, 13), Key(WM_KEYUP, VK_RETURN), Key(WM_SYSKEYDOWN, 'A'), Key(WM_SYSKEYUP, 'A')},
+         {"KeyDown 39 0", "queue keydown 9", "queue keyup 9", "KeyDown 38 0", "queue keydown 16", "queue keydown 9",
+          "queue keyup 9", "queue keyup 16", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "KeyDown 65 0",
+          "KeyUp 65 0"}},
+    },
+};
+
+// ---- N_TextBox: the steps go to its edit box.
+
+HWND MakeTextBox(HWND parent, HWND* target) {
+    kit::NTextBoxArgs a = Placed<kit::NTextBoxArgs>(parent, 10, L"NTextBox1", 2610, 1020);
+    RecordShared(a.events);
+    a.events.Change = Plain("Change");
+    a.events.DblClick = Plain("DblClick");
+    HWND window = kit::CreateNTextBox(a);
+    kit::NTextBox* model = kit::NTextBoxOf(window);
+    if (!model) return nullptr;
+    model->SetText(L"");  // so the tables read only what the steps typed
+    *target = kit::NTextBoxEdit(window);
+    return window;
+}
+
+std::string TextBoxState(HWND window) {
+    HWND edit = kit::NTextBoxEdit(window);
+    wchar_t shown[64] = {};
+    GetWindowTextW(edit, shown, 64);
+    DWORD from = 0, to = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    return "text \"" + Narrow(kit::NTextBoxOf(window)->Text()) + "\" edit \"" + Narrow(shown) + "\" selected " +
+           std::to_string(from) + "-" + std::to_string(to) + " visible " +
+           std::to_string(IsWindowVisible(edit) != FALSE);
+}
+
+const Table kTextBox = {
+    "NTextBox",
+    MakeTextBox,
+    TextBoxState,
+    {
+        {"TypingRaisesKeysAndChange",
+         {Key(WM_KEYDOWN, 'A'), Key(WM_CHAR, 'a'), Key(WM_KEYUP, 'A'), Key(WM_CHAR, '1'), State()},
+         {"KeyDown 65 0", "KeyPress 97", "Change", "KeyUp 65 0", "KeyPress 49", "Change",
+          "state text \"a1\" edit \"a1\" selected 2-2 visible 1"}},
+        {"NumberBoxDropsLetters",
+         {Key(WM_CHAR, 'a'), Key(WM_CHAR, '5'), Key(WM_CHAR, 8), State()},
+         {"KeyPress 97", "KeyPress 53", "Change", "KeyPress 8", "Change",
+          "state text \"\" edit \"\" selected 0-0 visible 1"},
+         [](HWND w) { kit::NTextBoxOf(w)->SetNumberBox(true); }},
+        {"LabelModeRaisesNothing",
+         {Key(WM_KEYDOWN, 'A'), Key(WM_CHAR, 'a'), Key(WM_KEYUP, 'A'), State()},
+         {"state text \"\" edit \"\" selected 0-0 visible 0"},
+         [](HWND w) { kit::NTextBoxOf(w)->SetLabelBox(true); }},
+        {"ClickSelectsAllAndDoubleClick",
+         {Move(3, 3), Mouse(WM_LBUTTONDOWN, 3, 3), Mouse(WM_LBUTTONUP, 3, 3), State(), Mouse(WM_LBUTTONDBLCLK, 3, 3),
+          Mouse(WM_LBUTTONUP, 3, 3)},
+         {"MouseMove 0 0 45 45", "MouseDown 1 0 45 45", "window capture on", "focus on", "MouseUp 1 0 45 45", "Click",
+          "window capture off", "state text \"abc\" edit \"abc\" selected 0-3 visible 1", "DblClick",
+          "window capture on", "MouseUp 1 0 45 45", "window capture off"},
+         [](HWND w) { kit::NTextBoxOf(w)->SetText(L"abc"); }},
+    },
+};
+
+}  // namespace
+
+const std::vector<const Table*>& Tables() {
+    static const std::vector<const Table*> all = {&kShape, &kCheck, &kSelection, &kTextBox};
+    return all;
+}
+
+}  // namespace hosttest
