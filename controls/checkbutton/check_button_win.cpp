@@ -36,10 +36,12 @@ public:
     void Start(const CheckButtonArgs& args) {
         dpi_ = plat::WindowDpi(hwnd_);
         model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
-        if (args.bag)
-            model_.Load(*args.bag, args.name, args.containerFont);
-        else
+        if (args.bag) {
+            const LoadResult result = model_.Load(*args.bag, args.name, args.containerFont);
+            if (args.loaded) *args.loaded = result;
+        } else {
             model_.InitNew(args.name, args.containerFont);
+        }
         ready_ = true;
         ReportSize();
     }
