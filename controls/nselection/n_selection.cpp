@@ -1,4 +1,4 @@
-// Selection entry N_Selection: looks, pointer and keyboard logic, layout and persistence.
+// Selection entry N_Selection: properties, looks, pointer and keyboard logic and layout.
 #include "controls/nselection/n_selection.h"
 
 #include <cmath>
@@ -12,10 +12,6 @@ namespace {
 // Font sizes the caption element accepts, in points.
 constexpr double kMinPoints = 1;
 constexpr double kMaxPoints = 2160;
-
-constexpr OleColor kBlack = 0x00000000;
-constexpr OleColor kWhite = 0x00FFFFFF;
-constexpr OleColor kDarkGrey = 0x002D2D2D;
 
 // A font size in points as the control reads it back: the nearest whole number, halves to the even neighbour.
 std::int16_t RoundPoints(double points) {
@@ -35,8 +31,6 @@ TrackerParams LeaveTracking() {
 }
 
 }  // namespace
-
-const wchar_t* const NSelection::kDefaultDescription = L"Descrição";
 
 NSelection::NSelection(const plat::Services& services, Events events)
     : services_(services), events_(std::move(events)), tracker_(services_, LeaveTracking()) {
@@ -299,103 +293,6 @@ void NSelection::TimerTick(unsigned timerId) {
     if (events_.MouseLeave) events_.MouseLeave();
     buttonState_ = kNormal;
     ApplyStateColors();
-}
-
-void NSelection::InitNew(const std::wstring& instanceName) {
-    SetCaption(instanceName);
-    SetDescription(kDefaultDescription);
-    SetEnabled(true);
-    SetBackColorNormal(kBlack);
-    SetBackColorHover(kDarkGrey);
-    SetBackColorDown(kWhite);
-    SetFontSize(8);
-    SetFontBold(false);
-    font_.name = L"Verdana";
-    SetForeColorNormal(kWhite);
-    SetForeColorHover(kWhite);
-    SetForeColorDown(kBlack);
-    SetForeColorNormal_2(kWhite);
-    SetForeColorHover_2(kWhite);
-    SetForeColorDown_2(kBlack);
-    Ajustar_Botao();
-}
-
-namespace {
-
-// One default per key, shared by load and save, so that every saved value loads back unchanged.
-const wchar_t kCaptionDefault[] = L"NSelection1";
-const wchar_t kBlackText[] = L"&H00000000&";
-const wchar_t kWhiteText[] = L"&H00FFFFFF&";
-
-}  // namespace
-
-bool NSelection::Load(const PropertyBag& bag) {
-    auto text = [&](const wchar_t* key, const Value& fallback) { return ToText(bag.Read(key, fallback)); };
-    auto color = [&](const wchar_t* key, const wchar_t* fallback) { return ToColor(bag.Read(key, fallback)); };
-
-    auto caption = text(L"Caption", kCaptionDefault);
-    if (!caption) return false;
-    SetCaption(*caption);
-    auto description = text(L"Description", kDefaultDescription);
-    if (!description) return false;
-    SetDescription(*description);
-
-    struct ColorKey {
-        const wchar_t* key;
-        const wchar_t* fallback;
-        void (NSelection::*set)(OleColor);
-    };
-    const ColorKey backs[] = {{L"BackColorNormal", kBlackText, &NSelection::SetBackColorNormal},
-                              {L"BackColorHover", L"&H002D2D2D&", &NSelection::SetBackColorHover},
-                              {L"BackColorDown", L"&H80FFFF", &NSelection::SetBackColorDown}};
-    for (const ColorKey& k : backs) {
-        auto c = color(k.key, k.fallback);
-        if (!c) return false;
-        (this->*k.set)(*c);
-    }
-    auto size = ToInt16(bag.Read(L"FontSize", L"8"));
-    if (!size || !SetFontSize(*size)) return false;
-    auto bold = ToBool16(bag.Read(L"FontBold", L"False"));
-    if (!bold) return false;
-    SetFontBold(*bold != 0);
-    auto font = ToFont(bag.Read(L"Font", L"MS Sans Serif"));
-    if (!font) return false;
-    font_.name = font->name;
-    auto enabled = ToBool16(bag.Read(L"Enabled", L"True"));
-    if (!enabled) return false;
-    SetEnabled(*enabled != 0);
-
-    const ColorKey fores[] = {{L"ForeColorNormal", kBlackText, &NSelection::SetForeColorNormal},
-                              {L"ForeColorHover", kBlackText, &NSelection::SetForeColorHover},
-                              {L"ForeColorDown", kWhiteText, &NSelection::SetForeColorDown},
-                              {L"ForeColorNormal_2", kBlackText, &NSelection::SetForeColorNormal_2},
-                              {L"ForeColorHover_2", kBlackText, &NSelection::SetForeColorHover_2},
-                              {L"ForeColorDown_2", kWhiteText, &NSelection::SetForeColorDown_2}};
-    for (const ColorKey& k : fores) {
-        auto c = color(k.key, k.fallback);
-        if (!c) return false;
-        (this->*k.set)(*c);
-    }
-    return true;
-}
-
-bool NSelection::Save(PropertyBag& bag) const {
-    bag.Write(L"Caption", Value(Caption()), Value(kCaptionDefault));
-    bag.Write(L"Description", Value(Description()), Value(kDefaultDescription));
-    bag.Write(L"BackColorNormal", Value::Color(looks_[kNormal].back), Value(kBlackText));
-    bag.Write(L"BackColorHover", Value::Color(looks_[kHover].back), Value(L"&H002D2D2D&"));
-    bag.Write(L"BackColorDown", Value::Color(looks_[kDown].back), Value(L"&H80FFFF"));
-    bag.Write(L"FontSize", Value(static_cast<int>(FontSize())), Value(L"8"));
-    bag.Write(L"FontBold", Value::Bool16(FontBold() ? kTrue : kFalse), Value(L"False"));
-    bag.WriteAlways(L"Font", Value(font_));
-    bag.Write(L"Enabled", Value::Bool16(enabled_ ? kTrue : kFalse), Value(L"True"));
-    bag.Write(L"ForeColorNormal", Value::Color(looks_[kNormal].fore), Value(kBlackText));
-    bag.Write(L"ForeColorHover", Value::Color(looks_[kHover].fore), Value(kBlackText));
-    bag.Write(L"ForeColorDown", Value::Color(looks_[kDown].fore), Value(kWhiteText));
-    bag.Write(L"ForeColorNormal_2", Value::Color(looks_[kNormal].fore2), Value(kBlackText));
-    bag.Write(L"ForeColorHover_2", Value::Color(looks_[kHover].fore2), Value(kBlackText));
-    bag.Write(L"ForeColorDown_2", Value::Color(looks_[kDown].fore2), Value(kWhiteText));
-    return true;
 }
 
 }  // namespace kit

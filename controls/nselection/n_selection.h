@@ -8,6 +8,7 @@
 #include "controls/common/control_site.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -101,9 +102,15 @@ public:
     // The control-level font: persisted, used by no element.
     const Font& ControlFont() const { return font_; }
 
+    // What a new instance takes from its container: the name it gave the instance.
+    struct Ambient {
+        std::wstring name;
+    };
+    static const PropertyTable<NSelection, Ambient> kStoredKeys;
+
     // Persistence.
     void InitNew(const std::wstring& instanceName);
-    bool Load(const PropertyBag& bag);  // false when a key stopped the load
+    LoadResult Load(const PropertyBag& bag);  // names the key that stopped it
     bool Save(PropertyBag& bag) const;
 
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
@@ -131,8 +138,6 @@ public:
     // Which element lies under a surface point (96-dpi pixels), and the point relative to that element.
     Source HitTest(float x, float y, float* relX, float* relY) const;
 
-    static const wchar_t* const kDefaultDescription;
-
 private:
     // The colours of one look, as the state table holds them.
     struct LookColors {
@@ -140,6 +145,7 @@ private:
     };
     static constexpr int kLooks = 3;
     LookColors ColorsOf(std::int16_t look) const;
+    friend struct NSelectionKeys;
     void ApplyStateColors();
     void Notify(const wchar_t* property);
     void Measure(Label& label);

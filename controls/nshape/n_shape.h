@@ -10,6 +10,7 @@
 #include "controls/common/control_site.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -89,6 +90,11 @@ int RoundPixel(double value);
 
 class NShape {
 public:
+    // What a new instance takes from its container: the name it gave the instance.
+    struct Ambient {
+        std::wstring name;
+    };
+
     static constexpr unsigned kLeaveTimerId = 1;
     static constexpr unsigned kLeavePeriodMs = 1;
     static constexpr OleColor kDisabledText = 0x00B3B3B3;
@@ -111,7 +117,7 @@ public:
     // key was applied (it stops silently at the first that fails). Save writes the keys and returns whether all
     // were written.
     void InitNew(const std::wstring& instanceName);
-    bool Load(const PropertyBag& bag);
+    LoadResult Load(const PropertyBag& bag);  // names the key that stopped it
     bool Save(PropertyBag& bag) const;
     // The name the gallery still saves through.
     bool WriteProperties(PropertyBag& bag) const { return Save(bag); }
@@ -239,6 +245,8 @@ private:
     };
     LookColors ColorsOf(ButtonLook look) const;
     static TrackerParams LeaveTracking();
+    friend struct NShapeKeys;
+    static const PropertyTable<NShape, Ambient> kStoredKeys;
     static constexpr int kMargin = 8;
     static constexpr int kEmptyPictureSide = 17;
     void SizePictureElement();

@@ -1,137 +1,143 @@
-// N_Shape's persistence: the new-instance steps and the 25 keys it loads and saves.
+// N_Shape's persistence: its 25 stored keys in one table, which drives the new instance, load and save.
 #include "controls/nshape/n_shape.h"
 
 namespace kit {
+
+// The keys that go straight to the control's parts, without the property writes' notifications.
+struct NShapeKeys {
+    static constexpr Picture NShape::*kNormal = &NShape::pictureNormal_;
+    static constexpr Picture NShape::*kDown = &NShape::pictureDown_;
+    static constexpr Picture NShape::*kHover = &NShape::pictureHover_;
+
+    template <Picture NShape::*Member>
+    static bool ReadPicture(NShape& s, const Value& v) {
+        return Converted<ToPicture>(v, [&](const Picture& p) { s.*Member = p; });
+    }
+    template <Picture NShape::*Member>
+    static Value WritePicture(const NShape& s) {
+        return Value(s.*Member);
+    }
+    static bool ReadStretch(NShape& s, const Value& v) {
+        return Converted<ToBool16>(v, [&](std::int16_t flag) {
+            s.image_.stretch = flag != 0;
+            if (!s.image_.stretch) s.ShowPicture(s.image_.shown);
+        });
+    }
+    // Only the face name is taken: the rest of the control-level font keeps its values.
+    static bool ReadFontFace(NShape& s, const Value& v) {
+        return Converted<ToFont>(v, [&](const Font& f) { s.font_.name = f.name; });
+    }
+    // Between the colours and the visibility flags a new instance shows Picture_Normal and lays out once.
+    static bool ShowNormalAndLayOut(NShape& s, const Value&) {
+        s.ShowPicture(s.pictureNormal_);
+        s.Ajustar_Botao();
+        return true;
+    }
+};
+
 namespace {
+
+using S = NShape;
+using Key = PropertyKey<NShape, NShape::Ambient>;
+using Step = NewInstanceStep<NShape, NShape::Ambient>;
 
 // One default per key for load and save, so that a saved value always loads back unchanged. Caption and the
 // three text colours keep the values an absent key has always loaded as.
-const wchar_t* const kCaptionDefault = L"NShape1";
-const wchar_t* const kForeColorDefault = L"&H8080FF";
+constexpr Literal kCaption = Literal::Text(L"NShape1");
+constexpr Literal kForeColor = Literal::Text(L"&H8080FF");
+constexpr Literal kBorder = Literal::Text(L"&H00FFFF80&");
+constexpr Literal kFalseText = Literal::Text(L"False");
+constexpr Literal kTrueText = Literal::Text(L"True");
+
+constexpr Key kKeys[] = {
+    {L"Picture_Normal", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kNormal>,
+     NShapeKeys::WritePicture<NShapeKeys::kNormal>},
+    {L"Picture_Down", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kDown>,
+     NShapeKeys::WritePicture<NShapeKeys::kDown>},
+    {L"Picture_Hover", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kHover>,
+     NShapeKeys::WritePicture<NShapeKeys::kHover>},
+    {L"Stretch", Literal::Flag(false), Literal::Always(), NShapeKeys::ReadStretch, WriteFrom<AsFlag, &S::Stretch>},
+    {L"Caption", kCaption, kCaption, ReadInto<ToText, &S::SetCaption>, WriteFrom<AsText, &S::Caption>},
+    {L"BackGround", Literal::Text(L"&HFF8080"), Literal::Text(L"&HFF8080"), ReadInto<ToColor, &S::SetBackGround>,
+     WriteFrom<AsColor, &S::BackGround>},
+    {L"BackColorNormal", Literal::Text(L"&H8080FF"), Literal::Text(L"&H8080FF"),
+     ReadInto<ToColor, &S::SetBackColorNormal>, WriteFrom<AsColor, &S::BackColorNormal>},
+    {L"BackColorHover", Literal::Text(L"&H80C0FF"), Literal::Text(L"&H80C0FF"),
+     ReadInto<ToColor, &S::SetBackColorHover>, WriteFrom<AsColor, &S::BackColorHover>},
+    {L"BackColorDown", Literal::Text(L"&H80FFFF"), Literal::Text(L"&H80FFFF"), ReadInto<ToColor, &S::SetBackColorDown>,
+     WriteFrom<AsColor, &S::BackColorDown>},
+    {L"BorderColorNormal", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorNormal>,
+     WriteFrom<AsColor, &S::BorderColorNormal>},
+    {L"BorderColorHover", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorHover>,
+     WriteFrom<AsColor, &S::BorderColorHover>},
+    {L"BorderColorDown", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorDown>,
+     WriteFrom<AsColor, &S::BorderColorDown>},
+    {L"FontSize", Literal::Text(L"8"), Literal::Text(L"8"), ReadInto<ToInt16, &S::SetFontSize>,
+     WriteFrom<AsWhole, &S::FontSize>},
+    {L"FontBold", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetFontBold>, WriteFrom<AsFlag, &S::FontBold>},
+    {L"Font", Literal::Text(L"MS Sans Serif"), Literal::Always(), NShapeKeys::ReadFontFace,
+     WriteFrom<AsFont, &S::ControlFont>},
+    {L"Enabled", kTrueText, kTrueText, ReadInto<ToBool16, &S::SetEnabled>, WriteFrom<AsFlag, &S::Enabled>},
+    {L"BorderGotFocus", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetBorderGotFocus>,
+     WriteFrom<AsFlag, &S::BorderGotFocus>},
+    {L"BorderCustom", Literal::Text(L"&H80FF80"), Literal::Text(L"&H80FF80"), ReadInto<ToColor, &S::SetBorderCustom>,
+     WriteFrom<AsColor, &S::BorderCustom>},
+    {L"Style", Literal::Text(L"4"), Literal::Text(L"4"), ReadInto<ToInt32, &S::SetStyle>,
+     WriteFrom<AsWhole, &S::Style>},
+    {L"Graphical", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetGraphical>, WriteFrom<AsFlag, &S::Graphical>},
+    {L"ForeColorNormal", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorNormal>,
+     WriteFrom<AsColor, &S::ForeColorNormal>},
+    {L"ForeColorHover", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorHover>,
+     WriteFrom<AsColor, &S::ForeColorHover>},
+    {L"ForeColorDown", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorDown>,
+     WriteFrom<AsColor, &S::ForeColorDown>},
+    {L"Text_Visible", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetTextVisible>,
+     WriteFrom<AsFlag, &S::TextVisible>},
+    {L"StretchToText", kTrueText, kTrueText, ReadInto<ToBool16, &S::SetStretchToText>,
+     WriteFrom<AsFlag, &S::StretchToText>},
+};
+
+Value InstanceName(const NShape&, const NShape::Ambient& ambient) { return Value(ambient.name); }
+
+constexpr Literal kFace = Literal::Color(0x00EFF1F2);
+constexpr Literal kGrey = Literal::Color(0x00B3B3B3);
+constexpr Literal kBlack = Literal::Color(0x00000000);
+
+constexpr Step kNewInstance[] = {
+    {L"Caption", &InstanceName},
+    {L"Enabled", Literal::Flag(true)},
+    {L"BackGround", kFace},
+    {L"BackColorNormal", kFace},
+    {L"BackColorHover", Literal::Color(0x00E0E0E0)},
+    {L"BackColorDown", Literal::Color(0x00FFFFFF)},
+    {L"BorderColorNormal", kGrey},
+    {L"BorderColorHover", kGrey},
+    {L"BorderColorDown", kGrey},
+    {L"FontSize", Literal::Whole(8)},
+    {L"FontBold", Literal::Flag(false)},
+    {L"Font", Literal::Text(L"Verdana")},
+    {L"BorderGotFocus", Literal::Flag(false)},
+    {L"BorderCustom", kGrey},
+    {L"ForeColorNormal", kBlack},
+    {L"ForeColorHover", kBlack},
+    {L"ForeColorDown", kBlack},
+    {nullptr, Literal::Empty(), NShapeKeys::ShowNormalAndLayOut},
+    {L"Graphical", Literal::Flag(false)},
+    {L"Text_Visible", Literal::Flag(true)},
+    {L"StretchToText", Literal::Flag(true)},
+};
 
 }  // namespace
 
-void NShape::InitNew(const std::wstring& instanceName) {
-    SetCaption(instanceName);
-    SetEnabled(true);
-    SetBackGround(0x00EFF1F2);
-    SetBackColorNormal(0x00EFF1F2);
-    SetBackColorHover(0x00E0E0E0);
-    SetBackColorDown(0x00FFFFFF);
-    SetBorderColorNormal(0x00B3B3B3);
-    SetBorderColorHover(0x00B3B3B3);
-    SetBorderColorDown(0x00B3B3B3);
-    SetFontSize(8);
-    SetFontBold(false);
-    font_.name = L"Verdana";
-    SetBorderGotFocus(false);
-    SetBorderCustom(0x00B3B3B3);
-    SetForeColorNormal(0x00000000);
-    SetForeColorHover(0x00000000);
-    SetForeColorDown(0x00000000);
-    ShowPicture(pictureNormal_);
-    Ajustar_Botao();
-    SetGraphical(false);
-    SetTextVisible(true);
-    SetStretchToText(true);
-}
+const PropertyTable<NShape, NShape::Ambient> NShape::kStoredKeys =
+    PropertyTable<NShape, NShape::Ambient>(kKeys).NewInstance(kNewInstance);
 
-bool NShape::Load(const PropertyBag& bag) {
-    auto picture = [&](const wchar_t* key, Picture* into) {
-        auto p = ToPicture(bag.Read(key, Value()));
-        if (!p) return false;
-        *into = *p;
-        return true;
-    };
-    auto colour = [&](const wchar_t* key, const wchar_t* fallback, void (NShape::*set)(OleColor)) {
-        auto c = ToColor(bag.Read(key, Value(fallback)));
-        if (!c) return false;
-        (this->*set)(*c);
-        return true;
-    };
-    auto flag = [&](const wchar_t* key, const wchar_t* fallback, void (NShape::*set)(bool)) {
-        auto b = ToBool16(bag.Read(key, Value(fallback)));
-        if (!b) return false;
-        (this->*set)(*b != 0);
-        return true;
-    };
+void NShape::InitNew(const std::wstring& instanceName) { kStoredKeys.InitNew(*this, Ambient{instanceName}); }
 
-    if (!picture(L"Picture_Normal", &pictureNormal_)) return false;
-    if (!picture(L"Picture_Down", &pictureDown_)) return false;
-    if (!picture(L"Picture_Hover", &pictureHover_)) return false;
-    {
-        auto stretch = ToBool16(bag.Read(L"Stretch", Value(false)));
-        if (!stretch) return false;
-        // Set on the element itself: no notification.
-        image_.stretch = *stretch != 0;
-        if (!image_.stretch) ShowPicture(image_.shown);
-    }
-    {
-        auto caption = ToText(bag.Read(L"Caption", Value(kCaptionDefault)));
-        if (!caption) return false;
-        SetCaption(*caption);
-    }
-    if (!colour(L"BackGround", L"&HFF8080", &NShape::SetBackGround)) return false;
-    if (!colour(L"BackColorNormal", L"&H8080FF", &NShape::SetBackColorNormal)) return false;
-    if (!colour(L"BackColorHover", L"&H80C0FF", &NShape::SetBackColorHover)) return false;
-    if (!colour(L"BackColorDown", L"&H80FFFF", &NShape::SetBackColorDown)) return false;
-    if (!colour(L"BorderColorNormal", L"&H00FFFF80&", &NShape::SetBorderColorNormal)) return false;
-    if (!colour(L"BorderColorHover", L"&H00FFFF80&", &NShape::SetBorderColorHover)) return false;
-    if (!colour(L"BorderColorDown", L"&H00FFFF80&", &NShape::SetBorderColorDown)) return false;
-    {
-        auto size = ToInt16(bag.Read(L"FontSize", Value(L"8")));
-        if (!size || !SetFontSize(*size)) return false;
-    }
-    if (!flag(L"FontBold", L"False", &NShape::SetFontBold)) return false;
-    {
-        // Only the face name is taken: the rest of the control-level font keeps its values.
-        auto font = ToFont(bag.Read(L"Font", Value(L"MS Sans Serif")));
-        if (!font) return false;
-        font_.name = font->name;
-    }
-    if (!flag(L"Enabled", L"True", &NShape::SetEnabled)) return false;
-    if (!flag(L"BorderGotFocus", L"False", &NShape::SetBorderGotFocus)) return false;
-    if (!colour(L"BorderCustom", L"&H80FF80", &NShape::SetBorderCustom)) return false;
-    {
-        auto style = ToInt32(bag.Read(L"Style", Value(L"4")));
-        if (!style || !SetStyle(*style)) return false;
-    }
-    if (!flag(L"Graphical", L"False", &NShape::SetGraphical)) return false;
-    if (!colour(L"ForeColorNormal", kForeColorDefault, &NShape::SetForeColorNormal)) return false;
-    if (!colour(L"ForeColorHover", kForeColorDefault, &NShape::SetForeColorHover)) return false;
-    if (!colour(L"ForeColorDown", kForeColorDefault, &NShape::SetForeColorDown)) return false;
-    if (!flag(L"Text_Visible", L"False", &NShape::SetTextVisible)) return false;
-    if (!flag(L"StretchToText", L"True", &NShape::SetStretchToText)) return false;
-    return true;
-}
+LoadResult NShape::Load(const PropertyBag& bag) { return kStoredKeys.Load(*this, bag); }
 
 bool NShape::Save(PropertyBag& bag) const {
-    auto boolean = [](bool b) { return Value::Bool16(b ? kTrue : kFalse); };
-    bag.WriteAlways(L"Picture_Normal", Value(pictureNormal_));
-    bag.WriteAlways(L"Picture_Down", Value(pictureDown_));
-    bag.WriteAlways(L"Picture_Hover", Value(pictureHover_));
-    bag.WriteAlways(L"Stretch", boolean(image_.stretch));
-    bag.Write(L"Caption", Value(Caption()), Value(kCaptionDefault));
-    bag.Write(L"BackGround", Value::Color(backGround_), Value(L"&HFF8080"));
-    bag.Write(L"BackColorNormal", Value::Color(looks_[kNormal].fill), Value(L"&H8080FF"));
-    bag.Write(L"BackColorHover", Value::Color(looks_[kHover].fill), Value(L"&H80C0FF"));
-    bag.Write(L"BackColorDown", Value::Color(looks_[kDown].fill), Value(L"&H80FFFF"));
-    bag.Write(L"BorderColorNormal", Value::Color(looks_[kNormal].border), Value(L"&H00FFFF80&"));
-    bag.Write(L"BorderColorHover", Value::Color(looks_[kHover].border), Value(L"&H00FFFF80&"));
-    bag.Write(L"BorderColorDown", Value::Color(looks_[kDown].border), Value(L"&H00FFFF80&"));
-    bag.Write(L"FontSize", Value(static_cast<int>(FontSize())), Value(L"8"));
-    bag.Write(L"FontBold", boolean(label_.bold), Value(L"False"));
-    bag.WriteAlways(L"Font", Value(font_));
-    bag.Write(L"Enabled", boolean(enabled_), Value(L"True"));
-    bag.Write(L"BorderGotFocus", boolean(borderGotFocus_), Value(L"False"));
-    bag.Write(L"BorderCustom", Value::Color(borderCustom_), Value(L"&H80FF80"));
-    bag.Write(L"Style", Value(static_cast<int>(Style())), Value(L"4"));
-    bag.Write(L"Graphical", boolean(graphical_), Value(L"False"));
-    bag.Write(L"ForeColorNormal", Value::Color(looks_[kNormal].text), Value(kForeColorDefault));
-    bag.Write(L"ForeColorHover", Value::Color(looks_[kHover].text), Value(kForeColorDefault));
-    bag.Write(L"ForeColorDown", Value::Color(looks_[kDown].text), Value(kForeColorDefault));
-    bag.Write(L"Text_Visible", boolean(textVisible_), Value(L"False"));
-    bag.Write(L"StretchToText", boolean(stretchToText_), Value(L"True"));
+    kStoredKeys.Save(*this, bag);
     return true;
 }
 

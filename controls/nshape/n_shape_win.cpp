@@ -352,7 +352,7 @@ HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
     if (args.onClick) model.events().click = args.onClick;
     bool complete = true;
     if (args.design)
-        complete = model.Load(*args.design);
+        complete = static_cast<bool>(model.Load(*args.design));
     else
         model.InitNew(args.name);
     if (loaded) *loaded = complete;

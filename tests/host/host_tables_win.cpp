@@ -165,7 +165,7 @@ HWND MakeCheck(HWND parent, HWND*) {
 
 std::string CheckState(HWND window) {
     const kit::CheckButton* m = kit::CheckButtonOf(window);
-    return "value " + std::to_string(m->Value()) + " poll " + std::to_string(m->Timer1Running());
+    return "value " + std::to_string(m->Value()) + " poll " + std::to_string(m->Polling());
 }
 
 const Table kCheck = {

@@ -525,7 +525,9 @@ TEST(NSelectionPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"FontSize", kit::Value(L"large"));
     bag.WriteAlways(L"FontBold", kit::Value(true));
     bag.WriteAlways(L"ForeColorDown", kit::Value::Color(0x654321));
-    EXPECT_FALSE(t.sel->Load(bag));
+    const kit::LoadResult stopped = t.sel->Load(bag);
+    EXPECT_FALSE(stopped);
+    EXPECT_STREQ(stopped.stoppedAt, L"FontSize");
     EXPECT_EQ(t.sel->Caption(), L"Loaded");
     EXPECT_EQ(t.sel->BackColorHover(), 0x123456u);
     EXPECT_EQ(t.sel->BackColorDown(), 0x0080FFFFu) << "keys before the bad one are applied";
@@ -537,7 +539,7 @@ TEST(NSelectionPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag refused;
     refused.WriteAlways(L"FontSize", kit::Value(0));
     refused.WriteAlways(L"Enabled", kit::Value(false));
-    EXPECT_FALSE(u.sel->Load(refused)) << "a size the caption refuses stops the load too";
+    EXPECT_STREQ(u.sel->Load(refused).stoppedAt, L"FontSize") << "a size the caption refuses stops the load too";
     EXPECT_TRUE(u.sel->Enabled());
 }
 

@@ -279,7 +279,7 @@ TEST(NShapePersist, LoadStopsSilentlyAtTheFirstBadValue) {
         Rig r;
         r.shape->SetFontBold(false);
         r.shape->SetTextVisible(false);
-        EXPECT_FALSE(r.shape->Load(bag)) << c.key;
+        EXPECT_STREQ(r.shape->Load(bag).stoppedAt, c.key);
         EXPECT_EQ(r.shape->Caption(), L"Loaded");  // applied before the failing key
         EXPECT_EQ(r.shape->BackGround(), 0x00FFFFFFu);
         EXPECT_EQ(r.shape->Style(), 4);
@@ -295,11 +295,11 @@ TEST(NShapePersist, LoadStopsSilentlyAtTheFirstBadValue) {
     PropertyBag bag;
     bag.WriteAlways(L"Picture_Hover", Value(L"not a picture"));
     Rig r;
-    EXPECT_FALSE(r.shape->Load(bag));
+    EXPECT_STREQ(r.shape->Load(bag).stoppedAt, L"Picture_Hover");
     PropertyBag bad;
     bad.WriteAlways(L"BackColorDown", Value(L"&HXYZ"));
     Rig t;
-    EXPECT_FALSE(t.shape->Load(bad));
+    EXPECT_STREQ(t.shape->Load(bad).stoppedAt, L"BackColorDown");
     EXPECT_EQ(t.shape->BackColorHover(), 0x0080C0FFu);
     EXPECT_EQ(t.shape->BackColorDown(), 0u);
 }

@@ -14,8 +14,8 @@ TEST(Units, MulDivRoundsHalvesAwayFromZeroAndFlagsWhatItCannotAnswer) {
     struct Case {
         int a, b, c, expected;
     };
-    const Case cases[] = {{1, 1, 2, 1},   {-1, 1, 2, -1},   {3, 2, 4, 2},    {-3, 2, 4, -2},
-                          {7, -2, 3, -5}, {10, 96, 144, 7}, {5, 0, 3, 0},    {1, 1, 0, -1},
+    const Case cases[] = {{1, 1, 2, 1},   {-1, 1, 2, -1},         {3, 2, 4, 2},         {-3, 2, 4, -2},
+                          {7, -2, 3, -5}, {10, 96, 144, 7},       {5, 0, 3, 0},         {1, 1, 0, -1},
                           {6, 1, -4, -2}, {2147483647, 2, 1, -1}, {46341, 46341, 1, -1}};
     for (const Case& c : cases)
         EXPECT_EQ(plat::MulDivRound(c.a, c.b, c.c), c.expected) << c.a << " " << c.b << " " << c.c;
@@ -67,8 +67,8 @@ TEST(Trace, ACaughtFailureIsCountedAndNamed) {
     }
     plat::SetTraceSink(previous);
     EXPECT_EQ(plat::CaughtFailures() - before, 2u);
-    EXPECT_EQ(lines, (std::vector<std::string>{"Relanto: window procedure: boom",
-                                               "Relanto: COM call: unknown exception"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"Relanto: window procedure: boom", "Relanto: COM call: unknown exception"}));
 }
 
 }  // namespace
