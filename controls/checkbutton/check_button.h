@@ -110,7 +110,7 @@ public:
     // State for painting and tests.
     int ShownImage() const { return shownImage_; }  // -1 before any image was shown
     OleColor CaptionColor() const { return captionColor_; }
-    bool Timer1Running() const { return tracker_.Polling(); }
+    bool Polling() const { return tracker_.Polling(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
     int BoxTop() const { return boxTop_; }

@@ -129,7 +129,7 @@ public:
             case WM_TIMER:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 // Once the poll has seen the pointer leave, a move back to the same point is a real move.
-                if (!model_.Timer1Running()) haveLastMove_ = false;
+                if (!model_.Polling()) haveLastMove_ = false;
                 return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 dpi_ = plat::WindowDpi(hwnd_);
