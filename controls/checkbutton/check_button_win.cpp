@@ -105,7 +105,10 @@ public:
                 return 0;
             }
             case WM_CAPTURECHANGED:
-                if (reinterpret_cast<HWND>(lp) != hwnd_) clickArmed_ = false;
+                if (reinterpret_cast<HWND>(lp) != hwnd_) {
+                    clickArmed_ = false;
+                    model_.CaptureLost();
+                }
                 return 0;
             case WM_GETDLGCODE:
                 return DLGC_WANTARROWS | DLGC_WANTCHARS;

@@ -312,7 +312,7 @@ TEST(CheckButtonPointer, CapturedMovesOutsideRaiseNothingAndTheEdgesCountAsInsid
 
 TEST(CheckButtonPointer, PressesHoldThePointerUntilTheLastButtonIsReleased) {
     struct Step {
-        char kind;  // 'd' press, 'u' release, '2' the second press of a double-click
+        char kind;  // 'd' press, 'u' release, '2' the second press of a double-click, 'x' another window captures
         std::int16_t button;
         bool holds;  // whether the control holds the pointer afterwards
     };
@@ -324,6 +324,9 @@ TEST(CheckButtonPointer, PressesHoldThePointerUntilTheLastButtonIsReleased) {
     const Case cases[] = {
         {"a press and its release", {{'d', 1, true}, {'u', 1, false}}, 1},
         {"the last release lets go", {{'d', 1, true}, {'d', 2, true}, {'u', 1, true}, {'u', 2, false}}, 2},
+        {"a press after the pointer was taken away holds it again",
+         {{'d', 1, true}, {'x', 0, false}, {'d', 1, true}, {'u', 1, false}},
+         2},
         {"a double-click's second press raises nothing",
          {{'d', 1, true}, {'u', 1, false}, {'2', 1, true}, {'u', 1, false}},
          1},
@@ -335,8 +338,12 @@ TEST(CheckButtonPointer, PressesHoldThePointerUntilTheLastButtonIsReleased) {
                 t.Down(step.button, 0, 700, 300);
             else if (step.kind == 'u')
                 t.Up(step.button, 0, 700, 300);
-            else
+            else if (step.kind == '2')
                 t.cb->DblClick(step.button, 0, t.Px(700), t.Px(300));
+            else {
+                t.rig.p.pointer.capture = Rig::kOther;
+                t.cb->CaptureLost();
+            }
             EXPECT_EQ(t.rig.p.pointer.capture == Rig::kWindow, step.holds) << c.what;
         }
         EXPECT_EQ(t.rec.Only({L"MouseDown"}).size(), c.mouseDowns) << c.what;
