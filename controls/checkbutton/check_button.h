@@ -100,6 +100,9 @@ public:
     // The second press of a double-click: it keeps the pointer until its release but raises nothing, and the
     // release that follows makes no click.
     void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
+    // The pointer was taken away while held (another window captured it): the buttons held are forgotten, so
+    // the next press holds the pointer again.
+    void CaptureLost() { tracker_.ForgetHeld(); }
     void Click();  // a click on the surface, the box or the caption
     void KeyDown(std::int16_t keyCode, std::int16_t shift);
     void KeyPress(std::int16_t keyAscii);

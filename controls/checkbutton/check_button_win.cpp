@@ -36,10 +36,12 @@ public:
     void Start(const CheckButtonArgs& args) {
         dpi_ = plat::WindowDpi(hwnd_);
         model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
-        if (args.bag)
-            model_.Load(*args.bag, args.name, args.containerFont);
-        else
+        if (args.bag) {
+            const LoadResult result = model_.Load(*args.bag, args.name, args.containerFont);
+            if (args.loaded) *args.loaded = result;
+        } else {
             model_.InitNew(args.name, args.containerFont);
+        }
         ready_ = true;
         ReportSize();
     }
@@ -103,7 +105,10 @@ public:
                 return 0;
             }
             case WM_CAPTURECHANGED:
-                if (reinterpret_cast<HWND>(lp) != hwnd_) clickArmed_ = false;
+                if (reinterpret_cast<HWND>(lp) != hwnd_) {
+                    clickArmed_ = false;
+                    model_.CaptureLost();
+                }
                 return 0;
             case WM_GETDLGCODE:
                 return DLGC_WANTARROWS | DLGC_WANTCHARS;

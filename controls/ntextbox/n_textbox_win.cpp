@@ -71,10 +71,12 @@ public:
         model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
         model_.SetApplicationTitle(args.applicationTitle);
         CreateEdit();
-        if (args.bag)
-            model_.Load(*args.bag);
-        else
+        if (args.bag) {
+            const LoadResult result = model_.Load(*args.bag);
+            if (args.loaded) *args.loaded = result;
+        } else {
             model_.InitNew();
+        }
         ready_ = true;
         ReportSize();
         SyncTxt();

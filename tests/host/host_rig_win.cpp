@@ -185,13 +185,15 @@ void Play(const Table& table, const Step& s, HWND target) {
     SendMessageW(target, s.message, s.wp, positioned ? MAKELPARAM(s.x, s.y) : s.lp);
 }
 
-// Capture and focus are recorded as they change across a step, after the step's events and the commands it
-// posted.
+// The window system's capture and focus are recorded as they change across a step ("window capture on",
+// "focus on"), after the step's events and the commands it posted.
 void NoteChanges(HWND target, HWND* capture, HWND* focus) {
     // The default handling of system keys posts its commands (Alt+F4 closes): they reach the parent here.
     MSG m;
     while (PeekMessageW(&m, nullptr, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) DispatchMessageW(&m);
     const HWND c = GetCapture(), f = GetFocus();
+    // Where the system puts the focus once the control is gone is its own affair.
+    if (!IsWindow(g_control)) return;
     auto whose = [&](HWND w) { return w && (w == g_control || w == target) ? "" : " (elsewhere)"; };
     if (c != *capture) Log(c ? std::string("window capture on") + whose(c) : "window capture off");
     if (f != *focus) Log(f ? std::string("focus on") + whose(f) : "focus off");

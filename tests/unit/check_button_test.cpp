@@ -310,6 +310,46 @@ TEST(CheckButtonPointer, CapturedMovesOutsideRaiseNothingAndTheEdgesCountAsInsid
     EXPECT_TRUE(t.rig.TimerRunning(CheckButton::kTimer1)) << "every move starts the poll, wherever it is";
 }
 
+TEST(CheckButtonPointer, PressesHoldThePointerUntilTheLastButtonIsReleased) {
+    struct Step {
+        char kind;  // 'd' press, 'u' release, '2' the second press of a double-click, 'x' another window captures
+        std::int16_t button;
+        bool holds;  // whether the control holds the pointer afterwards
+    };
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        std::size_t mouseDowns;
+    };
+    const Case cases[] = {
+        {"a press and its release", {{'d', 1, true}, {'u', 1, false}}, 1},
+        {"the last release lets go", {{'d', 1, true}, {'d', 2, true}, {'u', 1, true}, {'u', 2, false}}, 2},
+        {"a press after the pointer was taken away holds it again",
+         {{'d', 1, true}, {'x', 0, false}, {'d', 1, true}, {'u', 1, false}},
+         2},
+        {"a double-click's second press raises nothing",
+         {{'d', 1, true}, {'u', 1, false}, {'2', 1, true}, {'u', 1, false}},
+         1},
+    };
+    for (const Case& c : cases) {
+        Box t;
+        for (const Step& step : c.steps) {
+            if (step.kind == 'd')
+                t.Down(step.button, 0, 700, 300);
+            else if (step.kind == 'u')
+                t.Up(step.button, 0, 700, 300);
+            else if (step.kind == '2')
+                t.cb->DblClick(step.button, 0, t.Px(700), t.Px(300));
+            else {
+                t.rig.p.pointer.capture = Rig::kOther;
+                t.cb->CaptureLost();
+            }
+            EXPECT_EQ(t.rig.p.pointer.capture == Rig::kWindow, step.holds) << c.what;
+        }
+        EXPECT_EQ(t.rec.Only({L"MouseDown"}).size(), c.mouseDowns) << c.what;
+    }
+}
+
 TEST(CheckButtonPointer, DisabledShowsOnlyTheDisabledImageAndGreyCaption) {
     Box t;
     t.cb->SetValue(2);
