@@ -209,8 +209,8 @@ TEST(Soak, NShapeMillionEnterLeaveCyclesThenClicksAndCaptionsEndsLikeAFreshButto
     EXPECT_EQ(s.BorderColor(), f.BorderColor());
     EXPECT_EQ(s.ShownPicture(), f.ShownPicture());
     kit::PropertyBag soaked, clean;
-    ASSERT_TRUE(s.WriteProperties(soaked));
-    ASSERT_TRUE(f.WriteProperties(clean));
+    ASSERT_TRUE(s.Save(soaked));
+    ASSERT_TRUE(f.Save(clean));
     EXPECT_TRUE(SameBag(soaked, clean)) << kit::PrintDesign({{{L"soaked", soaked}, {L"fresh", clean}}});
 }
 
