@@ -25,6 +25,26 @@ std::int16_t ButtonMask(WPARAM keyFlags);
 // The `Shift` mask of the modifier keys held now: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftMask();
 
+// The button a press, double-click or release message is about: 1 left, 2 right, 4 middle.
+inline std::int16_t ButtonOf(UINT msg) {
+    switch (msg) {
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_RBUTTONUP:
+            return 2;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+        case WM_MBUTTONUP:
+            return 4;
+        default:
+            return 1;
+    }
+}
+
+// A mouse message's position in the window's client pixels, as the models take it.
+inline float PointerX(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
+inline float PointerY(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
+
 // What became of a message offered to RouteKey.
 enum class KeyRoute { NotAKey, Done, PassOn };
 

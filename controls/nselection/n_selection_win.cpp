@@ -62,7 +62,7 @@ public:
                 Paint();
                 return 0;
             case WM_MOUSEMOVE:
-                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
@@ -70,15 +70,15 @@ public:
             case WM_RBUTTONDBLCLK:
             case WM_MBUTTONDBLCLK:
                 if (GetFocus() != hwnd_) SetFocus(hwnd_);
-                model_.MouseDown(PressedButton(msg), host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
             case WM_MBUTTONUP:
-                model_.MouseUp(PressedButton(msg), host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_LBUTTONDBLCLK:
-                model_.DblClick(1, host::ShiftMask(), X(lp), Y(lp));
+                model_.DblClick(1, host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_GETDLGCODE: {
                 LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -102,23 +102,6 @@ public:
     NSelection& model() { return model_; }
 
 private:
-    static std::int16_t PressedButton(UINT msg) {
-        switch (msg) {
-            case WM_RBUTTONDOWN:
-            case WM_RBUTTONDBLCLK:
-            case WM_RBUTTONUP:
-                return 2;
-            case WM_MBUTTONDOWN:
-            case WM_MBUTTONDBLCLK:
-            case WM_MBUTTONUP:
-                return 4;
-            default:
-                return 1;
-        }
-    }
-    static float X(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
-    static float Y(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
-
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);

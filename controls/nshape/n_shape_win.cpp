@@ -1,8 +1,6 @@
 // Win32 host of N_Shape: turns the window's messages into model calls and paints the model's elements with GDI.
 #include "controls/nshape/n_shape_win.h"
 
-#include <windowsx.h>
-
 #include <cmath>
 #include <map>
 #include <memory>
@@ -182,8 +180,8 @@ private:
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
-    static float Y(LPARAM lp) { return static_cast<float>(GET_Y_LPARAM(lp)); }
+    static float X(LPARAM lp) { return host::PointerX(lp); }
+    static float Y(LPARAM lp) { return host::PointerY(lp); }
 
     void Press(std::int16_t button, LPARAM lp, bool doubleClick) {
         if (!IsWindowEnabled(hwnd_)) return;
@@ -212,31 +210,19 @@ public:
                 model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONDOWN:
-                Press(1, lp, false);
-                return 0;
             case WM_RBUTTONDOWN:
-                Press(2, lp, false);
-                return 0;
             case WM_MBUTTONDOWN:
-                Press(4, lp, false);
+                Press(host::ButtonOf(msg), lp, false);
                 return 0;
             case WM_LBUTTONDBLCLK:
-                Press(1, lp, true);
-                return 0;
             case WM_RBUTTONDBLCLK:
-                Press(2, lp, true);
-                return 0;
             case WM_MBUTTONDBLCLK:
-                Press(4, lp, true);
+                Press(host::ButtonOf(msg), lp, true);
                 return 0;
             case WM_LBUTTONUP:
-                model_.MouseUp(1, host::ShiftMask(), X(lp), Y(lp));
-                return 0;
             case WM_RBUTTONUP:
-                model_.MouseUp(2, host::ShiftMask(), X(lp), Y(lp));
-                return 0;
             case WM_MBUTTONUP:
-                model_.MouseUp(4, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_GETDLGCODE: {
                 // Every key but Tab reaches the button (arrows move the focus themselves, Enter is a key like any
