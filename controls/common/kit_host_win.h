@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "controls/common/control_site.h"
@@ -45,13 +46,11 @@ inline std::int16_t ButtonOf(UINT msg) {
 inline float PointerX(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
 inline float PointerY(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
 
-// What became of a message offered to RouteKey.
-enum class KeyRoute { NotAKey, Done, PassOn };
-
-// Hands a key message to a model's KeyDown, KeyPress (characters) or KeyUp. System keys (Alt combinations, F10)
-// raise the events too and are then passed on to the default handler, so Alt+F4 and the system menu keep working.
+// Hands a key message to a model's KeyDown, KeyPress (characters) or KeyUp and gives the message's result;
+// nothing for any other message. System keys (Alt combinations, F10) raise the events too and then go on to the
+// default handler, so Alt+F4 and the system menu keep working.
 template <typename Model>
-KeyRoute RouteKey(Model& model, UINT msg, WPARAM wp) {
+std::optional<LRESULT> RouteKey(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     const auto code = static_cast<std::int16_t>(wp & 0xFFFF);
     switch (msg) {
         case WM_KEYDOWN:
@@ -66,9 +65,10 @@ KeyRoute RouteKey(Model& model, UINT msg, WPARAM wp) {
             model.KeyPress(code);
             break;
         default:
-            return KeyRoute::NotAKey;
+            return std::nullopt;
     }
-    return msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP ? KeyRoute::PassOn : KeyRoute::Done;
+    if (msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP) return DefWindowProcW(window, msg, wp, lp);
+    return 0;
 }
 
 // The largest font size drawn, in points; stored sizes above it are drawn at it.

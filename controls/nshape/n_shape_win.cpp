@@ -194,14 +194,7 @@ private:
 
 public:
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
-        switch (host::RouteKey(model_, msg, wp)) {
-            case host::KeyRoute::Done:
-                return 0;
-            case host::KeyRoute::PassOn:
-                return DefWindowProcW(hwnd_, msg, wp, lp);
-            case host::KeyRoute::NotAKey:
-                break;
-        }
+        if (const auto keyResult = host::RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
         switch (msg) {
             case WM_NCCREATE:
                 Attach();
