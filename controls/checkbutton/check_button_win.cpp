@@ -156,7 +156,7 @@ private:
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(host::TwipsFromPixels(r.right, dpi_), host::TwipsFromPixels(r.bottom, dpi_));
+        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
     }
 
     void DrawBox(HDC dc) {
@@ -170,8 +170,8 @@ private:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        const int side = host::PixelsFromTwips(CheckButton::kBoxTwips, dpi_);
-        const int top = host::PixelsFromTwips(model_.BoxTop(), dpi_);
+        const int side = plat::PixelsFromTwips(CheckButton::kBoxTwips, dpi_);
+        const int top = plat::PixelsFromTwips(model_.BoxTop(), dpi_);
         SetStretchBltMode(dc, side == BoxImage::kSide ? COLORONCOLOR : HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchDIBits(dc, 0, top, side, side, 0, 0, BoxImage::kSide, BoxImage::kSide, image.pixels.data(), &info,
@@ -189,8 +189,8 @@ private:
         FillRect(dc, &r, back.get());
         DrawBox(dc);
         const std::wstring& caption = model_.Caption();
-        const int left = host::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
-        const int top = host::PixelsFromTwips(model_.CaptionTop(), dpi_);
+        const int left = plat::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
+        const int top = plat::PixelsFromTwips(model_.CaptionTop(), dpi_);
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, plat::OleToColorRef(model_.CaptionColor()));
@@ -200,7 +200,7 @@ private:
         if (GetFocus() == hwnd_) {
             // The focus mark frames the caption (or a small area beside the box when it is empty).
             RECT mark = {left - 2, top, left + (extent.cx > 0 ? extent.cx : 4) + 2,
-                         top + (extent.cy > 0 ? extent.cy : host::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
+                         top + (extent.cy > 0 ? extent.cy : plat::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
             SetTextColor(dc, RGB(0, 0, 0));
             SetBkColor(dc, RGB(255, 255, 255));
             DrawFocusRect(dc, &mark);
@@ -210,7 +210,7 @@ private:
 
     CheckButton model_;
     host::FontCache fonts_;
-    UINT dpi_ = 96;
+    UINT dpi_ = plat::kBaseDpi;
     bool ready_ = false;
     bool clickArmed_ = false;
     bool haveLastMove_ = false;

@@ -106,12 +106,12 @@ private:
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(host::TwipsFromPixels(r.right, dpi_), host::TwipsFromPixels(r.bottom, dpi_));
+        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
     }
     // Edges are rounded one by one, so parts that meet in twips meet in pixels and none pokes out of the control.
     RECT Px(const NTextBox::Rect& r) const {
-        return {host::PixelsFromTwips(r.left, dpi_), host::PixelsFromTwips(r.top, dpi_),
-                host::PixelsFromTwips(r.left + r.width, dpi_), host::PixelsFromTwips(r.top + r.height, dpi_)};
+        return {plat::PixelsFromTwips(r.left, dpi_), plat::PixelsFromTwips(r.top, dpi_),
+                plat::PixelsFromTwips(r.left + r.width, dpi_), plat::PixelsFromTwips(r.top + r.height, dpi_)};
     }
     // The edit box's client pixels a mouse message carries.
     static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
@@ -128,7 +128,7 @@ private:
 
     NTextBox model_;
     HWND edit_ = nullptr;
-    UINT dpi_ = 96;
+    UINT dpi_ = plat::kBaseDpi;
     bool ready_ = false;
     bool syncing_ = false;
     bool recreating_ = false;
