@@ -10,10 +10,12 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/common/control_site.h"
 #include "controls/common/property_bag.h"
 #include "platform/scoped_win.h"
 #include "platform/units.h"
 #include "platform/window_host_win.h"
+#include "platform/window_win.h"
 
 namespace kit {
 namespace host {
@@ -22,6 +24,32 @@ namespace host {
 std::int16_t ButtonMask(WPARAM keyFlags);
 // The `Shift` mask of the modifier keys held now: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftMask();
+
+// What became of a message offered to RouteKey.
+enum class KeyRoute { NotAKey, Done, PassOn };
+
+// Hands a key message to a model's KeyDown, KeyPress (characters) or KeyUp. System keys (Alt combinations, F10)
+// raise the events too and are then passed on to the default handler, so Alt+F4 and the system menu keep working.
+template <typename Model>
+KeyRoute RouteKey(Model& model, UINT msg, WPARAM wp) {
+    const auto code = static_cast<std::int16_t>(wp & 0xFFFF);
+    switch (msg) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            model.KeyDown(code, ShiftMask());
+            break;
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            model.KeyUp(code, ShiftMask());
+            break;
+        case WM_CHAR:
+            model.KeyPress(code);
+            break;
+        default:
+            return KeyRoute::NotAKey;
+    }
+    return msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP ? KeyRoute::PassOn : KeyRoute::Done;
+}
 
 // The largest font size drawn, in points; stored sizes above it are drawn at it.
 constexpr double kMaxPoints = plat::kMaxFontPoints;
@@ -74,6 +102,45 @@ HWND CreateControlWindow(Host* state, DWORD exStyle, const wchar_t* className, c
                          const RECT& r, HWND parent, int id) {
     return plat::CreateHostedWindow(state, exStyle, className, text, style, r, parent,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+}
+
+// The window side of a control's site: repaints and the enabled flag go to the host's own window.
+class WindowSite : public ControlSite {
+public:
+    HWND hwnd_ = nullptr;  // set by the window procedure
+
+    void Invalidate() override {
+        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    void Refresh() override {
+        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    void SetInputEnabled(bool enabled) override {
+        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    }
+};
+
+// Where and how a control's window is made.
+struct ControlWindow {
+    const wchar_t* className;
+    DWORD style;  // window styles: WS_CHILD | WS_VISIBLE | WS_TABSTOP and what the control adds
+    DWORD exStyle;
+    HWND parent;
+    int id;
+    std::wstring text;
+    int left, top, width, height;  // twips in the parent's client area
+};
+
+// Creates a control's window (class registered once, with double-clicks) at its twips rectangle at the parent's
+// DPI; the window owns `state` from then on. The state, or null when no window was made (the state is freed).
+template <typename Host>
+Host* CreateControl(Host* state, const ControlWindow& w) {
+    if (!RegisterControlClass(w.className, &ControlProc<Host>, CS_DBLCLKS)) {
+        delete state;
+        return nullptr;
+    }
+    const RECT r = plat::TwipsRect(w.left, w.top, w.width, w.height, plat::WindowDpi(w.parent));
+    return CreateControlWindow(state, w.exStyle, w.className, w.text, w.style, r, w.parent, w.id) ? state : nullptr;
 }
 
 }  // namespace host

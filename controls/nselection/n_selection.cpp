@@ -65,6 +65,13 @@ void NSelection::Measure(Label& label) {
     label.height = size.cy;
 }
 
+void NSelection::ShowColor(OleColor& stored, OleColor& element, OleColor c, const wchar_t* property) {
+    stored = c;
+    element = c;
+    Redraw();
+    Notify(property);
+}
+
 void NSelection::Redraw() {
     if (site_) site_->Invalidate();
 }
@@ -108,55 +115,28 @@ void NSelection::SetEnabled(bool enabled) {
 }
 
 void NSelection::SetForeColorNormal(OleColor c) {
-    looks_[kNormal].fore = c;
-    label1_.color = c;
-    Redraw();
-    Notify(L"ForeColorNormal");
+    ShowColor(looks_[kNormal].fore, label1_.color, c, L"ForeColorNormal");
 }
 
-void NSelection::SetForeColorHover(OleColor c) {
-    looks_[kHover].fore = c;
-    Notify(L"ForeColorHover");
-}
+void NSelection::SetForeColorHover(OleColor c) { Keep(looks_[kHover].fore, c, L"ForeColorHover"); }
 
-void NSelection::SetForeColorDown(OleColor c) {
-    looks_[kDown].fore = c;
-    Notify(L"ForeColorDown");
-}
+void NSelection::SetForeColorDown(OleColor c) { Keep(looks_[kDown].fore, c, L"ForeColorDown"); }
 
 void NSelection::SetBackColorNormal(OleColor c) {
-    looks_[kNormal].back = c;
-    surfaceColor_ = c;
-    Redraw();
-    Notify(L"BackColorNormal");
+    ShowColor(looks_[kNormal].back, surfaceColor_, c, L"BackColorNormal");
 }
 
-void NSelection::SetBackColorHover(OleColor c) {
-    looks_[kHover].back = c;
-    Notify(L"BackColorHover");
-}
+void NSelection::SetBackColorHover(OleColor c) { Keep(looks_[kHover].back, c, L"BackColorHover"); }
 
-void NSelection::SetBackColorDown(OleColor c) {
-    looks_[kDown].back = c;
-    Notify(L"BackColorDown");
-}
+void NSelection::SetBackColorDown(OleColor c) { Keep(looks_[kDown].back, c, L"BackColorDown"); }
 
 void NSelection::SetForeColorNormal_2(OleColor c) {
-    looks_[kNormal].fore2 = c;
-    labelDescricao_.color = c;
-    Redraw();
-    Notify(L"ForeColorNormal_2");
+    ShowColor(looks_[kNormal].fore2, labelDescricao_.color, c, L"ForeColorNormal_2");
 }
 
-void NSelection::SetForeColorHover_2(OleColor c) {
-    looks_[kHover].fore2 = c;
-    Notify(L"ForeColorHover_2");
-}
+void NSelection::SetForeColorHover_2(OleColor c) { Keep(looks_[kHover].fore2, c, L"ForeColorHover_2"); }
 
-void NSelection::SetForeColorDown_2(OleColor c) {
-    looks_[kDown].fore2 = c;
-    Notify(L"ForeColorDown_2");
-}
+void NSelection::SetForeColorDown_2(OleColor c) { Keep(looks_[kDown].fore2, c, L"ForeColorDown_2"); }
 
 void NSelection::Ajustar_Botao() {
     // The hidden picture fixes the height; the container answers the request with a size change, which lays

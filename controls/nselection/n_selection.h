@@ -148,6 +148,13 @@ private:
     friend struct NSelectionKeys;
     void ApplyStateColors();
     void Notify(const wchar_t* property);
+    // Stores a colour kept for a look not showing, and notifies.
+    void Keep(OleColor& stored, OleColor c, const wchar_t* property) {
+        stored = c;
+        Notify(property);
+    }
+    // Stores a Normal colour, shows it at once in `element`, repaints and notifies.
+    void ShowColor(OleColor& stored, OleColor& element, OleColor c, const wchar_t* property);
     void Measure(Label& label);
     void Redraw();
     // The element under a window point and the point relative to it, in 96-dpi pixels.

@@ -11,20 +11,11 @@ const wchar_t kNSelectionClass[] = L"KitNSelection";
 
 namespace {
 
-class SelectionHost final : public ControlSite {
+class SelectionHost final : public host::WindowSite {
 public:
     explicit SelectionHost(const NSelection::Events& events) : model_(plat::Win32Services(), events) {}
 
     // ControlSite
-    void Invalidate() override {
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-    void Refresh() override {
-        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
-    void SetInputEnabled(bool enabled) override {
-        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
-    }
     void RequestSize(int width, int height) override {
         if (!hwnd_) return;
         RECT r;
@@ -53,6 +44,14 @@ public:
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        switch (host::RouteKey(model_, msg, wp)) {
+            case host::KeyRoute::Done:
+                return 0;
+            case host::KeyRoute::PassOn:
+                return DefWindowProcW(hwnd_, msg, wp, lp);
+            case host::KeyRoute::NotAKey:
+                break;
+        }
         switch (msg) {
             case WM_SIZE:
                 if (ready_) ReportSize();
@@ -87,21 +86,6 @@ public:
                 if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
                 return code;
             }
-            case WM_KEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
-                return 0;
-            case WM_SYSKEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
-                break;
-            case WM_CHAR:
-                model_.KeyPress(static_cast<std::int16_t>(wp));
-                return 0;
-            case WM_KEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
-                return 0;
-            case WM_SYSKEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
-                break;
             case WM_TIMER:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 return 0;
@@ -116,8 +100,6 @@ public:
     }
 
     NSelection& model() { return model_; }
-
-    HWND hwnd_ = nullptr;
 
 private:
     static std::int16_t PressedButton(UINT msg) {
@@ -176,15 +158,13 @@ private:
 }  // namespace
 
 HWND CreateNSelection(const NSelectionArgs& args) {
-    if (!host::RegisterControlClass(kNSelectionClass, &host::ControlProc<SelectionHost>, CS_DBLCLKS)) return nullptr;
-    auto* state = new SelectionHost(args.events);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    HWND window =
-        host::CreateControlWindow(state, 0, kNSelectionClass, args.name,
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent, args.id);
-    if (!window) return nullptr;
+    SelectionHost* state =
+        host::CreateControl(new SelectionHost(args.events),
+                            {kNSelectionClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, args.parent,
+                             args.id, args.name, args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
     state->Start(args);
-    return window;
+    return state->hwnd_;
 }
 
 NSelection* NSelectionOf(HWND window) {

@@ -99,6 +99,13 @@ void NShape::ApplyStateColors() {
 // ---------------------------------------------------------------------------------------------------------------
 // Properties
 
+void NShape::ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property) {
+    stored = c;
+    if (element) *element = c;
+    Changed();
+    Notify(property);
+}
+
 void NShape::SetCaption(const std::wstring& caption) {
     if (caption != label_.text) {
         label_.text = caption;
@@ -149,10 +156,7 @@ void NShape::SetEnabled(bool enabled) {
     Refresh();
 }
 
-void NShape::SetBorderGotFocus(bool on) {
-    borderGotFocus_ = on;
-    Notify(L"BorderGotFocus");
-}
+void NShape::SetBorderGotFocus(bool on) { Keep(borderGotFocus_, on, L"BorderGotFocus"); }
 
 void NShape::SetPictureNormal(const Picture& picture) {
     pictureNormal_ = picture;
@@ -160,15 +164,9 @@ void NShape::SetPictureNormal(const Picture& picture) {
     ShowPicture(pictureNormal_);
 }
 
-void NShape::SetPictureDown(const Picture& picture) {
-    pictureDown_ = picture;
-    Notify(L"Picture_Down");
-}
+void NShape::SetPictureDown(const Picture& picture) { Keep(pictureDown_, picture, L"Picture_Down"); }
 
-void NShape::SetPictureHover(const Picture& picture) {
-    pictureHover_ = picture;
-    Notify(L"Picture_Hover");
-}
+void NShape::SetPictureHover(const Picture& picture) { Keep(pictureHover_, picture, L"Picture_Hover"); }
 
 void NShape::SetGraphical(bool on) {
     graphical_ = on;
@@ -221,58 +219,25 @@ void NShape::SetForeColorNormal(OleColor c) {
     Notify(L"ForeColorNormal");
 }
 
-void NShape::SetForeColorHover(OleColor c) {
-    looks_[kHover].text = c;
-    Notify(L"ForeColorHover");
-}
+void NShape::SetForeColorHover(OleColor c) { Keep(looks_[kHover].text, c, L"ForeColorHover"); }
 
-void NShape::SetForeColorDown(OleColor c) {
-    looks_[kDown].text = c;
-    Notify(L"ForeColorDown");
-}
+void NShape::SetForeColorDown(OleColor c) { Keep(looks_[kDown].text, c, L"ForeColorDown"); }
 
-void NShape::SetBackGround(OleColor c) {
-    backGround_ = c;
-    Changed();
-    Notify(L"BackGround");
-}
+void NShape::SetBackGround(OleColor c) { ShowColor(backGround_, nullptr, c, L"BackGround"); }
 
-void NShape::SetBackColorNormal(OleColor c) {
-    looks_[kNormal].fill = c;
-    shape_.fill = c;
-    Changed();
-    Notify(L"BackColorNormal");
-}
+void NShape::SetBackColorNormal(OleColor c) { ShowColor(looks_[kNormal].fill, &shape_.fill, c, L"BackColorNormal"); }
 
-void NShape::SetBackColorHover(OleColor c) {
-    looks_[kHover].fill = c;
-    Notify(L"BackColorHover");
-}
+void NShape::SetBackColorHover(OleColor c) { Keep(looks_[kHover].fill, c, L"BackColorHover"); }
 
-void NShape::SetBackColorDown(OleColor c) {
-    looks_[kDown].fill = c;
-    Notify(L"BackColorDown");
-}
+void NShape::SetBackColorDown(OleColor c) { Keep(looks_[kDown].fill, c, L"BackColorDown"); }
 
-void NShape::SetBorderCustom(OleColor c) {
-    borderCustom_ = c;
-    Notify(L"BorderCustom");
-}
+void NShape::SetBorderCustom(OleColor c) { Keep(borderCustom_, c, L"BorderCustom"); }
 
 void NShape::SetBorderColorNormal(OleColor c) {
-    looks_[kNormal].border = c;
-    shape_.border = c;
-    Changed();
-    Notify(L"BorderColorNormal");
+    ShowColor(looks_[kNormal].border, &shape_.border, c, L"BorderColorNormal");
 }
 
-void NShape::SetBorderColorHover(OleColor c) {
-    looks_[kHover].border = c;
-    Notify(L"BorderColorHover");
-}
+void NShape::SetBorderColorHover(OleColor c) { Keep(looks_[kHover].border, c, L"BorderColorHover"); }
 
-void NShape::SetBorderColorDown(OleColor c) {
-    looks_[kDown].border = c;
-    Notify(L"BorderColorDown");
-}
+void NShape::SetBorderColorDown(OleColor c) { Keep(looks_[kDown].border, c, L"BorderColorDown"); }
 }  // namespace kit

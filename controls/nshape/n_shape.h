@@ -252,6 +252,14 @@ private:
     void SizePictureElement();
 
     void Notify(const wchar_t* property);
+    // Stores a value the control keeps for later and notifies.
+    template <typename T>
+    void Keep(T& stored, const T& value, const wchar_t* property) {
+        stored = value;
+        Notify(property);
+    }
+    // Stores a colour that shows at once (in `element`, when it has one), repaints and notifies.
+    void ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property);
     void Changed();
     void Refresh();
     void ShowPicture(const Picture& picture);

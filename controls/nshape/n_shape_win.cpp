@@ -33,7 +33,7 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
     return image;
 }
 
-class Host final : public ControlSite {
+class Host final : public host::WindowSite {
 public:
     Host(const plat::Services& services, PictureSource pictures, int width96, int height96, const RECT& twips)
         : pictures_(std::move(pictures)), twips_(twips), model_(services, 0, width96, height96, this) {
@@ -67,9 +67,6 @@ public:
         }
         SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    void SetInputEnabled(bool enabled) override {
-        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
     }
     void CaptionChanged(const std::wstring& caption) override {
         if (!hwnd_) return;
@@ -198,9 +195,15 @@ private:
     }
 
 public:
-    HWND hwnd_ = nullptr;
-
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        switch (host::RouteKey(model_, msg, wp)) {
+            case host::KeyRoute::Done:
+                return 0;
+            case host::KeyRoute::PassOn:
+                return DefWindowProcW(hwnd_, msg, wp, lp);
+            case host::KeyRoute::NotAKey:
+                break;
+        }
         switch (msg) {
             case WM_NCCREATE:
                 Attach();
@@ -234,23 +237,6 @@ public:
                 return 0;
             case WM_MBUTTONUP:
                 model_.MouseUp(4, host::ShiftMask(), X(lp), Y(lp));
-                return 0;
-            case WM_KEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
-                return 0;
-            case WM_KEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
-                return 0;
-            // System keys (Alt combinations, F10) raise the key events too, then go on to the default handler
-            // so Alt+F4 and the system menu keep working.
-            case WM_SYSKEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
-                break;
-            case WM_SYSKEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
-                break;
-            case WM_CHAR:
-                model_.KeyPress(static_cast<std::int16_t>(wp & 0xFFFF));
                 return 0;
             case WM_GETDLGCODE: {
                 // Every key but Tab reaches the button (arrows move the focus themselves, Enter is a key like any
@@ -338,16 +324,15 @@ bool ProgramPictureSource(const std::wstring& ref, std::string* bytes) {
 
 HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
     if (loaded) *loaded = false;
-    if (!args.parent || !host::RegisterControlClass(kNShapeClass, &host::ControlProc<Host>, CS_DBLCLKS)) return nullptr;
+    if (!args.parent) return nullptr;
     const plat::Services& services = args.services ? *args.services : plat::Win32Services();
-    const UINT dpi = plat::WindowDpi(args.parent);
-    const RECT px = plat::TwipsRect(args.left, args.top, args.width, args.height, dpi);
     const RECT twips = {args.left, args.top, args.left + args.width, args.top + args.height};
-    auto* state = new Host(services, args.pictures, plat::TwipsToPixels(args.width, plat::kBaseDpi),
-                           plat::TwipsToPixels(args.height, plat::kBaseDpi), twips);
-    HWND hwnd = host::CreateControlWindow(state, 0, kNShapeClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, px,
-                                          args.parent, args.id);
-    if (!hwnd) return nullptr;
+    Host* state = host::CreateControl(new Host(services, args.pictures, plat::TwipsToPixels(args.width, plat::kBaseDpi),
+                                               plat::TwipsToPixels(args.height, plat::kBaseDpi), twips),
+                                      {kNShapeClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, args.parent, args.id,
+                                       std::wstring(), args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
+    HWND hwnd = state->hwnd_;
     NShape& model = state->model();
     if (args.onClick) model.events().click = args.onClick;
     bool complete = true;
