@@ -17,19 +17,10 @@ namespace {
 // The Button argument of each mouse button.
 constexpr std::int16_t kLeft = 1, kRight = 2, kMiddle = 4;
 
-class CheckHost final : public ControlSite {
+class CheckHost final : public host::WindowSite {
 public:
     explicit CheckHost(const CheckButton::Events& events) : model_(plat::Win32Services(), events) {}
 
-    void Invalidate() override {
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-    void Refresh() override {
-        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
-    void SetInputEnabled(bool enabled) override {
-        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
-    }
     // The check button keeps the size its container gives it.
     void RequestSize(int, int) override {}
 
@@ -146,8 +137,6 @@ public:
 
     CheckButton& model() { return model_; }
 
-    HWND hwnd_ = nullptr;
-
 private:
     // The client pixels a mouse message carries.
     static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
@@ -221,15 +210,12 @@ private:
 }  // namespace
 
 HWND CreateCheckButton(const CheckButtonArgs& args) {
-    if (!host::RegisterControlClass(kCheckButtonClass, &host::ControlProc<CheckHost>, CS_DBLCLKS)) return nullptr;
-    auto* state = new CheckHost(args.events);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    HWND window =
-        host::CreateControlWindow(state, 0, kCheckButtonClass, args.name,
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent, args.id);
-    if (!window) return nullptr;
+    CheckHost* state = host::CreateControl(
+        new CheckHost(args.events), {kCheckButtonClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
+                                     args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
     state->Start(args);
-    return window;
+    return state->hwnd_;
 }
 
 CheckButton* CheckButtonOf(HWND window) {

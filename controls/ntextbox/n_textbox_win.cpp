@@ -353,18 +353,14 @@ void TextBoxHost::Paint() {
 }  // namespace
 
 HWND CreateNTextBox(const NTextBoxArgs& args) {
-    if (!host::RegisterControlClass(kNTextBoxClass, &host::ControlProc<TextBoxHost>, 0,
-                                    LoadCursorW(nullptr, IDC_ARROW)))
-        return nullptr;
-    auto* state = new TextBoxHost(args.events);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    // The control is a container of its edit box for the dialog manager's tab order.
-    HWND window =
-        host::CreateControlWindow(state, WS_EX_CONTROLPARENT, kNTextBoxClass, args.name,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r, args.parent, args.id);
-    if (!window) return nullptr;
+    // The control is a container of its edit box for the dialog manager's tab order; the edit box is the tab stop.
+    TextBoxHost* state = host::CreateControl(
+        new TextBoxHost(args.events),
+        {kNTextBoxClass, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, args.parent,
+         args.id, args.name, args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
     state->Start(args);
-    return window;
+    return state->hwnd_;
 }
 
 NTextBox* NTextBoxOf(HWND window) {
