@@ -17,19 +17,10 @@ namespace {
 // The Button argument of each mouse button.
 constexpr std::int16_t kLeft = 1, kRight = 2, kMiddle = 4;
 
-class CheckHost final : public ControlSite {
+class CheckHost final : public host::WindowSite {
 public:
     explicit CheckHost(const CheckButton::Events& events) : model_(plat::Win32Services(), events) {}
 
-    void Invalidate() override {
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-    void Refresh() override {
-        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
-    void SetInputEnabled(bool enabled) override {
-        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
-    }
     // The check button keeps the size its container gives it.
     void RequestSize(int, int) override {}
 
@@ -146,8 +137,6 @@ public:
 
     CheckButton& model() { return model_; }
 
-    HWND hwnd_ = nullptr;
-
 private:
     // The client pixels a mouse message carries.
     static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
@@ -156,7 +145,7 @@ private:
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(host::TwipsFromPixels(r.right, dpi_), host::TwipsFromPixels(r.bottom, dpi_));
+        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
     }
 
     void DrawBox(HDC dc) {
@@ -170,8 +159,8 @@ private:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        const int side = host::PixelsFromTwips(CheckButton::kBoxTwips, dpi_);
-        const int top = host::PixelsFromTwips(model_.BoxTop(), dpi_);
+        const int side = plat::PixelsFromTwips(CheckButton::kBoxTwips, dpi_);
+        const int top = plat::PixelsFromTwips(model_.BoxTop(), dpi_);
         SetStretchBltMode(dc, side == BoxImage::kSide ? COLORONCOLOR : HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchDIBits(dc, 0, top, side, side, 0, 0, BoxImage::kSide, BoxImage::kSide, image.pixels.data(), &info,
@@ -189,8 +178,8 @@ private:
         FillRect(dc, &r, back.get());
         DrawBox(dc);
         const std::wstring& caption = model_.Caption();
-        const int left = host::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
-        const int top = host::PixelsFromTwips(model_.CaptionTop(), dpi_);
+        const int left = plat::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
+        const int top = plat::PixelsFromTwips(model_.CaptionTop(), dpi_);
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, plat::OleToColorRef(model_.CaptionColor()));
@@ -200,7 +189,7 @@ private:
         if (GetFocus() == hwnd_) {
             // The focus mark frames the caption (or a small area beside the box when it is empty).
             RECT mark = {left - 2, top, left + (extent.cx > 0 ? extent.cx : 4) + 2,
-                         top + (extent.cy > 0 ? extent.cy : host::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
+                         top + (extent.cy > 0 ? extent.cy : plat::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
             SetTextColor(dc, RGB(0, 0, 0));
             SetBkColor(dc, RGB(255, 255, 255));
             DrawFocusRect(dc, &mark);
@@ -210,7 +199,7 @@ private:
 
     CheckButton model_;
     host::FontCache fonts_;
-    UINT dpi_ = 96;
+    UINT dpi_ = plat::kBaseDpi;
     bool ready_ = false;
     bool clickArmed_ = false;
     bool haveLastMove_ = false;
@@ -221,15 +210,12 @@ private:
 }  // namespace
 
 HWND CreateCheckButton(const CheckButtonArgs& args) {
-    if (!host::RegisterControlClass(kCheckButtonClass, &host::ControlProc<CheckHost>, CS_DBLCLKS)) return nullptr;
-    auto* state = new CheckHost(args.events);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    HWND window =
-        host::CreateControlWindow(state, 0, kCheckButtonClass, args.name,
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent, args.id);
-    if (!window) return nullptr;
+    CheckHost* state = host::CreateControl(
+        new CheckHost(args.events), {kCheckButtonClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
+                                     args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
     state->Start(args);
-    return window;
+    return state->hwnd_;
 }
 
 CheckButton* CheckButtonOf(HWND window) {

@@ -3,6 +3,7 @@
 #include "controls/ntextbox/n_textbox.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "platform/trace.h"
 
@@ -83,6 +84,18 @@ void NTextBox::Notify(const wchar_t* property) {
     if (events_.PropertyChanged) events_.PropertyChanged(property);
 }
 
+template <typename Result, typename Param, typename Arg>
+Result NTextBox::Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property) {
+    if constexpr (std::is_same_v<Result, bool>) {
+        if (!(this->*apply)(value)) return false;  // a refused value notifies nothing
+        Notify(property);
+        return true;
+    } else {
+        (this->*apply)(value);
+        Notify(property);
+    }
+}
+
 void NTextBox::Redraw() {
     if (site_) site_->Invalidate();
 }
@@ -152,9 +165,7 @@ bool NTextBox::ApplyAlignementHorizontal(std::int32_t value) {
 }
 
 bool NTextBox::SetAlignementHorizontal(std::int32_t value) {
-    if (!ApplyAlignementHorizontal(value)) return false;
-    Notify(L"AlignementHorizontal");
-    return true;
+    return Notified(&NTextBox::ApplyAlignementHorizontal, value, L"AlignementHorizontal");
 }
 
 bool NTextBox::ApplyAlignementVertical(std::int32_t value) {
@@ -187,10 +198,7 @@ void NTextBox::ApplyLabelBox(bool on) {
     Redraw();
 }
 
-void NTextBox::SetLabelBox(bool on) {
-    ApplyLabelBox(on);
-    Notify(L"LabelBox");
-}
+void NTextBox::SetLabelBox(bool on) { Notified(&NTextBox::ApplyLabelBox, on, L"LabelBox"); }
 
 void NTextBox::ApplyEnabled(bool on) {
     txt_.enabled = on;
@@ -199,10 +207,7 @@ void NTextBox::ApplyEnabled(bool on) {
     Redraw();
 }
 
-void NTextBox::SetEnabled(bool on) {
-    ApplyEnabled(on);
-    Notify(L"Enabled");
-}
+void NTextBox::SetEnabled(bool on) { Notified(&NTextBox::ApplyEnabled, on, L"Enabled"); }
 
 void NTextBox::SetLocked(bool on) {
     txt_.locked = on;
@@ -216,8 +221,7 @@ void NTextBox::ApplyPasswordChar(const std::wstring& mask) {
 }
 
 void NTextBox::SetPasswordChar(const std::wstring& mask) {
-    ApplyPasswordChar(mask);
-    Notify(L"PasswordChar");
+    Notified(&NTextBox::ApplyPasswordChar, mask, L"PasswordChar");
 }
 
 void NTextBox::SetHeader(bool on) {
@@ -234,9 +238,7 @@ bool NTextBox::ApplyHeaderAlignement(std::int32_t value) {
 }
 
 bool NTextBox::SetHeaderAlignement(std::int32_t value) {
-    if (!ApplyHeaderAlignement(value)) return false;
-    Notify(L"HeaderAlignement");
-    return true;
+    return Notified(&NTextBox::ApplyHeaderAlignement, value, L"HeaderAlignement");
 }
 
 void NTextBox::SetHeaderForeColor(OleColor c) {
@@ -251,10 +253,7 @@ void NTextBox::ApplyHeaderBackColor(OleColor c) {
     Redraw();
 }
 
-void NTextBox::SetHeaderBackColor(OleColor c) {
-    ApplyHeaderBackColor(c);
-    Notify(L"HeaderBackColor");
-}
+void NTextBox::SetHeaderBackColor(OleColor c) { Notified(&NTextBox::ApplyHeaderBackColor, c, L"HeaderBackColor"); }
 
 void NTextBox::SetHeaderFont(const kit::Font& font) {
     hdr_.font = font;

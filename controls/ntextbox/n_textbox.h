@@ -175,6 +175,9 @@ private:
     static const PropertyKey<NTextBox> kKeys[];
     static const NewInstanceStep<NTextBox> kNewInstance[];
     void Notify(const wchar_t* property);
+    // Applies a value to the parts, then notifies the container under the property's name.
+    template <typename Result, typename Param, typename Arg>
+    Result Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property);
     void RaiseMouse(const MouseEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
     void Redraw();
     void SyncTxt();

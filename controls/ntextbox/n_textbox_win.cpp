@@ -106,12 +106,12 @@ private:
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(host::TwipsFromPixels(r.right, dpi_), host::TwipsFromPixels(r.bottom, dpi_));
+        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
     }
     // Edges are rounded one by one, so parts that meet in twips meet in pixels and none pokes out of the control.
     RECT Px(const NTextBox::Rect& r) const {
-        return {host::PixelsFromTwips(r.left, dpi_), host::PixelsFromTwips(r.top, dpi_),
-                host::PixelsFromTwips(r.left + r.width, dpi_), host::PixelsFromTwips(r.top + r.height, dpi_)};
+        return {plat::PixelsFromTwips(r.left, dpi_), plat::PixelsFromTwips(r.top, dpi_),
+                plat::PixelsFromTwips(r.left + r.width, dpi_), plat::PixelsFromTwips(r.top + r.height, dpi_)};
     }
     // The edit box's client pixels a mouse message carries.
     static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
@@ -128,7 +128,7 @@ private:
 
     NTextBox model_;
     HWND edit_ = nullptr;
-    UINT dpi_ = 96;
+    UINT dpi_ = plat::kBaseDpi;
     bool ready_ = false;
     bool syncing_ = false;
     bool recreating_ = false;
@@ -353,18 +353,14 @@ void TextBoxHost::Paint() {
 }  // namespace
 
 HWND CreateNTextBox(const NTextBoxArgs& args) {
-    if (!host::RegisterControlClass(kNTextBoxClass, &host::ControlProc<TextBoxHost>, 0,
-                                    LoadCursorW(nullptr, IDC_ARROW)))
-        return nullptr;
-    auto* state = new TextBoxHost(args.events);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    // The control is a container of its edit box for the dialog manager's tab order.
-    HWND window =
-        host::CreateControlWindow(state, WS_EX_CONTROLPARENT, kNTextBoxClass, args.name,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r, args.parent, args.id);
-    if (!window) return nullptr;
+    // The control is a container of its edit box for the dialog manager's tab order; the edit box is the tab stop.
+    TextBoxHost* state = host::CreateControl(
+        new TextBoxHost(args.events),
+        {kNTextBoxClass, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, args.parent,
+         args.id, args.name, args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
     state->Start(args);
-    return window;
+    return state->hwnd_;
 }
 
 NTextBox* NTextBoxOf(HWND window) {
