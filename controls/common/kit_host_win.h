@@ -91,12 +91,6 @@ public:
     HFONT Get(const Font& font, UINT dpi) { return Get(SpecOf(font), dpi); }
 };
 
-// Client pixels at `dpi` to 96-dpi pixels and twips, and back.
-inline float To96(int pixels, UINT dpi) { return plat::Unscale(pixels, dpi); }
-inline int From96(double pixels96, UINT dpi) { return plat::ScaleRound(pixels96, dpi); }
-inline int TwipsFromPixels(int pixels, UINT dpi) { return plat::TwipsFromPixels(pixels, dpi); }
-inline int PixelsFromTwips(double twips, UINT dpi) { return plat::PixelsFromTwips(twips, dpi); }
-
 // Registers a control's window class once per process.
 inline bool RegisterControlClass(const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor = nullptr) {
     plat::WindowClass wc;
