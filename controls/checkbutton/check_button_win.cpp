@@ -2,8 +2,6 @@
 // current box image scaled to the window's DPI, the caption and, while focused, a focus mark.
 #include "controls/checkbutton/check_button_win.h"
 
-#include <windowsx.h>
-
 #include "controls/common/kit_host_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
@@ -13,9 +11,6 @@ namespace kit {
 const wchar_t kCheckButtonClass[] = L"KitCheckButton";
 
 namespace {
-
-// The Button argument of each mouse button.
-constexpr std::int16_t kLeft = 1, kRight = 2, kMiddle = 4;
 
 class CheckHost final : public host::WindowSite {
 public:
@@ -38,6 +33,7 @@ public:
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        if (const auto keyResult = host::RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
         switch (msg) {
             case WM_SIZE:
                 if (ready_) ReportSize();
@@ -62,20 +58,18 @@ public:
             case WM_LBUTTONDOWN:
                 if (GetFocus() != hwnd_) SetFocus(hwnd_);
                 clickArmed_ = true;
-                model_.MouseDown(kLeft, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_RBUTTONDOWN:
             case WM_RBUTTONDBLCLK:
-                model_.MouseDown(kRight, host::ShiftMask(), X(lp), Y(lp));
-                return 0;
             case WM_MBUTTONDOWN:
             case WM_MBUTTONDBLCLK:
-                model_.MouseDown(kMiddle, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONDBLCLK:
                 // The second press of a double-click makes no click, so the value changes once.
                 clickArmed_ = false;
-                model_.DblClick(kLeft, host::ShiftMask(), X(lp), Y(lp));
+                model_.DblClick(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
@@ -90,8 +84,7 @@ public:
                     click = PtInRect(&r, p) != FALSE;
                 }
                 if (msg == WM_LBUTTONUP) clickArmed_ = false;
-                const std::int16_t button = msg == WM_LBUTTONUP ? kLeft : msg == WM_RBUTTONUP ? kRight : kMiddle;
-                model_.MouseUp(button, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 if (click) model_.Click();
                 return 0;
             }
@@ -103,19 +96,6 @@ public:
                 return 0;
             case WM_GETDLGCODE:
                 return DLGC_WANTARROWS | DLGC_WANTCHARS;
-            case WM_KEYDOWN:
-            case WM_SYSKEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
-                if (msg == WM_SYSKEYDOWN) break;
-                return 0;
-            case WM_CHAR:
-                model_.KeyPress(static_cast<std::int16_t>(wp));
-                return 0;
-            case WM_KEYUP:
-            case WM_SYSKEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
-                if (msg == WM_SYSKEYUP) break;
-                return 0;
             case WM_SETFOCUS:
             case WM_KILLFOCUS:
                 InvalidateRect(hwnd_, nullptr, FALSE);
@@ -138,9 +118,8 @@ public:
     CheckButton& model() { return model_; }
 
 private:
-    // The client pixels a mouse message carries.
-    static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
-    static float Y(LPARAM lp) { return static_cast<float>(GET_Y_LPARAM(lp)); }
+    static float X(LPARAM lp) { return host::PointerX(lp); }
+    static float Y(LPARAM lp) { return host::PointerY(lp); }
 
     void ReportSize() {
         RECT r;

@@ -3,7 +3,6 @@
 #include "controls/ntextbox/n_textbox_win.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "controls/common/kit_host_win.h"
 #include "platform/platform_win.h"
@@ -17,8 +16,6 @@ const wchar_t kNTextBoxClass[] = L"KitNTextBox";
 namespace {
 
 constexpr int kEditId = 1;
-// The Button argument of each mouse button.
-constexpr std::int16_t kLeft = 1, kRight = 2, kMiddle = 4;
 constexpr UINT_PTR kSubclassId = 1;
 
 DWORD AlignStyle(std::int32_t alignment) {
@@ -113,9 +110,8 @@ private:
         return {plat::PixelsFromTwips(r.left, dpi_), plat::PixelsFromTwips(r.top, dpi_),
                 plat::PixelsFromTwips(r.left + r.width, dpi_), plat::PixelsFromTwips(r.top + r.height, dpi_)};
     }
-    // The edit box's client pixels a mouse message carries.
-    static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
-    static float Y(LPARAM lp) { return static_cast<float>(GET_Y_LPARAM(lp)); }
+    static float X(LPARAM lp) { return host::PointerX(lp); }
+    static float Y(LPARAM lp) { return host::PointerY(lp); }
     std::wstring EditText() const {
         const int n = GetWindowTextLengthW(edit_);
         std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
@@ -277,7 +273,7 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
-            const std::int16_t button = msg == WM_LBUTTONDOWN ? kLeft : msg == WM_RBUTTONDOWN ? kRight : kMiddle;
+            const std::int16_t button = host::ButtonOf(msg);
             const bool hadFocus = GetFocus() == edit;
             model_.TxtMouseDown(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
@@ -289,7 +285,7 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            const std::int16_t button = msg == WM_LBUTTONUP ? kLeft : msg == WM_RBUTTONUP ? kRight : kMiddle;
+            const std::int16_t button = host::ButtonOf(msg);
             model_.TxtMouseUp(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
             if (msg == WM_LBUTTONUP && clickArmed_) {
