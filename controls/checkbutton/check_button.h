@@ -7,8 +7,12 @@
 #include <functional>
 #include <string>
 
+#include "controls/common/control_site.h"
+#include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
+#include "platform/units.h"
 
 namespace kit {
 
@@ -19,15 +23,24 @@ struct BoxImage {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * kSide + x)]; }
 };
 
-// The twelve box images, made once: index 4 x Value + look (0 normal, 1 hover, 2 pressed, 3 disabled).
-const std::array<BoxImage, 12>& CheckBoxImages();
+// The looks of the box, and the image of a value in a look.
+enum BoxLook : int { kNormalLook = 0, kHoverLook = 1, kPressedLook = 2, kDisabledLook = 3 };
+constexpr int kLooksPerValue = 4;
+constexpr int kBoxValues = 3;  // 0 unchecked, 1 checked, 2 indeterminate; other values have no image
+constexpr int kBoxImageCount = kLooksPerValue * kBoxValues;
+constexpr int BoxImageIndex(int value, int look) { return kLooksPerValue * value + look; }
 
-// The portable model of the check button. Its measures are twips, like the container's.
+// The twelve box images, made once, at BoxImageIndex(value, look).
+const std::array<BoxImage, kBoxImageCount>& CheckBoxImages();
+
+// The portable model of the check button. Its measures and event positions are twips, like the container's.
 class CheckButton {
 public:
-    enum BoxLook { kNormalLook = 0, kHoverLook = 1, kPressedLook = 2, kDisabledLook = 3 };
     enum class Source { Surface, Picture, Caption };
+    // The values a click cycles through: 1 becomes 0, 0 becomes 1, 2 becomes 0.
+    enum : std::int32_t { kUnchecked = 0, kChecked = 1, kIndeterminate = 2 };
 
+    // The leave poll.
     static constexpr unsigned kTimer1 = 1;
     static constexpr unsigned kTimer1PeriodMs = 50;
     static constexpr int kBoxTwips = 195;                     // the picture area p, 13 x 13 pixels
@@ -47,18 +60,13 @@ public:
         std::function<void(const std::wstring& property)> PropertyChanged;
     };
 
-    class View {
-    public:
-        virtual ~View() = default;
-        virtual void Repaint() = 0;
-        virtual void SetInputEnabled(bool enabled) = 0;
-    };
-
     CheckButton(const plat::Services& services, Events events = {});
+    CheckButton(const CheckButton&) = delete;
+    CheckButton& operator=(const CheckButton&) = delete;
 
-    // Creation: the window, its view and its DPI; shows the first image, lays out and starts the poll.
-    void Attach(plat::WindowId window, View* view, unsigned dpi);
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
+    // Creation: the window, its site and its DPI; shows the first image, lays out and starts the poll.
+    void Attach(plat::WindowId window, ControlSite* site, unsigned dpi);
+    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : plat::kBaseDpi; }
 
     // Properties.
     bool Enabled() const { return enabled_; }
@@ -75,25 +83,37 @@ public:
     void SetForeColor(OleColor c);
 
     // Persistence. The container's name for the instance and its font are the defaults of two keys.
+    struct Ambient {
+        const std::wstring& name;
+        const kit::Font& font;
+    };
+    // The stored keys in load order, the order they are saved in, and the steps of a new instance.
+    static const PropertyTable<CheckButton, Ambient> kStoredKeys;
     void InitNew(const std::wstring& instanceName, const kit::Font& containerFont);
-    bool Load(const PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont);
+    LoadResult Load(const PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont);
     bool Save(PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont) const;
 
-    // Notifications from the window; positions in twips relative to the control.
+    // Notifications from the window; positions are the window's client pixels, which events report in twips.
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    // The second press of a double-click: it keeps the pointer until its release but raises nothing, and the
+    // release that follows makes no click.
+    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
+    // The pointer was taken away while held (another window captured it): the buttons held are forgotten, so
+    // the next press holds the pointer again.
+    void CaptureLost() { tracker_.ForgetHeld(); }
     void Click();  // a click on the surface, the box or the caption
     void KeyDown(std::int16_t keyCode, std::int16_t shift);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
-    void Timer1Tick();
+    void TimerTick(unsigned timerId);
     void Resize(int widthTwips, int heightTwips);
 
     // State for painting and tests.
     int ShownImage() const { return shownImage_; }  // -1 before any image was shown
     OleColor CaptionColor() const { return captionColor_; }
-    bool Timer1Running() const { return timerRunning_; }
+    bool Polling() const { return tracker_.Polling(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
     int BoxTop() const { return boxTop_; }
@@ -103,6 +123,7 @@ public:
     Source HitTest(float x, float y) const;
 
 private:
+    TrackerParams PollParams();
     void RefreshPicture();
     void ShowDisabledPicture();
     void ShowLook(int look);
@@ -110,8 +131,6 @@ private:
     void MeasureCaption();
     void Notify(const wchar_t* property);
     void Redraw();
-    void StartTimer1();
-    void StopTimer1();
     // The event position: relative to the part the press began on, or to the part under the pointer.
     Source PartFor(float x, float y) const;
     void Relative(Source part, float* x, float* y) const;
@@ -119,8 +138,9 @@ private:
     plat::Services services_;
     Events events_;
     plat::WindowId window_ = 0;
-    View* view_ = nullptr;
-    unsigned dpi_ = 96;
+    ControlSite* site_ = nullptr;
+    unsigned dpi_ = plat::kBaseDpi;
+    PointerTracker tracker_;
 
     kit::Font font_;
     std::int32_t value_ = 0;
@@ -137,7 +157,6 @@ private:
     int captionWidth_ = 555;
     int captionHeight_ = 180;
     int shownImage_ = -1;
-    bool timerRunning_ = false;
     int buttonsDown_ = 0;
     Source pressPart_ = Source::Surface;
 };

@@ -15,25 +15,28 @@ const wchar_t kCheckButtonClass[] = L"KitCheckButton";
 
 namespace {
 
-class CheckHost final : public CheckButton::View {
+class CheckHost final : public host::WindowSite {
 public:
     explicit CheckHost(const CheckButton::Events& events) : model_(plat::Win32Services(), events) {}
 
-    void Repaint() override {
+    void Invalidate() override {
         access_.StatesMayHaveChanged();
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+        WindowSite::Invalidate();
     }
-    void SetInputEnabled(bool enabled) override {
-        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
-    }
+
+    // The check button keeps the size its container gives it.
+    void RequestSize(int, int) override {}
 
     void Start(const CheckButtonArgs& args) {
         dpi_ = plat::WindowDpi(hwnd_);
         model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
-        if (args.bag)
-            ReportLoad(model_.Load(*args.bag, args.name, args.containerFont), args.name, *args.bag);
-        else
+        if (args.bag) {
+            const LoadResult result = model_.Load(*args.bag, args.name, args.containerFont);
+            ReportLoad(result, args.name);
+            if (args.loaded) *args.loaded = result;
+        } else {
             model_.InitNew(args.name, args.containerFont);
+        }
         ready_ = true;
         ReportSize();
     }
@@ -41,6 +44,7 @@ public:
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         LRESULT answered = 0;
         if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
+        if (const auto keyResult = host::RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
         switch (msg) {
             case WM_SIZE:
                 if (ready_) ReportSize();
@@ -68,23 +72,18 @@ public:
             case WM_LBUTTONDOWN:
                 if (GetFocus() != hwnd_) SetFocus(hwnd_);
                 clickArmed_ = true;
-                SetCapture(hwnd_);
-                model_.MouseDown(1, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_RBUTTONDOWN:
             case WM_RBUTTONDBLCLK:
-                SetCapture(hwnd_);
-                model_.MouseDown(2, host::ShiftMask(), X(lp), Y(lp));
-                return 0;
             case WM_MBUTTONDOWN:
             case WM_MBUTTONDBLCLK:
-                SetCapture(hwnd_);
-                model_.MouseDown(4, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONDBLCLK:
                 // The second press of a double-click makes no click, so the value changes once.
                 clickArmed_ = false;
-                SetCapture(hwnd_);
+                model_.DblClick(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
@@ -99,42 +98,27 @@ public:
                     click = PtInRect(&r, p) != FALSE;
                 }
                 if (msg == WM_LBUTTONUP) clickArmed_ = false;
-                if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd_) ReleaseCapture();
-                const std::int16_t button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
-                model_.MouseUp(button, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 if (click) model_.Click();
                 return 0;
             }
             case WM_CAPTURECHANGED:
-                if (reinterpret_cast<HWND>(lp) != hwnd_) clickArmed_ = false;
+                if (reinterpret_cast<HWND>(lp) != hwnd_) {
+                    clickArmed_ = false;
+                    model_.CaptureLost();
+                }
                 return 0;
             case WM_GETDLGCODE:
                 return DLGC_WANTARROWS | DLGC_WANTCHARS;
-            case WM_KEYDOWN:
-            case WM_SYSKEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
-                if (msg == WM_SYSKEYDOWN) break;
-                return 0;
-            case WM_CHAR:
-                model_.KeyPress(static_cast<std::int16_t>(wp));
-                return 0;
-            case WM_KEYUP:
-            case WM_SYSKEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
-                if (msg == WM_SYSKEYUP) break;
-                return 0;
             case WM_SETFOCUS:
             case WM_KILLFOCUS:
                 InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
             case WM_TIMER:
-                if (wp == CheckButton::kTimer1) {
-                    model_.Timer1Tick();
-                    // Once the poll has seen the pointer leave, a move back to the same point is a real move.
-                    if (!model_.Timer1Running()) haveLastMove_ = false;
-                    return 0;
-                }
-                break;
+                model_.TimerTick(static_cast<unsigned>(wp));
+                // Once the poll has seen the pointer leave, a move back to the same point is a real move.
+                if (!model_.Polling()) haveLastMove_ = false;
+                return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 dpi_ = plat::WindowDpi(hwnd_);
                 model_.SetDpi(dpi_);
@@ -147,11 +131,9 @@ public:
 
     CheckButton& model() { return model_; }
 
-    HWND hwnd_ = nullptr;
-
 private:
-    float X(LPARAM lp) const { return static_cast<float>(static_cast<short>(LOWORD(lp)) * 1440.0 / dpi_); }
-    float Y(LPARAM lp) const { return static_cast<float>(static_cast<short>(HIWORD(lp)) * 1440.0 / dpi_); }
+    static float X(LPARAM lp) { return host::PointerX(lp); }
+    static float Y(LPARAM lp) { return host::PointerY(lp); }
 
     // The model's colour, or in high contrast the system colour of the part; the box images stay as they are.
     COLORREF Colour(ColorRole role, OleColor design) const {
@@ -161,12 +143,12 @@ private:
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(host::TwipsFromPixels(r.right, dpi_), host::TwipsFromPixels(r.bottom, dpi_));
+        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
     }
 
     void DrawBox(HDC dc) {
         const int index = model_.ShownImage();
-        if (index < 0 || index >= 12) return;
+        if (index < 0 || index >= kBoxImageCount) return;
         const BoxImage& image = CheckBoxImages()[static_cast<std::size_t>(index)];
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -175,8 +157,8 @@ private:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        const int side = host::PixelsFromTwips(CheckButton::kBoxTwips, dpi_);
-        const int top = host::PixelsFromTwips(model_.BoxTop(), dpi_);
+        const int side = plat::PixelsFromTwips(CheckButton::kBoxTwips, dpi_);
+        const int top = plat::PixelsFromTwips(model_.BoxTop(), dpi_);
         SetStretchBltMode(dc, side == BoxImage::kSide ? COLORONCOLOR : HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchDIBits(dc, 0, top, side, side, 0, 0, BoxImage::kSide, BoxImage::kSide, image.pixels.data(), &info,
@@ -194,8 +176,8 @@ private:
         FillRect(dc, &r, back.get());
         DrawBox(dc);
         const std::wstring& caption = model_.Caption();
-        const int left = host::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
-        const int top = host::PixelsFromTwips(model_.CaptionTop(), dpi_);
+        const int left = plat::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
+        const int top = plat::PixelsFromTwips(model_.CaptionTop(), dpi_);
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.CaptionColor()));
@@ -205,7 +187,7 @@ private:
         if (GetFocus() == hwnd_) {
             // The focus mark frames the caption (or a small area beside the box when it is empty).
             RECT mark = {left - 2, top, left + (extent.cx > 0 ? extent.cx : 4) + 2,
-                         top + (extent.cy > 0 ? extent.cy : host::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
+                         top + (extent.cy > 0 ? extent.cy : plat::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
             SetTextColor(dc, RGB(0, 0, 0));
             SetBkColor(dc, RGB(255, 255, 255));
             DrawFocusRect(dc, &mark);
@@ -216,7 +198,7 @@ private:
     CheckButton model_;
     ControlAccess<CheckButton> access_{model_};
     host::FontCache fonts_;
-    UINT dpi_ = 96;
+    UINT dpi_ = plat::kBaseDpi;
     bool ready_ = false;
     bool clickArmed_ = false;
     bool haveLastMove_ = false;
@@ -227,15 +209,12 @@ private:
 }  // namespace
 
 HWND CreateCheckButton(const CheckButtonArgs& args) {
-    if (!host::RegisterControlClass(kCheckButtonClass, &host::ControlProc<CheckHost>, CS_DBLCLKS)) return nullptr;
-    auto* state = new CheckHost(args.events);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    HWND window =
-        host::CreateControlWindow(state, 0, kCheckButtonClass, args.name,
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent, args.id);
-    if (!window) return nullptr;
+    CheckHost* state = host::CreateControl(
+        new CheckHost(args.events), {kCheckButtonClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
+                                     args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
     state->Start(args);
-    return window;
+    return state->hwnd_;
 }
 
 CheckButton* CheckButtonOf(HWND window) {

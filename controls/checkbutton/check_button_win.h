@@ -24,6 +24,7 @@ struct CheckButtonArgs {
     const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
     Font containerFont;                            // the container's font (a key default)
     CheckButton::Events events;
+    LoadResult* loaded = nullptr;  // when given, receives what the load from `bag` reported
 };
 
 // Creates the control as a visible tab stop; null on failure.

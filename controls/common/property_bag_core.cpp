@@ -69,12 +69,8 @@ bool Value::operator==(const Value& other) const {
 
 Value PropertyBag::Read(std::wstring_view key, const Value& fallback) const {
     for (const auto& e : entries_) {
-        if (SameKey(e.first, key)) {
-            lastRead_ = e.first;  // as the design spells it
-            return e.second;
-        }
+        if (SameKey(e.first, key)) return e.second;
     }
-    lastRead_.assign(key.data(), key.size());
     return fallback;
 }
 

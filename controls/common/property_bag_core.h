@@ -87,13 +87,8 @@ public:
     void Clear() { entries_.clear(); }
     const std::vector<std::pair<std::wstring, Value>>& entries() const { return entries_; }
 
-    // The key of the latest Read, spelt as stored when present. A control's load reads its keys in turn and stops
-    // at the first value it refuses, so after a load that stopped this is the key that stopped it.
-    const std::wstring& LastRead() const { return lastRead_; }
-
 private:
     std::vector<std::pair<std::wstring, Value>> entries_;  // in the order first written
-    mutable std::wstring lastRead_;
 };
 
 }  // namespace kit

@@ -89,12 +89,4 @@ std::wstring PrintDesign(const Design& design) {
     return out;
 }
 
-LoadStop StopOf(std::wstring_view control, const PropertyBag& bag) {
-    return LoadStop{std::wstring(control), bag.LastRead()};
-}
-
-std::wstring Describe(const LoadStop& stop) {
-    return L"the load of " + stop.control + L" stopped at the value of " + stop.key;
-}
-
 }  // namespace kit

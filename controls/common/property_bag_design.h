@@ -25,15 +25,4 @@ struct Design {
 std::optional<Design> ParseDesign(std::wstring_view text, std::wstring* error = nullptr);
 std::wstring PrintDesign(const Design& design);
 
-// Where a control's load from its stored properties stopped: the control and the key whose value it refused.
-struct LoadStop {
-    std::wstring control;
-    std::wstring key;
-};
-
-// After a load from `bag` returned false: the stop, named by the key the load read last.
-LoadStop StopOf(std::wstring_view control, const PropertyBag& bag);
-// The stop as one line of text, for a trace.
-std::wstring Describe(const LoadStop& stop);
-
 }  // namespace kit

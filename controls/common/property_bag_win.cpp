@@ -10,12 +10,12 @@
 
 namespace kit {
 
-bool ReportLoad(bool complete, std::wstring_view control, const PropertyBag& bag) {
-    if (!complete) {
-        const std::wstring line = L"Relanto: " + Describe(StopOf(control, bag)) + L"\n";
+bool ReportLoad(const LoadResult& result, std::wstring_view control) {
+    if (!result) {
+        const std::wstring line = L"Relanto: " + DescribeStop(control, result) + L"\n";
         OutputDebugStringW(line.c_str());
     }
-    return complete;
+    return static_cast<bool>(result);
 }
 
 }  // namespace kit

@@ -14,36 +14,35 @@ const wchar_t kNSelectionClass[] = L"KitNSelection";
 
 namespace {
 
-class SelectionHost final : public NSelection::View {
+class SelectionHost final : public host::WindowSite {
 public:
     explicit SelectionHost(const NSelection::Events& events) : model_(plat::Win32Services(), events) {}
 
-    // NSelection::View
-    void Repaint() override {
+    // ControlSite
+    void Invalidate() override {
         access_.StatesMayHaveChanged();
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+        WindowSite::Invalidate();
     }
-    void SetInputEnabled(bool enabled) override {
-        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
-    }
-    void RequestHeight(int height) override {
+    void RequestSize(int width, int height) override {
+        if (!hwnd_) return;
         RECT r;
         GetClientRect(hwnd_, &r);
-        const int wanted = host::From96(height, dpi_);
-        if (r.bottom != wanted) {
-            SetWindowPos(hwnd_, nullptr, 0, 0, r.right, wanted, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const int wantedWidth = width == model_.Width() ? r.right : plat::ScaleRound(width, dpi_);
+        const int wantedHeight = plat::ScaleRound(height, dpi_);
+        if (r.right != wantedWidth || r.bottom != wantedHeight) {
+            SetWindowPos(hwnd_, nullptr, 0, 0, wantedWidth, wantedHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
         // the model; report the granted height directly so the layout finishes with it.
-        if (model_.Height() != height) model_.Resize(model_.Width(), height);
+        if (model_.Width() != width || model_.Height() != height) model_.Resize(width, height);
     }
 
     void Start(const NSelectionArgs& args) {
         dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this);
+        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
         ready_ = true;
         if (args.bag) {
-            ReportLoad(model_.Load(*args.bag), args.name, *args.bag);
+            ReportLoad(model_.Load(*args.bag), args.name);
         } else {
             model_.InitNew(args.name);
         }
@@ -54,6 +53,7 @@ public:
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         LRESULT answered = 0;
         if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
+        if (const auto keyResult = host::RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
         switch (msg) {
             case WM_SIZE:
                 if (ready_) ReportSize();
@@ -67,7 +67,7 @@ public:
                 Paint();
                 return 0;
             case WM_MOUSEMOVE:
-                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
@@ -75,20 +75,15 @@ public:
             case WM_RBUTTONDBLCLK:
             case WM_MBUTTONDBLCLK:
                 if (GetFocus() != hwnd_) SetFocus(hwnd_);
-                // The pointer stays with the control between a press and its release.
-                SetCapture(hwnd_);
-                model_.MouseDown(PressedButton(msg), host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
             case WM_MBUTTONUP:
-                if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd_) ReleaseCapture();
-                model_.MouseUp(PressedButton(msg), host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_LBUTTONDBLCLK:
-                // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
-                SetCapture(hwnd_);
-                model_.DblClick();
+                model_.DblClick(1, host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_GETDLGCODE: {
                 LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -96,29 +91,12 @@ public:
                 if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
                 return code;
             }
-            case WM_KEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
-                return 0;
-            case WM_SYSKEYDOWN:
-                model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
-                break;
-            case WM_CHAR:
-                model_.KeyPress(static_cast<std::int16_t>(wp));
-                return 0;
-            case WM_KEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
-                return 0;
-            case WM_SYSKEYUP:
-                model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
-                break;
             case WM_TIMER:
-                if (wp == NSelection::kTimer1) {
-                    model_.Timer1Tick();
-                    return 0;
-                }
-                break;
+                model_.TimerTick(static_cast<unsigned>(wp));
+                return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 dpi_ = plat::WindowDpi(hwnd_);
+                model_.SetDpi(dpi_);
                 ReportSize();
                 InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
@@ -128,26 +106,7 @@ public:
 
     NSelection& model() { return model_; }
 
-    HWND hwnd_ = nullptr;
-
 private:
-    static std::int16_t PressedButton(UINT msg) {
-        switch (msg) {
-            case WM_RBUTTONDOWN:
-            case WM_RBUTTONDBLCLK:
-            case WM_RBUTTONUP:
-                return 2;
-            case WM_MBUTTONDOWN:
-            case WM_MBUTTONDBLCLK:
-            case WM_MBUTTONUP:
-                return 4;
-            default:
-                return 1;
-        }
-    }
-    float X(LPARAM lp) const { return host::To96(static_cast<short>(LOWORD(lp)), dpi_); }
-    float Y(LPARAM lp) const { return host::To96(static_cast<short>(HIWORD(lp)), dpi_); }
-
     // The model's colour, or in high contrast the system colour of the part in the current look.
     COLORREF Colour(ColorRole role, OleColor design) const {
         const auto look = static_cast<RoleLook>(model_.ButtonState());
@@ -157,14 +116,14 @@ private:
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(MulDiv(r.right, 96, static_cast<int>(dpi_)), MulDiv(r.bottom, 96, static_cast<int>(dpi_)));
+        model_.Resize(plat::UnscaleRound(r.right, dpi_), plat::UnscaleRound(r.bottom, dpi_));
     }
 
     void DrawLabel(HDC dc, const NSelection::Label& label) {
         if (label.text.empty()) return;
         plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
         SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, label.color));
-        TextOutW(dc, host::From96(label.left, dpi_), host::From96(label.top, dpi_), label.text.c_str(),
+        TextOutW(dc, plat::ScaleRound(label.left, dpi_), plat::ScaleRound(label.top, dpi_), label.text.c_str(),
                  static_cast<int>(label.text.size()));
     }
 
@@ -194,15 +153,13 @@ private:
 }  // namespace
 
 HWND CreateNSelection(const NSelectionArgs& args) {
-    if (!host::RegisterControlClass(kNSelectionClass, &host::ControlProc<SelectionHost>, CS_DBLCLKS)) return nullptr;
-    auto* state = new SelectionHost(args.events);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    HWND window =
-        host::CreateControlWindow(state, 0, kNSelectionClass, args.name,
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r, args.parent, args.id);
-    if (!window) return nullptr;
+    SelectionHost* state =
+        host::CreateControl(new SelectionHost(args.events),
+                            {kNSelectionClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, args.parent,
+                             args.id, args.name, args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
     state->Start(args);
-    return window;
+    return state->hwnd_;
 }
 
 NSelection* NSelectionOf(HWND window) {

@@ -9,8 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "controls/common/control_site.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
+#include "platform/units.h"
 
 namespace kit {
 
@@ -22,12 +25,16 @@ public:
 
     static constexpr int kMinWidth = 300;
     static constexpr int kMinHeight = 60;
+    // The colours the parts are designed with, which are also the defaults of their keys.
+    static constexpr OleColor kBlueText = 0x00D05C28;
+    static constexpr OleColor kWhite = 0x00FFFFFF;
 
+    using MouseEvent = std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)>;
     struct Events {
         std::function<void()> DblClick;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
+        MouseEvent MouseDown;
+        MouseEvent MouseMove;
+        MouseEvent MouseUp;
         std::function<void()> Change;
         std::function<void()> Click;
         std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
@@ -37,16 +44,13 @@ public:
         std::function<void(const std::wstring& property)> PropertyChanged;
     };
 
-    // What the model needs from the window that shows it.
-    class View {
+    // What the model needs from the window that shows it, beyond every control's site. Sizes are twips.
+    class Site : public ControlSite {
     public:
-        virtual ~View() = default;
-        virtual void Repaint() = 0;
         // The text box part changed (text, font, colours, alignment, mask, state, place): bring the real edit
         // box in line with Txt().
         virtual void SyncTxt() = 0;
         virtual void SelectAllTxt() = 0;
-        virtual void RequestSize(int widthTwips, int heightTwips) = 0;
     };
 
     struct Rect {
@@ -76,7 +80,12 @@ public:
     };
 
     NTextBox(const plat::Services& services, Events events = {});
-    void Attach(View* view) { view_ = view; }
+    // The window, its site and its DPI (the model asks nothing of the window itself).
+    void Attach(plat::WindowId /*window*/, Site* site, unsigned dpi) {
+        site_ = site;
+        SetDpi(dpi);
+    }
+    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : plat::kBaseDpi; }
     // The title the about box shows: the application's own.
     void SetApplicationTitle(std::wstring title) { appTitle_ = std::move(title); }
 
@@ -129,16 +138,17 @@ public:
     static const std::vector<std::pair<std::wstring_view, std::wstring_view>>& Descriptions();
     static const wchar_t* const kAboutText;
 
-    // Persistence.
+    // Persistence: every key is written always; a load applies the values to the parts without notifying.
+    static const PropertyTable<NTextBox> kStoredKeys;
     void InitNew();
-    bool Load(const PropertyBag& bag);  // false when a key stopped the load
+    LoadResult Load(const PropertyBag& bag);  // names the key that stopped the load, if one did
     bool Save(PropertyBag& bag) const;
 
     // Size changes from the container, and the layout.
     void Resize(int widthTwips, int heightTwips);
     void RefreshLayout(std::int32_t verticalAlignment);
 
-    // Notifications from the text box part txt. Positions are twips relative to txt.
+    // Notifications from the text box part txt. Positions are txt's client pixels; events report them in twips.
     void TxtMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void TxtMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void TxtMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
@@ -162,8 +172,13 @@ public:
     const LabelPart& LblHeader() const { return hdr_; }
 
 private:
-    bool LoadKeys(const PropertyBag& bag);
+    static const PropertyKey<NTextBox> kKeys[];
+    static const NewInstanceStep<NTextBox> kNewInstance[];
     void Notify(const wchar_t* property);
+    // Applies a value to the parts, then notifies the container under the property's name.
+    template <typename Result, typename Param, typename Arg>
+    Result Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property);
+    void RaiseMouse(const MouseEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
     void Redraw();
     void SyncTxt();
     void ApplyText(const std::wstring& text);
@@ -180,7 +195,8 @@ private:
 
     plat::Services services_;
     Events events_;
-    View* view_ = nullptr;
+    Site* site_ = nullptr;
+    unsigned dpi_ = plat::kBaseDpi;
     std::wstring appTitle_;
 
     Shape shp_;

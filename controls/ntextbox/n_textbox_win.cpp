@@ -4,13 +4,12 @@
 
 #include <commctrl.h>
 
-#include <cmath>
-
 #include "controls/common/contrast.h"
 #include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
 #include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
+#include "platform/trace_win.h"
 #include "platform/window_win.h"
 
 namespace kit {
@@ -44,37 +43,44 @@ UINT DrawAlign(std::int32_t alignment) {
     }
 }
 
-class TextBoxHost final : public NTextBox::View {
+class TextBoxHost final : public NTextBox::Site {
 public:
     explicit TextBoxHost(const NTextBox::Events& events) : model_(plat::Win32Services(), events) {}
 
-    // NTextBox::View
-    void Repaint() override {
+    // NTextBox::Site
+    void Invalidate() override {
         // In label mode the control reads as static text; otherwise its edit box speaks for it.
         access_.SetAnswering(model_.LabelBox());
         access_.StatesMayHaveChanged();
         if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
     }
+    void Refresh() override {
+        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    // The enabled state belongs to the text box part, which SyncTxt brings to the edit box.
+    void SetInputEnabled(bool) override {}
     void SyncTxt() override;
     void SelectAllTxt() override {
         if (edit_) SendMessageW(edit_, EM_SETSEL, 0, GetWindowTextLengthW(edit_));
     }
     void RequestSize(int widthTwips, int heightTwips) override {
         // Rounded up, so the size reported back is not below the minimum.
-        const int w = static_cast<int>(std::ceil(widthTwips * static_cast<double>(dpi_) / 1440.0));
-        const int h = static_cast<int>(std::ceil(heightTwips * static_cast<double>(dpi_) / 1440.0));
-        SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, plat::PixelsCoveringTwips(widthTwips, dpi_),
+                     plat::PixelsCoveringTwips(heightTwips, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     void Start(const NTextBoxArgs& args) {
         dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(this);
+        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
         model_.SetApplicationTitle(args.applicationTitle);
         CreateEdit();
-        if (args.bag)
-            ReportLoad(model_.Load(*args.bag), args.name, *args.bag);
-        else
+        if (args.bag) {
+            const LoadResult result = model_.Load(*args.bag);
+            ReportLoad(result, args.name);
+            if (args.loaded) *args.loaded = result;
+        } else {
             model_.InitNew();
+        }
         ready_ = true;
         ReportSize();
         SyncTxt();
@@ -94,6 +100,7 @@ private:
         try {
             return self->EditMessage(edit, msg, wp, lp);
         } catch (...) {
+            plat::TraceCaughtHere("N_TextBox edit box");
             return DefSubclassProc(edit, msg, wp, lp);
         }
     }
@@ -103,15 +110,15 @@ private:
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(host::TwipsFromPixels(r.right, dpi_), host::TwipsFromPixels(r.bottom, dpi_));
+        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
     }
     // Edges are rounded one by one, so parts that meet in twips meet in pixels and none pokes out of the control.
     RECT Px(const NTextBox::Rect& r) const {
-        return {host::PixelsFromTwips(r.left, dpi_), host::PixelsFromTwips(r.top, dpi_),
-                host::PixelsFromTwips(r.left + r.width, dpi_), host::PixelsFromTwips(r.top + r.height, dpi_)};
+        return {plat::PixelsFromTwips(r.left, dpi_), plat::PixelsFromTwips(r.top, dpi_),
+                plat::PixelsFromTwips(r.left + r.width, dpi_), plat::PixelsFromTwips(r.top + r.height, dpi_)};
     }
-    float TwX(LPARAM lp) const { return static_cast<float>(static_cast<short>(LOWORD(lp)) * 1440.0 / dpi_); }
-    float TwY(LPARAM lp) const { return static_cast<float>(static_cast<short>(HIWORD(lp)) * 1440.0 / dpi_); }
+    static float X(LPARAM lp) { return host::PointerX(lp); }
+    static float Y(LPARAM lp) { return host::PointerY(lp); }
     std::wstring EditText() const {
         const int n = GetWindowTextLengthW(edit_);
         std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
@@ -132,7 +139,7 @@ private:
     ControlAccess<NTextBox> access_{model_};
     ControlAccess<NTextBox> editAccess_{model_, true};
     HWND edit_ = nullptr;
-    UINT dpi_ = 96;
+    UINT dpi_ = plat::kBaseDpi;
     bool ready_ = false;
     bool syncing_ = false;
     bool recreating_ = false;
@@ -256,6 +263,7 @@ LRESULT TextBoxHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_DPICHANGED_AFTERPARENT:
             dpi_ = plat::WindowDpi(hwnd_);
+            model_.SetDpi(dpi_);
             ReportSize();
             SyncTxt();
             InvalidateRect(hwnd_, nullptr, FALSE);
@@ -273,21 +281,25 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
             if (code == 0) return 0;  // nothing is typed
             return DefSubclassProc(edit, msg, static_cast<WPARAM>(static_cast<std::uint16_t>(code)), lp);
         }
+        // System keys (Alt combinations, F10) are raised too, then go on to the default handling, so Alt+F4 and
+        // the system menu keep working.
         case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
             model_.TxtKeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
             break;
         case WM_KEYUP:
+        case WM_SYSKEYUP:
             model_.TxtKeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
             break;
         case WM_MOUSEMOVE:
-            model_.TxtMouseMove(host::ButtonMask(wp), host::ShiftMask(), TwX(lp), TwY(lp));
+            model_.TxtMouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
-            const std::int16_t button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
+            const std::int16_t button = host::ButtonOf(msg);
             const bool hadFocus = GetFocus() == edit;
-            model_.TxtMouseDown(button, host::ShiftMask(), TwX(lp), TwY(lp));
+            model_.TxtMouseDown(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
             // The press placed the caret after the focus arrived; a click into the box still selects it all.
             if (!hadFocus && GetFocus() == edit) model_.TxtGotFocus();
@@ -297,8 +309,8 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            const std::int16_t button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
-            model_.TxtMouseUp(button, host::ShiftMask(), TwX(lp), TwY(lp));
+            const std::int16_t button = host::ButtonOf(msg);
+            model_.TxtMouseUp(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
             if (msg == WM_LBUTTONUP && clickArmed_) {
                 clickArmed_ = false;
@@ -363,18 +375,14 @@ void TextBoxHost::Paint() {
 }  // namespace
 
 HWND CreateNTextBox(const NTextBoxArgs& args) {
-    if (!host::RegisterControlClass(kNTextBoxClass, &host::ControlProc<TextBoxHost>, 0,
-                                    LoadCursorW(nullptr, IDC_ARROW)))
-        return nullptr;
-    auto* state = new TextBoxHost(args.events);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
-    // The control is a container of its edit box for the dialog manager's tab order.
-    HWND window =
-        host::CreateControlWindow(state, WS_EX_CONTROLPARENT, kNTextBoxClass, args.name,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r, args.parent, args.id);
-    if (!window) return nullptr;
+    // The control is a container of its edit box for the dialog manager's tab order; the edit box is the tab stop.
+    TextBoxHost* state = host::CreateControl(
+        new TextBoxHost(args.events),
+        {kNTextBoxClass, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, args.parent,
+         args.id, args.name, args.left, args.top, args.width, args.height});
+    if (!state) return nullptr;
     state->Start(args);
-    return window;
+    return state->hwnd_;
 }
 
 NTextBox* NTextBoxOf(HWND window) {

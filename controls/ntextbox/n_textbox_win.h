@@ -24,6 +24,7 @@ struct NTextBoxArgs {
     const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
     std::wstring applicationTitle;                 // the about box's title
     NTextBox::Events events;
+    LoadResult* loaded = nullptr;  // when given, receives what the load from `bag` reported
 };
 
 // Creates the control; its edit box is the tab stop. Null on failure.

@@ -125,6 +125,10 @@ const Table kShape = {
           Key(WM_KEYDOWN, VK_RETURN), Key(WM_CHAR, 13), Key(WM_KEYUP, VK_RETURN)},
          {"keys {TAB}", "KeyDown 39 0", "keys {TAB}", "KeyDown 40 0", "keys +{TAB}", "KeyDown 37 0", "keys +{TAB}",
           "KeyDown 38 0", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0"}},
+        {"SystemKeysAreRaisedAndPassedOn",
+         {Key(WM_SYSKEYDOWN, 'A'), Key(WM_SYSKEYUP, 'A'), Key(WM_SYSKEYDOWN, VK_F10), Key(WM_SYSKEYUP, VK_F10),
+          Key(WM_SYSKEYDOWN, VK_F4)},
+         {"KeyDown 65 0", "KeyUp 65 0", "KeyDown 121 0", "KeyUp 121 0", "KeyDown 115 0", "parent WM_SYSCOMMAND 61536"}},
         {"FocusShowsTheCustomBorder",
          {Msg(WM_SETFOCUS), State(), Msg(WM_KILLFOCUS), State()},
          {"state look 0 border 0000FF", "state look 0 border B3B3B3"},
@@ -167,7 +171,7 @@ HWND MakeCheck(HWND parent, HWND*) {
 
 std::string CheckState(HWND window) {
     const kit::CheckButton* m = kit::CheckButtonOf(window);
-    return "value " + std::to_string(m->Value()) + " poll " + std::to_string(m->Timer1Running());
+    return "value " + std::to_string(m->Value()) + " poll " + std::to_string(m->Polling());
 }
 
 const Table kCheck = {
@@ -299,6 +303,11 @@ const Table kTextBox = {
          {Key(WM_KEYDOWN, 'A'), Key(WM_CHAR, 'a'), Key(WM_KEYUP, 'A'), State()},
          {"state text \"\" edit \"\" selected 0-0 visible 0"},
          [](HWND w) { kit::NTextBoxOf(w)->SetLabelBox(true); }},
+        {"SystemKeysAreRaisedAndPassedOn",
+         {Key(WM_SYSKEYDOWN, 'A'), Key(WM_SYSKEYUP, 'A'), Key(WM_SYSKEYDOWN, VK_F10), Key(WM_SYSKEYUP, VK_F10),
+          Key(WM_SYSKEYDOWN, VK_F4), State()},
+         {"KeyDown 65 0", "KeyUp 65 0", "KeyDown 121 0", "KeyUp 121 0", "KeyDown 115 0", "parent WM_SYSCOMMAND 61536",
+          "state text \"\" edit \"\" selected 0-0 visible 1"}},
         {"ClickSelectsAllAndDoubleClick",
          {Move(3, 3), Mouse(WM_LBUTTONDOWN, 3, 3), Mouse(WM_LBUTTONUP, 3, 3), State(), Mouse(WM_LBUTTONDBLCLK, 3, 3),
           Mouse(WM_LBUTTONUP, 3, 3)},

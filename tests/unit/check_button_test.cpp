@@ -26,11 +26,13 @@ std::wstring Num(float v) {
     return b;
 }
 
-struct ViewFake final : CheckButton::View {
+struct SiteFake final : kit::ControlSite {
     int repaints = 0;
     std::vector<bool> enabled;
-    void Repaint() override { ++repaints; }
+    void Invalidate() override { ++repaints; }
+    void Refresh() override { ++repaints; }
     void SetInputEnabled(bool e) override { enabled.push_back(e); }
+    void RequestSize(int, int) override {}
 };
 
 kit::Font ContainerFont() {
@@ -43,7 +45,8 @@ kit::Font ContainerFont() {
 struct Box {
     Rig rig;
     kitfakes::Recorder rec;
-    ViewFake view;
+    SiteFake view;
+    unsigned dpi = 96;
     std::unique_ptr<CheckButton> cb;
 
     explicit Box(bool init = true) {
@@ -78,6 +81,16 @@ struct Box {
         rec.Clear();
     }
     void PointerAtClient(int x, int y) { rig.p.pointer.cursor = {100 + x, 200 + y}; }
+    void SetDpi(unsigned d) {
+        dpi = d;
+        cb->SetDpi(d);
+    }
+    // The window passes its client pixels; these take the position in twips, as the events report it.
+    float Px(float twips) const { return twips * static_cast<float>(dpi) / 1440.f; }
+    void Move(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseMove(b, s, Px(x), Px(y)); }
+    void Down(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseDown(b, s, Px(x), Px(y)); }
+    void Up(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseUp(b, s, Px(x), Px(y)); }
+    void Tick() { cb->TimerTick(CheckButton::kTimer1); }
 };
 
 // ---- the images ----
@@ -247,37 +260,37 @@ TEST(CheckButtonValue, OtherValuesHaveNoImageAndStayOnClick) {
 TEST(CheckButtonPointer, MovesShowHoverPressesShowPressedAndAClickShowsNormal) {
     Box t;
     t.cb->SetValue(1);
-    t.cb->MouseMove(0, 0, 700, 300);
+    t.Move(0, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 5);
-    t.cb->MouseDown(1, 0, 700, 300);
+    t.Down(1, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 6);
-    t.cb->MouseUp(1, 0, 700, 300);
+    t.Up(1, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 6) << "the release leaves the image to the click";
     t.cb->Click();
     EXPECT_EQ(t.cb->ShownImage(), 0);
-    t.cb->MouseMove(0, 0, 701, 300);
+    t.Move(0, 0, 701, 300);
     EXPECT_EQ(t.cb->ShownImage(), 1);
 }
 
 TEST(CheckButtonPointer, LeftHeldShowsPressedLeftAndRightTogetherShowHover) {
     Box t;
-    t.cb->MouseMove(1, 0, 700, 300);
+    t.Move(1, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 2);
-    t.cb->MouseMove(3, 0, 700, 300);
+    t.Move(3, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 1);
-    t.cb->MouseMove(2, 0, 700, 300);
+    t.Move(2, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 1);
 }
 
 TEST(CheckButtonPointer, EventsCarryPositionsOfThePartUnderThePointer) {
     Box t;
     // Box at (0, 390), caption at (240, 367), 1080 x 240.
-    t.cb->MouseDown(1, 2, 100, 400);
-    t.cb->MouseUp(1, 2, 100, 400);
-    t.cb->MouseDown(2, 0, 300, 400);
-    t.cb->MouseUp(2, 0, 300, 400);
-    t.cb->MouseMove(0, 0, 1300, 900);
-    t.cb->MouseMove(0, 0, 500, 500);
+    t.Down(1, 2, 100, 400);
+    t.Up(1, 2, 100, 400);
+    t.Down(2, 0, 300, 400);
+    t.Up(2, 0, 300, 400);
+    t.Move(0, 0, 1300, 900);
+    t.Move(0, 0, 500, 500);
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseDown 1 2 100 10", L"MouseUp 1 2 100 10", L"MouseDown 2 0 60 33",
                                   L"MouseUp 2 0 60 33", L"MouseMove 0 0 1300 900", L"MouseMove 0 0 240 367"}))
         << "over the caption a move reports the caption's left and top";
@@ -285,16 +298,56 @@ TEST(CheckButtonPointer, EventsCarryPositionsOfThePartUnderThePointer) {
 
 TEST(CheckButtonPointer, CapturedMovesOutsideRaiseNothingAndTheEdgesCountAsInside) {
     Box t;
-    t.cb->MouseDown(1, 0, 700, 300);
+    t.Down(1, 0, 700, 300);
     t.rec.Clear();
-    t.cb->MouseMove(1, 0, 1411, 300);
-    t.cb->MouseMove(1, 0, 700, -1);
-    t.cb->MouseMove(1, 0, 700, 976);
+    t.Move(1, 0, 1411, 300);
+    t.Move(1, 0, 700, -1);
+    t.Move(1, 0, 700, 976);
     EXPECT_TRUE(t.rec.lines.empty());
-    t.cb->MouseMove(1, 0, 1410, 975);
-    t.cb->MouseMove(1, 0, 0, 0);
+    t.Move(1, 0, 1410, 975);
+    t.Move(1, 0, 0, 0);
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 1 0 1410 975", L"MouseMove 1 0 0 0"}));
     EXPECT_TRUE(t.rig.TimerRunning(CheckButton::kTimer1)) << "every move starts the poll, wherever it is";
+}
+
+TEST(CheckButtonPointer, PressesHoldThePointerUntilTheLastButtonIsReleased) {
+    struct Step {
+        char kind;  // 'd' press, 'u' release, '2' the second press of a double-click, 'x' another window captures
+        std::int16_t button;
+        bool holds;  // whether the control holds the pointer afterwards
+    };
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        std::size_t mouseDowns;
+    };
+    const Case cases[] = {
+        {"a press and its release", {{'d', 1, true}, {'u', 1, false}}, 1},
+        {"the last release lets go", {{'d', 1, true}, {'d', 2, true}, {'u', 1, true}, {'u', 2, false}}, 2},
+        {"a press after the pointer was taken away holds it again",
+         {{'d', 1, true}, {'x', 0, false}, {'d', 1, true}, {'u', 1, false}},
+         2},
+        {"a double-click's second press raises nothing",
+         {{'d', 1, true}, {'u', 1, false}, {'2', 1, true}, {'u', 1, false}},
+         1},
+    };
+    for (const Case& c : cases) {
+        Box t;
+        for (const Step& step : c.steps) {
+            if (step.kind == 'd')
+                t.Down(step.button, 0, 700, 300);
+            else if (step.kind == 'u')
+                t.Up(step.button, 0, 700, 300);
+            else if (step.kind == '2')
+                t.cb->DblClick(step.button, 0, t.Px(700), t.Px(300));
+            else {
+                t.rig.p.pointer.capture = Rig::kOther;
+                t.cb->CaptureLost();
+            }
+            EXPECT_EQ(t.rig.p.pointer.capture == Rig::kWindow, step.holds) << c.what;
+        }
+        EXPECT_EQ(t.rec.Only({L"MouseDown"}).size(), c.mouseDowns) << c.what;
+    }
 }
 
 TEST(CheckButtonPointer, DisabledShowsOnlyTheDisabledImageAndGreyCaption) {
@@ -306,8 +359,8 @@ TEST(CheckButtonPointer, DisabledShowsOnlyTheDisabledImageAndGreyCaption) {
     EXPECT_EQ(t.view.enabled.back(), false);
     EXPECT_EQ(t.cb->ShownImage(), 11);
     EXPECT_EQ(t.cb->CaptionColor(), 0x0092A1A1u);
-    t.cb->MouseMove(0, 0, 700, 300);
-    t.cb->MouseDown(1, 0, 700, 300);
+    t.Move(0, 0, 700, 300);
+    t.Down(1, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 11);
     t.cb->SetForeColor(0x0000FF);
     EXPECT_EQ(t.cb->CaptionColor(), 0x0092A1A1u);
@@ -326,28 +379,28 @@ TEST(CheckButtonPointer, DisabledShowsOnlyTheDisabledImageAndGreyCaption) {
 TEST(CheckButtonPoll, TheFirstTickAfterCreationReportsMouseOutOnce) {
     Box t;
     t.PointerAtClient(-50, 10);
-    t.cb->Timer1Tick();
+    t.Tick();
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseOut"}));
     EXPECT_FALSE(t.rig.TimerRunning(CheckButton::kTimer1));
-    t.cb->Timer1Tick();  // already queued when the poll stopped
+    t.Tick();  // already queued when the poll stopped
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseOut"})) << "raised once";
 }
 
 TEST(CheckButtonPoll, LeavingRestoresTheNormalImageAndEdgesCountAsInside) {
     Box t;
     t.cb->SetValue(1);
-    t.cb->MouseMove(0, 0, 700, 300);
+    t.Move(0, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 5);
     t.rec.Clear();
     // 1410 x 975 twips is 94 x 65 pixels at 96 dpi.
     for (plat::Point p : {plat::Point{94, 65}, plat::Point{0, 0}, plat::Point{94, 0}}) {
         t.PointerAtClient(p.x, p.y);
-        t.cb->Timer1Tick();
+        t.Tick();
     }
     EXPECT_TRUE(t.rec.lines.empty());
     EXPECT_TRUE(t.rig.TimerRunning(CheckButton::kTimer1));
     t.PointerAtClient(95, 10);
-    t.cb->Timer1Tick();
+    t.Tick();
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseOut"}));
     EXPECT_EQ(t.cb->ShownImage(), 4);
     EXPECT_FALSE(t.rig.TimerRunning(CheckButton::kTimer1));
@@ -355,14 +408,42 @@ TEST(CheckButtonPoll, LeavingRestoresTheNormalImageAndEdgesCountAsInside) {
 
 TEST(CheckButtonPoll, ThePixelBoundsFollowTheWindowDpi) {
     Box t;
-    t.cb->SetDpi(144);  // 1410 x 975 twips is 141 x 97.5 pixels
-    t.cb->MouseMove(0, 0, 700, 300);
+    t.SetDpi(144);  // 1410 x 975 twips is 141 x 97.5 pixels
+    t.Move(0, 0, 700, 300);
     t.PointerAtClient(141, 97);
-    t.cb->Timer1Tick();
+    t.Tick();
     EXPECT_TRUE(t.rec.Only({L"MouseOut"}).empty());
     t.PointerAtClient(142, 97);
-    t.cb->Timer1Tick();
+    t.Tick();
     EXPECT_EQ(t.rec.Only({L"MouseOut"}), (Lines{L"MouseOut"}));
+}
+
+TEST(CheckButtonPoll, MovesAfterATickKeepReportingTwips) {
+    // The poll compares the pointer in pixels, but a tick never changes the unit events report positions in.
+    struct Case {
+        const char* what;
+        plat::Point pointer;  // client pixels at the tick
+        unsigned dpi;
+        Lines ticked;
+    };
+    const Case cases[] = {
+        {"a tick that finds the pointer inside", {10, 10}, 96, {}},
+        {"a tick that finds it outside", {500, 10}, 96, {L"MouseOut"}},
+        {"inside at 144 dpi", {10, 10}, 144, {}},
+        {"outside at 144 dpi", {10, 500}, 144, {L"MouseOut"}},
+    };
+    for (const Case& c : cases) {
+        Box t;
+        t.SetDpi(c.dpi);
+        t.Move(0, 0, 700, 300);
+        t.PointerAtClient(c.pointer.x, c.pointer.y);
+        t.Tick();
+        t.Move(0, 0, 700, 300);
+        Lines expected{L"MouseMove 0 0 700 300"};
+        expected.insert(expected.end(), c.ticked.begin(), c.ticked.end());
+        expected.push_back(L"MouseMove 0 0 700 300");
+        EXPECT_EQ(t.rec.lines, expected) << c.what;
+    }
 }
 
 // ---- keys ----
@@ -418,6 +499,7 @@ TEST(CheckButtonPersist, EveryKeyRoundTripsAndIsWrittenInItsOwnOrder) {
     Lines keys;
     for (const auto& e : bag.entries()) keys.push_back(e.first);
     EXPECT_EQ(keys, (Lines{L"Font", L"Value", L"Caption", L"Enabled", L"BackColor", L"ForeColor"}));
+    EXPECT_TRUE(CheckButton::kStoredKeys.WellFormed());
 
     auto parsed = kit::ParseDesign(kit::PrintDesign({{{L"CheckButton1", bag}}}));
     ASSERT_TRUE(parsed);
@@ -443,7 +525,7 @@ TEST(CheckButtonPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"Caption", kit::Value(L"Loaded"));
     bag.WriteAlways(L"Enabled", kit::Value(L"maybe"));
     bag.WriteAlways(L"BackColor", kit::Value::Color(0x00FF00));
-    EXPECT_FALSE(t.cb->Load(bag, L"CheckButton1", ContainerFont()));
+    EXPECT_STREQ(t.cb->Load(bag, L"CheckButton1", ContainerFont()).stoppedAt, L"Enabled");
     EXPECT_EQ(t.cb->Value(), 1);
     EXPECT_EQ(t.cb->Caption(), L"Loaded");
     EXPECT_TRUE(t.cb->Enabled());
@@ -453,7 +535,7 @@ TEST(CheckButtonPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag noFont;
     noFont.WriteAlways(L"Font", kit::Value(3));
     noFont.WriteAlways(L"ForeColor", kit::Value::Color(0x00FF00));
-    EXPECT_FALSE(u.cb->Load(noFont, L"CheckButton1", ContainerFont()));
+    EXPECT_STREQ(u.cb->Load(noFont, L"CheckButton1", ContainerFont()).stoppedAt, L"Font");
     EXPECT_EQ(u.cb->ForeColor(), 0u);
 }
 

@@ -16,11 +16,13 @@ namespace {
 using kit::NTextBox;
 using Lines = std::vector<std::wstring>;
 
-struct ViewFake final : NTextBox::View {
+struct ViewFake final : NTextBox::Site {
     NTextBox* model = nullptr;
     int repaints = 0, syncs = 0, selectAlls = 0;
     std::vector<std::pair<int, int>> requests;
-    void Repaint() override { ++repaints; }
+    void Invalidate() override { ++repaints; }
+    void Refresh() override { ++repaints; }
+    void SetInputEnabled(bool) override {}
     void SyncTxt() override { ++syncs; }
     void SelectAllTxt() override { ++selectAlls; }
     // The container grants the size and reports it back, as a window does.
@@ -72,7 +74,7 @@ struct TextBox {
         e.PropertyChanged = [this](const std::wstring& n) { rec.Add(L"changed " + n); };
         box = std::make_unique<NTextBox>(p.services, e);
         view.model = box.get();
-        box->Attach(&view);
+        box->Attach(kitfakes::Rig::kWindow, &view, 96);
         box->SetApplicationTitle(L"Gallery");
         if (init) {
             box->InitNew();
@@ -306,14 +308,16 @@ TEST(NTextBoxFocus, SelectAllOnFocusOnlyWhenAsked) {
 
 TEST(NTextBoxEvents, OnlyTheTextBoxRaisesAndPassesItsArguments) {
     TextBox t;
-    t.box->TxtMouseMove(0, 0, 30, 45);
-    t.box->TxtMouseDown(1, 1, 30, 45);
-    t.box->TxtMouseUp(1, 1, 30, 45);
+    // The edit box passes its client pixels; events report twips.
+    t.box->TxtMouseMove(0, 0, 2, 3);
+    t.box->TxtMouseDown(1, 1, 2, 3);
+    t.box->SetDpi(144);
+    t.box->TxtMouseUp(1, 1, 3, 3);
     t.box->TxtClick();
     t.box->TxtDblClick();
     t.box->TxtKeyDown(65, 2);
     t.box->TxtKeyUp(65, 2);
-    EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 30 45", L"MouseDown 1 1 30 45", L"MouseUp 1 1 30 45", L"Click",
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 30 45", L"MouseDown 1 1 30 45", L"MouseUp 1 1 30 30", L"Click",
                                   L"DblClick", L"KeyDown 65 2", L"KeyUp 65 2"}));
 }
 
@@ -389,6 +393,7 @@ TEST(NTextBoxPersist, EveryKeyIsWrittenAlwaysInOrder) {
                                 L"Enabled", L"ForeColor", L"BorderColor", L"BackColor", L"FONT", L"PasswordChar",
                                 L"LabelBox", L"SelOnFocus", L"Header", L"HeaderAlignement", L"HeaderForeColor",
                                 L"HeaderBackColor", L"HeaderFont", L"HeaderCaption"}));
+    EXPECT_TRUE(NTextBox::kStoredKeys.WellFormed());
 }
 
 TEST(NTextBoxPersist, EveryPropertyRoundTripsIncludingBothFonts) {
@@ -513,7 +518,7 @@ TEST(NTextBoxPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"Locked", kit::Value(L"perhaps"));
     bag.WriteAlways(L"Enabled", kit::Value(false));
     bag.WriteAlways(L"HeaderCaption", kit::Value(L"never"));
-    EXPECT_FALSE(t.box->Load(bag));
+    EXPECT_STREQ(t.box->Load(bag).stoppedAt, L"Locked");
     EXPECT_EQ(t.box->Text(), L"kept");
     EXPECT_TRUE(t.box->NumberBox());
     EXPECT_FALSE(t.box->Locked());
@@ -524,12 +529,12 @@ TEST(NTextBoxPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag refused;
     refused.WriteAlways(L"AlignementHorizontal", kit::Value(-1));
     refused.WriteAlways(L"NumberBox", kit::Value(true));
-    EXPECT_FALSE(u.box->Load(refused)) << "a refused alignment stops the load too";
+    EXPECT_STREQ(u.box->Load(refused).stoppedAt, L"AlignementHorizontal") << "a refused alignment stops the load too";
     EXPECT_FALSE(u.box->NumberBox());
     TextBox v;
     kit::PropertyBag tooBig;
     tooBig.WriteAlways(L"AlignementVertical", kit::Value(300));
-    EXPECT_FALSE(v.box->Load(tooBig)) << "not an unsigned 8-bit number";
+    EXPECT_STREQ(v.box->Load(tooBig).stoppedAt, L"AlignementVertical") << "not an unsigned 8-bit number";
     EXPECT_EQ(v.box->AlignementVertical(), 1);
 }
 

@@ -75,7 +75,7 @@ struct CountedShape {
 
     CountedShape() {
         r.site.log = nullptr;
-        r.shape->InitProperties(L"N_Shape2start");
+        r.shape->InitNew(L"N_Shape2start");
         r.shape->SetCaption(L"启动");
         auto& e = r.shape->events();
         e = kit::NShapeEvents{};
@@ -209,23 +209,24 @@ TEST(Soak, NShapeMillionEnterLeaveCyclesThenClicksAndCaptionsEndsLikeAFreshButto
     EXPECT_EQ(s.BorderColor(), f.BorderColor());
     EXPECT_EQ(s.ShownPicture(), f.ShownPicture());
     kit::PropertyBag soaked, clean;
-    ASSERT_TRUE(s.WriteProperties(soaked));
-    ASSERT_TRUE(f.WriteProperties(clean));
+    ASSERT_TRUE(s.Save(soaked));
+    ASSERT_TRUE(f.Save(clean));
     EXPECT_TRUE(SameBag(soaked, clean)) << kit::PrintDesign({{{L"soaked", soaked}, {L"fresh", clean}}});
 }
 
 // ---------------------------------------------------------------------------------------------------------------
 // N_Selection
 
-struct SelectionView final : kit::NSelection::View {
+struct SelectionView final : kit::ControlSite {
     kit::NSelection* model = nullptr;
     long repaints = 0;
     long heightRequests = 0;
-    void Repaint() override { ++repaints; }
+    void Invalidate() override { ++repaints; }
+    void Refresh() override { ++repaints; }
     void SetInputEnabled(bool) override {}
-    void RequestHeight(int h) override {
+    void RequestSize(int w, int h) override {
         ++heightRequests;
-        model->Resize(model->Width(), h);
+        model->Resize(w, h);
     }
 };
 
@@ -274,12 +275,12 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
             s.MouseMove(0, 0, 6, 4);
             t.Check(s.ButtonState() == kit::NSelection::kHover && s.Timer1Running(), "hover and poll", i);
             t.Check(timers.size() == 1, "one poll while inside", i);
-            s.Timer1Tick();
+            s.TimerTick(kit::NSelection::kTimer1);
             if (i % 2)
                 c.rig.PointerOverOther();
             else
                 c.rig.PointerAway();
-            s.Timer1Tick();
+            s.TimerTick(kit::NSelection::kTimer1);
             t.Check(s.ButtonState() == kit::NSelection::kNormal && !s.MouseInside(), "normal after leaving", i);
             t.Check(timers.empty() && !s.Timer1Running(), "no timer after leaving", i);
         }
@@ -293,7 +294,7 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
             t.Check(timers.size() <= 1, "never more than the one poll", i);
         }
         c.rig.PointerAway();
-        s.Timer1Tick();
+        s.TimerTick(kit::NSelection::kTimer1);
     }
     EXPECT_NO_BREAKS(t);
     EXPECT_EQ(c.Count(L"MouseEnter"), kCycles + 1);
@@ -319,10 +320,12 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
 // ---------------------------------------------------------------------------------------------------------------
 // CheckButton
 
-struct CheckView final : kit::CheckButton::View {
+struct CheckView final : kit::ControlSite {
     long repaints = 0;
-    void Repaint() override { ++repaints; }
+    void Invalidate() override { ++repaints; }
+    void Refresh() override { ++repaints; }
     void SetInputEnabled(bool) override {}
+    void RequestSize(int, int) override {}
 };
 
 TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
@@ -344,32 +347,32 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
     auto& timers = rig.p.timers.running;
     auto at = [&](int x, int y) { rig.p.pointer.cursor = {100 + x, 200 + y}; };
     at(-50, 10);
-    cb.Timer1Tick();  // the poll started at creation ends at its first tick outside
+    cb.TimerTick(kit::CheckButton::kTimer1);  // the poll started at creation ends at its first tick outside
     raised.clear();
     Tally t;
     {
         Stopwatch watch("CheckButton 200,000 move/leave and 20,000 click cycles");
         for (long i = 0; i < kCycles; ++i) {
             at(40, 20);
-            cb.MouseMove(0, 0, 600, 300);
+            cb.MouseMove(0, 0, 40, 20);
             t.Check(cb.ShownImage() == 1 && timers.size() == 1, "hover image and one poll", i);
-            cb.Timer1Tick();
+            cb.TimerTick(kit::CheckButton::kTimer1);
             at(95 + static_cast<int>(i % 7), 10);
-            cb.Timer1Tick();
+            cb.TimerTick(kit::CheckButton::kTimer1);
             t.Check(cb.ShownImage() == 0 && timers.empty(), "normal image and no poll after leaving", i);
         }
         at(40, 20);
         for (long i = 0; i < kClicks; ++i) {
-            cb.MouseMove(0, 0, 600, 300);
-            cb.MouseDown(1, 0, 600, 300);
+            cb.MouseMove(0, 0, 40, 20);
+            cb.MouseDown(1, 0, 40, 20);
             t.Check(cb.ShownImage() == 4 * cb.Value() + 2, "pressed image of the value", i);
-            cb.MouseUp(1, 0, 600, 300);
+            cb.MouseUp(1, 0, 40, 20);
             cb.Click();
             t.Check(cb.Value() == (i % 2 == 0 ? 1 : 0), "clicks cycle the value", i);
             t.Check(timers.size() <= 1, "never more than the one poll", i);
         }
         at(-5, 10);
-        cb.Timer1Tick();
+        cb.TimerTick(kit::CheckButton::kTimer1);
     }
     EXPECT_NO_BREAKS(t);
     EXPECT_EQ(raised[L"MouseOut"], kCycles + 1);

@@ -1,0 +1,107 @@
+// Check button CheckButton: pointer looks and event positions, clicks, keys and the leave poll.
+#include "controls/checkbutton/check_button.h"
+
+namespace kit {
+namespace {
+
+constexpr std::int16_t kLeftButton = 1;
+
+}  // namespace
+
+CheckButton::Source CheckButton::HitTest(float x, float y) const {
+    if (x >= 0 && x < kBoxTwips && y >= boxTop_ && y < boxTop_ + kBoxTwips) return Source::Picture;
+    if (captionWidth_ > 0 && x >= kCaptionLeft && x < kCaptionLeft + captionWidth_ && y >= captionTop_ &&
+        y < captionTop_ + captionHeight_)
+        return Source::Caption;
+    return Source::Surface;
+}
+
+CheckButton::Source CheckButton::PartFor(float x, float y) const {
+    // While a button is held the part that took the press keeps the pointer, as the platform's capture does.
+    return buttonsDown_ != 0 ? pressPart_ : HitTest(x, y);
+}
+
+void CheckButton::Relative(Source part, float* x, float* y) const {
+    if (part == Source::Picture) {
+        *y -= static_cast<float>(boxTop_);
+    } else if (part == Source::Caption) {
+        *x -= static_cast<float>(kCaptionLeft);
+        *y -= static_cast<float>(captionTop_);
+    }
+}
+
+void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    x = plat::TwipsAt(x, dpi_);
+    y = plat::TwipsAt(y, dpi_);
+    tracker_.Pressed(button);
+    const Source part = PartFor(x, y);
+    if (buttonsDown_ == 0) pressPart_ = part;
+    buttonsDown_ |= button;
+    Relative(part, &x, &y);
+    if (enabled_) ShowLook(kPressedLook);
+    if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
+}
+
+void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    x = plat::TwipsAt(x, dpi_);
+    y = plat::TwipsAt(y, dpi_);
+    tracker_.StartPoll();
+    const Source part = PartFor(x, y);
+    if (part == Source::Caption) {
+        // The caption reports its own position in the control, not the pointer's.
+        x = static_cast<float>(kCaptionLeft);
+        y = static_cast<float>(captionTop_);
+    } else {
+        Relative(part, &x, &y);
+    }
+    // Outside these bounds the pointer is captured and has left the control while a button is held.
+    if (x < 0 || x > width_ || y < 0 || y > height_) return;
+    if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
+    if (enabled_) ShowLook(button == kLeftButton ? kPressedLook : kHoverLook);
+}
+
+void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    x = plat::TwipsAt(x, dpi_);
+    y = plat::TwipsAt(y, dpi_);
+    const Source part = PartFor(x, y);
+    buttonsDown_ &= ~button;
+    tracker_.Released(button);
+    tracker_.EndPressCapture();
+    Relative(part, &x, &y);
+    if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
+}
+
+void CheckButton::DblClick(std::int16_t button, std::int16_t, float, float) { tracker_.Pressed(button); }
+
+void CheckButton::Click() {
+    if (value_ == kChecked || value_ == kIndeterminate)
+        SetValue(kUnchecked);
+    else if (value_ == kUnchecked)
+        SetValue(kChecked);
+    RefreshPicture();
+    if (events_.Click) events_.Click();
+}
+
+void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+    if (events_.KeyDown) events_.KeyDown(keyCode, shift);
+}
+
+void CheckButton::KeyPress(std::int16_t keyAscii) {
+    if (events_.KeyPress) events_.KeyPress(keyAscii);
+}
+
+void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+    if (events_.KeyUp) events_.KeyUp(keyCode, shift);
+}
+
+void CheckButton::TimerTick(unsigned timerId) {
+    // The poll compares the pointer with the client area in pixels; positions and sizes stay in twips, so the
+    // events after a tick report the same unit as before it. A tick already queued when the poll stopped
+    // reports nothing.
+    if (!tracker_.TickSeesLeave(timerId)) return;
+    RefreshPicture();
+    tracker_.StopPoll();
+    if (events_.MouseOut) events_.MouseOut();
+}
+
+}  // namespace kit
