@@ -1,11 +1,18 @@
-// What screen readers and high-contrast users get: colours by role, and the pages' reading order.
+// What screen readers and high-contrast users get: colours by role, the pages' reading order, and each control's
+// answers read from its model.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "controls/checkbutton/check_button.h"
 #include "controls/common/contrast.h"
+#include "controls/common/kit_accessible.h"
+#include "controls/nselection/n_selection.h"
+#include "controls/ntextbox/n_textbox.h"
 #include "guides/page_reading.h"
+#include "nshape_fakes.h"
 
 namespace {
 
@@ -95,6 +102,108 @@ TEST(PageReading, LabelsReadTheirTextAndPicturesADescription) {
             EXPECT_NE(info.name, L"图片") << image.image << " has no description of its own";
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+using kit::accstate::kChecked;
+using kit::accstate::kFocusable;
+using kit::accstate::kFocused;
+using kit::accstate::kHot;
+using kit::accstate::kMixed;
+using kit::accstate::kPressed;
+using kit::accstate::kReadOnly;
+using kit::accstate::kUnavailable;
+
+TEST(KitAccessible, ButtonStatesFollowItsLookAndItsDefaultActionIsAClick) {
+    const struct {
+        const char* what;
+        std::function<void(nshape_fakes::Rig&)> act;
+        bool focused;
+        unsigned states;
+    } cases[] = {
+        {"resting", [](nshape_fakes::Rig&) {}, false, kFocusable},
+        {"focused", [](nshape_fakes::Rig&) {}, true, kFocusable | kFocused},
+        {"hovered", [](nshape_fakes::Rig& r) { r.Move(10, 10); }, false, kFocusable | kHot},
+        {"held down", [](nshape_fakes::Rig& r) { r.Down(10, 10); }, true, kFocusable | kFocused | kHot | kPressed},
+        {"disabled", [](nshape_fakes::Rig& r) { r.shape->SetEnabled(false); }, false, kFocusable | kUnavailable},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        nshape_fakes::Rig rig;
+        rig.shape->InitNew(L"N_Shape7");
+        c.act(rig);
+        const kit::AccessibleInfo info = kit::Describe(*rig.shape, c.focused);
+        EXPECT_EQ(info.role, kit::AccRole::PushButton);
+        EXPECT_EQ(info.name, L"N_Shape7");
+        EXPECT_EQ(info.defaultAction, std::wstring(kit::kActionPress));
+        EXPECT_EQ(info.states, c.states);
+        rig.Take();
+        EXPECT_EQ(kit::DoDefaultAction(*rig.shape), rig.shape->Enabled());
+        EXPECT_EQ(rig.Take(), rig.shape->Enabled() ? std::vector<std::wstring>{L"Click"} : std::vector<std::wstring>{});
+    }
+}
+
+TEST(KitAccessible, CheckBoxReadsItsValueAndItsDefaultActionAdvancesIt) {
+    const struct {
+        std::int32_t value;
+        unsigned states;
+        const wchar_t* action;
+        std::int32_t after;
+    } cases[] = {
+        {0, kFocusable, kit::kActionCheck, 1},
+        {1, kFocusable | kChecked, kit::kActionUncheck, 0},
+        {2, kFocusable | kMixed, kit::kActionCheck, 0},
+    };
+    for (const auto& c : cases) {
+        fakes::Platform p;
+        int clicks = 0;
+        kit::CheckButton::Events events;
+        events.Click = [&clicks] { ++clicks; };
+        kit::CheckButton box(p.services, events);
+        box.InitNew(L"Check9", kit::Font());
+        box.SetValue(c.value);
+        const kit::AccessibleInfo info = kit::Describe(box, false);
+        EXPECT_EQ(info.role, kit::AccRole::CheckBox);
+        EXPECT_EQ(info.name, L"Check9");
+        EXPECT_EQ(info.states, c.states) << c.value;
+        EXPECT_EQ(info.defaultAction, c.action) << c.value;
+        EXPECT_TRUE(kit::DoDefaultAction(box));
+        EXPECT_EQ(box.Value(), c.after) << c.value;
+        EXPECT_EQ(clicks, 1);
+    }
+}
+
+TEST(KitAccessible, SelectionEntryAndTextBox) {
+    fakes::Platform p;
+    int clicks = 0;
+    kit::NSelection::Events events;
+    events.Click = [&clicks] { ++clicks; };
+    kit::NSelection entry(p.services, events);
+    entry.InitNew(L"N_Selection3");
+    entry.SetDescription(L"second line");
+    const kit::AccessibleInfo e = kit::Describe(entry, true);
+    EXPECT_EQ(e.role, kit::AccRole::PushButton);
+    EXPECT_EQ(e.name, L"N_Selection3");
+    EXPECT_EQ(e.description, L"second line");
+    EXPECT_EQ(e.states, kFocusable | kFocused);
+    EXPECT_TRUE(kit::DoDefaultAction(entry));
+    entry.SetEnabled(false);
+    EXPECT_FALSE(kit::DoDefaultAction(entry));
+    EXPECT_EQ(clicks, 1);
+
+    kit::NTextBox box(p.services);
+    box.InitNew();
+    box.SetHeaderCaption(L"姓名");
+    box.SetText(L"Ada");
+    EXPECT_EQ(kit::Describe(box, false).name, L"姓名") << "the edit box is named by the header";
+    box.SetLabelBox(true);
+    const kit::AccessibleInfo label = kit::Describe(box, false);
+    EXPECT_EQ(label.role, kit::AccRole::StaticText);
+    EXPECT_EQ(label.name, L"Ada");
+    EXPECT_EQ(label.states, kReadOnly);
 }
 
 }  // namespace
