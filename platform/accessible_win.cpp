@@ -135,32 +135,10 @@ public:
         return Text(child, out, &AccessibleElement::description, &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-        return Guard([&] {
-            if (!out) return E_POINTER;
-            ComVariantInit(out);
-            AccessibleElement e;
-            const long id = Describe(child, &e);
-            if (id < 0) return E_INVALIDARG;
-            if (e.window) return ChildWindow(e.window, [&](IAccessible* a) { return a->get_accRole(Self(), out); });
-            if (inner_ && e.role == 0) return inner_->get_accRole(child, out);
-            out->vt = VT_I4;
-            out->lVal = e.role;
-            return S_OK;
-        });
+        return Number(child, out, &AccessibleElement::role, &IAccessible::get_accRole);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-        return Guard([&] {
-            if (!out) return E_POINTER;
-            ComVariantInit(out);
-            AccessibleElement e;
-            const long id = Describe(child, &e);
-            if (id < 0) return E_INVALIDARG;
-            if (e.window) return ChildWindow(e.window, [&](IAccessible* a) { return a->get_accState(Self(), out); });
-            if (inner_ && e.role == 0) return inner_->get_accState(child, out);
-            out->vt = VT_I4;
-            out->lVal = e.state;
-            return S_OK;
-        });
+        return Number(child, out, &AccessibleElement::state, &IAccessible::get_accState);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
         if (!out) return E_POINTER;
@@ -346,6 +324,23 @@ private:
         const HRESULT result = fn(a);
         a->Release();
         return result;
+    }
+
+    // A role or state: a child window's own answer, the system's where the source leaves it (role 0), or ours.
+    HRESULT Number(const VARIANT& child, VARIANT* out, long AccessibleElement::*field,
+                   HRESULT (STDMETHODCALLTYPE IAccessible::*innerGet)(VARIANT, VARIANT*)) {
+        return Guard([&] {
+            if (!out) return E_POINTER;
+            ComVariantInit(out);
+            AccessibleElement e;
+            const long id = Describe(child, &e);
+            if (id < 0) return E_INVALIDARG;
+            if (e.window) return ChildWindow(e.window, [&](IAccessible* a) { return (a->*innerGet)(Self(), out); });
+            if (inner_ && e.role == 0) return (inner_->*innerGet)(child, out);
+            out->vt = VT_I4;
+            out->lVal = e.*field;
+            return S_OK;
+        });
     }
 
     HRESULT Text(const VARIANT& child, BSTR* out, std::wstring AccessibleElement::*field,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace kit {
 
@@ -36,6 +37,18 @@ struct AccessibleInfo {
 inline bool operator==(const AccessibleInfo& a, const AccessibleInfo& b) {
     return a.role == b.role && a.name == b.name && a.description == b.description &&
            a.defaultAction == b.defaultAction && a.states == b.states;
+}
+
+// A control's answers in one expression.
+inline AccessibleInfo Info(AccRole role, std::wstring name, const wchar_t* action, unsigned states,
+                           std::wstring description = std::wstring()) {
+    AccessibleInfo info;
+    info.role = role;
+    info.name = std::move(name);
+    info.description = std::move(description);
+    info.defaultAction = action ? action : L"";
+    info.states = states;
+    return info;
 }
 
 // The states every focusable control shares.

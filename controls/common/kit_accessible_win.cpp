@@ -3,22 +3,16 @@
 
 #include <oleacc.h>
 
+#include <cstddef>
+
 namespace kit {
 
 long MsaaRole(AccRole role) {
-    switch (role) {
-        case AccRole::PushButton:
-            return ROLE_SYSTEM_PUSHBUTTON;
-        case AccRole::CheckBox:
-            return ROLE_SYSTEM_CHECKBUTTON;
-        case AccRole::StaticText:
-            return ROLE_SYSTEM_STATICTEXT;
-        case AccRole::Graphic:
-            return ROLE_SYSTEM_GRAPHIC;
-        case AccRole::EditableText:
-            return ROLE_SYSTEM_TEXT;
-    }
-    return ROLE_SYSTEM_CLIENT;
+    // Indexed by AccRole.
+    static const long kRoles[] = {ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_CHECKBUTTON, ROLE_SYSTEM_STATICTEXT,
+                                  ROLE_SYSTEM_GRAPHIC, ROLE_SYSTEM_TEXT};
+    const auto i = static_cast<std::size_t>(role);
+    return i < sizeof(kRoles) / sizeof(kRoles[0]) ? kRoles[i] : ROLE_SYSTEM_CLIENT;
 }
 
 long MsaaStates(unsigned states) {

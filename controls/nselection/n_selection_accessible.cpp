@@ -5,19 +5,13 @@
 namespace kit {
 
 AccessibleInfo Describe(const NSelection& entry, bool focused) {
-    AccessibleInfo info;
-    info.role = AccRole::PushButton;
-    info.name = entry.Caption();
-    info.description = entry.Description();
-    info.defaultAction = kActionPress;
-    info.states = ControlStates(entry.Enabled(), focused) | LookStates(entry.ButtonState());
-    return info;
+    return Info(AccRole::PushButton, entry.Caption(), kActionPress,
+                ControlStates(entry.Enabled(), focused) | LookStates(entry.ButtonState()), entry.Description());
 }
 
 bool DoDefaultAction(NSelection& entry) {
-    if (!entry.Enabled()) return false;
-    entry.RaiseClick();
-    return true;
+    if (entry.Enabled()) entry.RaiseClick();
+    return entry.Enabled();
 }
 
 }  // namespace kit

@@ -1,21 +1,17 @@
-// N_Shape reads as a push button named by its caption; its default action is a left click.
+// N_Shape reads as a push button named by its caption; its default action is a left click's Click.
 #include "controls/common/kit_accessible.h"
 #include "controls/nshape/n_shape.h"
 
 namespace kit {
 
 AccessibleInfo Describe(const NShape& button, bool focused) {
-    AccessibleInfo info;
-    info.role = AccRole::PushButton;
-    info.name = button.Caption();
-    info.defaultAction = kActionPress;
-    info.states = ControlStates(button.Enabled(), focused) | LookStates(static_cast<int>(button.ButtonState()));
-    return info;
+    return Info(AccRole::PushButton, button.Caption(), kActionPress,
+                ControlStates(button.Enabled(), focused) | LookStates(static_cast<int>(button.ButtonState())));
 }
 
 bool DoDefaultAction(NShape& button) {
     if (!button.Enabled()) return false;
-    auto click = button.events().click;
+    auto click = button.events().click;  // a handler may replace itself while it runs
     if (click) click();
     return true;
 }

@@ -5,19 +5,10 @@
 namespace kit {
 
 AccessibleInfo Describe(const NTextBox& box, bool focused) {
-    AccessibleInfo info;
-    if (box.LabelBox()) {
-        info.role = AccRole::StaticText;
-        info.name = box.Lbl().caption;
-        info.states = accstate::kReadOnly;
-        if (!box.Enabled()) info.states |= accstate::kUnavailable;
-        return info;
-    }
-    info.role = AccRole::EditableText;
-    info.name = box.HeaderCaption();
-    info.states = ControlStates(box.Enabled(), focused);
-    if (box.Locked()) info.states |= accstate::kReadOnly;
-    return info;
+    const unsigned unavailable = box.Enabled() ? 0u : accstate::kUnavailable;
+    if (box.LabelBox()) return Info(AccRole::StaticText, box.Lbl().caption, nullptr, accstate::kReadOnly | unavailable);
+    const unsigned locked = box.Locked() ? accstate::kReadOnly : 0u;
+    return Info(AccRole::EditableText, box.HeaderCaption(), nullptr, ControlStates(box.Enabled(), focused) | locked);
 }
 
 }  // namespace kit
