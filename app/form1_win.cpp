@@ -185,9 +185,9 @@ private:
 
     void ApplyDpi(UINT dpi) {
         // New fonts go to the controls before the old ones are deleted, as WM_SETFONT requires.
-        plat::GdiObject<HFONT> check = plat::MakeFont(L"微软雅黑", 10.5, dpi);
-        plat::GdiObject<HFONT> notice = plat::MakeFont(L"微软雅黑", 9, dpi);
-        plat::GdiObject<HFONT> consolas = plat::MakeFont(L"Consolas", 12, dpi, false, false, DEFAULT_CHARSET);
+        plat::GdiObject<HFONT> check = plat::MakeFont({L"微软雅黑", 10.5, FW_NORMAL, GB2312_CHARSET}, dpi);
+        plat::GdiObject<HFONT> notice = plat::MakeFont({L"微软雅黑", 9, FW_NORMAL, GB2312_CHARSET}, dpi);
+        plat::GdiObject<HFONT> consolas = plat::MakeFont({L"Consolas", 12}, dpi);
         HWND label2 = GetDlgItem(hwnd_, kIdLabel2);
         HWND intertext = GetDlgItem(hwnd_, kIdIntertext);
         SendMessageW(checkflight_, WM_SETFONT, reinterpret_cast<WPARAM>(check.get()), TRUE);

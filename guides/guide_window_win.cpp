@@ -97,7 +97,7 @@ private:
             const BYTE charset = std::wstring(l.face) == L"微软雅黑" || std::wstring(l.face) == L"Fixedsys"
                                      ? GB2312_CHARSET
                                      : DEFAULT_CHARSET;
-            fonts_.push_back(plat::MakeFont(l.face, l.points, dpi_, false, l.underline, charset));
+            fonts_.push_back(plat::MakeFont({l.face, l.points, FW_NORMAL, charset, false, l.underline}, dpi_));
         }
     }
 

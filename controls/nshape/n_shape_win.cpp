@@ -139,7 +139,7 @@ private:
         const double points = model_.CaptionPoints();
         const bool bold = model_.FontBold();
         if (!font_ || fontPoints_ != points || fontBold_ != bold || fontDpi_ != dpi_) {
-            font_ = plat::MakeFont(NShape::kCaptionFace, points, dpi_, bold, false, DEFAULT_CHARSET);
+            font_ = plat::MakeFont({NShape::kCaptionFace, points, bold ? FW_BOLD : FW_NORMAL}, dpi_);
             fontPoints_ = points;
             fontBold_ = bold;
             fontDpi_ = dpi_;

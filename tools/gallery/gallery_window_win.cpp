@@ -14,6 +14,7 @@
 #include "controls/nselection/n_selection_win.h"
 #include "controls/nshape/n_shape_win.h"
 #include "controls/ntextbox/n_textbox_win.h"
+#include "platform/platform_win.h"
 #include "platform/scoped_win.h"
 #include "platform/window_win.h"
 #include "tools/gallery/gallery_ids.h"
@@ -71,40 +72,36 @@ bool FromUtf8(const std::string& bytes, std::wstring* text) {
                                n) == n;
 }
 
-// Reads a whole file of at most `limit` bytes.
+// Reads a whole design file, or says why it cannot.
 bool ReadSmallFile(const std::wstring& path, std::size_t limit, std::string* bytes, std::wstring* error) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        *error = L"the file cannot be opened";
-        return false;
+    switch (plat::ReadWholeFile(path, limit, bytes)) {
+        case plat::FileRead::Ok:
+            return true;
+        case plat::FileRead::CannotOpen:
+            *error = L"the file cannot be opened";
+            break;
+        case plat::FileRead::TooLarge:
+            *error = L"the file is too large";
+            break;
+        case plat::FileRead::CannotRead:
+            *error = L"the file cannot be read";
+            break;
     }
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) != FALSE;
-    if (ok && static_cast<unsigned long long>(size.QuadPart) > limit) {
-        *error = L"the file is too large";
-        ok = false;
-    }
-    if (ok) {
-        bytes->assign(static_cast<std::size_t>(size.QuadPart), '\0');
-        DWORD got = 0;
-        ok = bytes->empty() ||
-             (ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr) && got == bytes->size());
-        if (!ok) *error = L"the file cannot be read";
-    }
-    CloseHandle(file);
-    return ok;
+    return false;
 }
 
 // Writes beside the target first and then replaces it, so a failed save leaves the old file whole.
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     const std::wstring temp = path + L".saving";
-    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    CloseHandle(file);
+    bool ok = false;
+    {
+        plat::ScopedHandle file(
+            CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return false;
+        DWORD written = 0;
+        ok = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+             written == bytes.size();
+    }  // closed before it replaces the target
     if (!ok || !MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temp.c_str());
         return false;
@@ -265,8 +262,8 @@ private:
     }
 
     void ApplyFonts() {
-        font_ = plat::MakeFont(L"Tahoma", 9, dpi_, false, false, DEFAULT_CHARSET);
-        headingFont_ = plat::MakeFont(L"Tahoma", 9, dpi_, true, false, DEFAULT_CHARSET);
+        font_ = plat::MakeFont({L"Tahoma", 9}, dpi_);
+        headingFont_ = plat::MakeFont({L"Tahoma", 9, FW_BOLD}, dpi_);
     }
 
     void PlaceAll() {
@@ -534,7 +531,8 @@ bool CreateGallery(HINSTANCE instance, int showCommand, const Options& options) 
 
 bool ParseCommandLine(const std::wstring& commandLine, Options* options, std::wstring* error) {
     int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(commandLine.c_str(), &argc);
+    const plat::LocalMemory<LPWSTR*> args(CommandLineToArgvW(commandLine.c_str(), &argc));
+    LPWSTR* argv = args.get();
     if (!argv) {
         *error = L"the command line cannot be read";
         return false;
@@ -553,7 +551,6 @@ bool ParseCommandLine(const std::wstring& commandLine, Options* options, std::ws
             ok = false;
         }
     }
-    LocalFree(argv);
     if (!ok) return false;
     options->loadAtStart = !loadFile.empty();
     options->loadFile = loadFile.empty() ? saveFile : loadFile;
