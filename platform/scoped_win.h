@@ -9,6 +9,7 @@
 #include <oleauto.h>
 
 #include "platform/com_win.h"
+#include "platform/units.h"  // Scale and TwipsToPixels, which the windows take from here
 
 namespace plat {
 
@@ -207,9 +208,5 @@ public:
 private:
     bool ok_;
 };
-
-// Sizes in the designs are 96-dpi pixels (or twips); this scales them to a window's real DPI.
-inline int Scale(int value96, UINT dpi) { return MulDiv(value96, static_cast<int>(dpi), 96); }
-inline int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 
 }  // namespace plat

@@ -1,0 +1,96 @@
+// The kit's pointer tracker: over-tests, the leave poll, press and hover capture.
+#include "controls/common/pointer_tracker.h"
+
+#include <utility>
+
+namespace kit {
+
+PointerTracker::PointerTracker(const plat::Services& services, TrackerParams params)
+    : services_(services), params_(std::move(params)) {}
+
+bool PointerTracker::IsOver() const {
+    plat::Pointer* pointer = services_.pointer;
+    if (params_.over == OverTest::OwnWindow) {
+        if (!pointer || !window_) return false;
+        return pointer->WindowFromPoint(pointer->CursorPos()) == window_;
+    }
+    // Without a pointer to ask the client-area test cannot see the pointer leave.
+    if (!pointer || !window_) return true;
+    const plat::Point p = pointer->ScreenToClient(window_, pointer->CursorPos());
+    const plat::Size size = params_.clientSize ? params_.clientSize() : plat::Size{};
+    return p.x >= 0 && p.y >= 0 && p.x <= size.cx && p.y <= size.cy;
+}
+
+PointerTracker::Move PointerTracker::MoveSeen(std::int16_t button) {
+    if (!IsOver()) {
+        entered_ = false;
+        return Move::Outside;
+    }
+    if (button == 0 && !entered_) {
+        StartPoll();
+        entered_ = true;
+        return Move::Entered;
+    }
+    if (button == 1) {
+        entered_ = false;
+        return Move::Dragged;
+    }
+    return Move::Inside;
+}
+
+void PointerTracker::StartPoll() {
+    if (services_.timers && window_) services_.timers->Start(window_, params_.timerId, params_.periodMs);
+    polling_ = true;
+}
+
+void PointerTracker::StopPoll() {
+    if (services_.timers && window_) services_.timers->Stop(window_, params_.timerId);
+    polling_ = false;
+    entered_ = false;
+}
+
+bool PointerTracker::TickSeesLeave(unsigned timerId) const {
+    return timerId == params_.timerId && polling_ && !IsOver();
+}
+
+bool PointerTracker::Pressed(std::int16_t button) {
+    const bool first = held_ == 0;
+    held_ = static_cast<std::int16_t>(held_ | button);
+    if (!first) return false;
+    plat::Pointer* pointer = services_.pointer;
+    tookPressCapture_ = false;
+    if (pointer && window_ && pointer->Capture() != window_) {
+        pointer->SetCapture(window_);
+        tookPressCapture_ = true;
+    }
+    return true;
+}
+
+void PointerTracker::Released(std::int16_t button) { held_ = static_cast<std::int16_t>(held_ & ~button); }
+
+void PointerTracker::EndPressCapture() {
+    if (held_ != 0) return;
+    plat::Pointer* pointer = services_.pointer;
+    if (tookPressCapture_ && pointer && pointer->Capture() == window_) pointer->ReleaseCapture();
+    tookPressCapture_ = false;
+}
+
+PointerTracker::Hover PointerTracker::HoverAt(plat::Point client) const {
+    plat::Pointer* pointer = services_.pointer;
+    if (!pointer) return Hover::Kept;
+    if (pointer->Capture() == window_ && window_) {
+        const plat::Point screen = pointer->ClientToScreen(window_, client);
+        return pointer->WindowFromPoint(screen) != window_ ? Hover::Outside : Hover::Kept;
+    }
+    return Hover::Free;
+}
+
+void PointerTracker::TakeHover() {
+    if (services_.pointer) services_.pointer->SetCapture(window_);
+}
+
+void PointerTracker::ReleaseHover() {
+    if (services_.pointer) services_.pointer->ReleaseCapture();
+}
+
+}  // namespace kit
