@@ -14,6 +14,7 @@
 #include "controls/nshape/n_shape_win.h"
 #include "guides/guide_window_win.h"
 #include "platform/platform_win.h"
+#include "platform/window_host_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
 
@@ -185,8 +186,8 @@ private:
 
     void ApplyDpi(UINT dpi) {
         // New fonts go to the controls before the old ones are deleted, as WM_SETFONT requires.
-        plat::GdiObject<HFONT> check = plat::MakeFont({L"微软雅黑", 10.5, FW_NORMAL, GB2312_CHARSET}, dpi);
-        plat::GdiObject<HFONT> notice = plat::MakeFont({L"微软雅黑", 9, FW_NORMAL, GB2312_CHARSET}, dpi);
+        plat::GdiObject<HFONT> check = plat::MakeFont({L"微软雅黑", 10.5, FW_NORMAL, false, false, false, GB2312_CHARSET}, dpi);
+        plat::GdiObject<HFONT> notice = plat::MakeFont({L"微软雅黑", 9, FW_NORMAL, false, false, false, GB2312_CHARSET}, dpi);
         plat::GdiObject<HFONT> consolas = plat::MakeFont({L"Consolas", 12}, dpi);
         HWND label2 = GetDlgItem(hwnd_, kIdLabel2);
         HWND intertext = GetDlgItem(hwnd_, kIdIntertext);

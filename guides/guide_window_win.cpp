@@ -11,6 +11,7 @@
 #include "guides/guide_pages.h"
 #include "platform/image_win.h"
 #include "platform/platform_win.h"
+#include "platform/window_host_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
 
@@ -97,7 +98,7 @@ private:
             const BYTE charset = std::wstring(l.face) == L"微软雅黑" || std::wstring(l.face) == L"Fixedsys"
                                      ? GB2312_CHARSET
                                      : DEFAULT_CHARSET;
-            fonts_.push_back(plat::MakeFont({l.face, l.points, FW_NORMAL, charset, false, l.underline}, dpi_));
+            fonts_.push_back(plat::MakeFont({l.face, l.points, FW_NORMAL, false, l.underline, false, charset}, dpi_));
         }
     }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/scoped_win.h"
-#include "platform/window_win.h"
+#include "platform/window_host_win.h"
 
 namespace plat {
 namespace {

@@ -1,8 +1,5 @@
-// Per-window DPI scaling, font creation and the program's top-level window count.
+// Per-window DPI scaling and the program's top-level window count.
 #include "platform/window_win.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace plat {
 
@@ -10,21 +7,6 @@ UINT WindowDpi(HWND window) {
     UINT dpi = window ? GetDpiForWindow(window) : 0;
     if (dpi == 0) dpi = GetDpiForSystem();
     return dpi ? dpi : 96;
-}
-
-GdiObject<HFONT> MakeFont(const FontSpec& font, UINT dpi) {
-    LOGFONTW lf = {};
-    // A stored font may carry any size; drawing stays within what a font can sensibly be.
-    const double points = std::isfinite(font.points) ? std::min(std::max(font.points, 0.0), kMaxFontPoints) : 0.0;
-    lf.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
-    lf.lfWeight = font.weight > 0 && font.weight <= 1000 ? font.weight : FW_NORMAL;
-    lf.lfItalic = font.italic ? TRUE : FALSE;
-    lf.lfUnderline = font.underline ? TRUE : FALSE;
-    lf.lfStrikeOut = font.strikethrough ? TRUE : FALSE;
-    lf.lfCharSet = font.charset >= 0 && font.charset <= 255 ? static_cast<BYTE>(font.charset) : DEFAULT_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpynW(lf.lfFaceName, font.face.c_str(), LF_FACESIZE);
-    return GdiObject<HFONT>(CreateFontIndirectW(&lf));
 }
 
 RECT TwipsRect(int left, int top, int width, int height, UINT dpi) {

@@ -1,4 +1,4 @@
-// Helpers shared by the program's top-level windows: per-window DPI, twips, fonts, lifetime.
+// Helpers shared by the program's top-level windows: per-window DPI, twips, lifetime.
 #pragma once
 
 #ifndef NOMINMAX
@@ -13,25 +13,6 @@
 namespace plat {
 
 UINT WindowDpi(HWND window);
-
-// The largest font size drawn, in points; larger sizes are drawn at it.
-constexpr double kMaxFontPoints = 2160;
-
-// What a font is made of. A value no font can have is drawn as the nearest one that can: sizes within 0 to
-// kMaxFontPoints (not-a-number as 0), weights outside 1 to 1000 as normal, character sets outside 0 to 255 as the
-// default set.
-struct FontSpec {
-    std::wstring face;
-    double points = 0;
-    int weight = FW_NORMAL;
-    int charset = DEFAULT_CHARSET;
-    bool italic = false;
-    bool underline = false;
-    bool strikethrough = false;
-};
-
-// The font a description names, at a DPI.
-GdiObject<HFONT> MakeFont(const FontSpec& font, UINT dpi);
 
 // Rectangle of a design given in twips, in the pixels of a window at `dpi`.
 RECT TwipsRect(int left, int top, int width, int height, UINT dpi);

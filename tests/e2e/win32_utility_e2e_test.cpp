@@ -11,7 +11,7 @@
 #include "platform/image_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
-#include "platform/window_win.h"
+#include "platform/window_host_win.h"
 
 namespace {
 
@@ -28,11 +28,11 @@ TEST(Win32Fonts, ADescriptionBecomesTheFontItNamesWithImpossibleValuesMadeSensib
     const FontCase cases[] = {
         {{L"Tahoma", 9}, 96, -12, FW_NORMAL, DEFAULT_CHARSET},
         {{L"Tahoma", 9, FW_BOLD}, 144, -18, FW_BOLD, DEFAULT_CHARSET},
-        {{L"微软雅黑", 10.5, FW_NORMAL, GB2312_CHARSET}, 96, -14, FW_NORMAL, GB2312_CHARSET},
-        {{L"Consolas", 12, 700, ANSI_CHARSET, true, true, true}, 120, -20, 700, ANSI_CHARSET},
-        {{L"Arial", -3, 0, -1}, 96, 0, FW_NORMAL, DEFAULT_CHARSET},
-        {{L"Arial", nan, 1001, 256}, 96, 0, FW_NORMAL, DEFAULT_CHARSET},
-        {{L"Arial", 1e9, 1000, 255}, 96, -2880, 1000, 255},
+        {{L"微软雅黑", 10.5, FW_NORMAL, false, false, false, GB2312_CHARSET}, 96, -14, FW_NORMAL, GB2312_CHARSET},
+        {{L"Consolas", 12, 700, true, true, true, ANSI_CHARSET}, 120, -20, 700, ANSI_CHARSET},
+        {{L"Arial", -3, 0, false, false, false, -1}, 96, 0, FW_NORMAL, DEFAULT_CHARSET},
+        {{L"Arial", nan, 1001, false, false, false, 256}, 96, 0, FW_NORMAL, DEFAULT_CHARSET},
+        {{L"Arial", 1e9, 1000, false, false, false, 255}, 96, -2880, 1000, 255},
     };
     for (const FontCase& c : cases) {
         SCOPED_TRACE(e2e::Utf8(c.spec.face) + " " + std::to_string(c.spec.points) + " at " + std::to_string(c.dpi));
@@ -45,7 +45,7 @@ TEST(Win32Fonts, ADescriptionBecomesTheFontItNamesWithImpossibleValuesMadeSensib
         EXPECT_EQ(lf.lfCharSet, c.charset);
         EXPECT_EQ(lf.lfItalic != 0, c.spec.italic);
         EXPECT_EQ(lf.lfUnderline != 0, c.spec.underline);
-        EXPECT_EQ(lf.lfStrikeOut != 0, c.spec.strikethrough);
+        EXPECT_EQ(lf.lfStrikeOut != 0, c.spec.strikeout);
         EXPECT_EQ(std::wstring(lf.lfFaceName), c.spec.face);
     }
 }

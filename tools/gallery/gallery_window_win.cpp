@@ -16,6 +16,7 @@
 #include "controls/ntextbox/n_textbox_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
+#include "platform/window_host_win.h"
 #include "platform/window_win.h"
 #include "tools/gallery/gallery_ids.h"
 
