@@ -6,13 +6,13 @@
 #include <utility>
 #include <string>
 
-#include "app/designs.h"
 #include "app/form1_ids.h"
-#include "app/links.h"
 #include "app/main_logic.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
+#include "guides/designs.h"
 #include "guides/guide_window_win.h"
+#include "guides/links.h"
 #include "platform/platform_win.h"
 #include "platform/window_host_win.h"
 #include "platform/window_win.h"
@@ -174,7 +174,8 @@ private:
                                  WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheckflight);
         MakeButton(kHomeButton, design ? &*design : nullptr);
         // The home-page button names the site it opens, taken from the address itself.
-        kit::SetNShapeCaption(GetDlgItem(hwnd_, kIdShape1), L"官网 " + HostName(Address(Link::HomePage)));
+        kit::SetNShapeCaption(GetDlgItem(hwnd_, kIdShape1),
+                              L"官网 " + guides::HostName(guides::Address(guides::Link::HomePage)));
         MakeChild(L"STATIC", kNotice, WS_VISIBLE | SS_CENTER | SS_NOPREFIX, kLabel2);
         // The scratch fields are never shown, even when the window is maximised.
         HWND intertext = MakeChild(L"EDIT", L"", ES_AUTOHSCROLL, kIntertext);

@@ -1,7 +1,7 @@
 // Start-up of the main window and the airplane-mode check box handler.
 #include "app/main_logic.h"
 
-#include "app/links.h"
+#include "guides/links.h"
 
 namespace app {
 
@@ -76,6 +76,6 @@ void MainLogic::OnStopClick() {
     view_.SetButtonCaption(MainButton::Stop, L"停止");
 }
 
-void MainLogic::OnHomePageClick() { services_.links->Open(Address(Link::HomePage)); }
+void MainLogic::OnHomePageClick() { services_.links->Open(guides::Address(guides::Link::HomePage)); }
 
 }  // namespace app

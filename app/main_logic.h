@@ -5,6 +5,7 @@
 
 #include "app/console.h"
 #include "app/settings.h"
+#include "guides/guide_ids.h"
 #include "platform/platform.h"
 
 namespace app {
@@ -18,7 +19,7 @@ extern const wchar_t kInstallWarning[];
 extern const wchar_t kInstallTitle[];
 
 enum class MainButton { Start, Stop };
-enum class Guide { Help, About };
+using guides::Guide;
 
 // The parts of the main window that its logic drives.
 class MainView {

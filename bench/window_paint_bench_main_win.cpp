@@ -89,10 +89,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     bench::KillConsoles();
     std::printf("full repaint of each window, children included, median of %d\n", runs);
     Report("main", FindWindowW(app::kForm1Class, nullptr), runs);
-    guides::ShowGuide(instance, app::Guide::Help);
-    Report("Help", guides::OpenGuide(app::Guide::Help), runs);
-    guides::ShowGuide(instance, app::Guide::About);
-    Report("About", guides::OpenGuide(app::Guide::About), runs);
+    guides::ShowGuide(instance, guides::Guide::Help);
+    Report("Help", guides::OpenGuide(guides::Guide::Help), runs);
+    guides::ShowGuide(instance, guides::Guide::About);
+    Report("About", guides::OpenGuide(guides::Guide::About), runs);
     std::fflush(stdout);
     return 0;
 }

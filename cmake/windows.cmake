@@ -27,8 +27,15 @@ endif()
 # ole32 and oleaut32 are loaded on first use (platform/com_win.cpp), not linked.
 set(RELANTO_WIN_SYSLIBS gdi32 user32 kernel32 uuid comctl32)
 
-add_library(relanto_win STATIC ${RELANTO_WIN_SOURCES})
-target_link_libraries(relanto_win PUBLIC relanto_core ${RELANTO_WIN_SYSLIBS})
+# The Win32 side of each layer, over its portable side and the Win32 side of the layer below.
+relanto_layer_library(relanto_platform_win SOURCES ${RELANTO_WIN_SOURCES_platform}
+                      LINKS relanto_platform ${RELANTO_WIN_SYSLIBS})
+relanto_layer_library(relanto_kit_win SOURCES ${RELANTO_WIN_SOURCES_kit} LINKS relanto_kit relanto_platform_win)
+relanto_layer_library(relanto_pages_win SOURCES ${RELANTO_WIN_SOURCES_pages} LINKS relanto_pages relanto_kit_win)
+relanto_layer_library(relanto_app_win SOURCES ${RELANTO_WIN_SOURCES_app} LINKS relanto_app relanto_pages_win)
+# Everything, for the programs and tests that use any of it.
+add_library(relanto_win INTERFACE)
+target_link_libraries(relanto_win INTERFACE relanto_app_win)
 
 function(relanto_gui_program name)
   cmake_parse_arguments(P "" "" "SOURCES" ${ARGN})

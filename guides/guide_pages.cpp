@@ -1,7 +1,7 @@
 // The Help and About pages.
 #include "guides/guide_pages.h"
 
-#include "app/designs.h"
+#include "guides/designs.h"
 
 namespace guides {
 
@@ -62,10 +62,10 @@ const PageSpec& HelpPage() {
             {L"Line1", 4080, 2760, 4080, 10680, 0x00000000},
         },
         {
-            {L"N_Shape2start", 5640, 2160, 1695, 375, app::Link::VideoTutorial},
+            {L"N_Shape2start", 5640, 2160, 1695, 375, Link::VideoTutorial},
             // The device check sends users here for a USB driver.
-            {L"N_ShapeDriver", 8040, 7080, 1695, 375, app::Link::UsbDriver},
-            {L"N_ShapeDriver2", 9840, 7080, 1695, 375, app::Link::UsbDriverGoogle},
+            {L"N_ShapeDriver", 8040, 7080, 1695, 375, Link::UsbDriver},
+            {L"N_ShapeDriver2", 9840, 7080, 1695, 375, Link::UsbDriverGoogle},
         },
         kHelpDesign,
     };
@@ -91,10 +91,10 @@ const PageSpec& AboutPage() {
         },
         {},
         {
-            {L"N_Shape2", 2880, 3000, 1695, 375, app::Link::HomePage},
-            {L"helpp", 4680, 3000, 975, 375, app::Link::VideoTutorial},
-            {L"N_Shapelj", 2880, 2520, 1335, 375, app::Link::GnirehtetProject},
-            {L"N_Shapejs", 4320, 2520, 1335, 375, app::Link::GnirehtetGuide},
+            {L"N_Shape2", 2880, 3000, 1695, 375, Link::HomePage},
+            {L"helpp", 4680, 3000, 975, 375, Link::VideoTutorial},
+            {L"N_Shapelj", 2880, 2520, 1335, 375, Link::GnirehtetProject},
+            {L"N_Shapejs", 4320, 2520, 1335, 375, Link::GnirehtetGuide},
         },
         kAboutDesign,
     };

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/links.h"
+#include "guides/links.h"
 
 namespace guides {
 
@@ -42,7 +42,7 @@ struct LineSpec {
 struct ButtonSpec {
     const wchar_t* name;  // also the section of the page's design
     int left, top, width, height;
-    app::Link link;
+    Link link;
 };
 
 struct PageSpec {

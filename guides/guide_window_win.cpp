@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/links.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "guides/guide_pages.h"
+#include "guides/links.h"
 #include "platform/image_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_host_win.h"
@@ -41,8 +41,7 @@ HWND HiddenOwner(HINSTANCE instance) {
 
 class GuideWindow {
 public:
-    GuideWindow(app::Guide guide, const PageSpec& page, bool* attached)
-        : guide_(guide), page_(page), attached_(attached) {}
+    GuideWindow(Guide guide, const PageSpec& page, bool* attached) : guide_(guide), page_(page), attached_(attached) {}
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         GuideWindow* self = reinterpret_cast<GuideWindow*>(GetWindowLongPtrW(hwnd, 0));
@@ -78,8 +77,8 @@ private:
             args.width = b.width;
             args.height = b.height;
             args.design = design ? design->Find(b.name) : nullptr;
-            const app::Link link = b.link;
-            args.onClick = [link] { plat::Win32Services().links->Open(app::Address(link)); };
+            const Link link = b.link;
+            args.onClick = [link] { plat::Win32Services().links->Open(Address(link)); };
             buttons_.push_back(kit::CreateNShape(args));
         }
         BuildFonts();
@@ -183,7 +182,7 @@ private:
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
-    app::Guide guide_;
+    Guide guide_;
     const PageSpec& page_;
     bool* attached_;
     HWND hwnd_ = nullptr;
@@ -214,7 +213,7 @@ bool RegisterGuideClass(HINSTANCE instance) {
 
 class Win32GuideSlot final : public GuideSlot {
 public:
-    Win32GuideSlot(HINSTANCE instance, app::Guide guide) : instance_(instance), guide_(guide) {}
+    Win32GuideSlot(HINSTANCE instance, Guide guide) : instance_(instance), guide_(guide) {}
 
 protected:
     bool IsOpen() const override { return OpenGuide(guide_) != nullptr; }
@@ -225,7 +224,7 @@ protected:
     }
     void Create() override {
         if (!RegisterGuideClass(instance_)) return;
-        const PageSpec& page = guide_ == app::Guide::Help ? HelpPage() : AboutPage();
+        const PageSpec& page = guide_ == Guide::Help ? HelpPage() : AboutPage();
         const UINT dpi = GetDpiForSystem();
         const RECT r = plat::CenteredWindowRect(page.clientWidth / 15, page.clientHeight / 15, kStyle, kExStyle, dpi);
         bool attached = false;
@@ -242,17 +241,17 @@ protected:
 
 private:
     HINSTANCE instance_;
-    app::Guide guide_;
+    Guide guide_;
 };
 
 }  // namespace
 
-HWND OpenGuide(app::Guide guide) {
+HWND OpenGuide(Guide guide) {
     HWND w = g_open[static_cast<int>(guide)];
     return w && IsWindow(w) ? w : nullptr;
 }
 
-void ShowGuide(HINSTANCE instance, app::Guide guide) {
+void ShowGuide(HINSTANCE instance, Guide guide) {
     Win32GuideSlot slot(instance, guide);
     slot.Show();
 }

@@ -6,7 +6,7 @@
 #endif
 #include <windows.h>
 
-#include "app/main_logic.h"
+#include "guides/guide_ids.h"
 
 namespace guides {
 
@@ -15,9 +15,9 @@ constexpr int kFirstButtonId = 200;  // the page's buttons get consecutive ids i
 
 // Shows the guide window, creating it when it is not open; a further call re-shows and activates the open one.
 // The window has no owner in the program's sense: the main window stays usable and may close before it.
-void ShowGuide(HINSTANCE instance, app::Guide guide);
+void ShowGuide(HINSTANCE instance, Guide guide);
 
 // The open window of a guide, or null.
-HWND OpenGuide(app::Guide guide);
+HWND OpenGuide(Guide guide);
 
 }  // namespace guides

@@ -22,6 +22,9 @@ read -r unit_pass unit_fail < <(summary "$build/unit.log")
 echo "== formatting"
 if bash "$root/scripts/format.sh"; then fmt_pass=1 fmt_fail=0; else fmt_pass=0 fmt_fail=1; fi
 
+echo "== layers"
+if bash "$root/scripts/check_layers.sh"; then layer_pass=1 layer_fail=0; else layer_pass=0 layer_fail=1; fi
+
 echo "== fuzzing (bounded)"
 RELANTO_BUILD_DIR=$build bash "$root/scripts/fuzz.sh" "${RELANTO_FUZZ_SECONDS:-30}" | tee "$build/fuzz.log"
 fuzz_pass=$(sed -n 's/^fuzz targets: \([0-9]*\) ok.*/\1/p' "$build/fuzz.log" | tail -1)
@@ -47,10 +50,11 @@ if [ "$e2e_rc" -ne 0 ] && [ "$e2e_fail" -eq 0 ]; then
   e2e_fail=1
 fi
 
-passed=$((unit_pass + fmt_pass + fuzz_pass + e2e_pass))
-failed=$((unit_fail + fmt_fail + fuzz_fail + e2e_fail))
+passed=$((unit_pass + fmt_pass + layer_pass + fuzz_pass + e2e_pass))
+failed=$((unit_fail + fmt_fail + layer_fail + fuzz_fail + e2e_fail))
 echo
 echo "unit: $unit_pass passed, $unit_fail failed; formatting: $fmt_pass passed, $fmt_fail failed;" \
+  "layers: $layer_pass passed, $layer_fail failed;" \
   "fuzzing: $fuzz_pass passed, $fuzz_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ]

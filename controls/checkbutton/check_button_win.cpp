@@ -3,6 +3,7 @@
 #include "controls/checkbutton/check_button_win.h"
 
 #include "controls/common/kit_host_win.h"
+#include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 
@@ -27,7 +28,7 @@ public:
         dpi_ = plat::WindowDpi(hwnd_);
         model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
         if (args.bag)
-            model_.Load(*args.bag, args.name, args.containerFont);
+            ReportLoad(model_.Load(*args.bag, args.name, args.containerFont), args.name, *args.bag);
         else
             model_.InitNew(args.name, args.containerFont);
         ready_ = true;

@@ -2,6 +2,7 @@
 #include "controls/nselection/n_selection_win.h"
 
 #include "controls/common/kit_host_win.h"
+#include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 
@@ -39,7 +40,7 @@ public:
         model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this);
         ready_ = true;
         if (args.bag) {
-            model_.Load(*args.bag);
+            ReportLoad(model_.Load(*args.bag), args.name, *args.bag);
         } else {
             model_.InitNew(args.name);
         }

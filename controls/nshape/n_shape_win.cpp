@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "controls/common/kit_host_win.h"
+#include "controls/common/property_bag_win.h"
 #include "platform/image_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
@@ -402,7 +403,7 @@ HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
     if (args.onClick) model.events().click = args.onClick;
     bool complete = true;
     if (args.design)
-        complete = model.ReadProperties(*args.design);
+        complete = ReportLoad(model.ReadProperties(*args.design), args.name, *args.design);
     else
         model.InitProperties(args.name);
     if (loaded) *loaded = complete;

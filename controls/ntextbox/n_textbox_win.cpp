@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "controls/common/kit_host_win.h"
+#include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 
@@ -66,7 +67,7 @@ public:
         model_.SetApplicationTitle(args.applicationTitle);
         CreateEdit();
         if (args.bag)
-            model_.Load(*args.bag);
+            ReportLoad(model_.Load(*args.bag), args.name, *args.bag);
         else
             model_.InitNew();
         ready_ = true;

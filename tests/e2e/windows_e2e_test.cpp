@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/form1_ids.h"
-#include "app/links.h"
+#include "guides/links.h"
 #include "e2e/harness_win.h"
 #include "guides/guide_window_win.h"
 
@@ -201,22 +201,22 @@ TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
     ASSERT_NE(main, nullptr);
 
     std::vector<std::wstring> expected;
-    auto clickAndExpect = [&](HWND button, app::Link link) {
+    auto clickAndExpect = [&](HWND button, guides::Link link) {
         ASSERT_NE(button, nullptr);
         Click(button);
-        expected.push_back(app::Address(link));
+        expected.push_back(guides::Address(link));
         ASSERT_TRUE(e2e::WaitFor([&] { return UrlLog(log).size() >= expected.size(); }, 10000))
-            << e2e::Utf8(app::Address(link));
+            << e2e::Utf8(guides::Address(link));
     };
-    clickAndExpect(GetDlgItem(main, app::kIdShape1), app::Link::HomePage);
+    clickAndExpect(GetDlgItem(main, app::kIdShape1), guides::Link::HomePage);
 
     Click(GetDlgItem(main, app::kIdShape2abop));
     HWND about = nullptr;
     ASSERT_TRUE(
         e2e::WaitFor([&] { return (about = e2e::FindProcessWindow(box.pid(), guides::kGuideClass)) != nullptr; }));
     EXPECT_EQ(e2e::WindowText(about), L"关于");
-    const app::Link aboutLinks[] = {app::Link::HomePage, app::Link::VideoTutorial, app::Link::GnirehtetProject,
-                                    app::Link::GnirehtetGuide};
+    const guides::Link aboutLinks[] = {guides::Link::HomePage, guides::Link::VideoTutorial,
+                                       guides::Link::GnirehtetProject, guides::Link::GnirehtetGuide};
     for (int i = 0; i < 4; ++i) clickAndExpect(GetDlgItem(about, guides::kFirstButtonId + i), aboutLinks[i]);
     PostMessageW(about, WM_CLOSE, 0, 0);
 
@@ -226,7 +226,8 @@ TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
         help = e2e::FindProcessWindow(box.pid(), guides::kGuideClass);
         return help && e2e::WindowText(help) == L"教程";
     }));
-    const app::Link helpLinks[] = {app::Link::VideoTutorial, app::Link::UsbDriver, app::Link::UsbDriverGoogle};
+    const guides::Link helpLinks[] = {guides::Link::VideoTutorial, guides::Link::UsbDriver,
+                                      guides::Link::UsbDriverGoogle};
     for (int i = 0; i < 3; ++i) clickAndExpect(GetDlgItem(help, guides::kFirstButtonId + i), helpLinks[i]);
 
     const auto lines = UrlLog(log);

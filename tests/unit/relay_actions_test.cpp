@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/designs.h"
-#include "app/links.h"
+#include "guides/designs.h"
+#include "guides/links.h"
 #include "app/main_logic.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape.h"
@@ -102,33 +102,34 @@ TEST(RelayActions, GuideAndHomePageButtons) {
     r.logic.OnHomePageClick();
     r.logic.OnHomePageClick();
     EXPECT_EQ(r.view.guides, (std::vector<app::Guide>{app::Guide::Help, app::Guide::About}));
-    EXPECT_EQ(r.p.links.opened, (Lines{app::Address(app::Link::HomePage), app::Address(app::Link::HomePage)}));
+    EXPECT_EQ(r.p.links.opened,
+              (Lines{guides::Address(guides::Link::HomePage), guides::Address(guides::Link::HomePage)}));
     EXPECT_TRUE(r.p.process.started.empty());
 }
 
 TEST(Links, AddressesAreRealAndDistinct) {
-    using app::Link;
+    using guides::Link;
     const Link all[] = {Link::HomePage,       Link::VideoTutorial, Link::GnirehtetProject,
                         Link::GnirehtetGuide, Link::UsbDriver,     Link::UsbDriverGoogle};
     std::vector<std::wstring> seen;
     for (Link l : all) {
-        const std::wstring& a = app::Address(l);
+        const std::wstring& a = guides::Address(l);
         EXPECT_EQ(a.rfind(L"https://", 0), 0u) << std::string(a.begin(), a.end());
-        EXPECT_FALSE(app::HostName(a).empty());
-        EXPECT_EQ(app::HostName(a).find(L"example"), std::wstring::npos);
+        EXPECT_FALSE(guides::HostName(a).empty());
+        EXPECT_EQ(guides::HostName(a).find(L"example"), std::wstring::npos);
         EXPECT_EQ(std::count(seen.begin(), seen.end(), a), 0);
         seen.push_back(a);
     }
-    EXPECT_EQ(app::Address(Link::GnirehtetGuide).rfind(app::Address(Link::GnirehtetProject), 0), 0u);
-    EXPECT_NE(app::Address(Link::GnirehtetGuide).find(L"DEVELOP.md"), std::wstring::npos);
+    EXPECT_EQ(guides::Address(Link::GnirehtetGuide).rfind(guides::Address(Link::GnirehtetProject), 0), 0u);
+    EXPECT_NE(guides::Address(Link::GnirehtetGuide).find(L"DEVELOP.md"), std::wstring::npos);
 }
 
 TEST(Links, HostNameOfAnAddress) {
-    EXPECT_EQ(app::HostName(L"https://github.com/Genymobile/gnirehtet"), L"github.com");
-    EXPECT_EQ(app::HostName(L"http://user:pw@www.example.org:8080/x?y#z"), L"www.example.org");
-    EXPECT_EQ(app::HostName(L"https://[::1]:80/"), L"[::1]");
-    EXPECT_EQ(app::HostName(L"https://host"), L"host");
-    EXPECT_EQ(app::HostName(L""), L"");
+    EXPECT_EQ(guides::HostName(L"https://github.com/Genymobile/gnirehtet"), L"github.com");
+    EXPECT_EQ(guides::HostName(L"http://user:pw@www.example.org:8080/x?y#z"), L"www.example.org");
+    EXPECT_EQ(guides::HostName(L"https://[::1]:80/"), L"[::1]");
+    EXPECT_EQ(guides::HostName(L"https://host"), L"host");
+    EXPECT_EQ(guides::HostName(L""), L"");
 }
 
 TEST(GuidePages, LinksThatMustBeEqual) {
@@ -136,12 +137,12 @@ TEST(GuidePages, LinksThatMustBeEqual) {
         for (const auto& b : page.buttons)
             if (std::wstring(b.name) == name) return b.link;
         ADD_FAILURE() << "no button";
-        return app::Link::HomePage;
+        return guides::Link::HomePage;
     };
     EXPECT_EQ(linkOf(guides::AboutPage(), L"helpp"), linkOf(guides::HelpPage(), L"N_Shape2start"));
-    EXPECT_EQ(linkOf(guides::AboutPage(), L"N_Shape2"), app::Link::HomePage);
-    EXPECT_EQ(linkOf(guides::AboutPage(), L"N_Shapelj"), app::Link::GnirehtetProject);
-    EXPECT_EQ(linkOf(guides::AboutPage(), L"N_Shapejs"), app::Link::GnirehtetGuide);
+    EXPECT_EQ(linkOf(guides::AboutPage(), L"N_Shape2"), guides::Link::HomePage);
+    EXPECT_EQ(linkOf(guides::AboutPage(), L"N_Shapelj"), guides::Link::GnirehtetProject);
+    EXPECT_EQ(linkOf(guides::AboutPage(), L"N_Shapejs"), guides::Link::GnirehtetGuide);
     EXPECT_EQ(std::wstring(guides::AboutPage().buttons[0].name), L"N_Shape2") << "focus and tab order start here";
 }
 

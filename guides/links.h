@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace app {
+namespace guides {
 
 enum class Link {
     HomePage,          // the maker's home page (main window and About)
@@ -19,4 +19,4 @@ const std::wstring& Address(Link link);
 // The host name of an address ("https://example.org:8080/x" -> "example.org"); empty when there is none.
 std::wstring HostName(const std::wstring& address);
 
-}  // namespace app
+}  // namespace guides

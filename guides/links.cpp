@@ -1,9 +1,9 @@
 // The addresses behind the link buttons; the home page is chosen when the program is built.
-#include "app/links.h"
+#include "guides/links.h"
 
 #include "build_config.h"
 
-namespace app {
+namespace guides {
 
 const std::wstring& Address(Link link) {
     static const std::wstring home = RELANTO_HOME_PAGE;
@@ -45,4 +45,4 @@ std::wstring HostName(const std::wstring& address) {
     return authority;
 }
 
-}  // namespace app
+}  // namespace guides

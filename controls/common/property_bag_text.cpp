@@ -1,58 +1,16 @@
-// Typed values, case-blind property bags and the text form of window designs.
-#include "controls/common/property_bag.h"
+// The text form of a single value: the reader of its literals and the printer that writes them back.
+#include "controls/common/property_bag_text.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
+#include "controls/common/property_bag_detail.h"
+
 namespace kit {
-namespace {
-
-// Inputs past these sizes are refused outright, so no input can make the parser work without bound.
-constexpr std::size_t kMaxDesignChars = 16u << 20;
-constexpr std::size_t kMaxValueChars = 1u << 20;
-constexpr std::size_t kMaxNumberChars = 400;
-
-wchar_t FoldAscii(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-bool SameKey(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-    return true;
-}
-
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-std::wstring_view Trim(std::wstring_view s) {
-    while (!s.empty() && (IsBlank(s.front()) || s.front() == L'\r')) s.remove_prefix(1);
-    while (!s.empty() && (IsBlank(s.back()) || s.back() == L'\r')) s.remove_suffix(1);
-    return s;
-}
-
-double RoundFontSize(double size) {
-    if (!std::isfinite(size)) return size;
-    const double scaled = std::round(size * 10000.0);
-    if (!std::isfinite(scaled)) return size;
-    return scaled / 10000.0;
-}
-
-int HexDigit(wchar_t c) {
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-    return -1;
-}
-
-// A number as the conversions see it: whole (int64) or decimal.
-struct Number {
-    bool whole = true;
-    std::int64_t i = 0;
-    double d = 0;
-    double AsDouble() const { return whole ? static_cast<double>(i) : d; }
-};
+namespace detail {
 
 // "&H" followed by 1 to 8 hex digits and an optional "&": an unsigned 32-bit bit pattern.
 std::optional<std::int64_t> ParseHexLiteral(std::wstring_view s) {
@@ -124,51 +82,7 @@ std::optional<Number> ParseDecimalLiteral(std::wstring_view s) {
     return n;
 }
 
-// Numeric reading of a text, as the conversions accept it: decimal or hex numbers and True/False, blanks aside.
-std::optional<Number> NumericText(std::wstring_view text) {
-    text = Trim(text);
-    if (text.empty() || text.size() > kMaxNumberChars) return std::nullopt;
-    if (SameKey(text, L"True")) return Number{true, -1, 0};
-    if (SameKey(text, L"False")) return Number{true, 0, 0};
-    if (text[0] == L'&') {
-        auto hex = ParseHexLiteral(text);
-        if (!hex) return std::nullopt;
-        return Number{true, *hex, 0};
-    }
-    return ParseDecimalLiteral(text);
-}
-
-std::optional<Number> NumericOf(const Value& v) {
-    const auto& s = v.storage();
-    if (auto* i = std::get_if<Integer>(&s)) return Number{true, i->value, 0};
-    if (auto* d = std::get_if<double>(&s)) {
-        if (!std::isfinite(*d)) return Number{false, 0, *d};
-        return Number{false, 0, *d};
-    }
-    if (auto* b = std::get_if<bool>(&s)) return Number{true, *b ? -1 : 0, 0};
-    if (auto* t = std::get_if<std::wstring>(&s)) return NumericText(*t);
-    return std::nullopt;
-}
-
-bool SameNumber(const Number& a, const Number& b) {
-    if (a.whole && b.whole) return a.i == b.i;
-    return a.AsDouble() == b.AsDouble();
-}
-
-// A whole number within [lo, hi]; decimals are rounded half to even first.
-std::optional<std::int64_t> WholeIn(const Number& n, std::int64_t lo, std::int64_t hi) {
-    std::int64_t value;
-    if (n.whole) {
-        value = n.i;
-    } else {
-        if (!std::isfinite(n.d)) return std::nullopt;
-        const double r = std::nearbyint(n.d);
-        if (r < static_cast<double>(lo) - 1.0 || r > static_cast<double>(hi) + 1.0) return std::nullopt;
-        value = static_cast<std::int64_t>(r);
-    }
-    if (value < lo || value > hi) return std::nullopt;
-    return value;
-}
+namespace {
 
 std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
@@ -209,6 +123,22 @@ std::string Shortest(double d, bool scientificOnly) {
     return plain.size() <= scientific.size() ? plain : scientific;
 }
 
+}  // namespace
+
+std::wstring PrintNumber(double d) {
+    // Font sizes: whole sizes print without a point, the parser takes either.
+    // Past 64 bits a run of digits is no number to the parser, so such a decimal keeps its exponent form.
+    const bool huge = std::fabs(d) >= 9223372036854775808.0 && std::isfinite(d);
+    return Widen(Shortest(d, huge));
+}
+
+const wchar_t* BoolWord(bool b) { return b ? L"True" : L"False"; }
+
+namespace {
+
+// Inputs past this size are refused outright, so no input can make the reader work without bound.
+constexpr std::size_t kMaxValueChars = 1u << 20;
+
 std::wstring PrintDouble(double d) {
     if (std::isnan(d)) return L"NaN";
     if (std::isinf(d)) return d < 0 ? L"-Inf" : L"Inf";
@@ -216,13 +146,6 @@ std::wstring PrintDouble(double d) {
     // A decimal must read back as a decimal, not as a whole number.
     if (s.find_first_of(".e") == std::string::npos) s += ".0";
     return Widen(s);
-}
-
-std::wstring PrintNumber(double d) {
-    // Font sizes: whole sizes print without a point, the parser takes either.
-    // Past 64 bits a run of digits is no number to the parser, so such a decimal keeps its exponent form.
-    const bool huge = std::fabs(d) >= 9223372036854775808.0 && std::isfinite(d);
-    return Widen(Shortest(d, huge));
 }
 
 std::wstring Quote(const std::wstring& text) {
@@ -263,8 +186,6 @@ std::wstring Quote(const std::wstring& text) {
     out.push_back(L'"');
     return out;
 }
-
-const wchar_t* BoolWord(bool b) { return b ? L"True" : L"False"; }
 
 // Cursor over one value's text; every read is bounds-checked.
 class ValueReader {
@@ -425,181 +346,10 @@ std::optional<Value> ReadValue(ValueReader& r) {
     return Value(n->d);
 }
 
-bool IsNameChar(wchar_t c) {
-    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_';
-}
-
-bool IsName(std::wstring_view s) {
-    if (s.empty() || s.size() > 255) return false;
-    for (wchar_t c : s)
-        if (!IsNameChar(c)) return false;
-    return true;
-}
-
 }  // namespace
+}  // namespace detail
 
-bool Font::operator==(const Font& o) const {
-    return SameKey(name, o.name) && RoundFontSize(size) == RoundFontSize(o.size) && weight == o.weight &&
-           charset == o.charset && italic == o.italic && underline == o.underline && strikethrough == o.strikethrough;
-}
-
-Value::Value(Font font) {
-    font.size = RoundFontSize(font.size);
-    v_ = std::move(font);
-}
-
-bool Value::SameAs(const Value& other) const {
-    const auto& a = v_;
-    const auto& b = other.v_;
-    if (std::holds_alternative<std::monostate>(a) || std::holds_alternative<std::monostate>(b))
-        return std::holds_alternative<std::monostate>(a) && std::holds_alternative<std::monostate>(b);
-    if (auto* fa = std::get_if<Font>(&a)) {
-        auto* fb = std::get_if<Font>(&b);
-        return fb && *fa == *fb;
-    }
-    if (auto* pa = std::get_if<Picture>(&a)) {
-        auto* pb = std::get_if<Picture>(&b);
-        return pb && *pa == *pb;
-    }
-    if (std::holds_alternative<Font>(b) || std::holds_alternative<Picture>(b)) return false;
-    const auto na = NumericOf(*this);
-    const auto nb = NumericOf(other);
-    if (na && nb) return SameNumber(*na, *nb);
-    const auto* ta = std::get_if<std::wstring>(&a);
-    const auto* tb = std::get_if<std::wstring>(&b);
-    return ta && tb && *ta == *tb;
-}
-
-bool Value::operator==(const Value& other) const {
-    if (v_.index() != other.v_.index()) return false;
-    if (auto* i = std::get_if<Integer>(&v_)) return i->value == std::get<Integer>(other.v_).value;
-    if (auto* d = std::get_if<double>(&v_)) {
-        const double e = std::get<double>(other.v_);
-        return *d == e || (std::isnan(*d) && std::isnan(e));
-    }
-    if (auto* t = std::get_if<std::wstring>(&v_)) return *t == std::get<std::wstring>(other.v_);
-    if (auto* b = std::get_if<bool>(&v_)) return *b == std::get<bool>(other.v_);
-    if (auto* f = std::get_if<Font>(&v_)) return *f == std::get<Font>(other.v_);
-    if (auto* p = std::get_if<Picture>(&v_)) return *p == std::get<Picture>(other.v_);
-    return true;  // both empty
-}
-
-std::optional<OleColor> ToColor(const Value& v) {
-    auto n = NumericOf(v);
-    if (!n) return std::nullopt;
-    auto w = WholeIn(*n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::uint32_t>::max());
-    if (!w) return std::nullopt;
-    return static_cast<OleColor>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(*w) & 0xFFFFFFFFu));
-}
-
-std::optional<std::int16_t> ToBool16(const Value& v) {
-    auto n = NumericOf(v);
-    if (!n) return std::nullopt;
-    if (!n->whole && std::isnan(n->d)) return std::nullopt;
-    const bool set = n->whole ? n->i != 0 : n->d != 0.0;
-    return set ? kTrue : kFalse;
-}
-
-std::optional<std::int16_t> ToInt16(const Value& v) {
-    auto n = NumericOf(v);
-    if (!n) return std::nullopt;
-    auto w = WholeIn(*n, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
-    if (!w) return std::nullopt;
-    return static_cast<std::int16_t>(*w);
-}
-
-std::optional<std::int32_t> ToInt32(const Value& v) {
-    auto n = NumericOf(v);
-    if (!n) return std::nullopt;
-    // Hex literals are bit patterns: &H80000008& is the negative 32-bit number with those bits.
-    if (auto* i = std::get_if<Integer>(&v.storage()); i && i->hex && i->value > 0x7FFFFFFF && i->value <= 0xFFFFFFFF)
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(i->value));
-    auto w = WholeIn(*n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
-    if (!w) return std::nullopt;
-    return static_cast<std::int32_t>(*w);
-}
-
-std::optional<double> ToDouble(const Value& v) {
-    auto n = NumericOf(v);
-    if (!n) return std::nullopt;
-    return n->AsDouble();
-}
-
-std::optional<std::wstring> ToText(const Value& v) {
-    const auto& s = v.storage();
-    if (std::holds_alternative<std::monostate>(s)) return std::wstring();
-    if (auto* t = std::get_if<std::wstring>(&s)) return *t;
-    if (auto* i = std::get_if<Integer>(&s)) return std::to_wstring(i->value);
-    if (auto* d = std::get_if<double>(&s)) {
-        std::wstring text = PrintNumber(*d);
-        return text;
-    }
-    if (auto* b = std::get_if<bool>(&s)) return std::wstring(BoolWord(*b));
-    return std::nullopt;
-}
-
-std::optional<Font> ToFont(const Value& v) {
-    const auto& s = v.storage();
-    if (auto* f = std::get_if<Font>(&s)) return *f;
-    if (auto* t = std::get_if<std::wstring>(&s)) {
-        Font f;
-        f.name = *t;
-        return f;
-    }
-    return std::nullopt;
-}
-
-std::optional<Picture> ToPicture(const Value& v) {
-    const auto& s = v.storage();
-    if (auto* p = std::get_if<Picture>(&s)) return *p;
-    if (std::holds_alternative<std::monostate>(s)) return Picture{};
-    return std::nullopt;
-}
-
-Value PropertyBag::Read(std::wstring_view key, const Value& fallback) const {
-    for (const auto& e : entries_)
-        if (SameKey(e.first, key)) return e.second;
-    return fallback;
-}
-
-void PropertyBag::Write(std::wstring_view key, const Value& value, const Value& saveDefault) {
-    if (value.SameAs(saveDefault)) {
-        Remove(key);
-        return;
-    }
-    WriteAlways(key, value);
-}
-
-void PropertyBag::WriteAlways(std::wstring_view key, const Value& value) {
-    for (auto& e : entries_) {
-        if (SameKey(e.first, key)) {
-            e.second = value;
-            return;
-        }
-    }
-    entries_.emplace_back(std::wstring(key), value);
-}
-
-bool PropertyBag::Has(std::wstring_view key) const {
-    for (const auto& e : entries_)
-        if (SameKey(e.first, key)) return true;
-    return false;
-}
-
-void PropertyBag::Remove(std::wstring_view key) {
-    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (SameKey(it->first, key)) {
-            entries_.erase(it);
-            return;
-        }
-    }
-}
-
-const PropertyBag* Design::Find(std::wstring_view name) const {
-    for (const auto& c : controls)
-        if (SameKey(c.first, name)) return &c.second;
-    return nullptr;
-}
+using namespace detail;
 
 std::optional<Value> ParseValue(std::wstring_view text) {
     if (text.size() > kMaxValueChars) return std::nullopt;
@@ -634,61 +384,6 @@ std::wstring PrintValue(const Value& value) {
     }
     if (auto* p = std::get_if<Picture>(&s)) return L"Picture(" + Quote(p->ref) + L")";
     return L"Empty";
-}
-
-std::optional<Design> ParseDesign(std::wstring_view text, std::wstring* error) {
-    auto fail = [&](std::size_t line, const wchar_t* what) -> std::optional<Design> {
-        if (error) *error = L"line " + std::to_wstring(line) + L": " + what;
-        return std::nullopt;
-    };
-    if (text.size() > kMaxDesignChars) return fail(0, L"design too large");
-    if (!text.empty() && text.front() == 0xFEFF) text.remove_prefix(1);
-    Design design;
-    PropertyBag* current = nullptr;
-    std::size_t lineNo = 0;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        const std::size_t end = std::min(text.find(L'\n', pos), text.size());
-        std::wstring_view line = Trim(text.substr(pos, end - pos));
-        ++lineNo;
-        pos = end + 1;
-        if (line.empty() || line.front() == L'#') {
-            if (end == text.size()) break;
-            continue;
-        }
-        if (line.front() == L'[') {
-            if (line.back() != L']') return fail(lineNo, L"unclosed section name");
-            const std::wstring_view name = Trim(line.substr(1, line.size() - 2));
-            if (!IsName(name)) return fail(lineNo, L"bad control name");
-            if (design.Find(name)) return fail(lineNo, L"control named twice");
-            design.controls.emplace_back(std::wstring(name), PropertyBag());
-            current = &design.controls.back().second;
-        } else {
-            const std::size_t eq = line.find(L'=');
-            if (eq == std::wstring_view::npos) return fail(lineNo, L"expected Key = value");
-            const std::wstring_view key = Trim(line.substr(0, eq));
-            if (!IsName(key)) return fail(lineNo, L"bad key");
-            if (!current) return fail(lineNo, L"key outside a control section");
-            if (current->Has(key)) return fail(lineNo, L"key given twice");
-            auto value = ParseValue(line.substr(eq + 1));
-            if (!value) return fail(lineNo, L"bad value");
-            current->WriteAlways(key, *value);
-        }
-        if (end == text.size()) break;
-    }
-    if (error) error->clear();
-    return design;
-}
-
-std::wstring PrintDesign(const Design& design) {
-    std::wstring out;
-    for (const auto& control : design.controls) {
-        if (!out.empty()) out += L"\n";
-        out += L"[" + control.first + L"]\n";
-        for (const auto& entry : control.second.entries())
-            out += entry.first + L" = " + PrintValue(entry.second) + L"\n";
-    }
-    return out;
 }
 
 }  // namespace kit

@@ -1,0 +1,67 @@
+// A control whose load stops at a value it refuses names the key, as the design spells it, for every control.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "controls/checkbutton/check_button.h"
+#include "controls/common/property_bag.h"
+#include "controls/nselection/n_selection.h"
+#include "controls/nshape/n_shape.h"
+#include "controls/ntextbox/n_textbox.h"
+#include "fakes.h"
+
+namespace {
+
+// Each loads a new control from the bag, as its host does when the window is made.
+bool LoadShape(const plat::Services& s, const kit::PropertyBag& bag) {
+    return kit::NShape(s, 1, 100, 30, nullptr).ReadProperties(bag);
+}
+bool LoadTextBox(const plat::Services& s, const kit::PropertyBag& bag) { return kit::NTextBox(s).Load(bag); }
+bool LoadSelection(const plat::Services& s, const kit::PropertyBag& bag) { return kit::NSelection(s).Load(bag); }
+bool LoadCheck(const plat::Services& s, const kit::PropertyBag& bag) {
+    return kit::CheckButton(s).Load(bag, L"Check1", kit::Font());
+}
+
+TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
+    struct Case {
+        bool (*load)(const plat::Services&, const kit::PropertyBag&);
+        const wchar_t* design;
+        const wchar_t* control;
+        const wchar_t* key;  // null: every key loads
+    };
+    const Case cases[] = {
+        {LoadShape, L"[Go]\nCaption = \"ok\"\nBackColorHover = \"red\"\nFontBold = True\n", L"Go", L"BackColorHover"},
+        {LoadShape, L"[Go]\nFontSize = 0\nStyle = 2\n", L"Go", L"FontSize"},  // a size the control refuses
+        {LoadShape, L"[Go]\nFontBold = True\nstyle = 70000\n", L"Go", L"style"},
+        {LoadShape, L"[Go]\nPicture_Hover = \"text\"\n", L"Go", L"Picture_Hover"},
+        {LoadShape, L"[Go]\nCaption = \"ok\"\nStyle = 2\n", L"Go", nullptr},
+        {LoadTextBox, L"[Box]\nText = \"kept\"\nLocked = \"perhaps\"\nEnabled = False\n", L"Box", L"Locked"},
+        {LoadTextBox, L"[Box]\nAlignementVertical = 300\n", L"Box", L"AlignementVertical"},
+        {LoadTextBox, L"[Box]\nFont = 3\n", L"Box", L"Font"},  // the control asks for "FONT"
+        {LoadTextBox, L"[Box]\nText = \"kept\"\n", L"Box", nullptr},
+        {LoadSelection, L"[Pick]\nCaption = \"c\"\nFontSize = \"large\"\n", L"Pick", L"FontSize"},
+        {LoadSelection, L"[Pick]\nForeColorDown_2 = \"x\"\n", L"Pick", L"ForeColorDown_2"},
+        {LoadCheck, L"[Tick]\nValue = 1\nEnabled = \"maybe\"\nBackColor = 5\n", L"Tick", L"Enabled"},
+        {LoadCheck, L"[Tick]\nFont = 3\n", L"Tick", L"Font"},
+        {LoadCheck, L"[Tick]\nValue = 1\n", L"Tick", nullptr},
+    };
+    for (const Case& c : cases) {
+        const std::wstring where = std::wstring(c.control) + L"." + (c.key ? c.key : L"");
+        SCOPED_TRACE(std::string(where.begin(), where.end()));
+        fakes::Platform p;
+        const auto design = kit::ParseDesign(c.design);
+        ASSERT_TRUE(design);
+        const kit::PropertyBag* bag = design->Find(c.control);
+        ASSERT_NE(bag, nullptr);
+        const bool complete = c.load(p.services, *bag);
+        EXPECT_EQ(complete, c.key == nullptr);
+        if (complete) continue;
+        const kit::LoadStop stop = kit::StopOf(c.control, *bag);
+        EXPECT_EQ(stop.control, c.control);
+        EXPECT_EQ(stop.key, c.key);
+        EXPECT_EQ(kit::Describe(stop),
+                  std::wstring(L"the load of ") + c.control + L" stopped at the value of " + c.key);
+    }
+}
+
+}  // namespace
