@@ -11,6 +11,7 @@
 #include "guides/links.h"
 #include "platform/image_win.h"
 #include "platform/platform_win.h"
+#include "platform/units.h"
 #include "platform/window_host_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
@@ -29,37 +30,21 @@ HWND g_open[2] = {nullptr, nullptr};
 HWND HiddenOwner(HINSTANCE instance) {
     static HWND owner = nullptr;
     if (owner && IsWindow(owner)) return owner;
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"RelantoGuideOwner";
-    RegisterClassExW(&wc);
-    owner = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    plat::WindowClass wc;
+    wc.name = L"RelantoGuideOwner";
+    wc.proc = DefWindowProcW;
+    plat::RegisterWindowClass(wc);
+    owner = CreateWindowExW(0, wc.name, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     return owner;
 }
 
 class GuideWindow {
 public:
-    GuideWindow(Guide guide, const PageSpec& page, bool* attached) : guide_(guide), page_(page), attached_(attached) {}
-
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        GuideWindow* self = reinterpret_cast<GuideWindow*>(GetWindowLongPtrW(hwnd, 0));
-        if (msg == WM_NCCREATE) {
-            self = static_cast<GuideWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-            self->hwnd_ = hwnd;
-            *self->attached_ = true;  // from here on the window owns and frees the state
-            SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
-        }
-        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-        try {
-            return self->Handle(msg, wp, lp);
-        } catch (...) {
-            return DefWindowProcW(hwnd, msg, wp, lp);
-        }
-    }
+    GuideWindow(Guide guide, const PageSpec& page) : guide_(guide), page_(page) {}
 
 private:
+    friend LRESULT CALLBACK plat::WindowProc<GuideWindow>(HWND, UINT, WPARAM, LPARAM);
+
     void OnCreate() {
         plat::TopLevelOpened();
         g_open[static_cast<int>(guide_)] = hwnd_;
@@ -174,17 +159,12 @@ private:
                 if (g_open[static_cast<int>(guide_)] == hwnd_) g_open[static_cast<int>(guide_)] = nullptr;
                 plat::TopLevelClosed();
                 return 0;
-            case WM_NCDESTROY:
-                SetWindowLongPtrW(hwnd_, 0, 0);
-                delete this;
-                return 0;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
     Guide guide_;
     const PageSpec& page_;
-    bool* attached_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     UINT dpi_ = 96;
@@ -192,24 +172,6 @@ private:
     std::vector<plat::DibImage> images_;
     std::vector<plat::GdiObject<HFONT>> fonts_;
 };
-
-bool RegisterGuideClass(HINSTANCE instance) {
-    static bool registered = false;
-    if (registered) return true;
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &GuideWindow::Proc;
-    wc.cbWndExtra = sizeof(GuideWindow*);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kGuideClass;
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    registered = RegisterClassExW(&wc) != 0;
-    return registered;
-}
 
 class Win32GuideSlot final : public GuideSlot {
 public:
@@ -223,18 +185,14 @@ protected:
         SetForegroundWindow(w);
     }
     void Create() override {
-        if (!RegisterGuideClass(instance_)) return;
+        if (!plat::RegisterProgramWindowClass(kGuideClass, &plat::WindowProc<GuideWindow>, 0, IDI_APP)) return;
         const PageSpec& page = guide_ == Guide::Help ? HelpPage() : AboutPage();
         const UINT dpi = GetDpiForSystem();
-        const RECT r = plat::CenteredWindowRect(page.clientWidth / 15, page.clientHeight / 15, kStyle, kExStyle, dpi);
-        bool attached = false;
-        auto* window = new GuideWindow(guide_, page, &attached);
-        HWND w = CreateWindowExW(kExStyle, kGuideClass, page.caption, kStyle, r.left, r.top, r.right - r.left,
-                                 r.bottom - r.top, HiddenOwner(instance_), nullptr, instance_, window);
-        if (!w) {
-            if (!attached) delete window;
-            return;
-        }
+        const RECT r = plat::CenteredWindowRect(plat::Pixels96FromTwips(page.clientWidth),
+                                                plat::Pixels96FromTwips(page.clientHeight), kStyle, kExStyle, dpi);
+        HWND w = plat::CreateHostedWindow(new GuideWindow(guide_, page), kExStyle, kGuideClass, page.caption, kStyle, r,
+                                          HiddenOwner(instance_), nullptr);
+        if (!w) return;
         ShowWindow(w, SW_SHOWNORMAL);
         UpdateWindow(w);
     }

@@ -30,6 +30,24 @@ RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle
     return {x, y, x + w, y + h};
 }
 
+bool RegisterProgramWindowClass(const wchar_t* name, WNDPROC proc, UINT style, int iconId) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing = {};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, name, &existing)) return true;
+    auto icon = [&](int widthMetric, int heightMetric) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                             GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+    };
+    WindowClass wc;
+    wc.name = name;
+    wc.proc = proc;
+    wc.style = style;
+    wc.icon = icon(SM_CXICON, SM_CYICON);
+    wc.smallIcon = icon(SM_CXSMICON, SM_CYSMICON);
+    return RegisterWindowClass(wc);
+}
+
 namespace {
 int g_openTopLevel = 0;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/scoped_win.h"
+#include "platform/window_host_win.h"
 
 namespace plat {
 
@@ -20,6 +21,10 @@ RECT TwipsRect(int left, int top, int width, int height, UINT dpi);
 // Outer window rectangle for a client area of `clientW` x `clientH` 96-dpi pixels, centred on the work area
 // of the primary monitor.
 RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle, UINT dpi);
+
+// Registers a class of the program's top-level windows once per process, with the icon resource `iconId` at the
+// system's large and small icon sizes (loaded only when the class is registered).
+bool RegisterProgramWindowClass(const wchar_t* name, WNDPROC proc, UINT style, int iconId);
 
 // Counts the program's open top-level windows; the message loop ends when the last one closes.
 void TopLevelOpened();

@@ -119,23 +119,14 @@ kit::Font ContainerFont() {
 
 class Gallery {
 public:
-    Gallery(const Options& options, bool* attached) : options_(options), attached_(attached) {}
+    explicit Gallery(const Options& options) : options_(options) {}
 
-    bool Create(HINSTANCE instance, int showCommand) {
-        WNDCLASSEXW wc = {};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = &Gallery::Proc;
-        wc.cbWndExtra = sizeof(Gallery*);
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        wc.lpszClassName = kGalleryClass;
-        if (!RegisterClassExW(&wc)) return false;
+    // A window that was never made has freed this state already: nothing of it may be touched then.
+    bool Create(int showCommand) {
         const RECT r =
             plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT, GetDpiForSystem());
-        HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kGalleryClass, kTitle, kStyle, r.left, r.top,
-                                      r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
+        HWND window =
+            plat::CreateHostedWindow(this, WS_EX_CONTROLPARENT, kGalleryClass, kTitle, kStyle, r, nullptr, nullptr);
         if (!window) return false;
         ShowWindow(window, showCommand);
         UpdateWindow(window);
@@ -143,29 +134,9 @@ public:
         return true;
     }
 
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        auto* self = reinterpret_cast<Gallery*>(GetWindowLongPtrW(hwnd, 0));
-        if (msg == WM_NCCREATE) {
-            self = static_cast<Gallery*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-            self->hwnd_ = hwnd;
-            *self->attached_ = true;
-            SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
-        }
-        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-        LRESULT result = 0;
-        try {
-            result = self->Handle(msg, wp, lp);
-        } catch (...) {
-            result = DefWindowProcW(hwnd, msg, wp, lp);
-        }
-        if (msg == WM_NCDESTROY) {
-            SetWindowLongPtrW(hwnd, 0, 0);
-            delete self;
-        }
-        return result;
-    }
-
 private:
+    friend LRESULT CALLBACK plat::WindowProc<Gallery>(HWND, UINT, WPARAM, LPARAM);
+
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
             case WM_CREATE:
@@ -511,7 +482,6 @@ private:
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
     Options options_;
-    bool* attached_;
     std::vector<Slot> slots_;
     std::vector<Fixed> fixed_;
     std::deque<std::wstring> log_;
@@ -522,12 +492,14 @@ private:
 }  // namespace
 
 bool CreateGallery(HINSTANCE instance, int showCommand, const Options& options) {
-    bool attached = false;
-    auto* gallery = new Gallery(options, &attached);
-    if (gallery->Create(instance, showCommand)) return true;
-    // Once a window took the gallery it frees it when destroyed; before that it is ours.
-    if (!attached) delete gallery;
-    return false;
+    plat::WindowClass wc;
+    wc.name = kGalleryClass;
+    wc.proc = &plat::WindowProc<Gallery>;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    if (!plat::RegisterWindowClass(wc)) return false;
+    // Owned by its window from WM_NCCREATE on; freed once the window is gone.
+    return (new Gallery(options))->Create(showCommand);
 }
 
 bool ParseCommandLine(const std::wstring& commandLine, Options* options, std::wstring* error) {

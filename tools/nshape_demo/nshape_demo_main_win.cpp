@@ -13,7 +13,8 @@
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "platform/scoped_win.h"
-#include "platform/window_win.h"
+#include "platform/trace_win.h"
+#include "platform/units.h"
 
 namespace {
 
@@ -192,10 +193,10 @@ void CreateButtons(HWND parent) {
         args.parent = parent;
         args.id = kFirstId + static_cast<int>(i);
         args.name = p.name;
-        args.left = p.left * 15;
-        args.top = p.top * 15;
-        args.width = p.width * 15;
-        args.height = p.height * 15;
+        args.left = plat::TwipsFrom96(p.left);
+        args.top = plat::TwipsFrom96(p.top);
+        args.width = plat::TwipsFrom96(p.width);
+        args.height = plat::TwipsFrom96(p.height);
         args.design = &bag;
         args.pictures = &DemoPictures;
         args.onClick = [i] { OnClick(i); };
@@ -250,6 +251,7 @@ LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 return 0;
         }
     } catch (...) {
+        plat::TraceCaughtHere("demo window procedure");
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
