@@ -44,14 +44,14 @@ int main() {
     fakes::Field text8(L""), intertext(L"");
     app::MainLogic logic(p.services, L"C:\\bench", view, text8, intertext);
     kit::NShape stop(p.services, 7, 113, 57, nullptr);
-    stop.InitProperties(L"N_Shape3stop");
+    stop.InitNew(L"N_Shape3stop");
     stop.events().click = [&] { logic.OnStopClick(); };
     p.pointer.windowAt = [](plat::Point) { return plat::WindowId(7); };
 
     const double click = MedianNs(
         [&] {
-            stop.PointerDown(1, 0, 20, 20);
-            stop.PointerUp(1, 0, 20, 20);
+            stop.MouseDown(1, 0, 20, 20);
+            stop.MouseUp(1, 0, 20, 20);
             p.process.started.clear();
             p.sleeper.slept.clear();
             p.journal.entries.clear();

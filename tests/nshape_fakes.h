@@ -19,7 +19,7 @@ inline std::wstring Num(float v) {
 }
 
 // The host side: repaints run the model's paint hook at once, width requests resize at once.
-struct Site final : kit::NShapeSite {
+struct Site final : kit::ControlSite {
     kit::NShape* model = nullptr;
     std::vector<std::wstring>* log = nullptr;
     int invalidations = 0;
@@ -33,11 +33,11 @@ struct Site final : kit::NShapeSite {
         if (log) log->push_back(L"repaint");
         if (model) model->OnPaint();
     }
-    void RequestWidth(int width) override {
+    void RequestSize(int width, int height) override {
         requestedWidths.push_back(width);
-        if (model) model->SizeChanged(width, model->Height());
+        if (model) model->Resize(width, height);
     }
-    void EnabledChanged(bool enabled) override { windowEnabled = enabled; }
+    void SetInputEnabled(bool enabled) override { windowEnabled = enabled; }
     void CaptionChanged(const std::wstring& caption) override { captions.push_back(caption); }
 };
 
@@ -104,15 +104,15 @@ struct Rig {
     void PointAt(float x, float y) { p.pointer.cursor = {200 + kit::RoundPixel(x), 100 + kit::RoundPixel(y)}; }
     void Move(float x, float y, std::int16_t buttons = 0) {
         PointAt(x, y);
-        shape->PointerMove(buttons, 0, x, y);
+        shape->MouseMove(buttons, 0, x, y);
     }
     void Down(float x, float y, std::int16_t button = 1) {
         PointAt(x, y);
-        shape->PointerDown(button, 0, x, y);
+        shape->MouseDown(button, 0, x, y);
     }
     void Up(float x, float y, std::int16_t button = 1) {
         PointAt(x, y);
-        shape->PointerUp(button, 0, x, y);
+        shape->MouseUp(button, 0, x, y);
     }
     void Tick() { shape->TimerTick(kit::NShape::kLeaveTimerId); }
     bool PollRunning() const { return p.timers.IsRunning(kWindow, kit::NShape::kLeaveTimerId); }

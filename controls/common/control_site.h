@@ -27,9 +27,27 @@
 // call SetCapture or ReleaseCapture themselves.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace kit {
+
+// Virtual key codes the controls react to.
+namespace keys {
+constexpr std::int16_t kReturn = 13;
+constexpr std::int16_t kLeft = 37;
+constexpr std::int16_t kUp = 38;
+constexpr std::int16_t kRight = 39;
+constexpr std::int16_t kDown = 40;
+}  // namespace keys
+
+// The keystrokes an arrow key posts to move the focus (Right and Down to the next control in the tab order, Left
+// and Up to the previous one); null for any other key.
+inline const wchar_t* FocusKeysFor(std::int16_t keyCode) {
+    if (keyCode == keys::kRight || keyCode == keys::kDown) return L"{TAB}";
+    if (keyCode == keys::kLeft || keyCode == keys::kUp) return L"+{TAB}";
+    return nullptr;
+}
 
 // What a control's model needs from the window that shows it.
 class ControlSite {

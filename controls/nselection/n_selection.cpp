@@ -1,8 +1,10 @@
-// Selection entry N_Selection: looks, pointer and keyboard logic, layout and persistence.
+// Selection entry N_Selection: properties, looks, pointer and keyboard logic and layout.
 #include "controls/nselection/n_selection.h"
 
 #include <cmath>
 #include <optional>
+
+#include "platform/units.h"
 
 namespace kit {
 namespace {
@@ -11,15 +13,8 @@ namespace {
 constexpr double kMinPoints = 1;
 constexpr double kMaxPoints = 2160;
 
-constexpr OleColor kBlack = 0x00000000;
-constexpr OleColor kWhite = 0x00FFFFFF;
-constexpr OleColor kDarkGrey = 0x002D2D2D;
-
-}  // namespace
-
-const wchar_t* const NSelection::kDefaultDescription = L"Descrição";
-
-std::int16_t NSelection::RoundPoints(double points) {
+// A font size in points as the control reads it back: the nearest whole number, halves to the even neighbour.
+std::int16_t RoundPoints(double points) {
     const double whole = std::floor(points);
     const double fraction = points - whole;
     double r = whole;
@@ -27,8 +22,20 @@ std::int16_t NSelection::RoundPoints(double points) {
     return static_cast<std::int16_t>(r);
 }
 
+TrackerParams LeaveTracking() {
+    TrackerParams params;
+    params.timerId = NSelection::kTimer1;
+    params.periodMs = NSelection::kTimer1PeriodMs;
+    params.over = OverTest::OwnWindow;
+    return params;
+}
+
+}  // namespace
+
+const wchar_t* const NSelection::kDefaultDescription = L"Descrição";
+
 NSelection::NSelection(const plat::Services& services, Events events)
-    : services_(services), events_(std::move(events)) {
+    : services_(services), events_(std::move(events)), tracker_(services_, LeaveTracking()) {
     // The elements as designed, until a new instance or a load replaces their values.
     label1_.text = L"NSelection1";
     label1_.color = 0x80000012;  // button text
@@ -43,9 +50,10 @@ NSelection::NSelection(const plat::Services& services, Events events)
     Measure(labelDescricao_);
 }
 
-void NSelection::Attach(plat::WindowId window, View* view) {
-    window_ = window;
-    view_ = view;
+void NSelection::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
+    tracker_.SetWindow(window);
+    site_ = site;
+    SetDpi(dpi);
 }
 
 void NSelection::Notify(const wchar_t* property) {
@@ -60,7 +68,7 @@ void NSelection::Measure(Label& label) {
 }
 
 void NSelection::Redraw() {
-    if (view_) view_->Repaint();
+    if (site_) site_->Invalidate();
 }
 
 void NSelection::SetCaption(const std::wstring& text) {
@@ -97,58 +105,58 @@ void NSelection::SetFontBold(bool bold) {
 
 void NSelection::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (view_) view_->SetInputEnabled(enabled);
+    if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
 }
 
 void NSelection::SetForeColorNormal(OleColor c) {
-    foreNormal_ = c;
+    looks_[kNormal].fore = c;
     label1_.color = c;
     Redraw();
     Notify(L"ForeColorNormal");
 }
 
 void NSelection::SetForeColorHover(OleColor c) {
-    foreHover_ = c;
+    looks_[kHover].fore = c;
     Notify(L"ForeColorHover");
 }
 
 void NSelection::SetForeColorDown(OleColor c) {
-    foreDown_ = c;
+    looks_[kDown].fore = c;
     Notify(L"ForeColorDown");
 }
 
 void NSelection::SetBackColorNormal(OleColor c) {
-    backNormal_ = c;
+    looks_[kNormal].back = c;
     surfaceColor_ = c;
     Redraw();
     Notify(L"BackColorNormal");
 }
 
 void NSelection::SetBackColorHover(OleColor c) {
-    backHover_ = c;
+    looks_[kHover].back = c;
     Notify(L"BackColorHover");
 }
 
 void NSelection::SetBackColorDown(OleColor c) {
-    backDown_ = c;
+    looks_[kDown].back = c;
     Notify(L"BackColorDown");
 }
 
 void NSelection::SetForeColorNormal_2(OleColor c) {
-    foreNormal2_ = c;
+    looks_[kNormal].fore2 = c;
     labelDescricao_.color = c;
     Redraw();
     Notify(L"ForeColorNormal_2");
 }
 
 void NSelection::SetForeColorHover_2(OleColor c) {
-    foreHover2_ = c;
+    looks_[kHover].fore2 = c;
     Notify(L"ForeColorHover_2");
 }
 
 void NSelection::SetForeColorDown_2(OleColor c) {
-    foreDown2_ = c;
+    looks_[kDown].fore2 = c;
     Notify(L"ForeColorDown_2");
 }
 
@@ -156,8 +164,8 @@ void NSelection::Ajustar_Botao() {
     // The hidden picture fixes the height; the container answers the request with a size change, which lays
     // the control out again before the steps below run with the final height.
     if (height_ != kImage1Height) {
-        if (view_)
-            view_->RequestHeight(kImage1Height);
+        if (site_)
+            site_->RequestSize(width_, kImage1Height);
         else
             Resize(width_, kImage1Height);
     }
@@ -177,40 +185,16 @@ void NSelection::Resize(int width, int height) {
     Ajustar_Botao();
 }
 
-bool NSelection::IsMouseOver() const {
-    if (!services_.pointer || window_ == 0) return false;
-    return services_.pointer->WindowFromPoint(services_.pointer->CursorPos()) == window_;
+NSelection::LookColors NSelection::ColorsOf(std::int16_t look) const {
+    return looks_[look == kHover || look == kDown ? look : static_cast<std::int16_t>(kNormal)];
 }
 
 void NSelection::ApplyStateColors() {
-    switch (buttonState_) {
-        case kHover:
-            surfaceColor_ = backHover_;
-            label1_.color = foreHover_;
-            labelDescricao_.color = foreHover2_;
-            break;
-        case kDown:
-            surfaceColor_ = backDown_;
-            label1_.color = foreDown_;
-            labelDescricao_.color = foreDown2_;
-            break;
-        default:
-            surfaceColor_ = backNormal_;
-            label1_.color = foreNormal_;
-            labelDescricao_.color = foreNormal2_;
-            break;
-    }
+    const LookColors colors = ColorsOf(buttonState_);
+    surfaceColor_ = colors.back;
+    label1_.color = colors.fore;
+    labelDescricao_.color = colors.fore2;
     Redraw();
-}
-
-void NSelection::StartTimer1() {
-    if (services_.timers && window_) services_.timers->Start(window_, kTimer1, kTimer1PeriodMs);
-    timerRunning_ = true;
-}
-
-void NSelection::StopTimer1() {
-    if (services_.timers && window_) services_.timers->Stop(window_, kTimer1);
-    timerRunning_ = false;
 }
 
 NSelection::Source NSelection::HitTest(float x, float y, float* relX, float* relY) const {
@@ -232,8 +216,14 @@ NSelection::Source NSelection::HitTest(float x, float y, float* relX, float* rel
     return Source::Surface;
 }
 
+NSelection::Source NSelection::Locate(float x, float y, float* relX, float* relY) const {
+    return HitTest(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_), relX, relY);
+}
+
 void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    HitTest(x, y, &x, &y);
+    // The pointer stays with the control between a press and its release.
+    tracker_.Pressed(button);
+    Locate(x, y, &x, &y);
     if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
     if (button == 1) {
         buttonState_ = kDown;
@@ -242,46 +232,49 @@ void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, flo
 }
 
 void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    HitTest(x, y, &x, &y);
+    Locate(x, y, &x, &y);
     if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
     if (button >= 2) return;  // another button than the left one takes part: the look stays
-    if (!IsMouseOver()) {
-        enterRaised_ = false;
-        buttonState_ = kNormal;
-        ApplyStateColors();
-    } else if (button == 0 && !enterRaised_) {
-        StartTimer1();
-        enterRaised_ = true;
-        if (events_.MouseEnter) events_.MouseEnter();
-        buttonState_ = kHover;
-        ApplyStateColors();
-    } else if (button == 1) {
-        buttonState_ = kDown;
-        ApplyStateColors();
-        enterRaised_ = false;
+    switch (tracker_.MoveSeen(button)) {
+        case PointerTracker::Move::Outside:
+            buttonState_ = kNormal;
+            ApplyStateColors();
+            break;
+        case PointerTracker::Move::Entered:
+            if (events_.MouseEnter) events_.MouseEnter();
+            buttonState_ = kHover;
+            ApplyStateColors();
+            break;
+        case PointerTracker::Move::Dragged:
+            buttonState_ = kDown;
+            ApplyStateColors();
+            break;
+        case PointerTracker::Move::Inside:
+            break;
     }
 }
 
 void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    HitTest(x, y, &x, &y);
+    tracker_.Released(button);
+    tracker_.EndPressCapture();
+    Locate(x, y, &x, &y);
     if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
-    buttonState_ = IsMouseOver() ? kHover : kNormal;
+    buttonState_ = tracker_.IsOver() ? kHover : kNormal;
     if (events_.Click) events_.Click();
     ApplyStateColors();
 }
 
 void NSelection::ClickNotified() {}
 
-void NSelection::DblClick() {
+void NSelection::DblClick(std::int16_t button, std::int16_t /*shift*/, float /*x*/, float /*y*/) {
+    tracker_.Pressed(button);
     if (events_.DblClick) events_.DblClick();
 }
 
 void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    if (keyCode == 39 || keyCode == 40) {
-        if (services_.keys) services_.keys->Send(L"{TAB}");
-    } else if (keyCode == 37 || keyCode == 38) {
-        if (services_.keys) services_.keys->Send(L"+{TAB}");
-    } else if (keyCode == 13) {
+    if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) {
+        if (services_.keys) services_.keys->Send(focusKeys);
+    } else if (keyCode == keys::kReturn) {
         ClickNotified();
     }
     if (events_.KeyDown) events_.KeyDown(keyCode, shift);
@@ -296,111 +289,12 @@ void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     Redraw();
 }
 
-void NSelection::Timer1Tick() {
-    // A tick already queued when the poll stopped must not raise MouseLeave a second time.
-    if (!timerRunning_ || IsMouseOver()) return;
-    StopTimer1();
-    enterRaised_ = false;
+void NSelection::TimerTick(unsigned timerId) {
+    if (!tracker_.TickSeesLeave(timerId)) return;
+    tracker_.StopPoll();
     if (events_.MouseLeave) events_.MouseLeave();
     buttonState_ = kNormal;
     ApplyStateColors();
-}
-
-void NSelection::InitNew(const std::wstring& instanceName) {
-    SetCaption(instanceName);
-    SetDescription(kDefaultDescription);
-    SetEnabled(true);
-    SetBackColorNormal(kBlack);
-    SetBackColorHover(kDarkGrey);
-    SetBackColorDown(kWhite);
-    SetFontSize(8);
-    SetFontBold(false);
-    font_.name = L"Verdana";
-    SetForeColorNormal(kWhite);
-    SetForeColorHover(kWhite);
-    SetForeColorDown(kBlack);
-    SetForeColorNormal_2(kWhite);
-    SetForeColorHover_2(kWhite);
-    SetForeColorDown_2(kBlack);
-    Ajustar_Botao();
-}
-
-namespace {
-
-// One default per key, shared by load and save, so that every saved value loads back unchanged.
-const wchar_t kCaptionDefault[] = L"NSelection1";
-const wchar_t kBlackText[] = L"&H00000000&";
-const wchar_t kWhiteText[] = L"&H00FFFFFF&";
-
-}  // namespace
-
-bool NSelection::Load(const PropertyBag& bag) {
-    auto text = [&](const wchar_t* key, const Value& fallback) { return ToText(bag.Read(key, fallback)); };
-    auto color = [&](const wchar_t* key, const wchar_t* fallback) { return ToColor(bag.Read(key, fallback)); };
-
-    auto caption = text(L"Caption", kCaptionDefault);
-    if (!caption) return false;
-    SetCaption(*caption);
-    auto description = text(L"Description", kDefaultDescription);
-    if (!description) return false;
-    SetDescription(*description);
-
-    struct ColorKey {
-        const wchar_t* key;
-        const wchar_t* fallback;
-        void (NSelection::*set)(OleColor);
-    };
-    const ColorKey backs[] = {{L"BackColorNormal", kBlackText, &NSelection::SetBackColorNormal},
-                              {L"BackColorHover", L"&H002D2D2D&", &NSelection::SetBackColorHover},
-                              {L"BackColorDown", L"&H80FFFF", &NSelection::SetBackColorDown}};
-    for (const ColorKey& k : backs) {
-        auto c = color(k.key, k.fallback);
-        if (!c) return false;
-        (this->*k.set)(*c);
-    }
-    auto size = ToInt16(bag.Read(L"FontSize", L"8"));
-    if (!size || !SetFontSize(*size)) return false;
-    auto bold = ToBool16(bag.Read(L"FontBold", L"False"));
-    if (!bold) return false;
-    SetFontBold(*bold != 0);
-    auto font = ToFont(bag.Read(L"Font", L"MS Sans Serif"));
-    if (!font) return false;
-    font_.name = font->name;
-    auto enabled = ToBool16(bag.Read(L"Enabled", L"True"));
-    if (!enabled) return false;
-    SetEnabled(*enabled != 0);
-
-    const ColorKey fores[] = {{L"ForeColorNormal", kBlackText, &NSelection::SetForeColorNormal},
-                              {L"ForeColorHover", kBlackText, &NSelection::SetForeColorHover},
-                              {L"ForeColorDown", kWhiteText, &NSelection::SetForeColorDown},
-                              {L"ForeColorNormal_2", kBlackText, &NSelection::SetForeColorNormal_2},
-                              {L"ForeColorHover_2", kBlackText, &NSelection::SetForeColorHover_2},
-                              {L"ForeColorDown_2", kWhiteText, &NSelection::SetForeColorDown_2}};
-    for (const ColorKey& k : fores) {
-        auto c = color(k.key, k.fallback);
-        if (!c) return false;
-        (this->*k.set)(*c);
-    }
-    return true;
-}
-
-bool NSelection::Save(PropertyBag& bag) const {
-    bag.Write(L"Caption", Value(Caption()), Value(kCaptionDefault));
-    bag.Write(L"Description", Value(Description()), Value(kDefaultDescription));
-    bag.Write(L"BackColorNormal", Value::Color(backNormal_), Value(kBlackText));
-    bag.Write(L"BackColorHover", Value::Color(backHover_), Value(L"&H002D2D2D&"));
-    bag.Write(L"BackColorDown", Value::Color(backDown_), Value(L"&H80FFFF"));
-    bag.Write(L"FontSize", Value(static_cast<int>(FontSize())), Value(L"8"));
-    bag.Write(L"FontBold", Value::Bool16(FontBold() ? kTrue : kFalse), Value(L"False"));
-    bag.WriteAlways(L"Font", Value(font_));
-    bag.Write(L"Enabled", Value::Bool16(enabled_ ? kTrue : kFalse), Value(L"True"));
-    bag.Write(L"ForeColorNormal", Value::Color(foreNormal_), Value(kBlackText));
-    bag.Write(L"ForeColorHover", Value::Color(foreHover_), Value(kBlackText));
-    bag.Write(L"ForeColorDown", Value::Color(foreDown_), Value(kWhiteText));
-    bag.Write(L"ForeColorNormal_2", Value::Color(foreNormal2_), Value(kBlackText));
-    bag.Write(L"ForeColorHover_2", Value::Color(foreHover2_), Value(kBlackText));
-    bag.Write(L"ForeColorDown_2", Value::Color(foreDown2_), Value(kWhiteText));
-    return true;
 }
 
 }  // namespace kit

@@ -5,12 +5,16 @@
 #include <functional>
 #include <string>
 
+#include "controls/common/control_site.h"
+#include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
 
-// The portable model of the selection entry. Coordinates and sizes are 96-dpi pixels; the host scales them.
+// The portable model of the selection entry. Sizes are 96-dpi pixels; pointer positions arrive in the window's
+// pixels and are reported in 96-dpi pixels.
 class NSelection {
 public:
     // ButtonState values.
@@ -43,16 +47,6 @@ public:
         std::function<void(const std::wstring& property)> PropertyChanged;
     };
 
-    // What the model needs from the window that shows it.
-    class View {
-    public:
-        virtual ~View() = default;
-        virtual void Repaint() = 0;
-        virtual void SetInputEnabled(bool enabled) = 0;
-        // Asks the container for a new height; the window reports the size it got back through Resize().
-        virtual void RequestHeight(int height) = 0;
-    };
-
     // A transparent label that sizes itself to its text.
     struct Label {
         std::wstring text;
@@ -68,8 +62,9 @@ public:
 
     NSelection(const plat::Services& services, Events events = {});
 
-    // The native window the control lives in (for the pointer queries and the timer) and its view.
-    void Attach(plat::WindowId window, View* view);
+    // The native window the control lives in (for the pointer queries and the timer), its site and its DPI.
+    void Attach(plat::WindowId window, ControlSite* site, unsigned dpi = 96);
+    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
 
     // Properties, in the control's declared order. Writes that the element refuses return false and change
     // nothing, the notification included.
@@ -83,25 +78,25 @@ public:
     void SetFontBold(bool bold);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
-    bool MouseInside() const { return enterRaised_; }
+    bool MouseInside() const { return tracker_.Entered(); }
     void Ajustar_Botao();
-    OleColor ForeColorNormal() const { return foreNormal_; }
+    OleColor ForeColorNormal() const { return looks_[kNormal].fore; }
     void SetForeColorNormal(OleColor c);
-    OleColor ForeColorHover() const { return foreHover_; }
+    OleColor ForeColorHover() const { return looks_[kHover].fore; }
     void SetForeColorHover(OleColor c);
-    OleColor ForeColorDown() const { return foreDown_; }
+    OleColor ForeColorDown() const { return looks_[kDown].fore; }
     void SetForeColorDown(OleColor c);
-    OleColor BackColorNormal() const { return backNormal_; }
+    OleColor BackColorNormal() const { return looks_[kNormal].back; }
     void SetBackColorNormal(OleColor c);
-    OleColor BackColorHover() const { return backHover_; }
+    OleColor BackColorHover() const { return looks_[kHover].back; }
     void SetBackColorHover(OleColor c);
-    OleColor BackColorDown() const { return backDown_; }
+    OleColor BackColorDown() const { return looks_[kDown].back; }
     void SetBackColorDown(OleColor c);
-    OleColor ForeColorNormal_2() const { return foreNormal2_; }
+    OleColor ForeColorNormal_2() const { return looks_[kNormal].fore2; }
     void SetForeColorNormal_2(OleColor c);
-    OleColor ForeColorHover_2() const { return foreHover2_; }
+    OleColor ForeColorHover_2() const { return looks_[kHover].fore2; }
     void SetForeColorHover_2(OleColor c);
-    OleColor ForeColorDown_2() const { return foreDown2_; }
+    OleColor ForeColorDown_2() const { return looks_[kDown].fore2; }
     void SetForeColorDown_2(OleColor c);
 
     // The control-level font: persisted, used by no element.
@@ -109,50 +104,56 @@ public:
 
     // Persistence.
     void InitNew(const std::wstring& instanceName);
-    bool Load(const PropertyBag& bag);  // false when a key stopped the load
+    bool Load(const PropertyBag& bag, std::wstring* stoppedAt = nullptr);  // false, naming the key, when one stopped it
     bool Save(PropertyBag& bag) const;
 
-    // Notifications from the window. Pointer positions are in the surface's coordinates.
+    // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
     void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
-    void DblClick();
+    // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
+    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
     void KeyDown(std::int16_t keyCode, std::int16_t shift);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
-    void Timer1Tick();
+    void TimerTick(unsigned timerId);
     void Resize(int width, int height);
 
     // State for the host's painting and for tests.
     std::int16_t ButtonState() const { return buttonState_; }
-    bool EnterRaised() const { return enterRaised_; }
-    bool Timer1Running() const { return timerRunning_; }
+    bool EnterRaised() const { return tracker_.Entered(); }
+    bool Timer1Running() const { return tracker_.Polling(); }
     OleColor SurfaceColor() const { return surfaceColor_; }
     const Label& Label1() const { return label1_; }
     const Label& Label_Descricao() const { return labelDescricao_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // Which element lies under a surface point, and the point relative to that element.
+    // Which element lies under a surface point (96-dpi pixels), and the point relative to that element.
     Source HitTest(float x, float y, float* relX, float* relY) const;
 
     static const wchar_t* const kDefaultDescription;
-    // A font size in points as the control reads it back: the nearest whole number, halves to the even neighbour.
-    static std::int16_t RoundPoints(double points);
 
 private:
-    bool IsMouseOver() const;
+    // The colours of one look, as the state table holds them.
+    struct LookColors {
+        OleColor back, fore, fore2;
+    };
+    static constexpr int kLooks = 3;
+    LookColors ColorsOf(std::int16_t look) const;
+    static const PropertyTable<NSelection>& StoredKeys();
     void ApplyStateColors();
     void Notify(const wchar_t* property);
     void Measure(Label& label);
-    void StartTimer1();
-    void StopTimer1();
     void Redraw();
+    // The element under a window point and the point relative to it, in 96-dpi pixels.
+    Source Locate(float x, float y, float* relX, float* relY) const;
 
     plat::Services services_;
     Events events_;
-    plat::WindowId window_ = 0;
-    View* view_ = nullptr;
+    PointerTracker tracker_;
+    ControlSite* site_ = nullptr;
+    unsigned dpi_ = 96;
 
     Label label1_;
     Label labelDescricao_;
@@ -162,13 +163,9 @@ private:
     int width_ = 182;
     int height_ = 52;
 
-    OleColor foreNormal_ = 0, foreHover_ = 0, foreDown_ = 0;
-    OleColor backNormal_ = 0, backHover_ = 0, backDown_ = 0;
-    OleColor foreNormal2_ = 0, foreHover2_ = 0, foreDown2_ = 0;
+    LookColors looks_[kLooks] = {};  // the stored colours, indexed by look
 
     std::int16_t buttonState_ = kNormal;
-    bool enterRaised_ = false;
-    bool timerRunning_ = false;
 };
 
 }  // namespace kit

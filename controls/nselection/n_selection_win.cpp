@@ -12,32 +12,37 @@ const wchar_t kNSelectionClass[] = L"KitNSelection";
 
 namespace {
 
-class SelectionHost final : public NSelection::View {
+class SelectionHost final : public ControlSite {
 public:
     explicit SelectionHost(const NSelection::Events& events) : model_(plat::Win32Services(), events) {}
 
-    // NSelection::View
-    void Repaint() override {
+    // ControlSite
+    void Invalidate() override {
         if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    void Refresh() override {
+        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     void SetInputEnabled(bool enabled) override {
         if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
     }
-    void RequestHeight(int height) override {
+    void RequestSize(int width, int height) override {
+        if (!hwnd_) return;
         RECT r;
         GetClientRect(hwnd_, &r);
-        const int wanted = host::From96(height, dpi_);
-        if (r.bottom != wanted) {
-            SetWindowPos(hwnd_, nullptr, 0, 0, r.right, wanted, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const int wantedWidth = width == model_.Width() ? r.right : plat::ScaleRound(width, dpi_);
+        const int wantedHeight = plat::ScaleRound(height, dpi_);
+        if (r.right != wantedWidth || r.bottom != wantedHeight) {
+            SetWindowPos(hwnd_, nullptr, 0, 0, wantedWidth, wantedHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
         // the model; report the granted height directly so the layout finishes with it.
-        if (model_.Height() != height) model_.Resize(model_.Width(), height);
+        if (model_.Width() != width || model_.Height() != height) model_.Resize(width, height);
     }
 
     void Start(const NSelectionArgs& args) {
         dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this);
+        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
         ready_ = true;
         if (args.bag) {
             ReportLoad(model_.Load(*args.bag), args.name, *args.bag);
@@ -67,20 +72,15 @@ public:
             case WM_RBUTTONDBLCLK:
             case WM_MBUTTONDBLCLK:
                 if (GetFocus() != hwnd_) SetFocus(hwnd_);
-                // The pointer stays with the control between a press and its release.
-                SetCapture(hwnd_);
                 model_.MouseDown(PressedButton(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
             case WM_MBUTTONUP:
-                if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd_) ReleaseCapture();
                 model_.MouseUp(PressedButton(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONDBLCLK:
-                // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
-                SetCapture(hwnd_);
-                model_.DblClick();
+                model_.DblClick(1, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_GETDLGCODE: {
                 LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -104,13 +104,11 @@ public:
                 model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
                 break;
             case WM_TIMER:
-                if (wp == NSelection::kTimer1) {
-                    model_.Timer1Tick();
-                    return 0;
-                }
-                break;
+                model_.TimerTick(static_cast<unsigned>(wp));
+                return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 dpi_ = plat::WindowDpi(hwnd_);
+                model_.SetDpi(dpi_);
                 ReportSize();
                 InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
@@ -137,20 +135,20 @@ private:
                 return 1;
         }
     }
-    float X(LPARAM lp) const { return host::To96(static_cast<short>(LOWORD(lp)), dpi_); }
-    float Y(LPARAM lp) const { return host::To96(static_cast<short>(HIWORD(lp)), dpi_); }
+    static float X(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
+    static float Y(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
 
     void ReportSize() {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(MulDiv(r.right, 96, static_cast<int>(dpi_)), MulDiv(r.bottom, 96, static_cast<int>(dpi_)));
+        model_.Resize(plat::UnscaleRound(r.right, dpi_), plat::UnscaleRound(r.bottom, dpi_));
     }
 
     void DrawLabel(HDC dc, const NSelection::Label& label) {
         if (label.text.empty()) return;
         plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
         SetTextColor(dc, plat::OleToColorRef(label.color));
-        TextOutW(dc, host::From96(label.left, dpi_), host::From96(label.top, dpi_), label.text.c_str(),
+        TextOutW(dc, plat::ScaleRound(label.left, dpi_), plat::ScaleRound(label.top, dpi_), label.text.c_str(),
                  static_cast<int>(label.text.size()));
     }
 

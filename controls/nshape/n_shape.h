@@ -7,13 +7,19 @@
 #include <optional>
 #include <string>
 
+#include "controls/common/control_site.h"
+#include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
 
 // Looks that ButtonState selects.
 enum class ButtonLook : std::int16_t { Normal = 0, Hover = 1, Down = 2 };
+
+// What CurPicture reports: which of the three pictures Image1 shows.
+enum class ShownPictureKind : std::int32_t { None = 0, Down = 1, Hover = 2, Normal = 3 };
 
 // Which element reports a pointer notification.
 enum class NShapeSource { Surface, Caption, Picture };
@@ -32,7 +38,7 @@ enum class FigureKind : std::int16_t {
 struct MouseArgs {
     std::int16_t button = 0;  // 1 left, 2 right, 4 middle
     std::int16_t shift = 0;   // 1 Shift, 2 Ctrl, 4 Alt
-    float x = 0;              // pixels, relative to the reporting element
+    float x = 0;              // 96-dpi pixels, relative to the reporting element
     float y = 0;
 };
 
@@ -53,23 +59,6 @@ struct NShapeEvents {
     std::function<void(std::int16_t& keyCode, std::int16_t& shift)> keyUp;
     // A property was written (the name as the property is called), so a designer can mark its design modified.
     std::function<void(const wchar_t* property)> propertyChanged;
-};
-
-// The host window's side, implemented by the Win32 host (and by fakes in tests).
-class NShapeSite {
-public:
-    virtual ~NShapeSite() = default;
-    // Something visible changed; repaint when convenient.
-    virtual void Invalidate() = 0;
-    // Repaint now (the paint calls NShape::OnPaint before drawing).
-    virtual void Refresh() = 0;
-    // The layout wants the control this wide (96-dpi pixels); the host resizes its window and reports the new
-    // size through NShape::SizeChanged before returning.
-    virtual void RequestWidth(int width) = 0;
-    // The surface's enabled flag changed: the host stops or resumes input to its window.
-    virtual void EnabledChanged(bool enabled) = 0;
-    // The caption text changed: the host shows it at once, even if the thread then blocks.
-    virtual void CaptionChanged(const std::wstring& caption) = 0;
 };
 
 // Natural size (96-dpi pixels) of the image a picture refers to, or nothing when the host cannot resolve it.
@@ -107,24 +96,26 @@ public:
     static constexpr const wchar_t* kCaptionFace = L"微软雅黑";
 
     // `window` is the control's own window (what WindowFromPoint returns over it); `width` and `height` its
-    // starting size in 96-dpi pixels. `site` may be null (nothing repaints; width requests apply directly).
-    NShape(const plat::Services& services, plat::WindowId window, int width, int height, NShapeSite* site);
+    // starting size in 96-dpi pixels. `site` may be null (nothing repaints; size requests apply directly).
+    NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site);
     NShape(const NShape&) = delete;
     NShape& operator=(const NShape&) = delete;
 
     NShapeEvents& events() { return events_; }
     void SetPictureSizer(PictureSizer sizer) { pictureSizer_ = std::move(sizer); }
-    void SetWindow(plat::WindowId window) { window_ = window; }
-    plat::WindowId window() const { return window_; }
-    // The window's DPI, to turn element positions back into the window's client pixels for ClientToScreen.
+    void Attach(plat::WindowId window, ControlSite* site, unsigned dpi);
+    plat::WindowId window() const { return tracker_.window(); }
+    // The window's DPI: pointer positions arrive in its pixels.
     void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
 
     // Creation by a container: a new instance, or one loaded from the container's bag. Load returns whether every
     // key was applied (it stops silently at the first that fails). Save writes the keys and returns whether all
     // were written.
-    void InitProperties(const std::wstring& instanceName);
-    bool ReadProperties(const PropertyBag& bag);
-    bool WriteProperties(PropertyBag& bag) const;
+    void InitNew(const std::wstring& instanceName);
+    bool Load(const PropertyBag& bag, std::wstring* stoppedAt = nullptr);  // names the key that stopped it
+    bool Save(PropertyBag& bag) const;
+    // The name the gallery still saves through.
+    bool WriteProperties(PropertyBag& bag) const { return Save(bag); }
 
     // ---- Properties, in the control's declared order. Writes that an element refuses return false and change
     // nothing (no notification).
@@ -157,27 +148,27 @@ public:
     std::int32_t CurPicture() const;
     bool MouseInside() const { return mouseInside_; }
     void Ajustar_Botao();
-    OleColor ForeColorNormal() const { return foreNormal_; }
+    OleColor ForeColorNormal() const { return looks_[kNormal].text; }
     void SetForeColorNormal(OleColor c);
-    OleColor ForeColorHover() const { return foreHover_; }
+    OleColor ForeColorHover() const { return looks_[kHover].text; }
     void SetForeColorHover(OleColor c);
-    OleColor ForeColorDown() const { return foreDown_; }
+    OleColor ForeColorDown() const { return looks_[kDown].text; }
     void SetForeColorDown(OleColor c);
     OleColor BackGround() const { return backGround_; }
     void SetBackGround(OleColor c);
-    OleColor BackColorNormal() const { return backNormal_; }
+    OleColor BackColorNormal() const { return looks_[kNormal].fill; }
     void SetBackColorNormal(OleColor c);
-    OleColor BackColorHover() const { return backHover_; }
+    OleColor BackColorHover() const { return looks_[kHover].fill; }
     void SetBackColorHover(OleColor c);
-    OleColor BackColorDown() const { return backDown_; }
+    OleColor BackColorDown() const { return looks_[kDown].fill; }
     void SetBackColorDown(OleColor c);
     OleColor BorderCustom() const { return borderCustom_; }
     void SetBorderCustom(OleColor c);
-    OleColor BorderColorNormal() const { return borderNormal_; }
+    OleColor BorderColorNormal() const { return looks_[kNormal].border; }
     void SetBorderColorNormal(OleColor c);
-    OleColor BorderColorHover() const { return borderHover_; }
+    OleColor BorderColorHover() const { return looks_[kHover].border; }
     void SetBorderColorHover(OleColor c);
-    OleColor BorderColorDown() const { return borderDown_; }
+    OleColor BorderColorDown() const { return looks_[kDown].border; }
     void SetBorderColorDown(OleColor c);
     // The control-level font: stored with the instance, used by no element.
     const Font& ControlFont() const { return font_; }
@@ -185,16 +176,16 @@ public:
 
     // ---- State the looks and tests read.
     ButtonLook ButtonState() const { return state_; }
-    bool EnterRaised() const { return enterRaised_; }
+    bool EnterRaised() const { return tracker_.Entered(); }
     const Picture& ShownPicture() const { return image_.shown; }
 
-    // ---- Input from the host. Positions are in the control's 96-dpi client pixels; the model finds the element
+    // ---- Input from the host. Positions are the window's client pixels at its DPI; the model finds the element
     // under them. `buttons` of a move is the mask of held buttons; `button` of a press or release the one button.
-    NShapeSource SourceAt(float x, float y) const;
-    void PointerMove(std::int16_t buttons, std::int16_t shift, float x, float y);
-    void PointerDown(std::int16_t button, std::int16_t shift, float x, float y);
-    void PointerUp(std::int16_t button, std::int16_t shift, float x, float y);
-    void PointerDoubleClick(std::int16_t button, std::int16_t shift, float x, float y);
+    NShapeSource SourceAt(float x96, float y96) const;
+    void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y);
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
     void KeyDown(std::int16_t keyCode, std::int16_t shift);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
@@ -202,7 +193,7 @@ public:
     void LostFocus();
     void TimerTick(unsigned timerId);
     // The window's size changed (96-dpi pixels): Resize, then the layout, when it differs from the last one.
-    void SizeChanged(int width, int height);
+    void Resize(int width, int height);
     // Called by the host at the start of every repaint, whatever caused it.
     void OnPaint();
 
@@ -243,23 +234,34 @@ private:
         RectF box;
     };
 
+    // The colours of one look, as the state table holds them.
+    struct LookColors {
+        OleColor fill, text, border;
+    };
+    LookColors ColorsOf(ButtonLook look) const;
+    static TrackerParams LeaveTracking();
+    static const PropertyTable<NShape>& StoredKeys();
+    template <Picture NShape::*Member>
+    static PropertyKey<NShape> PictureKey(const wchar_t* name);
+    static constexpr int kMargin = 8;
+    static constexpr int kEmptyPictureSide = 17;
+    void SizePictureElement();
+
     void Notify(const wchar_t* property);
     void Changed();
     void Refresh();
     void ShowPicture(const Picture& picture);
     void MeasureCaption();
     void ApplyStateColors();
-    bool IsMouseOver() const;
-    void MoveLogic(NShapeSource source, MouseArgs& args);
-    void PressCapture();
-    void ReleaseCaptureAfterPress();
-    MouseArgs ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x, float y) const;
+    void MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client);
+    void Leave();
+    MouseArgs ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const;
     void Raise(const std::function<void()>& handler);
     void Raise(const std::function<void(MouseArgs&)>& handler, MouseArgs& args);
 
     const plat::Services& services_;
-    plat::WindowId window_;
-    NShapeSite* site_;
+    ControlSite* site_;
+    PointerTracker tracker_;
     NShapeEvents events_;
     PictureSizer pictureSizer_;
     unsigned dpi_ = 96;
@@ -273,9 +275,9 @@ private:
     LabelElement label_;
 
     Picture pictureNormal_, pictureDown_, pictureHover_;
-    OleColor backNormal_ = 0, backHover_ = 0, backDown_ = 0;
-    OleColor borderNormal_ = 0, borderHover_ = 0, borderDown_ = 0;
-    OleColor foreNormal_ = 0, foreHover_ = 0, foreDown_ = 0;
+    // The stored colours of each look, indexed by ButtonLook.
+    static constexpr int kNormal = 0, kHover = 1, kDown = 2;
+    LookColors looks_[3] = {};
     OleColor borderCustom_ = 0;
     bool borderGotFocus_ = false;
     bool graphical_ = false;
@@ -284,15 +286,9 @@ private:
     Font font_;
 
     ButtonLook state_ = ButtonLook::Normal;
-    bool enterRaised_ = false;
-    bool pollRunning_ = false;  // a tick already queued when the poll stopped must not raise MouseLeave again
     bool mouseInside_ = false;
 
-    std::int16_t heldButtons_ = 0;                      // buttons pressed on this control and not yet released
-    NShapeSource pressSource_ = NShapeSource::Surface;  // the element that saw the first of them
-    bool tookPressCapture_ = false;
-    float lastX_ = 0;  // the latest pointer position, control-relative
-    float lastY_ = 0;
+    NShapeSource pressSource_ = NShapeSource::Surface;  // the element that saw the first held button
     bool requestingWidth_ = false;
 };
 

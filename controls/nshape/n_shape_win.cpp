@@ -34,7 +34,7 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
     return image;
 }
 
-class Host final : public NShapeSite {
+class Host final : public ControlSite {
 public:
     Host(const plat::Services& services, PictureSource pictures, int width96, int height96, const RECT& twips)
         : pictures_(std::move(pictures)), twips_(twips), model_(services, 0, width96, height96, this) {
@@ -46,45 +46,8 @@ public:
     }
 
     NShape& model() { return model_; }
-    HWND hwnd() const { return hwnd_; }
 
-    void Attach(HWND hwnd) {
-        hwnd_ = hwnd;
-        dpi_ = plat::WindowDpi(hwnd);
-        model_.SetWindow(reinterpret_cast<plat::WindowId>(hwnd));
-        model_.SetDpi(dpi_);
-    }
-
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        Host* self = reinterpret_cast<Host*>(GetWindowLongPtrW(hwnd, 0));
-        if (msg == WM_NCCREATE) {
-            self = static_cast<Host*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-            if (self) {
-                SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
-                self->Attach(hwnd);
-            }
-        }
-        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-        LRESULT result = 0;
-        ++self->depth_;
-        try {
-            result = self->Handle(msg, wp, lp);
-        } catch (...) {
-            result = DefWindowProcW(hwnd, msg, wp, lp);
-        }
-        --self->depth_;
-        if (msg == WM_NCDESTROY) {
-            SetWindowLongPtrW(hwnd, 0, 0);
-            self->hwnd_ = nullptr;
-            self->dead_ = true;
-        }
-        // A click handler may destroy the window while the model is still inside its release step: the state
-        // goes only once the outermost message has returned.
-        if (self->dead_ && self->depth_ == 0) delete self;
-        return result;
-    }
-
-    // NShapeSite
+    // ControlSite
     // A window that is not on screen has nothing to repaint: showing it paints it whole. Skipping the requests
     // saves a round trip to the window manager for each property a design load applies.
     void Invalidate() override {
@@ -93,15 +56,20 @@ public:
     void Refresh() override {
         if (Shown()) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
-    void RequestWidth(int width96) override {
+    void RequestSize(int width96, int height96) override {
         if (!hwnd_) return;
         RECT rc;
         GetClientRect(hwnd_, &rc);
-        twips_.right = twips_.left + width96 * 15;
-        SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), rc.bottom,
+        twips_.right = twips_.left + plat::TwipsFrom96(width96);
+        int height = rc.bottom;
+        if (height96 != model_.Height()) {
+            twips_.bottom = twips_.top + plat::TwipsFrom96(height96);
+            height = plat::Scale(height96, dpi_);
+        }
+        SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    void EnabledChanged(bool enabled) override {
+    void SetInputEnabled(bool enabled) override {
         if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
     }
     void CaptionChanged(const std::wstring& caption) override {
@@ -120,8 +88,12 @@ public:
 
 private:
     bool Shown() const { return hwnd_ && IsWindowVisible(hwnd_); }
-    float Unscale(int pixels) const { return static_cast<float>(pixels * 96.0 / dpi_); }
-    int ToDevice(double pixels96) const { return RoundPixel(pixels96 * dpi_ / 96.0); }
+    int ToDevice(double pixels96) const { return plat::ScaleFloor(pixels96, dpi_); }
+
+    void Attach() {
+        dpi_ = plat::WindowDpi(hwnd_);
+        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
+    }
 
     const Image* ImageFor(const Picture& picture) {
         if (picture.empty()) return nullptr;
@@ -136,17 +108,7 @@ private:
         return it->second.get();
     }
 
-    HFONT CaptionFont() {
-        const double points = model_.CaptionPoints();
-        const bool bold = model_.FontBold();
-        if (!font_ || fontPoints_ != points || fontBold_ != bold || fontDpi_ != dpi_) {
-            font_ = plat::MakeFont({NShape::kCaptionFace, points, bold ? FW_BOLD : FW_NORMAL}, dpi_);
-            fontPoints_ = points;
-            fontBold_ = bold;
-            fontDpi_ = dpi_;
-        }
-        return font_.get();
-    }
+    HFONT CaptionFont() { return fonts_.Get(NShape::kCaptionFace, model_.CaptionPoints(), model_.FontBold(), dpi_); }
 
     void Paint() {
         plat::PaintScope ps(hwnd_);
@@ -216,7 +178,6 @@ private:
     void ApplyDpi(UINT dpi) {
         dpi_ = dpi;
         model_.SetDpi(dpi);
-        font_.reset();
     }
 
     void Place() {
@@ -225,22 +186,28 @@ private:
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    float X(LPARAM lp) const { return Unscale(GET_X_LPARAM(lp)); }
-    float Y(LPARAM lp) const { return Unscale(GET_Y_LPARAM(lp)); }
+    static float X(LPARAM lp) { return static_cast<float>(GET_X_LPARAM(lp)); }
+    static float Y(LPARAM lp) { return static_cast<float>(GET_Y_LPARAM(lp)); }
 
     void Press(std::int16_t button, LPARAM lp, bool doubleClick) {
         if (!IsWindowEnabled(hwnd_)) return;
         if (GetFocus() != hwnd_) SetFocus(hwnd_);
         if (doubleClick)
-            model_.PointerDoubleClick(button, host::ShiftMask(), X(lp), Y(lp));
+            model_.DblClick(button, host::ShiftMask(), X(lp), Y(lp));
         else
-            model_.PointerDown(button, host::ShiftMask(), X(lp), Y(lp));
+            model_.MouseDown(button, host::ShiftMask(), X(lp), Y(lp));
     }
+
+public:
+    HWND hwnd_ = nullptr;
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
+            case WM_NCCREATE:
+                Attach();
+                break;
             case WM_MOUSEMOVE:
-                model_.PointerMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_LBUTTONDOWN:
                 Press(1, lp, false);
@@ -261,13 +228,13 @@ private:
                 Press(4, lp, true);
                 return 0;
             case WM_LBUTTONUP:
-                model_.PointerUp(1, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseUp(1, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_RBUTTONUP:
-                model_.PointerUp(2, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseUp(2, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_MBUTTONUP:
-                model_.PointerUp(4, host::ShiftMask(), X(lp), Y(lp));
+                model_.MouseUp(4, host::ShiftMask(), X(lp), Y(lp));
                 return 0;
             case WM_KEYDOWN:
                 model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
@@ -275,6 +242,14 @@ private:
             case WM_KEYUP:
                 model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
                 return 0;
+            // System keys (Alt combinations, F10) raise the key events too, then go on to the default handler
+            // so Alt+F4 and the system menu keep working.
+            case WM_SYSKEYDOWN:
+                model_.KeyDown(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
+                break;
+            case WM_SYSKEYUP:
+                model_.KeyUp(static_cast<std::int16_t>(wp & 0xFFFF), host::ShiftMask());
+                break;
             case WM_CHAR:
                 model_.KeyPress(static_cast<std::int16_t>(wp & 0xFFFF));
                 return 0;
@@ -297,7 +272,7 @@ private:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 return 0;
             case WM_SIZE:
-                model_.SizeChanged(RoundPixel(Unscale(LOWORD(lp))), RoundPixel(Unscale(HIWORD(lp))));
+                model_.Resize(RoundPixel(plat::Unscale(LOWORD(lp), dpi_)), RoundPixel(plat::Unscale(HIWORD(lp), dpi_)));
                 return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 ApplyDpi(plat::WindowDpi(hwnd_));
@@ -320,34 +295,14 @@ private:
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
-    HWND hwnd_ = nullptr;
+private:
     UINT dpi_ = 96;
     PictureSource pictures_;
     RECT twips_;
     NShape model_;
     std::map<std::wstring, std::unique_ptr<Image>> images_;
-    plat::GdiObject<HFONT> font_;
-    double fontPoints_ = 0;
-    bool fontBold_ = false;
-    UINT fontDpi_ = 0;
-    int depth_ = 0;
-    bool dead_ = false;
+    host::FontCache fonts_;
 };
-
-bool RegisterClassOnce() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc = {};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &Host::Proc;
-        wc.cbWndExtra = sizeof(Host*);
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kNShapeClass;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    return registered;
-}
 
 Host* HostOf(HWND button) { return host::StateIfClass<Host>(button, kNShapeClass); }
 
@@ -384,28 +339,23 @@ bool ProgramPictureSource(const std::wstring& ref, std::string* bytes) {
 
 HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
     if (loaded) *loaded = false;
-    if (!args.parent || !RegisterClassOnce()) return nullptr;
+    if (!args.parent || !host::RegisterControlClass(kNShapeClass, &host::ControlProc<Host>, CS_DBLCLKS)) return nullptr;
     const plat::Services& services = args.services ? *args.services : plat::Win32Services();
     const UINT dpi = plat::WindowDpi(args.parent);
     const RECT px = plat::TwipsRect(args.left, args.top, args.width, args.height, dpi);
     const RECT twips = {args.left, args.top, args.left + args.width, args.top + args.height};
-    auto* host = new Host(services, args.pictures, plat::TwipsToPixels(args.width, 96),
-                          plat::TwipsToPixels(args.height, 96), twips);
-    HWND hwnd =
-        CreateWindowExW(0, kNShapeClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, px.left, px.top, px.right - px.left,
-                        px.bottom - px.top, args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
-                        GetModuleHandleW(nullptr), host);
-    if (!hwnd) {
-        if (!host->hwnd()) delete host;  // never attached to a window
-        return nullptr;
-    }
-    NShape& model = host->model();
+    auto* state = new Host(services, args.pictures, plat::TwipsToPixels(args.width, plat::kBaseDpi),
+                           plat::TwipsToPixels(args.height, plat::kBaseDpi), twips);
+    HWND hwnd = host::CreateControlWindow(state, 0, kNShapeClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, px,
+                                          args.parent, args.id);
+    if (!hwnd) return nullptr;
+    NShape& model = state->model();
     if (args.onClick) model.events().click = args.onClick;
     bool complete = true;
     if (args.design)
-        complete = ReportLoad(model.ReadProperties(*args.design), args.name, *args.design);
+        complete = ReportLoad(model.Load(*args.design), args.name, *args.design);
     else
-        model.InitProperties(args.name);
+        model.InitNew(args.name);
     if (loaded) *loaded = complete;
     DefWindowProcW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model.Caption().c_str()));
     if (IsWindowVisible(hwnd)) InvalidateRect(hwnd, nullptr, FALSE);

@@ -21,17 +21,18 @@ std::wstring Num(float v) {
     return b;
 }
 
-struct ViewFake final : NSelection::View {
+struct ViewFake final : kit::ControlSite {
     NSelection* model = nullptr;
     int repaints = 0;
     std::vector<bool> enabled;
     std::vector<int> heights;
-    void Repaint() override { ++repaints; }
+    void Invalidate() override { ++repaints; }
+    void Refresh() override { ++repaints; }
     void SetInputEnabled(bool e) override { enabled.push_back(e); }
-    // The container grants the height at once and reports the new size back, as a window does.
-    void RequestHeight(int h) override {
+    // The container grants the size at once and reports it back, as a window does.
+    void RequestSize(int w, int h) override {
         heights.push_back(h);
-        model->Resize(model->Width(), h);
+        model->Resize(w, h);
     }
 };
 
@@ -255,9 +256,53 @@ TEST(NSelectionPointer, PositionsAreThoseOfTheElementUnderThePointer) {
 
 TEST(NSelectionPointer, DoubleClickRaisesDblClickOnly) {
     Entry t;
-    t.sel->DblClick();
+    t.sel->DblClick(1, 0, 5, 3);
     t.sel->ClickNotified();
     EXPECT_EQ(t.rec.lines, (Lines{L"DblClick"}));
+}
+
+// The control keeps the pointer from a press to the release of the last held button, whatever the button.
+TEST(NSelectionPointer, APressKeepsThePointerUntilTheLastButtonIsReleased) {
+    struct Step {
+        char what;  // 'd' press, 'u' release, '2' second press of a double-click
+        std::int16_t button;
+        bool capturedAfter;
+    };
+    const std::vector<std::vector<Step>> cases = {
+        {{'d', 1, true}, {'u', 1, false}},
+        {{'d', 2, true}, {'u', 2, false}},
+        {{'d', 1, true}, {'d', 2, true}, {'u', 1, true}, {'u', 2, false}},
+        {{'d', 1, true}, {'u', 1, false}, {'2', 1, true}, {'u', 1, false}},
+        {{'u', 1, false}},
+    };
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        Entry t;
+        t.rig.PointerOver();
+        for (std::size_t i = 0; i < cases[c].size(); ++i) {
+            const Step& s = cases[c][i];
+            if (s.what == 'd') t.sel->MouseDown(s.button, 0, 5, 3);
+            if (s.what == 'u') t.sel->MouseUp(s.button, 0, 5, 3);
+            if (s.what == '2') t.sel->DblClick(s.button, 0, 5, 3);
+            EXPECT_EQ(t.rig.p.pointer.capture == Rig::kWindow, s.capturedAfter) << "case " << c << " step " << i;
+        }
+    }
+}
+
+// Pointer positions arrive in the window's pixels and are reported in 96-dpi pixels, as they always were.
+TEST(NSelectionPointer, PositionsAreReportedIn96DpiPixelsAtAnyDpi) {
+    struct Case {
+        unsigned dpi;
+        float x, y;
+        const wchar_t* line;
+    };
+    for (const Case& c :
+         {Case{96, 150, 22, L"MouseMove 0 0 150 22"}, Case{144, 225, 33, L"MouseMove 0 0 150 22"},
+          Case{144, 151, 34, L"MouseMove 0 0 100.667 22.6667"}, Case{120, 7, 3, L"MouseMove 0 0 5.6 2.4"}}) {
+        Entry t;
+        t.sel->Attach(Rig::kWindow, &t.view, c.dpi);
+        t.sel->MouseMove(0, 0, c.x, c.y);
+        EXPECT_EQ(t.rec.Only({L"MouseMove"}), (Lines{c.line})) << c.dpi;
+    }
 }
 
 TEST(NSelectionPointer, NormalColoursReadBackWhileAnotherLookShows) {
@@ -281,17 +326,17 @@ TEST(NSelectionPoll, LeavingEndsThePollWithMouseLeave) {
     Entry t;
     t.rig.PointerOver();
     t.sel->MouseMove(0, 0, 5, 3);
-    t.sel->Timer1Tick();
+    t.sel->TimerTick(NSelection::kTimer1);
     EXPECT_TRUE(t.rig.TimerRunning(NSelection::kTimer1)) << "still over: the poll goes on";
     t.rig.PointerAway();
     t.rec.Clear();
-    t.sel->Timer1Tick();
+    t.sel->TimerTick(NSelection::kTimer1);
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseLeave"}));
     EXPECT_FALSE(t.rig.TimerRunning(NSelection::kTimer1));
     EXPECT_FALSE(t.sel->MouseInside());
     t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
     t.rec.Clear();
-    t.sel->Timer1Tick();  // already queued when the poll stopped
+    t.sel->TimerTick(NSelection::kTimer1);  // already queued when the poll stopped
     EXPECT_TRUE(t.rec.lines.empty());
 }
 
@@ -301,7 +346,7 @@ TEST(NSelectionPoll, AnotherWindowCoveringTheControlCountsAsLeaving) {
     t.sel->MouseMove(0, 0, 5, 3);
     t.rig.PointerOverOther();
     t.rec.Clear();
-    t.sel->Timer1Tick();
+    t.sel->TimerTick(NSelection::kTimer1);
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseLeave"}));
 }
 
@@ -313,9 +358,8 @@ TEST(NSelectionPoll, APollAlreadyRunningEndsWhileDisabled) {
     EXPECT_EQ(t.view.enabled, (std::vector<bool>{true, false}));
     t.rig.PointerAway();
     t.rec.Clear();
-    t.sel->Timer1Tick();
-    EXPECT_EQ(t.rec.lines, (Lines{L"MouseLeave"}));
-    EXPECT_NE(t.rec.lines, (Lines{L"MouseOut"})) << "MouseOut is declared only";
+    t.sel->TimerTick(NSelection::kTimer1);
+    EXPECT_EQ(t.rec.lines, (Lines{L"MouseLeave"})) << "MouseOut is bound but declared only";
 }
 
 TEST(NSelectionKeys, ArrowsMoveTheFocusBeforeKeyDownAndEnterDoesNothingMore) {
@@ -367,12 +411,13 @@ TEST(NSelectionProperties, RefusedFontSizesChangeNothing) {
     EXPECT_EQ(t.sel->FontSize(), 8);
 }
 
-TEST(NSelectionProperties, FontSizesReadAsTheNearestWholeNumberHalvesToEven) {
-    EXPECT_EQ(NSelection::RoundPoints(10.5), 10);
-    EXPECT_EQ(NSelection::RoundPoints(11.5), 12);
-    EXPECT_EQ(NSelection::RoundPoints(8.25), 8);
-    EXPECT_EQ(NSelection::RoundPoints(6.75), 7);
-    EXPECT_EQ(NSelection::RoundPoints(9), 9);
+TEST(NSelectionProperties, FontSizeReadsBackTheCaptionElementsSize) {
+    for (std::int16_t points : {1, 9, 11, 72, 2160}) {
+        Entry t;
+        ASSERT_TRUE(t.sel->SetFontSize(points));
+        EXPECT_EQ(t.sel->Label1().points, points);
+        EXPECT_EQ(t.sel->FontSize(), points);
+    }
 }
 
 TEST(NSelectionPersist, ANewInstanceSavedAndLoadedKeepsEveryValue) {
@@ -480,7 +525,9 @@ TEST(NSelectionPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"FontSize", kit::Value(L"large"));
     bag.WriteAlways(L"FontBold", kit::Value(true));
     bag.WriteAlways(L"ForeColorDown", kit::Value::Color(0x654321));
-    EXPECT_FALSE(t.sel->Load(bag));
+    std::wstring stoppedAt;
+    EXPECT_FALSE(t.sel->Load(bag, &stoppedAt));
+    EXPECT_EQ(stoppedAt, L"FontSize");
     EXPECT_EQ(t.sel->Caption(), L"Loaded");
     EXPECT_EQ(t.sel->BackColorHover(), 0x123456u);
     EXPECT_EQ(t.sel->BackColorDown(), 0x0080FFFFu) << "keys before the bad one are applied";
@@ -492,7 +539,8 @@ TEST(NSelectionPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag refused;
     refused.WriteAlways(L"FontSize", kit::Value(0));
     refused.WriteAlways(L"Enabled", kit::Value(false));
-    EXPECT_FALSE(u.sel->Load(refused)) << "a size the caption refuses stops the load too";
+    EXPECT_FALSE(u.sel->Load(refused, &stoppedAt)) << "a size the caption refuses stops the load too";
+    EXPECT_EQ(stoppedAt, L"FontSize");
     EXPECT_TRUE(u.sel->Enabled());
 }
 

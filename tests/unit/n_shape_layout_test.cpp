@@ -100,7 +100,7 @@ TEST(NShapeLayout, WithoutStretchToTextResizingKeepsEverythingCentred) {
     r.shape->SetTextVisible(true);
     r.shape->SetCaption(L"ABCDE");
     r.shape->SetStretchToText(false);
-    r.shape->SizeChanged(200, 50);
+    r.shape->Resize(200, 50);
     EXPECT_EQ(r.shape->Width(), 200);
     const kit::RectF fig = r.shape->FigureBox();
     EXPECT_DOUBLE_EQ(fig.left, 0);
@@ -109,7 +109,7 @@ TEST(NShapeLayout, WithoutStretchToTextResizingKeepsEverythingCentred) {
     EXPECT_DOUBLE_EQ(fig.height, 50);
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().left, 80);
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().top, 17);
-    r.shape->SizeChanged(61, 31);
+    r.shape->Resize(61, 31);
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().left, 10.5);
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().top, 7.5);
     EXPECT_EQ(kit::RoundPixel(10.5), 11);  // a half pixel rounds up

@@ -75,7 +75,7 @@ struct CountedShape {
 
     CountedShape() {
         r.site.log = nullptr;
-        r.shape->InitProperties(L"N_Shape2start");
+        r.shape->InitNew(L"N_Shape2start");
         r.shape->SetCaption(L"启动");
         auto& e = r.shape->events();
         e = kit::NShapeEvents{};
@@ -217,15 +217,16 @@ TEST(Soak, NShapeMillionEnterLeaveCyclesThenClicksAndCaptionsEndsLikeAFreshButto
 // ---------------------------------------------------------------------------------------------------------------
 // N_Selection
 
-struct SelectionView final : kit::NSelection::View {
+struct SelectionView final : kit::ControlSite {
     kit::NSelection* model = nullptr;
     long repaints = 0;
     long heightRequests = 0;
-    void Repaint() override { ++repaints; }
+    void Invalidate() override { ++repaints; }
+    void Refresh() override { ++repaints; }
     void SetInputEnabled(bool) override {}
-    void RequestHeight(int h) override {
+    void RequestSize(int w, int h) override {
         ++heightRequests;
-        model->Resize(model->Width(), h);
+        model->Resize(w, h);
     }
 };
 
@@ -274,12 +275,12 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
             s.MouseMove(0, 0, 6, 4);
             t.Check(s.ButtonState() == kit::NSelection::kHover && s.Timer1Running(), "hover and poll", i);
             t.Check(timers.size() == 1, "one poll while inside", i);
-            s.Timer1Tick();
+            s.TimerTick(kit::NSelection::kTimer1);
             if (i % 2)
                 c.rig.PointerOverOther();
             else
                 c.rig.PointerAway();
-            s.Timer1Tick();
+            s.TimerTick(kit::NSelection::kTimer1);
             t.Check(s.ButtonState() == kit::NSelection::kNormal && !s.MouseInside(), "normal after leaving", i);
             t.Check(timers.empty() && !s.Timer1Running(), "no timer after leaving", i);
         }
@@ -293,7 +294,7 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
             t.Check(timers.size() <= 1, "never more than the one poll", i);
         }
         c.rig.PointerAway();
-        s.Timer1Tick();
+        s.TimerTick(kit::NSelection::kTimer1);
     }
     EXPECT_NO_BREAKS(t);
     EXPECT_EQ(c.Count(L"MouseEnter"), kCycles + 1);

@@ -1,0 +1,191 @@
+// N_Shape's input: the pointer state machine on the kit's tracker, the keys, the focus border and the leave poll.
+#include "controls/nshape/n_shape.h"
+
+#include "platform/units.h"
+
+namespace kit {
+namespace {
+
+bool InRect(const RectF& r, float x, float y) {
+    return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+}
+
+}  // namespace
+
+TrackerParams NShape::LeaveTracking() {
+    TrackerParams params;
+    params.timerId = kLeaveTimerId;
+    params.periodMs = kLeavePeriodMs;
+    params.over = OverTest::OwnWindow;
+    params.hoverCapture = true;
+    return params;
+}
+
+NShapeSource NShape::SourceAt(float x96, float y96) const {
+    if (label_.visible && InRect(label_.box, x96, y96)) return NShapeSource::Caption;
+    if (image_.visible && InRect(image_.box, x96, y96)) return NShapeSource::Picture;
+    return NShapeSource::Surface;
+}
+
+MouseArgs NShape::ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const {
+    MouseArgs a;
+    a.button = button;
+    a.shift = shift;
+    a.x = x96;
+    a.y = y96;
+    if (source == NShapeSource::Caption) {
+        a.x = static_cast<float>(x96 - label_.box.left);
+        a.y = static_cast<float>(y96 - label_.box.top);
+    } else if (source == NShapeSource::Picture) {
+        a.x = static_cast<float>(x96 - image_.box.left);
+        a.y = static_cast<float>(y96 - image_.box.top);
+    }
+    return a;
+}
+
+void NShape::MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client) {
+    const std::int16_t button = args.button;
+    const bool picture = source == NShapeSource::Picture;
+    Raise(events_.mouseMove, args);
+
+    if (!picture && button < 2) {
+        switch (tracker_.MoveSeen(button)) {
+            case PointerTracker::Move::Outside:
+                state_ = ButtonLook::Normal;
+                ApplyStateColors();
+                break;
+            case PointerTracker::Move::Entered:
+                Raise(events_.mouseEnter);
+                state_ = ButtonLook::Hover;
+                ApplyStateColors();
+                break;
+            case PointerTracker::Move::Dragged:
+                state_ = ButtonLook::Down;
+                ApplyStateColors();
+                break;
+            case PointerTracker::Move::Inside:
+                break;
+        }
+    }
+
+    if (button == 1) return;
+    switch (tracker_.HoverAt(client)) {
+        case PointerTracker::Hover::Outside:
+            Refresh();
+            tracker_.ReleaseHover();
+            ShowPicture(pictureNormal_);
+            if (!picture) mouseInside_ = false;
+            Raise(events_.mouseOut);
+            break;
+        case PointerTracker::Hover::Free:
+            tracker_.TakeHover();
+            if (PictureHandle(image_.shown) != PictureHandle(pictureHover_)) {
+                ShowPicture(pictureHover_);
+                if (!picture) mouseInside_ = true;
+            }
+            break;
+        case PointerTracker::Hover::Kept:
+            break;
+    }
+}
+
+void NShape::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
+    if (!enabled_) return;
+    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
+    const NShapeSource source = tracker_.HeldButtons() ? pressSource_ : SourceAt(x96, y96);
+    MouseArgs args = ArgsFor(source, buttons, shift, x96, y96);
+    MoveLogic(source, args, {RoundPixel(x), RoundPixel(y)});
+}
+
+void NShape::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    if (!enabled_) return;
+    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
+    if (tracker_.HeldButtons() == 0) pressSource_ = SourceAt(x96, y96);
+    tracker_.Pressed(button);
+    const NShapeSource source = pressSource_;
+    MouseArgs args = ArgsFor(source, button, shift, x96, y96);
+    if (source == NShapeSource::Surface) ShowPicture(pictureDown_);
+    Raise(events_.mouseDown, args);
+    if (source != NShapeSource::Picture && button == 1) {
+        state_ = ButtonLook::Down;
+        ApplyStateColors();
+    }
+}
+
+void NShape::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    if (!enabled_) {
+        tracker_.ForgetHeld();
+        return;
+    }
+    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
+    const NShapeSource source = tracker_.HeldButtons() ? pressSource_ : SourceAt(x96, y96);
+    tracker_.Released(button);
+    MouseArgs args = ArgsFor(source, button, shift, x96, y96);
+    if (source == NShapeSource::Surface) ShowPicture(pictureHover_);
+    Raise(events_.mouseUp, args);
+    if (source == NShapeSource::Picture) {
+        Raise(events_.click);
+    } else {
+        state_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+        Raise(events_.click);
+        ApplyStateColors();
+    }
+    tracker_.EndPressCapture();
+}
+
+void NShape::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
+    if (!enabled_) return;
+    // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
+    if (tracker_.HeldButtons() == 0) pressSource_ = SourceAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
+    tracker_.Pressed(button);
+    Raise(events_.dblClick);
+}
+
+void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+    if (!enabled_) return;
+    if (services_.keys)
+        if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) services_.keys->Send(focusKeys);
+    std::int16_t code = keyCode;
+    std::int16_t mods = shift;
+    auto h = events_.keyDown;
+    if (h) h(code, mods);
+}
+
+void NShape::KeyPress(std::int16_t keyAscii) {
+    if (!enabled_) return;
+    std::int16_t ascii = keyAscii;
+    auto h = events_.keyPress;
+    if (h) h(ascii);
+}
+
+void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+    if (!enabled_) return;
+    std::int16_t code = keyCode;
+    std::int16_t mods = shift;
+    auto h = events_.keyUp;
+    if (h) h(code, mods);
+    Refresh();
+}
+
+void NShape::GotFocus() {
+    if (!borderGotFocus_) return;
+    shape_.border = borderCustom_;
+    Changed();
+}
+
+void NShape::LostFocus() {
+    if (!borderGotFocus_) return;
+    // Back to the border of the current look.
+    shape_.border = ColorsOf(state_).border;
+    Changed();
+}
+
+void NShape::TimerTick(unsigned timerId) {
+    if (!tracker_.TickSeesLeave(timerId)) return;
+    tracker_.StopPoll();
+    Raise(events_.mouseLeave);
+    state_ = ButtonLook::Normal;
+    ApplyStateColors();
+}
+
+}  // namespace kit

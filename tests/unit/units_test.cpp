@@ -1,0 +1,74 @@
+// The screen-unit conversions and the failure trace of the platform layer.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/trace.h"
+#include "platform/units.h"
+
+namespace {
+
+TEST(Units, MulDivRoundsHalvesAwayFromZeroAndFlagsWhatItCannotAnswer) {
+    struct Case {
+        int a, b, c, expected;
+    };
+    const Case cases[] = {{1, 1, 2, 1},   {-1, 1, 2, -1},         {3, 2, 4, 2},         {-3, 2, 4, -2},
+                          {7, -2, 3, -5}, {10, 96, 144, 7},       {5, 0, 3, 0},         {1, 1, 0, -1},
+                          {6, 1, -4, -2}, {2147483647, 2, 1, -1}, {46341, 46341, 1, -1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(plat::MulDivRound(c.a, c.b, c.c), c.expected) << c.a << " " << c.b << " " << c.c;
+}
+
+TEST(Units, ConversionsKeepTheirCallersRounding) {
+    struct Case {
+        const char* what;
+        double got, expected;
+    };
+    const Case cases[] = {
+        {"Scale 100 @144", plat::Scale(100, 144), 150},
+        {"Scale 1 @144", plat::Scale(1, 144), 2},
+        {"ScaleRound -2.5 @96", plat::ScaleRound(-2.5, 96), -3},
+        {"ScaleFloor -2.5 @96", plat::ScaleFloor(-2.5, 96), -2},
+        {"ScaleFloor 2.5 @96", plat::ScaleFloor(2.5, 96), 3},
+        {"Unscale 151 @144", plat::Unscale(151, 144), 100.66666412353516},
+        {"UnscaleRound 3 @144", plat::UnscaleRound(3, 144), 2},
+        {"TwipsToPixels 15 @144", plat::TwipsToPixels(15, 144), 2},
+        {"TwipsToPixels 1440 @96", plat::TwipsToPixels(1440, 96), 96},
+        {"PixelsFromTwips 22.5 @96", plat::PixelsFromTwips(22.5, 96), 2},
+        {"PixelsCoveringTwips 16 @96", plat::PixelsCoveringTwips(16, 96), 2},
+        {"TwipsFromPixels 1 @144", plat::TwipsFromPixels(1, 144), 10},
+        {"TwipsAt 3 @144", plat::TwipsAt(3, 144), 30},
+        {"TwipsAt 1 @120", plat::TwipsAt(1, 120), 12},
+        {"TwipsFrom96 56", plat::TwipsFrom96(56), 840},
+        {"Pixels96FromTwips 29", plat::Pixels96FromTwips(29), 1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
+}
+
+std::vector<std::string>* g_lines = nullptr;
+void Collect(const std::string& line) { g_lines->push_back(line); }
+
+TEST(Trace, ACaughtFailureIsCountedAndNamed) {
+    std::vector<std::string> lines;
+    g_lines = &lines;
+    const plat::TraceSink previous = plat::SetTraceSink(&Collect);
+    const unsigned long before = plat::CaughtFailures();
+    try {
+        throw std::runtime_error("boom");
+    } catch (...) {
+        plat::RecordCaught("window procedure", plat::DescribeCurrentException());
+    }
+    try {
+        throw 42;
+    } catch (...) {
+        plat::RecordCaught("COM call", plat::DescribeCurrentException());
+    }
+    plat::SetTraceSink(previous);
+    EXPECT_EQ(plat::CaughtFailures() - before, 2u);
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"Relanto: window procedure: boom", "Relanto: COM call: unknown exception"}));
+}
+
+}  // namespace
