@@ -14,7 +14,7 @@ namespace {
 
 // Each loads a new control from the bag, as its host does when the window is made.
 bool LoadShape(const plat::Services& s, const kit::PropertyBag& bag) {
-    return kit::NShape(s, 1, 100, 30, nullptr).ReadProperties(bag);
+    return kit::NShape(s, 1, 100, 30, nullptr).Load(bag);
 }
 bool LoadTextBox(const plat::Services& s, const kit::PropertyBag& bag) { return kit::NTextBox(s).Load(bag); }
 bool LoadSelection(const plat::Services& s, const kit::PropertyBag& bag) { return kit::NSelection(s).Load(bag); }
