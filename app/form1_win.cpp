@@ -13,6 +13,7 @@
 #include "guides/designs.h"
 #include "guides/guide_window_win.h"
 #include "guides/links.h"
+#include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_host_win.h"
 #include "platform/window_win.h"
@@ -76,7 +77,7 @@ public:
     bool Create(HINSTANCE instance, int showCommand) {
         instance_ = instance;
         showCommand_ = showCommand;
-        const UINT dpi = GetDpiForSystem();
+        const UINT dpi = plat::SystemDpi();
         const RECT r = plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, kExStyle, dpi);
         // A window that was never made has freed this state already: nothing of it may be touched then.
         if (!plat::CreateHostedWindow(this, kExStyle, kForm1Class, kMainCaption, kStyle, r, nullptr, nullptr))

@@ -7,10 +7,11 @@
 #include <commctrl.h>
 
 #include "app/form1_win.h"
+#include "platform/os_api_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    // DLLs come only from the system folder and the program's own, never from the current directory.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_LIBRARY_SEARCH_APPLICATION_DIR);
+    // DLLs come only from the system folder: never from the program's own (a download folder) or the current one.
+    plat::RestrictDllSearch();
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
 

@@ -14,6 +14,7 @@
 #include "bench/bench_win.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
+#include "platform/os_api_win.h"
 
 namespace {
 
@@ -182,7 +183,7 @@ void PollBench() {
 }  // namespace
 
 int wmain() {
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    plat::SetPerMonitorDpiAwareness();
     PaintBench();
     PollBench();
     return 0;

@@ -41,6 +41,14 @@ function(relanto_gui_program name)
   cmake_parse_arguments(P "" "" "SOURCES" ${ARGN})
   add_executable(${name} WIN32 ${P_SOURCES})
   target_link_libraries(${name} PRIVATE relanto_win ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} ${RELANTO_GUI_LINK})
+  # Imports resolved from the system folder only: the load configuration of platform/os_api_win.cpp, or MSVC's switch.
+  if(MINGW)
+    target_link_options(${name} PRIVATE -Wl,--require-defined=_load_config_used -Wl,-Map=${name}.map)
+    add_custom_command(TARGET ${name} POST_BUILD
+      COMMAND bash ${CMAKE_SOURCE_DIR}/tools/pe_load_config.sh $<TARGET_FILE:${name}> ${name}.map VERBATIM)
+  elseif(MSVC)
+    target_link_options(${name} PRIVATE /DEPENDENTLOADFLAG:0x800)
+  endif()
 endfunction()
 
 relanto_gui_program(Relanto SOURCES app/relanto_main_win.cpp res/relanto.rc)

@@ -10,6 +10,7 @@
 #include "guides/guide_pages.h"
 #include "guides/links.h"
 #include "platform/image_win.h"
+#include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/units.h"
 #include "platform/window_host_win.h"
@@ -187,7 +188,7 @@ protected:
     void Create() override {
         if (!plat::RegisterProgramWindowClass(kGuideClass, &plat::WindowProc<GuideWindow>, 0, IDI_APP)) return;
         const PageSpec& page = guide_ == Guide::Help ? HelpPage() : AboutPage();
-        const UINT dpi = GetDpiForSystem();
+        const UINT dpi = plat::SystemDpi();
         const RECT r = plat::CenteredWindowRect(plat::Pixels96FromTwips(page.clientWidth),
                                                 plat::Pixels96FromTwips(page.clientHeight), kStyle, kExStyle, dpi);
         HWND w = plat::CreateHostedWindow(new GuideWindow(guide_, page), kExStyle, kGuideClass, page.caption, kStyle, r,

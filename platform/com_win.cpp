@@ -2,12 +2,14 @@
 
 #include <objbase.h>
 
+#include "platform/os_api_win.h"
+
 namespace plat {
 namespace {
 
 // Only from the system folder, whatever the search path says.
 FARPROC SystemProc(const wchar_t* dll, const char* name) {
-    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE module = LoadSystemLibrary(dll);
     return module ? GetProcAddress(module, name) : nullptr;
 }
 

@@ -1,11 +1,13 @@
 // Per-window DPI scaling and the program's top-level window count.
 #include "platform/window_win.h"
 
+#include "platform/os_api_win.h"
+
 namespace plat {
 
 UINT WindowDpi(HWND window) {
-    UINT dpi = window ? GetDpiForWindow(window) : 0;
-    if (dpi == 0) dpi = GetDpiForSystem();
+    UINT dpi = DpiOfWindow(window);
+    if (dpi == 0) dpi = SystemDpi();
     return dpi ? dpi : 96;
 }
 
@@ -20,7 +22,7 @@ RECT TwipsRect(int left, int top, int width, int height, UINT dpi) {
 
 RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle, UINT dpi) {
     RECT frame = {0, 0, Scale(clientW96, dpi), Scale(clientH96, dpi)};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    AdjustWindowRectForDpi(&frame, style, exStyle, dpi);
     const int w = frame.right - frame.left;
     const int h = frame.bottom - frame.top;
     RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

@@ -15,6 +15,18 @@ summary() {  # prints "passed failed" from a ctest log
   echo "$(( ${total:-0} - ${failed:-0} )) ${failed:-0}"
 }
 
+gtest_summary() {  # prints "passed failed" from a GoogleTest log and the run's exit code
+  local log=$1 rc=$2 total pass
+  total=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$log" | grep -Eo '[0-9]+' | head -1)
+  pass=$(grep -Eo '^\[  PASSED  \] [0-9]+ tests?' "$log" | grep -Eo '[0-9]+' | head -1)
+  local fail=$(( ${total:-0} - ${pass:-0} ))
+  if [ "$rc" -ne 0 ] && [ "$fail" -eq 0 ]; then
+    echo "$log: run ended with code $rc" >&2
+    fail=1
+  fi
+  echo "${pass:-0} $fail"
+}
+
 echo "== unit tests (native)"
 (cd "$build/native" && ctest --output-on-failure -j "$(nproc)") | tee "$build/unit.log"
 read -r unit_pass unit_fail < <(summary "$build/unit.log")
@@ -24,6 +36,9 @@ if bash "$root/scripts/format.sh"; then fmt_pass=1 fmt_fail=0; else fmt_pass=0 f
 
 echo "== layers"
 if bash "$root/scripts/check_layers.sh"; then layer_pass=1 layer_fail=0; else layer_pass=0 layer_fail=1; fi
+
+echo "== release text"
+if bash "$root/scripts/package.sh" --check-text; then text_pass=1 text_fail=0; else text_pass=0 text_fail=1; fi
 
 echo "== fuzzing (bounded)"
 RELANTO_BUILD_DIR=$build bash "$root/scripts/fuzz.sh" "${RELANTO_FUZZ_SECONDS:-30}" | tee "$build/fuzz.log"
@@ -41,20 +56,30 @@ trap wine_env_teardown EXIT
 (cd "$build/win64" && timeout 900 wine relanto_e2e_tests.exe --gtest_brief=1) >"$build/e2e.log" 2>&1
 e2e_rc=$?
 cat "$build/e2e.log"
-e2e_total=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$build/e2e.log" | grep -Eo '[0-9]+' | head -1)
-e2e_pass=$(grep -Eo '^\[  PASSED  \] [0-9]+ tests?' "$build/e2e.log" | grep -Eo '[0-9]+' | head -1)
-e2e_pass=${e2e_pass:-0}
-e2e_fail=$(( ${e2e_total:-0} - e2e_pass ))
-if [ "$e2e_rc" -ne 0 ] && [ "$e2e_fail" -eq 0 ]; then
-  echo "end-to-end run ended with code $e2e_rc"
-  e2e_fail=1
+read -r e2e_pass e2e_fail < <(gtest_summary "$build/e2e.log" "$e2e_rc")
+
+echo "== end-to-end start-up and layout (Wine reporting Windows 7)"
+# A prefix of its own that reports Windows 7 SP1; the start-up tests and the 96-dpi layout run there again.
+wine_env_teardown
+wine_env_setup "$build/wineprefix-win7" 96 "$build/win64/urllog.exe"
+wine winecfg -v win7 >/dev/null 2>&1
+(cd "$build/win64" && wine cmd /c ver && timeout 300 wine relanto_e2e_tests.exe --gtest_brief=1 \
+  --gtest_filter='*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:Folders.*:BadConfig.*:Layout.WindowsAt96Dpi:OsApi.*:PlantedDlls.*') \
+  >"$build/e2e-win7.log" 2>&1
+win7_rc=$?
+cat "$build/e2e-win7.log"
+read -r win7_pass win7_fail < <(gtest_summary "$build/e2e-win7.log" "$win7_rc")
+if ! grep -q 'Windows 6\.1\.' "$build/e2e-win7.log"; then
+  echo "the prefix did not report Windows 7"
+  win7_fail=$((win7_fail + 1))
 fi
 
-passed=$((unit_pass + fmt_pass + layer_pass + fuzz_pass + e2e_pass))
-failed=$((unit_fail + fmt_fail + layer_fail + fuzz_fail + e2e_fail))
+passed=$((unit_pass + fmt_pass + layer_pass + text_pass + fuzz_pass + e2e_pass + win7_pass))
+failed=$((unit_fail + fmt_fail + layer_fail + text_fail + fuzz_fail + e2e_fail + win7_fail))
 echo
 echo "unit: $unit_pass passed, $unit_fail failed; formatting: $fmt_pass passed, $fmt_fail failed;" \
-  "layers: $layer_pass passed, $layer_fail failed;" \
-  "fuzzing: $fuzz_pass passed, $fuzz_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed"
+  "layers: $layer_pass passed, $layer_fail failed; release text: $text_pass passed, $text_fail failed;" \
+  "fuzzing: $fuzz_pass passed, $fuzz_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed;" \
+  "Windows 7 prefix: $win7_pass passed, $win7_fail failed"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ]

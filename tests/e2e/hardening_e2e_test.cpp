@@ -35,21 +35,62 @@ public:
     // Names of the libraries the loader maps before the program's first instruction, in lower case.
     std::vector<std::string> Imports() const {
         std::vector<std::string> names;
+        ForEachImport([&](const IMAGE_IMPORT_DESCRIPTOR&, const std::string& dll) { names.push_back(dll); });
+        return names;
+    }
+
+    struct ImportedFunction {
+        std::string dll;  // lower case
+        std::string name;
+    };
+    // Every function imported by name (imports by ordinal carry no name and are left out).
+    std::vector<ImportedFunction> ImportedFunctions() const {
+        std::vector<ImportedFunction> functions;
+        ForEachImport([&](const IMAGE_IMPORT_DESCRIPTOR& d, const std::string& dll) {
+            const DWORD thunks = d.OriginalFirstThunk ? d.OriginalFirstThunk : d.FirstThunk;
+            for (DWORD at = thunks;; at += sizeof(IMAGE_THUNK_DATA64)) {
+                const auto* thunk = At<IMAGE_THUNK_DATA64>(at);
+                if (!thunk || thunk->u1.AddressOfData == 0) break;
+                if (IMAGE_SNAP_BY_ORDINAL64(thunk->u1.Ordinal)) continue;
+                const auto* byName = At<IMAGE_IMPORT_BY_NAME>(static_cast<DWORD>(thunk->u1.AddressOfData));
+                if (!byName) break;
+                functions.push_back({dll, String(reinterpret_cast<const char*>(byName->Name))});
+            }
+        });
+        return functions;
+    }
+
+    // The DependentLoadFlags of the load configuration, or -1 when the image has none that reaches the field.
+    long DependentLoadFlags() const {
+        const IMAGE_DATA_DIRECTORY& dir = header().DataDirectory[IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG];
+        const std::size_t offset = 0x4E, end = offset + sizeof(WORD);
+        const auto* size = dir.VirtualAddress ? At<DWORD>(dir.VirtualAddress) : nullptr;
+        if (!size || *size < end || dir.Size < end) return -1;
+        const auto* flags = At<WORD>(dir.VirtualAddress + static_cast<DWORD>(offset));
+        return flags ? static_cast<long>(*flags) : -1;
+    }
+
+private:
+    template <typename Visit>
+    void ForEachImport(Visit visit) const {
         const IMAGE_DATA_DIRECTORY& dir = header().DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
         for (DWORD at = dir.VirtualAddress;; at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
             const auto* d = At<IMAGE_IMPORT_DESCRIPTOR>(at);
             if (!d || d->Name == 0) break;
             const char* name = At<char>(d->Name);
             if (!name) break;
-            std::string lower(name, strnlen(name, bytes_.size() - static_cast<std::size_t>(name - bytes_.data())));
+            std::string lower = String(name);
             std::transform(lower.begin(), lower.end(), lower.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            names.push_back(lower);
+            visit(*d, lower);
         }
-        return names;
     }
 
-private:
+    // A zero-terminated string of the file, cut at the file's end.
+    std::string String(const char* text) const {
+        return std::string(text, strnlen(text, bytes_.size() - static_cast<std::size_t>(text - bytes_.data())));
+    }
+
     template <typename T>
     const T* At(DWORD rva) const {
         for (WORD i = 0; i < nt_->FileHeader.NumberOfSections; ++i) {
@@ -89,6 +130,86 @@ TEST(Hardening, RelantoLoadsCheaply) {
     // COM and automation come in only when a link is opened or a picture decoded.
     for (const char* late : {"ole32.dll", "oleaut32.dll", "shell32.dll", "msimg32.dll", "windowscodecs.dll"})
         EXPECT_EQ(std::find(imports.begin(), imports.end(), late), imports.end()) << late;
+}
+
+// Imports that Windows 7 SP1 does not have: a program importing any of them does not start there ("entry point
+// not found"). Matched against each imported function's name, or against the library's name.
+enum class Match { Exact, Prefix, Suffix, Contains, Library };
+struct Forbidden {
+    Match match;
+    const char* pattern;
+    const char* example;  // a name the pattern must catch
+};
+const Forbidden kNewerThanWindows7[] = {
+    // user32, Windows 10 1607: AdjustWindowRectExForDpi, GetSystemMetricsForDpi, SystemParametersInfoForDpi.
+    {Match::Suffix, "ForDpi", "AdjustWindowRectExForDpi"},
+    // user32, Windows 10 1607: GetDpiForWindow, GetDpiForSystem; shcore, Windows 8.1: GetDpiForMonitor.
+    {Match::Prefix, "GetDpiFor", "GetDpiForSystem"},
+    // shcore, Windows 8.1 (per-monitor DPI of a screen).
+    {Match::Exact, "GetDpiForMonitor", "GetDpiForMonitor"},
+    // user32, Windows 10 1607 (Get/SetThreadDpiAwarenessContext) and 1703 (SetProcessDpiAwarenessContext).
+    {Match::Contains, "DpiAwarenessContext", "SetProcessDpiAwarenessContext"},
+    // shcore, Windows 8.1.
+    {Match::Exact, "SetProcessDpiAwareness", "SetProcessDpiAwareness"},
+    // user32, Windows 10 1607.
+    {Match::Exact, "EnableNonClientDpiScaling", "EnableNonClientDpiScaling"},
+    // kernel32, Windows 8 (on Windows 7 only with security update KB2533623, which not every system has).
+    {Match::Exact, "SetDefaultDllDirectories", "SetDefaultDllDirectories"},
+    {Match::Exact, "AddDllDirectory", "AddDllDirectory"},
+    {Match::Exact, "RemoveDllDirectory", "RemoveDllDirectory"},
+    // kernel32, Windows 8.
+    {Match::Exact, "GetSystemTimePreciseAsFileTime", "GetSystemTimePreciseAsFileTime"},
+    {Match::Exact, "CreateFile2", "CreateFile2"},
+    // API-set libraries: Windows 8 and later resolve most of them; the few Windows 7 knows differ by update.
+    {Match::Library, "api-ms-win-", "api-ms-win-core-synch-l1-2-0.dll"},
+    {Match::Library, "ext-ms-win-", "ext-ms-win-ntuser-window-l1-1-0.dll"},
+    // Windows 8.1.
+    {Match::Library, "shcore.dll", "shcore.dll"},
+};
+
+bool Matches(const Forbidden& f, const std::string& dll, const std::string& function) {
+    const std::string p = f.pattern;
+    const std::string& s = f.match == Match::Library ? dll : function;
+    switch (f.match) {
+        case Match::Exact:
+            return s == p;
+        case Match::Prefix:
+        case Match::Library:
+            return s.compare(0, p.size(), p) == 0;
+        case Match::Suffix:
+            return s.size() >= p.size() && s.compare(s.size() - p.size(), p.size(), p) == 0;
+        case Match::Contains:
+            return s.find(p) != std::string::npos;
+    }
+    return false;
+}
+
+TEST(Hardening, ForbiddenImportTableCatchesItsExamples) {
+    for (const Forbidden& f : kNewerThanWindows7) {
+        const bool library = f.match == Match::Library;
+        EXPECT_TRUE(Matches(f, library ? f.example : "user32.dll", library ? "CreateWindowExW" : f.example))
+            << f.pattern;
+        EXPECT_FALSE(Matches(f, "user32.dll", "CreateWindowExW")) << f.pattern;
+    }
+}
+
+// The programs a user gets start on Windows 7 SP1: nothing newer is imported, and the loader is told to resolve
+// their imports from the system folder.
+TEST(Hardening, ShippedProgramsStartOnWindows7AndImportFromTheSystemFolder) {
+    for (const wchar_t* name : {L"Relanto.exe", L"Gallery.exe"}) {
+        SCOPED_TRACE(e2e::Utf8(name));
+        const PeFile pe(e2e::BinDir() + L"\\" + name);
+        ASSERT_TRUE(pe.ok());
+        const auto functions = pe.ImportedFunctions();
+        const bool readCreateWindow = std::any_of(functions.begin(), functions.end(), [](const auto& f) {
+            return f.dll == "user32.dll" && f.name == "CreateWindowExW";
+        });
+        EXPECT_TRUE(readCreateWindow) << "import table not read";
+        for (const auto& function : functions)
+            for (const Forbidden& f : kNewerThanWindows7)
+                EXPECT_FALSE(Matches(f, function.dll, function.name)) << function.dll << "!" << function.name;
+        EXPECT_EQ(pe.DependentLoadFlags(), LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
 }
 
 }  // namespace

@@ -6,10 +6,11 @@
 // Needs the types of windows.h.
 #include <commctrl.h>
 
+#include "platform/os_api_win.h"
 #include "tools/gallery/gallery_window_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_LIBRARY_SEARCH_APPLICATION_DIR);
+    plat::RestrictDllSearch();
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
 

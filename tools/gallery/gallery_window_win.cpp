@@ -14,6 +14,7 @@
 #include "controls/nselection/n_selection_win.h"
 #include "controls/nshape/n_shape_win.h"
 #include "controls/ntextbox/n_textbox_win.h"
+#include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
 #include "platform/window_host_win.h"
@@ -124,7 +125,7 @@ public:
     // A window that was never made has freed this state already: nothing of it may be touched then.
     bool Create(int showCommand) {
         const RECT r =
-            plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT, GetDpiForSystem());
+            plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT, plat::SystemDpi());
         HWND window =
             plat::CreateHostedWindow(this, WS_EX_CONTROLPARENT, kGalleryClass, kTitle, kStyle, r, nullptr, nullptr);
         if (!window) return false;

@@ -12,6 +12,7 @@
 
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
+#include "platform/os_api_win.h"
 #include "platform/scoped_win.h"
 #include "platform/trace_win.h"
 #include "platform/units.h"
@@ -259,7 +260,7 @@ LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    plat::SetPerMonitorDpiAwareness();
     wchar_t logPath[MAX_PATH] = {};
     if (GetEnvironmentVariableW(L"RELANTO_DEMO_LOG", logPath, MAX_PATH) > 0) g_log = logPath;
 
@@ -272,10 +273,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     if (!RegisterClassExW(&wc)) return 1;
 
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    const UINT dpi = GetDpiForSystem();
+    const UINT dpi = plat::SystemDpi();
     RECT frame = {0, 0, MulDiv(kClientWidth96, static_cast<int>(dpi), 96),
                   MulDiv(kClientHeight96, static_cast<int>(dpi), 96)};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, 0, dpi);
+    plat::AdjustWindowRectForDpi(&frame, style, 0, dpi);
     HWND hwnd = CreateWindowExW(0, kDemoClass, L"NShapeDemo", style, 40, 40, frame.right - frame.left,
                                 frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!hwnd) return 1;
