@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,7 @@ constexpr std::size_t kMaxDesignBytes = 16u << 20;
 constexpr std::size_t kLogLines = 6;
 const wchar_t kTitle[] = L"Control kit gallery — 控件库";
 
-enum class Kind { Shape, Check, Text, Selection };
+enum class Kind { Shape, Check, Text, Selection };  // the order of the gallery's table of kinds
 
 // One control of the kit as the gallery places it.
 struct Slot {
@@ -221,7 +222,7 @@ private:
         // then the gallery's own buttons.
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             slots_[i].hwnd = CreateSlot(i, nullptr);
-            Demo(slots_[i]);
+            (this->*OpsOf(slots_[i]).demo)(slots_[i]);
         }
         for (Fixed& f : fixed_) {
             const RECT r = plat::TwipsRect(f.left, f.top, f.width, f.height, dpi_);
@@ -262,119 +263,159 @@ private:
         return nullptr;
     }
 
+    // ---- the kinds of control ----
+
+    // What the gallery does with one kind of control of the kit: make one in a slot (loaded from `bag`, or a new
+    // instance), give a new one the look the showcase wants, and save it. The kinds differ only in their events
+    // and their showcase looks.
+    struct KindOps {
+        HWND (Gallery::*create)(std::size_t index, const kit::PropertyBag* bag);
+        void (Gallery::*demo)(const Slot& slot);
+        void (*save)(const Slot& slot, kit::PropertyBag& bag);
+    };
+    static const KindOps kKinds[];  // in the order of Kind
+    static const KindOps& OpsOf(const Slot& s) { return kKinds[static_cast<int>(s.kind)]; }
+
     HWND CreateSlot(std::size_t index, const kit::PropertyBag* bag) {
+        return (this->*OpsOf(slots_[index]).create)(index, bag);
+    }
+
+    // The place, name and id every kind is created with.
+    template <typename Args>
+    Args SlotArgs(std::size_t index) const {
         const Slot& s = slots_[index];
-        switch (s.kind) {
-            case Kind::Shape: {
-                kit::NShapeArgs a;
-                a.parent = hwnd_;
-                a.id = s.id;
-                a.name = s.name;
-                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
-                a.design = bag;
-                a.onClick = [this, index] { Event(index, L"Click"); };
-                return kit::CreateNShape(a);
-            }
-            case Kind::Check: {
-                kit::CheckButtonArgs a;
-                a.parent = hwnd_;
-                a.id = s.id;
-                a.name = s.name;
-                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
-                a.bag = bag;
-                a.containerFont = ContainerFont();
-                a.events.Click = [this, index] {
-                    const kit::CheckButton* c = kit::CheckButtonOf(slots_[index].hwnd);
-                    Event(index, L"Click, Value " + std::to_wstring(c ? c->Value() : 0));
-                };
-                a.events.MouseOut = [this, index] { Event(index, L"MouseOut"); };
-                return kit::CreateCheckButton(a);
-            }
-            case Kind::Selection: {
-                kit::NSelectionArgs a;
-                a.parent = hwnd_;
-                a.id = s.id;
-                a.name = s.name;
-                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
-                a.bag = bag;
-                a.events.Click = [this, index] { Event(index, L"Click"); };
-                a.events.DblClick = [this, index] { Event(index, L"DblClick"); };
-                a.events.MouseEnter = [this, index] { Event(index, L"MouseEnter"); };
-                a.events.MouseLeave = [this, index] { Event(index, L"MouseLeave"); };
-                return kit::CreateNSelection(a);
-            }
-            case Kind::Text: {
-                kit::NTextBoxArgs a;
-                a.parent = hwnd_;
-                a.id = s.id;
-                a.name = s.name;
-                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
-                a.bag = bag;
-                a.applicationTitle = L"Gallery";
-                a.events.Change = [this, index] {
-                    const kit::NTextBox* t = kit::NTextBoxOf(slots_[index].hwnd);
-                    Event(index, L"Change \"" + (t ? t->Text() : std::wstring()) + L"\"");
-                };
-                a.events.DblClick = [this, index] { Event(index, L"DblClick"); };
-                return kit::CreateNTextBox(a);
-            }
-        }
-        return nullptr;
+        Args a;
+        a.parent = hwnd_;
+        a.id = s.id;
+        a.name = s.name;
+        a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+        return a;
+    }
+
+    // An event handler that puts the event on the status line.
+    std::function<void()> Reports(std::size_t index, const wchar_t* what) {
+        return [this, index, what] { Event(index, what); };
+    }
+
+    HWND CreateShape(std::size_t index, const kit::PropertyBag* bag) {
+        auto a = SlotArgs<kit::NShapeArgs>(index);
+        a.design = bag;
+        a.onClick = Reports(index, L"Click");
+        return kit::CreateNShape(a);
+    }
+
+    HWND CreateCheck(std::size_t index, const kit::PropertyBag* bag) {
+        auto a = SlotArgs<kit::CheckButtonArgs>(index);
+        a.bag = bag;
+        a.containerFont = ContainerFont();
+        a.events.Click = [this, index] {
+            const kit::CheckButton* c = kit::CheckButtonOf(slots_[index].hwnd);
+            Event(index, L"Click, Value " + std::to_wstring(c ? c->Value() : 0));
+        };
+        a.events.MouseOut = Reports(index, L"MouseOut");
+        return kit::CreateCheckButton(a);
+    }
+
+    HWND CreateSelection(std::size_t index, const kit::PropertyBag* bag) {
+        auto a = SlotArgs<kit::NSelectionArgs>(index);
+        a.bag = bag;
+        a.events.Click = Reports(index, L"Click");
+        a.events.DblClick = Reports(index, L"DblClick");
+        a.events.MouseEnter = Reports(index, L"MouseEnter");
+        a.events.MouseLeave = Reports(index, L"MouseLeave");
+        return kit::CreateNSelection(a);
+    }
+
+    HWND CreateText(std::size_t index, const kit::PropertyBag* bag) {
+        auto a = SlotArgs<kit::NTextBoxArgs>(index);
+        a.bag = bag;
+        a.applicationTitle = L"Gallery";
+        a.events.Change = [this, index] {
+            const kit::NTextBox* t = kit::NTextBoxOf(slots_[index].hwnd);
+            Event(index, L"Change \"" + (t ? t->Text() : std::wstring()) + L"\"");
+        };
+        a.events.DblClick = Reports(index, L"DblClick");
+        return kit::CreateNTextBox(a);
     }
 
     // The configurations a new gallery shows.
-    void Demo(const Slot& s) {
-        if (kit::NShape* b = kit::NShapeOf(s.hwnd)) {
-            static const wchar_t* const figures[] = {L"Rectangle",         L"Square",        L"Oval", L"Circle",
-                                                     L"Rounded rectangle", L"Rounded square"};
-            const int n = s.id - kIdShapeFirst;
-            b->SetStyle(n);
-            b->SetStretchToText(false);
-            b->SetBackGround(0x8000000F);  // the gallery's face shows around the figure
-            b->SetBackColorNormal(0x00FFE8D8);
-            b->SetBackColorHover(0x00FFD0B0);
-            b->SetBackColorDown(0x00E09060);
-            b->SetBorderColorNormal(0x00C08040);
-            b->SetBorderColorHover(0x00C08040);
-            b->SetBorderColorDown(0x00804000);
-            b->SetCaption(figures[n]);
-            // A new instance fitted its width to its name; these keep the width the gallery gives them.
-            Place(s.hwnd, s.left, s.top, s.width, s.height);
-        } else if (kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) {
-            static const wchar_t* const captions[] = {L"Unchecked", L"Checked", L"Indeterminate", L"Disabled"};
-            const int n = s.id - kIdCheckFirst;
-            c->SetCaption(captions[n]);
-            c->SetValue(n == 3 ? 1 : n);
-            if (n == 3) c->SetEnabled(false);
-        } else if (kit::NSelection* e = kit::NSelectionOf(s.hwnd)) {
-            const int n = s.id - kIdSelectionFirst;
-            if (n == 0) {
-                e->SetCaption(L"Wi-Fi relay");
-                e->SetDescription(L"Share this computer's connection");
-            } else if (n == 2) {
-                e->SetCaption(L"Bold and blue");
-                e->SetDescription(L"Own colours for every look");
-                e->SetFontBold(true);
-                e->SetBackColorNormal(0x00703010);
-                e->SetBackColorHover(0x00A05020);
-                e->SetBackColorDown(0x00FFE0C0);
-                e->SetForeColorDown(0x00703010);
-                e->SetForeColorNormal_2(0x00FFD8A0);
-                e->SetForeColorDown_2(0x00A05020);
-            }
-        } else if (kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) {
-            static const wchar_t* const headers[] = {L"Name", L"Digits only", L"Label mode", L"Password"};
-            static const wchar_t* const texts[] = {L"Ada Lovelace", L"2024", L"Shown as a label", L"secret"};
-            const int n = s.id - kIdTextFirst;
-            t->SetHeader(true);
-            t->SetHeaderCaption(headers[n]);
-            t->SetHeaderAlignement(kit::NTextBox::kLeft);
-            t->SetText(texts[n]);
-            t->SetAlignementHorizontal(kit::NTextBox::kLeft);
-            if (n == 1) t->SetNumberBox(true);
-            if (n == 2) t->SetLabelBox(true);
-            if (n == 3) t->SetPasswordChar(L"*");
+    void DemoShape(const Slot& s) {
+        kit::NShape* b = kit::NShapeOf(s.hwnd);
+        if (!b) return;
+        static const wchar_t* const figures[] = {L"Rectangle",         L"Square",        L"Oval", L"Circle",
+                                                 L"Rounded rectangle", L"Rounded square"};
+        const int n = s.id - kIdShapeFirst;
+        b->SetStyle(n);
+        b->SetStretchToText(false);
+        b->SetBackGround(0x8000000F);  // the gallery's face shows around the figure
+        b->SetBackColorNormal(0x00FFE8D8);
+        b->SetBackColorHover(0x00FFD0B0);
+        b->SetBackColorDown(0x00E09060);
+        b->SetBorderColorNormal(0x00C08040);
+        b->SetBorderColorHover(0x00C08040);
+        b->SetBorderColorDown(0x00804000);
+        b->SetCaption(figures[n]);
+        // A new instance fitted its width to its name; these keep the width the gallery gives them.
+        Place(s.hwnd, s.left, s.top, s.width, s.height);
+    }
+
+    void DemoCheck(const Slot& s) {
+        kit::CheckButton* c = kit::CheckButtonOf(s.hwnd);
+        if (!c) return;
+        static const wchar_t* const captions[] = {L"Unchecked", L"Checked", L"Indeterminate", L"Disabled"};
+        const int n = s.id - kIdCheckFirst;
+        c->SetCaption(captions[n]);
+        c->SetValue(n == 3 ? 1 : n);
+        if (n == 3) c->SetEnabled(false);
+    }
+
+    void DemoSelection(const Slot& s) {
+        kit::NSelection* e = kit::NSelectionOf(s.hwnd);
+        if (!e) return;
+        const int n = s.id - kIdSelectionFirst;
+        if (n == 0) {
+            e->SetCaption(L"Wi-Fi relay");
+            e->SetDescription(L"Share this computer's connection");
+        } else if (n == 2) {
+            e->SetCaption(L"Bold and blue");
+            e->SetDescription(L"Own colours for every look");
+            e->SetFontBold(true);
+            e->SetBackColorNormal(0x00703010);
+            e->SetBackColorHover(0x00A05020);
+            e->SetBackColorDown(0x00FFE0C0);
+            e->SetForeColorDown(0x00703010);
+            e->SetForeColorNormal_2(0x00FFD8A0);
+            e->SetForeColorDown_2(0x00A05020);
         }
+    }
+
+    void DemoText(const Slot& s) {
+        kit::NTextBox* t = kit::NTextBoxOf(s.hwnd);
+        if (!t) return;
+        static const wchar_t* const headers[] = {L"Name", L"Digits only", L"Label mode", L"Password"};
+        static const wchar_t* const texts[] = {L"Ada Lovelace", L"2024", L"Shown as a label", L"secret"};
+        const int n = s.id - kIdTextFirst;
+        t->SetHeader(true);
+        t->SetHeaderCaption(headers[n]);
+        t->SetHeaderAlignement(kit::NTextBox::kLeft);
+        t->SetText(texts[n]);
+        t->SetAlignementHorizontal(kit::NTextBox::kLeft);
+        if (n == 1) t->SetNumberBox(true);
+        if (n == 2) t->SetLabelBox(true);
+        if (n == 3) t->SetPasswordChar(L"*");
+    }
+
+    static void SaveShape(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::NShape* b = kit::NShapeOf(s.hwnd)) b->Save(bag);
+    }
+    static void SaveCheck(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, s.name, ContainerFont());
+    }
+    static void SaveSelection(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::NSelection* e = kit::NSelectionOf(s.hwnd)) e->Save(bag);
+    }
+    static void SaveText(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) t->Save(bag);
     }
 
     // ---- events and status ----
@@ -414,20 +455,7 @@ private:
 
     kit::PropertyBag SaveSlot(const Slot& s) const {
         kit::PropertyBag bag;
-        switch (s.kind) {
-            case Kind::Shape:
-                if (const kit::NShape* b = kit::NShapeOf(s.hwnd)) b->WriteProperties(bag);
-                break;
-            case Kind::Check:
-                if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, s.name, ContainerFont());
-                break;
-            case Kind::Selection:
-                if (const kit::NSelection* e = kit::NSelectionOf(s.hwnd)) e->Save(bag);
-                break;
-            case Kind::Text:
-                if (const kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) t->Save(bag);
-                break;
-        }
+        OpsOf(s).save(s, bag);
         return bag;
     }
 
@@ -488,6 +516,13 @@ private:
     std::deque<std::wstring> log_;
     plat::GdiObject<HFONT> font_;
     plat::GdiObject<HFONT> headingFont_;
+};
+
+const Gallery::KindOps Gallery::kKinds[] = {
+    {&Gallery::CreateShape, &Gallery::DemoShape, &Gallery::SaveShape},
+    {&Gallery::CreateCheck, &Gallery::DemoCheck, &Gallery::SaveCheck},
+    {&Gallery::CreateText, &Gallery::DemoText, &Gallery::SaveText},
+    {&Gallery::CreateSelection, &Gallery::DemoSelection, &Gallery::SaveSelection},
 };
 
 }  // namespace
