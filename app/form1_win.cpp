@@ -201,9 +201,7 @@ private:
                 OnCreate();
                 return 0;
             case WM_DPICHANGED: {
-                const RECT* suggested = reinterpret_cast<const RECT*>(lp);
-                SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                             suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+                plat::MoveToSuggestedRect(hwnd_, lp);
                 ApplyDpi(HIWORD(wp));
                 InvalidateRect(hwnd_, nullptr, TRUE);
                 return 0;

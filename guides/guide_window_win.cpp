@@ -88,13 +88,10 @@ private:
     }
 
     void Paint() {
-        plat::PaintScope paint(hwnd_);
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
-        if (!buffer.ok()) return;
-        HDC dc = buffer.dc();
-        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        plat::BufferedPaint paint(hwnd_);
+        if (!paint.ok()) return;
+        HDC dc = paint.dc();
+        FillRect(dc, &paint.client(), static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         SetBkMode(dc, TRANSPARENT);
         for (std::size_t i = 0; i < page_.labels.size(); ++i) {
             const LabelSpec& l = page_.labels[i];
@@ -121,7 +118,7 @@ private:
             MoveToEx(dc, plat::TwipsToPixels(line.x1, dpi_), plat::TwipsToPixels(line.y1, dpi_), nullptr);
             LineTo(dc, plat::TwipsToPixels(line.x2, dpi_), plat::TwipsToPixels(line.y2, dpi_));
         }
-        buffer.Blit();
+        paint.Blit();
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -136,9 +133,7 @@ private:
                 return 0;
             case WM_DPICHANGED: {
                 dpi_ = HIWORD(wp);
-                const RECT* r = reinterpret_cast<const RECT*>(lp);
-                SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
+                plat::MoveToSuggestedRect(hwnd_, lp);
                 // The buttons place themselves from their twips rectangles when the DPI changes.
                 BuildFonts();
                 InvalidateRect(hwnd_, nullptr, FALSE);

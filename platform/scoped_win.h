@@ -158,6 +158,27 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
+// A window's WM_PAINT through a back buffer the size of its client area: paint into dc(), then Blit() once.
+class BufferedPaint {
+public:
+    explicit BufferedPaint(HWND window)
+        : paint_(window), client_(ClientRect(window)), buffer_(paint_.get(), client_.right, client_.bottom) {}
+    bool ok() const { return buffer_.ok(); }
+    HDC dc() const { return buffer_.dc(); }
+    const RECT& client() const { return client_; }
+    void Blit() const { buffer_.Blit(); }
+
+private:
+    static RECT ClientRect(HWND window) {
+        RECT r = {};
+        GetClientRect(window, &r);
+        return r;
+    }
+    PaintScope paint_;  // first in, last out: the buffer is gone before EndPaint
+    RECT client_;
+    BackBuffer buffer_;
+};
+
 // Minimal COM smart pointer.
 template <typename T>
 class ComPtr {

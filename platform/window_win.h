@@ -26,6 +26,13 @@ RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle
 // system's large and small icon sizes (loaded only when the class is registered).
 bool RegisterProgramWindowClass(const wchar_t* name, WNDPROC proc, UINT style, int iconId);
 
+// Moves a window to the rectangle WM_DPICHANGED suggests (the message's lParam).
+void MoveToSuggestedRect(HWND window, LPARAM suggested);
+
+// The message loop of the program's windows: each top-level window's dialog manager sees its keys first (Tab,
+// arrows, mnemonics). Returns the exit code the loop ended with.
+int RunMessageLoop();
+
 // Counts the program's open top-level windows; the message loop ends when the last one closes.
 void TopLevelOpened();
 void TopLevelClosed();

@@ -171,9 +171,7 @@ private:
                 return TRUE;
             }
             case WM_DPICHANGED: {
-                const RECT* suggested = reinterpret_cast<const RECT*>(lp);
-                SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                             suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+                plat::MoveToSuggestedRect(hwnd_, lp);
                 dpi_ = HIWORD(wp);
                 PlaceAll();
                 return 0;

@@ -16,6 +16,7 @@
 #include "platform/scoped_win.h"
 #include "platform/trace_win.h"
 #include "platform/units.h"
+#include "platform/window_win.h"
 
 namespace {
 
@@ -218,12 +219,9 @@ LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             case WM_CREATE:
                 CreateButtons(hwnd);
                 return 0;
-            case WM_DPICHANGED: {
-                const RECT* r = reinterpret_cast<const RECT*>(lp);
-                SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
+            case WM_DPICHANGED:
+                plat::MoveToSuggestedRect(hwnd, lp);
                 return 0;
-            }
             case WM_APP + 1: {
                 // Stress for the leak test: `lp` caption changes on the button with id `wp`, then its own caption.
                 HWND button = GetDlgItem(hwnd, static_cast<int>(wp));
