@@ -1,4 +1,5 @@
-// Helpers shared by the program's top-level windows: per-window DPI, twips, lifetime.
+// Helpers shared by the program's top-level windows: per-window DPI, twips, class registration, the message loop
+// and the count of open windows.
 #pragma once
 
 #ifndef NOMINMAX
