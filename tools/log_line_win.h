@@ -1,5 +1,5 @@
-// What the stand-in programs share: text as UTF-8, and appending one line to a log that several of them may be
-// writing at the same moment.
+// What the stand-in programs share: appending one line to a log that several of them may be writing at the same
+// moment.
 #pragma once
 
 #ifndef NOMINMAX
@@ -12,15 +12,6 @@
 #include "platform/scoped_win.h"
 
 namespace standin {
-
-inline std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
 
 // Appends `line` to the file at `path`, retrying for about two seconds while another program holds it; false when
 // it never could.

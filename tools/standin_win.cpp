@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/utf8_win.h"
 #include "tools/log_line_win.h"
 
 namespace {
@@ -52,9 +53,9 @@ int wmain() {
     const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 
     // name <TAB> arguments <TAB> working folder <TAB> time in 100 ns units
-    using standin::Utf8;
-    const std::string line = Utf8(name) + "\t" + Utf8(Arguments()) + "\t" + Utf8(std::wstring(cwd, cwdLength)) + "\t" +
-                             std::to_string(ticks) + "\r\n";
+    using plat::ToUtf8;
+    const std::string line = ToUtf8(name) + "\t" + ToUtf8(Arguments()) + "\t" + ToUtf8(std::wstring(cwd, cwdLength)) +
+                             "\t" + std::to_string(ticks) + "\r\n";
     // Several stand-ins may run at once: the append waits while another one holds the log.
     standin::AppendToLog(log, line);
     return 0;

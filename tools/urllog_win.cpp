@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/utf8_win.h"
 #include "tools/log_line_win.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -22,5 +23,5 @@ int wmain(int argc, wchar_t** argv) {
         log.assign(self, len);
         log = log.substr(0, log.find_last_of(L"\\/")) + L"\\urllog.log";
     }
-    return standin::AppendToLog(log, standin::Utf8(argv[1]) + "\r\n") ? 0 : 1;
+    return standin::AppendToLog(log, plat::ToUtf8(argv[1]) + "\r\n") ? 0 : 1;
 }

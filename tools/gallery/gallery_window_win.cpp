@@ -18,6 +18,7 @@
 #include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
+#include "platform/utf8_win.h"
 #include "platform/window_host_win.h"
 #include "platform/window_win.h"
 #include "tools/gallery/gallery_ids.h"
@@ -52,28 +53,6 @@ struct Fixed {
     int left, top, width, height;
     HWND hwnd = nullptr;
 };
-
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
-
-bool FromUtf8(const std::string& bytes, std::wstring* text) {
-    text->clear();
-    if (bytes.empty()) return true;
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return false;
-    const int n =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    if (n <= 0) return false;
-    text->resize(static_cast<std::size_t>(n));
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), &(*text)[0],
-                               n) == n;
-}
 
 // Reads a whole design file, or says why it cannot.
 bool ReadSmallFile(const std::wstring& path, std::size_t limit, std::string* bytes, std::wstring* error) {
@@ -463,7 +442,7 @@ private:
         kit::Design design;
         for (const Slot& s : slots_) design.controls.emplace_back(s.name, SaveSlot(s));
         const std::wstring text = L"# The kit gallery's controls and their properties.\n" + kit::PrintDesign(design);
-        if (WriteWholeFile(path, ToUtf8(text)))
+        if (WriteWholeFile(path, plat::ToUtf8(text)))
             Status(L"Saved " + std::to_wstring(slots_.size()) + L" controls to " + path);
         else
             Status(L"Could not save to " + path);
@@ -478,7 +457,7 @@ private:
             Status(L"Could not load " + path + L": " + error);
             return;
         }
-        if (!FromUtf8(bytes, &text)) {
+        if (!plat::FromUtf8(bytes, &text)) {
             Status(L"Could not load " + path + L": not UTF-8 text");
             return;
         }

@@ -16,6 +16,7 @@
 #include "platform/scoped_win.h"
 #include "platform/trace_win.h"
 #include "platform/units.h"
+#include "platform/utf8_win.h"
 #include "platform/window_win.h"
 
 namespace {
@@ -108,11 +109,7 @@ void Log(const std::wstring& line) {
     const plat::ScopedHandle file(CreateFileW(g_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
-    const std::wstring text = line + L"\r\n";
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], n, nullptr, nullptr);
+    const std::string bytes = plat::ToUtf8(line + L"\r\n");
     DWORD written = 0;
     WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
