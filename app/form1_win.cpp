@@ -220,12 +220,8 @@ private:
                 SetTextColor(dc, notice ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
                 return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
             }
-            case WM_ERASEBKGND: {
-                RECT rc;
-                GetClientRect(hwnd_, &rc);
-                FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                return TRUE;
-            }
+            case WM_ERASEBKGND:
+                return plat::EraseBackground(hwnd_, wp, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
             case WM_DESTROY:
                 plat::TopLevelClosed();
                 return 0;

@@ -50,6 +50,13 @@ bool RegisterProgramWindowClass(const wchar_t* name, WNDPROC proc, UINT style, i
     return RegisterWindowClass(wc);
 }
 
+LRESULT EraseBackground(HWND window, WPARAM wp, HBRUSH brush) {
+    RECT rc = {};
+    GetClientRect(window, &rc);
+    FillRect(reinterpret_cast<HDC>(wp), &rc, brush);
+    return TRUE;
+}
+
 void MoveToSuggestedRect(HWND window, LPARAM suggested) {
     const RECT* r = reinterpret_cast<const RECT*>(suggested);
     SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,

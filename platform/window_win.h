@@ -27,6 +27,10 @@ RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle
 // system's large and small icon sizes (loaded only when the class is registered).
 bool RegisterProgramWindowClass(const wchar_t* name, WNDPROC proc, UINT style, int iconId);
 
+// WM_ERASEBKGND of a window whose background is one brush: fills the client area through the message's DC
+// (`wp`) and returns what the message wants back.
+LRESULT EraseBackground(HWND window, WPARAM wp, HBRUSH brush);
+
 // Moves a window to the rectangle WM_DPICHANGED suggests (the message's lParam).
 void MoveToSuggestedRect(HWND window, LPARAM suggested);
 

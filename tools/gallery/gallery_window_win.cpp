@@ -143,12 +143,8 @@ private:
                 SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }
-            case WM_ERASEBKGND: {
-                RECT rc;
-                GetClientRect(hwnd_, &rc);
-                FillRect(reinterpret_cast<HDC>(wp), &rc, GetSysColorBrush(COLOR_BTNFACE));
-                return TRUE;
-            }
+            case WM_ERASEBKGND:
+                return plat::EraseBackground(hwnd_, wp, GetSysColorBrush(COLOR_BTNFACE));
             case WM_DPICHANGED: {
                 plat::MoveToSuggestedRect(hwnd_, lp);
                 dpi_ = HIWORD(wp);

@@ -236,12 +236,8 @@ LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 };
                 return static_cast<LRESULT>(ms(kernel) + ms(user));
             }
-            case WM_ERASEBKGND: {
-                RECT rc;
-                GetClientRect(hwnd, &rc);
-                FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                return TRUE;
-            }
+            case WM_ERASEBKGND:
+                return plat::EraseBackground(hwnd, wp, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
             case WM_DESTROY:
                 PostQuitMessage(0);
                 return 0;
