@@ -17,6 +17,7 @@
 #include "platform/display_scheme_win.h"
 #include "platform/os_api_win.h"
 #include "platform/platform_win.h"
+#include "platform/window_host_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
 
@@ -80,9 +81,9 @@ public:
         showCommand_ = showCommand;
         const UINT dpi = plat::SystemDpi();
         const RECT r = plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, kExStyle, dpi);
-        hwnd_ = CreateWindowExW(kExStyle, kForm1Class, kMainCaption, kStyle, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, nullptr, nullptr, instance, this);
-        if (!hwnd_) return false;
+        // A window that was never made has freed this state already: nothing of it may be touched then.
+        if (!plat::CreateHostedWindow(this, kExStyle, kForm1Class, kMainCaption, kStyle, r, nullptr, nullptr))
+            return false;
         if (!logic_.OnLoad()) {
             DestroyWindow(hwnd_);
             return false;
@@ -105,22 +106,9 @@ public:
     }
     void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide); }
 
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        Form1* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, 0));
-        if (msg == WM_NCCREATE) {
-            self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-            self->hwnd_ = hwnd;
-            SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
-        }
-        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-        try {
-            return self->Handle(msg, wp, lp);
-        } catch (...) {
-            return DefWindowProcW(hwnd, msg, wp, lp);
-        }
-    }
-
 private:
+    friend LRESULT CALLBACK plat::WindowProc<Form1>(HWND, UINT, WPARAM, LPARAM);
+
     HWND MakeChild(const wchar_t* cls, const wchar_t* text, DWORD style, const ChildDesign& d) {
         return CreateWindowExW(0, cls, text, WS_CHILD | style, 0, 0, 0, 0, hwnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), nullptr, nullptr);
@@ -189,9 +177,11 @@ private:
 
     void ApplyDpi(UINT dpi) {
         // New fonts go to the controls before the old ones are deleted, as WM_SETFONT requires.
-        plat::GdiObject<HFONT> check = plat::MakeFont(L"微软雅黑", 10.5, dpi);
-        plat::GdiObject<HFONT> notice = plat::MakeFont(L"微软雅黑", 9, dpi);
-        plat::GdiObject<HFONT> consolas = plat::MakeFont(L"Consolas", 12, dpi, false, false, DEFAULT_CHARSET);
+        plat::GdiObject<HFONT> check =
+            plat::MakeFont({L"微软雅黑", 10.5, FW_NORMAL, false, false, false, GB2312_CHARSET}, dpi);
+        plat::GdiObject<HFONT> notice =
+            plat::MakeFont({L"微软雅黑", 9, FW_NORMAL, false, false, false, GB2312_CHARSET}, dpi);
+        plat::GdiObject<HFONT> consolas = plat::MakeFont({L"Consolas", 12}, dpi);
         HWND label2 = GetDlgItem(hwnd_, kIdLabel2);
         HWND intertext = GetDlgItem(hwnd_, kIdIntertext);
         SendMessageW(checkflight_, WM_SETFONT, reinterpret_cast<WPARAM>(check.get()), TRUE);
@@ -222,9 +212,7 @@ private:
                 OnCreate();
                 return 0;
             case WM_DPICHANGED: {
-                const RECT* suggested = reinterpret_cast<const RECT*>(lp);
-                SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                             suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+                plat::MoveToSuggestedRect(hwnd_, lp);
                 ApplyDpi(HIWORD(wp));
                 InvalidateRect(hwnd_, nullptr, TRUE);
                 return 0;
@@ -243,12 +231,8 @@ private:
                 SetTextColor(dc, Colour(kit::ColorRole::PageText, notice ? 0x000000FF : kit::syscolor::kWindowText));
                 return reinterpret_cast<LRESULT>(BackBrush());
             }
-            case WM_ERASEBKGND: {
-                RECT rc;
-                GetClientRect(hwnd_, &rc);
-                FillRect(reinterpret_cast<HDC>(wp), &rc, BackBrush());
-                return TRUE;
-            }
+            case WM_ERASEBKGND:
+                return plat::EraseBackground(hwnd_, wp, BackBrush());
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
                 plat::FollowSystemColours(hwnd_);
@@ -256,11 +240,6 @@ private:
             case WM_DESTROY:
                 plat::TopLevelClosed();
                 return 0;
-            case WM_NCDESTROY: {
-                SetWindowLongPtrW(hwnd_, 0, 0);
-                delete this;
-                return 0;
-            }
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
@@ -277,28 +256,12 @@ private:
     MainLogic logic_;
 };
 
-bool RegisterForm1Class(HINSTANCE instance) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &Form1::Proc;
-    wc.cbWndExtra = sizeof(Form1*);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = nullptr;
-    wc.lpszClassName = kForm1Class;
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    return RegisterClassExW(&wc) != 0;
-}
-
 }  // namespace
 
 bool CreateForm1(HINSTANCE instance, int showCommand) {
-    if (!RegisterForm1Class(instance)) return false;
-    // Owned by its window from WM_NCCREATE on; freed in WM_NCDESTROY.
+    if (!plat::RegisterProgramWindowClass(kForm1Class, &plat::WindowProc<Form1>, CS_HREDRAW | CS_VREDRAW, IDI_APP))
+        return false;
+    // Owned by its window from WM_NCCREATE on; freed once the window is gone.
     Form1* form = new Form1();
     return form->Create(instance, showCommand);
 }

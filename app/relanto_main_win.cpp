@@ -8,6 +8,7 @@
 
 #include "app/form1_win.h"
 #include "platform/os_api_win.h"
+#include "platform/window_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // DLLs come only from the system folder: never from the program's own (a download folder) or the current one.
@@ -16,13 +17,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     InitCommonControlsEx(&icc);
 
     if (!app::CreateForm1(instance, showCommand)) return 0;
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        if (root && IsDialogMessageW(root, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    plat::RunMessageLoop();
     return 0;
 }

@@ -12,6 +12,8 @@
 #include <set>
 #include <string>
 
+#include "platform/scoped_win.h"
+
 namespace bench {
 
 inline std::wstring ProgramDir() {
@@ -41,8 +43,7 @@ inline std::wstring RelantoFolder(const std::wstring& name, std::initializer_lis
     CopyFileW((dir + L"\\adb.exe").c_str(), (folder + L"\\adb.exe").c_str(), FALSE);
     for (const wchar_t* tool : tools) CopyFileW((dir + L"\\" + tool).c_str(), (folder + L"\\" + tool).c_str(), FALSE);
     for (const wchar_t* dll : {L"\\AdbWinApi.dll", L"\\AdbWinUsbApi.dll"}) {
-        HANDLE f = CreateFileW((folder + dll).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        CloseHandle(f);
+        plat::ScopedHandle f(CreateFileW((folder + dll).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     }
     SetEnvironmentVariableW(L"RELANTO_STANDIN_LOG", (folder + L"\\standin.log").c_str());
     return folder;
@@ -50,24 +51,22 @@ inline std::wstring RelantoFolder(const std::wstring& name, std::initializer_lis
 
 inline std::set<DWORD> ProcessesNamed(std::initializer_list<const wchar_t*> names) {
     std::set<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    const plat::ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32W e = {};
     e.dwSize = sizeof(e);
-    for (BOOL more = Process32FirstW(snapshot, &e); more; more = Process32NextW(snapshot, &e))
+    for (BOOL more = Process32FirstW(snapshot.get(), &e); more; more = Process32NextW(snapshot.get(), &e))
         for (const wchar_t* name : names)
             if (lstrcmpiW(e.szExeFile, name) == 0) ids.insert(e.th32ProcessID);
-    CloseHandle(snapshot);
     return ids;
 }
 
 // Ends the consoles (and the tools they run) that a start-up or a click left behind.
 inline void KillConsoles() {
     for (DWORD id : ProcessesNamed({L"cmd.exe", L"adb.exe", L"gnirehtet.exe"})) {
-        HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+        const plat::ScopedHandle p(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
         if (p) {
-            TerminateProcess(p, 0);
-            WaitForSingleObject(p, 5000);
-            CloseHandle(p);
+            TerminateProcess(p.get(), 0);
+            WaitForSingleObject(p.get(), 5000);
         }
     }
 }
@@ -104,10 +103,9 @@ inline bool StartProgram(const std::wstring& exe, const std::wstring& folder, PR
 }
 
 inline void EndProgram(const PROCESS_INFORMATION& pi) {
+    const plat::ScopedProcess owned(pi);
     TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 5000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
 }
 
 }  // namespace bench

@@ -64,14 +64,13 @@ std::vector<double> BareStarts(int runs) {
         if (!CreateProcessW(interpreter.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
                             nullptr, &si, &p))
             continue;
+        const plat::ScopedProcess owned(p);
         FILETIME c, e, k, u;
         if (GetProcessTimes(p.hProcess, &c, &e, &k, &u)) {
             const unsigned long long t = bench::Ticks(c);
             if (t >= called) ms.push_back((static_cast<double>(t) - static_cast<double>(called)) / 1e4);
         }
         WaitForSingleObject(p.hProcess, 5000);
-        CloseHandle(p.hThread);
-        CloseHandle(p.hProcess);
     }
     DestroyWindow(window);
     std::sort(ms.begin(), ms.end());
@@ -123,13 +122,12 @@ int wmain(int argc, wchar_t** argv) {
             std::printf("no console after a release\n");
             return 1;
         }
-        HANDLE p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, created);
+        const plat::ScopedHandle p(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, created));
         FILETIME c, e, k, u;
-        if (p && GetProcessTimes(p, &c, &e, &k, &u)) {
+        if (p && GetProcessTimes(p.get(), &c, &e, &k, &u)) {
             const unsigned long long t = bench::Ticks(c);
             if (t >= released) ms.push_back((static_cast<double>(t) - static_cast<double>(released)) / 1e4);
         }
-        if (p) CloseHandle(p);
         // The stop action pauses its thread for a second; wait until it answers again.
         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
     }

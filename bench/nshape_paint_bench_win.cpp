@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_win.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "platform/os_api_win.h"
@@ -139,15 +140,9 @@ void PaintBench() {
 }
 
 void PollBench() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring exe(path, n);
-    exe = exe.substr(0, exe.find_last_of(L"\\/")) + L"\\NShapeDemo.exe";
-    std::wstring line = L"\"" + exe + L"\"";
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
+    const std::wstring dir = bench::ProgramDir();
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    if (!bench::StartProgram(dir + L"\\NShapeDemo.exe", dir, &pi)) {
         std::printf("poll: NShapeDemo.exe did not start\n");
         return;
     }
@@ -182,10 +177,7 @@ void PollBench() {
             "button: %.0f ms (%.2f%%)\n",
             idle * 1e3, idle / 2 * 100, hover * 1e3, hover / 2 * 100);
     }
-    TerminateProcess(pi.hProcess, 0);
-    WaitForSingleObject(pi.hProcess, 5000);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
+    bench::EndProgram(pi);
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ relanto_gui_program(Relanto SOURCES app/relanto_main_win.cpp res/relanto.rc)
 foreach(tool adb gnirehtet)
   add_executable(standin_${tool} tools/standin_win.cpp)
   set_target_properties(standin_${tool} PROPERTIES OUTPUT_NAME ${tool})
+  target_include_directories(standin_${tool} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(standin_${tool} PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
 endforeach()
 
@@ -64,6 +65,7 @@ include(bench/windows_bench.cmake)
 
 # Stand-in browser: the test prefix sends every opened address to it.
 add_executable(urllog tools/urllog_win.cpp)
+target_include_directories(urllog PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(urllog PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
 
 file(GLOB RELANTO_EXTRA_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cmake)

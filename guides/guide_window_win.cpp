@@ -19,6 +19,8 @@
 #include "platform/image_win.h"
 #include "platform/os_api_win.h"
 #include "platform/platform_win.h"
+#include "platform/units.h"
+#include "platform/window_host_win.h"
 #include "platform/window_win.h"
 #include "res/resource.h"
 
@@ -36,35 +38,17 @@ HWND g_open[2] = {nullptr, nullptr};
 HWND HiddenOwner(HINSTANCE instance) {
     static HWND owner = nullptr;
     if (owner && IsWindow(owner)) return owner;
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"RelantoGuideOwner";
-    RegisterClassExW(&wc);
-    owner = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    plat::WindowClass wc;
+    wc.name = L"RelantoGuideOwner";
+    wc.proc = DefWindowProcW;
+    plat::RegisterWindowClass(wc);
+    owner = CreateWindowExW(0, wc.name, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     return owner;
 }
 
 class GuideWindow final : public plat::AccessibleSource {
 public:
-    GuideWindow(Guide guide, const PageSpec& page, bool* attached) : guide_(guide), page_(page), attached_(attached) {}
-
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        GuideWindow* self = reinterpret_cast<GuideWindow*>(GetWindowLongPtrW(hwnd, 0));
-        if (msg == WM_NCCREATE) {
-            self = static_cast<GuideWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-            self->hwnd_ = hwnd;
-            *self->attached_ = true;  // from here on the window owns and frees the state
-            SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
-        }
-        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-        try {
-            return self->Handle(msg, wp, lp);
-        } catch (...) {
-            return DefWindowProcW(hwnd, msg, wp, lp);
-        }
-    }
+    GuideWindow(Guide guide, const PageSpec& page) : guide_(guide), page_(page) {}
 
     // AccessibleSource: the painted labels and pictures and the link buttons, in reading order.
     int AccessibleChildCount() override { return static_cast<int>(reading_.size()); }
@@ -97,6 +81,7 @@ private:
     COLORREF Colour(kit::ColorRole role, unsigned long design) const {
         return plat::OleToColorRef(kit::PaintColor(plat::Win32Services().scheme, role, kit::RoleLook::Normal, design));
     }
+    friend LRESULT CALLBACK plat::WindowProc<GuideWindow>(HWND, UINT, WPARAM, LPARAM);
 
     void OnCreate() {
         plat::TopLevelOpened();
@@ -136,19 +121,16 @@ private:
             const BYTE charset = std::wstring(l.face) == L"微软雅黑" || std::wstring(l.face) == L"Fixedsys"
                                      ? GB2312_CHARSET
                                      : DEFAULT_CHARSET;
-            fonts_.push_back(plat::MakeFont(l.face, l.points, dpi_, false, l.underline, charset));
+            fonts_.push_back(plat::MakeFont({l.face, l.points, FW_NORMAL, false, l.underline, false, charset}, dpi_));
         }
     }
 
     void Paint() {
-        plat::PaintScope paint(hwnd_);
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
-        if (!buffer.ok()) return;
-        HDC dc = buffer.dc();
+        plat::BufferedPaint paint(hwnd_);
+        if (!paint.ok()) return;
+        HDC dc = paint.dc();
         plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(kit::ColorRole::PageBack, 0x00FFFFFF)));
-        FillRect(dc, &client, back.get());
+        FillRect(dc, &paint.client(), back.get());
         SetBkMode(dc, TRANSPARENT);
         for (std::size_t i = 0; i < page_.labels.size(); ++i) {
             const LabelSpec& l = page_.labels[i];
@@ -175,7 +157,7 @@ private:
             MoveToEx(dc, plat::TwipsToPixels(line.x1, dpi_), plat::TwipsToPixels(line.y1, dpi_), nullptr);
             LineTo(dc, plat::TwipsToPixels(line.x2, dpi_), plat::TwipsToPixels(line.y2, dpi_));
         }
-        buffer.Blit();
+        paint.Blit();
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -190,9 +172,7 @@ private:
                 return 0;
             case WM_DPICHANGED: {
                 dpi_ = HIWORD(wp);
-                const RECT* r = reinterpret_cast<const RECT*>(lp);
-                SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
+                plat::MoveToSuggestedRect(hwnd_, lp);
                 // The buttons place themselves from their twips rectangles when the DPI changes.
                 BuildFonts();
                 InvalidateRect(hwnd_, nullptr, FALSE);
@@ -223,17 +203,12 @@ private:
                 if (g_open[static_cast<int>(guide_)] == hwnd_) g_open[static_cast<int>(guide_)] = nullptr;
                 plat::TopLevelClosed();
                 return 0;
-            case WM_NCDESTROY:
-                SetWindowLongPtrW(hwnd_, 0, 0);
-                delete this;
-                return 0;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
     Guide guide_;
     const PageSpec& page_;
-    bool* attached_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     UINT dpi_ = 96;
@@ -243,24 +218,6 @@ private:
     std::vector<PageItem> reading_;
     plat::AccessibleHost access_{this};
 };
-
-bool RegisterGuideClass(HINSTANCE instance) {
-    static bool registered = false;
-    if (registered) return true;
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &GuideWindow::Proc;
-    wc.cbWndExtra = sizeof(GuideWindow*);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kGuideClass;
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    registered = RegisterClassExW(&wc) != 0;
-    return registered;
-}
 
 class Win32GuideSlot final : public GuideSlot {
 public:
@@ -274,18 +231,14 @@ protected:
         SetForegroundWindow(w);
     }
     void Create() override {
-        if (!RegisterGuideClass(instance_)) return;
+        if (!plat::RegisterProgramWindowClass(kGuideClass, &plat::WindowProc<GuideWindow>, 0, IDI_APP)) return;
         const PageSpec& page = guide_ == Guide::Help ? HelpPage() : AboutPage();
         const UINT dpi = plat::SystemDpi();
-        const RECT r = plat::CenteredWindowRect(page.clientWidth / 15, page.clientHeight / 15, kStyle, kExStyle, dpi);
-        bool attached = false;
-        auto* window = new GuideWindow(guide_, page, &attached);
-        HWND w = CreateWindowExW(kExStyle, kGuideClass, page.caption, kStyle, r.left, r.top, r.right - r.left,
-                                 r.bottom - r.top, HiddenOwner(instance_), nullptr, instance_, window);
-        if (!w) {
-            if (!attached) delete window;
-            return;
-        }
+        const RECT r = plat::CenteredWindowRect(plat::Pixels96FromTwips(page.clientWidth),
+                                                plat::Pixels96FromTwips(page.clientHeight), kStyle, kExStyle, dpi);
+        HWND w = plat::CreateHostedWindow(new GuideWindow(guide_, page), kExStyle, kGuideClass, page.caption, kStyle, r,
+                                          HiddenOwner(instance_), nullptr);
+        if (!w) return;
         ShowWindow(w, SW_SHOWNORMAL);
         UpdateWindow(w);
     }

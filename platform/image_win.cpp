@@ -11,7 +11,7 @@
 namespace plat {
 
 bool DecodeImage(const std::string& bytes, DibImage* out) {
-    if (bytes.empty() || bytes.size() > 64u * 1024u * 1024u) return false;
+    if (bytes.empty() || bytes.size() > kMaxPictureBytes) return false;
     EnsureCom();
     ComPtr<IWICImagingFactory> factory;
     if (FAILED(ComCreateInstance(CLSID_WICImagingFactory, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
@@ -53,29 +53,30 @@ bool DecodeImage(const std::string& bytes, DibImage* out) {
 }
 
 bool LoadProgramImage(const std::wstring& name, DibImage* out) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    if (!resource) return false;
-    HGLOBAL loaded = LoadResource(module, resource);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    const DWORD size = SizeofResource(module, resource);
-    if (!data || size == 0) return false;
-    return DecodeImage(std::string(static_cast<const char*>(data), size), out);
+    std::string bytes;
+    return ProgramResource(name, &bytes) && DecodeImage(bytes, out);
+}
+
+bool ProgramPictureBytes(const std::wstring& ref, std::string* bytes) {
+    if (ref.empty()) return false;
+    if (ProgramResource(ref, bytes)) return true;
+    std::wstring path = ref;
+    const bool absolute = path.size() > 1 && (path[1] == L':' || path[0] == L'\\' || path[0] == L'/');
+    if (!absolute) path = ProgramFolder() + L"\\" + path;
+    // Pictures are small; a file of 64 MB or more is not one.
+    return ReadWholeFile(path, kMaxPictureBytes - 1, bytes) == FileRead::Ok && !bytes->empty();
 }
 
 void DrawImage(HDC dc, const DibImage& image, const RECT& dest) {
     if (!image) return;
-    HDC source = CreateCompatibleDC(dc);
+    MemoryDC source(CreateCompatibleDC(dc));
     if (!source) return;
-    {
-        SelectObj select(source, image.bitmap.get());
-        const int oldMode = SetStretchBltMode(dc, HALFTONE);
-        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        GdiAlphaBlend(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source, 0, 0,
-                      image.width, image.height, blend);
-        SetStretchBltMode(dc, oldMode);
-    }
-    DeleteDC(source);
+    SelectObj select(source.get(), image.bitmap.get());
+    const int oldMode = SetStretchBltMode(dc, HALFTONE);
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.get(), 0, 0,
+                  image.width, image.height, blend);
+    SetStretchBltMode(dc, oldMode);
 }
 
 }  // namespace plat

@@ -6,6 +6,7 @@
 #endif
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 #include "platform/scoped_win.h"
@@ -19,13 +20,20 @@ struct DibImage {
     explicit operator bool() const { return static_cast<bool>(bitmap); }
 };
 
+// The largest encoded picture taken, in bytes.
+constexpr std::size_t kMaxPictureBytes = 64u << 20;
+
 // Decodes encoded image bytes with the platform's imaging component; false on any failure.
 bool DecodeImage(const std::string& bytes, DibImage* out);
 
 // The RCDATA resource of the running program named `name` (case-blind), decoded.
 bool LoadProgramImage(const std::wstring& name, DibImage* out);
 
-// Draws the image scaled to `dest`.
+// The encoded bytes of the picture a reference names: the program's RCDATA resource of that name, else the file
+// of that name (relative names are taken from the program's folder). False when there is none.
+bool ProgramPictureBytes(const std::wstring& ref, std::string* bytes);
+
+// Draws the image scaled to `dest` with its alpha, smoothing as it scales.
 void DrawImage(HDC dc, const DibImage& image, const RECT& dest);
 
 }  // namespace plat

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/scoped_win.h"
-#include "platform/window_win.h"
+#include "platform/window_host_win.h"
 
 namespace plat {
 namespace {
@@ -40,8 +40,8 @@ public:
         if (!CreateProcessW(interpreter.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
                             nullptr, &si, &pi))
             return false;
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+        // Nothing waits for the console: both handles go at once.
+        ScopedProcess started(pi);
         return true;
     }
 };
@@ -179,21 +179,16 @@ public:
 
 class Win32TextMeasurer final : public TextMeasurer {
 public:
-    ~Win32TextMeasurer() override {
-        fonts_.clear();
-        if (dc_) DeleteDC(dc_);
-    }
-
     Size Measure(const std::wstring& text, const std::wstring& face, double points, bool bold) override {
         // Layouts measure the same few fonts over and over: keep one DC and the fonts already made.
-        if (!dc_) dc_ = CreateCompatibleDC(nullptr);
+        if (!dc_) dc_.reset(CreateCompatibleDC(nullptr));
         if (!dc_) return {};
         HFONT font = FontFor(face, points, bold);
-        SelectObj select(dc_, font);
+        SelectObj select(dc_.get(), font);
         SIZE size = {};
         TEXTMETRICW tm = {};
-        GetTextMetricsW(dc_, &tm);
-        GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+        GetTextMetricsW(dc_.get(), &tm);
+        GetTextExtentPoint32W(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
         return {size.cx, tm.tmHeight};
     }
 
@@ -209,12 +204,12 @@ private:
         for (const CachedFont& c : fonts_)
             if (c.points == points && c.bold == bold && c.face == face) return c.font.get();
         if (fonts_.size() >= 8) fonts_.erase(fonts_.begin());
-        fonts_.push_back({face, points, bold, MakeFont(face, points, 96, bold, false, DEFAULT_CHARSET)});
+        fonts_.push_back({face, points, bold, MakeFont({face, points, bold ? FW_BOLD : FW_NORMAL}, 96)});
         return fonts_.back().font.get();
     }
 
-    HDC dc_ = nullptr;
     std::vector<CachedFont> fonts_;
+    MemoryDC dc_;  // declared after the fonts, so it is deleted first
 };
 
 }  // namespace
@@ -258,6 +253,34 @@ std::wstring ProgramFolder() {
         }
         buffer.resize(buffer.size() * 2);
     }
+}
+
+bool ProgramResource(const std::wstring& name, std::string* bytes) {
+    if (name.empty()) return false;
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    if (!resource) return false;
+    HGLOBAL loaded = LoadResource(module, resource);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = SizeofResource(module, resource);
+    if (!data || size == 0) return false;
+    bytes->assign(static_cast<const char*>(data), size);
+    return true;
+}
+
+FileRead ReadWholeFile(const std::wstring& path, std::size_t limit, std::string* bytes) {
+    ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return FileRead::CannotOpen;
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.get(), &size)) return FileRead::CannotRead;
+    if (static_cast<unsigned long long>(size.QuadPart) > limit) return FileRead::TooLarge;
+    bytes->assign(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    if (!bytes->empty() &&
+        !(ReadFile(file.get(), &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr) && got == bytes->size()))
+        return FileRead::CannotRead;
+    return FileRead::Ok;
 }
 
 }  // namespace plat

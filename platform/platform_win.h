@@ -1,6 +1,9 @@
 // Win32 implementations of the platform interfaces, shared by every window of the exe.
 #pragma once
 
+#include <cstddef>
+#include <string>
+
 #include "platform/platform.h"
 
 namespace plat {
@@ -14,5 +17,14 @@ void EnsureCom();
 
 // Full path of the folder that holds the running executable, without a trailing separator.
 std::wstring ProgramFolder();
+
+// The bytes of the running program's RCDATA resource named `name` (case-blind); false when there is none or it
+// is empty.
+bool ProgramResource(const std::wstring& name, std::string* bytes);
+
+enum class FileRead { Ok, CannotOpen, TooLarge, CannotRead };
+
+// Reads a whole file of at most `limit` bytes into `bytes`.
+FileRead ReadWholeFile(const std::wstring& path, std::size_t limit, std::string* bytes);
 
 }  // namespace plat

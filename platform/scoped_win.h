@@ -1,4 +1,5 @@
-// RAII owners for GDI, DC and COM objects, so no paint path or link call can leak one.
+// RAII owners for GDI objects, DCs, kernel handles and COM objects, so no paint path, file or process call can
+// leak one.
 #pragma once
 
 #ifndef NOMINMAX
@@ -12,16 +13,17 @@
 
 namespace plat {
 
-// Owns one GDI object (pen, brush, font, bitmap, region) and deletes it.
-template <typename T>
-class GdiObject {
+// Owns one handle and releases it with `Traits::Close` when it goes; `Traits::None` is the value that means no
+// handle (some calls fail with null, others with INVALID_HANDLE_VALUE), which is kept as null.
+template <typename T, typename Traits>
+class Owned {
 public:
-    GdiObject() = default;
-    explicit GdiObject(T handle) : handle_(handle) {}
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    Owned() = default;
+    explicit Owned(T handle) : handle_(Adopt(handle)) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned(Owned&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+    Owned& operator=(Owned&& other) noexcept {
         if (this != &other) {
             reset();
             handle_ = other.handle_;
@@ -29,16 +31,55 @@ public:
         }
         return *this;
     }
-    ~GdiObject() { reset(); }
+    ~Owned() { reset(); }
     void reset(T handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
-        handle_ = handle;
+        if (handle_) Traits::Close(handle_);
+        handle_ = Adopt(handle);
     }
     T get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
 private:
+    static T Adopt(T handle) { return handle == Traits::None() ? nullptr : handle; }
     T handle_ = nullptr;
+};
+
+struct GdiObjectTraits {
+    static HGDIOBJ None() { return nullptr; }
+    static void Close(HGDIOBJ object) { DeleteObject(object); }
+};
+struct KernelHandleTraits {
+    static HANDLE None() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE handle) { CloseHandle(handle); }
+};
+struct MemoryDCTraits {
+    static HDC None() { return nullptr; }
+    static void Close(HDC dc) { DeleteDC(dc); }
+};
+struct LocalMemoryTraits {
+    static void* None() { return nullptr; }
+    static void Close(void* memory) { LocalFree(memory); }
+};
+
+// A GDI object (pen, brush, font, bitmap, region), deleted when it goes.
+template <typename T>
+using GdiObject = Owned<T, GdiObjectTraits>;
+
+// A kernel handle: a process, a thread, an open file or a snapshot.
+using ScopedHandle = Owned<HANDLE, KernelHandleTraits>;
+
+// A memory DC made by CreateCompatibleDC.
+using MemoryDC = Owned<HDC, MemoryDCTraits>;
+
+// A block the system allocated with LocalAlloc for the caller (CommandLineToArgvW's array, for one).
+template <typename T>
+using LocalMemory = Owned<T, LocalMemoryTraits>;
+
+// The two handles CreateProcessW returns.
+struct ScopedProcess {
+    explicit ScopedProcess(const PROCESS_INFORMATION& pi) : process(pi.hProcess), thread(pi.hThread) {}
+    ScopedHandle process;
+    ScopedHandle thread;
 };
 
 // Selects an object into a DC for the lifetime of the scope, then restores the previous one.
@@ -93,29 +134,49 @@ class BackBuffer {
 public:
     BackBuffer(HDC target, int width, int height)
         : target_(target), width_(width > 0 ? width : 1), height_(height > 0 ? height : 1) {
-        dc_ = CreateCompatibleDC(target);
+        dc_.reset(CreateCompatibleDC(target));
         bitmap_.reset(CreateCompatibleBitmap(target, width_, height_));
-        if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_.get());
+        if (dc_ && bitmap_) old_ = SelectObject(dc_.get(), bitmap_.get());
     }
     BackBuffer(const BackBuffer&) = delete;
     BackBuffer& operator=(const BackBuffer&) = delete;
     ~BackBuffer() {
-        if (old_) SelectObject(dc_, old_);
-        if (dc_) DeleteDC(dc_);
+        if (old_) SelectObject(dc_.get(), old_);
     }
     bool ok() const { return dc_ && old_; }
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.get(); }
     void Blit() const {
-        if (ok()) BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+        if (ok()) BitBlt(target_, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
     }
 
 private:
     HDC target_;
     int width_;
     int height_;
-    HDC dc_ = nullptr;
-    GdiObject<HBITMAP> bitmap_;
+    GdiObject<HBITMAP> bitmap_;  // declared first, so the DC goes before the bitmap it held
+    MemoryDC dc_;
     HGDIOBJ old_ = nullptr;
+};
+
+// A window's WM_PAINT through a back buffer the size of its client area: paint into dc(), then Blit() once.
+class BufferedPaint {
+public:
+    explicit BufferedPaint(HWND window)
+        : paint_(window), client_(ClientRect(window)), buffer_(paint_.get(), client_.right, client_.bottom) {}
+    bool ok() const { return buffer_.ok(); }
+    HDC dc() const { return buffer_.dc(); }
+    const RECT& client() const { return client_; }
+    void Blit() const { buffer_.Blit(); }
+
+private:
+    static RECT ClientRect(HWND window) {
+        RECT r = {};
+        GetClientRect(window, &r);
+        return r;
+    }
+    PaintScope paint_;  // first in, last out: the buffer is gone before EndPaint
+    RECT client_;
+    BackBuffer buffer_;
 };
 
 // Minimal COM smart pointer.

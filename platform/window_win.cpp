@@ -1,7 +1,5 @@
-// Per-window DPI scaling, font creation and the program's top-level window count.
+// Per-window DPI scaling and the program's top-level window count.
 #include "platform/window_win.h"
-
-#include <cmath>
 
 #include "platform/os_api_win.h"
 
@@ -11,17 +9,6 @@ UINT WindowDpi(HWND window) {
     UINT dpi = DpiOfWindow(window);
     if (dpi == 0) dpi = SystemDpi();
     return dpi ? dpi : 96;
-}
-
-GdiObject<HFONT> MakeFont(const std::wstring& face, double points, UINT dpi, bool bold, bool underline, BYTE charset) {
-    LOGFONTW lf = {};
-    lf.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
-    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    lf.lfUnderline = underline ? TRUE : FALSE;
-    lf.lfCharSet = charset;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-    return GdiObject<HFONT>(CreateFontIndirectW(&lf));
 }
 
 RECT TwipsRect(int left, int top, int width, int height, UINT dpi) {
@@ -43,6 +30,48 @@ RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle
     const int x = work.left + ((work.right - work.left) - w) / 2;
     const int y = work.top + ((work.bottom - work.top) - h) / 2;
     return {x, y, x + w, y + h};
+}
+
+bool RegisterProgramWindowClass(const wchar_t* name, WNDPROC proc, UINT style, int iconId) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing = {};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, name, &existing)) return true;
+    auto icon = [&](int widthMetric, int heightMetric) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                             GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+    };
+    WindowClass wc;
+    wc.name = name;
+    wc.proc = proc;
+    wc.style = style;
+    wc.icon = icon(SM_CXICON, SM_CYICON);
+    wc.smallIcon = icon(SM_CXSMICON, SM_CYSMICON);
+    return RegisterWindowClass(wc);
+}
+
+LRESULT EraseBackground(HWND window, WPARAM wp, HBRUSH brush) {
+    RECT rc = {};
+    GetClientRect(window, &rc);
+    FillRect(reinterpret_cast<HDC>(wp), &rc, brush);
+    return TRUE;
+}
+
+void MoveToSuggestedRect(HWND window, LPARAM suggested) {
+    const RECT* r = reinterpret_cast<const RECT*>(suggested);
+    SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int RunMessageLoop() {
+    MSG msg = {};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        if (root && IsDialogMessageW(root, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
 }
 
 namespace {

@@ -1,4 +1,5 @@
-// Helpers shared by the program's top-level windows: per-window DPI, twips, fonts, lifetime.
+// Helpers shared by the program's top-level windows: per-window DPI, twips, class registration, the message loop
+// and the count of open windows.
 #pragma once
 
 #ifndef NOMINMAX
@@ -9,14 +10,11 @@
 #include <string>
 
 #include "platform/scoped_win.h"
+#include "platform/window_host_win.h"
 
 namespace plat {
 
 UINT WindowDpi(HWND window);
-
-// A font of the given face and point size at a DPI (character set 134 unless told otherwise).
-GdiObject<HFONT> MakeFont(const std::wstring& face, double points, UINT dpi, bool bold = false, bool underline = false,
-                          BYTE charset = GB2312_CHARSET);
 
 // Rectangle of a design given in twips, in the pixels of a window at `dpi`.
 RECT TwipsRect(int left, int top, int width, int height, UINT dpi);
@@ -24,6 +22,21 @@ RECT TwipsRect(int left, int top, int width, int height, UINT dpi);
 // Outer window rectangle for a client area of `clientW` x `clientH` 96-dpi pixels, centred on the work area
 // of the primary monitor.
 RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle, UINT dpi);
+
+// Registers a class of the program's top-level windows once per process, with the icon resource `iconId` at the
+// system's large and small icon sizes (loaded only when the class is registered).
+bool RegisterProgramWindowClass(const wchar_t* name, WNDPROC proc, UINT style, int iconId);
+
+// WM_ERASEBKGND of a window whose background is one brush: fills the client area through the message's DC
+// (`wp`) and returns what the message wants back.
+LRESULT EraseBackground(HWND window, WPARAM wp, HBRUSH brush);
+
+// Moves a window to the rectangle WM_DPICHANGED suggests (the message's lParam).
+void MoveToSuggestedRect(HWND window, LPARAM suggested);
+
+// The message loop of the program's windows: each top-level window's dialog manager sees its keys first (Tab,
+// arrows, mnemonics). Returns the exit code the loop ended with.
+int RunMessageLoop();
 
 // Counts the program's open top-level windows; the message loop ends when the last one closes.
 void TopLevelOpened();

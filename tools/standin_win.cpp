@@ -8,16 +8,10 @@
 
 #include <string>
 
-namespace {
+#include "platform/utf8_win.h"
+#include "tools/log_line_win.h"
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
+namespace {
 
 std::wstring ModulePath() {
     wchar_t buffer[4096];
@@ -59,19 +53,10 @@ int wmain() {
     const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 
     // name <TAB> arguments <TAB> working folder <TAB> time in 100 ns units
-    const std::string line = Utf8(name) + "\t" + Utf8(Arguments()) + "\t" + Utf8(std::wstring(cwd, cwdLength)) + "\t" +
-                             std::to_string(ticks) + "\r\n";
-    // Several stand-ins may run at once: retry while another one holds the log.
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            DWORD written = 0;
-            WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-            CloseHandle(file);
-            break;
-        }
-        Sleep(10);
-    }
+    using plat::ToUtf8;
+    const std::string line = ToUtf8(name) + "\t" + ToUtf8(Arguments()) + "\t" + ToUtf8(std::wstring(cwd, cwdLength)) +
+                             "\t" + std::to_string(ticks) + "\r\n";
+    // Several stand-ins may run at once: the append waits while another one holds the log.
+    standin::AppendToLog(log, line);
     return 0;
 }

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/utf8_win.h"
+
 namespace e2e {
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
@@ -47,14 +49,7 @@ bool ReadFileBytes(const std::wstring& path, std::string* bytes) {
 
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
+std::string Utf8(const std::wstring& text) { return plat::ToUtf8(text); }
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "platform/os_api_win.h"
+#include "platform/window_win.h"
 #include "tools/gallery/gallery_window_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -22,13 +23,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         return 2;
     }
     if (!gallery::CreateGallery(instance, showCommand, options)) return 1;
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        if (root && IsDialogMessageW(root, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return plat::RunMessageLoop();
 }

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,10 @@
 #include "controls/nshape/n_shape_win.h"
 #include "controls/ntextbox/n_textbox_win.h"
 #include "platform/os_api_win.h"
+#include "platform/platform_win.h"
 #include "platform/scoped_win.h"
+#include "platform/utf8_win.h"
+#include "platform/window_host_win.h"
 #include "platform/window_win.h"
 #include "tools/gallery/gallery_ids.h"
 
@@ -29,7 +33,7 @@ constexpr std::size_t kMaxDesignBytes = 16u << 20;
 constexpr std::size_t kLogLines = 6;
 const wchar_t kTitle[] = L"Control kit gallery — 控件库";
 
-enum class Kind { Shape, Check, Text, Selection };
+enum class Kind { Shape, Check, Text, Selection };  // the order of the gallery's table of kinds
 
 // One control of the kit as the gallery places it.
 struct Slot {
@@ -50,62 +54,36 @@ struct Fixed {
     HWND hwnd = nullptr;
 };
 
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
-
-bool FromUtf8(const std::string& bytes, std::wstring* text) {
-    text->clear();
-    if (bytes.empty()) return true;
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return false;
-    const int n =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    if (n <= 0) return false;
-    text->resize(static_cast<std::size_t>(n));
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), &(*text)[0],
-                               n) == n;
-}
-
-// Reads a whole file of at most `limit` bytes.
+// Reads a whole design file, or says why it cannot.
 bool ReadSmallFile(const std::wstring& path, std::size_t limit, std::string* bytes, std::wstring* error) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        *error = L"the file cannot be opened";
-        return false;
+    switch (plat::ReadWholeFile(path, limit, bytes)) {
+        case plat::FileRead::Ok:
+            return true;
+        case plat::FileRead::CannotOpen:
+            *error = L"the file cannot be opened";
+            break;
+        case plat::FileRead::TooLarge:
+            *error = L"the file is too large";
+            break;
+        case plat::FileRead::CannotRead:
+            *error = L"the file cannot be read";
+            break;
     }
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) != FALSE;
-    if (ok && static_cast<unsigned long long>(size.QuadPart) > limit) {
-        *error = L"the file is too large";
-        ok = false;
-    }
-    if (ok) {
-        bytes->assign(static_cast<std::size_t>(size.QuadPart), '\0');
-        DWORD got = 0;
-        ok = bytes->empty() ||
-             (ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr) && got == bytes->size());
-        if (!ok) *error = L"the file cannot be read";
-    }
-    CloseHandle(file);
-    return ok;
+    return false;
 }
 
 // Writes beside the target first and then replaces it, so a failed save leaves the old file whole.
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     const std::wstring temp = path + L".saving";
-    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    CloseHandle(file);
+    bool ok = false;
+    {
+        plat::ScopedHandle file(
+            CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return false;
+        DWORD written = 0;
+        ok = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+             written == bytes.size();
+    }  // closed before it replaces the target
     if (!ok || !MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temp.c_str());
         return false;
@@ -122,23 +100,14 @@ kit::Font ContainerFont() {
 
 class Gallery {
 public:
-    Gallery(const Options& options, bool* attached) : options_(options), attached_(attached) {}
+    explicit Gallery(const Options& options) : options_(options) {}
 
-    bool Create(HINSTANCE instance, int showCommand) {
-        WNDCLASSEXW wc = {};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = &Gallery::Proc;
-        wc.cbWndExtra = sizeof(Gallery*);
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        wc.lpszClassName = kGalleryClass;
-        if (!RegisterClassExW(&wc)) return false;
+    // A window that was never made has freed this state already: nothing of it may be touched then.
+    bool Create(int showCommand) {
         const RECT r =
             plat::CenteredWindowRect(kClientWidth96, kClientHeight96, kStyle, WS_EX_CONTROLPARENT, plat::SystemDpi());
-        HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kGalleryClass, kTitle, kStyle, r.left, r.top,
-                                      r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
+        HWND window =
+            plat::CreateHostedWindow(this, WS_EX_CONTROLPARENT, kGalleryClass, kTitle, kStyle, r, nullptr, nullptr);
         if (!window) return false;
         ShowWindow(window, showCommand);
         UpdateWindow(window);
@@ -146,29 +115,9 @@ public:
         return true;
     }
 
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        auto* self = reinterpret_cast<Gallery*>(GetWindowLongPtrW(hwnd, 0));
-        if (msg == WM_NCCREATE) {
-            self = static_cast<Gallery*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-            self->hwnd_ = hwnd;
-            *self->attached_ = true;
-            SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
-        }
-        if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-        LRESULT result = 0;
-        try {
-            result = self->Handle(msg, wp, lp);
-        } catch (...) {
-            result = DefWindowProcW(hwnd, msg, wp, lp);
-        }
-        if (msg == WM_NCDESTROY) {
-            SetWindowLongPtrW(hwnd, 0, 0);
-            delete self;
-        }
-        return result;
-    }
-
 private:
+    friend LRESULT CALLBACK plat::WindowProc<Gallery>(HWND, UINT, WPARAM, LPARAM);
+
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
             case WM_CREATE:
@@ -194,16 +143,10 @@ private:
                 SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }
-            case WM_ERASEBKGND: {
-                RECT rc;
-                GetClientRect(hwnd_, &rc);
-                FillRect(reinterpret_cast<HDC>(wp), &rc, GetSysColorBrush(COLOR_BTNFACE));
-                return TRUE;
-            }
+            case WM_ERASEBKGND:
+                return plat::EraseBackground(hwnd_, wp, GetSysColorBrush(COLOR_BTNFACE));
             case WM_DPICHANGED: {
-                const RECT* suggested = reinterpret_cast<const RECT*>(lp);
-                SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                             suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+                plat::MoveToSuggestedRect(hwnd_, lp);
                 dpi_ = HIWORD(wp);
                 PlaceAll();
                 return 0;
@@ -252,7 +195,7 @@ private:
         // then the gallery's own buttons.
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             slots_[i].hwnd = CreateSlot(i, nullptr);
-            Demo(slots_[i]);
+            (this->*OpsOf(slots_[i]).demo)(slots_[i]);
         }
         for (Fixed& f : fixed_) {
             const RECT r = plat::TwipsRect(f.left, f.top, f.width, f.height, dpi_);
@@ -266,8 +209,8 @@ private:
     }
 
     void ApplyFonts() {
-        font_ = plat::MakeFont(L"Tahoma", 9, dpi_, false, false, DEFAULT_CHARSET);
-        headingFont_ = plat::MakeFont(L"Tahoma", 9, dpi_, true, false, DEFAULT_CHARSET);
+        font_ = plat::MakeFont({L"Tahoma", 9}, dpi_);
+        headingFont_ = plat::MakeFont({L"Tahoma", 9, FW_BOLD}, dpi_);
     }
 
     void PlaceAll() {
@@ -293,119 +236,159 @@ private:
         return nullptr;
     }
 
+    // ---- the kinds of control ----
+
+    // What the gallery does with one kind of control of the kit: make one in a slot (loaded from `bag`, or a new
+    // instance), give a new one the look the showcase wants, and save it. The kinds differ only in their events
+    // and their showcase looks.
+    struct KindOps {
+        HWND (Gallery::*create)(std::size_t index, const kit::PropertyBag* bag);
+        void (Gallery::*demo)(const Slot& slot);
+        void (*save)(const Slot& slot, kit::PropertyBag& bag);
+    };
+    static const KindOps kKinds[];  // in the order of Kind
+    static const KindOps& OpsOf(const Slot& s) { return kKinds[static_cast<int>(s.kind)]; }
+
     HWND CreateSlot(std::size_t index, const kit::PropertyBag* bag) {
+        return (this->*OpsOf(slots_[index]).create)(index, bag);
+    }
+
+    // The place, name and id every kind is created with.
+    template <typename Args>
+    Args SlotArgs(std::size_t index) const {
         const Slot& s = slots_[index];
-        switch (s.kind) {
-            case Kind::Shape: {
-                kit::NShapeArgs a;
-                a.parent = hwnd_;
-                a.id = s.id;
-                a.name = s.name;
-                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
-                a.design = bag;
-                a.onClick = [this, index] { Event(index, L"Click"); };
-                return kit::CreateNShape(a);
-            }
-            case Kind::Check: {
-                kit::CheckButtonArgs a;
-                a.parent = hwnd_;
-                a.id = s.id;
-                a.name = s.name;
-                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
-                a.bag = bag;
-                a.containerFont = ContainerFont();
-                a.events.Click = [this, index] {
-                    const kit::CheckButton* c = kit::CheckButtonOf(slots_[index].hwnd);
-                    Event(index, L"Click, Value " + std::to_wstring(c ? c->Value() : 0));
-                };
-                a.events.MouseOut = [this, index] { Event(index, L"MouseOut"); };
-                return kit::CreateCheckButton(a);
-            }
-            case Kind::Selection: {
-                kit::NSelectionArgs a;
-                a.parent = hwnd_;
-                a.id = s.id;
-                a.name = s.name;
-                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
-                a.bag = bag;
-                a.events.Click = [this, index] { Event(index, L"Click"); };
-                a.events.DblClick = [this, index] { Event(index, L"DblClick"); };
-                a.events.MouseEnter = [this, index] { Event(index, L"MouseEnter"); };
-                a.events.MouseLeave = [this, index] { Event(index, L"MouseLeave"); };
-                return kit::CreateNSelection(a);
-            }
-            case Kind::Text: {
-                kit::NTextBoxArgs a;
-                a.parent = hwnd_;
-                a.id = s.id;
-                a.name = s.name;
-                a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
-                a.bag = bag;
-                a.applicationTitle = L"Gallery";
-                a.events.Change = [this, index] {
-                    const kit::NTextBox* t = kit::NTextBoxOf(slots_[index].hwnd);
-                    Event(index, L"Change \"" + (t ? t->Text() : std::wstring()) + L"\"");
-                };
-                a.events.DblClick = [this, index] { Event(index, L"DblClick"); };
-                return kit::CreateNTextBox(a);
-            }
-        }
-        return nullptr;
+        Args a;
+        a.parent = hwnd_;
+        a.id = s.id;
+        a.name = s.name;
+        a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+        return a;
+    }
+
+    // An event handler that puts the event on the status line.
+    std::function<void()> Reports(std::size_t index, const wchar_t* what) {
+        return [this, index, what] { Event(index, what); };
+    }
+
+    HWND CreateShape(std::size_t index, const kit::PropertyBag* bag) {
+        auto a = SlotArgs<kit::NShapeArgs>(index);
+        a.design = bag;
+        a.onClick = Reports(index, L"Click");
+        return kit::CreateNShape(a);
+    }
+
+    HWND CreateCheck(std::size_t index, const kit::PropertyBag* bag) {
+        auto a = SlotArgs<kit::CheckButtonArgs>(index);
+        a.bag = bag;
+        a.containerFont = ContainerFont();
+        a.events.Click = [this, index] {
+            const kit::CheckButton* c = kit::CheckButtonOf(slots_[index].hwnd);
+            Event(index, L"Click, Value " + std::to_wstring(c ? c->Value() : 0));
+        };
+        a.events.MouseOut = Reports(index, L"MouseOut");
+        return kit::CreateCheckButton(a);
+    }
+
+    HWND CreateSelection(std::size_t index, const kit::PropertyBag* bag) {
+        auto a = SlotArgs<kit::NSelectionArgs>(index);
+        a.bag = bag;
+        a.events.Click = Reports(index, L"Click");
+        a.events.DblClick = Reports(index, L"DblClick");
+        a.events.MouseEnter = Reports(index, L"MouseEnter");
+        a.events.MouseLeave = Reports(index, L"MouseLeave");
+        return kit::CreateNSelection(a);
+    }
+
+    HWND CreateText(std::size_t index, const kit::PropertyBag* bag) {
+        auto a = SlotArgs<kit::NTextBoxArgs>(index);
+        a.bag = bag;
+        a.applicationTitle = L"Gallery";
+        a.events.Change = [this, index] {
+            const kit::NTextBox* t = kit::NTextBoxOf(slots_[index].hwnd);
+            Event(index, L"Change \"" + (t ? t->Text() : std::wstring()) + L"\"");
+        };
+        a.events.DblClick = Reports(index, L"DblClick");
+        return kit::CreateNTextBox(a);
     }
 
     // The configurations a new gallery shows.
-    void Demo(const Slot& s) {
-        if (kit::NShape* b = kit::NShapeOf(s.hwnd)) {
-            static const wchar_t* const figures[] = {L"Rectangle",         L"Square",        L"Oval", L"Circle",
-                                                     L"Rounded rectangle", L"Rounded square"};
-            const int n = s.id - kIdShapeFirst;
-            b->SetStyle(n);
-            b->SetStretchToText(false);
-            b->SetBackGround(0x8000000F);  // the gallery's face shows around the figure
-            b->SetBackColorNormal(0x00FFE8D8);
-            b->SetBackColorHover(0x00FFD0B0);
-            b->SetBackColorDown(0x00E09060);
-            b->SetBorderColorNormal(0x00C08040);
-            b->SetBorderColorHover(0x00C08040);
-            b->SetBorderColorDown(0x00804000);
-            b->SetCaption(figures[n]);
-            // A new instance fitted its width to its name; these keep the width the gallery gives them.
-            Place(s.hwnd, s.left, s.top, s.width, s.height);
-        } else if (kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) {
-            static const wchar_t* const captions[] = {L"Unchecked", L"Checked", L"Indeterminate", L"Disabled"};
-            const int n = s.id - kIdCheckFirst;
-            c->SetCaption(captions[n]);
-            c->SetValue(n == 3 ? 1 : n);
-            if (n == 3) c->SetEnabled(false);
-        } else if (kit::NSelection* e = kit::NSelectionOf(s.hwnd)) {
-            const int n = s.id - kIdSelectionFirst;
-            if (n == 0) {
-                e->SetCaption(L"Wi-Fi relay");
-                e->SetDescription(L"Share this computer's connection");
-            } else if (n == 2) {
-                e->SetCaption(L"Bold and blue");
-                e->SetDescription(L"Own colours for every look");
-                e->SetFontBold(true);
-                e->SetBackColorNormal(0x00703010);
-                e->SetBackColorHover(0x00A05020);
-                e->SetBackColorDown(0x00FFE0C0);
-                e->SetForeColorDown(0x00703010);
-                e->SetForeColorNormal_2(0x00FFD8A0);
-                e->SetForeColorDown_2(0x00A05020);
-            }
-        } else if (kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) {
-            static const wchar_t* const headers[] = {L"Name", L"Digits only", L"Label mode", L"Password"};
-            static const wchar_t* const texts[] = {L"Ada Lovelace", L"2024", L"Shown as a label", L"secret"};
-            const int n = s.id - kIdTextFirst;
-            t->SetHeader(true);
-            t->SetHeaderCaption(headers[n]);
-            t->SetHeaderAlignement(kit::NTextBox::kLeft);
-            t->SetText(texts[n]);
-            t->SetAlignementHorizontal(kit::NTextBox::kLeft);
-            if (n == 1) t->SetNumberBox(true);
-            if (n == 2) t->SetLabelBox(true);
-            if (n == 3) t->SetPasswordChar(L"*");
+    void DemoShape(const Slot& s) {
+        kit::NShape* b = kit::NShapeOf(s.hwnd);
+        if (!b) return;
+        static const wchar_t* const figures[] = {L"Rectangle",         L"Square",        L"Oval", L"Circle",
+                                                 L"Rounded rectangle", L"Rounded square"};
+        const int n = s.id - kIdShapeFirst;
+        b->SetStyle(n);
+        b->SetStretchToText(false);
+        b->SetBackGround(0x8000000F);  // the gallery's face shows around the figure
+        b->SetBackColorNormal(0x00FFE8D8);
+        b->SetBackColorHover(0x00FFD0B0);
+        b->SetBackColorDown(0x00E09060);
+        b->SetBorderColorNormal(0x00C08040);
+        b->SetBorderColorHover(0x00C08040);
+        b->SetBorderColorDown(0x00804000);
+        b->SetCaption(figures[n]);
+        // A new instance fitted its width to its name; these keep the width the gallery gives them.
+        Place(s.hwnd, s.left, s.top, s.width, s.height);
+    }
+
+    void DemoCheck(const Slot& s) {
+        kit::CheckButton* c = kit::CheckButtonOf(s.hwnd);
+        if (!c) return;
+        static const wchar_t* const captions[] = {L"Unchecked", L"Checked", L"Indeterminate", L"Disabled"};
+        const int n = s.id - kIdCheckFirst;
+        c->SetCaption(captions[n]);
+        c->SetValue(n == 3 ? 1 : n);
+        if (n == 3) c->SetEnabled(false);
+    }
+
+    void DemoSelection(const Slot& s) {
+        kit::NSelection* e = kit::NSelectionOf(s.hwnd);
+        if (!e) return;
+        const int n = s.id - kIdSelectionFirst;
+        if (n == 0) {
+            e->SetCaption(L"Wi-Fi relay");
+            e->SetDescription(L"Share this computer's connection");
+        } else if (n == 2) {
+            e->SetCaption(L"Bold and blue");
+            e->SetDescription(L"Own colours for every look");
+            e->SetFontBold(true);
+            e->SetBackColorNormal(0x00703010);
+            e->SetBackColorHover(0x00A05020);
+            e->SetBackColorDown(0x00FFE0C0);
+            e->SetForeColorDown(0x00703010);
+            e->SetForeColorNormal_2(0x00FFD8A0);
+            e->SetForeColorDown_2(0x00A05020);
         }
+    }
+
+    void DemoText(const Slot& s) {
+        kit::NTextBox* t = kit::NTextBoxOf(s.hwnd);
+        if (!t) return;
+        static const wchar_t* const headers[] = {L"Name", L"Digits only", L"Label mode", L"Password"};
+        static const wchar_t* const texts[] = {L"Ada Lovelace", L"2024", L"Shown as a label", L"secret"};
+        const int n = s.id - kIdTextFirst;
+        t->SetHeader(true);
+        t->SetHeaderCaption(headers[n]);
+        t->SetHeaderAlignement(kit::NTextBox::kLeft);
+        t->SetText(texts[n]);
+        t->SetAlignementHorizontal(kit::NTextBox::kLeft);
+        if (n == 1) t->SetNumberBox(true);
+        if (n == 2) t->SetLabelBox(true);
+        if (n == 3) t->SetPasswordChar(L"*");
+    }
+
+    static void SaveShape(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::NShape* b = kit::NShapeOf(s.hwnd)) b->Save(bag);
+    }
+    static void SaveCheck(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, s.name, ContainerFont());
+    }
+    static void SaveSelection(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::NSelection* e = kit::NSelectionOf(s.hwnd)) e->Save(bag);
+    }
+    static void SaveText(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) t->Save(bag);
     }
 
     // ---- events and status ----
@@ -445,20 +428,7 @@ private:
 
     kit::PropertyBag SaveSlot(const Slot& s) const {
         kit::PropertyBag bag;
-        switch (s.kind) {
-            case Kind::Shape:
-                if (const kit::NShape* b = kit::NShapeOf(s.hwnd)) b->WriteProperties(bag);
-                break;
-            case Kind::Check:
-                if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, s.name, ContainerFont());
-                break;
-            case Kind::Selection:
-                if (const kit::NSelection* e = kit::NSelectionOf(s.hwnd)) e->Save(bag);
-                break;
-            case Kind::Text:
-                if (const kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) t->Save(bag);
-                break;
-        }
+        OpsOf(s).save(s, bag);
         return bag;
     }
 
@@ -468,7 +438,7 @@ private:
         kit::Design design;
         for (const Slot& s : slots_) design.controls.emplace_back(s.name, SaveSlot(s));
         const std::wstring text = L"# The kit gallery's controls and their properties.\n" + kit::PrintDesign(design);
-        if (WriteWholeFile(path, ToUtf8(text)))
+        if (WriteWholeFile(path, plat::ToUtf8(text)))
             Status(L"Saved " + std::to_wstring(slots_.size()) + L" controls to " + path);
         else
             Status(L"Could not save to " + path);
@@ -483,7 +453,7 @@ private:
             Status(L"Could not load " + path + L": " + error);
             return;
         }
-        if (!FromUtf8(bytes, &text)) {
+        if (!plat::FromUtf8(bytes, &text)) {
             Status(L"Could not load " + path + L": not UTF-8 text");
             return;
         }
@@ -514,7 +484,6 @@ private:
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
     Options options_;
-    bool* attached_;
     std::vector<Slot> slots_;
     std::vector<Fixed> fixed_;
     std::deque<std::wstring> log_;
@@ -522,20 +491,30 @@ private:
     plat::GdiObject<HFONT> headingFont_;
 };
 
+const Gallery::KindOps Gallery::kKinds[] = {
+    {&Gallery::CreateShape, &Gallery::DemoShape, &Gallery::SaveShape},
+    {&Gallery::CreateCheck, &Gallery::DemoCheck, &Gallery::SaveCheck},
+    {&Gallery::CreateText, &Gallery::DemoText, &Gallery::SaveText},
+    {&Gallery::CreateSelection, &Gallery::DemoSelection, &Gallery::SaveSelection},
+};
+
 }  // namespace
 
 bool CreateGallery(HINSTANCE instance, int showCommand, const Options& options) {
-    bool attached = false;
-    auto* gallery = new Gallery(options, &attached);
-    if (gallery->Create(instance, showCommand)) return true;
-    // Once a window took the gallery it frees it when destroyed; before that it is ours.
-    if (!attached) delete gallery;
-    return false;
+    plat::WindowClass wc;
+    wc.name = kGalleryClass;
+    wc.proc = &plat::WindowProc<Gallery>;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    if (!plat::RegisterWindowClass(wc)) return false;
+    // Owned by its window from WM_NCCREATE on; freed once the window is gone.
+    return (new Gallery(options))->Create(showCommand);
 }
 
 bool ParseCommandLine(const std::wstring& commandLine, Options* options, std::wstring* error) {
     int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(commandLine.c_str(), &argc);
+    const plat::LocalMemory<LPWSTR*> args(CommandLineToArgvW(commandLine.c_str(), &argc));
+    LPWSTR* argv = args.get();
     if (!argv) {
         *error = L"the command line cannot be read";
         return false;
@@ -554,7 +533,6 @@ bool ParseCommandLine(const std::wstring& commandLine, Options* options, std::ws
             ok = false;
         }
     }
-    LocalFree(argv);
     if (!ok) return false;
     options->loadAtStart = !loadFile.empty();
     options->loadFile = loadFile.empty() ? saveFile : loadFile;

@@ -13,6 +13,10 @@
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "platform/os_api_win.h"
+#include "platform/scoped_win.h"
+#include "platform/trace_win.h"
+#include "platform/units.h"
+#include "platform/utf8_win.h"
 #include "platform/window_win.h"
 
 namespace {
@@ -102,17 +106,12 @@ int g_clicks = 0;
 
 void Log(const std::wstring& line) {
     if (g_log.empty()) return;
-    HANDLE file = CreateFileW(g_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    const std::wstring text = line + L"\r\n";
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], n, nullptr, nullptr);
+    const plat::ScopedHandle file(CreateFileW(g_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return;
+    const std::string bytes = plat::ToUtf8(line + L"\r\n");
     DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 // A 16 x 16 picture drawn here: a diamond on white, as a 24-bit BMP file in memory.
@@ -193,10 +192,10 @@ void CreateButtons(HWND parent) {
         args.parent = parent;
         args.id = kFirstId + static_cast<int>(i);
         args.name = p.name;
-        args.left = p.left * 15;
-        args.top = p.top * 15;
-        args.width = p.width * 15;
-        args.height = p.height * 15;
+        args.left = plat::TwipsFrom96(p.left);
+        args.top = plat::TwipsFrom96(p.top);
+        args.width = plat::TwipsFrom96(p.width);
+        args.height = plat::TwipsFrom96(p.height);
         args.design = &bag;
         args.pictures = &DemoPictures;
         args.onClick = [i] { OnClick(i); };
@@ -217,12 +216,9 @@ LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             case WM_CREATE:
                 CreateButtons(hwnd);
                 return 0;
-            case WM_DPICHANGED: {
-                const RECT* r = reinterpret_cast<const RECT*>(lp);
-                SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
+            case WM_DPICHANGED:
+                plat::MoveToSuggestedRect(hwnd, lp);
                 return 0;
-            }
             case WM_APP + 1: {
                 // Stress for the leak test: `lp` caption changes on the button with id `wp`, then its own caption.
                 HWND button = GetDlgItem(hwnd, static_cast<int>(wp));
@@ -240,17 +236,14 @@ LRESULT CALLBACK DemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 };
                 return static_cast<LRESULT>(ms(kernel) + ms(user));
             }
-            case WM_ERASEBKGND: {
-                RECT rc;
-                GetClientRect(hwnd, &rc);
-                FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                return TRUE;
-            }
+            case WM_ERASEBKGND:
+                return plat::EraseBackground(hwnd, wp, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
             case WM_DESTROY:
                 PostQuitMessage(0);
                 return 0;
         }
     } catch (...) {
+        plat::TraceCaughtHere("demo window procedure");
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
