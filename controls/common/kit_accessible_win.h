@@ -53,7 +53,8 @@ public:
 
     // Readers hear of a new look, value or availability as it happens.
     void StatesMayHaveChanged() {
-        if (!hwnd_) return;
+        // Asked on every repaint request: without a listener there is nothing to compare.
+        if (!hwnd_ || !IsWinEventHookInstalled(EVENT_OBJECT_STATECHANGE)) return;
         const unsigned states = Describe(model_, false).states;
         if (states == announced_) return;
         announced_ = states;
