@@ -3,6 +3,7 @@
 // Wine is told to prefer such copies to its own libraries, which shows what the search order would do on Windows
 // for names the system does not protect.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <string>
 #include <vector>
@@ -131,6 +132,22 @@ TEST(PlantedDlls, NoneRunsThroughStartupGuidesALinkAndTheRelayActions) {
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FileExists(urlLog); })) << "the link was opened";
     PostMessageW(about, WM_CLOSE, 0, 0);
     ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(about); }));
+
+    // A screen reader asks: the program loads the accessibility library then, from the system folder.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* acc = nullptr;
+    ASSERT_TRUE(
+        SUCCEEDED(AccessibleObjectFromWindow(GetDlgItem(main, app::kIdShape2start), static_cast<DWORD>(OBJID_CLIENT),
+                                             IID_IAccessible, reinterpret_cast<void**>(&acc))));
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role;
+    VariantInit(&role);
+    EXPECT_TRUE(SUCCEEDED(acc->get_accRole(self, &role)) && role.vt == VT_I4 && role.lVal == ROLE_SYSTEM_PUSHBUTTON);
+    acc->Release();
+    CoUninitialize();
 
     Click(GetDlgItem(main, app::kIdShape1install));
     e2e::MessageBoxInfo info;
