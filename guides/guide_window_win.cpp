@@ -161,14 +161,10 @@ private:
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
         switch (msg) {
             case WM_CREATE:
                 OnCreate();
-                return 0;
-            case WM_ERASEBKGND:
-                return TRUE;
-            case WM_PAINT:
-                Paint();
                 return 0;
             case WM_DPICHANGED: {
                 dpi_ = HIWORD(wp);

@@ -12,6 +12,7 @@
 #endif
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/scoped_win.h"
@@ -123,6 +124,21 @@ HWND CreateHostedWindow(Host* state, DWORD exStyle, const wchar_t* className, co
                                   r.bottom - r.top, parent, menu, GetModuleHandleW(nullptr), state);
     if (!window && hostdetail::LastAttached() != state) delete state;
     return window;
+}
+
+// The two paint messages of a window that paints all of itself through a back buffer: no erase (it would show
+// between the erase and the paint) and WM_PAINT to `paint`. Nothing for any other message.
+template <typename PaintFn>
+std::optional<LRESULT> RoutePaint(UINT msg, PaintFn paint) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_PAINT:
+            paint();
+            return 0;
+        default:
+            return std::nullopt;
+    }
 }
 
 // A font as the program describes it, independent of any DPI.

@@ -3,9 +3,7 @@
 #include "controls/checkbutton/check_button_win.h"
 
 #include "controls/common/contrast.h"
-#include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
-#include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 
@@ -15,48 +13,27 @@ const wchar_t kCheckButtonClass[] = L"KitCheckButton";
 
 namespace {
 
-class CheckHost final : public host::WindowSite {
+class CheckHost final : public host::ControlHost<CheckHost, CheckButton> {
 public:
-    explicit CheckHost(const CheckButton::Events& events) : model_(plat::Win32Services(), events) {}
-
-    void Invalidate() override {
-        access_.StatesMayHaveChanged();
-        WindowSite::Invalidate();
-    }
+    explicit CheckHost(const CheckButton::Events& events) : ControlHost(plat::Win32Services(), events) {}
 
     // The check button keeps the size its container gives it.
     void RequestSize(int, int) override {}
 
     void Start(const CheckButtonArgs& args) {
-        dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
-        if (args.bag) {
-            const LoadResult result = model_.Load(*args.bag, args.name, args.containerFont);
-            ReportLoad(result, args.name);
-            if (args.loaded) *args.loaded = result;
-        } else {
-            model_.InitNew(args.name, args.containerFont);
-        }
+        AttachModel();
+        LoadOrInit(
+            args, [&](const PropertyBag& bag) { return model_.Load(bag, args.name, args.containerFont); },
+            [&] { model_.InitNew(args.name, args.containerFont); });
         ready_ = true;
         ReportSize();
     }
 
-    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
-        LRESULT answered = 0;
-        if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
-        if (const auto keyResult = host::RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
+private:
+    friend ControlHost;
+
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
-            case WM_SIZE:
-                if (ready_) ReportSize();
-                return 0;
-            case WM_SYSCOLORCHANGE:
-                InvalidateRect(hwnd_, nullptr, FALSE);
-                return 0;
-            case WM_ERASEBKGND:
-                return TRUE;
-            case WM_PAINT:
-                Paint();
-                return 0;
             case WM_MOUSEMOVE: {
                 // The system repeats the last move when the capture ends or windows change under the pointer;
                 // only a real move may bring back the hover image after a click.
@@ -119,32 +96,12 @@ public:
                 // Once the poll has seen the pointer leave, a move back to the same point is a real move.
                 if (!model_.Polling()) haveLastMove_ = false;
                 return 0;
-            case WM_DPICHANGED_AFTERPARENT:
-                dpi_ = plat::WindowDpi(hwnd_);
-                model_.SetDpi(dpi_);
-                ReportSize();
-                InvalidateRect(hwnd_, nullptr, FALSE);
-                return 0;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
-    CheckButton& model() { return model_; }
-
-private:
     static float X(LPARAM lp) { return host::PointerX(lp); }
     static float Y(LPARAM lp) { return host::PointerY(lp); }
-
-    // The model's colour, or in high contrast the system colour of the part; the box images stay as they are.
-    COLORREF Colour(ColorRole role, OleColor design) const {
-        return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, RoleLook::Normal, design));
-    }
-
-    void ReportSize() {
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
-    }
 
     void DrawBox(HDC dc) {
         const int index = model_.ShownImage();
@@ -165,13 +122,8 @@ private:
                       DIB_RGB_COLORS, SRCCOPY);
     }
 
-    void Paint() {
-        plat::PaintScope paint(hwnd_);
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        plat::BackBuffer buffer(paint.get(), r.right, r.bottom);
-        if (!buffer.ok()) return;
-        HDC dc = buffer.dc();
+    // In high contrast the parts take system colours; the box images stay as they are.
+    void Draw(HDC dc, const RECT& r) {
         plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Surface, model_.BackColor())));
         FillRect(dc, &r, back.get());
         DrawBox(dc);
@@ -192,14 +144,9 @@ private:
             SetBkColor(dc, RGB(255, 255, 255));
             DrawFocusRect(dc, &mark);
         }
-        buffer.Blit();
     }
 
-    CheckButton model_;
-    ControlAccess<CheckButton> access_{model_};
     host::FontCache fonts_;
-    UINT dpi_ = plat::kBaseDpi;
-    bool ready_ = false;
     bool clickArmed_ = false;
     bool haveLastMove_ = false;
     LPARAM lastMove_ = 0;
@@ -209,17 +156,10 @@ private:
 }  // namespace
 
 HWND CreateCheckButton(const CheckButtonArgs& args) {
-    CheckHost* state = host::CreateControl(
-        new CheckHost(args.events), {kCheckButtonClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
-                                     args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
-    if (!state) return nullptr;
-    state->Start(args);
-    return state->hwnd_;
+    return host::CreateStarted(new CheckHost(args.events), kCheckButtonClass,
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, args);
 }
 
-CheckButton* CheckButtonOf(HWND window) {
-    CheckHost* state = host::StateIfClass<CheckHost>(window, kCheckButtonClass);
-    return state ? &state->model() : nullptr;
-}
+CheckButton* CheckButtonOf(HWND window) { return host::ModelIfClass<CheckHost>(window, kCheckButtonClass); }
 
 }  // namespace kit

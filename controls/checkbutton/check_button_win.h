@@ -10,21 +10,16 @@
 #include <string>
 
 #include "controls/checkbutton/check_button.h"
-#include "controls/common/property_bag.h"
+#include "controls/common/kit_host_win.h"
 
 namespace kit {
 
 extern const wchar_t kCheckButtonClass[];
 
-struct CheckButtonArgs {
-    HWND parent = nullptr;
-    int id = 0;
-    std::wstring name;                             // the container's name for the instance (a key default)
-    int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
-    const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
-    Font containerFont;                            // the container's font (a key default)
+// The instance name is a key default.
+struct CheckButtonArgs : host::ControlArgs {
+    Font containerFont;  // the container's font (a key default)
     CheckButton::Events events;
-    LoadResult* loaded = nullptr;  // when given, receives what the load from `bag` reported
 };
 
 // Creates the control as a visible tab stop; null on failure.

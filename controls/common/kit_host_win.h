@@ -1,5 +1,6 @@
 // Win32 pieces the kit's control hosts share on top of the window skeleton: mouse and key argument masks, fonts
-// from the kit's font object, and the skeleton's entry points under the names the hosts use.
+// from the kit's font object, the skeleton's entry points under the names the hosts use, and the host base that
+// answers the messages every control treats alike.
 #pragma once
 
 #ifndef NOMINMAX
@@ -10,13 +11,22 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "controls/common/contrast.h"
 #include "controls/common/control_site.h"
+#include "controls/common/kit_accessible_win.h"
 #include "controls/common/property_bag.h"
+#include "controls/common/property_bag_win.h"
+#include "platform/platform.h"
 #include "platform/scoped_win.h"
 #include "platform/units.h"
 #include "platform/window_host_win.h"
 #include "platform/window_win.h"
+
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 namespace kit {
 namespace host {
@@ -118,22 +128,6 @@ HWND CreateControlWindow(Host* state, DWORD exStyle, const wchar_t* className, c
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
-// The window side of a control's site: repaints and the enabled flag go to the host's own window.
-class WindowSite : public ControlSite {
-public:
-    HWND hwnd_ = nullptr;  // set by the window procedure
-
-    void Invalidate() override {
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-    void Refresh() override {
-        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
-    void SetInputEnabled(bool enabled) override {
-        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
-    }
-};
-
 // Where and how a control's window is made.
 struct ControlWindow {
     const wchar_t* className;
@@ -155,6 +149,164 @@ Host* CreateControl(Host* state, const ControlWindow& w) {
     }
     const RECT r = plat::TwipsRect(w.left, w.top, w.width, w.height, plat::WindowDpi(w.parent));
     return CreateControlWindow(state, w.exStyle, w.className, w.text, w.style, r, w.parent, w.id) ? state : nullptr;
+}
+
+// What every control's creation takes besides its own settings.
+struct ControlArgs {
+    HWND parent = nullptr;
+    int id = 0;
+    std::wstring name;                             // the container's name for the instance
+    int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
+    const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
+    LoadResult* loaded = nullptr;                  // when given, receives what the load from `bag` reported
+};
+
+// The part every control host shares: the model with its screen-reader answers, the window's DPI, the window
+// side of the control's site, and the messages all controls answer alike (size, system colours, erase, paint,
+// a DPI change). `Host`, derived from it, supplies:
+//   Draw(HDC, const RECT& client)     paints into the back buffer;
+//   Message(msg, wp, lp)              every message the base does not answer;
+// and may hide kRoutesKeys, ReportSize(), Look(), Shown(), Resized(), ColoursChanged(), Refit() and BeforePaint()
+// to vary them.
+template <typename Host, typename Model, typename Site = ControlSite>
+class ControlHost : public Site {
+public:
+    HWND hwnd_ = nullptr;  // set by the window procedure
+
+    // The model takes the services first, then whatever the control adds.
+    template <typename... Rest>
+    explicit ControlHost(const plat::Services& services, Rest&&... rest)
+        : services_(services), model_(services, std::forward<Rest>(rest)...) {}
+
+    Model& model() { return model_; }
+
+    // ControlSite: repaints and the enabled flag go to the host's own window; a repaint may mean new states for
+    // screen readers.
+    void Invalidate() override {
+        access_.StatesMayHaveChanged();
+        if (self().Shown()) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    void Refresh() override {
+        if (self().Shown()) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    void SetInputEnabled(bool enabled) override {
+        if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    }
+
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
+        LRESULT answered = 0;
+        if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
+        if constexpr (Host::kRoutesKeys) {
+            if (const auto keyResult = RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
+        }
+        if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
+        switch (msg) {
+            case WM_SIZE:
+                self().Resized(lp);
+                return 0;
+            case WM_SYSCOLORCHANGE:
+                self().ColoursChanged();
+                return 0;
+            case WM_DPICHANGED_AFTERPARENT:
+                ApplyDpi(plat::WindowDpi(hwnd_));
+                self().Refit();
+                InvalidateRect(hwnd_, nullptr, FALSE);
+                return 0;
+        }
+        return self().Message(msg, wp, lp);
+    }
+
+protected:
+    // Key messages go to the model's KeyDown, KeyPress and KeyUp.
+    static constexpr bool kRoutesKeys = true;
+
+    // Tells the model the window's size, in twips.
+    void ReportSize() {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
+    }
+    // The look whose high-contrast colours the control paints with.
+    RoleLook Look() const { return RoleLook::Normal; }
+    // Whether repaint requests reach the window.
+    bool Shown() const { return hwnd_ != nullptr; }
+    // The window's size changed; sizes before the control has its properties are not the container's.
+    void Resized(LPARAM) {
+        if (ready_) self().ReportSize();
+    }
+    void ColoursChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
+    // After a DPI change: the model has the new DPI; bring the rest in line.
+    void Refit() { self().ReportSize(); }
+    // Runs inside the paint, before the client area is read.
+    void BeforePaint() {}
+
+    // The model's colour, or in high contrast the system colour of the part in the current look.
+    COLORREF Colour(ColorRole role, OleColor design) const {
+        return plat::OleToColorRef(PaintColor(services_.scheme, role, self().Look(), design));
+    }
+
+    // Ties the model to the window at the window's DPI.
+    void AttachModel() {
+        dpi_ = plat::WindowDpi(hwnd_);
+        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
+    }
+    void ApplyDpi(UINT dpi) {
+        dpi_ = dpi;
+        model_.SetDpi(dpi);
+    }
+
+    // Loads the model from the stored properties when there are some (reporting what the load said), else makes
+    // a new instance.
+    template <typename Load, typename InitNew>
+    void LoadOrInit(const ControlArgs& args, Load load, InitNew initNew) {
+        if (args.bag) {
+            const LoadResult result = load(*args.bag);
+            ReportLoad(result, args.name);
+            if (args.loaded) *args.loaded = result;
+        } else {
+            initNew();
+        }
+    }
+
+    const plat::Services& services_;
+    Model model_;
+    ControlAccess<Model> access_{model_};
+    UINT dpi_ = plat::kBaseDpi;
+    bool ready_ = false;
+
+private:
+    Host& self() { return static_cast<Host&>(*this); }
+    const Host& self() const { return static_cast<const Host&>(*this); }
+
+    // Paints double-buffered: the host draws into a back buffer the size of the client area.
+    void Paint() {
+        plat::PaintScope paint(hwnd_);
+        self().BeforePaint();
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
+        if (!buffer.ok()) return;
+        self().Draw(buffer.dc(), client);
+        buffer.Blit();
+    }
+};
+
+// Creates a control's window for a new host at the place the arguments give, then starts the host from them. The
+// window, or null when none was made.
+template <typename Host, typename Args>
+HWND CreateStarted(Host* state, const wchar_t* className, DWORD style, DWORD exStyle, const Args& args) {
+    state = CreateControl(state, {className, style, exStyle, args.parent, args.id, args.name, args.left, args.top,
+                                  args.width, args.height});
+    if (!state) return nullptr;
+    state->Start(args);
+    return state->hwnd_;
+}
+
+// The model behind a host's window, only when the window is of the host's class (null for any other window).
+template <typename Host>
+auto ModelIfClass(HWND window, const wchar_t* className) -> decltype(&StateOf<Host>(window)->model()) {
+    Host* state = StateIfClass<Host>(window, className);
+    return state ? &state->model() : nullptr;
 }
 
 }  // namespace host

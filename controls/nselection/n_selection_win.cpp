@@ -2,9 +2,7 @@
 #include "controls/nselection/n_selection_win.h"
 
 #include "controls/common/contrast.h"
-#include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
-#include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_win.h"
 
@@ -14,15 +12,11 @@ const wchar_t kNSelectionClass[] = L"KitNSelection";
 
 namespace {
 
-class SelectionHost final : public host::WindowSite {
+class SelectionHost final : public host::ControlHost<SelectionHost, NSelection> {
 public:
-    explicit SelectionHost(const NSelection::Events& events) : model_(plat::Win32Services(), events) {}
+    explicit SelectionHost(const NSelection::Events& events) : ControlHost(plat::Win32Services(), events) {}
 
     // ControlSite
-    void Invalidate() override {
-        access_.StatesMayHaveChanged();
-        WindowSite::Invalidate();
-    }
     void RequestSize(int width, int height) override {
         if (!hwnd_) return;
         RECT r;
@@ -38,34 +32,19 @@ public:
     }
 
     void Start(const NSelectionArgs& args) {
-        dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
+        AttachModel();
         ready_ = true;
-        if (args.bag) {
-            ReportLoad(model_.Load(*args.bag), args.name);
-        } else {
-            model_.InitNew(args.name);
-        }
+        LoadOrInit(
+            args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(args.name); });
         // The container's size reaches the model after the properties, and lays it out.
         ReportSize();
     }
 
-    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
-        LRESULT answered = 0;
-        if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
-        if (const auto keyResult = host::RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
+private:
+    friend ControlHost;
+
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
-            case WM_SIZE:
-                if (ready_) ReportSize();
-                return 0;
-            case WM_SYSCOLORCHANGE:
-                InvalidateRect(hwnd_, nullptr, FALSE);
-                return 0;
-            case WM_ERASEBKGND:
-                return TRUE;
-            case WM_PAINT:
-                Paint();
-                return 0;
             case WM_MOUSEMOVE:
                 model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
@@ -94,24 +73,12 @@ public:
             case WM_TIMER:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 return 0;
-            case WM_DPICHANGED_AFTERPARENT:
-                dpi_ = plat::WindowDpi(hwnd_);
-                model_.SetDpi(dpi_);
-                ReportSize();
-                InvalidateRect(hwnd_, nullptr, FALSE);
-                return 0;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
-    NSelection& model() { return model_; }
-
-private:
-    // The model's colour, or in high contrast the system colour of the part in the current look.
-    COLORREF Colour(ColorRole role, OleColor design) const {
-        const auto look = static_cast<RoleLook>(model_.ButtonState());
-        return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, look, design));
-    }
+    // High-contrast colours follow the button's look.
+    RoleLook Look() const { return static_cast<RoleLook>(model_.ButtonState()); }
 
     void ReportSize() {
         RECT r;
@@ -127,44 +94,25 @@ private:
                  static_cast<int>(label.text.size()));
     }
 
-    void Paint() {
-        plat::PaintScope paint(hwnd_);
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        plat::BackBuffer buffer(paint.get(), r.right, r.bottom);
-        if (!buffer.ok()) return;
-        HDC dc = buffer.dc();
+    void Draw(HDC dc, const RECT& r) {
         plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Fill, model_.SurfaceColor())));
         FillRect(dc, &r, back.get());
         SetBkMode(dc, TRANSPARENT);
         // Text wider than the control is cut at its right edge.
         DrawLabel(dc, model_.Label1());
         DrawLabel(dc, model_.Label_Descricao());
-        buffer.Blit();
     }
 
-    NSelection model_;
-    ControlAccess<NSelection> access_{model_};
     host::FontCache fonts_;
-    UINT dpi_ = 96;
-    bool ready_ = false;
 };
 
 }  // namespace
 
 HWND CreateNSelection(const NSelectionArgs& args) {
-    SelectionHost* state =
-        host::CreateControl(new SelectionHost(args.events),
-                            {kNSelectionClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, args.parent,
-                             args.id, args.name, args.left, args.top, args.width, args.height});
-    if (!state) return nullptr;
-    state->Start(args);
-    return state->hwnd_;
+    return host::CreateStarted(new SelectionHost(args.events), kNSelectionClass,
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, args);
 }
 
-NSelection* NSelectionOf(HWND window) {
-    SelectionHost* state = host::StateIfClass<SelectionHost>(window, kNSelectionClass);
-    return state ? &state->model() : nullptr;
-}
+NSelection* NSelectionOf(HWND window) { return host::ModelIfClass<SelectionHost>(window, kNSelectionClass); }
 
 }  // namespace kit

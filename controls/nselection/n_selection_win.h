@@ -9,19 +9,15 @@
 
 #include <string>
 
-#include "controls/common/property_bag.h"
+#include "controls/common/kit_host_win.h"
 #include "controls/nselection/n_selection.h"
 
 namespace kit {
 
 extern const wchar_t kNSelectionClass[];
 
-struct NSelectionArgs {
-    HWND parent = nullptr;
-    int id = 0;
-    std::wstring name;                             // the instance name; a new instance takes it as its caption
-    int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
-    const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
+// A new instance takes the instance name as its caption.
+struct NSelectionArgs : host::ControlArgs {
     NSelection::Events events;
 };
 

@@ -7,17 +7,12 @@
 #include <optional>
 
 #include "controls/common/contrast.h"
-#include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
 #include "controls/common/property_bag_win.h"
 #include "platform/image_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
 #include "platform/window_win.h"
-
-#ifndef WM_DPICHANGED_AFTERPARENT
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
 
 namespace kit {
 
@@ -34,13 +29,11 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
     return image;
 }
 
-class Host final : public host::WindowSite {
+class Host final : public host::ControlHost<Host, NShape> {
 public:
+    // The model meets its site when the window is made.
     Host(const plat::Services& services, PictureSource pictures, int width96, int height96, const RECT& twips)
-        : services_(services),
-          pictures_(std::move(pictures)),
-          twips_(twips),
-          model_(services, 0, width96, height96, this) {
+        : ControlHost(services, 0, width96, height96, nullptr), pictures_(std::move(pictures)), twips_(twips) {
         model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
             const Image* image = ImageFor(p);
             if (!image) return std::nullopt;
@@ -48,18 +41,7 @@ public:
         });
     }
 
-    NShape& model() { return model_; }
-
     // ControlSite
-    // A window that is not on screen has nothing to repaint: showing it paints it whole. Skipping the requests
-    // saves a round trip to the window manager for each property a design load applies.
-    void Invalidate() override {
-        access_.StatesMayHaveChanged();
-        if (Shown()) InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-    void Refresh() override {
-        if (Shown()) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
     void RequestSize(int width96, int height96) override {
         if (!hwnd_) return;
         RECT rc;
@@ -89,19 +71,15 @@ public:
     }
 
 private:
+    friend ControlHost;
+
+    // A window that is not on screen has nothing to repaint: showing it paints it whole. Skipping the requests
+    // saves a round trip to the window manager for each property a design load applies.
     bool Shown() const { return hwnd_ && IsWindowVisible(hwnd_); }
     int ToDevice(double pixels96) const { return plat::ScaleFloor(pixels96, dpi_); }
 
-    void Attach() {
-        dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
-    }
-
-    // The model's colour, or in high contrast the system colour of the part in the current look.
-    COLORREF Colour(ColorRole role, OleColor design) const {
-        const auto look = static_cast<RoleLook>(model_.ButtonState());
-        return plat::OleToColorRef(PaintColor(services_.scheme, role, look, design));
-    }
+    // High-contrast colours follow the button's look.
+    RoleLook Look() const { return static_cast<RoleLook>(model_.ButtonState()); }
 
     const Image* ImageFor(const Picture& picture) {
         if (picture.empty()) return nullptr;
@@ -109,7 +87,8 @@ private:
         if (it == images_.end()) {
             std::string bytes;
             std::unique_ptr<Image> image;
-            const bool found = pictures_ ? pictures_(picture.ref, &bytes) : ProgramPictureSource(picture.ref, &bytes);
+            const bool found =
+                pictures_ ? pictures_(picture.ref, &bytes) : plat::ProgramPictureBytes(picture.ref, &bytes);
             if (found) image = Decode(bytes);
             it = images_.emplace(picture.ref, std::move(image)).first;  // failures are remembered too
         }
@@ -118,17 +97,10 @@ private:
 
     HFONT CaptionFont() { return fonts_.Get(NShape::kCaptionFace, model_.CaptionPoints(), model_.FontBold(), dpi_); }
 
-    void Paint() {
-        plat::PaintScope ps(hwnd_);
+    void BeforePaint() {
         const UINT dpi = plat::WindowDpi(hwnd_);
         if (dpi != dpi_) ApplyDpi(dpi);
         model_.OnPaint();
-        RECT rc;
-        GetClientRect(hwnd_, &rc);
-        plat::BackBuffer buffer(ps.get(), rc.right, rc.bottom);
-        if (!buffer.ok()) return;
-        Draw(buffer.dc(), rc);
-        buffer.Blit();
     }
 
     void Draw(HDC dc, const RECT& rc) {
@@ -161,16 +133,7 @@ private:
                 const RectF box = model_.PictureBox();
                 const int left = ToDevice(box.left), top = ToDevice(box.top);
                 const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
-                HDC source = CreateCompatibleDC(dc);
-                if (source) {
-                    {
-                        plat::SelectObj select(source, image->bitmap.get());
-                        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-                        SetStretchBltMode(dc, HALFTONE);
-                        GdiAlphaBlend(dc, left, top, width, height, source, 0, 0, image->width, image->height, blend);
-                    }
-                    DeleteDC(source);
-                }
+                plat::DrawImage(dc, *image, {left, top, left + width, top + height});
             }
         }
         if (model_.DrawsCaption()) {
@@ -183,12 +146,8 @@ private:
         }
     }
 
-    void ApplyDpi(UINT dpi) {
-        dpi_ = dpi;
-        model_.SetDpi(dpi);
-    }
-
-    void Place() {
+    // After a DPI change the button takes its twips rectangle at the new DPI.
+    void Refit() {
         const RECT r =
             plat::TwipsRect(twips_.left, twips_.top, twips_.right - twips_.left, twips_.bottom - twips_.top, dpi_);
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -206,14 +165,10 @@ private:
             model_.MouseDown(button, host::ShiftMask(), X(lp), Y(lp));
     }
 
-public:
-    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
-        LRESULT answered = 0;
-        if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
-        if (const auto keyResult = host::RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
             case WM_NCCREATE:
-                Attach();
+                AttachModel();
                 break;
             case WM_MOUSEMOVE:
                 model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
@@ -251,26 +206,10 @@ public:
             case WM_TIMER:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 return 0;
-            case WM_SIZE:
-                model_.Resize(RoundPixel(plat::Unscale(LOWORD(lp), dpi_)), RoundPixel(plat::Unscale(HIWORD(lp), dpi_)));
-                return 0;
-            case WM_DPICHANGED_AFTERPARENT:
-                ApplyDpi(plat::WindowDpi(hwnd_));
-                Place();
-                InvalidateRect(hwnd_, nullptr, FALSE);
-                return 0;
             case WM_SETTEXT:
                 // The window text and the caption are one: accessibility tools and tests may set either.
                 model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
                 return TRUE;
-            case WM_SYSCOLORCHANGE:
-                InvalidateRect(hwnd_, nullptr, FALSE);
-                return 0;
-            case WM_ERASEBKGND:
-                return TRUE;
-            case WM_PAINT:
-                Paint();
-                return 0;
             case WM_NCDESTROY:
                 KillTimer(hwnd_, NShape::kLeaveTimerId);
                 break;
@@ -278,49 +217,18 @@ public:
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
-private:
-    UINT dpi_ = 96;
-    const plat::Services& services_;
+    // The model works in 96-dpi pixels.
+    void Resized(LPARAM lp) {
+        model_.Resize(RoundPixel(plat::Unscale(LOWORD(lp), dpi_)), RoundPixel(plat::Unscale(HIWORD(lp), dpi_)));
+    }
+
     PictureSource pictures_;
     RECT twips_;
-    NShape model_;
-    ControlAccess<NShape> access_{model_};
     std::map<std::wstring, std::unique_ptr<Image>> images_;
     host::FontCache fonts_;
 };
 
-Host* HostOf(HWND button) { return host::StateIfClass<Host>(button, kNShapeClass); }
-
 }  // namespace
-
-bool ProgramPictureSource(const std::wstring& ref, std::string* bytes) {
-    if (ref.empty()) return false;
-    HMODULE module = GetModuleHandleW(nullptr);
-    if (HRSRC res = FindResourceW(module, ref.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */)) {
-        HGLOBAL loaded = LoadResource(module, res);
-        const DWORD size = SizeofResource(module, res);
-        const void* data = loaded ? LockResource(loaded) : nullptr;
-        if (data && size) {
-            bytes->assign(static_cast<const char*>(data), size);
-            return true;
-        }
-    }
-    std::wstring path = ref;
-    const bool absolute = path.size() > 1 && (path[1] == L':' || path[0] == L'\\' || path[0] == L'/');
-    if (!absolute) path = plat::ProgramFolder() + L"\\" + path;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (64 << 20);
-    if (ok) {
-        bytes->resize(static_cast<std::size_t>(size.QuadPart));
-        DWORD got = 0;
-        ok = ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr) && got == bytes->size();
-    }
-    CloseHandle(file);
-    return ok;
-}
 
 HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
     if (loaded) *loaded = false;
@@ -346,10 +254,7 @@ HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
     return hwnd;
 }
 
-NShape* NShapeOf(HWND button) {
-    Host* host = HostOf(button);
-    return host ? &host->model() : nullptr;
-}
+NShape* NShapeOf(HWND button) { return host::ModelIfClass<Host>(button, kNShapeClass); }
 
 void SetNShapeCaption(HWND button, const std::wstring& caption) {
     if (NShape* model = NShapeOf(button)) model->SetCaption(caption);

@@ -19,11 +19,9 @@ namespace kit {
 extern const wchar_t kNShapeClass[];
 
 // Fetches the encoded image (PNG, JPEG or BMP file bytes) a picture reference names; false when there is none.
+// The default source is the program's own pictures: an RCDATA resource of the running program with the reference
+// as its name, else the file of that name (relative names are taken from the program's folder).
 using PictureSource = std::function<bool(const std::wstring& ref, std::string* bytes)>;
-
-// The default source: an RCDATA resource of the running program with the reference as its name, else the file
-// of that name (relative names are taken from the program's folder).
-bool ProgramPictureSource(const std::wstring& ref, std::string* bytes);
 
 struct NShapeArgs {
     HWND parent = nullptr;
@@ -32,7 +30,7 @@ struct NShapeArgs {
     int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
     const PropertyBag* design = nullptr;           // the stored properties to load; null: a new instance
     std::function<void()> onClick;                 // the Click event
-    PictureSource pictures;                        // null: ProgramPictureSource
+    PictureSource pictures;                        // null: the program's own pictures
     const plat::Services* services = nullptr;      // null: the Win32 services
 };
 

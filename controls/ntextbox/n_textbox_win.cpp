@@ -7,7 +7,6 @@
 #include "controls/common/contrast.h"
 #include "controls/common/kit_accessible_win.h"
 #include "controls/common/kit_host_win.h"
-#include "controls/common/property_bag_win.h"
 #include "platform/platform_win.h"
 #include "platform/trace_win.h"
 #include "platform/window_win.h"
@@ -21,41 +20,32 @@ namespace {
 constexpr int kEditId = 1;
 constexpr UINT_PTR kSubclassId = 1;
 
-DWORD AlignStyle(std::int32_t alignment) {
+// How an alignment shows in the edit box's style and in drawn text.
+struct AlignFlags {
+    DWORD editStyle;
+    UINT drawFormat;
+};
+
+AlignFlags AlignOf(std::int32_t alignment) {
     switch (alignment) {
         case NTextBox::kRight:
-            return ES_RIGHT;
+            return {ES_RIGHT, DT_RIGHT};
         case NTextBox::kCentre:
-            return ES_CENTER;
+            return {ES_CENTER, DT_CENTER};
         default:
-            return ES_LEFT;
+            return {ES_LEFT, DT_LEFT};
     }
 }
 
-UINT DrawAlign(std::int32_t alignment) {
-    switch (alignment) {
-        case NTextBox::kRight:
-            return DT_RIGHT;
-        case NTextBox::kCentre:
-            return DT_CENTER;
-        default:
-            return DT_LEFT;
-    }
-}
-
-class TextBoxHost final : public NTextBox::Site {
+class TextBoxHost final : public host::ControlHost<TextBoxHost, NTextBox, NTextBox::Site> {
 public:
-    explicit TextBoxHost(const NTextBox::Events& events) : model_(plat::Win32Services(), events) {}
+    explicit TextBoxHost(const NTextBox::Events& events) : ControlHost(plat::Win32Services(), events) {}
 
     // NTextBox::Site
     void Invalidate() override {
         // In label mode the control reads as static text; otherwise its edit box speaks for it.
         access_.SetAnswering(model_.LabelBox());
-        access_.StatesMayHaveChanged();
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-    void Refresh() override {
-        if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        ControlHost::Invalidate();
     }
     // The enabled state belongs to the text box part, which SyncTxt brings to the edit box.
     void SetInputEnabled(bool) override {}
@@ -70,31 +60,34 @@ public:
     }
 
     void Start(const NTextBoxArgs& args) {
-        dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
+        AttachModel();
         model_.SetApplicationTitle(args.applicationTitle);
         CreateEdit();
-        if (args.bag) {
-            const LoadResult result = model_.Load(*args.bag);
-            ReportLoad(result, args.name);
-            if (args.loaded) *args.loaded = result;
-        } else {
-            model_.InitNew();
-        }
+        LoadOrInit(
+            args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(); });
         ready_ = true;
         ReportSize();
         SyncTxt();
     }
 
-    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp);
 
-    NTextBox& model() { return model_; }
     HWND edit() const { return edit_; }
 
-    HWND hwnd_ = nullptr;
-
 private:
+    friend ControlHost;
+    static constexpr bool kRoutesKeys = false;  // the edit box takes the keys
+
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    void ColoursChanged() {
+        SyncTxt();
+        ControlHost::ColoursChanged();
+    }
+    void Refit() {
+        ReportSize();
+        SyncTxt();
+    }
+
     static LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
         auto* self = reinterpret_cast<TextBoxHost*>(ref);
         try {
@@ -107,11 +100,6 @@ private:
 
     void CreateEdit();
     void RecreateEdit();
-    void ReportSize() {
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
-    }
     // Edges are rounded one by one, so parts that meet in twips meet in pixels and none pokes out of the control.
     RECT Px(const NTextBox::Rect& r) const {
         return {plat::PixelsFromTwips(r.left, dpi_), plat::PixelsFromTwips(r.top, dpi_),
@@ -126,21 +114,12 @@ private:
         text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
         return text;
     }
-    void Paint();
+    void Draw(HDC dc, const RECT& client);
     // `onBox`: the label-mode text lies on the box and takes its colours in high contrast; the header the face's.
     void DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign, bool onBox);
 
-    // The model's colour, or in high contrast the system colour of the part.
-    COLORREF Colour(ColorRole role, OleColor design) const {
-        return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, RoleLook::Normal, design));
-    }
-
-    NTextBox model_;
-    ControlAccess<NTextBox> access_{model_};
     ControlAccess<NTextBox> editAccess_{model_, true};
     HWND edit_ = nullptr;
-    UINT dpi_ = plat::kBaseDpi;
-    bool ready_ = false;
     bool syncing_ = false;
     bool recreating_ = false;
     bool clickArmed_ = false;
@@ -155,7 +134,7 @@ private:
 
 void TextBoxHost::CreateEdit() {
     const NTextBox::TextPart& t = model_.Txt();
-    DWORD style = WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | AlignStyle(t.alignment);
+    DWORD style = WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | AlignOf(t.alignment).editStyle;
     if (t.visible) style |= WS_VISIBLE;
     const RECT r = Px(t.r);
     edit_ = CreateWindowExW(0, L"EDIT", t.text.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
@@ -227,22 +206,8 @@ void TextBoxHost::SyncTxt() {
     InvalidateRect(edit_, nullptr, TRUE);
 }
 
-LRESULT TextBoxHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT answered = 0;
-    if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
+LRESULT TextBoxHost::Message(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case WM_SYSCOLORCHANGE:
-            SyncTxt();
-            InvalidateRect(hwnd_, nullptr, FALSE);
-            return 0;
-        case WM_SIZE:
-            if (ready_) ReportSize();
-            return 0;
-        case WM_ERASEBKGND:
-            return TRUE;
-        case WM_PAINT:
-            Paint();
-            return 0;
         case WM_COMMAND:
             if (LOWORD(wp) == kEditId && HIWORD(wp) == EN_CHANGE && edit_ && !syncing_) {
                 model_.TxtEdited(EditText());
@@ -260,13 +225,6 @@ LRESULT TextBoxHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_SETFOCUS:
             if (edit_ && IsWindowVisible(edit_) && IsWindowEnabled(edit_)) SetFocus(edit_);
-            return 0;
-        case WM_DPICHANGED_AFTERPARENT:
-            dpi_ = plat::WindowDpi(hwnd_);
-            model_.SetDpi(dpi_);
-            ReportSize();
-            SyncTxt();
-            InvalidateRect(hwnd_, nullptr, FALSE);
             return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
@@ -349,16 +307,10 @@ void TextBoxHost::DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign
     SetTextColor(dc, part.enabled ? Colour(onBox ? ColorRole::PageText : ColorRole::Text, part.fore)
                                   : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, part.caption.c_str(), static_cast<int>(part.caption.size()), &r,
-              DT_SINGLELINE | DT_NOPREFIX | valign | DrawAlign(part.alignment));
+              DT_SINGLELINE | DT_NOPREFIX | valign | AlignOf(part.alignment).drawFormat);
 }
 
-void TextBoxHost::Paint() {
-    plat::PaintScope paint(hwnd_);
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
-    if (!buffer.ok()) return;
-    HDC dc = buffer.dc();
+void TextBoxHost::Draw(HDC dc, const RECT& client) {
     plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Surface, model_.ControlBackColor())));
     FillRect(dc, &client, back.get());
     if (model_.LblHeader().visible) DrawLabel(dc, model_.LblHeader(), DT_TOP, false);
@@ -369,26 +321,17 @@ void TextBoxHost::Paint() {
     FillRect(dc, &box, fill.get());
     FrameRect(dc, &box, border.get());
     if (model_.Lbl().visible) DrawLabel(dc, model_.Lbl(), DT_TOP, true);
-    buffer.Blit();
 }
 
 }  // namespace
 
 HWND CreateNTextBox(const NTextBoxArgs& args) {
     // The control is a container of its edit box for the dialog manager's tab order; the edit box is the tab stop.
-    TextBoxHost* state = host::CreateControl(
-        new TextBoxHost(args.events),
-        {kNTextBoxClass, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, args.parent,
-         args.id, args.name, args.left, args.top, args.width, args.height});
-    if (!state) return nullptr;
-    state->Start(args);
-    return state->hwnd_;
+    return host::CreateStarted(new TextBoxHost(args.events), kNTextBoxClass,
+                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, args);
 }
 
-NTextBox* NTextBoxOf(HWND window) {
-    TextBoxHost* state = host::StateIfClass<TextBoxHost>(window, kNTextBoxClass);
-    return state ? &state->model() : nullptr;
-}
+NTextBox* NTextBoxOf(HWND window) { return host::ModelIfClass<TextBoxHost>(window, kNTextBoxClass); }
 
 HWND NTextBoxEdit(HWND window) {
     TextBoxHost* state = host::StateIfClass<TextBoxHost>(window, kNTextBoxClass);

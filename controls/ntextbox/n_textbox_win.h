@@ -9,22 +9,16 @@
 
 #include <string>
 
-#include "controls/common/property_bag.h"
+#include "controls/common/kit_host_win.h"
 #include "controls/ntextbox/n_textbox.h"
 
 namespace kit {
 
 extern const wchar_t kNTextBoxClass[];
 
-struct NTextBoxArgs {
-    HWND parent = nullptr;
-    int id = 0;
-    std::wstring name;
-    int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
-    const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
-    std::wstring applicationTitle;                 // the about box's title
+struct NTextBoxArgs : host::ControlArgs {
+    std::wstring applicationTitle;  // the about box's title
     NTextBox::Events events;
-    LoadResult* loaded = nullptr;  // when given, receives what the load from `bag` reported
 };
 
 // Creates the control; its edit box is the tab stop. Null on failure.
