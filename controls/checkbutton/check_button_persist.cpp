@@ -4,36 +4,34 @@
 namespace kit {
 namespace {
 
+using S = CheckButton;
 using Key = PropertyKey<CheckButton, CheckButton::Ambient>;
 using Step = NewInstanceStep<CheckButton, CheckButton::Ambient>;
+using Row = KeyRows<CheckButton, CheckButton::Ambient>;
 
 constexpr OleColor kButtonFace = 0x8000000F;
 constexpr OleColor kBlack = 0;
 
-kit::Value InstanceName(const CheckButton&, const CheckButton::Ambient& ambient) { return kit::Value(ambient.name); }
 kit::Value ContainerFont(const CheckButton&, const CheckButton::Ambient& ambient) { return kit::Value(ambient.font); }
 
-// Each key has the same default when read and when written.
 constexpr Key kKeys[] = {
-    {L"Value", Literal::Whole(0), Literal::Whole(0), ReadInto<ToInt32, &CheckButton::SetValue>,
-     WriteFrom<AsWhole, &CheckButton::Value>},
-    {L"Caption", &InstanceName, &InstanceName, ReadInto<ToText, &CheckButton::SetCaption>,
-     WriteFrom<AsText, &CheckButton::Caption>},
-    {L"Enabled", Literal::Flag(true), Literal::Flag(true), ReadInto<ToBool16, &CheckButton::SetEnabled>,
-     WriteFrom<AsFlag, &CheckButton::Enabled>},
-    {L"Font", &ContainerFont, &ContainerFont, ReadInto<ToFont, &CheckButton::SetFont>,
-     WriteFrom<AsFont, &CheckButton::Font>},
-    {L"BackColor", Literal::Color(kButtonFace), Literal::Color(kButtonFace),
-     ReadInto<ToColor, &CheckButton::SetBackColor>, WriteFrom<AsColor, &CheckButton::BackColor>},
-    {L"ForeColor", Literal::Color(kBlack), Literal::Color(kBlack), ReadInto<ToColor, &CheckButton::SetForeColor>,
-     WriteFrom<AsColor, &CheckButton::ForeColor>},
+    Row::Whole<ToInt32, &S::SetValue, &S::Value>(L"Value", Literal::Whole(0)),
+    Row::Text<&S::SetCaption, &S::Caption>(L"Caption", &InstanceName<S, S::Ambient>),
+    Row::Flag<&S::SetEnabled, &S::Enabled>(L"Enabled", Literal::Flag(true)),
+    Row::Through<ToFont, AsFont, &S::SetFont, &S::Font>(L"Font", &ContainerFont),
+    Row::Color<&S::SetBackColor, &S::BackColor>(L"BackColor", Literal::Color(kButtonFace)),
+    Row::Color<&S::SetForeColor, &S::ForeColor>(L"ForeColor", Literal::Color(kBlack)),
 };
 
 constexpr const wchar_t* kSaveOrder[] = {L"Font", L"Value", L"Caption", L"Enabled", L"BackColor", L"ForeColor"};
 
 constexpr Step kNewInstance[] = {
-    {L"Caption", &InstanceName}, {L"Enabled", Literal::Flag(true)},           {L"Value", Literal::Whole(0)},
-    {L"Font", &ContainerFont},   {L"BackColor", Literal::Color(kButtonFace)}, {L"ForeColor", Literal::Color(kBlack)},
+    {L"Caption", &InstanceName<S, S::Ambient>},
+    {L"Enabled", Literal::Flag(true)},
+    {L"Value", Literal::Whole(0)},
+    {L"Font", &ContainerFont},
+    {L"BackColor", Literal::Color(kButtonFace)},
+    {L"ForeColor", Literal::Color(kBlack)},
 };
 
 }  // namespace

@@ -261,4 +261,41 @@ kit::Value WriteFrom(const typename table_detail::Member<decltype(Get)>::Class& 
     return Make((model.*Get)());
 }
 
+// Rows of a table for the keys that load through a property's setter and save through its getter, with one
+// default for both a load and a save, so that every saved value loads back unchanged. Each kind pairs its
+// conversion with its stored form, so the two cannot drift apart.
+template <class Model, class Context = NoContext>
+struct KeyRows {
+    using Key = PropertyKey<Model, Context>;
+    using Default = KeyDefault<Model, Context>;
+
+    template <auto Convert, auto Make, auto Set, auto Get>
+    static constexpr Key Through(const wchar_t* name, Default fallback) {
+        return Key{name, fallback, fallback, ReadInto<Convert, Set>, WriteFrom<Make, Get>};
+    }
+    template <auto Set, auto Get>
+    static constexpr Key Color(const wchar_t* name, Default fallback) {
+        return Through<ToColor, AsColor, Set, Get>(name, fallback);
+    }
+    template <auto Set, auto Get>
+    static constexpr Key Flag(const wchar_t* name, Default fallback) {
+        return Through<ToBool16, AsFlag, Set, Get>(name, fallback);
+    }
+    template <auto Set, auto Get>
+    static constexpr Key Text(const wchar_t* name, Default fallback) {
+        return Through<ToText, AsText, Set, Get>(name, fallback);
+    }
+    // A whole number, converted to the width its setter takes (ToInt16, ToInt32).
+    template <auto Convert, auto Set, auto Get>
+    static constexpr Key Whole(const wchar_t* name, Default fallback) {
+        return Through<Convert, AsWhole, Set, Get>(name, fallback);
+    }
+};
+
+// The default of a key that takes the name the container gave a new instance.
+template <class Model, class Ambient>
+kit::Value InstanceName(const Model&, const Ambient& ambient) {
+    return kit::Value(ambient.name);
+}
+
 }  // namespace kit

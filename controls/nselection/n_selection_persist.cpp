@@ -15,6 +15,7 @@ namespace {
 using S = NSelection;
 using Key = PropertyKey<NSelection, NSelection::Ambient>;
 using Step = NewInstanceStep<NSelection, NSelection::Ambient>;
+using Row = KeyRows<NSelection, NSelection::Ambient>;
 
 // One default per key, shared by load and save, so that every saved value loads back unchanged.
 constexpr Literal kCaption = Literal::Text(L"NSelection1");
@@ -23,38 +24,23 @@ constexpr Literal kBlackText = Literal::Text(L"&H00000000&");
 constexpr Literal kWhiteText = Literal::Text(L"&H00FFFFFF&");
 
 constexpr Key kKeys[] = {
-    {L"Caption", kCaption, kCaption, ReadInto<ToText, &S::SetCaption>, WriteFrom<AsText, &S::Caption>},
-    {L"Description", kDescription, kDescription, ReadInto<ToText, &S::SetDescription>,
-     WriteFrom<AsText, &S::Description>},
-    {L"BackColorNormal", kBlackText, kBlackText, ReadInto<ToColor, &S::SetBackColorNormal>,
-     WriteFrom<AsColor, &S::BackColorNormal>},
-    {L"BackColorHover", Literal::Text(L"&H002D2D2D&"), Literal::Text(L"&H002D2D2D&"),
-     ReadInto<ToColor, &S::SetBackColorHover>, WriteFrom<AsColor, &S::BackColorHover>},
-    {L"BackColorDown", Literal::Text(L"&H80FFFF"), Literal::Text(L"&H80FFFF"), ReadInto<ToColor, &S::SetBackColorDown>,
-     WriteFrom<AsColor, &S::BackColorDown>},
-    {L"FontSize", Literal::Text(L"8"), Literal::Text(L"8"), ReadInto<ToInt16, &S::SetFontSize>,
-     WriteFrom<AsWhole, &S::FontSize>},
-    {L"FontBold", Literal::Text(L"False"), Literal::Text(L"False"), ReadInto<ToBool16, &S::SetFontBold>,
-     WriteFrom<AsFlag, &S::FontBold>},
+    Row::Text<&S::SetCaption, &S::Caption>(L"Caption", kCaption),
+    Row::Text<&S::SetDescription, &S::Description>(L"Description", kDescription),
+    Row::Color<&S::SetBackColorNormal, &S::BackColorNormal>(L"BackColorNormal", kBlackText),
+    Row::Color<&S::SetBackColorHover, &S::BackColorHover>(L"BackColorHover", Literal::Text(L"&H002D2D2D&")),
+    Row::Color<&S::SetBackColorDown, &S::BackColorDown>(L"BackColorDown", Literal::Text(L"&H80FFFF")),
+    Row::Whole<ToInt16, &S::SetFontSize, &S::FontSize>(L"FontSize", Literal::Text(L"8")),
+    Row::Flag<&S::SetFontBold, &S::FontBold>(L"FontBold", Literal::Text(L"False")),
     {L"Font", Literal::Text(L"MS Sans Serif"), Literal::Always(), NSelectionKeys::ReadFontFace,
      WriteFrom<AsFont, &S::ControlFont>},
-    {L"Enabled", Literal::Text(L"True"), Literal::Text(L"True"), ReadInto<ToBool16, &S::SetEnabled>,
-     WriteFrom<AsFlag, &S::Enabled>},
-    {L"ForeColorNormal", kBlackText, kBlackText, ReadInto<ToColor, &S::SetForeColorNormal>,
-     WriteFrom<AsColor, &S::ForeColorNormal>},
-    {L"ForeColorHover", kBlackText, kBlackText, ReadInto<ToColor, &S::SetForeColorHover>,
-     WriteFrom<AsColor, &S::ForeColorHover>},
-    {L"ForeColorDown", kWhiteText, kWhiteText, ReadInto<ToColor, &S::SetForeColorDown>,
-     WriteFrom<AsColor, &S::ForeColorDown>},
-    {L"ForeColorNormal_2", kBlackText, kBlackText, ReadInto<ToColor, &S::SetForeColorNormal_2>,
-     WriteFrom<AsColor, &S::ForeColorNormal_2>},
-    {L"ForeColorHover_2", kBlackText, kBlackText, ReadInto<ToColor, &S::SetForeColorHover_2>,
-     WriteFrom<AsColor, &S::ForeColorHover_2>},
-    {L"ForeColorDown_2", kWhiteText, kWhiteText, ReadInto<ToColor, &S::SetForeColorDown_2>,
-     WriteFrom<AsColor, &S::ForeColorDown_2>},
+    Row::Flag<&S::SetEnabled, &S::Enabled>(L"Enabled", Literal::Text(L"True")),
+    Row::Color<&S::SetForeColorNormal, &S::ForeColorNormal>(L"ForeColorNormal", kBlackText),
+    Row::Color<&S::SetForeColorHover, &S::ForeColorHover>(L"ForeColorHover", kBlackText),
+    Row::Color<&S::SetForeColorDown, &S::ForeColorDown>(L"ForeColorDown", kWhiteText),
+    Row::Color<&S::SetForeColorNormal_2, &S::ForeColorNormal_2>(L"ForeColorNormal_2", kBlackText),
+    Row::Color<&S::SetForeColorHover_2, &S::ForeColorHover_2>(L"ForeColorHover_2", kBlackText),
+    Row::Color<&S::SetForeColorDown_2, &S::ForeColorDown_2>(L"ForeColorDown_2", kWhiteText),
 };
-
-Value InstanceName(const NSelection&, const NSelection::Ambient& ambient) { return Value(ambient.name); }
 
 bool LayOut(NSelection& s, const Value&) {
     s.Ajustar_Botao();
@@ -65,7 +51,7 @@ constexpr Literal kBlack = Literal::Color(0x00000000);
 constexpr Literal kWhite = Literal::Color(0x00FFFFFF);
 
 constexpr Step kNewInstance[] = {
-    {L"Caption", &InstanceName},
+    {L"Caption", &InstanceName<S, S::Ambient>},
     {L"Description", kDescription},
     {L"Enabled", Literal::Flag(true)},
     {L"BackColorNormal", kBlack},

@@ -168,13 +168,15 @@ void NShape::SetPictureDown(const Picture& picture) { Keep(pictureDown_, picture
 
 void NShape::SetPictureHover(const Picture& picture) { Keep(pictureHover_, picture, L"Picture_Hover"); }
 
-void NShape::SetGraphical(bool on) {
-    graphical_ = on;
-    Notify(L"Graphical");
-    image_.visible = on;
+void NShape::ShowElement(bool& stored, bool& elementVisible, bool on, const wchar_t* property) {
+    stored = on;
+    Notify(property);
+    elementVisible = on;
     Changed();
     Ajustar_Botao();
 }
+
+void NShape::SetGraphical(bool on) { ShowElement(graphical_, image_.visible, on, L"Graphical"); }
 
 void NShape::SetStretchToText(bool on) {
     stretchToText_ = on;
@@ -182,13 +184,7 @@ void NShape::SetStretchToText(bool on) {
     Ajustar_Botao();
 }
 
-void NShape::SetTextVisible(bool on) {
-    textVisible_ = on;
-    Notify(L"Text_Visible");
-    label_.visible = on;
-    Changed();
-    Ajustar_Botao();
-}
+void NShape::SetTextVisible(bool on) { ShowElement(textVisible_, label_.visible, on, L"Text_Visible"); }
 
 void NShape::SetStretch(bool on) {
     image_.stretch = on;

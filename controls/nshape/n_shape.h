@@ -260,6 +260,8 @@ private:
     }
     // Stores a colour that shows at once (in `element`, when it has one), repaints and notifies.
     void ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property);
+    // Stores whether an element shows, notifies, then shows or hides it and lays the control out again.
+    void ShowElement(bool& stored, bool& elementVisible, bool on, const wchar_t* property);
     void Changed();
     void Refresh();
     void ShowPicture(const Picture& picture);

@@ -40,6 +40,7 @@ namespace {
 using S = NShape;
 using Key = PropertyKey<NShape, NShape::Ambient>;
 using Step = NewInstanceStep<NShape, NShape::Ambient>;
+using Row = KeyRows<NShape, NShape::Ambient>;
 
 // One default per key for load and save, so that a saved value always loads back unchanged. Caption and the
 // three text colours keep the values an absent key has always loaded as.
@@ -57,54 +58,36 @@ constexpr Key kKeys[] = {
     {L"Picture_Hover", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kHover>,
      NShapeKeys::WritePicture<NShapeKeys::kHover>},
     {L"Stretch", Literal::Flag(false), Literal::Always(), NShapeKeys::ReadStretch, WriteFrom<AsFlag, &S::Stretch>},
-    {L"Caption", kCaption, kCaption, ReadInto<ToText, &S::SetCaption>, WriteFrom<AsText, &S::Caption>},
-    {L"BackGround", Literal::Text(L"&HFF8080"), Literal::Text(L"&HFF8080"), ReadInto<ToColor, &S::SetBackGround>,
-     WriteFrom<AsColor, &S::BackGround>},
-    {L"BackColorNormal", Literal::Text(L"&H8080FF"), Literal::Text(L"&H8080FF"),
-     ReadInto<ToColor, &S::SetBackColorNormal>, WriteFrom<AsColor, &S::BackColorNormal>},
-    {L"BackColorHover", Literal::Text(L"&H80C0FF"), Literal::Text(L"&H80C0FF"),
-     ReadInto<ToColor, &S::SetBackColorHover>, WriteFrom<AsColor, &S::BackColorHover>},
-    {L"BackColorDown", Literal::Text(L"&H80FFFF"), Literal::Text(L"&H80FFFF"), ReadInto<ToColor, &S::SetBackColorDown>,
-     WriteFrom<AsColor, &S::BackColorDown>},
-    {L"BorderColorNormal", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorNormal>,
-     WriteFrom<AsColor, &S::BorderColorNormal>},
-    {L"BorderColorHover", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorHover>,
-     WriteFrom<AsColor, &S::BorderColorHover>},
-    {L"BorderColorDown", kBorder, kBorder, ReadInto<ToColor, &S::SetBorderColorDown>,
-     WriteFrom<AsColor, &S::BorderColorDown>},
-    {L"FontSize", Literal::Text(L"8"), Literal::Text(L"8"), ReadInto<ToInt16, &S::SetFontSize>,
-     WriteFrom<AsWhole, &S::FontSize>},
-    {L"FontBold", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetFontBold>, WriteFrom<AsFlag, &S::FontBold>},
+    Row::Text<&S::SetCaption, &S::Caption>(L"Caption", kCaption),
+    Row::Color<&S::SetBackGround, &S::BackGround>(L"BackGround", Literal::Text(L"&HFF8080")),
+    Row::Color<&S::SetBackColorNormal, &S::BackColorNormal>(L"BackColorNormal", Literal::Text(L"&H8080FF")),
+    Row::Color<&S::SetBackColorHover, &S::BackColorHover>(L"BackColorHover", Literal::Text(L"&H80C0FF")),
+    Row::Color<&S::SetBackColorDown, &S::BackColorDown>(L"BackColorDown", Literal::Text(L"&H80FFFF")),
+    Row::Color<&S::SetBorderColorNormal, &S::BorderColorNormal>(L"BorderColorNormal", kBorder),
+    Row::Color<&S::SetBorderColorHover, &S::BorderColorHover>(L"BorderColorHover", kBorder),
+    Row::Color<&S::SetBorderColorDown, &S::BorderColorDown>(L"BorderColorDown", kBorder),
+    Row::Whole<ToInt16, &S::SetFontSize, &S::FontSize>(L"FontSize", Literal::Text(L"8")),
+    Row::Flag<&S::SetFontBold, &S::FontBold>(L"FontBold", kFalseText),
     {L"Font", Literal::Text(L"MS Sans Serif"), Literal::Always(), NShapeKeys::ReadFontFace,
      WriteFrom<AsFont, &S::ControlFont>},
-    {L"Enabled", kTrueText, kTrueText, ReadInto<ToBool16, &S::SetEnabled>, WriteFrom<AsFlag, &S::Enabled>},
-    {L"BorderGotFocus", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetBorderGotFocus>,
-     WriteFrom<AsFlag, &S::BorderGotFocus>},
-    {L"BorderCustom", Literal::Text(L"&H80FF80"), Literal::Text(L"&H80FF80"), ReadInto<ToColor, &S::SetBorderCustom>,
-     WriteFrom<AsColor, &S::BorderCustom>},
-    {L"Style", Literal::Text(L"4"), Literal::Text(L"4"), ReadInto<ToInt32, &S::SetStyle>,
-     WriteFrom<AsWhole, &S::Style>},
-    {L"Graphical", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetGraphical>, WriteFrom<AsFlag, &S::Graphical>},
-    {L"ForeColorNormal", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorNormal>,
-     WriteFrom<AsColor, &S::ForeColorNormal>},
-    {L"ForeColorHover", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorHover>,
-     WriteFrom<AsColor, &S::ForeColorHover>},
-    {L"ForeColorDown", kForeColor, kForeColor, ReadInto<ToColor, &S::SetForeColorDown>,
-     WriteFrom<AsColor, &S::ForeColorDown>},
-    {L"Text_Visible", kFalseText, kFalseText, ReadInto<ToBool16, &S::SetTextVisible>,
-     WriteFrom<AsFlag, &S::TextVisible>},
-    {L"StretchToText", kTrueText, kTrueText, ReadInto<ToBool16, &S::SetStretchToText>,
-     WriteFrom<AsFlag, &S::StretchToText>},
+    Row::Flag<&S::SetEnabled, &S::Enabled>(L"Enabled", kTrueText),
+    Row::Flag<&S::SetBorderGotFocus, &S::BorderGotFocus>(L"BorderGotFocus", kFalseText),
+    Row::Color<&S::SetBorderCustom, &S::BorderCustom>(L"BorderCustom", Literal::Text(L"&H80FF80")),
+    Row::Whole<ToInt32, &S::SetStyle, &S::Style>(L"Style", Literal::Text(L"4")),
+    Row::Flag<&S::SetGraphical, &S::Graphical>(L"Graphical", kFalseText),
+    Row::Color<&S::SetForeColorNormal, &S::ForeColorNormal>(L"ForeColorNormal", kForeColor),
+    Row::Color<&S::SetForeColorHover, &S::ForeColorHover>(L"ForeColorHover", kForeColor),
+    Row::Color<&S::SetForeColorDown, &S::ForeColorDown>(L"ForeColorDown", kForeColor),
+    Row::Flag<&S::SetTextVisible, &S::TextVisible>(L"Text_Visible", kFalseText),
+    Row::Flag<&S::SetStretchToText, &S::StretchToText>(L"StretchToText", kTrueText),
 };
-
-Value InstanceName(const NShape&, const NShape::Ambient& ambient) { return Value(ambient.name); }
 
 constexpr Literal kFace = Literal::Color(0x00EFF1F2);
 constexpr Literal kGrey = Literal::Color(0x00B3B3B3);
 constexpr Literal kBlack = Literal::Color(0x00000000);
 
 constexpr Step kNewInstance[] = {
-    {L"Caption", &InstanceName},
+    {L"Caption", &InstanceName<S, S::Ambient>},
     {L"Enabled", Literal::Flag(true)},
     {L"BackGround", kFace},
     {L"BackColorNormal", kFace},

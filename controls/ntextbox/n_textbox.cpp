@@ -118,13 +118,15 @@ void NTextBox::SetFont(const kit::Font& font) {
     Notify(L"FONT");
 }
 
-void NTextBox::SetForeColor(OleColor c) {
-    txt_.fore = c;
-    lbl_.fore = c;
+void NTextBox::ShowInTxt(OleColor& txtColor, OleColor& otherPart, OleColor c, const wchar_t* property) {
+    txtColor = c;
+    otherPart = c;
     SyncTxt();
     Redraw();
-    Notify(L"ForeColor");
+    Notify(property);
 }
+
+void NTextBox::SetForeColor(OleColor c) { ShowInTxt(txt_.fore, lbl_.fore, c, L"ForeColor"); }
 
 void NTextBox::SetBorderColor(OleColor c) {
     shp_.border = c;
@@ -132,13 +134,7 @@ void NTextBox::SetBorderColor(OleColor c) {
     Notify(L"BorderColor");
 }
 
-void NTextBox::SetBackColor(OleColor c) {
-    shp_.fill = c;
-    txt_.back = c;
-    SyncTxt();
-    Redraw();
-    Notify(L"BackColor");
-}
+void NTextBox::SetBackColor(OleColor c) { ShowInTxt(txt_.back, shp_.fill, c, L"BackColor"); }
 
 void NTextBox::ApplyText(const std::wstring& text) {
     if (text == txt_.text) return;  // the text box raises no change for the same text

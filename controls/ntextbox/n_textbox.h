@@ -181,6 +181,8 @@ private:
     void RaiseMouse(const MouseEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
     void Redraw();
     void SyncTxt();
+    // Stores a colour that the text box and one other part show alike, repaints and notifies.
+    void ShowInTxt(OleColor& txtColor, OleColor& otherPart, OleColor c, const wchar_t* property);
     void ApplyText(const std::wstring& text);
     bool ApplyAlignementHorizontal(std::int32_t value);
     bool ApplyAlignementVertical(std::int32_t value);
