@@ -148,39 +148,35 @@ std::wstring PrintDouble(double d) {
     return Widen(s);
 }
 
+// The two-character escape of a character that has one, else nullptr.
+const wchar_t* ShortEscape(wchar_t c) {
+    static const struct {
+        wchar_t c;
+        const wchar_t* escape;
+    } kEscapes[] = {{L'"', L"\\\""}, {L'\\', L"\\\\"}, {L'\n', L"\\n"}, {L'\r', L"\\r"}, {L'\t', L"\\t"}};
+    for (const auto& e : kEscapes)
+        if (e.c == c) return e.escape;
+    return nullptr;
+}
+
 std::wstring Quote(const std::wstring& text) {
     std::wstring out;
     out.reserve(text.size() + 2);
     out.push_back(L'"');
     for (wchar_t c : text) {
-        switch (c) {
-            case L'"':
-                out += L"\\\"";
-                break;
-            case L'\\':
-                out += L"\\\\";
-                break;
-            case L'\n':
-                out += L"\\n";
-                break;
-            case L'\r':
-                out += L"\\r";
-                break;
-            case L'\t':
-                out += L"\\t";
-                break;
-            default:
-                if (static_cast<std::uint32_t>(c) < 0x20 || c == 0x7F ||
-                    (static_cast<std::uint32_t>(c) >= 0xD800 && static_cast<std::uint32_t>(c) <= 0xDFFF) ||
-                    c == 0x2028 || c == 0x2029 || c == 0xFEFF) {
-                    // Controls, line separators and (lone or paired) surrogate units are written as escapes so
-                    // the text form survives any transcoding of the file.
-                    wchar_t buffer[8];
-                    std::swprintf(buffer, 8, L"\\u%04X", static_cast<unsigned>(c) & 0xFFFFu);
-                    out += buffer;
-                } else {
-                    out.push_back(c);
-                }
+        const wchar_t* shortEscape = ShortEscape(c);
+        if (shortEscape) {
+            out += shortEscape;
+        } else if (static_cast<std::uint32_t>(c) < 0x20 || c == 0x7F ||
+                   (static_cast<std::uint32_t>(c) >= 0xD800 && static_cast<std::uint32_t>(c) <= 0xDFFF) ||
+                   c == 0x2028 || c == 0x2029 || c == 0xFEFF) {
+            // Controls, line separators and (lone or paired) surrogate units are written as escapes so the text
+            // form survives any transcoding of the file.
+            wchar_t buffer[8];
+            std::swprintf(buffer, 8, L"\\u%04X", static_cast<unsigned>(c) & 0xFFFFu);
+            out += buffer;
+        } else {
+            out.push_back(c);
         }
     }
     out.push_back(L'"');
