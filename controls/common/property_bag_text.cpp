@@ -148,14 +148,16 @@ std::wstring PrintDouble(double d) {
     return Widen(s);
 }
 
-// The two-character escape of a character that has one, else nullptr.
-const wchar_t* ShortEscape(wchar_t c) {
-    static const struct {
-        wchar_t c;
-        const wchar_t* escape;
-    } kEscapes[] = {{L'"', L"\\\""}, {L'\\', L"\\\\"}, {L'\n', L"\\n"}, {L'\r', L"\\r"}, {L'\t', L"\\t"}};
-    for (const auto& e : kEscapes)
-        if (e.c == c) return e.escape;
+// The characters written as a backslash and one letter, with that letter.
+struct ShortEscape {
+    wchar_t c;
+    wchar_t letter;
+};
+constexpr ShortEscape kShortEscapes[] = {{L'"', L'"'}, {L'\\', L'\\'}, {L'\n', L'n'}, {L'\r', L'r'}, {L'\t', L't'}};
+
+const ShortEscape* FindShortEscape(wchar_t ShortEscape::*side, wchar_t value) {
+    for (const ShortEscape& e : kShortEscapes)
+        if (e.*side == value) return &e;
     return nullptr;
 }
 
@@ -164,9 +166,9 @@ std::wstring Quote(const std::wstring& text) {
     out.reserve(text.size() + 2);
     out.push_back(L'"');
     for (wchar_t c : text) {
-        const wchar_t* shortEscape = ShortEscape(c);
-        if (shortEscape) {
-            out += shortEscape;
+        if (const ShortEscape* escape = FindShortEscape(&ShortEscape::c, c)) {
+            out.push_back(L'\\');
+            out.push_back(escape->letter);
         } else if (static_cast<std::uint32_t>(c) < 0x20 || c == 0x7F ||
                    (static_cast<std::uint32_t>(c) >= 0xD800 && static_cast<std::uint32_t>(c) <= 0xDFFF) ||
                    c == 0x2028 || c == 0x2029 || c == 0xFEFF) {
@@ -216,36 +218,18 @@ public:
             }
             if (pos_ >= s_.size()) return std::nullopt;
             const wchar_t e = s_[pos_++];
-            switch (e) {
-                case L'"':
-                    out.push_back(L'"');
-                    break;
-                case L'\\':
-                    out.push_back(L'\\');
-                    break;
-                case L'n':
-                    out.push_back(L'\n');
-                    break;
-                case L'r':
-                    out.push_back(L'\r');
-                    break;
-                case L't':
-                    out.push_back(L'\t');
-                    break;
-                case L'u': {
-                    if (s_.size() - pos_ < 4) return std::nullopt;
-                    unsigned code = 0;
-                    for (int k = 0; k < 4; ++k) {
-                        const int d = HexDigit(s_[pos_++]);
-                        if (d < 0) return std::nullopt;
-                        code = code * 16 + static_cast<unsigned>(d);
-                    }
-                    out.push_back(static_cast<wchar_t>(code));
-                    break;
-                }
-                default:
-                    return std::nullopt;
+            if (const ShortEscape* escape = FindShortEscape(&ShortEscape::letter, e)) {
+                out.push_back(escape->c);
+                continue;
             }
+            if (e != L'u' || s_.size() - pos_ < 4) return std::nullopt;
+            unsigned code = 0;
+            for (int k = 0; k < 4; ++k) {
+                const int d = HexDigit(s_[pos_++]);
+                if (d < 0) return std::nullopt;
+                code = code * 16 + static_cast<unsigned>(d);
+            }
+            out.push_back(static_cast<wchar_t>(code));
         }
         return std::nullopt;  // unterminated
     }

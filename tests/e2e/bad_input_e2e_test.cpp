@@ -19,26 +19,6 @@ const wchar_t kMissingText[] = L"驱动不正常！请解压后运行或检查�
 const char kStoredOne[] = "[FlightMode]\r\nFlightState=1\r\n";
 const char kStoredZero[] = "[FlightMode]\r\nFlightState=0\r\n";
 
-int CountWindows(DWORD pid, const wchar_t* className) {
-    struct Args {
-        DWORD pid;
-        const wchar_t* className;
-        int count;
-    } args{pid, className, 0};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<Args*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t cls[64];
-            GetClassNameW(w, cls, 64);
-            if (owner == a->pid && IsWindowVisible(w) && lstrcmpW(cls, a->className) == 0) ++a->count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
-    return args.count;
-}
-
 bool Responsive(HWND window) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
@@ -77,7 +57,8 @@ TEST_P(RequiredFiles, OneMessageThenTheProgramEndsHavingStartedNothing) {
     ASSERT_TRUE(e2e::WaitMessageBox(box.pid(), &info));
     EXPECT_EQ(info.title, L"Relanto");
     EXPECT_EQ(info.text, kMissingText);
-    EXPECT_EQ(CountWindows(box.pid(), L"#32770"), 1) << "one message, not one per missing file";
+    EXPECT_EQ(static_cast<int>(e2e::ProcessWindows(box.pid(), L"#32770").size()), 1)
+        << "one message, not one per missing file";
     EXPECT_EQ(e2e::FindProcessWindow(box.pid(), app::kForm1Class), nullptr) << "no main window is shown";
     e2e::PressOk(info.window);
     ASSERT_TRUE(box.WaitExit()) << "the program ends when the message is dismissed";
@@ -226,7 +207,7 @@ TEST(AwkwardConfig, AFailedWriteIsNotNoticedAndTheNextStartReadsTheFileAgain) {
         ClickCheckflight(main);
         const bool unticked = e2e::WaitFor([&] { return !Ticked(main); }, 3000);
         const bool responsive = Responsive(main);
-        const int boxes = CountWindows(box.pid(), L"#32770");
+        const int boxes = static_cast<int>(e2e::ProcessWindows(box.pid(), L"#32770").size());
         CloseHandle(lock);
         ASSERT_TRUE(unticked) << "the box keeps its new state";
         ASSERT_TRUE(responsive);
@@ -254,7 +235,7 @@ TEST(AwkwardConfig, AFolderNamedConfigIniTakesClicksWithoutHarm) {
     ClickCheckflight(main);
     ASSERT_TRUE(e2e::WaitFor([&] { return !Ticked(main); }, 3000));
     ASSERT_TRUE(Responsive(main));
-    EXPECT_EQ(CountWindows(box.pid(), L"#32770"), 0) << "nothing is shown";
+    EXPECT_EQ(static_cast<int>(e2e::ProcessWindows(box.pid(), L"#32770").size()), 0) << "nothing is shown";
     EXPECT_TRUE(GetFileAttributesW(box.configPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
     std::string kept;
     ASSERT_TRUE(e2e::ReadFileBytes(inside, &kept));
@@ -263,39 +244,17 @@ TEST(AwkwardConfig, AFolderNamedConfigIniTakesClicksWithoutHarm) {
 
 // ---- Design files with a bad value ----
 
-std::wstring TempFolder() {
-    wchar_t buffer[MAX_PATH];
-    GetTempPathW(MAX_PATH, buffer);
-    static unsigned counter = 0;
-    std::wstringstream name;
-    name << buffer << L"relanto-bad-design-" << GetCurrentProcessId() << L"-" << ++counter;
-    CreateDirectoryW(name.str().c_str(), nullptr);
-    return name.str();
-}
-
 // Gallery.exe loading one file at start and saving to another on its Save button.
 class Gallery {
 public:
-    Gallery(const std::wstring& load, const std::wstring& save) {
-        const std::wstring exe = e2e::BinDir() + L"\\Gallery.exe";
-        std::wstring line = L"\"" + exe + L"\" /load \"" + load + L"\" /save \"" + save + L"\"";
-        STARTUPINFOW si = {};
-        si.cb = sizeof(si);
-        if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
-        e2e::WaitFor([&] { return (main_ = e2e::FindProcessWindow(pi_.dwProcessId, gallery::kGalleryClass)); });
+    Gallery(const std::wstring& load, const std::wstring& save)
+        : process_(e2e::BinDir() + L"\\Gallery.exe", L"/load \"" + load + L"\" /save \"" + save + L"\"") {
+        if (!process_.Started()) return;
+        e2e::WaitFor([&] { return (main_ = e2e::FindProcessWindow(process_.pid(), gallery::kGalleryClass)); });
     }
-    ~Gallery() {
-        if (!pi_.hProcess) return;
-        TerminateProcess(pi_.hProcess, 0);
-        WaitForSingleObject(pi_.hProcess, 5000);
-        CloseHandle(pi_.hProcess);
-        CloseHandle(pi_.hThread);
-    }
-    Gallery(const Gallery&) = delete;
-    Gallery& operator=(const Gallery&) = delete;
 
     HWND main() const { return main_; }
-    bool Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+    bool Running() const { return process_.Running(); }
     std::wstring Status() const { return e2e::WindowText(GetDlgItem(main_, gallery::kIdStatus)); }
     bool WaitStatus(const std::wstring& text) const {
         return e2e::WaitFor([&] { return Status().find(text) != std::wstring::npos; }, 5000);
@@ -303,7 +262,7 @@ public:
     void Command(int id) const { PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 private:
-    PROCESS_INFORMATION pi_ = {};
+    e2e::ChildProcess process_;
     HWND main_ = nullptr;
 };
 
@@ -328,7 +287,8 @@ class BadDesign : public ::testing::TestWithParam<DesignCase> {};
 
 TEST_P(BadDesign, LoadsUpToTheBadKeyOrRefusesTheFileAndGoesOn) {
     const DesignCase& c = GetParam();
-    const std::wstring folder = TempFolder();
+    const std::wstring folder = e2e::UniqueTempPath(L"relanto-bad-design-");
+    CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring file = folder + L"\\bad.design";
     const std::wstring saved = folder + L"\\saved.design";
     ASSERT_TRUE(e2e::WriteFileBytes(file, c.text));

@@ -74,19 +74,34 @@ void RemoveTree(const std::wstring& dir) {
     RemoveDirectoryW(dir.c_str());
 }
 
-std::wstring TempRoot() {
+}  // namespace
+
+std::wstring UniqueTempPath(const wchar_t* prefix) {
     wchar_t buffer[MAX_PATH];
     GetTempPathW(MAX_PATH, buffer);
     static unsigned counter = 0;
     std::wstringstream name;
-    name << buffer << L"relanto-e2e-" << GetCurrentProcessId() << L"-" << ++counter;
+    name << buffer << prefix << GetCurrentProcessId() << L"-" << ++counter;
     return name.str();
 }
 
-}  // namespace
+ChildProcess::ChildProcess(const std::wstring& exe, const std::wstring& arguments) {
+    std::wstring line = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) pi_ = {};
+}
+
+ChildProcess::~ChildProcess() {
+    if (!pi_.hProcess) return;
+    TerminateProcess(pi_.hProcess, 0);
+    WaitForSingleObject(pi_.hProcess, 5000);
+    CloseHandle(pi_.hProcess);
+    CloseHandle(pi_.hThread);
+}
 
 Sandbox::Sandbox(const Options& options) {
-    root_ = TempRoot();
+    root_ = UniqueTempPath(L"relanto-e2e-");
     RemoveTree(root_);
     CreateDirectoryW(root_.c_str(), nullptr);
     programDir_ = root_ + L"\\" + options.programFolderName;
@@ -166,32 +181,32 @@ bool Sandbox::WaitRuns(std::size_t count, int timeoutMs) const {
     return WaitFor([&] { return Runs().size() >= count; }, timeoutMs);
 }
 
-namespace {
-struct FindArgs {
-    DWORD pid;
-    const wchar_t* className;
-    bool visibleOnly;
-    HWND found;
-};
-}  // namespace
-
-HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
-    FindArgs args{pid, className, visibleOnly, nullptr};
+std::vector<HWND> ProcessWindows(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    struct Args {
+        DWORD pid;
+        const wchar_t* className;
+        bool visibleOnly;
+        std::vector<HWND> found;
+    } args{pid, className, visibleOnly, {}};
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<FindArgs*>(lp);
+            auto* a = reinterpret_cast<Args*>(lp);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
             if (owner != a->pid) return TRUE;
             if (a->visibleOnly && !IsWindowVisible(w)) return TRUE;
             wchar_t cls[256];
             GetClassNameW(w, cls, 256);
-            if (lstrcmpW(cls, a->className) != 0) return TRUE;
-            a->found = w;
-            return FALSE;
+            if (lstrcmpW(cls, a->className) == 0) a->found.push_back(w);
+            return TRUE;
         },
         reinterpret_cast<LPARAM>(&args));
     return args.found;
+}
+
+HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    const std::vector<HWND> windows = ProcessWindows(pid, className, visibleOnly);
+    return windows.empty() ? nullptr : windows.front();
 }
 
 std::wstring WindowText(HWND window) {
@@ -200,6 +215,15 @@ std::wstring WindowText(HWND window) {
     DWORD_PTR n = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &n);
     return std::wstring(buffer, static_cast<std::size_t>(n));
+}
+
+HWND WaitProcessWindow(DWORD pid, const wchar_t* className, const std::wstring& title) {
+    HWND w = nullptr;
+    WaitFor([&] {
+        w = FindProcessWindow(pid, className);
+        return w && WindowText(w) == title;
+    });
+    return w;
 }
 
 bool WaitMessageBox(DWORD pid, MessageBoxInfo* info, int timeoutMs) {

@@ -22,6 +22,8 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool ReadFileBytes(const std::wstring& path, std::string* bytes);
 bool FileExists(const std::wstring& path);
 std::string Utf8(const std::wstring& text);
+// A fresh path in the temp folder, unique to this process and call: PREFIX<pid>-<n>. Not created.
+std::wstring UniqueTempPath(const wchar_t* prefix);
 
 struct StandinRun {
     std::string program;    // "adb" or "gnirehtet"
@@ -62,9 +64,32 @@ private:
     PROCESS_INFORMATION pi_ = {};
 };
 
-// Top-level windows of a process with a class name (visible or not).
+// Top-level windows of a process with a class name (visible ones only, or all), front to back.
+std::vector<HWND> ProcessWindows(DWORD pid, const wchar_t* className, bool visibleOnly = true);
+// The first of them; nullptr when there is none.
 HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly = true);
 std::wstring WindowText(HWND window);
+// Waits for the process's visible top-level window of that class to show that title; on time-out, the window of
+// that class last seen (nullptr when none).
+HWND WaitProcessWindow(DWORD pid, const wchar_t* className, const std::wstring& title);
+
+// One of the built programs started with a command line; terminated when this object ends.
+class ChildProcess {
+public:
+    ChildProcess(const std::wstring& exe, const std::wstring& arguments);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return pi_.hProcess != nullptr; }
+    HANDLE process() const { return pi_.hProcess; }
+    DWORD pid() const { return pi_.dwProcessId; }
+    DWORD threadId() const { return pi_.dwThreadId; }
+    bool Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+};
 
 struct MessageBoxInfo {
     HWND window = nullptr;

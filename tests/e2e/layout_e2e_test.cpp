@@ -74,15 +74,6 @@ void ExpectButton(HWND parent, HWND button, const Rect& design, COLORREF fill, i
     EXPECT_EQ(ClientPixel(parent, got.left, got.top), RGB(255, 255, 255));
 }
 
-HWND WaitGuide(DWORD pid, const wchar_t* caption) {
-    HWND w = nullptr;
-    e2e::WaitFor([&] {
-        w = e2e::FindProcessWindow(pid, guides::kGuideClass);
-        return w && e2e::WindowText(w) == caption;
-    });
-    return w;
-}
-
 // Waits until the window has painted (its client area is not all one colour).
 bool WaitPainted(HWND window, int x, int y, COLORREF c) {
     return e2e::WaitFor([&] { return ClientPixel(window, x, y) == c; }, 5000);
@@ -142,7 +133,7 @@ void CheckAllWindows(int dpi) {
 
     // Help: buttons, red and blue labels, the pictures and the black separator.
     e2e::ClickAt(GetDlgItem(main, app::kIdShape1help), 10, 10);
-    HWND help = WaitGuide(box.pid(), L"教程");
+    HWND help = e2e::WaitProcessWindow(box.pid(), guides::kGuideClass, L"教程");
     ASSERT_NE(help, nullptr);
     ParkPointer();
     GetClientRect(help, &client);
@@ -166,7 +157,7 @@ void CheckAllWindows(int dpi) {
 
     // About: four light blue buttons, the teal version line and the grey logo.
     e2e::ClickAt(GetDlgItem(main, app::kIdShape2abop), 5, 5);
-    HWND about = WaitGuide(box.pid(), L"关于");
+    HWND about = e2e::WaitProcessWindow(box.pid(), guides::kGuideClass, L"关于");
     ASSERT_NE(about, nullptr);
     ParkPointer();
     GetClientRect(about, &client);

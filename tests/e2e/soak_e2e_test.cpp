@@ -121,25 +121,6 @@ bool FacePoint(HWND main, POINT* at) {
     return false;
 }
 
-int VisibleGuides(DWORD pid) {
-    struct Args {
-        DWORD pid;
-        int count;
-    } args{pid, 0};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<Args*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t cls[64];
-            GetClassNameW(w, cls, 64);
-            if (owner == a->pid && IsWindowVisible(w) && lstrcmpW(cls, guides::kGuideClass) == 0) ++a->count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
-    return args.count;
-}
-
 struct Usage {
     long handles = 0;
     long long privateBytes = 0;
@@ -271,7 +252,8 @@ TEST_F(Soak, FiveHundredAboutClicks) {
             ++shown;
             if (now == about) ++reused;
             about = now;
-            if (VisibleGuides(box_.pid()) != 1) ADD_FAILURE() << "click " << i << ": not one guide window";
+            if (e2e::ProcessWindows(box_.pid(), guides::kGuideClass).size() != 1)
+                ADD_FAILURE() << "click " << i << ": not one guide window";
             if (i % closeEvery == 0) {
                 PostMessageW(about, WM_CLOSE, 0, 0);
                 EXPECT_TRUE(WaitHandled(main_, [&] { return !IsWindow(about); }));

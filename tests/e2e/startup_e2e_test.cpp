@@ -184,16 +184,22 @@ TEST(SettingSave, FirstClickCreatesTheFileNextWritesZero) {
     ExpectSaveCycle(box);
 }
 
-TEST(Folders, ProgramFolderWithChineseCharactersAndBlanks) {
-    Sandbox::Options o;
-    o.programFolderName = L"手机 上网 工具 Ω";
-    Sandbox box(o);
+// A saved setting on in the program folder: the box ticks, and the first console runs in the folder `runsIn`
+// names.
+void ExpectSettingReadAndConsoleIn(Sandbox& box, const std::wstring& (Sandbox::*runsIn)() const) {
     ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
     HWND main = StartMain(box);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(box.WaitRuns(1));
-    EXPECT_EQ(box.Runs()[0].directory, e2e::Utf8(box.programDir()));
-    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "the setting is read from the folder";
+    EXPECT_EQ(box.Runs()[0].directory, e2e::Utf8((box.*runsIn)())) << "consoles run in the working folder";
+    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "the setting is read from the program folder";
+}
+
+TEST(Folders, ProgramFolderWithChineseCharactersAndBlanks) {
+    Sandbox::Options o;
+    o.programFolderName = L"手机 上网 工具 Ω";
+    Sandbox box(o);
+    ExpectSettingReadAndConsoleIn(box, &Sandbox::programDir);
 }
 
 TEST(Folders, ProgramFolderWithChineseCharactersSavesTheSetting) {
@@ -207,12 +213,7 @@ TEST(Folders, WorkingFolderOtherThanTheProgramFolder) {
     Sandbox::Options o;
     o.workFolderName = L"工作 目录";
     Sandbox box(o);
-    ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
-    HWND main = StartMain(box);
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(box.WaitRuns(1));
-    EXPECT_EQ(box.Runs()[0].directory, e2e::Utf8(box.workDir())) << "consoles run in the working folder";
-    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "settings come from the program folder";
+    ASSERT_NO_FATAL_FAILURE(ExpectSettingReadAndConsoleIn(box, &Sandbox::workDir));
     EXPECT_FALSE(e2e::FileExists(box.workDir() + L"\\config.ini"));
 }
 

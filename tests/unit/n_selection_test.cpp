@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -91,23 +92,58 @@ struct Entry {
     }
 };
 
+// Every stored property, to set in one go and to compare in one go.
+struct Stored {
+    std::wstring caption;
+    std::wstring description;
+    std::uint32_t backNormal, backHover, backDown;
+    std::int16_t fontSize;
+    bool fontBold;
+    bool enabled;
+    std::uint32_t foreNormal, foreHover, foreDown;
+    std::uint32_t foreNormal2, foreHover2, foreDown2;
+
+    void ApplyTo(NSelection& s) const {
+        s.SetCaption(caption);
+        s.SetDescription(description);
+        s.SetBackColorNormal(backNormal);
+        s.SetBackColorHover(backHover);
+        s.SetBackColorDown(backDown);
+        ASSERT_TRUE(s.SetFontSize(fontSize));
+        s.SetFontBold(fontBold);
+        s.SetEnabled(enabled);
+        s.SetForeColorNormal(foreNormal);
+        s.SetForeColorHover(foreHover);
+        s.SetForeColorDown(foreDown);
+        s.SetForeColorNormal_2(foreNormal2);
+        s.SetForeColorHover_2(foreHover2);
+        s.SetForeColorDown_2(foreDown2);
+    }
+    void ExpectIn(NSelection& s) const {
+        EXPECT_EQ(s.Caption(), caption);
+        EXPECT_EQ(s.Description(), description);
+        EXPECT_EQ(s.BackColorNormal(), backNormal);
+        EXPECT_EQ(s.BackColorHover(), backHover);
+        EXPECT_EQ(s.BackColorDown(), backDown);
+        EXPECT_EQ(s.FontSize(), fontSize);
+        EXPECT_EQ(s.FontBold(), fontBold);
+        EXPECT_EQ(s.Enabled(), enabled);
+        EXPECT_EQ(s.ForeColorNormal(), foreNormal);
+        EXPECT_EQ(s.ForeColorHover(), foreHover);
+        EXPECT_EQ(s.ForeColorDown(), foreDown);
+        EXPECT_EQ(s.ForeColorNormal_2(), foreNormal2);
+        EXPECT_EQ(s.ForeColorHover_2(), foreHover2);
+        EXPECT_EQ(s.ForeColorDown_2(), foreDown2);
+    }
+};
+
+const Stored kNewInstance = {L"N_Selection1", L"Descrição", 0x000000, 0x2D2D2D, 0xFFFFFF, 8,       false, true,
+                             0xFFFFFF,        0xFFFFFF,     0x000000, 0xFFFFFF, 0xFFFFFF, 0x000000};
+
 TEST(NSelectionNew, ReadsBackItsNewInstanceValues) {
     Entry t;
     NSelection& s = *t.sel;
-    EXPECT_EQ(s.Caption(), L"N_Selection1");
-    EXPECT_EQ(s.Description(), L"Descrição");
-    EXPECT_TRUE(s.Enabled());
-    EXPECT_EQ(s.BackColorNormal(), 0x000000u);
-    EXPECT_EQ(s.BackColorHover(), 0x2D2D2Du);
-    EXPECT_EQ(s.BackColorDown(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorNormal(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorHover(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorDown(), 0x000000u);
-    EXPECT_EQ(s.ForeColorNormal_2(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorHover_2(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorDown_2(), 0x000000u);
-    EXPECT_EQ(s.FontSize(), 8);
-    EXPECT_FALSE(s.FontBold());
+    kNewInstance.ExpectIn(s);
     EXPECT_EQ(s.ControlFont().name, L"Verdana");
     EXPECT_FALSE(s.MouseInside());
     EXPECT_EQ(s.ButtonState(), NSelection::kNormal);
@@ -433,40 +469,22 @@ TEST(NSelectionPersist, ANewInstanceSavedAndLoadedKeepsEveryValue) {
     Entry b(false);
     ASSERT_TRUE(b.sel->Load(bag));
     NSelection& s = *b.sel;
-    EXPECT_EQ(s.Caption(), L"N_Selection1");
-    EXPECT_EQ(s.Description(), L"Descrição");
-    EXPECT_EQ(s.BackColorNormal(), 0x000000u);
-    EXPECT_EQ(s.BackColorHover(), 0x2D2D2Du);
-    EXPECT_EQ(s.BackColorDown(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorNormal(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorHover(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorDown(), 0x000000u);
-    EXPECT_EQ(s.ForeColorNormal_2(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorHover_2(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorDown_2(), 0x000000u);
-    EXPECT_EQ(s.FontSize(), 8);
-    EXPECT_FALSE(s.FontBold());
-    EXPECT_TRUE(s.Enabled());
+    kNewInstance.ExpectIn(s);
     EXPECT_EQ(s.ControlFont().name, L"Verdana");
 }
 
 TEST(NSelectionPersist, EveryKeyRoundTripsWithOtherValues) {
     Entry a;
     NSelection& s = *a.sel;
-    s.SetCaption(L"");  // an empty caption differs from the default and must come back empty
-    s.SetDescription(L"Zweite Zeile \"quoted\"");
-    s.SetBackColorNormal(0x010203);
-    s.SetBackColorHover(0x80000005);
-    s.SetBackColorDown(0x00ABCDEF);
-    ASSERT_TRUE(s.SetFontSize(14));
-    s.SetFontBold(true);
-    s.SetEnabled(false);
-    s.SetForeColorNormal(0x111111);
-    s.SetForeColorHover(0x222222);
-    s.SetForeColorDown(0x333333);
-    s.SetForeColorNormal_2(0x444444);
-    s.SetForeColorHover_2(0x555555);
-    s.SetForeColorDown_2(0x666666);
+    // An empty caption differs from the default and must come back empty.
+    const Stored other = {L"",        L"Zweite Zeile \"quoted\"",
+                          0x010203,   0x80000005,
+                          0x00ABCDEF, 14,
+                          true,       false,
+                          0x111111,   0x222222,
+                          0x333333,   0x444444,
+                          0x555555,   0x666666};
+    ASSERT_NO_FATAL_FAILURE(other.ApplyTo(s));
     kit::PropertyBag bag;
     ASSERT_TRUE(s.Save(bag));
     EXPECT_EQ(bag.entries().size(), 15u);
@@ -479,20 +497,7 @@ TEST(NSelectionPersist, EveryKeyRoundTripsWithOtherValues) {
     Entry b;
     ASSERT_TRUE(b.sel->Load(*parsed->Find(L"N_Selection1")));
     NSelection& r = *b.sel;
-    EXPECT_EQ(r.Caption(), L"");
-    EXPECT_EQ(r.Description(), L"Zweite Zeile \"quoted\"");
-    EXPECT_EQ(r.BackColorNormal(), 0x010203u);
-    EXPECT_EQ(r.BackColorHover(), 0x80000005u);
-    EXPECT_EQ(r.BackColorDown(), 0x00ABCDEFu);
-    EXPECT_EQ(r.FontSize(), 14);
-    EXPECT_TRUE(r.FontBold());
-    EXPECT_FALSE(r.Enabled());
-    EXPECT_EQ(r.ForeColorNormal(), 0x111111u);
-    EXPECT_EQ(r.ForeColorHover(), 0x222222u);
-    EXPECT_EQ(r.ForeColorDown(), 0x333333u);
-    EXPECT_EQ(r.ForeColorNormal_2(), 0x444444u);
-    EXPECT_EQ(r.ForeColorHover_2(), 0x555555u);
-    EXPECT_EQ(r.ForeColorDown_2(), 0x666666u);
+    other.ExpectIn(r);
     kit::PropertyBag again;
     r.Save(again);
     EXPECT_EQ(kit::PrintDesign({{{L"x", bag}}}), kit::PrintDesign({{{L"x", again}}}));
