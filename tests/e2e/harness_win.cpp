@@ -3,9 +3,12 @@
 
 #include <tlhelp32.h>
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <vector>
 
+#include "app/form1_ids.h"
 #include "platform/utf8_win.h"
 
 namespace e2e {
@@ -424,6 +427,42 @@ int CountProcesses(const wchar_t* exeName) {
         if (lstrcmpiW(entry.szExeFile, exeName) == 0) ++count;
     CloseHandle(snapshot);
     return count;
+}
+
+HWND StartMainWindow(Sandbox& box, bool closeConsole) {
+    if (!box.Launch()) return nullptr;
+    HWND main = nullptr;
+    WaitFor([&] { return (main = FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
+    if (closeConsole && main && box.WaitRuns(1)) KillConsoles();
+    return main;
+}
+
+bool CheckflightTicked(HWND main) {
+    return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ClickCheckflight(HWND main) {
+    HWND check = GetDlgItem(main, app::kIdCheckflight);
+    RECT r;
+    GetClientRect(check, &r);
+    ClickAt(check, 8, (r.bottom - r.top) / 2);
+}
+
+void ExpectStopsAtMissingFile(Sandbox& box, const std::string& storedConfig) {
+    MessageBoxInfo info;
+    ASSERT_TRUE(WaitMessageBox(box.pid(), &info));
+    EXPECT_EQ(info.title, L"Relanto");
+    EXPECT_EQ(info.text, L"驱动不正常！请解压后运行或检查主程序目录下的文件！");
+    EXPECT_EQ(ProcessWindows(box.pid(), L"#32770").size(), 1u) << "one message, not one per missing file";
+    EXPECT_EQ(FindProcessWindow(box.pid(), app::kForm1Class), nullptr) << "no main window is shown";
+    PressOk(info.window);
+    ASSERT_TRUE(box.WaitExit()) << "the program ends when the message is dismissed";
+
+    EXPECT_EQ(CountProcesses(L"cmd.exe"), 0) << "no console was started";
+    EXPECT_TRUE(box.Runs().empty());
+    std::string config;
+    ASSERT_TRUE(ReadFileBytes(box.configPath(), &config));
+    EXPECT_EQ(config, storedConfig);
 }
 
 }  // namespace e2e

@@ -112,6 +112,18 @@ void ClickAt(HWND window, int x, int y, bool right = false);
 // Ends the consoles and stand-ins the program under test started, leaving the program running.
 void KillConsoles();
 
+// Starts the program in the sandbox and waits for its main window (nullptr when it does not come). With
+// closeConsole, also waits for the device check, the last start-up step but the load, and closes its console so
+// that it cannot cover the window.
+HWND StartMainWindow(Sandbox& box, bool closeConsole = true);
+// The main window's airplane-mode box: whether it is ticked; a click on its box.
+bool CheckflightTicked(HWND main);
+void ClickCheckflight(HWND main);
+
+// After a launch with a required file missing: one message and no main window; dismissing it ends the program,
+// which started no console and left config.ini holding `storedConfig`.
+void ExpectStopsAtMissingFile(Sandbox& box, const std::string& storedConfig);
+
 // Ends every console and stand-in the tests started (cmd.exe, conhost.exe, adb.exe, gnirehtet.exe) and any
 // program of the project still running.
 void KillStrays();

@@ -35,12 +35,7 @@ struct SiteFake final : kit::ControlSite {
     void RequestSize(int, int) override {}
 };
 
-kit::Font ContainerFont() {
-    kit::Font f;
-    f.name = L"Tahoma";
-    f.size = 9;
-    return f;
-}
+kit::Font ContainerFont() { return {L"Tahoma", 9}; }  // the rest as a new font has it
 
 struct Box {
     Rig rig;

@@ -489,9 +489,7 @@ TEST(NSelectionPersist, EveryKeyRoundTripsWithOtherValues) {
     ASSERT_TRUE(s.Save(bag));
     EXPECT_EQ(bag.entries().size(), 15u);
     // Through the text form too, as the gallery stores it.
-    kit::Design d;
-    d.controls.emplace_back(L"N_Selection1", bag);
-    auto parsed = kit::ParseDesign(kit::PrintDesign(d));
+    auto parsed = kit::ParseDesign(kit::PrintDesign({{{L"N_Selection1", bag}}}));
     ASSERT_TRUE(parsed);
 
     Entry b;
