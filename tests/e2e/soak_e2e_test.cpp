@@ -282,20 +282,25 @@ TEST_F(Soak, TwentyStartStopSequences) {
     ASSERT_TRUE(start && stop);
     ASSERT_EQ(SendMessageW(GetDlgItem(main_, app::kIdCheckflight), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     std::size_t expected = 1;  // the device check
+    // A start runs three commands and a stop one; each ends its pause and shows its resting caption again.
+    const struct {
+        HWND button;
+        std::size_t runs;
+        const char* name;
+        const char* pauseEnds;
+        const wchar_t* caption;
+    } steps[] = {{start, 3, "start", "the start's last pause ends", L"启动"},
+                 {stop, 1, "stop", "the stop's pause ends", L"停止"}};
     auto sequences = [&](int n) {
         for (int i = 0; i < n; ++i) {
-            ASSERT_TRUE(ClickButton(start, Centre(start)));
-            expected += 3;
-            ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << "start " << i;
-            ASSERT_TRUE(Drained(main_, 10000)) << "the start's last pause ends";
-            EXPECT_EQ(Caption(start), L"启动");
-            e2e::KillConsoles();
-            ASSERT_TRUE(ClickButton(stop, Centre(stop)));
-            expected += 1;
-            ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << "stop " << i;
-            ASSERT_TRUE(Drained(main_, 10000)) << "the stop's pause ends";
-            EXPECT_EQ(Caption(stop), L"停止");
-            e2e::KillConsoles();
+            for (const auto& step : steps) {
+                ASSERT_TRUE(ClickButton(step.button, Centre(step.button)));
+                expected += step.runs;
+                ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << step.name << " " << i;
+                ASSERT_TRUE(Drained(main_, 10000)) << step.pauseEnds;
+                EXPECT_EQ(Caption(step.button), step.caption);
+                e2e::KillConsoles();
+            }
         }
     };
 

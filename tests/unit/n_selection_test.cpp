@@ -85,6 +85,11 @@ struct Entry {
         }
         rec.Clear();
     }
+    // The pointer comes over the control and moves on it.
+    void Enter() {
+        rig.PointerOver();
+        sel->MouseMove(0, 0, 5, 3);
+    }
     void Look(std::uint32_t back, std::uint32_t fore, std::uint32_t fore2) const {
         EXPECT_EQ(kitfakes::Hex(sel->SurfaceColor()), kitfakes::Hex(back));
         EXPECT_EQ(kitfakes::Hex(sel->Label1().color), kitfakes::Hex(fore));
@@ -201,8 +206,7 @@ TEST(NSelectionLayout, TextAndFontChangesDoNotMoveTheLabels) {
 
 TEST(NSelectionPointer, EnteringShowsHoverOnceAndStartsTheOneMillisecondPoll) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 5 3", L"MouseEnter"}));
     t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
     EXPECT_EQ(t.sel->ButtonState(), NSelection::kHover);
@@ -215,8 +219,7 @@ TEST(NSelectionPointer, EnteringShowsHoverOnceAndStartsTheOneMillisecondPoll) {
 
 TEST(NSelectionPointer, LeftPressAndReleaseOverTheControl) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.rec.Clear();
     t.sel->MouseDown(1, 0, 5, 3);
     t.Look(0xFFFFFF, 0x000000, 0x000000);
@@ -227,8 +230,7 @@ TEST(NSelectionPointer, LeftPressAndReleaseOverTheControl) {
 
 TEST(NSelectionPointer, DraggingOutAndReleasingStillClicksAndShowsNormal) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->MouseDown(1, 0, 5, 3);
     t.rig.PointerAway();
     t.sel->MouseMove(1, 0, 250, 3);
@@ -245,8 +247,7 @@ TEST(NSelectionPointer, DraggingOutAndReleasingStillClicksAndShowsNormal) {
 
 TEST(NSelectionPointer, RightButtonKeepsTheLookAndStillClicks) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.rec.Clear();
     t.sel->MouseDown(2, 0, 5, 3);
     t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
@@ -258,8 +259,7 @@ TEST(NSelectionPointer, RightButtonKeepsTheLookAndStillClicks) {
 
 TEST(NSelectionPointer, AfterALeftDragInsideTheNextPlainMoveEntersAgain) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->MouseMove(1, 0, 6, 3);
     EXPECT_FALSE(t.sel->EnterRaised());
     t.rec.Clear();
@@ -343,8 +343,7 @@ TEST(NSelectionPointer, PositionsAreReportedIn96DpiPixelsAtAnyDpi) {
 
 TEST(NSelectionPointer, NormalColoursReadBackWhileAnotherLookShows) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->MouseDown(1, 0, 5, 3);
     EXPECT_EQ(t.sel->BackColorNormal(), 0x000000u);
     EXPECT_EQ(t.sel->ForeColorNormal(), 0xFFFFFFu);
@@ -360,8 +359,7 @@ TEST(NSelectionPointer, NormalColoursReadBackWhileAnotherLookShows) {
 
 TEST(NSelectionPoll, LeavingEndsThePollWithMouseLeave) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->TimerTick(NSelection::kTimer1);
     EXPECT_TRUE(t.rig.TimerRunning(NSelection::kTimer1)) << "still over: the poll goes on";
     t.rig.PointerAway();
@@ -378,8 +376,7 @@ TEST(NSelectionPoll, LeavingEndsThePollWithMouseLeave) {
 
 TEST(NSelectionPoll, AnotherWindowCoveringTheControlCountsAsLeaving) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.rig.PointerOverOther();
     t.rec.Clear();
     t.sel->TimerTick(NSelection::kTimer1);
@@ -388,8 +385,7 @@ TEST(NSelectionPoll, AnotherWindowCoveringTheControlCountsAsLeaving) {
 
 TEST(NSelectionPoll, APollAlreadyRunningEndsWhileDisabled) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->SetEnabled(false);
     EXPECT_EQ(t.view.enabled, (std::vector<bool>{true, false}));
     t.rig.PointerAway();
