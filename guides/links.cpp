@@ -1,32 +1,24 @@
 // The addresses behind the link buttons; the home page is chosen when the program is built.
 #include "guides/links.h"
 
+#include <iterator>
+
 #include "build_config.h"
 
 namespace guides {
 
 const std::wstring& Address(Link link) {
-    static const std::wstring home = RELANTO_HOME_PAGE;
-    static const std::wstring video = L"https://search.bilibili.com/all?keyword=gnirehtet";
-    static const std::wstring project = L"https://github.com/Genymobile/gnirehtet";
-    static const std::wstring guide = L"https://github.com/Genymobile/gnirehtet/blob/master/DEVELOP.md";
-    static const std::wstring usbDriver = L"https://adb.clockworkmod.com/";
-    static const std::wstring usbDriverGoogle = L"https://developer.android.com/studio/run/win-usb";
-    switch (link) {
-        case Link::HomePage:
-            return home;
-        case Link::VideoTutorial:
-            return video;
-        case Link::GnirehtetProject:
-            return project;
-        case Link::GnirehtetGuide:
-            return guide;
-        case Link::UsbDriver:
-            return usbDriver;
-        case Link::UsbDriverGoogle:
-            return usbDriverGoogle;
-    }
-    return home;
+    // In the order of Link.
+    static const std::wstring addresses[] = {
+        RELANTO_HOME_PAGE,
+        L"https://search.bilibili.com/all?keyword=gnirehtet",
+        L"https://github.com/Genymobile/gnirehtet",
+        L"https://github.com/Genymobile/gnirehtet/blob/master/DEVELOP.md",
+        L"https://adb.clockworkmod.com/",
+        L"https://developer.android.com/studio/run/win-usb",
+    };
+    const std::size_t index = static_cast<std::size_t>(link);
+    return index < std::size(addresses) ? addresses[index] : addresses[0];
 }
 
 std::wstring HostName(const std::wstring& address) {

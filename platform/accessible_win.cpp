@@ -40,6 +40,18 @@ HRESULT SetBstr(const std::wstring& text, BSTR* out) {
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
+// An element found by navigation or hit-testing: a window of its own answers as its object, any other as its id.
+HRESULT AnswerElement(const AccessibleElement& e, long id, VARIANT* out) {
+    if (e.window) {
+        out->vt = VT_DISPATCH;
+        return ObjectFromWindow(e.window, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
+                                reinterpret_cast<void**>(&out->pdispVal));
+    }
+    out->vt = VT_I4;
+    out->lVal = id;
+    return S_OK;
+}
+
 RECT ScreenRect(HWND window, RECT client) {
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return client;
@@ -226,14 +238,7 @@ public:
             if (to <= 0) return S_FALSE;
             AccessibleElement e;
             if (!source_->DescribeAccessible(to, &e)) return S_FALSE;
-            if (e.window) {
-                out->vt = VT_DISPATCH;
-                return ObjectFromWindow(e.window, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
-                                        reinterpret_cast<void**>(&out->pdispVal));
-            }
-            out->vt = VT_I4;
-            out->lVal = to;
-            return S_OK;
+            return AnswerElement(e, to, out);
         });
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
@@ -254,15 +259,7 @@ public:
                     GetWindowRect(e.window, &r);
                     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
                 }
-                if (!PtInRect(&r, p)) continue;
-                if (e.window) {
-                    out->vt = VT_DISPATCH;
-                    return ObjectFromWindow(e.window, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
-                                            reinterpret_cast<void**>(&out->pdispVal));
-                }
-                out->vt = VT_I4;
-                out->lVal = id;
-                return S_OK;
+                if (PtInRect(&r, p)) return AnswerElement(e, id, out);
             }
             out->vt = VT_I4;
             out->lVal = CHILDID_SELF;

@@ -3,12 +3,7 @@
 # the same way, measured in the same run; and the stripped exe's size.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${RELANTO_BUILD_DIR:-$root/build}
-mkdir -p "$build"
-"$root/scripts/setup-deps.sh"
-RELANTO_BUILD_DIR=$build "$root/scripts/build.sh" >/dev/null
-source "$root/scripts/wine-env.sh"
-export RELANTO_PRIVATE_X=1
+source "$root/scripts/build-for-wine.sh"
 wine_env_setup "$build/wineprefix" 96
 trap wine_env_teardown EXIT
 size=$(stat -c %s "$build/win64/Relanto.exe")

@@ -1,8 +1,10 @@
 // Recording fakes of the platform interfaces for the native tests.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -77,6 +79,28 @@ struct Messages final : plat::MessageBoxes {
         std::wstring text, title;
         plat::MsgButtons buttons;
         plat::MsgIcon icon;
+        bool operator==(const Shown& o) const {
+            return text == o.text && title == o.title && buttons == o.buttons && icon == o.icon;
+        }
+        // For test failures: ASCII as is, any other character as \uXXXX.
+        friend void PrintTo(const Shown& s, std::ostream* os) {
+            auto print = [os](const std::wstring& w) {
+                for (wchar_t c : w) {
+                    if (c >= 0x20 && c < 0x7F) {
+                        *os << static_cast<char>(c);
+                    } else {
+                        char buffer[8];
+                        std::snprintf(buffer, sizeof(buffer), "\\u%04X", static_cast<unsigned>(c) & 0xFFFFu);
+                        *os << buffer;
+                    }
+                }
+            };
+            *os << "title \"";
+            print(s.title);
+            *os << "\", text \"";
+            print(s.text);
+            *os << "\", buttons " << static_cast<int>(s.buttons) << ", icon " << static_cast<int>(s.icon);
+        }
     };
     std::vector<Shown> shown;
     Journal* journal = nullptr;

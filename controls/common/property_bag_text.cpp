@@ -148,39 +148,37 @@ std::wstring PrintDouble(double d) {
     return Widen(s);
 }
 
+// The characters written as a backslash and one letter, with that letter.
+struct ShortEscape {
+    wchar_t c;
+    wchar_t letter;
+};
+constexpr ShortEscape kShortEscapes[] = {{L'"', L'"'}, {L'\\', L'\\'}, {L'\n', L'n'}, {L'\r', L'r'}, {L'\t', L't'}};
+
+const ShortEscape* FindShortEscape(wchar_t ShortEscape::*side, wchar_t value) {
+    for (const ShortEscape& e : kShortEscapes)
+        if (e.*side == value) return &e;
+    return nullptr;
+}
+
 std::wstring Quote(const std::wstring& text) {
     std::wstring out;
     out.reserve(text.size() + 2);
     out.push_back(L'"');
     for (wchar_t c : text) {
-        switch (c) {
-            case L'"':
-                out += L"\\\"";
-                break;
-            case L'\\':
-                out += L"\\\\";
-                break;
-            case L'\n':
-                out += L"\\n";
-                break;
-            case L'\r':
-                out += L"\\r";
-                break;
-            case L'\t':
-                out += L"\\t";
-                break;
-            default:
-                if (static_cast<std::uint32_t>(c) < 0x20 || c == 0x7F ||
-                    (static_cast<std::uint32_t>(c) >= 0xD800 && static_cast<std::uint32_t>(c) <= 0xDFFF) ||
-                    c == 0x2028 || c == 0x2029 || c == 0xFEFF) {
-                    // Controls, line separators and (lone or paired) surrogate units are written as escapes so
-                    // the text form survives any transcoding of the file.
-                    wchar_t buffer[8];
-                    std::swprintf(buffer, 8, L"\\u%04X", static_cast<unsigned>(c) & 0xFFFFu);
-                    out += buffer;
-                } else {
-                    out.push_back(c);
-                }
+        if (const ShortEscape* escape = FindShortEscape(&ShortEscape::c, c)) {
+            out.push_back(L'\\');
+            out.push_back(escape->letter);
+        } else if (static_cast<std::uint32_t>(c) < 0x20 || c == 0x7F ||
+                   (static_cast<std::uint32_t>(c) >= 0xD800 && static_cast<std::uint32_t>(c) <= 0xDFFF) ||
+                   c == 0x2028 || c == 0x2029 || c == 0xFEFF) {
+            // Controls, line separators and (lone or paired) surrogate units are written as escapes so the text
+            // form survives any transcoding of the file.
+            wchar_t buffer[8];
+            std::swprintf(buffer, 8, L"\\u%04X", static_cast<unsigned>(c) & 0xFFFFu);
+            out += buffer;
+        } else {
+            out.push_back(c);
         }
     }
     out.push_back(L'"');
@@ -220,36 +218,18 @@ public:
             }
             if (pos_ >= s_.size()) return std::nullopt;
             const wchar_t e = s_[pos_++];
-            switch (e) {
-                case L'"':
-                    out.push_back(L'"');
-                    break;
-                case L'\\':
-                    out.push_back(L'\\');
-                    break;
-                case L'n':
-                    out.push_back(L'\n');
-                    break;
-                case L'r':
-                    out.push_back(L'\r');
-                    break;
-                case L't':
-                    out.push_back(L'\t');
-                    break;
-                case L'u': {
-                    if (s_.size() - pos_ < 4) return std::nullopt;
-                    unsigned code = 0;
-                    for (int k = 0; k < 4; ++k) {
-                        const int d = HexDigit(s_[pos_++]);
-                        if (d < 0) return std::nullopt;
-                        code = code * 16 + static_cast<unsigned>(d);
-                    }
-                    out.push_back(static_cast<wchar_t>(code));
-                    break;
-                }
-                default:
-                    return std::nullopt;
+            if (const ShortEscape* escape = FindShortEscape(&ShortEscape::letter, e)) {
+                out.push_back(escape->c);
+                continue;
             }
+            if (e != L'u' || s_.size() - pos_ < 4) return std::nullopt;
+            unsigned code = 0;
+            for (int k = 0; k < 4; ++k) {
+                const int d = HexDigit(s_[pos_++]);
+                if (d < 0) return std::nullopt;
+                code = code * 16 + static_cast<unsigned>(d);
+            }
+            out.push_back(static_cast<wchar_t>(code));
         }
         return std::nullopt;  // unterminated
     }

@@ -81,14 +81,6 @@ struct Released {
     }
 };
 
-HWND StartMain(Sandbox& box) {
-    if (!box.Launch()) return nullptr;
-    HWND main = nullptr;
-    e2e::WaitFor([&] { return (main = e2e::FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
-    if (main && box.WaitRuns(1)) e2e::KillConsoles();
-    return main;
-}
-
 std::wstring Caption(HWND w) {
     wchar_t buffer[256];
     const int n = GetWindowTextW(w, buffer, 256);
@@ -124,7 +116,7 @@ bool HasModule(DWORD pid, const wchar_t* name) {
 TEST(ScreenReader, EveryButtonOfTheMainWindowIsAPushButtonNamedByItsCaption) {
     ComScope com;
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     EXPECT_FALSE(HasModule(box.pid(), L"oleacc.dll")) << "start-up loads no accessibility library";
     const struct {
@@ -167,7 +159,7 @@ TEST(ScreenReader, EveryButtonOfTheMainWindowIsAPushButtonNamedByItsCaption) {
 TEST(ScreenReader, DefaultActionsRunWhatAClickRuns) {
     ComScope com;
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     HWND stop = GetDlgItem(main, app::kIdShape3stop);
     DefaultAction press(stop);
@@ -212,7 +204,7 @@ bool Pump(const std::function<bool()>& done, int timeoutMs) {
 TEST(ScreenReader, CaptionFocusAndLookChangesAreAnnounced) {
     ComScope com;
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     Seen().clear();
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent, box.pid(), 0,
@@ -243,7 +235,7 @@ TEST(ScreenReader, CaptionFocusAndLookChangesAreAnnounced) {
 TEST(ScreenReader, HelpPageReadsInOrderBesideItsLinkButtons) {
     ComScope com;
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     DefaultAction press(GetDlgItem(main, app::kIdShape1help));
     ASSERT_TRUE(press.ok());

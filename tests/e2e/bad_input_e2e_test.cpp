@@ -15,29 +15,8 @@ namespace {
 
 using e2e::Sandbox;
 
-const wchar_t kMissingText[] = L"驱动不正常！请解压后运行或检查主程序目录下的文件！";
 const char kStoredOne[] = "[FlightMode]\r\nFlightState=1\r\n";
 const char kStoredZero[] = "[FlightMode]\r\nFlightState=0\r\n";
-
-int CountWindows(DWORD pid, const wchar_t* className) {
-    struct Args {
-        DWORD pid;
-        const wchar_t* className;
-        int count;
-    } args{pid, className, 0};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<Args*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t cls[64];
-            GetClassNameW(w, cls, 64);
-            if (owner == a->pid && IsWindowVisible(w) && lstrcmpW(cls, a->className) == 0) ++a->count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
-    return args.count;
-}
 
 bool Responsive(HWND window) {
     DWORD_PTR ignored = 0;
@@ -73,20 +52,7 @@ TEST_P(RequiredFiles, OneMessageThenTheProgramEndsHavingStartedNothing) {
     ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), kStoredOne));
     ASSERT_TRUE(box.Launch());
 
-    e2e::MessageBoxInfo info;
-    ASSERT_TRUE(e2e::WaitMessageBox(box.pid(), &info));
-    EXPECT_EQ(info.title, L"Relanto");
-    EXPECT_EQ(info.text, kMissingText);
-    EXPECT_EQ(CountWindows(box.pid(), L"#32770"), 1) << "one message, not one per missing file";
-    EXPECT_EQ(e2e::FindProcessWindow(box.pid(), app::kForm1Class), nullptr) << "no main window is shown";
-    e2e::PressOk(info.window);
-    ASSERT_TRUE(box.WaitExit()) << "the program ends when the message is dismissed";
-
-    EXPECT_EQ(e2e::CountProcesses(L"cmd.exe"), 0) << "no console was started";
-    EXPECT_TRUE(box.Runs().empty());
-    std::string config;
-    ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &config));
-    EXPECT_EQ(config, kStoredOne);
+    e2e::ExpectStopsAtMissingFile(box, kStoredOne);
 }
 
 // The single missing files, adb.exe with AdbWinApi.dll, all three and adb.exe as a folder are start-up cases of
@@ -99,24 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RequiredCase>& i) { return std::string(i.param.label); });
 
 // ---- config.ini ----
-
-HWND StartMain(Sandbox& box) {
-    if (!box.Launch()) return nullptr;
-    HWND main = nullptr;
-    e2e::WaitFor([&] { return (main = e2e::FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
-    // The load is the last start-up step; the device check has been started by then.
-    if (main && box.WaitRuns(1)) e2e::KillConsoles();  // the console must not cover the window
-    return main;
-}
-
-bool Ticked(HWND main) { return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void ClickCheckflight(HWND main) {
-    HWND check = GetDlgItem(main, app::kIdCheckflight);
-    RECT r;
-    GetClientRect(check, &r);
-    e2e::ClickAt(check, 8, (r.bottom - r.top) / 2);
-}
 
 std::string Utf16File(const std::wstring& text) {
     std::string bytes("\xFF\xFE", 2);
@@ -146,10 +94,10 @@ TEST_P(StoredValue, TheBoxFollowsTheNumberAndOnlyTheOptionWrites) {
     Sandbox box({});
     const std::string content = std::string("[FlightMode]\r\nFlightState=") + c.value + "\r\n";
     ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), content));
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(Responsive(main)) << "start-up has completed";
-    EXPECT_EQ(Ticked(main), c.ticked);
+    EXPECT_EQ(e2e::CheckflightTicked(main), c.ticked);
     std::string after;
     ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &after));
     EXPECT_EQ(after, c.rewritten ? std::string(c.rewritten) : content);
@@ -175,15 +123,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AwkwardConfig, Utf16WithByteOrderMarkIsReadAndStaysUtf16) {
     Sandbox box({});
     ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), Utf16File(L"[FlightMode]\r\nFlightState=1\r\n")));
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000));
+    EXPECT_TRUE(e2e::WaitFor([&] { return e2e::CheckflightTicked(main); }, 3000));
     std::wstring text;
     ASSERT_TRUE(ReadUtf16File(box.configPath(), &text)) << "still UTF-16 after the load's write";
     EXPECT_EQ(text, L"[FlightMode]\r\nFlightState=1\r\n");
 
-    ClickCheckflight(main);
-    ASSERT_TRUE(e2e::WaitFor([&] { return !Ticked(main); }, 3000));
+    e2e::ClickCheckflight(main);
+    ASSERT_TRUE(e2e::WaitFor([&] { return !e2e::CheckflightTicked(main); }, 3000));
     ASSERT_TRUE(e2e::WaitFor([&] {
         return ReadUtf16File(box.configPath(), &text) && text.find(L"FlightState=0") != std::wstring::npos;
     })) << "the click's write keeps the form too";
@@ -200,10 +148,10 @@ TEST(AwkwardConfig, TenMegabytesOfBinaryJunkAreLeftAlone) {
         ch = static_cast<char>(state >> 24);
     }
     ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), junk));
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(Responsive(main));
-    EXPECT_FALSE(Ticked(main));
+    EXPECT_FALSE(e2e::CheckflightTicked(main));
     std::string after;
     ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &after));
     EXPECT_TRUE(after == junk) << "size " << after.size();
@@ -216,17 +164,17 @@ TEST(AwkwardConfig, AFailedWriteIsNotNoticedAndTheNextStartReadsTheFileAgain) {
     Sandbox box({});
     ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), kStoredOne));
     {
-        HWND main = StartMain(box);
+        HWND main = e2e::StartMainWindow(box);
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000));
+        ASSERT_TRUE(e2e::WaitFor([&] { return e2e::CheckflightTicked(main); }, 3000));
         ASSERT_TRUE(Responsive(main));
         HANDLE lock =
             CreateFileW(box.configPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-        ClickCheckflight(main);
-        const bool unticked = e2e::WaitFor([&] { return !Ticked(main); }, 3000);
+        e2e::ClickCheckflight(main);
+        const bool unticked = e2e::WaitFor([&] { return !e2e::CheckflightTicked(main); }, 3000);
         const bool responsive = Responsive(main);
-        const int boxes = CountWindows(box.pid(), L"#32770");
+        const int boxes = static_cast<int>(e2e::ProcessWindows(box.pid(), L"#32770").size());
         CloseHandle(lock);
         ASSERT_TRUE(unticked) << "the box keeps its new state";
         ASSERT_TRUE(responsive);
@@ -237,9 +185,9 @@ TEST(AwkwardConfig, AFailedWriteIsNotNoticedAndTheNextStartReadsTheFileAgain) {
         PostMessageW(main, WM_CLOSE, 0, 0);
         ASSERT_TRUE(box.WaitExit());
     }
-    HWND again = StartMain(box);
+    HWND again = e2e::StartMainWindow(box);
     ASSERT_NE(again, nullptr);
-    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(again); }, 3000)) << "the file still holds 1";
+    EXPECT_TRUE(e2e::WaitFor([&] { return e2e::CheckflightTicked(again); }, 3000)) << "the file still holds 1";
 }
 
 TEST(AwkwardConfig, AFolderNamedConfigIniTakesClicksWithoutHarm) {
@@ -247,14 +195,14 @@ TEST(AwkwardConfig, AFolderNamedConfigIniTakesClicksWithoutHarm) {
     ASSERT_TRUE(CreateDirectoryW(box.configPath().c_str(), nullptr));
     const std::wstring inside = box.configPath() + L"\\keep.txt";
     ASSERT_TRUE(e2e::WriteFileBytes(inside, "kept"));
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
-    ClickCheckflight(main);
-    ASSERT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000));
-    ClickCheckflight(main);
-    ASSERT_TRUE(e2e::WaitFor([&] { return !Ticked(main); }, 3000));
+    e2e::ClickCheckflight(main);
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::CheckflightTicked(main); }, 3000));
+    e2e::ClickCheckflight(main);
+    ASSERT_TRUE(e2e::WaitFor([&] { return !e2e::CheckflightTicked(main); }, 3000));
     ASSERT_TRUE(Responsive(main));
-    EXPECT_EQ(CountWindows(box.pid(), L"#32770"), 0) << "nothing is shown";
+    EXPECT_EQ(static_cast<int>(e2e::ProcessWindows(box.pid(), L"#32770").size()), 0) << "nothing is shown";
     EXPECT_TRUE(GetFileAttributesW(box.configPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
     std::string kept;
     ASSERT_TRUE(e2e::ReadFileBytes(inside, &kept));
@@ -263,39 +211,17 @@ TEST(AwkwardConfig, AFolderNamedConfigIniTakesClicksWithoutHarm) {
 
 // ---- Design files with a bad value ----
 
-std::wstring TempFolder() {
-    wchar_t buffer[MAX_PATH];
-    GetTempPathW(MAX_PATH, buffer);
-    static unsigned counter = 0;
-    std::wstringstream name;
-    name << buffer << L"relanto-bad-design-" << GetCurrentProcessId() << L"-" << ++counter;
-    CreateDirectoryW(name.str().c_str(), nullptr);
-    return name.str();
-}
-
 // Gallery.exe loading one file at start and saving to another on its Save button.
 class Gallery {
 public:
-    Gallery(const std::wstring& load, const std::wstring& save) {
-        const std::wstring exe = e2e::BinDir() + L"\\Gallery.exe";
-        std::wstring line = L"\"" + exe + L"\" /load \"" + load + L"\" /save \"" + save + L"\"";
-        STARTUPINFOW si = {};
-        si.cb = sizeof(si);
-        if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
-        e2e::WaitFor([&] { return (main_ = e2e::FindProcessWindow(pi_.dwProcessId, gallery::kGalleryClass)); });
+    Gallery(const std::wstring& load, const std::wstring& save)
+        : process_(e2e::BinDir() + L"\\Gallery.exe", L"/load \"" + load + L"\" /save \"" + save + L"\"") {
+        if (!process_.Started()) return;
+        e2e::WaitFor([&] { return (main_ = e2e::FindProcessWindow(process_.pid(), gallery::kGalleryClass)); });
     }
-    ~Gallery() {
-        if (!pi_.hProcess) return;
-        TerminateProcess(pi_.hProcess, 0);
-        WaitForSingleObject(pi_.hProcess, 5000);
-        CloseHandle(pi_.hProcess);
-        CloseHandle(pi_.hThread);
-    }
-    Gallery(const Gallery&) = delete;
-    Gallery& operator=(const Gallery&) = delete;
 
     HWND main() const { return main_; }
-    bool Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+    bool Running() const { return process_.Running(); }
     std::wstring Status() const { return e2e::WindowText(GetDlgItem(main_, gallery::kIdStatus)); }
     bool WaitStatus(const std::wstring& text) const {
         return e2e::WaitFor([&] { return Status().find(text) != std::wstring::npos; }, 5000);
@@ -303,7 +229,7 @@ public:
     void Command(int id) const { PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 private:
-    PROCESS_INFORMATION pi_ = {};
+    e2e::ChildProcess process_;
     HWND main_ = nullptr;
 };
 
@@ -328,7 +254,8 @@ class BadDesign : public ::testing::TestWithParam<DesignCase> {};
 
 TEST_P(BadDesign, LoadsUpToTheBadKeyOrRefusesTheFileAndGoesOn) {
     const DesignCase& c = GetParam();
-    const std::wstring folder = TempFolder();
+    const std::wstring folder = e2e::UniqueTempPath(L"relanto-bad-design-");
+    CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring file = folder + L"\\bad.design";
     const std::wstring saved = folder + L"\\saved.design";
     ASSERT_TRUE(e2e::WriteFileBytes(file, c.text));

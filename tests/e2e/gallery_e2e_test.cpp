@@ -14,43 +14,19 @@ using namespace gallery;
 
 constexpr int kControls = kShapeCount + kCheckCount + kTextCount + kSelectionCount;
 
-std::wstring TempFolder() {
-    wchar_t buffer[MAX_PATH];
-    GetTempPathW(MAX_PATH, buffer);
-    static unsigned counter = 0;
-    std::wstringstream name;
-    name << buffer << L"kit-gallery-e2e-" << GetCurrentProcessId() << L"-" << ++counter;
-    CreateDirectoryW(name.str().c_str(), nullptr);
-    return name.str();
-}
-
 // One run of Gallery.exe, ended when the test ends.
 class GalleryRun {
 public:
-    explicit GalleryRun(const std::wstring& arguments) {
-        const std::wstring exe = e2e::BinDir() + L"\\Gallery.exe";
-        std::wstring line = L"\"" + exe + L"\" " + arguments;
-        STARTUPINFOW si = {};
-        si.cb = sizeof(si);
-        if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
-        WaitForInputIdle(pi_.hProcess, 10000);
-        e2e::WaitFor([&] { return (main_ = e2e::FindProcessWindow(pi_.dwProcessId, kGalleryClass)) != nullptr; });
+    explicit GalleryRun(const std::wstring& arguments) : process_(e2e::BinDir() + L"\\Gallery.exe", arguments) {
+        if (!process_.Started()) return;
+        WaitForInputIdle(process_.process(), 10000);
+        e2e::WaitFor([&] { return (main_ = e2e::FindProcessWindow(process_.pid(), kGalleryClass)) != nullptr; });
         if (main_) SetForegroundWindow(main_);
     }
-    ~GalleryRun() {
-        if (pi_.hProcess) {
-            TerminateProcess(pi_.hProcess, 0);
-            WaitForSingleObject(pi_.hProcess, 5000);
-            CloseHandle(pi_.hProcess);
-            CloseHandle(pi_.hThread);
-        }
-    }
-    GalleryRun(const GalleryRun&) = delete;
-    GalleryRun& operator=(const GalleryRun&) = delete;
 
     HWND main() const { return main_; }
-    HANDLE process() const { return pi_.hProcess; }
-    bool Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+    HANDLE process() const { return process_.process(); }
+    bool Running() const { return process_.Running(); }
     HWND Item(int id) const { return GetDlgItem(main_, id); }
     std::wstring Status() const { return e2e::WindowText(Item(kIdStatus)); }
     // Whether a line of the status log starts with `prefix`.
@@ -69,13 +45,13 @@ public:
     HWND Focus() const {
         GUITHREADINFO info = {};
         info.cbSize = sizeof(info);
-        GetGUIThreadInfo(pi_.dwThreadId, &info);
+        GetGUIThreadInfo(process_.threadId(), &info);
         return info.hwndFocus;
     }
     void Command(int id) const { PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 private:
-    PROCESS_INFORMATION pi_ = {};
+    e2e::ChildProcess process_;
     HWND main_ = nullptr;
 };
 
@@ -265,7 +241,8 @@ TEST(GalleryE2E, TheTextBoxAboutBoxShowsItsText) {
 }
 
 TEST(GalleryE2E, SavingThenLoadingRoundTrips) {
-    const std::wstring folder = TempFolder();
+    const std::wstring folder = e2e::UniqueTempPath(L"kit-gallery-e2e-");
+    CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring first = folder + L"\\first.design";
     const std::wstring second = folder + L"\\second.design";
     std::string saved;
@@ -304,7 +281,8 @@ TEST(GalleryE2E, SavingThenLoadingRoundTrips) {
 }
 
 TEST(GalleryE2E, ABadOrMissingFileIsReportedAndTheGalleryGoesOn) {
-    const std::wstring folder = TempFolder();
+    const std::wstring folder = e2e::UniqueTempPath(L"kit-gallery-e2e-");
+    CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring bad = folder + L"\\bad.design";
     ASSERT_TRUE(e2e::WriteFileBytes(bad, "[CheckButton1]\nValue = 1\n[Broken\n"));
     {

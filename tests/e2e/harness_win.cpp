@@ -3,9 +3,12 @@
 
 #include <tlhelp32.h>
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <vector>
 
+#include "app/form1_ids.h"
 #include "platform/utf8_win.h"
 
 namespace e2e {
@@ -74,19 +77,34 @@ void RemoveTree(const std::wstring& dir) {
     RemoveDirectoryW(dir.c_str());
 }
 
-std::wstring TempRoot() {
+}  // namespace
+
+std::wstring UniqueTempPath(const wchar_t* prefix) {
     wchar_t buffer[MAX_PATH];
     GetTempPathW(MAX_PATH, buffer);
     static unsigned counter = 0;
     std::wstringstream name;
-    name << buffer << L"relanto-e2e-" << GetCurrentProcessId() << L"-" << ++counter;
+    name << buffer << prefix << GetCurrentProcessId() << L"-" << ++counter;
     return name.str();
 }
 
-}  // namespace
+ChildProcess::ChildProcess(const std::wstring& exe, const std::wstring& arguments) {
+    std::wstring line = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) pi_ = {};
+}
+
+ChildProcess::~ChildProcess() {
+    if (!pi_.hProcess) return;
+    TerminateProcess(pi_.hProcess, 0);
+    WaitForSingleObject(pi_.hProcess, 5000);
+    CloseHandle(pi_.hProcess);
+    CloseHandle(pi_.hThread);
+}
 
 Sandbox::Sandbox(const Options& options) {
-    root_ = TempRoot();
+    root_ = UniqueTempPath(L"relanto-e2e-");
     RemoveTree(root_);
     CreateDirectoryW(root_.c_str(), nullptr);
     programDir_ = root_ + L"\\" + options.programFolderName;
@@ -166,32 +184,32 @@ bool Sandbox::WaitRuns(std::size_t count, int timeoutMs) const {
     return WaitFor([&] { return Runs().size() >= count; }, timeoutMs);
 }
 
-namespace {
-struct FindArgs {
-    DWORD pid;
-    const wchar_t* className;
-    bool visibleOnly;
-    HWND found;
-};
-}  // namespace
-
-HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
-    FindArgs args{pid, className, visibleOnly, nullptr};
+std::vector<HWND> ProcessWindows(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    struct Args {
+        DWORD pid;
+        const wchar_t* className;
+        bool visibleOnly;
+        std::vector<HWND> found;
+    } args{pid, className, visibleOnly, {}};
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<FindArgs*>(lp);
+            auto* a = reinterpret_cast<Args*>(lp);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
             if (owner != a->pid) return TRUE;
             if (a->visibleOnly && !IsWindowVisible(w)) return TRUE;
             wchar_t cls[256];
             GetClassNameW(w, cls, 256);
-            if (lstrcmpW(cls, a->className) != 0) return TRUE;
-            a->found = w;
-            return FALSE;
+            if (lstrcmpW(cls, a->className) == 0) a->found.push_back(w);
+            return TRUE;
         },
         reinterpret_cast<LPARAM>(&args));
     return args.found;
+}
+
+HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    const std::vector<HWND> windows = ProcessWindows(pid, className, visibleOnly);
+    return windows.empty() ? nullptr : windows.front();
 }
 
 std::wstring WindowText(HWND window) {
@@ -200,6 +218,15 @@ std::wstring WindowText(HWND window) {
     DWORD_PTR n = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &n);
     return std::wstring(buffer, static_cast<std::size_t>(n));
+}
+
+HWND WaitProcessWindow(DWORD pid, const wchar_t* className, const std::wstring& title) {
+    HWND w = nullptr;
+    WaitFor([&] {
+        w = FindProcessWindow(pid, className);
+        return w && WindowText(w) == title;
+    });
+    return w;
 }
 
 bool WaitMessageBox(DWORD pid, MessageBoxInfo* info, int timeoutMs) {
@@ -400,6 +427,42 @@ int CountProcesses(const wchar_t* exeName) {
         if (lstrcmpiW(entry.szExeFile, exeName) == 0) ++count;
     CloseHandle(snapshot);
     return count;
+}
+
+HWND StartMainWindow(Sandbox& box, bool closeConsole) {
+    if (!box.Launch()) return nullptr;
+    HWND main = nullptr;
+    WaitFor([&] { return (main = FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
+    if (closeConsole && main && box.WaitRuns(1)) KillConsoles();
+    return main;
+}
+
+bool CheckflightTicked(HWND main) {
+    return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ClickCheckflight(HWND main) {
+    HWND check = GetDlgItem(main, app::kIdCheckflight);
+    RECT r;
+    GetClientRect(check, &r);
+    ClickAt(check, 8, (r.bottom - r.top) / 2);
+}
+
+void ExpectStopsAtMissingFile(Sandbox& box, const std::string& storedConfig) {
+    MessageBoxInfo info;
+    ASSERT_TRUE(WaitMessageBox(box.pid(), &info));
+    EXPECT_EQ(info.title, L"Relanto");
+    EXPECT_EQ(info.text, L"驱动不正常！请解压后运行或检查主程序目录下的文件！");
+    EXPECT_EQ(ProcessWindows(box.pid(), L"#32770").size(), 1u) << "one message, not one per missing file";
+    EXPECT_EQ(FindProcessWindow(box.pid(), app::kForm1Class), nullptr) << "no main window is shown";
+    PressOk(info.window);
+    ASSERT_TRUE(box.WaitExit()) << "the program ends when the message is dismissed";
+
+    EXPECT_EQ(CountProcesses(L"cmd.exe"), 0) << "no console was started";
+    EXPECT_TRUE(box.Runs().empty());
+    std::string config;
+    ASSERT_TRUE(ReadFileBytes(box.configPath(), &config));
+    EXPECT_EQ(config, storedConfig);
 }
 
 }  // namespace e2e

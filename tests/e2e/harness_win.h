@@ -22,6 +22,8 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool ReadFileBytes(const std::wstring& path, std::string* bytes);
 bool FileExists(const std::wstring& path);
 std::string Utf8(const std::wstring& text);
+// A fresh path in the temp folder, unique to this process and call: PREFIX<pid>-<n>. Not created.
+std::wstring UniqueTempPath(const wchar_t* prefix);
 
 struct StandinRun {
     std::string program;    // "adb" or "gnirehtet"
@@ -62,9 +64,32 @@ private:
     PROCESS_INFORMATION pi_ = {};
 };
 
-// Top-level windows of a process with a class name (visible or not).
+// Top-level windows of a process with a class name (visible ones only, or all), front to back.
+std::vector<HWND> ProcessWindows(DWORD pid, const wchar_t* className, bool visibleOnly = true);
+// The first of them; nullptr when there is none.
 HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly = true);
 std::wstring WindowText(HWND window);
+// Waits for the process's visible top-level window of that class to show that title; on time-out, the window of
+// that class last seen (nullptr when none).
+HWND WaitProcessWindow(DWORD pid, const wchar_t* className, const std::wstring& title);
+
+// One of the built programs started with a command line; terminated when this object ends.
+class ChildProcess {
+public:
+    ChildProcess(const std::wstring& exe, const std::wstring& arguments);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return pi_.hProcess != nullptr; }
+    HANDLE process() const { return pi_.hProcess; }
+    DWORD pid() const { return pi_.dwProcessId; }
+    DWORD threadId() const { return pi_.dwThreadId; }
+    bool Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+};
 
 struct MessageBoxInfo {
     HWND window = nullptr;
@@ -86,6 +111,18 @@ void ClickAt(HWND window, int x, int y, bool right = false);
 
 // Ends the consoles and stand-ins the program under test started, leaving the program running.
 void KillConsoles();
+
+// Starts the program in the sandbox and waits for its main window (nullptr when it does not come). With
+// closeConsole, also waits for the device check, the last start-up step but the load, and closes its console so
+// that it cannot cover the window.
+HWND StartMainWindow(Sandbox& box, bool closeConsole = true);
+// The main window's airplane-mode box: whether it is ticked; a click on its box.
+bool CheckflightTicked(HWND main);
+void ClickCheckflight(HWND main);
+
+// After a launch with a required file missing: one message and no main window; dismissing it ends the program,
+// which started no console and left config.ini holding `storedConfig`.
+void ExpectStopsAtMissingFile(Sandbox& box, const std::string& storedConfig);
 
 // Ends every console and stand-in the tests started (cmd.exe, conhost.exe, adb.exe, gnirehtet.exe) and any
 // program of the project still running.

@@ -74,15 +74,6 @@ void ExpectButton(HWND parent, HWND button, const Rect& design, COLORREF fill, i
     EXPECT_EQ(ClientPixel(parent, got.left, got.top), RGB(255, 255, 255));
 }
 
-HWND WaitGuide(DWORD pid, const wchar_t* caption) {
-    HWND w = nullptr;
-    e2e::WaitFor([&] {
-        w = e2e::FindProcessWindow(pid, guides::kGuideClass);
-        return w && e2e::WindowText(w) == caption;
-    });
-    return w;
-}
-
 // Waits until the window has painted (its client area is not all one colour).
 bool WaitPainted(HWND window, int x, int y, COLORREF c) {
     return e2e::WaitFor([&] { return ClientPixel(window, x, y) == c; }, 5000);
@@ -110,6 +101,22 @@ void CheckLabelsFit(const guides::PageSpec& page, int dpi) {
     ReleaseDC(nullptr, dc);
 }
 
+// The client area's size, given in twips.
+void ExpectClientTwips(HWND window, int width, int height, int dpi) {
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, MulDiv(width, dpi, 1440));
+    EXPECT_EQ(client.bottom, MulDiv(height, dpi, 1440));
+}
+
+// Clicks a button that opens a guide window and waits for it; the pointer is then parked off the windows.
+HWND OpenGuide(const Sandbox& box, HWND button, int x, int y, const wchar_t* title) {
+    e2e::ClickAt(button, x, y);
+    HWND guide = e2e::WaitProcessWindow(box.pid(), guides::kGuideClass, title);
+    if (guide) ParkPointer();
+    return guide;
+}
+
 void CheckAllWindows(int dpi) {
     Sandbox box({});
     ASSERT_TRUE(box.Launch());
@@ -121,10 +128,7 @@ void CheckAllWindows(int dpi) {
     ParkPointer();
     const std::wstring suffix = L"-" + std::to_wstring(dpi) + L".bmp";
 
-    RECT client;
-    GetClientRect(main, &client);
-    EXPECT_EQ(client.right, MulDiv(5520, dpi, 1440));
-    EXPECT_EQ(client.bottom, MulDiv(3105, dpi, 1440));
+    ExpectClientTwips(main, 5520, 3105, dpi);
     ASSERT_TRUE(WaitPainted(main, 2, 2, RGB(255, 255, 255)));
     const COLORREF coral = RGB(0xF3, 0x83, 0x93), blue = RGB(0x80, 0x80, 0xFF), salmon = RGB(0xFF, 0x80, 0x80);
     ExpectButton(main, GetDlgItem(main, app::kIdShape2start), {240, 240, 3255, 855}, coral, dpi, "N_Shape2start");
@@ -141,13 +145,9 @@ void CheckAllWindows(int dpi) {
     e2e::SaveWindowShot(main, e2e::ArtifactDir() + L"\\main" + suffix);
 
     // Help: buttons, red and blue labels, the pictures and the black separator.
-    e2e::ClickAt(GetDlgItem(main, app::kIdShape1help), 10, 10);
-    HWND help = WaitGuide(box.pid(), L"教程");
+    HWND help = OpenGuide(box, GetDlgItem(main, app::kIdShape1help), 10, 10, L"教程");
     ASSERT_NE(help, nullptr);
-    ParkPointer();
-    GetClientRect(help, &client);
-    EXPECT_EQ(client.right, MulDiv(12150, dpi, 1440));
-    EXPECT_EQ(client.bottom, MulDiv(10620, dpi, 1440));
+    ExpectClientTwips(help, 12150, 10620, dpi);
     const RECT line1 = Pixels({4080, 6000, 0, 0}, dpi);
     ASSERT_TRUE(WaitPainted(help, line1.left, line1.top, RGB(0, 0, 0))) << "Line1";
     ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId), {5640, 2160, 1695, 375}, coral, dpi, "video");
@@ -165,13 +165,9 @@ void CheckAllWindows(int dpi) {
     ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(help); }));
 
     // About: four light blue buttons, the teal version line and the grey logo.
-    e2e::ClickAt(GetDlgItem(main, app::kIdShape2abop), 5, 5);
-    HWND about = WaitGuide(box.pid(), L"关于");
+    HWND about = OpenGuide(box, GetDlgItem(main, app::kIdShape2abop), 5, 5, L"关于");
     ASSERT_NE(about, nullptr);
-    ParkPointer();
-    GetClientRect(about, &client);
-    EXPECT_EQ(client.right, MulDiv(5970, dpi, 1440));
-    EXPECT_EQ(client.bottom, MulDiv(3915, dpi, 1440));
+    ExpectClientTwips(about, 5970, 3915, dpi);
     const RECT logo = Pixels({2400, 120, 1080, 1080}, dpi);
     const int logoCentreX = logo.left + MulDiv(36, dpi, 96), logoY = logo.top + MulDiv(8, dpi, 96);
     ASSERT_TRUE(e2e::WaitFor([&] { return ClientPixel(about, logoCentreX, logoY) != RGB(255, 255, 255); }, 5000))

@@ -84,15 +84,6 @@ void Click(HWND button) {
     e2e::ClickAt(button, r.right / 2, r.bottom / 2);
 }
 
-HWND WaitGuide(DWORD pid, const wchar_t* caption) {
-    HWND guide = nullptr;
-    e2e::WaitFor([&] {
-        guide = e2e::FindProcessWindow(pid, guides::kGuideClass);
-        return guide && e2e::WindowText(guide) == caption;
-    });
-    return guide;
-}
-
 // The test can fail: a program that leaves the search order as it is takes the planted theme library.
 TEST(PlantedDlls, AProgramWithTheDefaultSearchLoadsThem) {
     Sandbox box({});
@@ -120,13 +111,13 @@ TEST(PlantedDlls, NoneRunsThroughStartupGuidesALinkAndTheRelayActions) {
     e2e::KillConsoles();
 
     Click(GetDlgItem(main, app::kIdShape1help));
-    HWND help = WaitGuide(box.pid(), L"教程");
+    HWND help = e2e::WaitProcessWindow(box.pid(), guides::kGuideClass, L"教程");
     ASSERT_NE(help, nullptr);
     PostMessageW(help, WM_CLOSE, 0, 0);
     ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(help); }));
 
     Click(GetDlgItem(main, app::kIdShape2abop));
-    HWND about = WaitGuide(box.pid(), L"关于");
+    HWND about = e2e::WaitProcessWindow(box.pid(), guides::kGuideClass, L"关于");
     ASSERT_NE(about, nullptr);
     Click(GetDlgItem(about, guides::kFirstButtonId));
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FileExists(urlLog); })) << "the link was opened";

@@ -121,25 +121,6 @@ bool FacePoint(HWND main, POINT* at) {
     return false;
 }
 
-int VisibleGuides(DWORD pid) {
-    struct Args {
-        DWORD pid;
-        int count;
-    } args{pid, 0};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<Args*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t cls[64];
-            GetClassNameW(w, cls, 64);
-            if (owner == a->pid && IsWindowVisible(w) && lstrcmpW(cls, guides::kGuideClass) == 0) ++a->count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
-    return args.count;
-}
-
 struct Usage {
     long handles = 0;
     long long privateBytes = 0;
@@ -271,7 +252,8 @@ TEST_F(Soak, FiveHundredAboutClicks) {
             ++shown;
             if (now == about) ++reused;
             about = now;
-            if (VisibleGuides(box_.pid()) != 1) ADD_FAILURE() << "click " << i << ": not one guide window";
+            if (e2e::ProcessWindows(box_.pid(), guides::kGuideClass).size() != 1)
+                ADD_FAILURE() << "click " << i << ": not one guide window";
             if (i % closeEvery == 0) {
                 PostMessageW(about, WM_CLOSE, 0, 0);
                 EXPECT_TRUE(WaitHandled(main_, [&] { return !IsWindow(about); }));
@@ -300,20 +282,25 @@ TEST_F(Soak, TwentyStartStopSequences) {
     ASSERT_TRUE(start && stop);
     ASSERT_EQ(SendMessageW(GetDlgItem(main_, app::kIdCheckflight), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     std::size_t expected = 1;  // the device check
+    // A start runs three commands and a stop one; each ends its pause and shows its resting caption again.
+    const struct {
+        HWND button;
+        std::size_t runs;
+        const char* name;
+        const char* pauseEnds;
+        const wchar_t* caption;
+    } steps[] = {{start, 3, "start", "the start's last pause ends", L"启动"},
+                 {stop, 1, "stop", "the stop's pause ends", L"停止"}};
     auto sequences = [&](int n) {
         for (int i = 0; i < n; ++i) {
-            ASSERT_TRUE(ClickButton(start, Centre(start)));
-            expected += 3;
-            ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << "start " << i;
-            ASSERT_TRUE(Drained(main_, 10000)) << "the start's last pause ends";
-            EXPECT_EQ(Caption(start), L"启动");
-            e2e::KillConsoles();
-            ASSERT_TRUE(ClickButton(stop, Centre(stop)));
-            expected += 1;
-            ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << "stop " << i;
-            ASSERT_TRUE(Drained(main_, 10000)) << "the stop's pause ends";
-            EXPECT_EQ(Caption(stop), L"停止");
-            e2e::KillConsoles();
+            for (const auto& step : steps) {
+                ASSERT_TRUE(ClickButton(step.button, Centre(step.button)));
+                expected += step.runs;
+                ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << step.name << " " << i;
+                ASSERT_TRUE(Drained(main_, 10000)) << step.pauseEnds;
+                EXPECT_EQ(Caption(step.button), step.caption);
+                e2e::KillConsoles();
+            }
         }
     };
 

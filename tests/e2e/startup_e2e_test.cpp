@@ -9,8 +9,6 @@ namespace {
 
 using e2e::Sandbox;
 
-const wchar_t kMissingText[] = L"驱动不正常！请解压后运行或检查主程序目录下的文件！";
-
 struct MissingCase {
     const char* label;
     bool adbExe, adbWinApi, adbWinUsbApi, adbExeAsFolder;
@@ -29,19 +27,7 @@ TEST_P(MissingFiles, ShowOneMessageAndEndBeforeAnythingElse) {
     ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
     ASSERT_TRUE(box.Launch());
 
-    e2e::MessageBoxInfo info;
-    ASSERT_TRUE(e2e::WaitMessageBox(box.pid(), &info));
-    EXPECT_EQ(info.title, L"Relanto");
-    EXPECT_EQ(info.text, kMissingText);
-    EXPECT_EQ(e2e::FindProcessWindow(box.pid(), app::kForm1Class), nullptr) << "no window is shown";
-    e2e::PressOk(info.window);
-    ASSERT_TRUE(box.WaitExit()) << "the program ends when the message is dismissed";
-
-    EXPECT_EQ(e2e::CountProcesses(L"cmd.exe"), 0) << "no console was started";
-    EXPECT_TRUE(box.Runs().empty());
-    std::string config;
-    ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &config));
-    EXPECT_EQ(config, "[FlightMode]\r\nFlightState=1\r\n");
+    e2e::ExpectStopsAtMissingFile(box, "[FlightMode]\r\nFlightState=1\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(EachCase, MissingFiles,
@@ -53,28 +39,15 @@ INSTANTIATE_TEST_SUITE_P(EachCase, MissingFiles,
                                            MissingCase{"AdbExeIsAFolder", false, true, true, true}),
                          [](const ::testing::TestParamInfo<MissingCase>& i) { return std::string(i.param.label); });
 
-// Starts the program, waits for the device check and the main window, and closes the console so that it
-// cannot cover the window.
-HWND StartMain(Sandbox& box) {
-    if (!box.Launch()) return nullptr;
-    HWND main = nullptr;
-    e2e::WaitFor([&] { return (main = e2e::FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
-    return main;
-}
-
-bool Ticked(HWND main) { return SendMessageW(GetDlgItem(main, app::kIdCheckflight), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void ClickCheckflight(HWND main) {
-    HWND check = GetDlgItem(main, app::kIdCheckflight);
-    RECT r;
-    GetClientRect(check, &r);
+// Raised first: nothing of the start-up may cover the box.
+void RaiseAndClickCheckflight(HWND main) {
     SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    e2e::ClickAt(check, 8, (r.bottom - r.top) / 2);
+    e2e::ClickCheckflight(main);
 }
 
 TEST(Startup, OpensTheDeviceCheckThenShowsTheMainWindow) {
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box, false);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(e2e::WindowText(main), L"Relanto @Varnik");
 
@@ -132,11 +105,11 @@ TEST_P(SettingLoad, TicksOnlyForOne) {
     if (c.content) {
         ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), c.content));
     }
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box, false);
     ASSERT_NE(main, nullptr);
     // The load is the last start-up step; the device check has been started by then.
     ASSERT_TRUE(box.WaitRuns(1));
-    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main) == c.ticked; }, 3000));
+    EXPECT_TRUE(e2e::WaitFor([&] { return e2e::CheckflightTicked(main) == c.ticked; }, 3000));
     std::string after;
     if (c.content) {
         ASSERT_TRUE(e2e::ReadFileBytes(box.configPath(), &after));
@@ -162,20 +135,20 @@ INSTANTIATE_TEST_SUITE_P(Values, SettingLoad,
                          [](const ::testing::TestParamInfo<LoadCase>& i) { return std::string(i.param.label); });
 
 void ExpectSaveCycle(Sandbox& box) {
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box, false);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(box.WaitRuns(1));
     e2e::KillConsoles();  // the device-check console must not cover the window
     std::string config;
-    ClickCheckflight(main);
+    RaiseAndClickCheckflight(main);
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadFileBytes(box.configPath(), &config); }));
-    EXPECT_TRUE(Ticked(main));
+    EXPECT_TRUE(e2e::CheckflightTicked(main));
     EXPECT_EQ(config, "[FlightMode]\r\nFlightState=1\r\n");
-    ClickCheckflight(main);
+    RaiseAndClickCheckflight(main);
     ASSERT_TRUE(e2e::WaitFor([&] {
         return e2e::ReadFileBytes(box.configPath(), &config) && config.find("FlightState=0") != std::string::npos;
     }));
-    EXPECT_FALSE(Ticked(main));
+    EXPECT_FALSE(e2e::CheckflightTicked(main));
     EXPECT_EQ(config, "[FlightMode]\r\nFlightState=0\r\n");
 }
 
@@ -184,16 +157,23 @@ TEST(SettingSave, FirstClickCreatesTheFileNextWritesZero) {
     ExpectSaveCycle(box);
 }
 
+// A saved setting on in the program folder: the box ticks, and the first console runs in the folder `runsIn`
+// names.
+void ExpectSettingReadAndConsoleIn(Sandbox& box, const std::wstring& (Sandbox::*runsIn)() const) {
+    ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
+    HWND main = e2e::StartMainWindow(box, false);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(box.WaitRuns(1));
+    EXPECT_EQ(box.Runs()[0].directory, e2e::Utf8((box.*runsIn)())) << "consoles run in the working folder";
+    EXPECT_TRUE(e2e::WaitFor([&] { return e2e::CheckflightTicked(main); }, 3000))
+        << "the setting is read from the program folder";
+}
+
 TEST(Folders, ProgramFolderWithChineseCharactersAndBlanks) {
     Sandbox::Options o;
     o.programFolderName = L"手机 上网 工具 Ω";
     Sandbox box(o);
-    ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
-    HWND main = StartMain(box);
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(box.WaitRuns(1));
-    EXPECT_EQ(box.Runs()[0].directory, e2e::Utf8(box.programDir()));
-    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "the setting is read from the folder";
+    ExpectSettingReadAndConsoleIn(box, &Sandbox::programDir);
 }
 
 TEST(Folders, ProgramFolderWithChineseCharactersSavesTheSetting) {
@@ -207,12 +187,7 @@ TEST(Folders, WorkingFolderOtherThanTheProgramFolder) {
     Sandbox::Options o;
     o.workFolderName = L"工作 目录";
     Sandbox box(o);
-    ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), "[FlightMode]\r\nFlightState=1\r\n"));
-    HWND main = StartMain(box);
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(box.WaitRuns(1));
-    EXPECT_EQ(box.Runs()[0].directory, e2e::Utf8(box.workDir())) << "consoles run in the working folder";
-    EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "settings come from the program folder";
+    ASSERT_NO_FATAL_FAILURE(ExpectSettingReadAndConsoleIn(box, &Sandbox::workDir));
     EXPECT_FALSE(e2e::FileExists(box.workDir() + L"\\config.ini"));
 }
 
@@ -243,11 +218,12 @@ TEST(BadConfig, HugeReadOnlyLockedOrAFolder) {
                                nullptr);
             ASSERT_NE(lock, INVALID_HANDLE_VALUE);
         }
-        HWND main = StartMain(box);
+        HWND main = e2e::StartMainWindow(box, false);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(box.WaitRuns(1));
         if (kind == Huge || kind == ReadOnly) {
-            EXPECT_TRUE(e2e::WaitFor([&] { return Ticked(main); }, 3000)) << "the stored 1 is still read";
+            EXPECT_TRUE(e2e::WaitFor([&] { return e2e::CheckflightTicked(main); }, 3000))
+                << "the stored 1 is still read";
         }
         // The window answers, so start-up has completed.
         DWORD_PTR ignored = 0;

@@ -13,14 +13,6 @@ namespace {
 
 using e2e::Sandbox;
 
-HWND StartMain(Sandbox& box) {
-    if (!box.Launch()) return nullptr;
-    HWND main = nullptr;
-    e2e::WaitFor([&] { return (main = e2e::FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
-    if (main && box.WaitRuns(1)) e2e::KillConsoles();  // the device check must not cover the window
-    return main;
-}
-
 // The internal caption of a window of another process; unlike WM_GETTEXT it does not wait for the window's
 // thread, which the relay actions keep busy.
 std::wstring Caption(HWND w) {
@@ -63,7 +55,7 @@ void Tick(HWND main, bool on) {
 
 TEST(RelayWindow, StartShowsItsCaptionsAndRunsTheToolsASecondApart) {
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     HWND start = GetDlgItem(main, app::kIdShape2start);
     ASSERT_NE(start, nullptr);
@@ -92,7 +84,7 @@ TEST(RelayWindow, StartShowsItsCaptionsAndRunsTheToolsASecondApart) {
 
 TEST(RelayWindow, AirplaneModeFollowsTheBoxAtEachClick) {
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     Tick(main, true);
     Click(GetDlgItem(main, app::kIdShape2start), /*right=*/true);  // any mouse button runs the action
@@ -120,7 +112,7 @@ TEST(RelayWindow, AirplaneModeFollowsTheBoxAtEachClick) {
 
 TEST(RelayWindow, InstallAsksThenCopiesAndInstalls) {
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     Click(GetDlgItem(main, app::kIdShape1install));
     e2e::MessageBoxInfo info;
@@ -139,7 +131,7 @@ TEST(RelayWindow, InstallAsksThenCopiesAndInstalls) {
 
 TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
     Sandbox box({});
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
     HWND helpButton = GetDlgItem(main, app::kIdShape1help);
     Click(helpButton);
@@ -197,7 +189,7 @@ TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
     Sandbox box({});
     const std::wstring log = box.workDir() + L"\\urls.log";
     SetEnvironmentVariableW(L"RELANTO_URL_LOG", log.c_str());
-    HWND main = StartMain(box);
+    HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
 
     std::vector<std::wstring> expected;

@@ -35,12 +35,7 @@ struct SiteFake final : kit::ControlSite {
     void RequestSize(int, int) override {}
 };
 
-kit::Font ContainerFont() {
-    kit::Font f;
-    f.name = L"Tahoma";
-    f.size = 9;
-    return f;
-}
+kit::Font ContainerFont() { return {L"Tahoma", 9}; }  // the rest as a new font has it
 
 struct Box {
     Rig rig;
@@ -274,12 +269,15 @@ TEST(CheckButtonPointer, MovesShowHoverPressesShowPressedAndAClickShowsNormal) {
 
 TEST(CheckButtonPointer, LeftHeldShowsPressedLeftAndRightTogetherShowHover) {
     Box t;
-    t.Move(1, 0, 700, 300);
-    EXPECT_EQ(t.cb->ShownImage(), 2);
-    t.Move(3, 0, 700, 300);
-    EXPECT_EQ(t.cb->ShownImage(), 1);
-    t.Move(2, 0, 700, 300);
-    EXPECT_EQ(t.cb->ShownImage(), 1);
+    // In turn: the left button, left and right together, the right alone.
+    const struct {
+        int button;
+        int image;
+    } moves[] = {{1, 2}, {3, 1}, {2, 1}};
+    for (const auto& m : moves) {
+        t.Move(m.button, 0, 700, 300);
+        EXPECT_EQ(t.cb->ShownImage(), m.image) << "buttons " << m.button;
+    }
 }
 
 TEST(CheckButtonPointer, EventsCarryPositionsOfThePartUnderThePointer) {
@@ -480,14 +478,8 @@ TEST(CheckButtonPersist, ANewInstanceHasItsValuesAndSavesNothingButDefaults) {
 
 TEST(CheckButtonPersist, EveryKeyRoundTripsAndIsWrittenInItsOwnOrder) {
     Box t;
-    kit::Font f;
-    f.name = L"微软雅黑";
-    f.size = 10.5;
-    f.weight = 700;
-    f.charset = 134;
-    f.italic = true;
-    f.underline = true;
-    f.strikethrough = true;
+    // name, size, weight, charset, italic, underline, strikethrough
+    const kit::Font f{L"微软雅黑", 10.5, 700, 134, true, true, true};
     t.cb->SetValue(2);
     t.cb->SetCaption(L"Tick me");
     t.cb->SetEnabled(false);

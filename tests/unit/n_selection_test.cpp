@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,6 +85,11 @@ struct Entry {
         }
         rec.Clear();
     }
+    // The pointer comes over the control and moves on it.
+    void Enter() {
+        rig.PointerOver();
+        sel->MouseMove(0, 0, 5, 3);
+    }
     void Look(std::uint32_t back, std::uint32_t fore, std::uint32_t fore2) const {
         EXPECT_EQ(kitfakes::Hex(sel->SurfaceColor()), kitfakes::Hex(back));
         EXPECT_EQ(kitfakes::Hex(sel->Label1().color), kitfakes::Hex(fore));
@@ -91,23 +97,58 @@ struct Entry {
     }
 };
 
+// Every stored property, to set in one go and to compare in one go.
+struct Stored {
+    std::wstring caption;
+    std::wstring description;
+    std::uint32_t backNormal, backHover, backDown;
+    std::int16_t fontSize;
+    bool fontBold;
+    bool enabled;
+    std::uint32_t foreNormal, foreHover, foreDown;
+    std::uint32_t foreNormal2, foreHover2, foreDown2;
+
+    void ApplyTo(NSelection& s) const {
+        s.SetCaption(caption);
+        s.SetDescription(description);
+        s.SetBackColorNormal(backNormal);
+        s.SetBackColorHover(backHover);
+        s.SetBackColorDown(backDown);
+        ASSERT_TRUE(s.SetFontSize(fontSize));
+        s.SetFontBold(fontBold);
+        s.SetEnabled(enabled);
+        s.SetForeColorNormal(foreNormal);
+        s.SetForeColorHover(foreHover);
+        s.SetForeColorDown(foreDown);
+        s.SetForeColorNormal_2(foreNormal2);
+        s.SetForeColorHover_2(foreHover2);
+        s.SetForeColorDown_2(foreDown2);
+    }
+    void ExpectIn(NSelection& s) const {
+        EXPECT_EQ(s.Caption(), caption);
+        EXPECT_EQ(s.Description(), description);
+        EXPECT_EQ(s.BackColorNormal(), backNormal);
+        EXPECT_EQ(s.BackColorHover(), backHover);
+        EXPECT_EQ(s.BackColorDown(), backDown);
+        EXPECT_EQ(s.FontSize(), fontSize);
+        EXPECT_EQ(s.FontBold(), fontBold);
+        EXPECT_EQ(s.Enabled(), enabled);
+        EXPECT_EQ(s.ForeColorNormal(), foreNormal);
+        EXPECT_EQ(s.ForeColorHover(), foreHover);
+        EXPECT_EQ(s.ForeColorDown(), foreDown);
+        EXPECT_EQ(s.ForeColorNormal_2(), foreNormal2);
+        EXPECT_EQ(s.ForeColorHover_2(), foreHover2);
+        EXPECT_EQ(s.ForeColorDown_2(), foreDown2);
+    }
+};
+
+const Stored kNewInstance = {L"N_Selection1", L"Descrição", 0x000000, 0x2D2D2D, 0xFFFFFF, 8,       false, true,
+                             0xFFFFFF,        0xFFFFFF,     0x000000, 0xFFFFFF, 0xFFFFFF, 0x000000};
+
 TEST(NSelectionNew, ReadsBackItsNewInstanceValues) {
     Entry t;
     NSelection& s = *t.sel;
-    EXPECT_EQ(s.Caption(), L"N_Selection1");
-    EXPECT_EQ(s.Description(), L"Descrição");
-    EXPECT_TRUE(s.Enabled());
-    EXPECT_EQ(s.BackColorNormal(), 0x000000u);
-    EXPECT_EQ(s.BackColorHover(), 0x2D2D2Du);
-    EXPECT_EQ(s.BackColorDown(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorNormal(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorHover(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorDown(), 0x000000u);
-    EXPECT_EQ(s.ForeColorNormal_2(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorHover_2(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorDown_2(), 0x000000u);
-    EXPECT_EQ(s.FontSize(), 8);
-    EXPECT_FALSE(s.FontBold());
+    kNewInstance.ExpectIn(s);
     EXPECT_EQ(s.ControlFont().name, L"Verdana");
     EXPECT_FALSE(s.MouseInside());
     EXPECT_EQ(s.ButtonState(), NSelection::kNormal);
@@ -165,8 +206,7 @@ TEST(NSelectionLayout, TextAndFontChangesDoNotMoveTheLabels) {
 
 TEST(NSelectionPointer, EnteringShowsHoverOnceAndStartsTheOneMillisecondPoll) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 5 3", L"MouseEnter"}));
     t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
     EXPECT_EQ(t.sel->ButtonState(), NSelection::kHover);
@@ -179,8 +219,7 @@ TEST(NSelectionPointer, EnteringShowsHoverOnceAndStartsTheOneMillisecondPoll) {
 
 TEST(NSelectionPointer, LeftPressAndReleaseOverTheControl) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.rec.Clear();
     t.sel->MouseDown(1, 0, 5, 3);
     t.Look(0xFFFFFF, 0x000000, 0x000000);
@@ -191,8 +230,7 @@ TEST(NSelectionPointer, LeftPressAndReleaseOverTheControl) {
 
 TEST(NSelectionPointer, DraggingOutAndReleasingStillClicksAndShowsNormal) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->MouseDown(1, 0, 5, 3);
     t.rig.PointerAway();
     t.sel->MouseMove(1, 0, 250, 3);
@@ -209,8 +247,7 @@ TEST(NSelectionPointer, DraggingOutAndReleasingStillClicksAndShowsNormal) {
 
 TEST(NSelectionPointer, RightButtonKeepsTheLookAndStillClicks) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.rec.Clear();
     t.sel->MouseDown(2, 0, 5, 3);
     t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
@@ -222,8 +259,7 @@ TEST(NSelectionPointer, RightButtonKeepsTheLookAndStillClicks) {
 
 TEST(NSelectionPointer, AfterALeftDragInsideTheNextPlainMoveEntersAgain) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->MouseMove(1, 0, 6, 3);
     EXPECT_FALSE(t.sel->EnterRaised());
     t.rec.Clear();
@@ -307,8 +343,7 @@ TEST(NSelectionPointer, PositionsAreReportedIn96DpiPixelsAtAnyDpi) {
 
 TEST(NSelectionPointer, NormalColoursReadBackWhileAnotherLookShows) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->MouseDown(1, 0, 5, 3);
     EXPECT_EQ(t.sel->BackColorNormal(), 0x000000u);
     EXPECT_EQ(t.sel->ForeColorNormal(), 0xFFFFFFu);
@@ -324,8 +359,7 @@ TEST(NSelectionPointer, NormalColoursReadBackWhileAnotherLookShows) {
 
 TEST(NSelectionPoll, LeavingEndsThePollWithMouseLeave) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->TimerTick(NSelection::kTimer1);
     EXPECT_TRUE(t.rig.TimerRunning(NSelection::kTimer1)) << "still over: the poll goes on";
     t.rig.PointerAway();
@@ -342,8 +376,7 @@ TEST(NSelectionPoll, LeavingEndsThePollWithMouseLeave) {
 
 TEST(NSelectionPoll, AnotherWindowCoveringTheControlCountsAsLeaving) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.rig.PointerOverOther();
     t.rec.Clear();
     t.sel->TimerTick(NSelection::kTimer1);
@@ -352,8 +385,7 @@ TEST(NSelectionPoll, AnotherWindowCoveringTheControlCountsAsLeaving) {
 
 TEST(NSelectionPoll, APollAlreadyRunningEndsWhileDisabled) {
     Entry t;
-    t.rig.PointerOver();
-    t.sel->MouseMove(0, 0, 5, 3);
+    t.Enter();
     t.sel->SetEnabled(false);
     EXPECT_EQ(t.view.enabled, (std::vector<bool>{true, false}));
     t.rig.PointerAway();
@@ -433,66 +465,33 @@ TEST(NSelectionPersist, ANewInstanceSavedAndLoadedKeepsEveryValue) {
     Entry b(false);
     ASSERT_TRUE(b.sel->Load(bag));
     NSelection& s = *b.sel;
-    EXPECT_EQ(s.Caption(), L"N_Selection1");
-    EXPECT_EQ(s.Description(), L"Descrição");
-    EXPECT_EQ(s.BackColorNormal(), 0x000000u);
-    EXPECT_EQ(s.BackColorHover(), 0x2D2D2Du);
-    EXPECT_EQ(s.BackColorDown(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorNormal(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorHover(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorDown(), 0x000000u);
-    EXPECT_EQ(s.ForeColorNormal_2(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorHover_2(), 0xFFFFFFu);
-    EXPECT_EQ(s.ForeColorDown_2(), 0x000000u);
-    EXPECT_EQ(s.FontSize(), 8);
-    EXPECT_FALSE(s.FontBold());
-    EXPECT_TRUE(s.Enabled());
+    kNewInstance.ExpectIn(s);
     EXPECT_EQ(s.ControlFont().name, L"Verdana");
 }
 
 TEST(NSelectionPersist, EveryKeyRoundTripsWithOtherValues) {
     Entry a;
     NSelection& s = *a.sel;
-    s.SetCaption(L"");  // an empty caption differs from the default and must come back empty
-    s.SetDescription(L"Zweite Zeile \"quoted\"");
-    s.SetBackColorNormal(0x010203);
-    s.SetBackColorHover(0x80000005);
-    s.SetBackColorDown(0x00ABCDEF);
-    ASSERT_TRUE(s.SetFontSize(14));
-    s.SetFontBold(true);
-    s.SetEnabled(false);
-    s.SetForeColorNormal(0x111111);
-    s.SetForeColorHover(0x222222);
-    s.SetForeColorDown(0x333333);
-    s.SetForeColorNormal_2(0x444444);
-    s.SetForeColorHover_2(0x555555);
-    s.SetForeColorDown_2(0x666666);
+    // An empty caption differs from the default and must come back empty.
+    const Stored other = {L"",        L"Zweite Zeile \"quoted\"",
+                          0x010203,   0x80000005,
+                          0x00ABCDEF, 14,
+                          true,       false,
+                          0x111111,   0x222222,
+                          0x333333,   0x444444,
+                          0x555555,   0x666666};
+    ASSERT_NO_FATAL_FAILURE(other.ApplyTo(s));
     kit::PropertyBag bag;
     ASSERT_TRUE(s.Save(bag));
     EXPECT_EQ(bag.entries().size(), 15u);
     // Through the text form too, as the gallery stores it.
-    kit::Design d;
-    d.controls.emplace_back(L"N_Selection1", bag);
-    auto parsed = kit::ParseDesign(kit::PrintDesign(d));
+    auto parsed = kit::ParseDesign(kit::PrintDesign({{{L"N_Selection1", bag}}}));
     ASSERT_TRUE(parsed);
 
     Entry b;
     ASSERT_TRUE(b.sel->Load(*parsed->Find(L"N_Selection1")));
     NSelection& r = *b.sel;
-    EXPECT_EQ(r.Caption(), L"");
-    EXPECT_EQ(r.Description(), L"Zweite Zeile \"quoted\"");
-    EXPECT_EQ(r.BackColorNormal(), 0x010203u);
-    EXPECT_EQ(r.BackColorHover(), 0x80000005u);
-    EXPECT_EQ(r.BackColorDown(), 0x00ABCDEFu);
-    EXPECT_EQ(r.FontSize(), 14);
-    EXPECT_TRUE(r.FontBold());
-    EXPECT_FALSE(r.Enabled());
-    EXPECT_EQ(r.ForeColorNormal(), 0x111111u);
-    EXPECT_EQ(r.ForeColorHover(), 0x222222u);
-    EXPECT_EQ(r.ForeColorDown(), 0x333333u);
-    EXPECT_EQ(r.ForeColorNormal_2(), 0x444444u);
-    EXPECT_EQ(r.ForeColorHover_2(), 0x555555u);
-    EXPECT_EQ(r.ForeColorDown_2(), 0x666666u);
+    other.ExpectIn(r);
     kit::PropertyBag again;
     r.Save(again);
     EXPECT_EQ(kit::PrintDesign({{{L"x", bag}}}), kit::PrintDesign({{{L"x", again}}}));

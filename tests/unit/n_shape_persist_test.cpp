@@ -192,9 +192,7 @@ TEST(NShapePersist, EveryKeyRoundTrips) {
     ASSERT_TRUE(s.Save(bag));
     EXPECT_EQ(Keys(bag), kAllKeys);
     // Through the design text form too.
-    kit::Design design;
-    design.controls.emplace_back(L"N_Shape2start", bag);
-    auto parsed = kit::ParseDesign(kit::PrintDesign(design));
+    auto parsed = kit::ParseDesign(kit::PrintDesign({{{L"N_Shape2start", bag}}}));
     ASSERT_TRUE(parsed);
     Rig loaded;
     ASSERT_TRUE(loaded.shape->Load(*parsed->Find(L"N_Shape2start")));

@@ -352,11 +352,10 @@ TEST(NTextBoxAbout, ShowsItsTextWithTheApplicationsTitleAndNeverFails) {
     TextBox t;
     t.box->About();
     ASSERT_EQ(t.p.messages.shown.size(), 1u);
-    EXPECT_EQ(t.p.messages.shown[0].text,
-              L"Vovoz OvidUvi\r\n\r\nWritten by:\r\nBrenvali\r\n\r\nYou can freely use this control as you want!");
-    EXPECT_EQ(t.p.messages.shown[0].title, L"Gallery");
-    EXPECT_EQ(t.p.messages.shown[0].icon, plat::MsgIcon::Information);
-    EXPECT_EQ(t.p.messages.shown[0].buttons, plat::MsgButtons::Ok);
+    EXPECT_EQ(t.p.messages.shown[0],
+              (fakes::Messages::Shown{
+                  L"Vovoz OvidUvi\r\n\r\nWritten by:\r\nBrenvali\r\n\r\nYou can freely use this control as you want!",
+                  L"Gallery", plat::MsgButtons::Ok, plat::MsgIcon::Information}));
     ThrowingBoxes failing;
     TextBox u;
     u.p.services.messages = &failing;
@@ -399,17 +398,9 @@ TEST(NTextBoxPersist, EveryKeyIsWrittenAlwaysInOrder) {
 TEST(NTextBoxPersist, EveryPropertyRoundTripsIncludingBothFonts) {
     TextBox t;
     NTextBox& b = *t.box;
-    kit::Font f;
-    f.name = L"宋体";
-    f.size = 10.5;
-    f.weight = 700;
-    f.charset = 134;
-    f.italic = true;
-    kit::Font hf;
-    hf.name = L"Tahoma";
-    hf.size = 6.75;
-    hf.underline = true;
-    hf.strikethrough = true;
+    // name, size, weight, charset, italic, underline, strikethrough
+    const kit::Font f{L"宋体", 10.5, 700, 134, true, false, false};
+    const kit::Font hf{L"Tahoma", 6.75, 400, 0, false, true, true};
     b.SetText(L"line \"one\"\ttab");
     ASSERT_TRUE(b.SetAlignementHorizontal(0));
     b.SetNumberBox(true);

@@ -155,14 +155,8 @@ TEST(PropertyBagKeys, SameAsComparesNumbersByValueAndTextsByCharacters) {
 }
 
 std::vector<Value> EveryKind() {
-    Font f;
-    f.name = L"微软雅黑";
-    f.size = 10.5;
-    f.weight = 700;
-    f.charset = 134;
-    f.italic = true;
-    f.underline = false;
-    f.strikethrough = true;
+    // name, size, weight, charset, italic, underline, strikethrough
+    const Font f{L"微软雅黑", 10.5, 700, 134, true, false, true};
     Font whole;
     whole.size = 12;
     return {

@@ -81,11 +81,10 @@ TEST(RelayActions, InstallAsksFirstThenCopiesAndInstalls) {
     Rig r;
     r.logic.OnInstallClick();
     ASSERT_EQ(r.p.messages.shown.size(), 1u);
-    EXPECT_EQ(r.p.messages.shown[0].text,
-              L"部分机型有外部安装警告，如出现请允许安装\r\n点击确定开始安装，请注意手机端提示！");
-    EXPECT_EQ(r.p.messages.shown[0].title, L"即将开始安装");
-    EXPECT_EQ(r.p.messages.shown[0].buttons, plat::MsgButtons::Ok);
-    EXPECT_EQ(r.p.messages.shown[0].icon, plat::MsgIcon::Exclamation);
+    EXPECT_EQ(
+        r.p.messages.shown[0],
+        (fakes::Messages::Shown{L"部分机型有外部安装警告，如出现请允许安装\r\n点击确定开始安装，请注意手机端提示！",
+                                L"即将开始安装", plat::MsgButtons::Ok, plat::MsgIcon::Exclamation}));
     ASSERT_EQ(r.p.journal.entries.size(), 3u);
     EXPECT_EQ(r.p.journal.entries[0].rfind(L"message:", 0), 0u) << "no console before the box is closed";
     EXPECT_EQ(r.p.journal.entries[1], L"console:cmd /c adb push .Client\\gnirehtet.apk sdcard/");

@@ -53,6 +53,22 @@ private:
     Clock::time_point start_;
 };
 
+// Counts raised events by name in place of recording handlers, so that nothing grows in a soak.
+class EventCounts {
+public:
+    // A handler, of whatever event signature, that counts one `name` each time it is raised.
+    auto Counter(const wchar_t* name) {
+        return [this, name](auto&...) { ++raised_[name]; };
+    }
+    long Count(const wchar_t* name) const {
+        auto it = raised_.find(name);
+        return it == raised_.end() ? 0 : it->second;
+    }
+
+private:
+    std::map<std::wstring, long> raised_;
+};
+
 bool SameBag(const kit::PropertyBag& a, const kit::PropertyBag& b) {
     if (a.entries().size() != b.entries().size()) return false;
     for (std::size_t i = 0; i < a.entries().size(); ++i)
@@ -69,9 +85,8 @@ bool SameRect(const kit::RectF& a, const kit::RectF& b) {
 // N_Shape
 
 // The graphical button of the main window, with counters in place of the recording handlers so nothing grows.
-struct CountedShape {
+struct CountedShape : EventCounts {
     nshape_fakes::Rig r;
-    std::map<std::wstring, long> raised;
 
     CountedShape() {
         r.site.log = nullptr;
@@ -79,21 +94,15 @@ struct CountedShape {
         r.shape->SetCaption(L"启动");
         auto& e = r.shape->events();
         e = kit::NShapeEvents{};
-        auto count = [this](const wchar_t* name) { return [this, name] { ++raised[name]; }; };
-        auto countMouse = [this](const wchar_t* name) { return [this, name](kit::MouseArgs&) { ++raised[name]; }; };
-        e.click = count(L"Click");
-        e.mouseEnter = count(L"MouseEnter");
-        e.mouseLeave = count(L"MouseLeave");
-        e.mouseOut = count(L"MouseOut");
-        e.mouseDown = countMouse(L"MouseDown");
-        e.mouseUp = countMouse(L"MouseUp");
-        e.mouseMove = countMouse(L"MouseMove");
+        e.click = Counter(L"Click");
+        e.mouseEnter = Counter(L"MouseEnter");
+        e.mouseLeave = Counter(L"MouseLeave");
+        e.mouseOut = Counter(L"MouseOut");
+        e.mouseDown = Counter(L"MouseDown");
+        e.mouseUp = Counter(L"MouseUp");
+        e.mouseMove = Counter(L"MouseMove");
     }
     kit::NShape& s() { return *r.shape; }
-    long Count(const wchar_t* name) const {
-        auto it = raised.find(name);
-        return it == raised.end() ? 0 : it->second;
-    }
 };
 
 TEST(Soak, NShapeMillionEnterLeaveCyclesThenClicksAndCaptionsEndsLikeAFreshButton) {
@@ -230,33 +239,24 @@ struct SelectionView final : kit::ControlSite {
     }
 };
 
-struct CountedSelection {
+struct CountedSelection : EventCounts {
     kitfakes::Rig rig;
     SelectionView view;
-    std::map<std::wstring, long> raised;
     std::unique_ptr<kit::NSelection> sel;
 
     CountedSelection() {
         kit::NSelection::Events e;
-        auto count = [this](const wchar_t* name) { return [this, name] { ++raised[name]; }; };
-        auto countMouse = [this](const wchar_t* name) {
-            return [this, name](std::int16_t&, std::int16_t&, float&, float&) { ++raised[name]; };
-        };
-        e.Click = count(L"Click");
-        e.MouseEnter = count(L"MouseEnter");
-        e.MouseLeave = count(L"MouseLeave");
-        e.MouseDown = countMouse(L"MouseDown");
-        e.MouseUp = countMouse(L"MouseUp");
-        e.MouseMove = countMouse(L"MouseMove");
+        e.Click = Counter(L"Click");
+        e.MouseEnter = Counter(L"MouseEnter");
+        e.MouseLeave = Counter(L"MouseLeave");
+        e.MouseDown = Counter(L"MouseDown");
+        e.MouseUp = Counter(L"MouseUp");
+        e.MouseMove = Counter(L"MouseMove");
         sel = std::make_unique<kit::NSelection>(rig.p.services, e);
         view.model = sel.get();
         sel->Attach(kitfakes::Rig::kWindow, &view);
         sel->InitNew(L"N_Selection1");
         sel->Resize(200, 60);
-    }
-    long Count(const wchar_t* name) const {
-        auto it = raised.find(name);
-        return it == raised.end() ? 0 : it->second;
     }
 };
 

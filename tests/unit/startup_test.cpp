@@ -66,10 +66,9 @@ TEST(Startup, EachMissingFileStopsBeforeAnythingElse) {
         r.Store(L"1");
         EXPECT_FALSE(r.logic.OnLoad());
         ASSERT_EQ(r.p.messages.shown.size(), 1u);
-        EXPECT_EQ(r.p.messages.shown[0].text, L"驱动不正常！请解压后运行或检查主程序目录下的文件！");
-        EXPECT_EQ(r.p.messages.shown[0].title, L"Relanto");
-        EXPECT_EQ(r.p.messages.shown[0].buttons, plat::MsgButtons::Ok);
-        EXPECT_EQ(r.p.messages.shown[0].icon, plat::MsgIcon::None);
+        EXPECT_EQ(r.p.messages.shown[0],
+                  (fakes::Messages::Shown{L"驱动不正常！请解压后运行或检查主程序目录下的文件！", L"Relanto",
+                                          plat::MsgButtons::Ok, plat::MsgIcon::None}));
         // The remaining files are not checked; nothing is started, shown, read or written.
         EXPECT_EQ(r.p.files.probed.size(), static_cast<std::size_t>(missing + 1));
         EXPECT_EQ(r.p.files.probed.back(), kFolder + names[missing]);

@@ -3,17 +3,13 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-// Needs the types of windows.h.
-#include <commctrl.h>
 
-#include "platform/os_api_win.h"
+#include "platform/program_start_win.h"
 #include "platform/window_win.h"
 #include "tools/gallery/gallery_window_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    plat::RestrictDllSearch();
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
+    plat::PrepareGuiProcess();
 
     gallery::Options options;
     std::wstring error;

@@ -91,12 +91,7 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     return true;
 }
 
-kit::Font ContainerFont() {
-    kit::Font f;
-    f.name = L"Tahoma";
-    f.size = 9;
-    return f;
-}
+kit::Font ContainerFont() { return {L"Tahoma", 9}; }  // the rest as a new font has it
 
 class Gallery {
 public:
