@@ -7,6 +7,7 @@
 #include "platform/com_win.h"
 #include "platform/os_api_win.h"
 #include "platform/platform_win.h"
+#include "platform/trace_win.h"
 
 namespace plat {
 namespace {
@@ -299,7 +300,7 @@ private:
         try {
             return fn();
         } catch (...) {
-            OutputDebugStringW(L"Relanto: an accessibility call failed\n");
+            TraceCaughtHere("accessibility call");
             return E_FAIL;
         }
     }

@@ -311,6 +311,11 @@ TEST_F(Soak, TwentyStartStopSequences) {
     std::printf("[ data ] 20 start/stop sequences in %llu ms\n", GetTickCount64() - t0);
 
     const auto runs = box_.Runs();
+    if (runs.size() != 1u + 21 * 4) {
+        // Which command came once too often or too seldom tells a lost or doubled click from a stray console.
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            std::printf("[ data ] run %zu: %s %s\n", i, runs[i].program.c_str(), runs[i].arguments.c_str());
+    }
     ASSERT_EQ(runs.size(), 1u + 21 * 4) << "3 runs a start, 1 a stop, no airplane command";
     EXPECT_EQ(runs[0].program + " " + runs[0].arguments, "adb devices ");
     // Each start and stop pair ran a start's three commands and the stop's one. Their order is the relay tests'
