@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -148,8 +149,13 @@ bool Sandbox::Launch(const std::wstring& exeName) {
     std::wstring line = L"\"" + exe + L"\"";
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
-    return CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, workDir_.c_str(), &si, &pi_) !=
-           FALSE;
+    // A Wine prefix that has just been set up may refuse the very first start for a moment; a real failure stays.
+    return WaitFor(
+        [&] {
+            return CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, workDir_.c_str(), &si,
+                                  &pi_) != FALSE;
+        },
+        5000);
 }
 
 bool Sandbox::WaitExit(int timeoutMs) {
@@ -430,7 +436,10 @@ int CountProcesses(const wchar_t* exeName) {
 }
 
 HWND StartMainWindow(Sandbox& box, bool closeConsole) {
-    if (!box.Launch()) return nullptr;
+    if (!box.Launch()) {
+        std::printf("[ data ] the program did not start: error %lu\n", GetLastError());
+        return nullptr;
+    }
     HWND main = nullptr;
     WaitFor([&] { return (main = FindProcessWindow(box.pid(), app::kForm1Class)) != nullptr; });
     if (closeConsole && main && box.WaitRuns(1)) KillConsoles();
