@@ -119,8 +119,6 @@ public:
     void InitNew(const std::wstring& instanceName);
     LoadResult Load(const PropertyBag& bag);  // names the key that stopped it
     bool Save(PropertyBag& bag) const;
-    // The name the gallery still saves through.
-    bool WriteProperties(PropertyBag& bag) const { return Save(bag); }
 
     // ---- Properties, in the control's declared order. Writes that an element refuses return false and change
     // nothing (no notification).
