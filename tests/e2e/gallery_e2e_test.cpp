@@ -202,9 +202,16 @@ TEST(GalleryE2E, HoveringASelectionEntryRecoloursItAndLeavingRestoresIt) {
     HWND entry = g.Item(kIdSelectionFirst);
     PointerToBackground(g);
     ASSERT_TRUE(e2e::WaitFor([&] { return Pixel(entry, 4, 4) == RGB(0, 0, 0); }, 3000));
-    e2e::MoveTo(entry, 10, 6);
+    // A freshly started gallery can lose a move to the late echo of an earlier one (as with the first click):
+    // the pointer goes away and back only when the entry never saw it arrive.
+    bool entered = false;
+    for (int attempt = 0; attempt < 3 && !entered; ++attempt) {
+        if (attempt > 0) PointerToBackground(g);
+        e2e::MoveTo(entry, 10, 6);
+        entered = e2e::WaitFor([&] { return g.HasLine(L"N_Selection1: MouseEnter"); }, 2000);
+    }
+    EXPECT_TRUE(entered) << e2e::Utf8(g.Status());
     EXPECT_TRUE(e2e::WaitFor([&] { return Pixel(entry, 4, 4) == RGB(45, 45, 45); }, 3000));
-    EXPECT_TRUE(g.WaitStatus(L"N_Selection1: MouseEnter")) << e2e::Utf8(g.Status());
     // No move reaches the entry once the pointer is elsewhere: only the poll can see it leave.
     PointerToBackground(g);
     EXPECT_TRUE(e2e::WaitFor([&] { return Pixel(entry, 4, 4) == RGB(0, 0, 0); }, 1000));
