@@ -1,6 +1,7 @@
 // Start-up benchmark: launches Relanto.exe (in a folder with the stand-in tools), the minimal Win32 program and
 // the bare-window reference alternately, timing process creation to the first visible window and reading each process's
-// peak memory, then prints medians and the ratios against the minimal program.
+// peak memory, then prints medians and the ratios against the minimal program. Given a second Relanto.exe (an earlier
+// build, say), it launches that one in the same rounds too and prints this build's ratios against it.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -52,6 +53,12 @@ bool Measure(const std::wstring& exe, const std::wstring& folder, Sample* out) {
         steady = pmc.PeakPagefileUsage == last && pmc.PeakWorkingSetSize > 0 ? steady + 1 : 0;
         last = pmc.PeakPagefileUsage;
     }
+    // A program that is gone before it is ended has failed on its own: say which, so a rare crash is traced to
+    // its program.
+    DWORD code = STILL_ACTIVE;
+    if (GetExitCodeProcess(pi.hProcess, &code) && code != STILL_ACTIVE)
+        std::printf("%ls ended on its own during start-up with code 0x%08lX\n", exe.c_str(),
+                    static_cast<unsigned long>(code));
     bench::EndProgram(pi);
     KillConsoles();
     out->ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart);
@@ -113,49 +120,76 @@ double Median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// The samples of one program over the rounds.
+struct Series {
+    std::vector<double> ms, privateMb, workingSetMb;
+    void Add(const Sample& s) {
+        ms.push_back(s.ms), privateMb.push_back(s.privateMb), workingSetMb.push_back(s.workingSetMb);
+    }
+    void Print(const char* label) const {
+        std::printf("  %-18s %8.1f ms   peak private %6.2f MB   peak working set %6.2f MB\n", label, Median(ms),
+                    Median(privateMb), Median(workingSetMb));
+    }
+    void PrintRatio(const char* label, const Series& base) const {
+        std::printf("  ratio (%s): time %.2fx, peak private %.2fx, peak working set %.2fx\n", label,
+                    Median(ms) / Median(base.ms), Median(privateMb) / Median(base.privateMb),
+                    Median(workingSetMb) / Median(base.workingSetMb));
+    }
+};
+
 }  // namespace
 
+// StartupBench [runs] [baseline Relanto.exe]
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? _wtoi(argv[1]) : 15;
+    const std::wstring baselineExe = argc > 2 ? argv[2] : L"";
     const std::wstring dir = bench::ProgramDir();
     const std::wstring folder = bench::RelantoFolder(L"bench-startup", {});
-
-    std::vector<double> relT, relP, relW, minT, minP, minW, bareT, bareP, bareW;
-    // One warm-up of each, then alternate so all see the same machine state.
-    Sample s;
-    Measure(folder + L"\\Relanto.exe", folder, &s);
-    Measure(dir + L"\\MinimalWindow.exe", dir, &s);
-    Measure(dir + L"\\BareWindow.exe", dir, &s);
-    for (int i = 0; i < runs; ++i) {
-        if (!Measure(dir + L"\\BareWindow.exe", dir, &s)) {
-            std::printf("BareWindow.exe showed no window\n");
+    std::wstring baseline;
+    if (!baselineExe.empty()) {
+        baseline = bench::RelantoFolder(L"bench-startup-baseline", {});
+        if (!CopyFileW(baselineExe.c_str(), (baseline + L"\\Relanto.exe").c_str(), FALSE)) {
+            std::printf("the baseline %ls could not be copied\n", baselineExe.c_str());
             return 1;
         }
-        bareT.push_back(s.ms), bareP.push_back(s.privateMb), bareW.push_back(s.workingSetMb);
-        if (!Measure(folder + L"\\Relanto.exe", folder, &s)) {
-            std::printf("Relanto.exe showed no window\n");
-            return 1;
-        }
-        relT.push_back(s.ms), relP.push_back(s.privateMb), relW.push_back(s.workingSetMb);
-        if (!Measure(dir + L"\\MinimalWindow.exe", dir, &s)) {
-            std::printf("MinimalWindow.exe showed no window\n");
-            return 1;
-        }
-        minT.push_back(s.ms), minP.push_back(s.privateMb), minW.push_back(s.workingSetMb);
     }
+    struct Program {
+        const char* label;
+        std::wstring exe, folder;
+        Series samples;
+    };
+    std::vector<Program> programs = {{"BareWindow.exe", dir + L"\\BareWindow.exe", dir, {}},
+                                     {"Relanto.exe", folder + L"\\Relanto.exe", folder, {}},
+                                     {"MinimalWindow.exe", dir + L"\\MinimalWindow.exe", dir, {}}};
+    if (!baseline.empty()) programs.push_back({"baseline Relanto", baseline + L"\\Relanto.exe", baseline, {}});
+    // One warm-up of each, then alternate so all see the same machine state; every other round runs in the
+    // reverse order, so no program always follows the same one.
+    Sample s;
+    for (const Program& program : programs) Measure(program.exe, program.folder, &s);
+    for (int i = 0; i < runs; ++i) {
+        for (std::size_t k = 0; k < programs.size(); ++k) {
+            Program& program = programs[i % 2 ? programs.size() - 1 - k : k];
+            if (!Measure(program.exe, program.folder, &s)) {
+                std::printf("%s showed no window\n", program.label);
+                return 1;
+            }
+            program.samples.Add(s);
+        }
+    }
+    const Series& bare = programs[0].samples;
+    const Series& relanto = programs[1].samples;
+    const Series& minimal = programs[2].samples;
     std::printf("start-up to first visible window, median of %d runs\n", runs);
-    std::printf("  Relanto.exe        %8.1f ms   peak private %6.2f MB   peak working set %6.2f MB\n", Median(relT),
-                Median(relP), Median(relW));
-    std::printf("  MinimalWindow.exe  %8.1f ms   peak private %6.2f MB   peak working set %6.2f MB\n", Median(minT),
-                Median(minP), Median(minW));
-    std::printf("  BareWindow.exe     %8.1f ms   peak private %6.2f MB   peak working set %6.2f MB\n", Median(bareT),
-                Median(bareP), Median(bareW));
-    std::printf("  ratio (Relanto / minimal): time %.2fx, peak private %.2fx, peak working set %.2fx\n",
-                Median(relT) / Median(minT), Median(relP) / Median(minP), Median(relW) / Median(minW));
-    std::printf(
-        "  ratio (Relanto / bare window, no manifest, no control): time %.2fx, peak private %.2fx, "
-        "peak working set %.2fx\n",
-        Median(relT) / Median(bareT), Median(relP) / Median(bareP), Median(relW) / Median(bareW));
+    relanto.Print("Relanto.exe");
+    minimal.Print("MinimalWindow.exe");
+    bare.Print("BareWindow.exe");
+    if (!baseline.empty()) programs[3].samples.Print("baseline Relanto");
+    relanto.PrintRatio("Relanto / minimal", minimal);
+    relanto.PrintRatio("Relanto / bare window, no manifest, no control", bare);
+    if (!baseline.empty()) {
+        relanto.PrintRatio("Relanto / baseline Relanto", programs[3].samples);
+        programs[3].samples.PrintRatio("baseline Relanto / minimal", minimal);
+    }
     IdleCpu(folder + L"\\Relanto.exe", folder);
     return 0;
 }

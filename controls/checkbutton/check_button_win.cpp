@@ -15,7 +15,7 @@ namespace {
 
 class CheckHost final : public host::ControlHost<CheckHost, CheckButton> {
 public:
-    explicit CheckHost(const CheckButton::Events& events) : ControlHost(plat::Win32Services(), events) {}
+    using ControlHost::ControlHost;
 
     // The check button keeps the size its container gives it.
     void RequestSize(int, int) override {}
@@ -155,10 +155,7 @@ private:
 
 }  // namespace
 
-HWND CreateCheckButton(const CheckButtonArgs& args) {
-    return host::CreateStarted(new CheckHost(args.events), kCheckButtonClass,
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, args);
-}
+HWND CreateCheckButton(const CheckButtonArgs& args) { return host::CreateStarted<CheckHost>(kCheckButtonClass, args); }
 
 CheckButton* CheckButtonOf(HWND window) { return host::ModelIfClass<CheckHost>(window, kCheckButtonClass); }
 

@@ -19,6 +19,7 @@
 #include "controls/common/property_bag.h"
 #include "controls/common/property_bag_win.h"
 #include "platform/platform.h"
+#include "platform/platform_win.h"
 #include "platform/scoped_win.h"
 #include "platform/units.h"
 #include "platform/window_host_win.h"
@@ -291,12 +292,16 @@ private:
     }
 };
 
-// Creates a control's window for a new host at the place the arguments give, then starts the host from them. The
-// window, or null when none was made.
+// The style of a control that is a tab stop of its own, which most of the kit's controls are.
+constexpr DWORD kTabStopControlStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
+
+// Creates a control's window, with a new host made from the arguments' events, at the place the arguments give;
+// then starts the host from them. The window, or null when none was made.
 template <typename Host, typename Args>
-HWND CreateStarted(Host* state, const wchar_t* className, DWORD style, DWORD exStyle, const Args& args) {
-    state = CreateControl(state, {className, style, exStyle, args.parent, args.id, args.name, args.left, args.top,
-                                  args.width, args.height});
+HWND CreateStarted(const wchar_t* className, const Args& args, DWORD style = kTabStopControlStyle, DWORD exStyle = 0) {
+    Host* state = CreateControl(
+        new Host(plat::Win32Services(), args.events),
+        {className, style, exStyle, args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
     if (!state) return nullptr;
     state->Start(args);
     return state->hwnd_;

@@ -14,7 +14,7 @@ namespace {
 
 class SelectionHost final : public host::ControlHost<SelectionHost, NSelection> {
 public:
-    explicit SelectionHost(const NSelection::Events& events) : ControlHost(plat::Win32Services(), events) {}
+    using ControlHost::ControlHost;
 
     // ControlSite
     void RequestSize(int width, int height) override {
@@ -108,10 +108,7 @@ private:
 
 }  // namespace
 
-HWND CreateNSelection(const NSelectionArgs& args) {
-    return host::CreateStarted(new SelectionHost(args.events), kNSelectionClass,
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, args);
-}
+HWND CreateNSelection(const NSelectionArgs& args) { return host::CreateStarted<SelectionHost>(kNSelectionClass, args); }
 
 NSelection* NSelectionOf(HWND window) { return host::ModelIfClass<SelectionHost>(window, kNSelectionClass); }
 

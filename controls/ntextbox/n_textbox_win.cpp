@@ -39,7 +39,7 @@ AlignFlags AlignOf(std::int32_t alignment) {
 
 class TextBoxHost final : public host::ControlHost<TextBoxHost, NTextBox, NTextBox::Site> {
 public:
-    explicit TextBoxHost(const NTextBox::Events& events) : ControlHost(plat::Win32Services(), events) {}
+    using ControlHost::ControlHost;
 
     // NTextBox::Site
     void Invalidate() override {
@@ -327,8 +327,8 @@ void TextBoxHost::Draw(HDC dc, const RECT& client) {
 
 HWND CreateNTextBox(const NTextBoxArgs& args) {
     // The control is a container of its edit box for the dialog manager's tab order; the edit box is the tab stop.
-    return host::CreateStarted(new TextBoxHost(args.events), kNTextBoxClass,
-                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, args);
+    return host::CreateStarted<TextBoxHost>(
+        kNTextBoxClass, args, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);
 }
 
 NTextBox* NTextBoxOf(HWND window) { return host::ModelIfClass<TextBoxHost>(window, kNTextBoxClass); }
