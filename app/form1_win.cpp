@@ -8,7 +8,7 @@
 
 #include "app/form1_ids.h"
 #include "app/main_logic.h"
-#include "controls/common/contrast.h"
+#include "controls/common/contrast_win.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "guides/designs.h"
@@ -197,15 +197,6 @@ private:
         Place(GetDlgItem(hwnd_, kIdText8), kText8, dpi);
     }
 
-    // The window's own colours, or the system's window colours in high contrast.
-    static COLORREF Colour(kit::ColorRole role, unsigned long design) {
-        return plat::OleToColorRef(kit::PaintColor(plat::Win32Services().scheme, role, kit::RoleLook::Normal, design));
-    }
-    static HBRUSH BackBrush() {
-        const bool high = plat::Win32Services().scheme && plat::Win32Services().scheme->HighContrast();
-        return high ? GetSysColorBrush(COLOR_WINDOW) : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    }
-
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
             case WM_CREATE:
@@ -227,15 +218,16 @@ private:
             case WM_CTLCOLORBTN: {
                 HDC dc = reinterpret_cast<HDC>(wp);
                 const bool notice = reinterpret_cast<HWND>(lp) == GetDlgItem(hwnd_, kIdLabel2);
-                SetBkColor(dc, Colour(kit::ColorRole::PageBack, 0x00FFFFFF));
-                SetTextColor(dc, Colour(kit::ColorRole::PageText, notice ? 0x000000FF : kit::syscolor::kWindowText));
-                return reinterpret_cast<LRESULT>(BackBrush());
+                SetBkColor(dc, kit::PageColour(kit::ColorRole::PageBack, 0x00FFFFFF));
+                SetTextColor(
+                    dc, kit::PageColour(kit::ColorRole::PageText, notice ? 0x000000FF : kit::syscolor::kWindowText));
+                return reinterpret_cast<LRESULT>(kit::PageBackBrush());
             }
             case WM_ERASEBKGND:
-                return plat::EraseBackground(hwnd_, wp, BackBrush());
+                return plat::EraseBackground(hwnd_, wp, kit::PageBackBrush());
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
-                plat::FollowSystemColours(hwnd_);
+                plat::FollowSystemColours(hwnd_, msg, wp);
                 break;
             case WM_DESTROY:
                 plat::TopLevelClosed();

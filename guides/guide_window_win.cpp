@@ -11,7 +11,7 @@
 #include "controls/nshape/n_shape_win.h"
 #include "guides/guide_pages.h"
 #include "guides/links.h"
-#include "controls/common/contrast.h"
+#include "controls/common/contrast_win.h"
 #include "controls/common/kit_accessible_win.h"
 #include "guides/page_reading.h"
 #include "platform/accessible_win.h"
@@ -77,10 +77,6 @@ public:
     }
 
 private:
-    // In high contrast the page takes the window colours, and labels that name a link the link colour.
-    COLORREF Colour(kit::ColorRole role, unsigned long design) const {
-        return plat::OleToColorRef(kit::PaintColor(plat::Win32Services().scheme, role, kit::RoleLook::Normal, design));
-    }
     friend LRESULT CALLBACK plat::WindowProc<GuideWindow>(HWND, UINT, WPARAM, LPARAM);
 
     void OnCreate() {
@@ -129,16 +125,17 @@ private:
         plat::BufferedPaint paint(hwnd_);
         if (!paint.ok()) return;
         HDC dc = paint.dc();
-        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(kit::ColorRole::PageBack, 0x00FFFFFF)));
-        FillRect(dc, &paint.client(), back.get());
+        const HBRUSH back = kit::PageBackBrush();
+        FillRect(dc, &paint.client(), back);
         SetBkMode(dc, TRANSPARENT);
         for (std::size_t i = 0; i < page_.labels.size(); ++i) {
             const LabelSpec& l = page_.labels[i];
             RECT r = plat::TwipsRect(l.left, l.top, l.width, l.height, dpi_);
             // Opaque labels: a later label hides what lies under it.
-            FillRect(dc, &r, back.get());
+            FillRect(dc, &r, back);
             plat::SelectObj font(dc, fonts_[i].get());
-            SetTextColor(dc, Colour(l.underline ? kit::ColorRole::Link : kit::ColorRole::PageText, l.colour));
+            // In high contrast a label that names a link takes the link colour.
+            SetTextColor(dc, kit::PageColour(l.underline ? kit::ColorRole::Link : kit::ColorRole::PageText, l.colour));
             const UINT align = l.align == Align::Center ? DT_CENTER : DT_LEFT;
             DrawTextW(dc, l.text, -1, &r, align | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
         }
@@ -152,7 +149,7 @@ private:
             plat::DrawImage(dc, images_[i], r);
         }
         for (const LineSpec& line : page_.lines) {
-            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, Colour(kit::ColorRole::PageText, line.colour)));
+            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, kit::PageColour(kit::ColorRole::PageText, line.colour)));
             plat::SelectObj select(dc, pen.get());
             MoveToEx(dc, plat::TwipsToPixels(line.x1, dpi_), plat::TwipsToPixels(line.y1, dpi_), nullptr);
             LineTo(dc, plat::TwipsToPixels(line.x2, dpi_), plat::TwipsToPixels(line.y2, dpi_));
@@ -189,7 +186,7 @@ private:
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
                 // A new scheme or new system colours: everything drawn in them, buttons included, again.
-                plat::FollowSystemColours(hwnd_);
+                plat::FollowSystemColours(hwnd_, msg, wp);
                 break;
             case WM_GETOBJECT:
                 if (const LRESULT answer = access_.Answer(hwnd_, wp, lp)) return answer;

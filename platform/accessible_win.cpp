@@ -12,15 +12,10 @@
 namespace plat {
 namespace {
 
-// oleacc.dll from the system folder, on the first screen-reader request only.
-FARPROC OleaccProc(const char* name) {
-    static HMODULE module = LoadSystemLibrary(L"oleacc.dll");
-    return module ? GetProcAddress(module, name) : nullptr;
-}
-
+// oleacc.dll comes from the system folder, on the first screen-reader request only.
 template <typename Fn>
 Fn Oleacc(const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(OleaccProc(name)));
+    return SystemFunction<Fn>(L"oleacc.dll", name);
 }
 
 using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);

@@ -7,48 +7,35 @@
 namespace plat {
 namespace {
 
-// Only from the system folder, whatever the search path says.
-FARPROC SystemProc(const wchar_t* dll, const char* name) {
-    HMODULE module = LoadSystemLibrary(dll);
-    return module ? GetProcAddress(module, name) : nullptr;
-}
-
-// The library stays loaded for the life of the process; each function is looked up once.
-template <typename Fn>
-Fn Lookup(const wchar_t* dll, const char* name) {
-    // Through the generic function pointer type, which every compiler accepts as a cast between function types.
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(SystemProc(dll, name)));
-}
-
 const wchar_t kOle32[] = L"ole32.dll";
 const wchar_t kOleAut32[] = L"oleaut32.dll";
 
 }  // namespace
 
 HRESULT ComInitialize() {
-    static const auto fn = Lookup<HRESULT(WINAPI*)(LPVOID, DWORD)>(kOle32, "CoInitializeEx");
+    static const auto fn = SystemFunction<HRESULT(WINAPI*)(LPVOID, DWORD)>(kOle32, "CoInitializeEx");
     return fn ? fn(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL;
 }
 
 void ComUninitialize() {
-    static const auto fn = Lookup<void(WINAPI*)()>(kOle32, "CoUninitialize");
+    static const auto fn = SystemFunction<void(WINAPI*)()>(kOle32, "CoUninitialize");
     if (fn) fn();
 }
 
 HRESULT ComCreateInstance(REFCLSID clsid, DWORD context, REFIID iid, void** object) {
     static const auto fn =
-        Lookup<HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*)>(kOle32, "CoCreateInstance");
+        SystemFunction<HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*)>(kOle32, "CoCreateInstance");
     if (object) *object = nullptr;
     return fn ? fn(clsid, nullptr, context, iid, object) : E_FAIL;
 }
 
 HRESULT ComClsidFromProgId(const wchar_t* progId, CLSID* clsid) {
-    static const auto fn = Lookup<HRESULT(WINAPI*)(LPCOLESTR, LPCLSID)>(kOle32, "CLSIDFromProgID");
+    static const auto fn = SystemFunction<HRESULT(WINAPI*)(LPCOLESTR, LPCLSID)>(kOle32, "CLSIDFromProgID");
     return fn ? fn(progId, clsid) : E_FAIL;
 }
 
 BSTR ComAllocString(const wchar_t* text, UINT length) {
-    static const auto fn = Lookup<BSTR(WINAPI*)(const OLECHAR*, UINT)>(kOleAut32, "SysAllocStringLen");
+    static const auto fn = SystemFunction<BSTR(WINAPI*)(const OLECHAR*, UINT)>(kOleAut32, "SysAllocStringLen");
     return fn ? fn(text, length) : nullptr;
 }
 
@@ -59,7 +46,7 @@ void ComVariantInit(VARIANT* v) {
 
 HRESULT ComVariantClear(VARIANT* v) {
     if (v->vt == VT_EMPTY) return S_OK;
-    static const auto fn = Lookup<HRESULT(WINAPI*)(VARIANTARG*)>(kOleAut32, "VariantClear");
+    static const auto fn = SystemFunction<HRESULT(WINAPI*)(VARIANTARG*)>(kOleAut32, "VariantClear");
     return fn ? fn(v) : E_FAIL;
 }
 

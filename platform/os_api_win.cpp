@@ -39,13 +39,15 @@ struct Resolved {
 
 unsigned g_hidden = 0;  // bit per NewerApi; set by tests only
 
-template <typename Fn>
-Fn Get(NewerApi api) {
+FARPROC Proc(NewerApi api) {
     static const Resolved resolved;
     const unsigned bit = 1u << static_cast<unsigned>(api);
-    if (g_hidden & bit) return nullptr;
-    // Through the generic function pointer type, which every compiler accepts as a cast between function types.
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(resolved.proc[static_cast<std::size_t>(api)]));
+    return g_hidden & bit ? nullptr : resolved.proc[static_cast<std::size_t>(api)];
+}
+
+template <typename Fn>
+Fn Get(NewerApi api) {
+    return ProcAs<Fn>(Proc(api));
 }
 
 std::wstring SystemFolder() {

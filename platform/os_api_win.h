@@ -47,6 +47,21 @@ DllSearch RestrictDllSearch();
 // A system DLL loaded from the system folder, whatever the search order; nullptr when it cannot be loaded.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// GetProcAddress's result as the function type it is, through the generic function pointer type, which every
+// compiler accepts as a cast between function types.
+template <typename Fn>
+Fn ProcAs(FARPROC proc) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
+}
+
+// A function of a system DLL loaded from the system folder (the DLL then stays loaded), or null. Callers keep the
+// result in a static, so that each is looked up once.
+template <typename Fn>
+Fn SystemFunction(const wchar_t* dll, const char* name) {
+    HMODULE module = LoadSystemLibrary(dll);
+    return ProcAs<Fn>(module ? GetProcAddress(module, name) : nullptr);
+}
+
 // For tests: makes the look-up of `api` fail (or work again), as on a system that lacks the function, so that
 // the fallback is exercised on a system that has it.
 void HideNewerApiForTest(NewerApi api, bool hidden);

@@ -238,7 +238,7 @@ void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float
     Locate(x, y, &x, &y);
     if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
     buttonState_ = tracker_.IsOver() ? kHover : kNormal;
-    if (events_.Click) events_.Click();
+    RaiseClick();
     ApplyStateColors();
 }
 

@@ -33,7 +33,7 @@ constexpr std::size_t kMaxDesignBytes = 16u << 20;
 constexpr std::size_t kLogLines = 6;
 const wchar_t kTitle[] = L"Control kit gallery — 控件库";
 
-enum class Kind { Shape, Check, Text, Selection };  // the order of the gallery's table of kinds
+enum class Kind { Shape, Check, Text, Selection, Count };  // the order of the gallery's table of kinds
 
 // One control of the kit as the gallery places it.
 struct Slot {
@@ -242,7 +242,7 @@ private:
         void (*save)(const Slot& slot, kit::PropertyBag& bag);
     };
     static const KindOps kKinds[];  // in the order of Kind
-    static const KindOps& OpsOf(const Slot& s) { return kKinds[static_cast<int>(s.kind)]; }
+    static const KindOps& OpsOf(const Slot& s);
 
     HWND CreateSlot(std::size_t index, const kit::PropertyBag* bag) {
         return (this->*OpsOf(slots_[index]).create)(index, bag);
@@ -492,6 +492,11 @@ const Gallery::KindOps Gallery::kKinds[] = {
     {&Gallery::CreateText, &Gallery::DemoText, &Gallery::SaveText},
     {&Gallery::CreateSelection, &Gallery::DemoSelection, &Gallery::SaveSelection},
 };
+
+const Gallery::KindOps& Gallery::OpsOf(const Slot& s) {
+    static_assert(sizeof(kKinds) / sizeof(kKinds[0]) == static_cast<std::size_t>(Kind::Count), "one row per kind");
+    return kKinds[static_cast<int>(s.kind)];
+}
 
 }  // namespace
 
