@@ -15,6 +15,7 @@
 #include "guides/guide_window_win.h"
 #include "guides/links.h"
 #include "platform/display_scheme_win.h"
+#include "platform/keyboard_win.h"
 #include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/window_host_win.h"
@@ -173,6 +174,7 @@ private:
         intertext_.Attach(intertext);
         text8_.Attach(text8);
         ApplyDpi(plat::WindowDpi(hwnd_));
+        plat::StartFocusCues(hwnd_);
     }
 
     void ApplyDpi(UINT dpi) {
@@ -208,6 +210,11 @@ private:
                 InvalidateRect(hwnd_, nullptr, TRUE);
                 return 0;
             }
+            case WM_ACTIVATE:
+                // The focus goes to a control, never to the window itself, so the keyboard works at once: the
+                // first of the tab order, or the one that had it when the window was left.
+                if (const auto handled = focus_.OnActivate(hwnd_, wp, GetDlgItem(hwnd_, kIdShape2abop))) return *handled;
+                break;
             case WM_COMMAND:
                 if (LOWORD(wp) == kIdCheckflight && HIWORD(wp) == BN_CLICKED) {
                     logic_.OnFlightClick();
@@ -245,6 +252,7 @@ private:
     plat::GdiObject<HFONT> consolasFont_;
     plat::GdiObject<HFONT> noticeFont_;
     HINSTANCE instance_ = nullptr;
+    plat::FocusKeeper focus_;
     MainLogic logic_;
 };
 

@@ -17,6 +17,7 @@
 #include "platform/accessible_win.h"
 #include "platform/display_scheme_win.h"
 #include "platform/image_win.h"
+#include "platform/keyboard_win.h"
 #include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/units.h"
@@ -102,6 +103,7 @@ private:
         }
         reading_ = ReadingOrder(page_);
         BuildFonts();
+        plat::StartFocusCues(hwnd_);
     }
 
     void LoadPictures() {
@@ -173,15 +175,8 @@ private:
             }
             case WM_ACTIVATE:
                 // Give the focus back to the button that had it (the first one when the window opens).
-                if (LOWORD(wp) != WA_INACTIVE) {
-                    HWND focus =
-                        lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : (buttons_.empty() ? nullptr : buttons_[0]);
-                    if (focus) SetFocus(focus);
-                    return 0;
-                } else {
-                    HWND focus = GetFocus();
-                    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-                }
+                if (const auto handled = focus_.OnActivate(hwnd_, wp, buttons_.empty() ? nullptr : buttons_[0]))
+                    return *handled;
                 break;
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
@@ -203,7 +198,7 @@ private:
     Guide guide_;
     const PageSpec& page_;
     HWND hwnd_ = nullptr;
-    HWND lastFocus_ = nullptr;
+    plat::FocusKeeper focus_;
     UINT dpi_ = 96;
     std::vector<HWND> buttons_;
     std::vector<plat::DibImage> images_;

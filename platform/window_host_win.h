@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/keyboard_win.h"
 #include "platform/scoped_win.h"
 #include "platform/trace_win.h"
 
@@ -103,6 +104,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     }
     --slot->depth;
     if (message == WM_NCDESTROY) {
+        ForgetFocusCues(window);
         hostdetail::Detach(window);
         self->hwnd_ = nullptr;
         slot->detached = true;

@@ -1,6 +1,7 @@
 // Per-window DPI scaling and the program's top-level window count.
 #include "platform/window_win.h"
 
+#include "platform/keyboard_win.h"
 #include "platform/os_api_win.h"
 
 namespace plat {
@@ -65,12 +66,7 @@ void MoveToSuggestedRect(HWND window, LPARAM suggested) {
 
 int RunMessageLoop() {
     MSG msg = {};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        if (root && IsDialogMessageW(root, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) HandleLoopMessage(msg);
     return static_cast<int>(msg.wParam);
 }
 

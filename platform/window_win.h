@@ -34,8 +34,8 @@ LRESULT EraseBackground(HWND window, WPARAM wp, HBRUSH brush);
 // Moves a window to the rectangle WM_DPICHANGED suggests (the message's lParam).
 void MoveToSuggestedRect(HWND window, LPARAM suggested);
 
-// The message loop of the program's windows: each top-level window's dialog manager sees its keys first (Tab,
-// arrows, mnemonics). Returns the exit code the loop ended with.
+// The message loop of the program's windows, each message through HandleLoopMessage (platform/keyboard_win.h).
+// Returns the exit code the loop ended with.
 int RunMessageLoop();
 
 // Counts the program's open top-level windows; the message loop ends when the last one closes.

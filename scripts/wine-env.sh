@@ -15,6 +15,9 @@ wine_env_configure() {
   wine reg add "$subst" /v 'SimSun' /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
   wine reg add 'HKCU\Console' /v FaceName /t REG_SZ /d 'WenQuanYi Micro Hei Mono' /f >/dev/null
+  # Focus cues hidden until the keyboard is used, as Windows has it (a new Wine prefix shows them always): the
+  # keyboard-cues bit (0x20 of the first byte) cleared in Wine's default mask.
+  wine reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f >/dev/null
   if [ "$dpi" != 96 ]; then
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   fi
@@ -35,7 +38,8 @@ wine_env_setup() {
   if [ -z "${DISPLAY:-}" ] || [ "${RELANTO_PRIVATE_X:-0}" = 1 ]; then
     wine_env_start_xvfb
   fi
-  local stamp="$prefix/.relanto-configured-$dpi"
+  # The stamp names the settings' version: a prefix configured by an older version is made anew.
+  local stamp="$prefix/.relanto-configured-2-$dpi"
   if [ ! -f "$stamp" ]; then
     rm -rf "$prefix"
     mkdir -p "$(dirname "$prefix")"

@@ -161,7 +161,11 @@ struct PointerFake final : plat::Pointer {
 
 struct TimersFake final : plat::Timers {
     std::map<std::pair<plat::WindowId, unsigned>, unsigned> running;  // -> period
-    void Start(plat::WindowId w, unsigned id, unsigned ms) override { running[{w, id}] = ms; }
+    int starts = 0;  // every Start, a restart of a running timer included
+    void Start(plat::WindowId w, unsigned id, unsigned ms) override {
+        running[{w, id}] = ms;
+        ++starts;
+    }
     void Stop(plat::WindowId w, unsigned id) override { running.erase({w, id}); }
     bool IsRunning(plat::WindowId w, unsigned id) const { return running.count({w, id}) != 0; }
 };

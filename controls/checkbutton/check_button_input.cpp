@@ -45,7 +45,9 @@ void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
 void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
-    tracker_.StartPoll();
+    // Every move starts the poll; one already running keeps its rhythm (starting its timer again would put the
+    // next tick off by a whole period at each move, so a pointer that keeps moving would never be polled).
+    if (!tracker_.Polling()) tracker_.StartPoll();
     const Source part = PartFor(x, y);
     if (part == Source::Caption) {
         // The caption reports its own position in the control, not the pointer's.

@@ -1,5 +1,6 @@
 // The check button's window: pointer, click, key, focus and timer messages go to the model; paint draws the
-// current box image scaled to the window's DPI, the caption and, while focused, a focus mark.
+// current box image scaled to the window's DPI, the caption and, while focused with the focus cues shown, a focus
+// rectangle around the caption.
 #include "controls/checkbutton/check_button_win.h"
 
 #include "controls/common/contrast.h"
@@ -86,11 +87,7 @@ private:
                 }
                 return 0;
             case WM_GETDLGCODE:
-                return DLGC_WANTARROWS | DLGC_WANTCHARS;
-            case WM_SETFOCUS:
-            case WM_KILLFOCUS:
-                InvalidateRect(hwnd_, nullptr, FALSE);
-                return 0;
+                return host::WantEveryKeyButTab(0, lp);
             case WM_TIMER:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 // Once the poll has seen the pointer leave, a move back to the same point is a real move.
@@ -133,17 +130,21 @@ private:
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.CaptionColor()));
+        TextOutW(dc, left, top, caption.c_str(), static_cast<int>(caption.size()));
+    }
+
+    // As on Windows' check boxes, the focus rectangle frames the caption (or a small area beside the box when it
+    // is empty).
+    void DrawFocusCue(HDC dc, const RECT&) {
+        const std::wstring& caption = model_.Caption();
+        const int left = plat::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
+        const int top = plat::PixelsFromTwips(model_.CaptionTop(), dpi_);
+        plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SIZE extent = {};
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-        TextOutW(dc, left, top, caption.c_str(), static_cast<int>(caption.size()));
-        if (GetFocus() == hwnd_) {
-            // The focus mark frames the caption (or a small area beside the box when it is empty).
-            RECT mark = {left - 2, top, left + (extent.cx > 0 ? extent.cx : 4) + 2,
-                         top + (extent.cy > 0 ? extent.cy : plat::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
-            SetTextColor(dc, RGB(0, 0, 0));
-            SetBkColor(dc, RGB(255, 255, 255));
-            DrawFocusRect(dc, &mark);
-        }
+        const RECT mark = {left - 2, top, left + (extent.cx > 0 ? extent.cx : 4) + 2,
+                           top + (extent.cy > 0 ? extent.cy : plat::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
+        host::PaintFocusRect(dc, mark);
     }
 
     host::FontCache fonts_;

@@ -35,6 +35,8 @@ namespace kit {
 // Virtual key codes the controls react to.
 namespace keys {
 constexpr std::int16_t kReturn = 13;
+constexpr std::int16_t kEscape = 27;
+constexpr std::int16_t kSpace = 32;
 constexpr std::int16_t kLeft = 37;
 constexpr std::int16_t kUp = 38;
 constexpr std::int16_t kRight = 39;

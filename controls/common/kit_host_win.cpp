@@ -20,6 +20,15 @@ std::int16_t ShiftMask() {
     return mask;
 }
 
+void PaintFocusRect(HDC dc, const RECT& r) {
+    // The rectangle's dots take the text and back colours: black and white invert to a visible pattern anywhere.
+    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+    const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &r);
+    SetTextColor(dc, text);
+    SetBkColor(dc, back);
+}
+
 plat::FontSpec SpecOf(const Font& font) {
     plat::FontSpec spec;
     spec.face = font.name;

@@ -18,6 +18,7 @@
 #include "controls/common/kit_accessible_win.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_bag_win.h"
+#include "platform/keyboard_win.h"
 #include "platform/platform.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
@@ -81,6 +82,18 @@ std::optional<LRESULT> RouteKey(Model& model, HWND window, UINT msg, WPARAM wp, 
     if (msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP) return DefWindowProcW(window, msg, wp, lp);
     return 0;
 }
+
+// WM_GETDLGCODE of a control that owns every key but Tab: the dialog manager moves the focus on Tab and
+// Shift+Tab and leaves every other key press and character (arrows, Enter, Escape...) to the control.
+inline LRESULT WantEveryKeyButTab(LRESULT code, LPARAM lp) {
+    code |= DLGC_WANTARROWS | DLGC_WANTCHARS;
+    const MSG* m = reinterpret_cast<const MSG*>(lp);
+    if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam != VK_TAB) code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+// Draws the focus rectangle, which shows on any fill and in any scheme (it inverts what lies under it).
+void PaintFocusRect(HDC dc, const RECT& r);
 
 // The largest font size drawn, in points; stored sizes above it are drawn at it.
 constexpr double kMaxPoints = plat::kMaxFontPoints;
@@ -167,8 +180,11 @@ struct ControlArgs {
 // a DPI change). `Host`, derived from it, supplies:
 //   Draw(HDC, const RECT& client)     paints into the back buffer;
 //   Message(msg, wp, lp)              every message the base does not answer;
-// and may hide kRoutesKeys, ReportSize(), Look(), Shown(), Resized(), ColoursChanged(), Refit() and BeforePaint()
-// to vary them.
+// and may hide kRoutesKeys, ReportSize(), Look(), Shown(), Resized(), ColoursChanged(), Refit(), BeforePaint()
+// and DrawFocusCue() to vary them.
+//
+// The focus shows the Windows way: while the window's focus cues show (after keyboard use, platform/keyboard_win.h)
+// the focused control draws a focus rectangle over its look; a mouse user sees the control exactly as before.
 template <typename Host, typename Model, typename Site = ControlSite>
 class ControlHost : public Site {
 public:
@@ -202,6 +218,14 @@ public:
         }
         if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
         switch (msg) {
+            case WM_SETFOCUS:
+            case WM_KILLFOCUS:
+                // The cue comes and goes with the focus; with cues hidden nothing visible changes.
+                if (plat::FocusCuesShown(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+                break;
+            case WM_UPDATEUISTATE:
+                plat::FollowUiState(hwnd_, wp);
+                break;
             case WM_SIZE:
                 self().Resized(lp);
                 return 0;
@@ -240,6 +264,14 @@ protected:
     void Refit() { self().ReportSize(); }
     // Runs inside the paint, before the client area is read.
     void BeforePaint() {}
+    // The focused control's cue, inset inside the control as Windows' buttons draw it.
+    void DrawFocusCue(HDC dc, const RECT& client) {
+        RECT r = client;
+        const int inset = plat::Scale(kFocusCueInset, dpi_);
+        InflateRect(&r, -inset, -inset);
+        if (r.right > r.left && r.bottom > r.top) PaintFocusRect(dc, r);
+    }
+    static constexpr int kFocusCueInset = 3;  // 96-dpi pixels
 
     // The model's colour, or in high contrast the system colour of the part in the current look.
     COLORREF Colour(ColorRole role, OleColor design) const {
@@ -288,6 +320,7 @@ private:
         plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
         if (!buffer.ok()) return;
         self().Draw(buffer.dc(), client);
+        if (GetFocus() == hwnd_ && plat::FocusCuesShown(hwnd_)) self().DrawFocusCue(buffer.dc(), client);
         buffer.Blit();
     }
 };

@@ -110,6 +110,8 @@ void NSelection::SetFontBold(bool bold) {
 
 void NSelection::SetEnabled(bool enabled) {
     enabled_ = enabled;
+    // A Space press the control cannot finish makes no click.
+    if (!enabled) CancelSpacePress();
     if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
 }
@@ -194,14 +196,30 @@ NSelection::Source NSelection::HitTest(float x, float y, float* relX, float* rel
     return Source::Surface;
 }
 
+void NSelection::RelativeTo(Source source, float x, float y, float* relX, float* relY) const {
+    const Label* label = source == Source::Caption ? &label1_ : source == Source::Description ? &labelDescricao_ : nullptr;
+    *relX = label ? static_cast<float>(x - label->left) : x;
+    *relY = label ? static_cast<float>(y - label->top) : y;
+}
+
 NSelection::Source NSelection::Locate(float x, float y, float* relX, float* relY) const {
-    return HitTest(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_), relX, relY);
+    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
+    // While a button is held the element that took the press keeps the pointer, as N_Shape's elements do.
+    if (tracker_.HeldButtons() == 0) return HitTest(x96, y96, relX, relY);
+    RelativeTo(pressSource_, x96, y96, relX, relY);
+    return pressSource_;
+}
+
+void NSelection::NotePress(std::int16_t button, float* x, float* y) {
+    // The pointer stays with the control between a press and its release.
+    const bool first = tracker_.HeldButtons() == 0;
+    if (first) pressSource_ = HitTest(plat::Unscale(*x, dpi_), plat::Unscale(*y, dpi_), x, y);
+    else Locate(*x, *y, x, y);
+    tracker_.Pressed(button);
 }
 
 void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    // The pointer stays with the control between a press and its release.
-    tracker_.Pressed(button);
-    Locate(x, y, &x, &y);
+    NotePress(button, &x, &y);
     if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
     if (button == 1) {
         buttonState_ = kDown;
@@ -233,9 +251,9 @@ void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, flo
 }
 
 void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    Locate(x, y, &x, &y);
     tracker_.Released(button);
     tracker_.EndPressCapture();
-    Locate(x, y, &x, &y);
     if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
     buttonState_ = tracker_.IsOver() ? kHover : kNormal;
     RaiseClick();
@@ -248,8 +266,8 @@ void NSelection::RaiseClick() {
 
 void NSelection::ClickNotified() {}
 
-void NSelection::DblClick(std::int16_t button, std::int16_t /*shift*/, float /*x*/, float /*y*/) {
-    tracker_.Pressed(button);
+void NSelection::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
+    NotePress(button, &x, &y);
     if (events_.DblClick) events_.DblClick();
 }
 
@@ -260,6 +278,12 @@ void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift) {
         ClickNotified();
     }
     if (events_.KeyDown) events_.KeyDown(keyCode, shift);
+    // Space presses the entry as a left press does; a held Space repeats KeyDown, not the press.
+    if (keyCode == keys::kSpace && enabled_ && !spacePressed_) {
+        spacePressed_ = true;
+        buttonState_ = kDown;
+        ApplyStateColors();
+    }
 }
 
 void NSelection::KeyPress(std::int16_t keyAscii) {
@@ -269,6 +293,22 @@ void NSelection::KeyPress(std::int16_t keyAscii) {
 void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (events_.KeyUp) events_.KeyUp(keyCode, shift);
     Redraw();
+    // Releasing Space clicks as a left release does, then shows the look the pointer calls for.
+    if (keyCode == keys::kSpace && spacePressed_) {
+        spacePressed_ = false;
+        buttonState_ = tracker_.IsOver() ? kHover : kNormal;
+        RaiseClick();
+        ApplyStateColors();
+    }
+}
+
+void NSelection::LostFocus() { CancelSpacePress(); }
+
+void NSelection::CancelSpacePress() {
+    if (!spacePressed_) return;
+    spacePressed_ = false;
+    buttonState_ = tracker_.IsOver() ? kHover : kNormal;
+    ApplyStateColors();
 }
 
 void NSelection::TimerTick(unsigned timerId) {

@@ -61,6 +61,8 @@ public:
     };
 
     NSelection(const plat::Services& services, Events events = {});
+    // The container's handlers; they may be rebound at any time.
+    Events& events() { return events_; }
 
     // The native window the control lives in (for the pointer queries and the timer), its site and its DPI.
     void Attach(plat::WindowId window, ControlSite* site, unsigned dpi = 96);
@@ -124,6 +126,8 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
+    // The focus left: a Space press still held makes no click.
+    void LostFocus();
     void TimerTick(unsigned timerId);
     void Resize(int width, int height);
 
@@ -158,8 +162,14 @@ private:
     void ShowColor(OleColor& stored, OleColor& element, OleColor c, const wchar_t* property);
     void Measure(Label& label);
     void Redraw();
-    // The element under a window point and the point relative to it, in 96-dpi pixels.
+    // The element a window point reports to (the one under it, or the one that took a press still held) and
+    // the point relative to it, in 96-dpi pixels.
     Source Locate(float x, float y, float* relX, float* relY) const;
+    void RelativeTo(Source source, float x, float y, float* relX, float* relY) const;
+    // A press (or the second press of a double-click): the first of a series notes its element; `x`, `y` become
+    // the event's position.
+    void NotePress(std::int16_t button, float* x, float* y);
+    void CancelSpacePress();
 
     plat::Services services_;
     Events events_;
@@ -178,6 +188,8 @@ private:
     LookColors looks_[kLooks] = {};  // the stored colours, indexed by look
 
     std::int16_t buttonState_ = kNormal;
+    Source pressSource_ = Source::Surface;  // the element that took the first held button
+    bool spacePressed_ = false;             // Space went down on the focused entry and its release will click
 };
 
 }  // namespace kit

@@ -27,8 +27,10 @@ public:
             SetWindowPos(hwnd_, nullptr, 0, 0, wantedWidth, wantedHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
-        // the model; report the granted height directly so the layout finishes with it.
-        if (model_.Width() != width || model_.Height() != height) model_.Resize(width, height);
+        // the model; it then learns the window's width and the granted height here, once. The width is the
+        // window's: the model's may still be the design's before the first size report.
+        const Size window = WindowSize();
+        if (model_.Width() != window.width || model_.Height() != height) model_.Resize(window.width, height);
     }
 
     void Start(const NSelectionArgs& args) {
@@ -36,8 +38,10 @@ public:
         ready_ = true;
         LoadOrInit(
             args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(args.name); });
-        // The container's size reaches the model after the properties, and lays it out.
-        ReportSize();
+        // The container's size reaches the model after the properties, and lays it out, unless the new
+        // instance's layout already brought the model to it.
+        const Size window = WindowSize();
+        if (model_.Width() != window.width || model_.Height() != window.height) ReportSize();
     }
 
 private:
@@ -51,8 +55,6 @@ private:
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
             case WM_MBUTTONDOWN:
-            case WM_RBUTTONDBLCLK:
-            case WM_MBUTTONDBLCLK:
                 if (GetFocus() != hwnd_) SetFocus(hwnd_);
                 model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
@@ -62,14 +64,15 @@ private:
                 model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
             case WM_LBUTTONDBLCLK:
-                model_.DblClick(1, host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
+            case WM_RBUTTONDBLCLK:
+            case WM_MBUTTONDBLCLK:
+                model_.DblClick(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
                 return 0;
-            case WM_GETDLGCODE: {
-                LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-                const MSG* m = reinterpret_cast<const MSG*>(lp);
-                if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
-                return code;
-            }
+            case WM_GETDLGCODE:
+                return host::WantEveryKeyButTab(0, lp);
+            case WM_KILLFOCUS:
+                model_.LostFocus();
+                return 0;
             case WM_TIMER:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 return 0;
@@ -80,10 +83,18 @@ private:
     // High-contrast colours follow the button's look.
     RoleLook Look() const { return static_cast<RoleLook>(model_.ButtonState()); }
 
-    void ReportSize() {
+    struct Size {
+        int width, height;
+    };
+    // The window's client size in the model's 96-dpi pixels.
+    Size WindowSize() const {
         RECT r;
         GetClientRect(hwnd_, &r);
-        model_.Resize(plat::UnscaleRound(r.right, dpi_), plat::UnscaleRound(r.bottom, dpi_));
+        return {plat::UnscaleRound(r.right, dpi_), plat::UnscaleRound(r.bottom, dpi_)};
+    }
+    void ReportSize() {
+        const Size window = WindowSize();
+        model_.Resize(window.width, window.height);
     }
 
     void DrawLabel(HDC dc, const NSelection::Label& label) {

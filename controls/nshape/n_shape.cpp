@@ -148,7 +148,10 @@ void NShape::SetFontBold(bool bold) {
 
 void NShape::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (!enabled) tracker_.ForgetHeld();
+    if (!enabled) {
+        tracker_.ForgetHeld();
+        CancelSpacePress();
+    }
     if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
     label_.color = enabled ? looks_[kNormal].text : kDisabledText;

@@ -267,6 +267,8 @@ private:
     void ApplyStateColors();
     void MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client);
     void Leave();
+    // Ends a Space press without a click, back to the look the pointer calls for.
+    void CancelSpacePress();
     MouseArgs ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const;
     void Raise(const std::function<void()>& handler);
     void Raise(const std::function<void(MouseArgs&)>& handler, MouseArgs& args);
@@ -299,6 +301,7 @@ private:
 
     ButtonLook state_ = ButtonLook::Normal;
     bool mouseInside_ = false;
+    bool spacePressed_ = false;  // Space went down on the focused button and its release will click
 
     NShapeSource pressSource_ = NShapeSource::Surface;  // the element that saw the first held button
     bool requestingWidth_ = false;

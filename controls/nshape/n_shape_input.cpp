@@ -149,6 +149,13 @@ void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     std::int16_t mods = shift;
     auto h = events_.keyDown;
     if (h) h(code, mods);
+    // Space presses the button as a left press on its surface does; a held Space repeats KeyDown, not the press.
+    if (keyCode == keys::kSpace && enabled_ && !spacePressed_) {
+        spacePressed_ = true;
+        ShowPicture(pictureDown_);
+        state_ = ButtonLook::Down;
+        ApplyStateColors();
+    }
 }
 
 void NShape::KeyPress(std::int16_t keyAscii) {
@@ -165,6 +172,20 @@ void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     auto h = events_.keyUp;
     if (h) h(code, mods);
     Refresh();
+    // Releasing Space clicks as a left release does: the pressed look stays on screen while Click runs.
+    if (keyCode == keys::kSpace && spacePressed_) {
+        spacePressed_ = false;
+        state_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+        Raise(events_.click);
+        ApplyStateColors();
+    }
+}
+
+void NShape::CancelSpacePress() {
+    if (!spacePressed_) return;
+    spacePressed_ = false;
+    state_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+    ApplyStateColors();
 }
 
 void NShape::GotFocus() {
@@ -174,6 +195,8 @@ void NShape::GotFocus() {
 }
 
 void NShape::LostFocus() {
+    // A Space press the focus leaves behind makes no click.
+    CancelSpacePress();
     if (!borderGotFocus_) return;
     // Back to the border of the current look.
     shape_.border = ColorsOf(state_).border;

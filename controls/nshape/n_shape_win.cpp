@@ -188,15 +188,9 @@ private:
             case WM_MBUTTONUP:
                 model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
                 return 0;
-            case WM_GETDLGCODE: {
-                // Every key but Tab reaches the button (arrows move the focus themselves, Enter is a key like any
-                // other); Tab stays with the dialog manager.
-                LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-                const MSG* m = reinterpret_cast<const MSG*>(lp);
-                if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam != VK_TAB)
-                    code |= DLGC_WANTMESSAGE;
-                return code;
-            }
+            case WM_GETDLGCODE:
+                // Arrows move the focus themselves, Enter is a key like any other and Space presses the button.
+                return host::WantEveryKeyButTab(0, lp);
             case WM_SETFOCUS:
                 model_.GotFocus();
                 return 0;

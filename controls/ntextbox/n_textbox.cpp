@@ -136,6 +136,10 @@ void NTextBox::SetBorderColor(OleColor c) {
 
 void NTextBox::SetBackColor(OleColor c) { ShowInTxt(txt_.back, shp_.fill, c, L"BackColor"); }
 
+// Change tells of a new text in txt, whoever wrote it: typing, pasting, or the Text property, in label mode too
+// (txt still holds the text the label shows; what label mode silences is the input events of the hidden box).
+// Loading writes txt directly without Change: the container is still building the control and has nothing to
+// react to.
 void NTextBox::ApplyText(const std::wstring& text) {
     if (text == txt_.text) return;  // the text box raises no change for the same text
     txt_.text = text;

@@ -236,7 +236,8 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CHAR: {
             const std::int16_t code = model_.TxtKeyPress(static_cast<std::int16_t>(wp));
-            if (code == 0) return 0;  // nothing is typed
+            // Nothing is typed; a single-line box has no use for Enter or Escape either (Windows' would beep).
+            if (code == 0 || code == keys::kReturn || code == keys::kEscape) return 0;
             return DefSubclassProc(edit, msg, static_cast<WPARAM>(static_cast<std::uint16_t>(code)), lp);
         }
         // System keys (Alt combinations, F10) are raised too, then go on to the default handling, so Alt+F4 and
@@ -286,8 +287,10 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
             return r;
         }
         case WM_GETDLGCODE:
-            // Selecting on focus is the control's own choice (SelOnFocus), not the dialog manager's.
-            return DefSubclassProc(edit, msg, wp, lp) & ~static_cast<LRESULT>(DLGC_HASSETSEL);
+            // Selecting on focus is the control's own choice (SelOnFocus), not the dialog manager's; every key but
+            // Tab is typed in txt, Enter and Escape included.
+            return host::WantEveryKeyButTab(DefSubclassProc(edit, msg, wp, lp) & ~static_cast<LRESULT>(DLGC_HASSETSEL),
+                                            lp);
         case WM_NCDESTROY:
             RemoveWindowSubclass(edit, &TextBoxHost::EditProc, kSubclassId);
             break;

@@ -404,6 +404,19 @@ TEST(CheckButtonPoll, LeavingRestoresTheNormalImageAndEdgesCountAsInside) {
     EXPECT_FALSE(t.rig.TimerRunning(CheckButton::kTimer1));
 }
 
+TEST(CheckButtonPoll, MovesDoNotRestartARunningPoll) {
+    Box t;
+    t.PointerAtClient(5, 5);
+    const int starts = t.rig.p.timers.starts;  // creation started it
+    for (int x = 0; x < 5; ++x) t.Move(0, 0, 100.f + 15 * x, 100);
+    EXPECT_EQ(t.rig.p.timers.starts, starts) << "a timer started again would put its next tick off at every move";
+    t.PointerAtClient(-5, 5);
+    t.Tick();
+    t.Move(0, 0, 100, 100);  // a move after the poll ended starts it again
+    EXPECT_EQ(t.rig.p.timers.starts, starts + 1);
+    EXPECT_TRUE(t.rig.TimerRunning(CheckButton::kTimer1));
+}
+
 TEST(CheckButtonPoll, ThePixelBoundsFollowTheWindowDpi) {
     Box t;
     t.SetDpi(144);  // 1410 x 975 twips is 141 x 97.5 pixels

@@ -288,13 +288,24 @@ TEST(NSelectionPointer, PositionsAreThoseOfTheElementUnderThePointer) {
     t.sel->MouseMove(0, 0, 150, 22);
     EXPECT_EQ(t.rec.Only({L"MouseMove"}),
               (Lines{L"MouseMove 0 0 5 2.5", L"MouseMove 0 0 5 1.5", L"MouseMove 0 0 150 22"}));
+    // While a press is held the element that took it keeps reporting, wherever the pointer goes.
+    t.rec.Clear();
+    t.sel->MouseDown(1, 0, 40, 10);
+    t.sel->MouseMove(1, 0, 150, 22);
+    t.sel->MouseUp(1, 0, 150, 22);
+    t.sel->MouseMove(0, 0, 150, 22);
+    EXPECT_EQ(t.rec.Only({L"MouseDown", L"MouseMove", L"MouseUp"}),
+              (Lines{L"MouseDown 1 0 5 2.5", L"MouseMove 1 0 115 14.5", L"MouseUp 1 0 115 14.5",
+                     L"MouseMove 0 0 150 22"}));
 }
 
 TEST(NSelectionPointer, DoubleClickRaisesDblClickOnly) {
-    Entry t;
-    t.sel->DblClick(1, 0, 5, 3);
-    t.sel->ClickNotified();
-    EXPECT_EQ(t.rec.lines, (Lines{L"DblClick"}));
+    for (std::int16_t button : {1, 2, 4}) {
+        Entry t;
+        t.sel->DblClick(button, 0, 5, 3);
+        t.sel->ClickNotified();
+        EXPECT_EQ(t.rec.lines, (Lines{L"DblClick"})) << "button " << button;
+    }
 }
 
 // The control keeps the pointer from a press to the release of the last held button, whatever the button.
@@ -406,6 +417,61 @@ TEST(NSelectionKeys, ArrowsMoveTheFocusBeforeKeyDownAndEnterDoesNothingMore) {
     t.sel->KeyUp(65, 1);
     EXPECT_EQ(t.rec.lines, (Lines{L"KeyPress 97", L"KeyUp 65 1"}));
     EXPECT_GT(t.view.repaints, repaints) << "a key release repaints";
+}
+
+// Space presses the focused entry as a left press does and its release clicks; no other key clicks. Each step
+// logs the look it leaves; Click logs the look on screen while it runs.
+TEST(NSelectionKeys, SpacePressesTheEntryAndItsReleaseClicks) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> steps;
+        Lines expected;
+    };
+    const Case cases[] = {
+        {"a press and a release away from the pointer",
+         {"space down", "space up"},
+         {L"KeyDown 32 0 sent 0", L"look 2", L"KeyUp 32 0", L"Click showing 2", L"look 0"}},
+        {"with the pointer over the entry the release ends in hover",
+         {"pointer over", "space down", "space up"},
+         {L"look 0", L"KeyDown 32 0 sent 0", L"look 2", L"KeyUp 32 0", L"Click showing 2", L"look 1"}},
+        {"a held Space repeats KeyDown and clicks once",
+         {"space down", "space down", "space up"},
+         {L"KeyDown 32 0 sent 0", L"look 2", L"KeyDown 32 0 sent 0", L"look 2", L"KeyUp 32 0", L"Click showing 2",
+          L"look 0"}},
+        {"the focus leaves before the release: no click",
+         {"space down", "focus lost", "space up"},
+         {L"KeyDown 32 0 sent 0", L"look 2", L"look 0", L"KeyUp 32 0", L"look 0"}},
+        {"disabled before the release: no click",
+         {"space down", "disable", "space up"},
+         {L"KeyDown 32 0 sent 0", L"look 2", L"changed Enabled", L"look 0", L"KeyUp 32 0", L"look 0"}},
+        {"Enter and Escape are keys like any other",
+         {"enter down", "enter up", "escape down", "escape up"},
+         {L"KeyDown 13 0 sent 0", L"look 0", L"KeyUp 13 0", L"look 0", L"KeyDown 27 0 sent 0", L"look 0",
+          L"KeyUp 27 0", L"look 0"}},
+    };
+    for (const Case& c : cases) {
+        Entry t;
+        // Distinct backgrounds per look: the look on screen reads back from the surface colour.
+        t.sel->SetBackColorNormal(0);
+        t.sel->SetBackColorHover(1);
+        t.sel->SetBackColorDown(2);
+        t.rec.Clear();
+        NSelection::Events& e = t.sel->events();
+        e.Click = [&t] { t.rec.Add(L"Click showing " + std::to_wstring(t.sel->SurfaceColor())); };
+        for (const std::string& step : c.steps) {
+            if (step == "space down") t.sel->KeyDown(32, 0);
+            if (step == "space up") t.sel->KeyUp(32, 0);
+            if (step == "enter down") t.sel->KeyDown(13, 0);
+            if (step == "enter up") t.sel->KeyUp(13, 0);
+            if (step == "escape down") t.sel->KeyDown(27, 0);
+            if (step == "escape up") t.sel->KeyUp(27, 0);
+            if (step == "focus lost") t.sel->LostFocus();
+            if (step == "disable") t.sel->SetEnabled(false);
+            if (step == "pointer over") t.rig.PointerOver();
+            t.rec.Add(L"look " + std::to_wstring(t.sel->ButtonState()));
+        }
+        EXPECT_EQ(t.rec.lines, c.expected) << c.what;
+    }
 }
 
 TEST(NSelectionProperties, EachWriteNotifiesUnderItsName) {

@@ -426,3 +426,57 @@ TEST_F(NShapeEvents, ResizeComesBeforeTheNewLayout) {
 }
 
 }  // namespace
+
+// Space presses the focused button as a left press does and its release clicks; no other key clicks. Each step
+// logs the look it leaves; Click logs the look on screen while it runs.
+TEST_F(NShapeEvents, SpacePressesTheButtonAndItsReleaseClicks) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> steps;
+        Log expected;
+    };
+    const Case cases[] = {
+        {"a press and a release away from the pointer",
+         {"space down", "space up"},
+         {L"KeyDown 32 0", L"look 2", L"KeyUp 32 0", L"repaint", L"Click showing 2", L"look 0"}},
+        {"with the pointer over the button the release ends in hover",
+         {"pointer over", "space down", "space up"},
+         {L"look 0", L"KeyDown 32 0", L"look 2", L"KeyUp 32 0", L"repaint", L"Click showing 2", L"look 1"}},
+        {"a held Space repeats KeyDown and clicks once",
+         {"space down", "space down", "space up"},
+         {L"KeyDown 32 0", L"look 2", L"KeyDown 32 0", L"look 2", L"KeyUp 32 0", L"repaint", L"Click showing 2",
+          L"look 0"}},
+        {"the focus leaves before the release: no click",
+         {"space down", "focus lost", "space up"},
+         {L"KeyDown 32 0", L"look 2", L"look 0", L"KeyUp 32 0", L"repaint", L"look 0"}},
+        {"disabled before the release: no click, and no key events while disabled",
+         {"space down", "disable", "space up"},
+         {L"KeyDown 32 0", L"look 2", L"repaint", L"look 0", L"look 0"}},
+        {"Enter and Escape are keys like any other",
+         {"enter down", "enter up", "escape down", "escape up"},
+         {L"KeyDown 13 0", L"look 0", L"KeyUp 13 0", L"repaint", L"look 0", L"KeyDown 27 0", L"look 0", L"KeyUp 27 0",
+          L"repaint", L"look 0"}},
+    };
+    for (const Case& c : cases) {
+        Rig t;
+        Colour(*t.shape);
+        t.shape->events().click = [&t] {
+            t.log.push_back(L"Click showing " + std::to_wstring(t.shape->FillColor() - 1));
+        };
+        t.Take();
+        for (const std::string& step : c.steps) {
+            if (step == "space down") t.shape->KeyDown(32, 0);
+            if (step == "space up") t.shape->KeyUp(32, 0);
+            if (step == "enter down") t.shape->KeyDown(13, 0);
+            if (step == "enter up") t.shape->KeyUp(13, 0);
+            if (step == "escape down") t.shape->KeyDown(27, 0);
+            if (step == "escape up") t.shape->KeyUp(27, 0);
+            if (step == "focus lost") t.shape->LostFocus();
+            if (step == "disable") t.shape->SetEnabled(false);
+            if (step == "pointer over") t.PointAt(5, 5);
+            t.log.push_back(L"look " + std::to_wstring(static_cast<int>(t.shape->ButtonState())));
+        }
+        EXPECT_EQ(t.Take(), c.expected) << c.what;
+        EXPECT_TRUE(t.p.keys.sent.empty()) << c.what;
+    }
+}

@@ -15,6 +15,7 @@
 #include "controls/nselection/n_selection_win.h"
 #include "controls/nshape/n_shape_win.h"
 #include "controls/ntextbox/n_textbox_win.h"
+#include "platform/keyboard_win.h"
 #include "platform/os_api_win.h"
 #include "platform/platform_win.h"
 #include "platform/scoped_win.h"
@@ -118,7 +119,12 @@ private:
             case WM_CREATE:
                 dpi_ = plat::WindowDpi(hwnd_);
                 Build();
+                plat::StartFocusCues(hwnd_);
                 return 0;
+            case WM_ACTIVATE:
+                if (const auto handled = focus_.OnActivate(hwnd_, wp, slots_.empty() ? nullptr : slots_[0].hwnd))
+                    return *handled;
+                break;
             case WM_COMMAND:
                 switch (LOWORD(wp)) {
                     case kIdSave:
@@ -478,6 +484,7 @@ private:
 
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
+    plat::FocusKeeper focus_;
     Options options_;
     std::vector<Slot> slots_;
     std::vector<Fixed> fixed_;

@@ -1,0 +1,108 @@
+// The message loop's handling of one message, the focus cues of the program's windows and the focus a window
+// gives back on activation.
+#include "platform/keyboard_win.h"
+
+namespace plat {
+namespace {
+
+// The top-level window's own record that its cues show. An atom, so the property costs no string per window;
+// the window skeleton removes it when a window is destroyed.
+ATOM CuesAtom() {
+    static const ATOM atom = GlobalAddAtomW(L"RelantoFocusCuesShown");
+    return atom;
+}
+
+bool AlwaysShowCues() {
+    BOOL always = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) && always;
+}
+
+HWND RootOf(HWND window) { return window ? GetAncestor(window, GA_ROOT) : nullptr; }
+
+// Records that the cues show in `root`; false when they did already.
+bool MarkShown(HWND root) {
+    const ATOM atom = CuesAtom();
+    if (!root || !atom || GetPropW(root, MAKEINTATOM(atom))) return false;
+    return SetPropW(root, MAKEINTATOM(atom), reinterpret_cast<HANDLE>(1)) != FALSE;
+}
+
+void RepaintIfFocused(HWND window) {
+    if (window && GetFocus() == window) InvalidateRect(window, nullptr, FALSE);
+}
+
+}  // namespace
+
+bool IsKeyboardNavigation(const MSG& msg) {
+    if (msg.message == WM_KEYDOWN) {
+        switch (msg.wParam) {
+            case VK_TAB:
+            case VK_LEFT:
+            case VK_UP:
+            case VK_RIGHT:
+            case VK_DOWN:
+                return true;
+        }
+        return false;
+    }
+    // Alt alone, or a key pressed with Alt held.
+    return msg.message == WM_SYSKEYDOWN && (msg.wParam == VK_MENU || (msg.lParam & (1L << 29)) != 0);
+}
+
+void HandleLoopMessage(MSG& msg) {
+    if (IsKeyboardNavigation(msg)) ShowFocusCues(msg.hwnd);
+    HWND root = RootOf(msg.hwnd);
+    if (root && IsDialogMessageW(root, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+bool FocusCuesShown(HWND window) {
+    HWND root = RootOf(window);
+    if (!root) return false;
+    const ATOM atom = CuesAtom();
+    if (atom && GetPropW(root, MAKEINTATOM(atom))) return true;
+    return AlwaysShowCues();
+}
+
+void ShowFocusCues(HWND window) {
+    HWND root = RootOf(window);
+    if (!root) return;
+    // The system's own controls follow the window's UI state; Windows passes the change on to every child.
+    if (MarkShown(root)) SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    HWND focus = GetFocus();
+    if (focus && (focus == root || IsChild(root, focus))) RepaintIfFocused(focus);
+}
+
+void StartFocusCues(HWND top) {
+    if (top && !AlwaysShowCues())
+        SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+}
+
+void ForgetFocusCues(HWND window) {
+    const ATOM atom = CuesAtom();
+    if (window && atom && GetParent(window) == nullptr) RemovePropW(window, MAKEINTATOM(atom));
+}
+
+void FollowUiState(HWND control, WPARAM wp) {
+    if (LOWORD(wp) != UIS_CLEAR || !(HIWORD(wp) & UISF_HIDEFOCUS)) return;
+    MarkShown(RootOf(control));
+    RepaintIfFocused(control);
+}
+
+std::optional<LRESULT> FocusKeeper::OnActivate(HWND top, WPARAM wp, HWND first) {
+    HWND focus = GetFocus();
+    const bool controlFocused = focus && IsChild(top, focus);
+    if (LOWORD(wp) == WA_INACTIVE) {
+        if (controlFocused) last_ = focus;
+        return std::nullopt;
+    }
+    if (HIWORD(wp)) return std::nullopt;  // activated while minimised: nothing to focus yet
+    if (controlFocused) return 0;
+    auto usable = [top](HWND w) { return w && IsChild(top, w) && IsWindowVisible(w) && IsWindowEnabled(w); };
+    HWND target = usable(last_) ? last_ : (usable(first) ? first : nullptr);
+    if (!target) return std::nullopt;
+    SetFocus(target);
+    return 0;
+}
+
+}  // namespace plat

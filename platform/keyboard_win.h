@@ -1,0 +1,47 @@
+// The keyboard side every window of the program shares: the message loop's handling of one message, the focus
+// cues that show once the keyboard is used, and the focus a top-level window gives back when it is activated.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <optional>
+
+namespace plat {
+
+// One message of the program's loop: keyboard navigation shows the focus cues of its window, then the top-level
+// window's dialog manager sees it (Tab, arrows, Escape, Enter, mnemonics), then it is translated and dispatched.
+// Tests drive controls through this very function.
+void HandleLoopMessage(MSG& msg);
+
+// Whether a key message is keyboard navigation, which shows the focus cues: Tab, an arrow key, Alt.
+bool IsKeyboardNavigation(const MSG& msg);
+
+// Focus cues (the focus rectangle) follow Windows' convention: hidden in a new window unless the user's setting
+// shows them always, shown from the first keyboard navigation on. The state belongs to the top-level window;
+// `window` may be any window inside it. Wine does not keep the system's UI state, so the program keeps its own.
+bool FocusCuesShown(HWND window);
+// Shows them in the top-level window of `window` and repaints the focused window so its cue appears.
+void ShowFocusCues(HWND window);
+// At the creation of a top-level window, once its controls exist: the system's own controls in it take the same
+// state (hidden unless the setting shows them always).
+void StartFocusCues(HWND top);
+// Drops a destroyed top-level window's record (the window skeleton calls it at WM_NCDESTROY).
+void ForgetFocusCues(HWND window);
+// A control's answer to WM_UPDATEUISTATE: the system shows the cues (Alt pressed, or the user's action elsewhere).
+void FollowUiState(HWND control, WPARAM wp);
+
+// The control a top-level window gives the focus to when it is activated: the one that had it before the window
+// was deactivated, else `first`, the first of its tab order. The window procedure hands it WM_ACTIVATE and
+// returns the result when there is one (the default handler would give the focus to the window itself).
+class FocusKeeper {
+public:
+    std::optional<LRESULT> OnActivate(HWND top, WPARAM wp, HWND first);
+
+private:
+    HWND last_ = nullptr;
+};
+
+}  // namespace plat
