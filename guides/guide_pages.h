@@ -5,25 +5,26 @@
 #include <string>
 #include <vector>
 
+#include "controls/common/ole_color.h"
 #include "guides/links.h"
 
 namespace guides {
 
-using OleColor = std::uint32_t;
-constexpr OleColor kWindowText = 0x80000008u;  // the system window-text colour
-constexpr OleColor kButtonText = 0x80000012u;  // the system button-text colour
-
 enum class Align { Left, Center };
+
+// The character set of the pages' Chinese text (GB2312).
+constexpr int kGb2312Charset = 134;
 
 struct LabelSpec {
     const wchar_t* name;
     int left, top, width, height;
     double points;
-    OleColor colour;
+    kit::OleColor colour;
     const wchar_t* text;
     Align align = Align::Left;
     bool underline = false;
     const wchar_t* face = L"微软雅黑";
+    int charset = kGb2312Charset;  // the character set the label's font is asked for
 };
 
 struct ImageSpec {
@@ -36,7 +37,7 @@ struct ImageSpec {
 struct LineSpec {
     const wchar_t* name;
     int x1, y1, x2, y2;
-    OleColor colour;
+    kit::OleColor colour;
 };
 
 struct ButtonSpec {

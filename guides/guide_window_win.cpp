@@ -115,12 +115,8 @@ private:
 
     void BuildFonts() {
         fonts_.clear();
-        for (const LabelSpec& l : page_.labels) {
-            const BYTE charset = std::wstring(l.face) == L"微软雅黑" || std::wstring(l.face) == L"Fixedsys"
-                                     ? GB2312_CHARSET
-                                     : DEFAULT_CHARSET;
-            fonts_.push_back(plat::MakeFont({l.face, l.points, FW_NORMAL, false, l.underline, false, charset}, dpi_));
-        }
+        for (const LabelSpec& l : page_.labels)
+            fonts_.push_back(plat::MakeFont({l.face, l.points, FW_NORMAL, false, l.underline, false, l.charset}, dpi_));
     }
 
     void Paint() {

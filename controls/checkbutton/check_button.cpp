@@ -54,7 +54,7 @@ void CheckButton::Redraw() {
     if (site_) site_->Invalidate();
 }
 
-void CheckButton::ShowLook(int look) {
+void CheckButton::ShowLook(ButtonLook look) {
     // Values outside 0 to 2 have no image: the box keeps what it showed.
     if (value_ < 0 || value_ >= kBoxValues) return;
     shownImage_ = BoxImageIndex(value_, look);
@@ -63,12 +63,12 @@ void CheckButton::ShowLook(int look) {
 
 void CheckButton::RefreshPicture() {
     if (enabled_)
-        ShowLook(kNormalLook);
+        ShowLook(ButtonLook::Normal);
     else
         ShowDisabledPicture();
 }
 
-void CheckButton::ShowDisabledPicture() { ShowLook(kDisabledLook); }
+void CheckButton::ShowDisabledPicture() { ShowLook(ButtonLook::Disabled); }
 
 void CheckButton::MeasureCaption() {
     if (!services_.text) return;

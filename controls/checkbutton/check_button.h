@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/common/control_site.h"
+#include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
@@ -23,12 +24,11 @@ struct BoxImage {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * kSide + x)]; }
 };
 
-// The looks of the box, and the image of a value in a look.
-enum BoxLook : int { kNormalLook = 0, kHoverLook = 1, kPressedLook = 2, kDisabledLook = 3 };
+// The image of a value in a look: normal, hover, pressed (Down) and disabled for each value.
 constexpr int kLooksPerValue = 4;
 constexpr int kBoxValues = 3;  // 0 unchecked, 1 checked, 2 indeterminate; other values have no image
 constexpr int kBoxImageCount = kLooksPerValue * kBoxValues;
-constexpr int BoxImageIndex(int value, int look) { return kLooksPerValue * value + look; }
+constexpr int BoxImageIndex(int value, ButtonLook look) { return kLooksPerValue * value + static_cast<int>(look); }
 
 // The twelve box images, made once, at BoxImageIndex(value, look).
 const std::array<BoxImage, kBoxImageCount>& CheckBoxImages();
@@ -126,7 +126,7 @@ private:
     TrackerParams PollParams();
     void RefreshPicture();
     void ShowDisabledPicture();
-    void ShowLook(int look);
+    void ShowLook(ButtonLook look);
     void Layout();
     void MeasureCaption();
     void Notify(const wchar_t* property);

@@ -79,27 +79,27 @@ std::array<BoxImage, kBoxImageCount> MakeImages() {
     const Rgb tickedOffFrame{189, 191, 194}, tickedOffInterior{248, 249, 249};
     const Rgb green{0, 173, 65}, grey{164, 165, 166}, offSquare{242, 247, 245};
     std::array<BoxImage, kBoxImageCount> images;
-    auto at = [&](int value, BoxLook look) -> BoxImage& {
+    auto at = [&](int value, ButtonLook look) -> BoxImage& {
         return images[static_cast<std::size_t>(BoxImageIndex(value, look))];
     };
     enum { kUnchecked = 0, kChecked = 1, kIndeterminate = 2 };
-    at(kUnchecked, kNormalLook) = Box(normalFrame, liveInterior);
-    at(kUnchecked, kHoverLook) = Box(hoverFrame, liveInterior);
-    at(kUnchecked, kDisabledLook) = Box(offFrame, offInterior);
-    at(kChecked, kNormalLook) = at(kUnchecked, kNormalLook);
-    Tick(at(kChecked, kNormalLook), liveInterior, green);
-    at(kChecked, kHoverLook) = at(kUnchecked, kHoverLook);
-    Tick(at(kChecked, kHoverLook), liveInterior, green);
-    at(kChecked, kDisabledLook) = Box(tickedOffFrame, tickedOffInterior);
-    Tick(at(kChecked, kDisabledLook), tickedOffInterior, grey);
-    at(kIndeterminate, kNormalLook) = at(kUnchecked, kNormalLook);
-    Square(at(kIndeterminate, kNormalLook), green);
-    at(kIndeterminate, kHoverLook) = at(kUnchecked, kHoverLook);
-    Square(at(kIndeterminate, kHoverLook), green);
-    at(kIndeterminate, kDisabledLook) = at(kUnchecked, kDisabledLook);
-    Square(at(kIndeterminate, kDisabledLook), offSquare);
+    at(kUnchecked, ButtonLook::Normal) = Box(normalFrame, liveInterior);
+    at(kUnchecked, ButtonLook::Hover) = Box(hoverFrame, liveInterior);
+    at(kUnchecked, ButtonLook::Disabled) = Box(offFrame, offInterior);
+    at(kChecked, ButtonLook::Normal) = at(kUnchecked, ButtonLook::Normal);
+    Tick(at(kChecked, ButtonLook::Normal), liveInterior, green);
+    at(kChecked, ButtonLook::Hover) = at(kUnchecked, ButtonLook::Hover);
+    Tick(at(kChecked, ButtonLook::Hover), liveInterior, green);
+    at(kChecked, ButtonLook::Disabled) = Box(tickedOffFrame, tickedOffInterior);
+    Tick(at(kChecked, ButtonLook::Disabled), tickedOffInterior, grey);
+    at(kIndeterminate, ButtonLook::Normal) = at(kUnchecked, ButtonLook::Normal);
+    Square(at(kIndeterminate, ButtonLook::Normal), green);
+    at(kIndeterminate, ButtonLook::Hover) = at(kUnchecked, ButtonLook::Hover);
+    Square(at(kIndeterminate, ButtonLook::Hover), green);
+    at(kIndeterminate, ButtonLook::Disabled) = at(kUnchecked, ButtonLook::Disabled);
+    Square(at(kIndeterminate, ButtonLook::Disabled), offSquare);
     // The pressed look is the hover look for every value.
-    for (int value = kUnchecked; value <= kIndeterminate; ++value) at(value, kPressedLook) = at(value, kHoverLook);
+    for (int value = kUnchecked; value <= kIndeterminate; ++value) at(value, ButtonLook::Down) = at(value, ButtonLook::Hover);
     return images;
 }
 

@@ -38,7 +38,7 @@ void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
     if (buttonsDown_ == 0) pressPart_ = part;
     buttonsDown_ |= button;
     Relative(part, &x, &y);
-    if (enabled_) ShowLook(kPressedLook);
+    if (enabled_) ShowLook(ButtonLook::Down);
     if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
 }
 
@@ -59,7 +59,7 @@ void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, fl
     // Outside these bounds the pointer is captured and has left the control while a button is held.
     if (x < 0 || x > width_ || y < 0 || y > height_) return;
     if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
-    if (enabled_) ShowLook(button == kLeftButton ? kPressedLook : kHoverLook);
+    if (enabled_) ShowLook(button == kLeftButton ? ButtonLook::Down : ButtonLook::Hover);
 }
 
 void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {

@@ -4,8 +4,8 @@
 
 namespace kit {
 
-std::uint32_t HighContrastColor(ColorRole role, RoleLook look) {
-    const bool lit = look != RoleLook::Normal;
+OleColor HighContrastColor(ColorRole role, ButtonLook look) {
+    const bool lit = look != ButtonLook::Normal;
     switch (role) {
         case ColorRole::Surface:
             return syscolor::kButtonFace;

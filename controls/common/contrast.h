@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "controls/common/look.h"
+#include "controls/common/ole_color.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -20,27 +22,12 @@ enum class ColorRole {
     DisabledText,  // any caption while its control is disabled
 };
 
-// Looks a role can take: the button looks, shared by every control that hovers and presses.
-enum class RoleLook { Normal = 0, Hover = 1, Down = 2 };
-
-// System-colour values in the OLE form the painters already resolve (high bit set, index in the low byte).
-namespace syscolor {
-constexpr std::uint32_t kWindow = 0x80000005u;
-constexpr std::uint32_t kWindowText = 0x80000008u;
-constexpr std::uint32_t kHighlight = 0x8000000Du;
-constexpr std::uint32_t kHighlightText = 0x8000000Eu;
-constexpr std::uint32_t kButtonFace = 0x8000000Fu;
-constexpr std::uint32_t kGrayText = 0x80000011u;
-constexpr std::uint32_t kButtonText = 0x80000012u;
-constexpr std::uint32_t kHotLight = 0x8000001Au;
-}  // namespace syscolor
-
 // The system colour of a role in high contrast.
-std::uint32_t HighContrastColor(ColorRole role, RoleLook look);
+OleColor HighContrastColor(ColorRole role, ButtonLook look);
 
 // What to paint a part with: `design` as long as high contrast is off (or nobody can tell), the role's system
 // colour while it is on.
-inline std::uint32_t PaintColor(plat::DisplayScheme* scheme, ColorRole role, RoleLook look, std::uint32_t design) {
+inline OleColor PaintColor(plat::DisplayScheme* scheme, ColorRole role, ButtonLook look, OleColor design) {
     return scheme && scheme->HighContrast() ? HighContrastColor(role, look) : design;
 }
 

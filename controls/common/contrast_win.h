@@ -14,7 +14,7 @@
 namespace kit {
 
 inline COLORREF PageColour(ColorRole role, unsigned long design) {
-    return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, RoleLook::Normal, design));
+    return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, ButtonLook::Normal, design));
 }
 
 // The white page, or the system's window brush in high contrast; neither is to be deleted.

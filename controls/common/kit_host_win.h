@@ -252,7 +252,7 @@ protected:
         model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
     }
     // The look whose high-contrast colours the control paints with.
-    RoleLook Look() const { return RoleLook::Normal; }
+    ButtonLook Look() const { return ButtonLook::Normal; }
     // Whether repaint requests reach the window.
     bool Shown() const { return hwnd_ != nullptr; }
     // The window's size changed; sizes before the control has its properties are not the container's.

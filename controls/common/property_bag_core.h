@@ -8,10 +8,9 @@
 #include <variant>
 #include <vector>
 
-namespace kit {
+#include "controls/common/ole_color.h"
 
-// 32-bit OLE colour, &H00BBGGRR&; the high bit set names a system colour by its index in the low byte.
-using OleColor = std::uint32_t;
+namespace kit {
 
 // 16-bit booleans as the controls store them.
 constexpr std::int16_t kTrue = -1;

@@ -165,8 +165,8 @@ void NSelection::Resize(int width, int height) {
     Ajustar_Botao();
 }
 
-NSelection::LookColors NSelection::ColorsOf(std::int16_t look) const {
-    return looks_[look == kHover || look == kDown ? look : static_cast<std::int16_t>(kNormal)];
+NSelection::LookColors NSelection::ColorsOf(ButtonLook look) const {
+    return looks_[look == ButtonLook::Hover || look == ButtonLook::Down ? static_cast<int>(look) : kNormal];
 }
 
 void NSelection::ApplyStateColors() {
@@ -222,7 +222,7 @@ void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, flo
     NotePress(button, &x, &y);
     if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
     if (button == 1) {
-        buttonState_ = kDown;
+        buttonState_ = ButtonLook::Down;
         ApplyStateColors();
     }
 }
@@ -233,16 +233,16 @@ void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, flo
     if (button >= 2) return;  // another button than the left one takes part: the look stays
     switch (tracker_.MoveSeen(button)) {
         case PointerTracker::Move::Outside:
-            buttonState_ = kNormal;
+            buttonState_ = ButtonLook::Normal;
             ApplyStateColors();
             break;
         case PointerTracker::Move::Entered:
             if (events_.MouseEnter) events_.MouseEnter();
-            buttonState_ = kHover;
+            buttonState_ = ButtonLook::Hover;
             ApplyStateColors();
             break;
         case PointerTracker::Move::Dragged:
-            buttonState_ = kDown;
+            buttonState_ = ButtonLook::Down;
             ApplyStateColors();
             break;
         case PointerTracker::Move::Inside:
@@ -255,7 +255,7 @@ void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float
     tracker_.Released(button);
     tracker_.EndPressCapture();
     if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
-    buttonState_ = tracker_.IsOver() ? kHover : kNormal;
+    buttonState_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
     RaiseClick();
     ApplyStateColors();
 }
@@ -281,7 +281,7 @@ void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // Space presses the entry as a left press does; a held Space repeats KeyDown, not the press.
     if (keyCode == keys::kSpace && enabled_ && !spacePressed_) {
         spacePressed_ = true;
-        buttonState_ = kDown;
+        buttonState_ = ButtonLook::Down;
         ApplyStateColors();
     }
 }
@@ -296,7 +296,7 @@ void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     // Releasing Space clicks as a left release does, then shows the look the pointer calls for.
     if (keyCode == keys::kSpace && spacePressed_) {
         spacePressed_ = false;
-        buttonState_ = tracker_.IsOver() ? kHover : kNormal;
+        buttonState_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
         RaiseClick();
         ApplyStateColors();
     }
@@ -307,7 +307,7 @@ void NSelection::LostFocus() { CancelSpacePress(); }
 void NSelection::CancelSpacePress() {
     if (!spacePressed_) return;
     spacePressed_ = false;
-    buttonState_ = tracker_.IsOver() ? kHover : kNormal;
+    buttonState_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
     ApplyStateColors();
 }
 
@@ -315,7 +315,7 @@ void NSelection::TimerTick(unsigned timerId) {
     if (!tracker_.TickSeesLeave(timerId)) return;
     tracker_.StopPoll();
     if (events_.MouseLeave) events_.MouseLeave();
-    buttonState_ = kNormal;
+    buttonState_ = ButtonLook::Normal;
     ApplyStateColors();
 }
 

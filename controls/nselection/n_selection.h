@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/common/control_site.h"
+#include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
@@ -17,8 +18,6 @@ namespace kit {
 // pixels and are reported in 96-dpi pixels.
 class NSelection {
 public:
-    // ButtonState values.
-    enum Look : std::int16_t { kNormal = 0, kHover = 1, kDown = 2 };
     // Which element a pointer notification came from; the labels are windowless, so the model finds them.
     enum class Source { Surface, Caption, Description };
 
@@ -132,7 +131,7 @@ public:
     void Resize(int width, int height);
 
     // State for the host's painting and for tests.
-    std::int16_t ButtonState() const { return buttonState_; }
+    ButtonLook ButtonState() const { return buttonState_; }
     bool EnterRaised() const { return tracker_.Entered(); }
     bool Timer1Running() const { return tracker_.Polling(); }
     OleColor SurfaceColor() const { return surfaceColor_; }
@@ -149,7 +148,8 @@ private:
         OleColor back, fore, fore2;
     };
     static constexpr int kLooks = 3;
-    LookColors ColorsOf(std::int16_t look) const;
+    static constexpr int kNormal = 0, kHover = 1, kDown = 2;  // looks_ indices, as ButtonLook numbers them
+    LookColors ColorsOf(ButtonLook look) const;
     friend struct NSelectionKeys;
     void ApplyStateColors();
     void Notify(const wchar_t* property);
@@ -187,7 +187,7 @@ private:
 
     LookColors looks_[kLooks] = {};  // the stored colours, indexed by look
 
-    std::int16_t buttonState_ = kNormal;
+    ButtonLook buttonState_ = ButtonLook::Normal;
     Source pressSource_ = Source::Surface;  // the element that took the first held button
     bool spacePressed_ = false;             // Space went down on the focused entry and its release will click
 };

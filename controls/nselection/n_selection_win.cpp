@@ -81,7 +81,7 @@ private:
     }
 
     // High-contrast colours follow the button's look.
-    RoleLook Look() const { return static_cast<RoleLook>(model_.ButtonState()); }
+    ButtonLook Look() const { return model_.ButtonState(); }
 
     struct Size {
         int width, height;

@@ -8,15 +8,13 @@
 #include <string>
 
 #include "controls/common/control_site.h"
+#include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
 #include "platform/platform.h"
 
 namespace kit {
-
-// Looks that ButtonState selects.
-enum class ButtonLook : std::int16_t { Normal = 0, Hover = 1, Down = 2 };
 
 // What CurPicture reports: which of the three pictures Image1 shows.
 enum class ShownPictureKind : std::int32_t { None = 0, Down = 1, Hover = 2, Normal = 3 };

@@ -79,7 +79,7 @@ private:
     int ToDevice(double pixels96) const { return plat::ScaleFloor(pixels96, dpi_); }
 
     // High-contrast colours follow the button's look.
-    RoleLook Look() const { return static_cast<RoleLook>(model_.ButtonState()); }
+    ButtonLook Look() const { return model_.ButtonState(); }
 
     const Image* ImageFor(const Picture& picture) {
         if (picture.empty()) return nullptr;

@@ -304,6 +304,45 @@ void ClickAt(HWND window, int x, int y, bool right) {
     SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
 }
 
+void ParkPointer() {
+    SetCursorPos(1, 1);
+    SendMouse(MOUSEEVENTF_MOVE);
+}
+
+unsigned long long PixelHash(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    HDC screen = GetDC(nullptr);
+    unsigned long long h = 1469598103934665603ull;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) h = (h ^ GetPixel(screen, x, y)) * 1099511628211ull;
+    ReleaseDC(nullptr, screen);
+    return h;
+}
+
+void PressKey(WORD vk, bool shift) {
+    INPUT in[4] = {};
+    UINT n = 0;
+    auto key = [&](WORD code, bool up) {
+        in[n].type = INPUT_KEYBOARD;
+        in[n].ki.wVk = code;
+        in[n].ki.wScan = static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC));
+        in[n].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ++n;
+    };
+    if (shift) key(VK_SHIFT, false);
+    key(vk, false);
+    key(vk, true);
+    if (shift) key(VK_SHIFT, true);
+    SendInput(n, in, sizeof(INPUT));
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 namespace {
 template <std::size_t N>
 void KillByName(const wchar_t* const (&names)[N]) {

@@ -105,9 +105,19 @@ bool BringToFront(HWND window);
 // Waits until the point of the window's client area is not covered by another window.
 bool WaitUncovered(HWND window, int x, int y, int timeoutMs = 5000);
 
+// Moves the pointer to the screen's top-left corner, away from every window of the tests.
+void ParkPointer();
+// A hash of what the screen shows of a window: equal hashes, equal pixels.
+unsigned long long PixelHash(HWND window);
+
 // Real pointer input at a point of a window's client area.
 void MoveTo(HWND window, int x, int y);
 void ClickAt(HWND window, int x, int y, bool right = false);
+
+// A real keystroke (press and release) for the foreground window; with `shift`, Shift is held around it.
+void PressKey(WORD vk, bool shift = false);
+// The window that has the keyboard focus in the thread of `window` (another process's window included).
+HWND FocusOf(HWND window);
 
 // Ends the consoles and stand-ins the program under test started, leaving the program running.
 void KillConsoles();

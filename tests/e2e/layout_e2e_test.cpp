@@ -48,14 +48,6 @@ bool HasColour(HWND window, const RECT& r, COLORREF c, int tolerance = 40) {
     return false;
 }
 
-void ParkPointer() {
-    SetCursorPos(1, 1);
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof(in));
-}
-
 // A button's rectangle and its normal fill, sampled just inside the border, left of the caption.
 void ExpectButton(HWND parent, HWND button, const Rect& design, COLORREF fill, int dpi, const char* name) {
     SCOPED_TRACE(name);
@@ -113,7 +105,7 @@ void ExpectClientTwips(HWND window, int width, int height, int dpi) {
 HWND OpenGuide(const Sandbox& box, HWND button, int x, int y, const wchar_t* title) {
     e2e::ClickAt(button, x, y);
     HWND guide = e2e::WaitProcessWindow(box.pid(), guides::kGuideClass, title);
-    if (guide) ParkPointer();
+    if (guide) e2e::ParkPointer();
     return guide;
 }
 
@@ -125,7 +117,7 @@ void CheckAllWindows(int dpi) {
     ASSERT_TRUE(box.WaitRuns(1));
     e2e::KillConsoles();
     e2e::BringToFront(main);
-    ParkPointer();
+    e2e::ParkPointer();
     const std::wstring suffix = L"-" + std::to_wstring(dpi) + L".bmp";
 
     ExpectClientTwips(main, 5520, 3105, dpi);

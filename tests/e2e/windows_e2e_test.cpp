@@ -27,18 +27,6 @@ void Click(HWND button, bool right = false) {
     e2e::ClickAt(button, r.right / 2, r.bottom / 2, right);
 }
 
-// A hash of the button's pixels on the screen.
-unsigned long long PixelHash(HWND w) {
-    RECT r;
-    GetWindowRect(w, &r);
-    HDC screen = GetDC(nullptr);
-    unsigned long long h = 1469598103934665603ull;
-    for (int y = r.top; y < r.bottom; y += 1)
-        for (int x = r.left; x < r.right; x += 1) h = (h ^ GetPixel(screen, x, y)) * 1099511628211ull;
-    ReleaseDC(nullptr, screen);
-    return h;
-}
-
 std::vector<e2e::StandinRun> RunsAfterDeviceCheck(const Sandbox& box) {
     auto runs = box.Runs();
     runs.erase(runs.begin());  // adb devices
@@ -60,12 +48,12 @@ TEST(RelayWindow, StartShowsItsCaptionsAndRunsTheToolsASecondApart) {
     HWND start = GetDlgItem(main, app::kIdShape2start);
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(Caption(start), L"启动");
-    const auto restingPixels = PixelHash(start);
+    const auto restingPixels = e2e::PixelHash(start);
 
     Click(start);
     ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"开启服务..."; }, 3000));
     // The window's thread is paused now; what the screen shows was painted when the caption was set.
-    EXPECT_NE(PixelHash(start), restingPixels) << "the temporary caption is on the screen during the pause";
+    EXPECT_NE(e2e::PixelHash(start), restingPixels) << "the temporary caption is on the screen during the pause";
     ASSERT_TRUE(box.WaitRuns(4, 10000));
     ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }, 5000));
 

@@ -14,6 +14,7 @@
 #include <new>
 #include <sstream>
 
+#include "platform/keyboard_win.h"
 #include "platform/platform_win.h"
 
 // Freed blocks are overwritten before they go back to the heap, so code that keeps using a window's state after
@@ -162,8 +163,25 @@ void Play(const Table& table, const Step& s, HWND target) {
         case kPointAway:
             SetPointer(kAwayX, kAwayY);
             return;
-        case kLogState:
-            Log("state " + (IsWindow(g_control) ? table.state(g_control) : std::string("(destroyed)")));
+        case kLogState: {
+            if (!IsWindow(g_control)) {
+                Log("state (destroyed)");
+                return;
+            }
+            // The cue a focused control of the kit draws while its window shows focus cues.
+            const HWND focus = GetFocus();
+            const bool cue = (focus == g_control || focus == target) && plat::FocusCuesShown(focus);
+            Log("state " + table.state(g_control) + " cue " + std::to_string(cue));
+            return;
+        }
+        case kFocus:
+            SetFocus(target);
+            return;
+        case kFocusAway:
+            SetFocus(g_parent);
+            return;
+        case kAction:
+            s.action(g_control);
             return;
         case kTakeKeys: {
             int taken = 0;
@@ -180,6 +198,14 @@ void Play(const Table& table, const Step& s, HWND target) {
                 3000);
             return;
         }
+    }
+    if (s.message >= WM_KEYFIRST && s.message <= WM_KEYLAST) {
+        // As the program gets them: the loop's dialog manager may keep a key from the control, and a key press
+        // becomes a character before it reaches the window.
+        PostMessageW(target, s.message, s.wp, s.lp);
+        MSG m;
+        while (PeekMessageW(&m, target, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) plat::HandleLoopMessage(m);
+        return;
     }
     const bool positioned = s.message >= WM_MOUSEFIRST && s.message <= WM_MOUSELAST;
     SendMessageW(target, s.message, s.wp, positioned ? MAKELPARAM(s.x, s.y) : s.lp);
@@ -419,12 +445,20 @@ Step Mouse(UINT message, int x, int y) {
 }
 
 Step Key(UINT message, WPARAM vk) {
-    // A system key comes with Alt held (context code); every key message is a first stroke with repeat count 1.
+    // A system key comes with Alt held (context code); every key message is a first stroke with repeat count 1
+    // and the key's scan code, which translation into characters reads.
     LPARAM lp = 1;
+    if (message != WM_CHAR) lp |= static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC)) << 16;
     if (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) lp |= 1 << 29;
     if (message == WM_KEYUP || message == WM_SYSKEYUP) lp |= static_cast<LPARAM>(3) << 30;
     Step s{message, vk};
     s.lp = lp;
+    return s;
+}
+
+Step KeyRepeat(WPARAM vk) {
+    Step s = Key(WM_KEYDOWN, vk);
+    s.lp |= static_cast<LPARAM>(1) << 30;  // the key was already down
     return s;
 }
 
@@ -438,6 +472,13 @@ Step PointAt(int x, int y) { return {kPointAt, 0, x, y}; }
 Step PointAway() { return {kPointAway}; }
 Step State() { return {kLogState}; }
 Step TakeKeys(int count) { return {kTakeKeys, static_cast<WPARAM>(count)}; }
+Step Focus() { return {kFocus}; }
+Step FocusAway() { return {kFocusAway}; }
+Step Do(std::function<void(HWND control)> action) {
+    Step s{kAction};
+    s.action = std::move(action);
+    return s;
+}
 
 void Log(const std::string& line) {
     if (!g_out || !g_recording) return;

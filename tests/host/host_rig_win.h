@@ -23,25 +23,35 @@ enum : UINT {
     kPointAway,             // the pointer rests far outside the control and its window
     kLogState,              // records the control's state line
     kTakeKeys,              // waits for `wp` key messages in the thread's input queue and records them
+    kFocus,                 // the window system's focus goes to the step's target
+    kFocusAway,             // the window system's focus goes to the parent
+    kAction,                // runs the step's action on the control
 };
 
-// One step: a message sent to the control (or to its inner part) or one of the steps above. Mouse messages and
-// pointer steps carry client pixels.
+// One step: a message for the control (or its inner part) or one of the steps above. Mouse messages and pointer
+// steps carry client pixels. Key messages are posted and go through the program's own message loop
+// (plat::HandleLoopMessage: the dialog manager, then translation into characters, then the window); every other
+// message is sent straight to the window.
 struct Step {
     UINT message = 0;
     WPARAM wp = 0;
     int x = 0, y = 0;
     LPARAM lp = 0;  // used when no position is given
+    std::function<void(HWND control)> action = nullptr;
 };
 
 Step Move(int x, int y, WPARAM held = 0);
 Step Mouse(UINT message, int x, int y);  // a press carries its own button as held; a release none
 Step Key(UINT message, WPARAM vk);       // WM_KEYDOWN/UP, WM_SYSKEYDOWN/UP (Alt held), WM_CHAR
+Step KeyRepeat(WPARAM vk);               // WM_KEYDOWN of a key already down (auto-repeat)
 Step Msg(UINT message, WPARAM wp = 0, LPARAM lp = 0);
 Step PointAt(int x, int y);
 Step PointAway();
 Step State();
 Step TakeKeys(int count);
+Step Focus();
+Step FocusAway();
+Step Do(std::function<void(HWND control)> action);
 
 // What a Click handler does besides recording itself.
 enum class OnClick { Record, DestroyControl, DestroyParent };
@@ -58,7 +68,7 @@ struct Table {
     const char* control;
     // Creates the control in `parent` with every event recording itself; `target` receives the steps' messages.
     std::function<HWND(HWND parent, HWND* target)> make;
-    // The control's state line for State() steps.
+    // The control's state line for State() steps; the rig adds whether the focus cue shows (" cue 1").
     std::function<std::string(HWND control)> state;
     std::vector<Case> cases;
 };

@@ -23,25 +23,25 @@ struct Scheme final : plat::DisplayScheme {
 
 TEST(HighContrast, DesignColoursStandUntilTheSchemeTurnsOn) {
     using kit::ColorRole;
-    using kit::RoleLook;
+    using kit::ButtonLook;
     namespace sys = kit::syscolor;
     const struct {
         ColorRole role;
-        RoleLook look;
+        ButtonLook look;
         std::uint32_t highContrast;
     } cases[] = {
-        {ColorRole::Surface, RoleLook::Hover, sys::kButtonFace},
-        {ColorRole::Fill, RoleLook::Normal, sys::kButtonFace},
-        {ColorRole::Fill, RoleLook::Hover, sys::kHighlight},
-        {ColorRole::Fill, RoleLook::Down, sys::kHighlight},
-        {ColorRole::Text, RoleLook::Normal, sys::kButtonText},
-        {ColorRole::Text, RoleLook::Down, sys::kHighlightText},
-        {ColorRole::Border, RoleLook::Normal, sys::kButtonText},
-        {ColorRole::Border, RoleLook::Hover, sys::kHighlight},
-        {ColorRole::PageBack, RoleLook::Normal, sys::kWindow},
-        {ColorRole::PageText, RoleLook::Normal, sys::kWindowText},
-        {ColorRole::Link, RoleLook::Normal, sys::kHotLight},
-        {ColorRole::DisabledText, RoleLook::Normal, sys::kGrayText},
+        {ColorRole::Surface, ButtonLook::Hover, sys::kButtonFace},
+        {ColorRole::Fill, ButtonLook::Normal, sys::kButtonFace},
+        {ColorRole::Fill, ButtonLook::Hover, sys::kHighlight},
+        {ColorRole::Fill, ButtonLook::Down, sys::kHighlight},
+        {ColorRole::Text, ButtonLook::Normal, sys::kButtonText},
+        {ColorRole::Text, ButtonLook::Down, sys::kHighlightText},
+        {ColorRole::Border, ButtonLook::Normal, sys::kButtonText},
+        {ColorRole::Border, ButtonLook::Hover, sys::kHighlight},
+        {ColorRole::PageBack, ButtonLook::Normal, sys::kWindow},
+        {ColorRole::PageText, ButtonLook::Normal, sys::kWindowText},
+        {ColorRole::Link, ButtonLook::Normal, sys::kHotLight},
+        {ColorRole::DisabledText, ButtonLook::Normal, sys::kGrayText},
     };
     Scheme scheme;
     const std::uint32_t design = 0x00123456;

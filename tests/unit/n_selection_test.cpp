@@ -151,7 +151,7 @@ TEST(NSelectionNew, ReadsBackItsNewInstanceValues) {
     kNewInstance.ExpectIn(s);
     EXPECT_EQ(s.ControlFont().name, L"Verdana");
     EXPECT_FALSE(s.MouseInside());
-    EXPECT_EQ(s.ButtonState(), NSelection::kNormal);
+    EXPECT_EQ(s.ButtonState(), kit::ButtonLook::Normal);
     t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
     EXPECT_EQ(s.Label1().face, L"Verdana");
     EXPECT_EQ(s.Label_Descricao().face, L"Verdana");
@@ -209,7 +209,7 @@ TEST(NSelectionPointer, EnteringShowsHoverOnceAndStartsTheOneMillisecondPoll) {
     t.Enter();
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 5 3", L"MouseEnter"}));
     t.Look(0x2D2D2D, 0xFFFFFF, 0xFFFFFF);
-    EXPECT_EQ(t.sel->ButtonState(), NSelection::kHover);
+    EXPECT_EQ(t.sel->ButtonState(), kit::ButtonLook::Hover);
     EXPECT_TRUE(t.sel->MouseInside());
     EXPECT_EQ(t.rig.TimerPeriod(NSelection::kTimer1), 1u);
     t.rec.Clear();
@@ -276,7 +276,7 @@ TEST(NSelectionPointer, AContainerThatRewritesButtonChangesTheReaction) {
     t.Look(0x000000, 0xFFFFFF, 0xFFFFFF);
     t.rewriteButtonTo = 1;
     t.sel->MouseMove(0, 0, 5, 3);
-    EXPECT_EQ(t.sel->ButtonState(), NSelection::kDown);
+    EXPECT_EQ(t.sel->ButtonState(), kit::ButtonLook::Down);
 }
 
 TEST(NSelectionPointer, PositionsAreThoseOfTheElementUnderThePointer) {
@@ -468,7 +468,7 @@ TEST(NSelectionKeys, SpacePressesTheEntryAndItsReleaseClicks) {
             if (step == "focus lost") t.sel->LostFocus();
             if (step == "disable") t.sel->SetEnabled(false);
             if (step == "pointer over") t.rig.PointerOver();
-            t.rec.Add(L"look " + std::to_wstring(t.sel->ButtonState()));
+            t.rec.Add(L"look " + std::to_wstring(static_cast<int>(t.sel->ButtonState())));
         }
         EXPECT_EQ(t.rec.lines, c.expected) << c.what;
     }

@@ -273,7 +273,7 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
             c.rig.PointerOver();
             s.MouseMove(0, 0, 5, 3);
             s.MouseMove(0, 0, 6, 4);
-            t.Check(s.ButtonState() == kit::NSelection::kHover && s.Timer1Running(), "hover and poll", i);
+            t.Check(s.ButtonState() == kit::ButtonLook::Hover && s.Timer1Running(), "hover and poll", i);
             t.Check(timers.size() == 1, "one poll while inside", i);
             s.TimerTick(kit::NSelection::kTimer1);
             if (i % 2)
@@ -281,14 +281,14 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
             else
                 c.rig.PointerAway();
             s.TimerTick(kit::NSelection::kTimer1);
-            t.Check(s.ButtonState() == kit::NSelection::kNormal && !s.MouseInside(), "normal after leaving", i);
+            t.Check(s.ButtonState() == kit::ButtonLook::Normal && !s.MouseInside(), "normal after leaving", i);
             t.Check(timers.empty() && !s.Timer1Running(), "no timer after leaving", i);
         }
         c.rig.PointerOver();
         s.MouseMove(0, 0, 5, 3);
         for (long i = 0; i < kClicks; ++i) {
             s.MouseDown(1, 0, 5, 3);
-            t.Check(s.ButtonState() == kit::NSelection::kDown, "pressed look", i);
+            t.Check(s.ButtonState() == kit::ButtonLook::Down, "pressed look", i);
             s.MouseUp(1, 0, 5, 3);
             s.ClickNotified();
             t.Check(timers.size() <= 1, "never more than the one poll", i);
@@ -301,7 +301,7 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
     EXPECT_EQ(c.Count(L"MouseLeave"), kCycles + 1);
     EXPECT_EQ(c.Count(L"Click"), kClicks);
     EXPECT_TRUE(timers.empty());
-    EXPECT_EQ(s.ButtonState(), kit::NSelection::kNormal);
+    EXPECT_EQ(s.ButtonState(), kit::ButtonLook::Normal);
     EXPECT_EQ(s.Height(), kit::NSelection::kImage1Height);
 
     CountedSelection fresh;
