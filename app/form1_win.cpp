@@ -213,7 +213,8 @@ private:
             case WM_ACTIVATE:
                 // The focus goes to a control, never to the window itself, so the keyboard works at once: the
                 // first of the tab order, or the one that had it when the window was left.
-                if (const auto handled = focus_.OnActivate(hwnd_, wp, GetDlgItem(hwnd_, kIdShape2abop))) return *handled;
+                if (const auto handled = focus_.OnActivate(hwnd_, wp, GetDlgItem(hwnd_, kIdShape2abop)))
+                    return *handled;
                 break;
             case WM_COMMAND:
                 if (LOWORD(wp) == kIdCheckflight && HIWORD(wp) == BN_CLICKED) {

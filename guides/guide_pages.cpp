@@ -83,8 +83,8 @@ const PageSpec& AboutPage() {
              Align::Center},
             {L"Label5", 360, 2520, 2535, 375, 10.5, 0x00000000, L"作者(GitHub)：@Telmuro", Align::Left, true},
             {L"Label8", 360, 3000, 2295, 375, 10.5, 0x00000000, L"控制器作者：@Varnik   ", Align::Left, true},
-            {L"Label10", 0, 3600, 5775, 255, 12, kit::syscolor::kButtonText, L"免费软件 · 禁止倒卖 · Relanto 2.0.1", Align::Center,
-             false, L"Fixedsys"},
+            {L"Label10", 0, 3600, 5775, 255, 12, kit::syscolor::kButtonText, L"免费软件 · 禁止倒卖 · Relanto 2.0.1",
+             Align::Center, false, L"Fixedsys"},
         },
         {
             {L"Image1", 2400, 120, 1080, 1080, L"logo.jpg", false},

@@ -74,8 +74,7 @@ void ShowFocusCues(HWND window) {
 }
 
 void StartFocusCues(HWND top) {
-    if (top && !AlwaysShowCues())
-        SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    if (top && !AlwaysShowCues()) SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
 }
 
 void ForgetFocusCues(HWND window) {

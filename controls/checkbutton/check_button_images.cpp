@@ -99,7 +99,8 @@ std::array<BoxImage, kBoxImageCount> MakeImages() {
     at(kIndeterminate, ButtonLook::Disabled) = at(kUnchecked, ButtonLook::Disabled);
     Square(at(kIndeterminate, ButtonLook::Disabled), offSquare);
     // The pressed look is the hover look for every value.
-    for (int value = kUnchecked; value <= kIndeterminate; ++value) at(value, ButtonLook::Down) = at(value, ButtonLook::Hover);
+    for (int value = kUnchecked; value <= kIndeterminate; ++value)
+        at(value, ButtonLook::Down) = at(value, ButtonLook::Hover);
     return images;
 }
 

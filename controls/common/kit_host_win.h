@@ -95,6 +95,38 @@ inline LRESULT WantEveryKeyButTab(LRESULT code, LPARAM lp) {
 // Draws the focus rectangle, which shows on any fill and in any scheme (it inverts what lies under it).
 void PaintFocusRect(HDC dc, const RECT& r);
 
+// Hands a pointer message to a model's MouseMove, MouseDown, DblClick (the second press of a double-click, any
+// button) or MouseUp; a press gives the control the focus first, as a click on a Windows button does, and a press
+// sent to a disabled control is dropped. Nothing for any other message.
+template <typename Model>
+std::optional<LRESULT> RoutePointer(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    const float x = PointerX(lp), y = PointerY(lp);
+    switch (msg) {
+        case WM_MOUSEMOVE:
+            model.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            if (!IsWindowEnabled(window)) return 0;
+            if (GetFocus() != window) SetFocus(window);
+            if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
+                model.DblClick(ButtonOf(msg), ShiftMask(), x, y);
+            else
+                model.MouseDown(ButtonOf(msg), ShiftMask(), x, y);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            model.MouseUp(ButtonOf(msg), ShiftMask(), x, y);
+            return 0;
+    }
+    return std::nullopt;
+}
+
 // The largest font size drawn, in points; stored sizes above it are drawn at it.
 constexpr double kMaxPoints = plat::kMaxFontPoints;
 

@@ -197,7 +197,9 @@ NSelection::Source NSelection::HitTest(float x, float y, float* relX, float* rel
 }
 
 void NSelection::RelativeTo(Source source, float x, float y, float* relX, float* relY) const {
-    const Label* label = source == Source::Caption ? &label1_ : source == Source::Description ? &labelDescricao_ : nullptr;
+    const Label* label = source == Source::Caption       ? &label1_
+                         : source == Source::Description ? &labelDescricao_
+                                                         : nullptr;
     *relX = label ? static_cast<float>(x - label->left) : x;
     *relY = label ? static_cast<float>(y - label->top) : y;
 }
@@ -213,8 +215,10 @@ NSelection::Source NSelection::Locate(float x, float y, float* relX, float* relY
 void NSelection::NotePress(std::int16_t button, float* x, float* y) {
     // The pointer stays with the control between a press and its release.
     const bool first = tracker_.HeldButtons() == 0;
-    if (first) pressSource_ = HitTest(plat::Unscale(*x, dpi_), plat::Unscale(*y, dpi_), x, y);
-    else Locate(*x, *y, x, y);
+    if (first)
+        pressSource_ = HitTest(plat::Unscale(*x, dpi_), plat::Unscale(*y, dpi_), x, y);
+    else
+        Locate(*x, *y, x, y);
     tracker_.Pressed(button);
 }
 
@@ -279,8 +283,7 @@ void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     }
     if (events_.KeyDown) events_.KeyDown(keyCode, shift);
     // Space presses the entry as a left press does; a held Space repeats KeyDown, not the press.
-    if (keyCode == keys::kSpace && enabled_ && !spacePressed_) {
-        spacePressed_ = true;
+    if (enabled_ && space_.Down(keyCode)) {
         buttonState_ = ButtonLook::Down;
         ApplyStateColors();
     }
@@ -294,8 +297,7 @@ void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (events_.KeyUp) events_.KeyUp(keyCode, shift);
     Redraw();
     // Releasing Space clicks as a left release does, then shows the look the pointer calls for.
-    if (keyCode == keys::kSpace && spacePressed_) {
-        spacePressed_ = false;
+    if (space_.Up(keyCode)) {
         buttonState_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
         RaiseClick();
         ApplyStateColors();
@@ -305,8 +307,7 @@ void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
 void NSelection::LostFocus() { CancelSpacePress(); }
 
 void NSelection::CancelSpacePress() {
-    if (!spacePressed_) return;
-    spacePressed_ = false;
+    if (!space_.Cancel()) return;
     buttonState_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
     ApplyStateColors();
 }

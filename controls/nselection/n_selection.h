@@ -10,6 +10,7 @@
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
+#include "controls/common/space_press.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -189,7 +190,7 @@ private:
 
     ButtonLook buttonState_ = ButtonLook::Normal;
     Source pressSource_ = Source::Surface;  // the element that took the first held button
-    bool spacePressed_ = false;             // Space went down on the focused entry and its release will click
+    SpacePress space_;
 };
 
 }  // namespace kit

@@ -6,7 +6,8 @@ namespace kit {
 
 AccessibleInfo Describe(const NSelection& entry, bool focused) {
     return Info(AccRole::PushButton, entry.Caption(), kActionPress,
-                ControlStates(entry.Enabled(), focused) | LookStates(static_cast<int>(entry.ButtonState())), entry.Description());
+                ControlStates(entry.Enabled(), focused) | LookStates(static_cast<int>(entry.ButtonState())),
+                entry.Description());
 }
 
 bool DoDefaultAction(NSelection& entry) {

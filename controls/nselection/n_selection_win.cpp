@@ -48,26 +48,8 @@ private:
     friend ControlHost;
 
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
+        if (const auto routed = host::RoutePointer(model_, hwnd_, msg, wp, lp)) return *routed;
         switch (msg) {
-            case WM_MOUSEMOVE:
-                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
-                return 0;
-            case WM_LBUTTONDOWN:
-            case WM_RBUTTONDOWN:
-            case WM_MBUTTONDOWN:
-                if (GetFocus() != hwnd_) SetFocus(hwnd_);
-                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
-                return 0;
-            case WM_LBUTTONUP:
-            case WM_RBUTTONUP:
-            case WM_MBUTTONUP:
-                model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
-                return 0;
-            case WM_LBUTTONDBLCLK:
-            case WM_RBUTTONDBLCLK:
-            case WM_MBUTTONDBLCLK:
-                model_.DblClick(host::ButtonOf(msg), host::ShiftMask(), host::PointerX(lp), host::PointerY(lp));
-                return 0;
             case WM_GETDLGCODE:
                 return host::WantEveryKeyButTab(0, lp);
             case WM_KILLFOCUS:

@@ -12,6 +12,7 @@
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
+#include "controls/common/space_press.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -299,7 +300,7 @@ private:
 
     ButtonLook state_ = ButtonLook::Normal;
     bool mouseInside_ = false;
-    bool spacePressed_ = false;  // Space went down on the focused button and its release will click
+    SpacePress space_;
 
     NShapeSource pressSource_ = NShapeSource::Surface;  // the element that saw the first held button
     bool requestingWidth_ = false;

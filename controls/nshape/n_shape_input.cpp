@@ -150,8 +150,7 @@ void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     auto h = events_.keyDown;
     if (h) h(code, mods);
     // Space presses the button as a left press on its surface does; a held Space repeats KeyDown, not the press.
-    if (keyCode == keys::kSpace && enabled_ && !spacePressed_) {
-        spacePressed_ = true;
+    if (enabled_ && space_.Down(keyCode)) {
         ShowPicture(pictureDown_);
         state_ = ButtonLook::Down;
         ApplyStateColors();
@@ -173,8 +172,7 @@ void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (h) h(code, mods);
     Refresh();
     // Releasing Space clicks as a left release does: the pressed look stays on screen while Click runs.
-    if (keyCode == keys::kSpace && spacePressed_) {
-        spacePressed_ = false;
+    if (space_.Up(keyCode)) {
         state_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
         Raise(events_.click);
         ApplyStateColors();
@@ -182,8 +180,7 @@ void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void NShape::CancelSpacePress() {
-    if (!spacePressed_) return;
-    spacePressed_ = false;
+    if (!space_.Cancel()) return;
     state_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
     ApplyStateColors();
 }

@@ -153,41 +153,12 @@ private:
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    static float X(LPARAM lp) { return host::PointerX(lp); }
-    static float Y(LPARAM lp) { return host::PointerY(lp); }
-
-    void Press(std::int16_t button, LPARAM lp, bool doubleClick) {
-        if (!IsWindowEnabled(hwnd_)) return;
-        if (GetFocus() != hwnd_) SetFocus(hwnd_);
-        if (doubleClick)
-            model_.DblClick(button, host::ShiftMask(), X(lp), Y(lp));
-        else
-            model_.MouseDown(button, host::ShiftMask(), X(lp), Y(lp));
-    }
-
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
+        if (const auto routed = host::RoutePointer(model_, hwnd_, msg, wp, lp)) return *routed;
         switch (msg) {
             case WM_NCCREATE:
                 AttachModel();
                 break;
-            case WM_MOUSEMOVE:
-                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
-                return 0;
-            case WM_LBUTTONDOWN:
-            case WM_RBUTTONDOWN:
-            case WM_MBUTTONDOWN:
-                Press(host::ButtonOf(msg), lp, false);
-                return 0;
-            case WM_LBUTTONDBLCLK:
-            case WM_RBUTTONDBLCLK:
-            case WM_MBUTTONDBLCLK:
-                Press(host::ButtonOf(msg), lp, true);
-                return 0;
-            case WM_LBUTTONUP:
-            case WM_RBUTTONUP:
-            case WM_MBUTTONUP:
-                model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
-                return 0;
             case WM_GETDLGCODE:
                 // Arrows move the focus themselves, Enter is a key like any other and Space presses the button.
                 return host::WantEveryKeyButTab(0, lp);

@@ -51,6 +51,16 @@ bool ReadFileBytes(const std::wstring& path, std::string* bytes) {
     return true;
 }
 
+std::vector<std::string> ReadLines(const std::wstring& path) {
+    std::string bytes;
+    std::vector<std::string> lines;
+    if (!ReadFileBytes(path, &bytes)) return lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string Utf8(const std::wstring& text) { return plat::ToUtf8(text); }

@@ -20,6 +20,8 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
 std::wstring BinDir();  // folder of the test program, where the built programs lie
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool ReadFileBytes(const std::wstring& path, std::string* bytes);
+// The CRLF-ended lines of a file (none when it cannot be read; an unended last line is left out).
+std::vector<std::string> ReadLines(const std::wstring& path);
 bool FileExists(const std::wstring& path);
 std::string Utf8(const std::wstring& text);
 // A fresh path in the temp folder, unique to this process and call: PREFIX<pid>-<n>. Not created.

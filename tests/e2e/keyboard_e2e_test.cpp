@@ -52,16 +52,6 @@ std::vector<std::string> Commands(const Sandbox& box) {
     return out;
 }
 
-std::vector<std::string> Lines(const std::wstring& path) {
-    std::string bytes;
-    std::vector<std::string> lines;
-    if (!e2e::ReadFileBytes(path, &bytes)) return lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
 HWND WaitGuide(const Sandbox& box, const wchar_t* title) {
     HWND guide = nullptr;
     e2e::WaitFor([&] {
@@ -101,8 +91,8 @@ TEST(Keyboard, TabReachesTheStartButtonSpaceRunsItAndTheCueShowsOnlyAfterKeyboar
     e2e::PressKey(VK_SPACE);
     ASSERT_TRUE(box.WaitRuns(4, 10000));
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(start) == L"启动"; }, 5000));
-    EXPECT_EQ(Commands(box), (std::vector<std::string>{"adb devices ", "gnirehtet stop", "gnirehtet start",
-                                                       "gnirehtet relay"}));
+    EXPECT_EQ(Commands(box),
+              (std::vector<std::string>{"adb devices ", "gnirehtet stop", "gnirehtet start", "gnirehtet relay"}));
 
     // Enter and Escape run nothing: the stop pressed next finds exactly the commands above before its own.
     e2e::PressKey(VK_RETURN);
@@ -131,12 +121,11 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
         ASSERT_TRUE(TabTo(window, button)) << e2e::Utf8(guides::Address(link));
         e2e::PressKey(VK_SPACE);
         expected.push_back(guides::Address(link));
-        ASSERT_TRUE(e2e::WaitFor([&] { return Lines(log).size() >= expected.size(); }, 10000))
+        ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadLines(log).size() >= expected.size(); }, 10000))
             << e2e::Utf8(guides::Address(link));
         // The stand-in browser's console takes the foreground until it ends; the next keys wait for that.
         ASSERT_TRUE(e2e::WaitFor(
-            [] { return e2e::CountProcesses(L"urllog.exe") == 0 && e2e::CountProcesses(L"conhost.exe") == 0; },
-            10000));
+            [] { return e2e::CountProcesses(L"urllog.exe") == 0 && e2e::CountProcesses(L"conhost.exe") == 0; }, 10000));
     };
     // Shift+Tab from the first control wraps to the last: the home-page button.
     ASSERT_TRUE(TabTo(main, GetDlgItem(main, app::kIdShape1), /*backwards=*/true));
@@ -150,7 +139,8 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
         << "the About window opens with the focus on its first button";
     const guides::Link aboutLinks[] = {guides::Link::HomePage, guides::Link::VideoTutorial,
                                        guides::Link::GnirehtetProject, guides::Link::GnirehtetGuide};
-    for (int i = 0; i < 4; ++i) pressAndExpect(aboutPage, GetDlgItem(aboutPage, guides::kFirstButtonId + i), aboutLinks[i]);
+    for (int i = 0; i < 4; ++i)
+        pressAndExpect(aboutPage, GetDlgItem(aboutPage, guides::kFirstButtonId + i), aboutLinks[i]);
     PostMessageW(aboutPage, WM_CLOSE, 0, 0);
     ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(aboutPage); }));
 
@@ -179,7 +169,7 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
     e2e::PressKey(VK_RETURN);
     ASSERT_TRUE(box.WaitRuns(3, 10000));
 
-    const auto lines = Lines(log);
+    const auto lines = e2e::ReadLines(log);
     ASSERT_EQ(lines.size(), expected.size());
     for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i]));
 }

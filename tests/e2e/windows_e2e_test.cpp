@@ -163,16 +163,6 @@ TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
     EXPECT_TRUE(box.WaitExit(5000)) << "and ends with its last window";
 }
 
-std::vector<std::string> UrlLog(const std::wstring& path) {
-    std::string bytes;
-    std::vector<std::string> lines;
-    if (!e2e::ReadFileBytes(path, &bytes)) return lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
 TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
     Sandbox box({});
     const std::wstring log = box.workDir() + L"\\urls.log";
@@ -185,7 +175,7 @@ TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
         ASSERT_NE(button, nullptr);
         Click(button);
         expected.push_back(guides::Address(link));
-        ASSERT_TRUE(e2e::WaitFor([&] { return UrlLog(log).size() >= expected.size(); }, 10000))
+        ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadLines(log).size() >= expected.size(); }, 10000))
             << e2e::Utf8(guides::Address(link));
     };
     clickAndExpect(GetDlgItem(main, app::kIdShape1), guides::Link::HomePage);
@@ -210,7 +200,7 @@ TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
                                       guides::Link::UsbDriverGoogle};
     for (int i = 0; i < 3; ++i) clickAndExpect(GetDlgItem(help, guides::kFirstButtonId + i), helpLinks[i]);
 
-    const auto lines = UrlLog(log);
+    const auto lines = e2e::ReadLines(log);
     ASSERT_EQ(lines.size(), expected.size());
     for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i]));
 }

@@ -22,8 +22,8 @@ struct Scheme final : plat::DisplayScheme {
 };
 
 TEST(HighContrast, DesignColoursStandUntilTheSchemeTurnsOn) {
-    using kit::ColorRole;
     using kit::ButtonLook;
+    using kit::ColorRole;
     namespace sys = kit::syscolor;
     const struct {
         ColorRole role;

@@ -294,9 +294,9 @@ TEST(NSelectionPointer, PositionsAreThoseOfTheElementUnderThePointer) {
     t.sel->MouseMove(1, 0, 150, 22);
     t.sel->MouseUp(1, 0, 150, 22);
     t.sel->MouseMove(0, 0, 150, 22);
-    EXPECT_EQ(t.rec.Only({L"MouseDown", L"MouseMove", L"MouseUp"}),
-              (Lines{L"MouseDown 1 0 5 2.5", L"MouseMove 1 0 115 14.5", L"MouseUp 1 0 115 14.5",
-                     L"MouseMove 0 0 150 22"}));
+    EXPECT_EQ(
+        t.rec.Only({L"MouseDown", L"MouseMove", L"MouseUp"}),
+        (Lines{L"MouseDown 1 0 5 2.5", L"MouseMove 1 0 115 14.5", L"MouseUp 1 0 115 14.5", L"MouseMove 0 0 150 22"}));
 }
 
 TEST(NSelectionPointer, DoubleClickRaisesDblClickOnly) {
@@ -446,8 +446,8 @@ TEST(NSelectionKeys, SpacePressesTheEntryAndItsReleaseClicks) {
          {L"KeyDown 32 0 sent 0", L"look 2", L"changed Enabled", L"look 0", L"KeyUp 32 0", L"look 0"}},
         {"Enter and Escape are keys like any other",
          {"enter down", "enter up", "escape down", "escape up"},
-         {L"KeyDown 13 0 sent 0", L"look 0", L"KeyUp 13 0", L"look 0", L"KeyDown 27 0 sent 0", L"look 0",
-          L"KeyUp 27 0", L"look 0"}},
+         {L"KeyDown 13 0 sent 0", L"look 0", L"KeyUp 13 0", L"look 0", L"KeyDown 27 0 sent 0", L"look 0", L"KeyUp 27 0",
+          L"look 0"}},
     };
     for (const Case& c : cases) {
         Entry t;
