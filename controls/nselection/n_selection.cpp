@@ -117,28 +117,28 @@ void NSelection::SetEnabled(bool enabled) {
 }
 
 void NSelection::SetForeColorNormal(OleColor c) {
-    ShowColor(looks_[kNormal].fore, label1_.color, c, L"ForeColorNormal");
+    ShowColor(looks_[ButtonLook::Normal].fore, label1_.color, c, L"ForeColorNormal");
 }
 
-void NSelection::SetForeColorHover(OleColor c) { Keep(looks_[kHover].fore, c, L"ForeColorHover"); }
+void NSelection::SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fore, c, L"ForeColorHover"); }
 
-void NSelection::SetForeColorDown(OleColor c) { Keep(looks_[kDown].fore, c, L"ForeColorDown"); }
+void NSelection::SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fore, c, L"ForeColorDown"); }
 
 void NSelection::SetBackColorNormal(OleColor c) {
-    ShowColor(looks_[kNormal].back, surfaceColor_, c, L"BackColorNormal");
+    ShowColor(looks_[ButtonLook::Normal].back, surfaceColor_, c, L"BackColorNormal");
 }
 
-void NSelection::SetBackColorHover(OleColor c) { Keep(looks_[kHover].back, c, L"BackColorHover"); }
+void NSelection::SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].back, c, L"BackColorHover"); }
 
-void NSelection::SetBackColorDown(OleColor c) { Keep(looks_[kDown].back, c, L"BackColorDown"); }
+void NSelection::SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].back, c, L"BackColorDown"); }
 
 void NSelection::SetForeColorNormal_2(OleColor c) {
-    ShowColor(looks_[kNormal].fore2, labelDescricao_.color, c, L"ForeColorNormal_2");
+    ShowColor(looks_[ButtonLook::Normal].fore2, labelDescricao_.color, c, L"ForeColorNormal_2");
 }
 
-void NSelection::SetForeColorHover_2(OleColor c) { Keep(looks_[kHover].fore2, c, L"ForeColorHover_2"); }
+void NSelection::SetForeColorHover_2(OleColor c) { Keep(looks_[ButtonLook::Hover].fore2, c, L"ForeColorHover_2"); }
 
-void NSelection::SetForeColorDown_2(OleColor c) { Keep(looks_[kDown].fore2, c, L"ForeColorDown_2"); }
+void NSelection::SetForeColorDown_2(OleColor c) { Keep(looks_[ButtonLook::Down].fore2, c, L"ForeColorDown_2"); }
 
 void NSelection::Ajustar_Botao() {
     // The hidden picture fixes the height; the container answers the request with a size change, which lays
@@ -165,12 +165,8 @@ void NSelection::Resize(int width, int height) {
     Ajustar_Botao();
 }
 
-NSelection::LookColors NSelection::ColorsOf(ButtonLook look) const {
-    return looks_[look == ButtonLook::Hover || look == ButtonLook::Down ? static_cast<int>(look) : kNormal];
-}
-
 void NSelection::ApplyStateColors() {
-    const LookColors colors = ColorsOf(buttonState_);
+    const LookColors colors = looks_[buttonState_];
     surfaceColor_ = colors.back;
     label1_.color = colors.fore;
     labelDescricao_.color = colors.fore2;

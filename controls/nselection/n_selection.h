@@ -82,23 +82,23 @@ public:
     void SetEnabled(bool enabled);
     bool MouseInside() const { return tracker_.Entered(); }
     void Ajustar_Botao();
-    OleColor ForeColorNormal() const { return looks_[kNormal].fore; }
+    OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].fore; }
     void SetForeColorNormal(OleColor c);
-    OleColor ForeColorHover() const { return looks_[kHover].fore; }
+    OleColor ForeColorHover() const { return looks_[ButtonLook::Hover].fore; }
     void SetForeColorHover(OleColor c);
-    OleColor ForeColorDown() const { return looks_[kDown].fore; }
+    OleColor ForeColorDown() const { return looks_[ButtonLook::Down].fore; }
     void SetForeColorDown(OleColor c);
-    OleColor BackColorNormal() const { return looks_[kNormal].back; }
+    OleColor BackColorNormal() const { return looks_[ButtonLook::Normal].back; }
     void SetBackColorNormal(OleColor c);
-    OleColor BackColorHover() const { return looks_[kHover].back; }
+    OleColor BackColorHover() const { return looks_[ButtonLook::Hover].back; }
     void SetBackColorHover(OleColor c);
-    OleColor BackColorDown() const { return looks_[kDown].back; }
+    OleColor BackColorDown() const { return looks_[ButtonLook::Down].back; }
     void SetBackColorDown(OleColor c);
-    OleColor ForeColorNormal_2() const { return looks_[kNormal].fore2; }
+    OleColor ForeColorNormal_2() const { return looks_[ButtonLook::Normal].fore2; }
     void SetForeColorNormal_2(OleColor c);
-    OleColor ForeColorHover_2() const { return looks_[kHover].fore2; }
+    OleColor ForeColorHover_2() const { return looks_[ButtonLook::Hover].fore2; }
     void SetForeColorHover_2(OleColor c);
-    OleColor ForeColorDown_2() const { return looks_[kDown].fore2; }
+    OleColor ForeColorDown_2() const { return looks_[ButtonLook::Down].fore2; }
     void SetForeColorDown_2(OleColor c);
 
     // The control-level font: persisted, used by no element.
@@ -148,9 +148,6 @@ private:
     struct LookColors {
         OleColor back, fore, fore2;
     };
-    static constexpr int kLooks = 3;
-    static constexpr int kNormal = 0, kHover = 1, kDown = 2;  // looks_ indices, as ButtonLook numbers them
-    LookColors ColorsOf(ButtonLook look) const;
     friend struct NSelectionKeys;
     void ApplyStateColors();
     void Notify(const wchar_t* property);
@@ -186,7 +183,7 @@ private:
     int width_ = 182;
     int height_ = 52;
 
-    LookColors looks_[kLooks] = {};  // the stored colours, indexed by look
+    PerLook<LookColors> looks_;  // the stored colours of each look
 
     ButtonLook buttonState_ = ButtonLook::Normal;
     Source pressSource_ = Source::Surface;  // the element that took the first held button

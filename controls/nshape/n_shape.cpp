@@ -82,13 +82,8 @@ void NShape::MeasureCaption() {
 // ---------------------------------------------------------------------------------------------------------------
 // Looks
 
-NShape::LookColors NShape::ColorsOf(ButtonLook look) const {
-    const int index = static_cast<int>(look);
-    return looks_[index >= kNormal && index <= kDown ? index : kNormal];
-}
-
 void NShape::ApplyStateColors() {
-    const LookColors colors = ColorsOf(state_);
+    const LookColors colors = looks_[state_];
     shape_.fill = colors.fill;
     // A disabled caption stays grey whatever look a late leave poll applies.
     label_.color = enabled_ ? colors.text : kDisabledText;
@@ -154,7 +149,7 @@ void NShape::SetEnabled(bool enabled) {
     }
     if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
-    label_.color = enabled ? looks_[kNormal].text : kDisabledText;
+    label_.color = enabled ? looks_[ButtonLook::Normal].text : kDisabledText;
     Changed();
     Refresh();
 }
@@ -212,31 +207,33 @@ std::int32_t NShape::CurPicture() const {
 }
 
 void NShape::SetForeColorNormal(OleColor c) {
-    looks_[kNormal].text = c;
+    looks_[ButtonLook::Normal].text = c;
     label_.color = enabled_ ? c : kDisabledText;
     Changed();
     Notify(L"ForeColorNormal");
 }
 
-void NShape::SetForeColorHover(OleColor c) { Keep(looks_[kHover].text, c, L"ForeColorHover"); }
+void NShape::SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].text, c, L"ForeColorHover"); }
 
-void NShape::SetForeColorDown(OleColor c) { Keep(looks_[kDown].text, c, L"ForeColorDown"); }
+void NShape::SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].text, c, L"ForeColorDown"); }
 
 void NShape::SetBackGround(OleColor c) { ShowColor(backGround_, nullptr, c, L"BackGround"); }
 
-void NShape::SetBackColorNormal(OleColor c) { ShowColor(looks_[kNormal].fill, &shape_.fill, c, L"BackColorNormal"); }
+void NShape::SetBackColorNormal(OleColor c) {
+    ShowColor(looks_[ButtonLook::Normal].fill, &shape_.fill, c, L"BackColorNormal");
+}
 
-void NShape::SetBackColorHover(OleColor c) { Keep(looks_[kHover].fill, c, L"BackColorHover"); }
+void NShape::SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fill, c, L"BackColorHover"); }
 
-void NShape::SetBackColorDown(OleColor c) { Keep(looks_[kDown].fill, c, L"BackColorDown"); }
+void NShape::SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fill, c, L"BackColorDown"); }
 
 void NShape::SetBorderCustom(OleColor c) { Keep(borderCustom_, c, L"BorderCustom"); }
 
 void NShape::SetBorderColorNormal(OleColor c) {
-    ShowColor(looks_[kNormal].border, &shape_.border, c, L"BorderColorNormal");
+    ShowColor(looks_[ButtonLook::Normal].border, &shape_.border, c, L"BorderColorNormal");
 }
 
-void NShape::SetBorderColorHover(OleColor c) { Keep(looks_[kHover].border, c, L"BorderColorHover"); }
+void NShape::SetBorderColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].border, c, L"BorderColorHover"); }
 
-void NShape::SetBorderColorDown(OleColor c) { Keep(looks_[kDown].border, c, L"BorderColorDown"); }
+void NShape::SetBorderColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].border, c, L"BorderColorDown"); }
 }  // namespace kit

@@ -150,27 +150,27 @@ public:
     std::int32_t CurPicture() const;
     bool MouseInside() const { return mouseInside_; }
     void Ajustar_Botao();
-    OleColor ForeColorNormal() const { return looks_[kNormal].text; }
+    OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].text; }
     void SetForeColorNormal(OleColor c);
-    OleColor ForeColorHover() const { return looks_[kHover].text; }
+    OleColor ForeColorHover() const { return looks_[ButtonLook::Hover].text; }
     void SetForeColorHover(OleColor c);
-    OleColor ForeColorDown() const { return looks_[kDown].text; }
+    OleColor ForeColorDown() const { return looks_[ButtonLook::Down].text; }
     void SetForeColorDown(OleColor c);
     OleColor BackGround() const { return backGround_; }
     void SetBackGround(OleColor c);
-    OleColor BackColorNormal() const { return looks_[kNormal].fill; }
+    OleColor BackColorNormal() const { return looks_[ButtonLook::Normal].fill; }
     void SetBackColorNormal(OleColor c);
-    OleColor BackColorHover() const { return looks_[kHover].fill; }
+    OleColor BackColorHover() const { return looks_[ButtonLook::Hover].fill; }
     void SetBackColorHover(OleColor c);
-    OleColor BackColorDown() const { return looks_[kDown].fill; }
+    OleColor BackColorDown() const { return looks_[ButtonLook::Down].fill; }
     void SetBackColorDown(OleColor c);
     OleColor BorderCustom() const { return borderCustom_; }
     void SetBorderCustom(OleColor c);
-    OleColor BorderColorNormal() const { return looks_[kNormal].border; }
+    OleColor BorderColorNormal() const { return looks_[ButtonLook::Normal].border; }
     void SetBorderColorNormal(OleColor c);
-    OleColor BorderColorHover() const { return looks_[kHover].border; }
+    OleColor BorderColorHover() const { return looks_[ButtonLook::Hover].border; }
     void SetBorderColorHover(OleColor c);
-    OleColor BorderColorDown() const { return looks_[kDown].border; }
+    OleColor BorderColorDown() const { return looks_[ButtonLook::Down].border; }
     void SetBorderColorDown(OleColor c);
     // The control-level font: stored with the instance, used by no element.
     const Font& ControlFont() const { return font_; }
@@ -240,7 +240,6 @@ private:
     struct LookColors {
         OleColor fill, text, border;
     };
-    LookColors ColorsOf(ButtonLook look) const;
     static TrackerParams LeaveTracking();
     friend struct NShapeKeys;
     static const PropertyTable<NShape, Ambient> kStoredKeys;
@@ -288,9 +287,7 @@ private:
     LabelElement label_;
 
     Picture pictureNormal_, pictureDown_, pictureHover_;
-    // The stored colours of each look, indexed by ButtonLook.
-    static constexpr int kNormal = 0, kHover = 1, kDown = 2;
-    LookColors looks_[3] = {};
+    PerLook<LookColors> looks_;  // the stored colours of each look
     OleColor borderCustom_ = 0;
     bool borderGotFocus_ = false;
     bool graphical_ = false;

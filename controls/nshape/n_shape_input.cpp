@@ -196,7 +196,7 @@ void NShape::LostFocus() {
     CancelSpacePress();
     if (!borderGotFocus_) return;
     // Back to the border of the current look.
-    shape_.border = ColorsOf(state_).border;
+    shape_.border = looks_[state_].border;
     Changed();
 }
 
