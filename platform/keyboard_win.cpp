@@ -79,7 +79,8 @@ void StartFocusCues(HWND top) {
 
 void ForgetFocusCues(HWND window) {
     const ATOM atom = CuesAtom();
-    if (window && atom && GetParent(window) == nullptr) RemovePropW(window, MAKEINTATOM(atom));
+    // Only top-level windows carry it; removing what a window does not have does nothing.
+    if (window && atom) RemovePropW(window, MAKEINTATOM(atom));
 }
 
 void FollowUiState(HWND control, WPARAM wp) {

@@ -245,9 +245,9 @@ const Table kCheck = {
           Key(WM_KEYUP, VK_ESCAPE), Key(WM_KEYDOWN, VK_SPACE), Key(WM_KEYUP, VK_SPACE), State()},
          {"focus on", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "KeyDown 27 0", "KeyPress 27", "KeyUp 27 0",
           "KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "state value 0 poll 1 cue 0"}},
-        {"TabShowsTheFocusCue",
-         {Focus(), State(), Key(WM_KEYDOWN, VK_TAB), State()},
-         {"focus on", "state value 0 poll 1 cue 0", "state value 0 poll 1 cue 1"}},
+        {"AnArrowShowsTheFocusCue",
+         {Focus(), State(), Key(WM_KEYDOWN, VK_RIGHT), State()},
+         {"focus on", "state value 0 poll 1 cue 0", "KeyDown 39 0", "state value 0 poll 1 cue 1"}},
     },
 };
 
@@ -265,17 +265,20 @@ HWND MakeSelection(HWND parent, HWND*) {
     return kit::CreateNSelection(a);
 }
 
-void MakeSecondSelection(HWND first) {
-    kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(GetParent(first), 11, L"NSelection2", 3000, 600);
-    a.events.Resize = [] {
-        Log("Resize");  // the model's size as the handler sees it
-    };
-    HWND window = kit::CreateNSelection(a);
+std::string ModelSize(HWND window) {
     const kit::NSelection* m = kit::NSelectionOf(window);
+    return m ? std::to_string(m->Width()) + "x" + std::to_string(m->Height()) : "(none)";
+}
+
+void MakeSecondSelection(HWND first) {
+    HWND parent = GetParent(first);
+    kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, 11, L"NSelection2", 3000, 600);
+    // The size the model holds as the container's handler sees it.
+    a.events.Resize = [parent] { Log("Resize " + ModelSize(GetDlgItem(parent, 11))); };
+    HWND window = kit::CreateNSelection(a);
     RECT r = {};
     GetClientRect(window, &r);
-    Log("model " + std::to_string(m ? m->Width() : -1) + "x" + std::to_string(m ? m->Height() : -1) + " window " +
-        std::to_string(r.right) + "x" + std::to_string(r.bottom));
+    Log("model " + ModelSize(window) + " window " + std::to_string(r.right) + "x" + std::to_string(r.bottom));
 }
 
 std::string SelectionState(HWND window) {
@@ -325,9 +328,9 @@ const Table kSelection = {
           Key(WM_KEYUP, VK_ESCAPE), State()},
          {"focus on", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "KeyDown 27 0", "KeyPress 27", "KeyUp 27 0",
           "state look 0 cue 0"}},
-        {"TabShowsTheFocusCue",
-         {Focus(), State(), Key(WM_KEYDOWN, VK_TAB), State()},
-         {"focus on", "state look 0 cue 0", "state look 0 cue 1"}},
+        {"AltShowsTheFocusCue",
+         {Focus(), State(), Key(WM_SYSKEYDOWN, VK_MENU), State()},
+         {"focus on", "state look 0 cue 0", "KeyDown 18 0", "state look 0 cue 1"}},
         // Positions stay relative to the element that took the press until its release.
         {"HeldPressReportsToItsElement",
          {PointAt(40, 10), Mouse(WM_LBUTTONDOWN, 40, 10), Move(150, 30, MK_LBUTTON), Mouse(WM_LBUTTONUP, 150, 30)},
@@ -340,7 +343,7 @@ const Table kSelection = {
           "DblClick", "window capture on", "MouseUp 2 0 5 5", "Click", "window capture off", "DblClick",
           "window capture on", "MouseUp 4 0 5 5", "Click", "window capture off"}},
         // A new entry whose window is not the design's 182 pixels wide: one Resize, with the window's width.
-        {"CreationResizesOnce", {Do(MakeSecondSelection)}, {"Resize", "model 200x41 window 200x41"}},
+        {"CreationResizesOnce", {Do(MakeSecondSelection)}, {"Resize 200x41", "model 200x41 window 200x41"}},
     },
 };
 
