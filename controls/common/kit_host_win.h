@@ -95,13 +95,23 @@ inline LRESULT WantEveryKeyButTab(LRESULT code, LPARAM lp) {
 // Draws the focus rectangle, which shows on any fill and in any scheme (it inverts what lies under it).
 void PaintFocusRect(HDC dc, const RECT& r);
 
-// Hands a pointer message to a model's MouseMove, MouseDown, DblClick (the second press of a double-click, any
-// button) or MouseUp; a press gives the control the focus first, as a click on a Windows button does, and a press
-// sent to a disabled control is dropped. Nothing for any other message.
+// The input every control that presses like a button (N_Shape, N_Selection) takes alike: pointer messages to the
+// model's MouseMove, MouseDown, DblClick (the second press of a double-click, any button) or MouseUp, a press
+// giving the control the focus first as a click on a Windows button does (a press sent to a disabled control is
+// dropped); every key but Tab; the focus leaving to LostFocus; timer ticks to TimerTick. Nothing for any other
+// message.
 template <typename Model>
-std::optional<LRESULT> RoutePointer(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     const float x = PointerX(lp), y = PointerY(lp);
     switch (msg) {
+        case WM_GETDLGCODE:
+            return WantEveryKeyButTab(0, lp);
+        case WM_KILLFOCUS:
+            model.LostFocus();
+            return 0;
+        case WM_TIMER:
+            model.TimerTick(static_cast<unsigned>(wp));
+            return 0;
         case WM_MOUSEMOVE:
             model.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
             return 0;

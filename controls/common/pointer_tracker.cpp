@@ -38,6 +38,12 @@ PointerTracker::Move PointerTracker::MoveSeen(std::int16_t button) {
     return Move::Inside;
 }
 
+std::optional<ButtonLook> PointerTracker::LookAfter(Move move) {
+    if (move == Move::Inside) return std::nullopt;
+    if (move == Move::Entered) return ButtonLook::Hover;
+    return move == Move::Dragged ? ButtonLook::Down : ButtonLook::Normal;
+}
+
 void PointerTracker::StartPoll() {
     if (services_.timers && window_) services_.timers->Start(window_, params_.timerId, params_.periodMs);
     polling_ = true;

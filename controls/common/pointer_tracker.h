@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
+#include "controls/common/look.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -54,6 +56,8 @@ public:
 
     // ---- Entering and the leave poll.
     Move MoveSeen(std::int16_t button);
+    // The look a move calls for: Normal outside, Hover on entering, Down while dragging; none for a move inside.
+    static std::optional<ButtonLook> LookAfter(Move move);
     bool Entered() const { return entered_; }
     void StartPoll();
     // Stops the poll and clears the entered state.

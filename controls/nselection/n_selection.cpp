@@ -231,22 +231,11 @@ void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, flo
     Locate(x, y, &x, &y);
     if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
     if (button >= 2) return;  // another button than the left one takes part: the look stays
-    switch (tracker_.MoveSeen(button)) {
-        case PointerTracker::Move::Outside:
-            buttonState_ = ButtonLook::Normal;
-            ApplyStateColors();
-            break;
-        case PointerTracker::Move::Entered:
-            if (events_.MouseEnter) events_.MouseEnter();
-            buttonState_ = ButtonLook::Hover;
-            ApplyStateColors();
-            break;
-        case PointerTracker::Move::Dragged:
-            buttonState_ = ButtonLook::Down;
-            ApplyStateColors();
-            break;
-        case PointerTracker::Move::Inside:
-            break;
+    const PointerTracker::Move move = tracker_.MoveSeen(button);
+    if (move == PointerTracker::Move::Entered && events_.MouseEnter) events_.MouseEnter();
+    if (const auto look = PointerTracker::LookAfter(move)) {
+        buttonState_ = *look;
+        ApplyStateColors();
     }
 }
 

@@ -48,17 +48,7 @@ private:
     friend ControlHost;
 
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
-        if (const auto routed = host::RoutePointer(model_, hwnd_, msg, wp, lp)) return *routed;
-        switch (msg) {
-            case WM_GETDLGCODE:
-                return host::WantEveryKeyButTab(0, lp);
-            case WM_KILLFOCUS:
-                model_.LostFocus();
-                return 0;
-            case WM_TIMER:
-                model_.TimerTick(static_cast<unsigned>(wp));
-                return 0;
-        }
+        if (const auto routed = host::RouteButtonInput(model_, hwnd_, msg, wp, lp)) return *routed;
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 

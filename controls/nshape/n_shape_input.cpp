@@ -49,22 +49,11 @@ void NShape::MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client)
     Raise(events_.mouseMove, args);
 
     if (!picture && button < 2) {
-        switch (tracker_.MoveSeen(button)) {
-            case PointerTracker::Move::Outside:
-                state_ = ButtonLook::Normal;
-                ApplyStateColors();
-                break;
-            case PointerTracker::Move::Entered:
-                Raise(events_.mouseEnter);
-                state_ = ButtonLook::Hover;
-                ApplyStateColors();
-                break;
-            case PointerTracker::Move::Dragged:
-                state_ = ButtonLook::Down;
-                ApplyStateColors();
-                break;
-            case PointerTracker::Move::Inside:
-                break;
+        const PointerTracker::Move move = tracker_.MoveSeen(button);
+        if (move == PointerTracker::Move::Entered) Raise(events_.mouseEnter);
+        if (const auto look = PointerTracker::LookAfter(move)) {
+            state_ = *look;
+            ApplyStateColors();
         }
     }
 

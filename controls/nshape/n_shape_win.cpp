@@ -154,22 +154,14 @@ private:
     }
 
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
-        if (const auto routed = host::RoutePointer(model_, hwnd_, msg, wp, lp)) return *routed;
+        // Arrows move the focus themselves, Enter is a key like any other and Space presses the button.
+        if (const auto routed = host::RouteButtonInput(model_, hwnd_, msg, wp, lp)) return *routed;
         switch (msg) {
             case WM_NCCREATE:
                 AttachModel();
                 break;
-            case WM_GETDLGCODE:
-                // Arrows move the focus themselves, Enter is a key like any other and Space presses the button.
-                return host::WantEveryKeyButTab(0, lp);
             case WM_SETFOCUS:
                 model_.GotFocus();
-                return 0;
-            case WM_KILLFOCUS:
-                model_.LostFocus();
-                return 0;
-            case WM_TIMER:
-                model_.TimerTick(static_cast<unsigned>(wp));
                 return 0;
             case WM_SETTEXT:
                 // The window text and the caption are one: accessibility tools and tests may set either.

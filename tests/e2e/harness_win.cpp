@@ -174,6 +174,12 @@ bool Sandbox::WaitExit(int timeoutMs) {
 
 bool Sandbox::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
+std::wstring Sandbox::LogLinks() const {
+    const std::wstring log = workDir_ + L"\\urls.log";
+    SetEnvironmentVariableW(L"RELANTO_URL_LOG", log.c_str());
+    return log;
+}
+
 std::vector<StandinRun> Sandbox::Runs() const {
     std::vector<StandinRun> runs;
     std::string bytes;

@@ -58,6 +58,10 @@ public:
     bool WaitExit(int timeoutMs = 10000);
     bool Running() const;
 
+    // Sends the addresses the stand-in browser is asked to open to a file in the working folder, from the next
+    // launch on; the file's path.
+    std::wstring LogLinks() const;
+
     std::vector<StandinRun> Runs() const;
     bool WaitRuns(std::size_t count, int timeoutMs = 10000) const;
 

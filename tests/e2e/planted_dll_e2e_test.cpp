@@ -99,8 +99,7 @@ TEST(PlantedDlls, AProgramWithTheDefaultSearchLoadsThem) {
 
 TEST(PlantedDlls, NoneRunsThroughStartupGuidesALinkAndTheRelayActions) {
     Sandbox box({});
-    const std::wstring urlLog = box.workDir() + L"\\urls.log";
-    SetEnvironmentVariableW(L"RELANTO_URL_LOG", urlLog.c_str());
+    const std::wstring urlLog = box.LogLinks();
     ASSERT_TRUE(Plant(box, kLoadedLater));
     const ProgramOverrides overrides(L"Relanto.exe", kLoadedLater);
     ASSERT_TRUE(box.Launch());

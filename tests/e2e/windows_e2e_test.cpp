@@ -165,8 +165,7 @@ TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
 
 TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
     Sandbox box({});
-    const std::wstring log = box.workDir() + L"\\urls.log";
-    SetEnvironmentVariableW(L"RELANTO_URL_LOG", log.c_str());
+    const std::wstring log = box.LogLinks();
     HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
 
