@@ -87,6 +87,7 @@ TEST(Keyboard, TabReachesTheStartButtonSpaceRunsItAndTheCueShowsOnlyAfterKeyboar
     EXPECT_TRUE(e2e::WaitFor([&] { return ShowsFocusCue(start, coral); }, 3000)) << "the cue shows after Tab";
     EXPECT_TRUE(e2e::WaitFor([&] { return e2e::PixelHash(about) == aboutFocused; }, 3000))
         << "the button the focus left looks as it did while focused before the keyboard was used";
+    e2e::SaveWindowShot(main, e2e::ArtifactDir() + L"\\main-keyboard-96.bmp");
 
     e2e::PressKey(VK_SPACE);
     ASSERT_TRUE(box.WaitRuns(4, 10000));
