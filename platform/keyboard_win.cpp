@@ -98,7 +98,10 @@ std::optional<LRESULT> FocusKeeper::OnActivate(HWND top, WPARAM wp, HWND first) 
     }
     if (HIWORD(wp)) return std::nullopt;  // activated while minimised: nothing to focus yet
     if (controlFocused) return 0;
-    auto usable = [top](HWND w) { return w && IsChild(top, w) && IsWindowVisible(w) && IsWindowEnabled(w); };
+    // The control's own style, not IsWindowVisible: the window itself may still be on its way to the screen.
+    auto usable = [top](HWND w) {
+        return w && IsChild(top, w) && (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) && IsWindowEnabled(w);
+    };
     HWND target = usable(last_) ? last_ : (usable(first) ? first : nullptr);
     if (!target) return std::nullopt;
     SetFocus(target);
