@@ -65,12 +65,13 @@ cat "$build/host.log"
 read -r host_pass host_fail < <(gtest_summary "$build/host.log" "$host_rc")
 
 echo "== end-to-end start-up and layout (Wine reporting Windows 7)"
-# A prefix of its own that reports Windows 7 SP1; the start-up tests and the 96-dpi layout run there again.
+# A prefix of its own that reports Windows 7 SP1; the start-up tests, the 96-dpi layout and the keyboard tests run
+# there again.
 wine_env_teardown
 wine_env_setup "$build/wineprefix-win7" 96 "$build/win64/urllog.exe"
 wine winecfg -v win7 >/dev/null 2>&1
 (cd "$build/win64" && wine cmd /c ver && timeout 300 wine relanto_e2e_tests.exe --gtest_brief=1 \
-  --gtest_filter='*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:Folders.*:BadConfig.*:Layout.WindowsAt96Dpi:OsApi.*:PlantedDlls.*') \
+  --gtest_filter='*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:Folders.*:BadConfig.*:Layout.WindowsAt96Dpi:OsApi.*:PlantedDlls.*:Keyboard.*') \
   >"$build/e2e-win7.log" 2>&1
 win7_rc=$?
 cat "$build/e2e-win7.log"
