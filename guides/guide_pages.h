@@ -1,7 +1,6 @@
 // The static pages of the guide windows: labels, pictures, separator lines and link buttons, in twips.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 

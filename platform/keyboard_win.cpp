@@ -19,11 +19,15 @@ bool AlwaysShowCues() {
 
 HWND RootOf(HWND window) { return window ? GetAncestor(window, GA_ROOT) : nullptr; }
 
+bool HasCues(HWND root) {
+    const ATOM atom = CuesAtom();
+    return root && atom && GetPropW(root, MAKEINTATOM(atom));
+}
+
 // Records that the cues show in `root`; false when they did already.
 bool MarkShown(HWND root) {
-    const ATOM atom = CuesAtom();
-    if (!root || !atom || GetPropW(root, MAKEINTATOM(atom))) return false;
-    return SetPropW(root, MAKEINTATOM(atom), reinterpret_cast<HANDLE>(1)) != FALSE;
+    if (!root || HasCues(root)) return false;
+    return SetPropW(root, MAKEINTATOM(CuesAtom()), reinterpret_cast<HANDLE>(1)) != FALSE;
 }
 
 void RepaintIfFocused(HWND window) {
@@ -56,25 +60,41 @@ void HandleLoopMessage(MSG& msg) {
     DispatchMessageW(&msg);
 }
 
-bool FocusCuesShown(HWND window) {
-    HWND root = RootOf(window);
-    if (!root) return false;
-    const ATOM atom = CuesAtom();
-    if (atom && GetPropW(root, MAKEINTATOM(atom))) return true;
-    return AlwaysShowCues();
-}
+bool FocusCuesShown(HWND window) { return HasCues(RootOf(window)); }
 
 void ShowFocusCues(HWND window) {
     HWND root = RootOf(window);
-    if (!root) return;
+    // Once shown they stay: later navigation repaints nothing here, the focus changes do.
+    if (!MarkShown(root)) return;
     // The system's own controls follow the window's UI state; Windows passes the change on to every child.
-    if (MarkShown(root)) SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     HWND focus = GetFocus();
-    if (focus && (focus == root || IsChild(root, focus))) RepaintIfFocused(focus);
+    if (focus && (focus == root || IsChild(root, focus))) InvalidateRect(focus, nullptr, FALSE);
 }
 
 void StartFocusCues(HWND top) {
-    if (top && !AlwaysShowCues()) SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    if (!top) return;
+    if (AlwaysShowCues())
+        MarkShown(top);
+    else
+        SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+}
+
+void SendKeystroke(WORD vk, bool shift) {
+    INPUT inputs[4] = {};
+    UINT n = 0;
+    auto key = [&](WORD code, bool up) {
+        inputs[n].type = INPUT_KEYBOARD;
+        inputs[n].ki.wVk = code;
+        inputs[n].ki.wScan = static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC));
+        inputs[n].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ++n;
+    };
+    if (shift) key(VK_SHIFT, false);
+    key(vk, false);
+    key(vk, true);
+    if (shift) key(VK_SHIFT, true);
+    SendInput(n, inputs, sizeof(INPUT));
 }
 
 void ForgetFocusCues(HWND window) {

@@ -21,17 +21,22 @@ bool IsKeyboardNavigation(const MSG& msg);
 
 // Focus cues (the focus rectangle) follow Windows' convention: hidden in a new window unless the user's setting
 // shows them always, shown from the first keyboard navigation on. The state belongs to the top-level window;
-// `window` may be any window inside it. Wine does not keep the system's UI state, so the program keeps its own.
+// `window` may be any window inside it. Wine does not keep the system's UI state, so the program keeps its own,
+// and paints read only that.
 bool FocusCuesShown(HWND window);
-// Shows them in the top-level window of `window` and repaints the focused window so its cue appears.
+// Shows them in the top-level window of `window`; the first time, the focused window repaints with its cue.
 void ShowFocusCues(HWND window);
-// At the creation of a top-level window, once its controls exist: the system's own controls in it take the same
-// state (hidden unless the setting shows them always).
+// At the creation of a top-level window, once its controls exist: the user's setting is read once, and the
+// system's own controls in the window take the same state.
 void StartFocusCues(HWND top);
 // Drops a destroyed top-level window's record (the window skeleton calls it at WM_NCDESTROY).
 void ForgetFocusCues(HWND window);
 // A control's answer to WM_UPDATEUISTATE: the system shows the cues (Alt pressed, or the user's action elsewhere).
 void FollowUiState(HWND control, WPARAM wp);
+
+// A real keystroke into the input queue, press and release, with Shift held around it when `shift`; nothing waits
+// for it to be handled.
+void SendKeystroke(WORD vk, bool shift = false);
 
 // The control a top-level window gives the focus to when it is activated: the one that had it before the window
 // was deactivated, else `first`, the first of its tab order. The window procedure hands it WM_ACTIVATE and

@@ -11,6 +11,7 @@
 
 #include <vector>
 
+#include "platform/keyboard_win.h"
 #include "platform/scoped_win.h"
 #include "platform/window_host_win.h"
 
@@ -152,20 +153,7 @@ class Win32KeySender final : public KeySender {
 public:
     void Send(const std::wstring& keys) override {
         const bool shifted = keys == L"+{TAB}";
-        if (!shifted && keys != L"{TAB}") return;
-        INPUT inputs[4] = {};
-        UINT n = 0;
-        auto key = [&](WORD vk, bool up) {
-            inputs[n].type = INPUT_KEYBOARD;
-            inputs[n].ki.wVk = vk;
-            inputs[n].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-            ++n;
-        };
-        if (shifted) key(VK_SHIFT, false);
-        key(VK_TAB, false);
-        key(VK_TAB, true);
-        if (shifted) key(VK_SHIFT, true);
-        SendInput(n, inputs, sizeof(INPUT));
+        if (shifted || keys == L"{TAB}") SendKeystroke(VK_TAB, shifted);
     }
 };
 

@@ -2,8 +2,6 @@
 // that the kit and the pages follow the user's scheme and pick up a change of it at the next repaint.
 #pragma once
 
-#include <cstdint>
-
 #include "controls/common/look.h"
 #include "controls/common/ole_color.h"
 #include "platform/platform.h"

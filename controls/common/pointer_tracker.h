@@ -53,6 +53,8 @@ public:
     plat::WindowId window() const { return window_; }
 
     bool IsOver() const;
+    // The look a release or an ended press leaves: Hover while the pointer is over the control, else Normal.
+    ButtonLook RestingLook() const { return IsOver() ? ButtonLook::Hover : ButtonLook::Normal; }
 
     // ---- Entering and the leave poll.
     Move MoveSeen(std::int16_t button);

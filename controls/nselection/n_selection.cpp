@@ -244,7 +244,7 @@ void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float
     tracker_.Released(button);
     tracker_.EndPressCapture();
     if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
-    buttonState_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+    buttonState_ = tracker_.RestingLook();
     RaiseClick();
     ApplyStateColors();
 }
@@ -283,7 +283,7 @@ void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     Redraw();
     // Releasing Space clicks as a left release does, then shows the look the pointer calls for.
     if (space_.Up(keyCode)) {
-        buttonState_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+        buttonState_ = tracker_.RestingLook();
         RaiseClick();
         ApplyStateColors();
     }
@@ -293,7 +293,7 @@ void NSelection::LostFocus() { CancelSpacePress(); }
 
 void NSelection::CancelSpacePress() {
     if (!space_.Cancel()) return;
-    buttonState_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+    buttonState_ = tracker_.RestingLook();
     ApplyStateColors();
 }
 

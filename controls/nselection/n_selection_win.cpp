@@ -29,8 +29,8 @@ public:
         // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
         // the model; it then learns the window's width and the granted height here, once. The width is the
         // window's: the model's may still be the design's before the first size report.
-        const Size window = WindowSize();
-        if (model_.Width() != window.width || model_.Height() != height) model_.Resize(window.width, height);
+        const plat::Size window = WindowSize();
+        if (model_.Width() != window.cx || model_.Height() != height) model_.Resize(window.cx, height);
     }
 
     void Start(const NSelectionArgs& args) {
@@ -40,8 +40,8 @@ public:
             args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(args.name); });
         // The container's size reaches the model after the properties, and lays it out, unless the new
         // instance's layout already brought the model to it.
-        const Size window = WindowSize();
-        if (model_.Width() != window.width || model_.Height() != window.height) ReportSize();
+        const plat::Size window = WindowSize();
+        if (model_.Width() != window.cx || model_.Height() != window.cy) ReportSize();
     }
 
 private:
@@ -55,18 +55,15 @@ private:
     // High-contrast colours follow the button's look.
     ButtonLook Look() const { return model_.ButtonState(); }
 
-    struct Size {
-        int width, height;
-    };
     // The window's client size in the model's 96-dpi pixels.
-    Size WindowSize() const {
+    plat::Size WindowSize() const {
         RECT r;
         GetClientRect(hwnd_, &r);
         return {plat::UnscaleRound(r.right, dpi_), plat::UnscaleRound(r.bottom, dpi_)};
     }
     void ReportSize() {
-        const Size window = WindowSize();
-        model_.Resize(window.width, window.height);
+        const plat::Size window = WindowSize();
+        model_.Resize(window.cx, window.cy);
     }
 
     void DrawLabel(HDC dc, const NSelection::Label& label) {

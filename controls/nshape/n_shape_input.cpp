@@ -115,7 +115,7 @@ void NShape::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) 
     if (source == NShapeSource::Picture) {
         Raise(events_.click);
     } else {
-        state_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+        state_ = tracker_.RestingLook();
         Raise(events_.click);
         ApplyStateColors();
     }
@@ -162,7 +162,7 @@ void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     Refresh();
     // Releasing Space clicks as a left release does: the pressed look stays on screen while Click runs.
     if (space_.Up(keyCode)) {
-        state_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+        state_ = tracker_.RestingLook();
         Raise(events_.click);
         ApplyStateColors();
     }
@@ -170,7 +170,7 @@ void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
 
 void NShape::CancelSpacePress() {
     if (!space_.Cancel()) return;
-    state_ = tracker_.IsOver() ? ButtonLook::Hover : ButtonLook::Normal;
+    state_ = tracker_.RestingLook();
     ApplyStateColors();
 }
 

@@ -336,23 +336,6 @@ unsigned long long PixelHash(HWND window) {
     return h;
 }
 
-void PressKey(WORD vk, bool shift) {
-    INPUT in[4] = {};
-    UINT n = 0;
-    auto key = [&](WORD code, bool up) {
-        in[n].type = INPUT_KEYBOARD;
-        in[n].ki.wVk = code;
-        in[n].ki.wScan = static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC));
-        in[n].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        ++n;
-    };
-    if (shift) key(VK_SHIFT, false);
-    key(vk, false);
-    key(vk, true);
-    if (shift) key(VK_SHIFT, true);
-    SendInput(n, in, sizeof(INPUT));
-}
-
 HWND FocusOf(HWND window) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);

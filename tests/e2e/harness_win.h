@@ -120,8 +120,6 @@ unsigned long long PixelHash(HWND window);
 void MoveTo(HWND window, int x, int y);
 void ClickAt(HWND window, int x, int y, bool right = false);
 
-// A real keystroke (press and release) for the foreground window; with `shift`, Shift is held around it.
-void PressKey(WORD vk, bool shift = false);
 // The window that has the keyboard focus in the thread of `window` (another process's window included).
 HWND FocusOf(HWND window);
 

@@ -10,6 +10,7 @@
 #include "e2e/harness_win.h"
 #include "guides/guide_window_win.h"
 #include "guides/links.h"
+#include "platform/keyboard_win.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ bool TabTo(HWND window, HWND target, bool backwards = false) {
         if (!e2e::BringToFront(window)) return false;
         HWND before = e2e::FocusOf(window);
         if (before == target) return true;
-        e2e::PressKey(VK_TAB, backwards);
+        plat::SendKeystroke(VK_TAB, backwards);
         e2e::WaitFor([&] { return e2e::FocusOf(window) != before; }, 1500);
     }
     return e2e::FocusOf(window) == target;
@@ -89,17 +90,17 @@ TEST(Keyboard, TabReachesTheStartButtonSpaceRunsItAndTheCueShowsOnlyAfterKeyboar
         << "the button the focus left looks as it did while focused before the keyboard was used";
     e2e::SaveWindowShot(main, e2e::ArtifactDir() + L"\\main-keyboard-96.bmp");
 
-    e2e::PressKey(VK_SPACE);
+    plat::SendKeystroke(VK_SPACE);
     ASSERT_TRUE(box.WaitRuns(4, 10000));
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(start) == L"启动"; }, 5000));
     EXPECT_EQ(Commands(box),
               (std::vector<std::string>{"adb devices ", "gnirehtet stop", "gnirehtet start", "gnirehtet relay"}));
 
     // Enter and Escape run nothing: the stop pressed next finds exactly the commands above before its own.
-    e2e::PressKey(VK_RETURN);
-    e2e::PressKey(VK_ESCAPE);
+    plat::SendKeystroke(VK_RETURN);
+    plat::SendKeystroke(VK_ESCAPE);
     ASSERT_TRUE(TabTo(main, stop));
-    e2e::PressKey(VK_SPACE);
+    plat::SendKeystroke(VK_SPACE);
     ASSERT_TRUE(box.WaitRuns(5, 10000));
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(stop) == L"停止"; }, 5000));
     EXPECT_EQ(Commands(box), (std::vector<std::string>{"adb devices ", "gnirehtet stop", "gnirehtet start",
@@ -119,7 +120,7 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
     std::vector<std::wstring> expected;
     auto pressAndExpect = [&](HWND window, HWND button, guides::Link link) {
         ASSERT_TRUE(TabTo(window, button)) << e2e::Utf8(guides::Address(link));
-        e2e::PressKey(VK_SPACE);
+        plat::SendKeystroke(VK_SPACE);
         expected.push_back(guides::Address(link));
         ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadLines(log).size() >= expected.size(); }, 10000))
             << e2e::Utf8(guides::Address(link));
@@ -132,7 +133,7 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
     pressAndExpect(main, GetDlgItem(main, app::kIdShape1), guides::Link::HomePage);
 
     ASSERT_TRUE(TabTo(main, about));
-    e2e::PressKey(VK_SPACE);
+    plat::SendKeystroke(VK_SPACE);
     HWND aboutPage = WaitGuide(box, L"关于");
     ASSERT_NE(aboutPage, nullptr);
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FocusOf(aboutPage) == GetDlgItem(aboutPage, guides::kFirstButtonId); }))
@@ -148,7 +149,7 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
     ASSERT_TRUE(e2e::BringToFront(main));
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FocusOf(main) == about; })) << e2e::FocusOf(main);
     ASSERT_TRUE(TabTo(main, GetDlgItem(main, app::kIdShape1help)));
-    e2e::PressKey(VK_SPACE);
+    plat::SendKeystroke(VK_SPACE);
     HWND help = WaitGuide(box, L"教程");
     ASSERT_NE(help, nullptr);
     const guides::Link helpLinks[] = {guides::Link::VideoTutorial, guides::Link::UsbDriver,
@@ -161,12 +162,12 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
     // Install asks first; Enter on the message box is its OK.
     ASSERT_TRUE(e2e::BringToFront(main));
     ASSERT_TRUE(TabTo(main, GetDlgItem(main, app::kIdShape1install)));
-    e2e::PressKey(VK_SPACE);
+    plat::SendKeystroke(VK_SPACE);
     e2e::MessageBoxInfo info;
     ASSERT_TRUE(e2e::WaitMessageBox(box.pid(), &info));
     EXPECT_EQ(info.title, L"即将开始安装");
     ASSERT_TRUE(e2e::BringToFront(info.window));
-    e2e::PressKey(VK_RETURN);
+    plat::SendKeystroke(VK_RETURN);
     ASSERT_TRUE(box.WaitRuns(3, 10000));
 
     const auto lines = e2e::ReadLines(log);

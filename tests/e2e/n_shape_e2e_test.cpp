@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "e2e/harness_win.h"
+#include "platform/keyboard_win.h"
 
 namespace {
 
@@ -367,13 +368,7 @@ TEST_F(NShapeDemo, ARightOrMiddleButtonReleaseClicks) {
     EXPECT_EQ(std::count(lines.begin() + static_cast<std::ptrdiff_t>(mark), lines.end(), L"click Counter"), 2);
 }
 
-void Key(WORD vk) {
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = vk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-}
+void Key(WORD vk) { plat::SendKeystroke(vk); }
 
 TEST_F(NShapeDemo, ArrowKeysMoveTheFocusEnterDoesNotClickAndTheFocusBorderShows) {
     const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
