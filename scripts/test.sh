@@ -53,7 +53,8 @@ export RELANTO_PRIVATE_X=1
 wine_env_setup "$build/wineprefix" 96 "$build/win64/urllog.exe"
 trap wine_env_teardown EXIT
 # Output goes to a file, never a pipe: Wine's helper processes would hold a pipe open.
-(cd "$build/win64" && timeout 900 wine relanto_e2e_tests.exe --gtest_brief=1) >"$build/e2e.log" 2>&1
+(cd "$build/win64" && RELANTO_EXPECT_CODE_PAGE=1252 timeout 900 wine relanto_e2e_tests.exe --gtest_brief=1) \
+  >"$build/e2e.log" 2>&1
 e2e_rc=$?
 cat "$build/e2e.log"
 read -r e2e_pass e2e_fail < <(gtest_summary "$build/e2e.log" "$e2e_rc")
@@ -70,7 +71,8 @@ echo "== end-to-end start-up and layout (Wine reporting Windows 7)"
 wine_env_teardown
 wine_env_setup "$build/wineprefix-win7" 96 "$build/win64/urllog.exe"
 wine winecfg -v win7 >/dev/null 2>&1
-(cd "$build/win64" && wine cmd /c ver && timeout 300 wine relanto_e2e_tests.exe --gtest_brief=1 \
+(cd "$build/win64" && wine cmd /c ver && RELANTO_ARTIFACTS=artifacts-win7 timeout 300 wine relanto_e2e_tests.exe \
+  --gtest_brief=1 \
   --gtest_filter='*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:Folders.*:BadConfig.*:Layout.WindowsAt96Dpi:OsApi.*:PlantedDlls.*:Keyboard.*') \
   >"$build/e2e-win7.log" 2>&1
 win7_rc=$?
@@ -81,12 +83,37 @@ if ! grep -q 'Windows 6\.1\.' "$build/e2e-win7.log"; then
   win7_fail=$((win7_fail + 1))
 fi
 
-passed=$((unit_pass + fmt_pass + layer_pass + text_pass + fuzz_pass + e2e_pass + host_pass + win7_pass))
-failed=$((unit_fail + fmt_fail + layer_fail + text_fail + fuzz_fail + e2e_fail + host_fail + win7_fail))
+echo "== end-to-end in the users' locale (Wine in Simplified Chinese, code page 936)"
+# A prefix of its own with LANG=zh_CN.UTF-8: the tests whose outcome can depend on the locale (start-up and the
+# device check, the relay and install command lines, config.ini, Chinese and non-Chinese folder names, the windows'
+# layout and captions, the keyboard) run again; then the windows' screenshots must equal the US English round's.
+wine_env_teardown
+RELANTO_WINE_LANG=zh_CN.UTF-8 wine_env_setup "$build/wineprefix-zh" 96 "$build/win64/urllog.exe"
+rm -rf "$build/win64/artifacts-zh"
+(cd "$build/win64" && RELANTO_ARTIFACTS=artifacts-zh RELANTO_EXPECT_CODE_PAGE=936 timeout 300 \
+  wine relanto_e2e_tests.exe --gtest_brief=1 --gtest_filter='Locale.*:*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:*StoredValue.*:Folders.*:AwkwardConfig.Utf16*:RelayWindow.*:Layout.WindowsAt96Dpi:Keyboard.*') \
+  >"$build/e2e-zh.log" 2>&1
+zh_rc=$?
+cat "$build/e2e-zh.log"
+read -r zh_pass zh_fail < <(gtest_summary "$build/e2e-zh.log" "$zh_rc")
+# Same fonts, same pixels: what the program draws of each window (its client area) in both locales must match to
+# the byte. The caption bar is the system's, drawn with each locale's own caption font.
+for shot in main-96 help-96 about-96 main-keyboard-96; do
+  if cmp -s "$build/win64/artifacts/$shot-client.bmp" "$build/win64/artifacts-zh/$shot-client.bmp"; then
+    zh_pass=$((zh_pass + 1))
+  else
+    echo "screenshot $shot-client.bmp differs between the US English and the Simplified Chinese rounds (or is missing)"
+    zh_fail=$((zh_fail + 1))
+  fi
+done
+
+passed=$((unit_pass + fmt_pass + layer_pass + text_pass + fuzz_pass + e2e_pass + host_pass + win7_pass + zh_pass))
+failed=$((unit_fail + fmt_fail + layer_fail + text_fail + fuzz_fail + e2e_fail + host_fail + win7_fail + zh_fail))
 echo
 echo "unit: $unit_pass passed, $unit_fail failed; formatting: $fmt_pass passed, $fmt_fail failed;" \
   "layers: $layer_pass passed, $layer_fail failed; release text: $text_pass passed, $text_fail failed;" \
   "fuzzing: $fuzz_pass passed, $fuzz_fail failed; end-to-end: $e2e_pass passed, $e2e_fail failed;" \
-  "host: $host_pass passed, $host_fail failed; Windows 7 prefix: $win7_pass passed, $win7_fail failed"
+  "host: $host_pass passed, $host_fail failed; Windows 7 prefix: $win7_pass passed, $win7_fail failed;" \
+  "Simplified Chinese prefix: $zh_pass passed, $zh_fail failed"
 echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ] && [ "$host_pass" -gt 0 ]
+[ "$failed" -eq 0 ] && [ "$unit_pass" -gt 0 ] && [ "$e2e_pass" -gt 0 ] && [ "$host_pass" -gt 0 ] && [ "$zh_pass" -gt 0 ]

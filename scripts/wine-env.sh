@@ -1,8 +1,11 @@
 # Sourced by the run and test scripts: a private, cached Wine prefix set up for the programs, and a private
 # Xvfb display when none is given. Call wine_env_setup PREFIX_DIR [DPI]; wine_env_teardown at the end.
 
+# Wine takes the programs' locale (code pages, user and system locale, interface language) from LANG: C.UTF-8 is
+# US English (code page 1252), zh_CN.UTF-8 the users' Simplified Chinese (code page 936). Each locale keeps a
+# prefix of its own.
 wine_env_export() {
-  export LANG=C.UTF-8 WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export LANG=${RELANTO_WINE_LANG:-C.UTF-8} WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX="$1"
 }
 

@@ -386,9 +386,9 @@ COLORREF ScreenPixel(int x, int y) {
 
 namespace e2e {
 
-bool SaveWindowShot(HWND window, const std::wstring& path) {
-    RECT r;
-    if (!GetWindowRect(window, &r)) return false;
+namespace {
+
+bool SaveScreenRect(const RECT& r, const std::wstring& path) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
     HDC screen = GetDC(nullptr);
@@ -419,8 +419,24 @@ bool SaveWindowShot(HWND window, const std::wstring& path) {
     return WriteFileBytes(path, bytes);
 }
 
+}  // namespace
+
+bool SaveWindowShot(HWND window, const std::wstring& path) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return false;
+    RECT client;
+    if (!GetClientRect(window, &client)) return false;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const std::size_t dot = path.rfind(L'.');
+    const std::wstring clientPath = path.substr(0, dot) + L"-client" + path.substr(dot);
+    return SaveScreenRect(r, path) && SaveScreenRect(client, clientPath);
+}
+
 std::wstring ArtifactDir() {
-    const std::wstring dir = BinDir() + L"\\artifacts";
+    // Each round of the test command (locale, Windows version) keeps its pictures apart, so they can be compared.
+    wchar_t name[256];
+    const DWORD n = GetEnvironmentVariableW(L"RELANTO_ARTIFACTS", name, 256);
+    const std::wstring dir = BinDir() + L"\\" + (n > 0 && n < 256 ? std::wstring(name, n) : L"artifacts");
     CreateDirectoryW(dir.c_str(), nullptr);
     return dir;
 }

@@ -152,7 +152,9 @@ int CountProcesses(const wchar_t* exeName);
 // Reads a screen pixel.
 COLORREF ScreenPixel(int x, int y);
 
-// Saves what the screen shows of a window as a 24-bit BMP file (a test artefact).
+// Saves what the screen shows of a window as a 24-bit BMP file (a test artefact), and of its client area alone
+// beside it ("main-96.bmp" and "main-96-client.bmp"): the frame and caption bar are the system's, drawn with the
+// locale's caption font, the client area is the program's own.
 bool SaveWindowShot(HWND window, const std::wstring& path);
 
 // The folder for test artefacts (screenshots): "artifacts" beside the test program, created on first use.

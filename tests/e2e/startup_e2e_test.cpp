@@ -183,6 +183,18 @@ TEST(Folders, ProgramFolderWithChineseCharactersSavesTheSetting) {
     ExpectSaveCycle(box);
 }
 
+// Hangul and an emoji (a surrogate pair) lie outside every ANSI code page the users have: 936 and 1252 alike.
+TEST(Folders, ProgramFolderOutsideTheAnsiCodePageReadsAndSavesTheSetting) {
+    Sandbox::Options o;
+    o.programFolderName = L"한국어 폴더 😀";
+    {
+        Sandbox box(o);
+        ASSERT_NO_FATAL_FAILURE(ExpectSettingReadAndConsoleIn(box, &Sandbox::programDir));
+    }
+    Sandbox box(o);
+    ExpectSaveCycle(box);
+}
+
 TEST(Folders, WorkingFolderOtherThanTheProgramFolder) {
     Sandbox::Options o;
     o.workFolderName = L"工作 目录";
