@@ -21,7 +21,10 @@ printf 'stand-in' >"$demo/.Client/gnirehtet.apk"
 source "$root/scripts/wine-env.sh"
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
-wine_env_setup "$build/wineprefix" 96 "$build/win64/urllog.exe"
+# The users' Windows: Simplified Chinese, code page 936 (the prefix the tests' Chinese round uses). Its consoles
+# draw Chinese in the monospace face with Chinese glyphs the prefix names.
+export RELANTO_WINE_LANG=zh_CN.UTF-8
+wine_env_setup "$build/wineprefix-zh" 96 "$build/win64/urllog.exe"
 export RELANTO_STANDIN_LOG="$(winepath -w "$demo/standin.log")"
 cd "$demo"
 if [ "$headless" = 0 ]; then
@@ -33,9 +36,10 @@ fi
 
 trap wine_env_teardown EXIT
 wine Relanto.exe >"$build/run.log" 2>&1 &
-# Wait for the main window (by its caption) rather than for a fixed time.
+# Wait for the main window (by its caption) and the device-check console rather than for a fixed time.
 for _ in $(seq 1 200); do
-  xdotool search --name 'Relanto @Varnik' >/dev/null 2>&1 && break
+  xdotool search --name 'Relanto @Varnik' >/dev/null 2>&1 && xdotool search --name '设备连接检测结果' >/dev/null 2>&1 &&
+    break
   sleep 0.05
 done
 sleep 0.5  # let the first paint land before the picture is taken

@@ -1,10 +1,12 @@
 // Stand-in for adb.exe and gnirehtet.exe in tests and the demo folder: appends one line telling which
-// program ran, with which arguments, in which folder and when, then exits with success.
+// program ran, with which arguments, in which folder, when, and when the console that ran it was started, then
+// exits with success.
 // The log goes to %RELANTO_STANDIN_LOG%, or standin.log beside the stand-in.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -33,6 +35,28 @@ std::wstring Arguments() {
     return p;
 }
 
+unsigned long long Ticks(const FILETIME& t) {
+    return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
+// When the process that started this one (the console's interpreter) was created: the moment the program under
+// test called CreateProcessW, free of the delay, which grows on a busy machine, before a stand-in runs. 0 when
+// the parent is gone.
+unsigned long long ParentCreated() {
+    const DWORD self = GetCurrentProcessId();
+    DWORD parent = 0;
+    const plat::ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return 0;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
+        if (entry.th32ProcessID == self) parent = entry.th32ParentProcessID;
+    const plat::ScopedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, parent));
+    FILETIME created, exited, kernel, user;
+    if (!process || !GetProcessTimes(process.get(), &created, &exited, &kernel, &user)) return 0;
+    return Ticks(created);
+}
+
 }  // namespace
 
 int wmain() {
@@ -50,12 +74,11 @@ int wmain() {
     const DWORD cwdLength = GetCurrentDirectoryW(4096, cwd);
     FILETIME now;
     GetSystemTimePreciseAsFileTime(&now);
-    const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 
-    // name <TAB> arguments <TAB> working folder <TAB> time in 100 ns units
+    // name <TAB> arguments <TAB> working folder <TAB> time <TAB> console's start, times in 100 ns units
     using plat::ToUtf8;
     const std::string line = ToUtf8(name) + "\t" + ToUtf8(Arguments()) + "\t" + ToUtf8(std::wstring(cwd, cwdLength)) +
-                             "\t" + std::to_string(ticks) + "\r\n";
+                             "\t" + std::to_string(Ticks(now)) + "\t" + std::to_string(ParentCreated()) + "\r\n";
     // Several stand-ins may run at once: the append waits while another one holds the log.
     standin::AppendToLog(log, line);
     return 0;

@@ -197,6 +197,8 @@ std::vector<StandinRun> Sandbox::Runs() const {
         std::getline(fields, run.directory, '\t');
         std::getline(fields, time, '\t');
         run.time100ns = std::stoull(time.empty() ? std::string("0") : time);
+        std::getline(fields, time, '\t');
+        run.consoleStart100ns = std::stoull(time.empty() ? std::string("0") : time);
         runs.push_back(run);
     }
     return runs;
@@ -299,13 +301,30 @@ bool WaitUncovered(HWND window, int x, int y, int timeoutMs) {
         timeoutMs);
 }
 
+namespace {
+
+GUITHREADINFO ThreadInputOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) info = {};
+    return info;
+}
+
+}  // namespace
+
 bool BringToFront(HWND window) {
     HWND root = GetAncestor(window, GA_ROOT);
+    // The system makes a window the foreground at once, but its own thread takes the activation (and gives the
+    // focus to a control) only when it next reads its messages; input sent before that finds no focus or an old
+    // one. A busy machine widens that gap, so wait until the window's thread has the window active and a focus.
     return WaitFor(
         [&] {
-            if (GetForegroundWindow() == root) return true;
-            SetForegroundWindow(root);
-            return false;
+            if (GetForegroundWindow() != root) {
+                SetForegroundWindow(root);
+                return false;
+            }
+            const GUITHREADINFO info = ThreadInputOf(root);
+            return info.hwndActive == root && info.hwndFocus != nullptr;
         },
         5000);
 }
@@ -316,8 +335,37 @@ void ClickAt(HWND window, int x, int y, bool right) {
     BringToFront(window);
     WaitUncovered(window, x, y, 5000);
     MoveTo(window, x, y);
+    // A button holds the pointer while the pointer is over it, and gives it up on the first move it sees over
+    // another window. Wine may report an earlier position late, handing the pointer back to the button it was over
+    // before: a press sent then would reach that button. Move again until no other window holds the pointer.
+    WaitFor(
+        [&] {
+            HWND capture = ThreadInputOf(window).hwndCapture;
+            if (capture == nullptr || capture == window) return true;
+            MoveTo(window, x, y);
+            return false;
+        },
+        3000);
     SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+
+namespace {
+std::string Describe(HWND w) {
+    if (!w) return "-";
+    wchar_t cls[64] = {};
+    GetClassNameW(w, cls, 64);
+    return Utf8(cls) + "#" + std::to_string(GetDlgCtrlID(w));
+}
+}  // namespace
+
+std::string InputState(HWND window) {
+    const GUITHREADINFO info = ThreadInputOf(window);
+    POINT p;
+    GetCursorPos(&p);
+    return "{fg=" + Describe(GetForegroundWindow()) + " active=" + Describe(info.hwndActive) +
+           " focus=" + Describe(info.hwndFocus) + " capture=" + Describe(info.hwndCapture) + " under=" +
+           Describe(WindowFromPoint(p)) + "}";
 }
 
 void ParkPointer() {

@@ -32,6 +32,7 @@ struct StandinRun {
     std::string arguments;  // as written on the command line
     std::string directory;  // working folder, UTF-8
     unsigned long long time100ns = 0;
+    unsigned long long consoleStart100ns = 0;  // when the program started the console that ran it; 0 unknown
 };
 
 // A fresh program folder (and, optionally, a separate working folder) for one test.
@@ -115,6 +116,10 @@ bool WaitUncovered(HWND window, int x, int y, int timeoutMs = 5000);
 void ParkPointer();
 // A hash of what the screen shows of a window: equal hashes, equal pixels.
 unsigned long long PixelHash(HWND window);
+
+// The input state of a window's thread, for failure messages: foreground, active, focus and capture windows (class
+// and control id).
+std::string InputState(HWND window);
 
 // Real pointer input at a point of a window's client area.
 void MoveTo(HWND window, int x, int y);

@@ -21,13 +21,20 @@ using e2e::Sandbox;
 // after a link opened the browser; a press that finds another window in front (the stand-in browser's console
 // closing) is made again once the window is back in front, and the walk goes on round the tab order if it passed
 // the target.
+// What the keyboard walk did, for the failure message of a test that finds the wrong button pressed.
+std::string g_trace;
 bool TabTo(HWND window, HWND target, bool backwards = false) {
+    g_trace += " [to " + std::to_string(GetDlgCtrlID(target)) + "]";
     for (int presses = 0; presses < 16; ++presses) {
         if (!e2e::BringToFront(window)) return false;
         HWND before = e2e::FocusOf(window);
+        g_trace += " before=" + std::to_string(before ? GetDlgCtrlID(before) : -1);
         if (before == target) return true;
         plat::SendKeystroke(VK_TAB, backwards);
+        g_trace += " TAB";
         e2e::WaitFor([&] { return e2e::FocusOf(window) != before; }, 1500);
+        HWND after = e2e::FocusOf(window);
+        g_trace += " after=" + std::to_string(after ? GetDlgCtrlID(after) : -1);
     }
     return e2e::FocusOf(window) == target;
 }
@@ -120,6 +127,7 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
     std::vector<std::wstring> expected;
     auto pressAndExpect = [&](HWND window, HWND button, guides::Link link) {
         ASSERT_TRUE(TabTo(window, button)) << e2e::Utf8(guides::Address(link));
+        g_trace += " SPACE " + e2e::InputState(button);
         plat::SendKeystroke(VK_SPACE);
         expected.push_back(guides::Address(link));
         ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadLines(log).size() >= expected.size(); }, 10000))
@@ -172,7 +180,8 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
 
     const auto lines = e2e::ReadLines(log);
     ASSERT_EQ(lines.size(), expected.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i]));
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i])) << g_trace;
+    g_trace.clear();
 }
 
 }  // namespace

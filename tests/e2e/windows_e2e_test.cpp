@@ -33,8 +33,12 @@ std::vector<e2e::StandinRun> RunsAfterDeviceCheck(const Sandbox& box) {
     return runs;
 }
 
+// Seconds between the program's starts of the consoles that ran `a` and `b`: what its pause sets, whatever delay a
+// busy machine adds before each stand-in runs.
 double Seconds(const e2e::StandinRun& a, const e2e::StandinRun& b) {
-    return (static_cast<double>(b.time100ns) - static_cast<double>(a.time100ns)) / 1e7;
+    EXPECT_NE(a.consoleStart100ns, 0u);
+    EXPECT_NE(b.consoleStart100ns, 0u);
+    return (static_cast<double>(b.consoleStart100ns) - static_cast<double>(a.consoleStart100ns)) / 1e7;
 }
 
 void Tick(HWND main, bool on) {
@@ -170,9 +174,14 @@ TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
     ASSERT_NE(main, nullptr);
 
     std::vector<std::wstring> expected;
+    std::string trace;
     auto clickAndExpect = [&](HWND button, guides::Link link) {
         ASSERT_NE(button, nullptr);
+        trace += " [click " + std::to_string(GetDlgCtrlID(button)) + " before " + e2e::InputState(button);
         Click(button);
+        trace += " after " + e2e::InputState(button);
+        e2e::WaitFor([&] { return e2e::ReadLines(log).size() >= expected.size() + 1; }, 10000);
+        trace += " logged " + e2e::InputState(button) + "]";
         expected.push_back(guides::Address(link));
         ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadLines(log).size() >= expected.size(); }, 10000))
             << e2e::Utf8(guides::Address(link));
@@ -201,7 +210,7 @@ TEST(GuideWindows, EveryLinkButtonOpensItsAddress) {
 
     const auto lines = e2e::ReadLines(log);
     ASSERT_EQ(lines.size(), expected.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i]));
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i])) << trace;
 }
 
 }  // namespace
