@@ -364,8 +364,8 @@ std::string InputState(HWND window) {
     POINT p;
     GetCursorPos(&p);
     return "{fg=" + Describe(GetForegroundWindow()) + " active=" + Describe(info.hwndActive) +
-           " focus=" + Describe(info.hwndFocus) + " capture=" + Describe(info.hwndCapture) + " under=" +
-           Describe(WindowFromPoint(p)) + "}";
+           " focus=" + Describe(info.hwndFocus) + " capture=" + Describe(info.hwndCapture) +
+           " under=" + Describe(WindowFromPoint(p)) + "}";
 }
 
 void ParkPointer() {
