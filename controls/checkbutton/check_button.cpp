@@ -86,6 +86,8 @@ void CheckButton::Layout() {
 
 void CheckButton::SetEnabled(bool enabled) {
     enabled_ = enabled;
+    // A press the control cannot finish ends here; the picture below is the one a disabled control shows.
+    if (!enabled) tracker_.EndPress();
     if (site_) site_->SetInputEnabled(enabled);
     RefreshPicture();
     captionColor_ = enabled ? foreColor_ : kDisabledCaption;

@@ -100,11 +100,12 @@ public:
     // The second press of a double-click: it keeps the pointer until its release but raises nothing, and the
     // release that follows makes no click.
     void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    // The pointer was taken away while held (another window captured it): the buttons held are forgotten, so
-    // the next press holds the pointer again.
-    void CaptureLost() { tracker_.ForgetHeld(); }
+    // The pointer was taken away while held (another window captured it): the press ends, so the next press
+    // holds the pointer again.
+    void CaptureLost();
     void Click();  // a click on the surface, the box or the caption
-    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    // The keyboard never presses the check button: system keys are raised as any other.
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void TimerTick(unsigned timerId);
@@ -134,6 +135,8 @@ private:
     // The event position: relative to the part the press began on, or to the part under the pointer.
     Source PartFor(float x, float y) const;
     void Relative(Source part, float* x, float* y) const;
+    // A press whose release will not come ends: the look the pointer calls for, no click.
+    void EndPress(bool pressed);
 
     plat::Services services_;
     Events events_;
@@ -157,7 +160,6 @@ private:
     int captionWidth_ = 555;
     int captionHeight_ = 180;
     int shownImage_ = -1;
-    int buttonsDown_ = 0;
     Source pressPart_ = Source::Surface;
 };
 

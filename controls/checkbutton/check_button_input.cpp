@@ -18,7 +18,7 @@ CheckButton::Source CheckButton::HitTest(float x, float y) const {
 
 CheckButton::Source CheckButton::PartFor(float x, float y) const {
     // While a button is held the part that took the press keeps the pointer, as the platform's capture does.
-    return buttonsDown_ != 0 ? pressPart_ : HitTest(x, y);
+    return tracker_.HeldButtons() != 0 ? pressPart_ : HitTest(x, y);
 }
 
 void CheckButton::Relative(Source part, float* x, float* y) const {
@@ -33,10 +33,8 @@ void CheckButton::Relative(Source part, float* x, float* y) const {
 void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
-    tracker_.Pressed(button);
     const Source part = PartFor(x, y);
-    if (buttonsDown_ == 0) pressPart_ = part;
-    buttonsDown_ |= button;
+    if (tracker_.Pressed(button)) pressPart_ = part;
     Relative(part, &x, &y);
     if (enabled_) ShowLook(ButtonLook::Down);
     if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
@@ -66,7 +64,6 @@ void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
     const Source part = PartFor(x, y);
-    buttonsDown_ &= ~button;
     tracker_.Released(button);
     tracker_.EndPressCapture();
     Relative(part, &x, &y);
@@ -84,7 +81,17 @@ void CheckButton::Click() {
     if (events_.Click) events_.Click();
 }
 
-void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+void CheckButton::CaptureLost() { EndPress(tracker_.CaptureLost()); }
+
+void CheckButton::EndPress(bool pressed) {
+    if (!pressed) return;
+    if (enabled_)
+        ShowLook(tracker_.RestingLook());
+    else
+        ShowDisabledPicture();
+}
+
+void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift, bool) {
     if (events_.KeyDown) events_.KeyDown(keyCode, shift);
 }
 

@@ -67,7 +67,7 @@ std::optional<LRESULT> RouteKey(Model& model, HWND window, UINT msg, WPARAM wp, 
     switch (msg) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            model.KeyDown(code, ShiftMask());
+            model.KeyDown(code, ShiftMask(), msg == WM_SYSKEYDOWN);
             break;
         case WM_KEYUP:
         case WM_SYSKEYUP:
@@ -98,8 +98,8 @@ void PaintFocusRect(HDC dc, const RECT& r);
 // The input every control that presses like a button (N_Shape, N_Selection) takes alike: pointer messages to the
 // model's MouseMove, MouseDown, DblClick (the second press of a double-click, any button) or MouseUp, a press
 // giving the control the focus first as a click on a Windows button does (a press sent to a disabled control is
-// dropped); every key but Tab; the focus leaving to LostFocus; timer ticks to TimerTick. Nothing for any other
-// message.
+// dropped); every key but Tab; the focus leaving to LostFocus; a capture another window took to CaptureLost; timer
+// ticks to TimerTick. Nothing for any other message.
 template <typename Model>
 std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     const float x = PointerX(lp), y = PointerY(lp);
@@ -111,6 +111,10 @@ std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPA
             return 0;
         case WM_TIMER:
             model.TimerTick(static_cast<unsigned>(wp));
+            return 0;
+        case WM_CAPTURECHANGED:
+            // Another window took the pointer (a message box a handler showed): the press ends without a click.
+            if (reinterpret_cast<HWND>(lp) != window) model.CaptureLost();
             return 0;
         case WM_MOUSEMOVE:
             model.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
@@ -215,6 +219,7 @@ struct ControlArgs {
     int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
     const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
     LoadResult* loaded = nullptr;                  // when given, receives what the load from `bag` reported
+    const plat::Services* services = nullptr;      // null: the Win32 services
 };
 
 // The part every control host shares: the model with its screen-reader answers, the window's DPI, the window
@@ -375,7 +380,7 @@ constexpr DWORD kTabStopControlStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_C
 template <typename Host, typename Args>
 HWND CreateStarted(const wchar_t* className, const Args& args, DWORD style = kTabStopControlStyle, DWORD exStyle = 0) {
     Host* state = CreateControl(
-        new Host(plat::Win32Services(), args.events),
+        new Host(args.services ? *args.services : plat::Win32Services(), args.events),
         {className, style, exStyle, args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
     if (!state) return nullptr;
     state->Start(args);

@@ -11,9 +11,10 @@ namespace kit {
 
 class SpacePress {
 public:
-    // A key went down: true when it is Space beginning a press (the control shows its pressed look).
-    bool Down(std::int16_t keyCode) {
-        if (keyCode != keys::kSpace || pressed_) return false;
+    // A key went down: true when it is Space beginning a press (the control shows its pressed look). A system
+    // key (Alt+Space opens the system menu, whose loop takes the key's release) presses nothing.
+    bool Down(std::int16_t keyCode, bool systemKey) {
+        if (keyCode != keys::kSpace || systemKey || pressed_) return false;
         pressed_ = true;
         return true;
     }

@@ -110,8 +110,8 @@ void NSelection::SetFontBold(bool bold) {
 
 void NSelection::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    // A Space press the control cannot finish makes no click.
-    if (!enabled) CancelSpacePress();
+    // A press the control cannot finish makes no click.
+    if (!enabled) EndPress(tracker_.EndPress() | space_.Cancel());
     if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
 }
@@ -242,11 +242,11 @@ void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, flo
 void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     Locate(x, y, &x, &y);
     tracker_.Released(button);
-    tracker_.EndPressCapture();
     if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
     buttonState_ = tracker_.RestingLook();
     RaiseClick();
     ApplyStateColors();
+    tracker_.EndPressCapture();
 }
 
 void NSelection::RaiseClick() {
@@ -260,15 +260,17 @@ void NSelection::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, 
     if (events_.DblClick) events_.DblClick();
 }
 
-void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
     if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) {
         if (services_.keys) services_.keys->Send(focusKeys);
     } else if (keyCode == keys::kReturn) {
         ClickNotified();
     }
-    if (events_.KeyDown) events_.KeyDown(keyCode, shift);
+    // The handler gets its own copies: the press follows the key that went down, whatever the handler made of it.
+    std::int16_t code = keyCode, mods = shift;
+    if (events_.KeyDown) events_.KeyDown(code, mods);
     // Space presses the entry as a left press does; a held Space repeats KeyDown, not the press.
-    if (enabled_ && space_.Down(keyCode)) {
+    if (enabled_ && space_.Down(keyCode, systemKey)) {
         buttonState_ = ButtonLook::Down;
         ApplyStateColors();
     }
@@ -279,7 +281,8 @@ void NSelection::KeyPress(std::int16_t keyAscii) {
 }
 
 void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    if (events_.KeyUp) events_.KeyUp(keyCode, shift);
+    std::int16_t code = keyCode, mods = shift;
+    if (events_.KeyUp) events_.KeyUp(code, mods);
     Redraw();
     // Releasing Space clicks as a left release does, then shows the look the pointer calls for.
     if (space_.Up(keyCode)) {
@@ -291,8 +294,12 @@ void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
 
 void NSelection::LostFocus() { CancelSpacePress(); }
 
-void NSelection::CancelSpacePress() {
-    if (!space_.Cancel()) return;
+void NSelection::CancelSpacePress() { EndPress(space_.Cancel()); }
+
+void NSelection::CaptureLost() { EndPress(tracker_.CaptureLost()); }
+
+void NSelection::EndPress(bool pressed) {
+    if (!pressed) return;
     buttonState_ = tracker_.RestingLook();
     ApplyStateColors();
 }

@@ -123,11 +123,14 @@ public:
     void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
     // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
     void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    // `systemKey`: the key came with Alt (or is F10), which the system menu takes.
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     // The focus left: a Space press still held makes no click.
     void LostFocus();
+    // Another window took the pointer during a press: the press ends without a click.
+    void CaptureLost();
     void TimerTick(unsigned timerId);
     void Resize(int width, int height);
 
@@ -168,6 +171,8 @@ private:
     // the event's position.
     void NotePress(std::int16_t button, float* x, float* y);
     void CancelSpacePress();
+    // A press whose release will not come ends: back to the look the pointer calls for, no click.
+    void EndPress(bool pressed);
 
     plat::Services services_;
     Events events_;

@@ -143,10 +143,8 @@ void NShape::SetFontBold(bool bold) {
 
 void NShape::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (!enabled) {
-        tracker_.ForgetHeld();
-        CancelSpacePress();
-    }
+    // A press the control cannot finish makes no click.
+    if (!enabled) EndPress(tracker_.EndPress() | space_.Cancel());
     if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
     label_.color = enabled ? looks_[ButtonLook::Normal].text : kDisabledText;

@@ -188,11 +188,14 @@ public:
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
     void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    // `systemKey`: the key came with Alt (or is F10), which the system menu takes.
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void GotFocus();
     void LostFocus();
+    // Another window took the pointer during a press: the press ends without a click.
+    void CaptureLost();
     void TimerTick(unsigned timerId);
     // The window's size changed (96-dpi pixels): Resize, then the layout, when it differs from the last one.
     void Resize(int width, int height);
@@ -267,6 +270,8 @@ private:
     void Leave();
     // Ends a Space press without a click, back to the look the pointer calls for.
     void CancelSpacePress();
+    // A press whose release will not come ends: back to the look the pointer calls for, no click.
+    void EndPress(bool pressed);
     MouseArgs ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const;
     void Raise(const std::function<void()>& handler);
     void Raise(const std::function<void(MouseArgs&)>& handler, MouseArgs& args);

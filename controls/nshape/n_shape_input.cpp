@@ -102,10 +102,7 @@ void NShape::MouseDown(std::int16_t button, std::int16_t shift, float x, float y
 }
 
 void NShape::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!enabled_) {
-        tracker_.ForgetHeld();
-        return;
-    }
+    if (!enabled_) return;
     const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
     const NShapeSource source = tracker_.HeldButtons() ? pressSource_ : SourceAt(x96, y96);
     tracker_.Released(button);
@@ -130,7 +127,7 @@ void NShape::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, floa
     Raise(events_.dblClick);
 }
 
-void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
     if (!enabled_) return;
     if (services_.keys)
         if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) services_.keys->Send(focusKeys);
@@ -139,7 +136,7 @@ void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     auto h = events_.keyDown;
     if (h) h(code, mods);
     // Space presses the button as a left press on its surface does; a held Space repeats KeyDown, not the press.
-    if (enabled_ && space_.Down(keyCode)) {
+    if (enabled_ && space_.Down(keyCode, systemKey)) {
         ShowPicture(pictureDown_);
         state_ = ButtonLook::Down;
         ApplyStateColors();
@@ -168,8 +165,12 @@ void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     }
 }
 
-void NShape::CancelSpacePress() {
-    if (!space_.Cancel()) return;
+void NShape::CancelSpacePress() { EndPress(space_.Cancel()); }
+
+void NShape::CaptureLost() { EndPress(tracker_.CaptureLost()); }
+
+void NShape::EndPress(bool pressed) {
+    if (!pressed) return;
     state_ = tracker_.RestingLook();
     ApplyStateColors();
 }
