@@ -129,8 +129,8 @@ private:
         args.top = b.place.top;
         args.width = b.place.width;
         args.height = b.place.height;
-        args.design = design ? design->Find(b.name) : nullptr;
-        args.onClick = [this, id = b.place.id] { OnButtonClick(id); };
+        args.bag = design ? design->Find(b.name) : nullptr;
+        args.events.Click = [this, id = b.place.id] { OnButtonClick(id); };
         kit::CreateNShape(args);
     }
 

@@ -124,7 +124,7 @@ void PaintBench() {
     args.top = 240;
     args.width = kWidthTwips;
     args.height = kHeightTwips;
-    args.design = &design;
+    args.bag = &design;
     HWND button = kit::CreateNShape(args);
     RECT rc;
     GetClientRect(button, &rc);

@@ -96,9 +96,9 @@ private:
             args.top = b.top;
             args.width = b.width;
             args.height = b.height;
-            args.design = design ? design->Find(b.name) : nullptr;
+            args.bag = design ? design->Find(b.name) : nullptr;
             const Link link = b.link;
-            args.onClick = [link] { plat::Win32Services().links->Open(Address(link)); };
+            args.events.Click = [link] { plat::Win32Services().links->Open(Address(link)); };
             buttons_.push_back(kit::CreateNShape(args));
         }
         reading_ = ReadingOrder(page_);

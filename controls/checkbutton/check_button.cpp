@@ -47,7 +47,7 @@ void CheckButton::Attach(plat::WindowId window, ControlSite* site, unsigned dpi)
 }
 
 void CheckButton::Notify(const wchar_t* property) {
-    if (events_.PropertyChanged) events_.PropertyChanged(property);
+    Raise(events_.PropertyChanged, property);
 }
 
 void CheckButton::Redraw() {

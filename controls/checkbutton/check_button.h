@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
@@ -49,15 +50,15 @@ public:
 
     // Events raised to the container; key and mouse arguments are by reference and not read back.
     struct Events {
-        std::function<void()> Click;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
-        std::function<void(std::int16_t& keyAscii)> KeyPress;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
-        std::function<void()> MouseOut;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
-        std::function<void(const std::wstring& property)> PropertyChanged;
+        PlainEvent Click;
+        KeyEvent KeyDown;
+        KeyAsciiEvent KeyPress;
+        KeyEvent KeyUp;
+        PlainEvent MouseOut;
+        PointerEvent MouseDown;
+        PointerEvent MouseMove;
+        PointerEvent MouseUp;
+        PropertyEvent PropertyChanged;
     };
 
     CheckButton(const plat::Services& services, Events events = {});

@@ -37,7 +37,7 @@ void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
     if (tracker_.Pressed(button)) pressPart_ = part;
     Relative(part, &x, &y);
     if (enabled_) ShowLook(ButtonLook::Down);
-    if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
+    Raise(events_.MouseDown, button, shift, x, y);
 }
 
 void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -56,7 +56,7 @@ void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, fl
     }
     // Outside these bounds the pointer is captured and has left the control while a button is held.
     if (x < 0 || x > width_ || y < 0 || y > height_) return;
-    if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
+    Raise(events_.MouseMove, button, shift, x, y);
     if (enabled_) ShowLook(button == kLeftButton ? ButtonLook::Down : ButtonLook::Hover);
 }
 
@@ -67,7 +67,7 @@ void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
     tracker_.Released(button);
     tracker_.EndPressCapture();
     Relative(part, &x, &y);
-    if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
+    Raise(events_.MouseUp, button, shift, x, y);
 }
 
 void CheckButton::DblClick(std::int16_t button, std::int16_t, float, float) { tracker_.Pressed(button); }
@@ -78,7 +78,7 @@ void CheckButton::Click() {
     else if (value_ == kUnchecked)
         SetValue(kChecked);
     RefreshPicture();
-    if (events_.Click) events_.Click();
+    Raise(events_.Click);
 }
 
 void CheckButton::CaptureLost() { EndPress(tracker_.CaptureLost()); }
@@ -92,15 +92,15 @@ void CheckButton::EndPress(bool pressed) {
 }
 
 void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift, bool) {
-    if (events_.KeyDown) events_.KeyDown(keyCode, shift);
+    Raise(events_.KeyDown, keyCode, shift);
 }
 
 void CheckButton::KeyPress(std::int16_t keyAscii) {
-    if (events_.KeyPress) events_.KeyPress(keyAscii);
+    Raise(events_.KeyPress, keyAscii);
 }
 
 void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    if (events_.KeyUp) events_.KeyUp(keyCode, shift);
+    Raise(events_.KeyUp, keyCode, shift);
 }
 
 void CheckButton::TimerTick(unsigned timerId) {
@@ -110,7 +110,7 @@ void CheckButton::TimerTick(unsigned timerId) {
     if (!tracker_.TickSeesLeave(timerId)) return;
     RefreshPicture();
     tracker_.StopPoll();
-    if (events_.MouseOut) events_.MouseOut();
+    Raise(events_.MouseOut);
 }
 
 }  // namespace kit

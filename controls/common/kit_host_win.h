@@ -237,10 +237,11 @@ class ControlHost : public Site {
 public:
     HWND hwnd_ = nullptr;  // set by the window procedure
 
-    // The model takes the services first, then whatever the control adds.
-    template <typename... Rest>
-    explicit ControlHost(const plat::Services& services, Rest&&... rest)
-        : services_(services), model_(services, std::forward<Rest>(rest)...) {}
+    // Made from the control's creation arguments: the model takes the services and the container's handlers,
+    // then whatever else the control passes.
+    template <typename Args, typename... Rest>
+    ControlHost(const plat::Services& services, const Args& args, Rest&&... rest)
+        : services_(services), model_(services, args.events, std::forward<Rest>(rest)...) {}
 
     Model& model() { return model_; }
 
@@ -375,12 +376,14 @@ private:
 // The style of a control that is a tab stop of its own, which most of the kit's controls are.
 constexpr DWORD kTabStopControlStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
 
-// Creates a control's window, with a new host made from the arguments' events, at the place the arguments give;
-// then starts the host from them. The window, or null when none was made.
+// The one way every control of the kit is made: a new host from the arguments (its services, the container's
+// handlers), its window at the place the arguments give, then the host started from them (a load or a new
+// instance). The window, or null when none was made.
 template <typename Host, typename Args>
 HWND CreateStarted(const wchar_t* className, const Args& args, DWORD style = kTabStopControlStyle, DWORD exStyle = 0) {
+    if (!args.parent) return nullptr;
     Host* state = CreateControl(
-        new Host(args.services ? *args.services : plat::Win32Services(), args.events),
+        new Host(args.services ? *args.services : plat::Win32Services(), args),
         {className, style, exStyle, args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
     if (!state) return nullptr;
     state->Start(args);

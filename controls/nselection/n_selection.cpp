@@ -55,7 +55,7 @@ void NSelection::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) 
 }
 
 void NSelection::Notify(const wchar_t* property) {
-    if (events_.PropertyChanged) events_.PropertyChanged(property);
+    Raise(events_.PropertyChanged, property);
 }
 
 void NSelection::Measure(Label& label) {
@@ -161,7 +161,7 @@ void NSelection::Ajustar_Botao() {
 void NSelection::Resize(int width, int height) {
     width_ = width;
     height_ = height;
-    if (events_.Resize) events_.Resize();
+    Raise(events_.Resize);
     Ajustar_Botao();
 }
 
@@ -220,7 +220,7 @@ void NSelection::NotePress(std::int16_t button, float* x, float* y) {
 
 void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     NotePress(button, &x, &y);
-    if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
+    Raise(events_.MouseDown, button, shift, x, y);
     if (button == 1) {
         buttonState_ = ButtonLook::Down;
         ApplyStateColors();
@@ -229,7 +229,7 @@ void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, flo
 
 void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     Locate(x, y, &x, &y);
-    if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
+    Raise(events_.MouseMove, button, shift, x, y);
     if (button >= 2) return;  // another button than the left one takes part: the look stays
     const PointerTracker::Move move = tracker_.MoveSeen(button);
     if (move == PointerTracker::Move::Entered && events_.MouseEnter) events_.MouseEnter();
@@ -242,7 +242,7 @@ void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, flo
 void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     Locate(x, y, &x, &y);
     tracker_.Released(button);
-    if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
+    Raise(events_.MouseUp, button, shift, x, y);
     buttonState_ = tracker_.RestingLook();
     RaiseClick();
     ApplyStateColors();
@@ -250,14 +250,14 @@ void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float
 }
 
 void NSelection::RaiseClick() {
-    if (events_.Click) events_.Click();
+    Raise(events_.Click);
 }
 
 void NSelection::ClickNotified() {}
 
 void NSelection::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
     NotePress(button, &x, &y);
-    if (events_.DblClick) events_.DblClick();
+    Raise(events_.DblClick);
 }
 
 void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
@@ -268,7 +268,7 @@ void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKe
     }
     // The handler gets its own copies: the press follows the key that went down, whatever the handler made of it.
     std::int16_t code = keyCode, mods = shift;
-    if (events_.KeyDown) events_.KeyDown(code, mods);
+    Raise(events_.KeyDown, code, mods);
     // Space presses the entry as a left press does; a held Space repeats KeyDown, not the press.
     if (enabled_ && space_.Down(keyCode, systemKey)) {
         buttonState_ = ButtonLook::Down;
@@ -277,12 +277,12 @@ void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKe
 }
 
 void NSelection::KeyPress(std::int16_t keyAscii) {
-    if (events_.KeyPress) events_.KeyPress(keyAscii);
+    Raise(events_.KeyPress, keyAscii);
 }
 
 void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     std::int16_t code = keyCode, mods = shift;
-    if (events_.KeyUp) events_.KeyUp(code, mods);
+    Raise(events_.KeyUp, code, mods);
     Redraw();
     // Releasing Space clicks as a left release does, then shows the look the pointer calls for.
     if (space_.Up(keyCode)) {
@@ -307,7 +307,7 @@ void NSelection::EndPress(bool pressed) {
 void NSelection::TimerTick(unsigned timerId) {
     if (!tracker_.TickSeesLeave(timerId)) return;
     tracker_.StopPoll();
-    if (events_.MouseLeave) events_.MouseLeave();
+    Raise(events_.MouseLeave);
     buttonState_ = ButtonLook::Normal;
     ApplyStateColors();
 }

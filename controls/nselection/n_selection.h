@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
@@ -30,21 +31,21 @@ public:
     // Events raised to the container. Arguments are by reference: the model reads Button back after MouseMove,
     // MouseDown and MouseUp, so a handler that changes it changes the control's reaction.
     struct Events {
-        std::function<void()> Click;
-        std::function<void()> DblClick;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
-        std::function<void()> MouseEnter;
-        std::function<void()> MouseLeave;
-        std::function<void()> MouseOver;  // declared for containers that bind it; never raised
-        std::function<void()> MouseOut;   // declared for containers that bind it; never raised
-        std::function<void()> Resize;
-        std::function<void(std::int16_t& keyAscii)> KeyPress;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
+        PlainEvent Click;
+        PlainEvent DblClick;
+        PointerEvent MouseMove;
+        PointerEvent MouseUp;
+        PointerEvent MouseDown;
+        PlainEvent MouseEnter;
+        PlainEvent MouseLeave;
+        PlainEvent MouseOver;  // declared for containers that bind it; never raised
+        PlainEvent MouseOut;   // declared for containers that bind it; never raised
+        PlainEvent Resize;
+        KeyAsciiEvent KeyPress;
+        KeyEvent KeyDown;
+        KeyEvent KeyUp;
         // Every property write ends here with the property's name, so a designer can mark its design modified.
-        std::function<void(const std::wstring& property)> PropertyChanged;
+        PropertyEvent PropertyChanged;
     };
 
     // A transparent label that sizes itself to its text.

@@ -23,6 +23,11 @@ NShape::NShape(const plat::Services& services, plat::WindowId window, int width,
     MeasureCaption();
 }
 
+NShape::NShape(const plat::Services& services, Events events, int width, int height)
+    : NShape(services, 0, width, height, nullptr) {
+    events_ = std::move(events);
+}
+
 void NShape::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
     tracker_.SetWindow(window);
     site_ = site;
@@ -32,10 +37,7 @@ void NShape::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
 // ---------------------------------------------------------------------------------------------------------------
 // Helpers
 
-void NShape::Notify(const wchar_t* property) {
-    auto handler = events_.propertyChanged;
-    if (handler) handler(property);
-}
+void NShape::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, std::wstring(property)); }
 
 void NShape::Changed() {
     if (site_) site_->Invalidate();
@@ -48,14 +50,8 @@ void NShape::Refresh() {
         OnPaint();
 }
 
-void NShape::Raise(const std::function<void()>& handler) {
-    auto h = handler;  // a handler may replace itself while it runs
-    if (h) h();
-}
-
-void NShape::Raise(const std::function<void(MouseArgs&)>& handler, MouseArgs& args) {
-    auto h = handler;
-    if (h) h(args);
+void NShape::RaisePointer(const PointerEvent& handler, PointerArgs args) {
+    Raise(handler, args.button, args.shift, args.x, args.y);
 }
 
 void NShape::ShowPicture(const Picture& picture) {

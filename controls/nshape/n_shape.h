@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
@@ -31,33 +32,6 @@ enum class FigureKind : std::int16_t {
     Circle = 3,
     RoundedRectangle = 4,
     RoundedSquare = 5
-};
-
-// Arguments of the pointer events; handlers receive them by reference, as the events declare.
-struct MouseArgs {
-    std::int16_t button = 0;  // 1 left, 2 right, 4 middle
-    std::int16_t shift = 0;   // 1 Shift, 2 Ctrl, 4 Alt
-    float x = 0;              // 96-dpi pixels, relative to the reporting element
-    float y = 0;
-};
-
-// The container's side: every event the button raises, synchronously. Unset handlers are skipped.
-struct NShapeEvents {
-    std::function<void()> click;
-    std::function<void()> dblClick;
-    std::function<void(MouseArgs&)> mouseMove;
-    std::function<void(MouseArgs&)> mouseUp;
-    std::function<void(MouseArgs&)> mouseDown;
-    std::function<void()> mouseEnter;
-    std::function<void()> mouseLeave;
-    std::function<void()> mouseOver;  // declared by the control, never raised
-    std::function<void()> mouseOut;
-    std::function<void()> resize;
-    std::function<void(std::int16_t& keyAscii)> keyPress;
-    std::function<void(std::int16_t& keyCode, std::int16_t& shift)> keyDown;
-    std::function<void(std::int16_t& keyCode, std::int16_t& shift)> keyUp;
-    // A property was written (the name as the property is called), so a designer can mark its design modified.
-    std::function<void(const wchar_t* property)> propertyChanged;
 };
 
 // Natural size (96-dpi pixels) of the image a picture refers to, or nothing when the host cannot resolve it.
@@ -99,13 +73,34 @@ public:
     static constexpr OleColor kDisabledText = 0x00B3B3B3;
     static constexpr const wchar_t* kCaptionFace = L"微软雅黑";
 
+    // The container's side: every event the button raises, in its declared order. Pointer positions are 96-dpi
+    // pixels relative to the reporting element; the button does not read arguments back after raising.
+    struct Events {
+        PlainEvent Click;
+        PlainEvent DblClick;
+        PointerEvent MouseMove;
+        PointerEvent MouseUp;
+        PointerEvent MouseDown;
+        PlainEvent MouseEnter;
+        PlainEvent MouseLeave;
+        PlainEvent MouseOver;  // declared by the control, never raised
+        PlainEvent MouseOut;
+        PlainEvent Resize;
+        KeyAsciiEvent KeyPress;
+        KeyEvent KeyDown;
+        KeyEvent KeyUp;
+        PropertyEvent PropertyChanged;
+    };
+
     // `window` is the control's own window (what WindowFromPoint returns over it); `width` and `height` its
     // starting size in 96-dpi pixels. `site` may be null (nothing repaints; size requests apply directly).
     NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site);
+    // As a host makes it: the container's handlers and the starting size; the window and site come with Attach.
+    NShape(const plat::Services& services, Events events, int width, int height);
     NShape(const NShape&) = delete;
     NShape& operator=(const NShape&) = delete;
 
-    NShapeEvents& events() { return events_; }
+    Events& events() { return events_; }
     void SetPictureSizer(PictureSizer sizer) { pictureSizer_ = std::move(sizer); }
     void Attach(plat::WindowId window, ControlSite* site, unsigned dpi);
     plat::WindowId window() const { return tracker_.window(); }
@@ -266,20 +261,25 @@ private:
     void ShowPicture(const Picture& picture);
     void MeasureCaption();
     void ApplyStateColors();
-    void MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client);
+    // A pointer notification's arguments, as the reporting element gives them.
+    struct PointerArgs {
+        std::int16_t button, shift;
+        float x, y;
+    };
+    void MoveLogic(NShapeSource source, const PointerArgs& args, plat::Point client);
     void Leave();
     // Ends a Space press without a click, back to the look the pointer calls for.
     void CancelSpacePress();
     // A press whose release will not come ends: back to the look the pointer calls for, no click.
     void EndPress(bool pressed);
-    MouseArgs ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const;
-    void Raise(const std::function<void()>& handler);
-    void Raise(const std::function<void(MouseArgs&)>& handler, MouseArgs& args);
+    PointerArgs ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const;
+    // Raises a pointer event with copies of the arguments: the button does not read them back.
+    static void RaisePointer(const PointerEvent& handler, PointerArgs args);
 
     const plat::Services& services_;
     ControlSite* site_;
     PointerTracker tracker_;
-    NShapeEvents events_;
+    Events events_;
     PictureSizer pictureSizer_;
     unsigned dpi_ = 96;
 

@@ -27,12 +27,8 @@ NShapeSource NShape::SourceAt(float x96, float y96) const {
     return NShapeSource::Surface;
 }
 
-MouseArgs NShape::ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const {
-    MouseArgs a;
-    a.button = button;
-    a.shift = shift;
-    a.x = x96;
-    a.y = y96;
+NShape::PointerArgs NShape::ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const {
+    PointerArgs a{button, shift, x96, y96};
     if (source == NShapeSource::Caption) {
         a.x = static_cast<float>(x96 - label_.box.left);
         a.y = static_cast<float>(y96 - label_.box.top);
@@ -43,14 +39,14 @@ MouseArgs NShape::ArgsFor(NShapeSource source, std::int16_t button, std::int16_t
     return a;
 }
 
-void NShape::MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client) {
+void NShape::MoveLogic(NShapeSource source, const PointerArgs& args, plat::Point client) {
     const std::int16_t button = args.button;
     const bool picture = source == NShapeSource::Picture;
-    Raise(events_.mouseMove, args);
+    RaisePointer(events_.MouseMove, args);
 
     if (!picture && button < 2) {
         const PointerTracker::Move move = tracker_.MoveSeen(button);
-        if (move == PointerTracker::Move::Entered) Raise(events_.mouseEnter);
+        if (move == PointerTracker::Move::Entered) Raise(events_.MouseEnter);
         if (const auto look = PointerTracker::LookAfter(move)) {
             state_ = *look;
             ApplyStateColors();
@@ -64,7 +60,7 @@ void NShape::MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client)
             tracker_.ReleaseHover();
             ShowPicture(pictureNormal_);
             if (!picture) mouseInside_ = false;
-            Raise(events_.mouseOut);
+            Raise(events_.MouseOut);
             break;
         case PointerTracker::Hover::Free:
             tracker_.TakeHover();
@@ -82,7 +78,7 @@ void NShape::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float 
     if (!enabled_) return;
     const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
     const NShapeSource source = tracker_.HeldButtons() ? pressSource_ : SourceAt(x96, y96);
-    MouseArgs args = ArgsFor(source, buttons, shift, x96, y96);
+    const PointerArgs args = ArgsFor(source, buttons, shift, x96, y96);
     MoveLogic(source, args, {RoundPixel(x), RoundPixel(y)});
 }
 
@@ -92,9 +88,9 @@ void NShape::MouseDown(std::int16_t button, std::int16_t shift, float x, float y
     if (tracker_.HeldButtons() == 0) pressSource_ = SourceAt(x96, y96);
     tracker_.Pressed(button);
     const NShapeSource source = pressSource_;
-    MouseArgs args = ArgsFor(source, button, shift, x96, y96);
+    const PointerArgs args = ArgsFor(source, button, shift, x96, y96);
     if (source == NShapeSource::Surface) ShowPicture(pictureDown_);
-    Raise(events_.mouseDown, args);
+    RaisePointer(events_.MouseDown, args);
     if (source != NShapeSource::Picture && button == 1) {
         state_ = ButtonLook::Down;
         ApplyStateColors();
@@ -106,14 +102,14 @@ void NShape::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) 
     const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
     const NShapeSource source = tracker_.HeldButtons() ? pressSource_ : SourceAt(x96, y96);
     tracker_.Released(button);
-    MouseArgs args = ArgsFor(source, button, shift, x96, y96);
+    const PointerArgs args = ArgsFor(source, button, shift, x96, y96);
     if (source == NShapeSource::Surface) ShowPicture(pictureHover_);
-    Raise(events_.mouseUp, args);
+    RaisePointer(events_.MouseUp, args);
     if (source == NShapeSource::Picture) {
-        Raise(events_.click);
+        Raise(events_.Click);
     } else {
         state_ = tracker_.RestingLook();
-        Raise(events_.click);
+        Raise(events_.Click);
         ApplyStateColors();
     }
     tracker_.EndPressCapture();
@@ -124,17 +120,15 @@ void NShape::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, floa
     // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
     if (tracker_.HeldButtons() == 0) pressSource_ = SourceAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
     tracker_.Pressed(button);
-    Raise(events_.dblClick);
+    Raise(events_.DblClick);
 }
 
 void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
     if (!enabled_) return;
     if (services_.keys)
         if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) services_.keys->Send(focusKeys);
-    std::int16_t code = keyCode;
-    std::int16_t mods = shift;
-    auto h = events_.keyDown;
-    if (h) h(code, mods);
+    std::int16_t code = keyCode, mods = shift;
+    Raise(events_.KeyDown, code, mods);
     // Space presses the button as a left press on its surface does; a held Space repeats KeyDown, not the press.
     if (enabled_ && space_.Down(keyCode, systemKey)) {
         ShowPicture(pictureDown_);
@@ -145,22 +139,18 @@ void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
 
 void NShape::KeyPress(std::int16_t keyAscii) {
     if (!enabled_) return;
-    std::int16_t ascii = keyAscii;
-    auto h = events_.keyPress;
-    if (h) h(ascii);
+    Raise(events_.KeyPress, keyAscii);
 }
 
 void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (!enabled_) return;
-    std::int16_t code = keyCode;
-    std::int16_t mods = shift;
-    auto h = events_.keyUp;
-    if (h) h(code, mods);
+    std::int16_t code = keyCode, mods = shift;
+    Raise(events_.KeyUp, code, mods);
     Refresh();
     // Releasing Space clicks as a left release does: the pressed look stays on screen while Click runs.
     if (space_.Up(keyCode)) {
         state_ = tracker_.RestingLook();
-        Raise(events_.click);
+        Raise(events_.Click);
         ApplyStateColors();
     }
 }
@@ -193,7 +183,7 @@ void NShape::LostFocus() {
 void NShape::TimerTick(unsigned timerId) {
     if (!tracker_.TickSeesLeave(timerId)) return;
     tracker_.StopPoll();
-    Raise(events_.mouseLeave);
+    Raise(events_.MouseLeave);
     state_ = ButtonLook::Normal;
     ApplyStateColors();
 }

@@ -78,7 +78,7 @@ void NShape::Resize(int width, int height) {
     if (width == width_ && height == height_) return;
     width_ = width;
     height_ = height;
-    Raise(events_.resize);
+    Raise(events_.Resize);
     Ajustar_Botao();
 }
 

@@ -31,9 +31,12 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
 
 class Host final : public host::ControlHost<Host, NShape> {
 public:
-    // The model meets its site when the window is made.
-    Host(const plat::Services& services, PictureSource pictures, int width96, int height96, const RECT& twips)
-        : ControlHost(services, 0, width96, height96, nullptr), pictures_(std::move(pictures)), twips_(twips) {
+    // The model meets its site when the window is made; it starts at the size the window is made at.
+    Host(const plat::Services& services, const NShapeArgs& args)
+        : ControlHost(services, args, plat::TwipsToPixels(args.width, plat::kBaseDpi),
+                      plat::TwipsToPixels(args.height, plat::kBaseDpi)),
+          pictures_(args.pictures),
+          twips_{args.left, args.top, args.left + args.width, args.top + args.height} {
         model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
             const Image* image = ImageFor(p);
             if (!image) return std::nullopt;
@@ -55,6 +58,13 @@ public:
         SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    void Start(const NShapeArgs& args) {
+        LoadOrInit(
+            args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(args.name); });
+        DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model_.Caption().c_str()));
+        if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+
     void CaptionChanged(const std::wstring& caption) override {
         if (!hwnd_) return;
         // Straight to the default handler: WM_SETTEXT sent to the button sets the caption itself.
@@ -187,28 +197,8 @@ private:
 
 }  // namespace
 
-HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
-    if (loaded) *loaded = false;
-    if (!args.parent) return nullptr;
-    const plat::Services& services = args.services ? *args.services : plat::Win32Services();
-    const RECT twips = {args.left, args.top, args.left + args.width, args.top + args.height};
-    Host* state = host::CreateControl(new Host(services, args.pictures, plat::TwipsToPixels(args.width, plat::kBaseDpi),
-                                               plat::TwipsToPixels(args.height, plat::kBaseDpi), twips),
-                                      {kNShapeClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, args.parent, args.id,
-                                       std::wstring(), args.left, args.top, args.width, args.height});
-    if (!state) return nullptr;
-    HWND hwnd = state->hwnd_;
-    NShape& model = state->model();
-    if (args.onClick) model.events().click = args.onClick;
-    bool complete = true;
-    if (args.design)
-        complete = ReportLoad(model.Load(*args.design), args.name);
-    else
-        model.InitNew(args.name);
-    if (loaded) *loaded = complete;
-    DefWindowProcW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model.Caption().c_str()));
-    if (IsWindowVisible(hwnd)) InvalidateRect(hwnd, nullptr, FALSE);
-    return hwnd;
+HWND CreateNShape(const NShapeArgs& args) {
+    return host::CreateStarted<Host>(kNShapeClass, args, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
 }
 
 NShape* NShapeOf(HWND button) { return host::ModelIfClass<Host>(button, kNShapeClass); }

@@ -81,7 +81,7 @@ NTextBox::NTextBox(const plat::Services& services, Events events) : services_(se
 }
 
 void NTextBox::Notify(const wchar_t* property) {
-    if (events_.PropertyChanged) events_.PropertyChanged(property);
+    Raise(events_.PropertyChanged, property);
 }
 
 template <typename Result, typename Param, typename Arg>
@@ -146,7 +146,7 @@ void NTextBox::ApplyText(const std::wstring& text) {
     SyncTxt();
     lbl_.caption = text;
     Redraw();
-    if (events_.Change) events_.Change();
+    Raise(events_.Change);
 }
 
 void NTextBox::SetText(const std::wstring& text) {

@@ -36,8 +36,8 @@ const Member kShape = {
     [](HWND w) { return static_cast<int>(kit::NShapeOf(w)->ButtonState()); },
     [](HWND w, bool on) { kit::NShapeOf(w)->SetEnabled(on); },
     [](HWND w, KeyHandler down, KeyHandler up) {
-        kit::NShapeOf(w)->events().keyDown = down;
-        kit::NShapeOf(w)->events().keyUp = up;
+        kit::NShapeOf(w)->events().KeyDown = down;
+        kit::NShapeOf(w)->events().KeyUp = up;
     },
 };
 
@@ -45,7 +45,8 @@ const Member kSelection = {
     "NSelection",
     "SharedNSelection",
     [](HWND parent) {
-        kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, kId, L"NSelection1", 3000, 615, &RecordingServices());
+        kit::NSelectionArgs a =
+            Placed<kit::NSelectionArgs>(parent, kId, L"NSelection1", 3000, 615, &RecordingServices());
         RecordShared(a.events);
         a.events.DblClick = Plain("DblClick");
         a.events.MouseEnter = Plain("MouseEnter");
@@ -167,13 +168,13 @@ const std::vector<Row> kRows = {
       "enable", "MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on", "MouseDown 1 0 5 5", "focus on",
       "MouseUp 1 0 5 5", "Click", "capture off", "state look 1 cue 0"},
      {{"NShape",
-       {"capture on", "MouseDown 1 0 32 1.5", "focus on", "disable", "capture off", "focus off",
-        "state look 1 cue 0", "enable", "MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on",
-        "MouseDown 1 0 5 5", "focus on", "MouseUp 1 0 5 5", "Click", "state look 1 cue 0"}},
+       {"capture on", "MouseDown 1 0 32 1.5", "focus on", "disable", "capture off", "focus off", "state look 1 cue 0",
+        "enable", "MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on", "MouseDown 1 0 5 5", "focus on",
+        "MouseUp 1 0 5 5", "Click", "state look 1 cue 0"}},
       {"CheckButton",
-       {"capture on", "MouseDown 1 0 360 98", "focus on", "disable", "capture off", "focus off",
-        "state look 3 cue 0", "enable", "MouseMove 0 0 75 23", "capture on", "MouseDown 1 0 75 23", "focus on",
-        "capture off", "MouseUp 1 0 75 23", "Click", "state look 0 cue 0"}}}},
+       {"capture on", "MouseDown 1 0 360 98", "focus on", "disable", "capture off", "focus off", "state look 3 cue 0",
+        "enable", "MouseMove 0 0 75 23", "capture on", "MouseDown 1 0 75 23", "focus on", "capture off",
+        "MouseUp 1 0 75 23", "Click", "state look 0 cue 0"}}}},
     // Another window taking the pointer (a message box shown from MouseDown) ends the press as a disable does.
     {"PressThenCaptureTaken",
      kPressers,

@@ -8,8 +8,7 @@ namespace hosttest {
 
 // Creation arguments of any control: its place in the parent (twips), its names and, when given, its services.
 template <typename Args>
-Args Placed(HWND parent, int id, const wchar_t* name, int width, int height,
-            const plat::Services* services = nullptr) {
+Args Placed(HWND parent, int id, const wchar_t* name, int width, int height, const plat::Services* services = nullptr) {
     Args a;
     a.parent = parent;
     a.id = id;
@@ -19,7 +18,7 @@ Args Placed(HWND parent, int id, const wchar_t* name, int width, int height,
     return a;
 }
 
-// The events CheckButton, N_Selection and N_TextBox share, each recording itself.
+// The events every control of the kit raises, each recording itself.
 template <typename Events>
 void RecordShared(Events& e) {
     e.Click = [] { Clicked("Click"); };
@@ -31,31 +30,20 @@ void RecordShared(Events& e) {
     e.KeyPress = KeyAscii("KeyPress");
 }
 
-inline std::function<void(kit::MouseArgs&)> ShapePointer(const char* name) {
-    auto record = Pointer(name);
-    return [record](kit::MouseArgs& a) { record(a.button, a.shift, a.x, a.y); };
-}
-
 // An N_Shape on the recording services, so captures, the leave poll and sent keys show in order, with every
 // event recording itself.
 inline HWND MakeRecordedShape(HWND parent, int id) {
     HWND window = kit::CreateNShape(Placed<kit::NShapeArgs>(parent, id, L"NShape1", 1500, 450, &RecordingServices()));
     kit::NShape* model = kit::NShapeOf(window);
     if (!model) return nullptr;
-    kit::NShapeEvents& e = model->events();
-    e.click = [] { Clicked("Click"); };
-    e.dblClick = Plain("DblClick");
-    e.mouseMove = ShapePointer("MouseMove");
-    e.mouseDown = ShapePointer("MouseDown");
-    e.mouseUp = ShapePointer("MouseUp");
-    e.mouseEnter = Plain("MouseEnter");
-    e.mouseLeave = Plain("MouseLeave");
-    e.mouseOver = Plain("MouseOver");
-    e.mouseOut = Plain("MouseOut");
-    e.resize = Plain("Resize");
-    e.keyDown = KeyCode("KeyDown");
-    e.keyUp = KeyCode("KeyUp");
-    e.keyPress = KeyAscii("KeyPress");
+    kit::NShape::Events& e = model->events();
+    RecordShared(e);
+    e.DblClick = Plain("DblClick");
+    e.MouseEnter = Plain("MouseEnter");
+    e.MouseLeave = Plain("MouseLeave");
+    e.MouseOver = Plain("MouseOver");
+    e.MouseOut = Plain("MouseOut");
+    e.Resize = Plain("Resize");
     return window;
 }
 

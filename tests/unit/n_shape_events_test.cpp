@@ -78,7 +78,7 @@ TEST_F(NShapeEvents, LeftClickShowsDownDuringClickThenHover) {
     EXPECT_EQ(r.Take(), (Log{L"MouseDown 1 0 5 5"}));
     EXPECT_TRUE(Is(*r.shape, ButtonLook::Down));
     bool downDuringClick = false;
-    r.shape->events().click = [&] {
+    r.shape->events().Click = [&] {
         r.log.push_back(L"Click");
         // ButtonState already says Hover; the colours of the new look come after the handler.
         const Looks l = LookOf(*r.shape);
@@ -413,7 +413,7 @@ TEST_F(NShapeEvents, AFullCycleRaisesExactlyItsEventsAndNeverMouseOver) {
 
 TEST_F(NShapeEvents, ResizeComesBeforeTheNewLayout) {
     double leftDuringResize = -1;
-    r.shape->events().resize = [&] {
+    r.shape->events().Resize = [&] {
         r.log.push_back(L"Resize");
         leftDuringResize = r.shape->CaptionBox().left;
     };
@@ -460,7 +460,7 @@ TEST_F(NShapeEvents, SpacePressesTheButtonAndItsReleaseClicks) {
     for (const Case& c : cases) {
         Rig t;
         Colour(*t.shape);
-        t.shape->events().click = [&t] {
+        t.shape->events().Click = [&t] {
             t.log.push_back(L"Click showing " + std::to_wstring(t.shape->FillColor() - 1));
         };
         t.Take();

@@ -273,8 +273,8 @@ private:
 
     HWND CreateShape(std::size_t index, const kit::PropertyBag* bag) {
         auto a = SlotArgs<kit::NShapeArgs>(index);
-        a.design = bag;
-        a.onClick = Reports(index, L"Click");
+        a.bag = bag;
+        a.events.Click = Reports(index, L"Click");
         return kit::CreateNShape(a);
     }
 
