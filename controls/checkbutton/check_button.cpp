@@ -46,9 +46,7 @@ void CheckButton::Attach(plat::WindowId window, ControlSite* site, unsigned dpi)
     tracker_.StartPoll();
 }
 
-void CheckButton::Notify(const wchar_t* property) {
-    Raise(events_.PropertyChanged, property);
-}
+void CheckButton::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
 
 void CheckButton::Redraw() {
     if (site_) site_->Invalidate();

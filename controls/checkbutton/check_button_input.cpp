@@ -91,17 +91,11 @@ void CheckButton::EndPress(bool pressed) {
         ShowDisabledPicture();
 }
 
-void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift, bool) {
-    Raise(events_.KeyDown, keyCode, shift);
-}
+void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift, bool) { Raise(events_.KeyDown, keyCode, shift); }
 
-void CheckButton::KeyPress(std::int16_t keyAscii) {
-    Raise(events_.KeyPress, keyAscii);
-}
+void CheckButton::KeyPress(std::int16_t keyAscii) { Raise(events_.KeyPress, keyAscii); }
 
-void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    Raise(events_.KeyUp, keyCode, shift);
-}
+void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) { Raise(events_.KeyUp, keyCode, shift); }
 
 void CheckButton::TimerTick(unsigned timerId) {
     // The poll compares the pointer with the client area in pixels; positions and sizes stay in twips, so the

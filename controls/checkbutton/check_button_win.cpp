@@ -86,8 +86,6 @@ private:
                     model_.CaptureLost();
                 }
                 return 0;
-            case WM_GETDLGCODE:
-                return host::WantEveryKeyButTab(0, lp);
             case WM_TIMER:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 // Once the poll has seen the pointer leave, a move back to the same point is a real move.

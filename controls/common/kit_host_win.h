@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 #include <string>
 #include <utility>
 
@@ -97,18 +98,12 @@ void PaintFocusRect(HDC dc, const RECT& r);
 
 // The input every control that presses like a button (N_Shape, N_Selection) takes alike: pointer messages to the
 // model's MouseMove, MouseDown, DblClick (the second press of a double-click, any button) or MouseUp, a press
-// giving the control the focus first as a click on a Windows button does (a press sent to a disabled control is
-// dropped); every key but Tab; the focus leaving to LostFocus; a capture another window took to CaptureLost; timer
-// ticks to TimerTick. Nothing for any other message.
+// giving the control the focus first as a click on a Windows button does; a capture another window took to
+// CaptureLost; timer ticks to TimerTick. Nothing for any other message.
 template <typename Model>
 std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     const float x = PointerX(lp), y = PointerY(lp);
     switch (msg) {
-        case WM_GETDLGCODE:
-            return WantEveryKeyButTab(0, lp);
-        case WM_KILLFOCUS:
-            model.LostFocus();
-            return 0;
         case WM_TIMER:
             model.TimerTick(static_cast<unsigned>(wp));
             return 0;
@@ -125,7 +120,6 @@ std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPA
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
-            if (!IsWindowEnabled(window)) return 0;
             if (GetFocus() != window) SetFocus(window);
             if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
                 model.DblClick(ButtonOf(msg), ShiftMask(), x, y);
@@ -139,6 +133,18 @@ std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPA
             return 0;
     }
     return std::nullopt;
+}
+
+// Whether a model hears of its focus (GotFocus and LostFocus).
+template <typename Model, typename = void>
+struct HearsFocus : std::false_type {};
+template <typename Model>
+struct HearsFocus<Model, std::void_t<decltype(std::declval<Model&>().GotFocus()),
+                                     decltype(std::declval<Model&>().LostFocus())>> : std::true_type {};
+
+// Pointer and keyboard messages, which a disabled control does not take.
+inline bool IsInput(UINT msg) {
+    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
 }
 
 // The largest font size drawn, in points; stored sizes above it are drawn at it.
@@ -261,15 +267,29 @@ public:
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         LRESULT answered = 0;
         if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
+        // The one gate of a disabled control: the system sends it no input, and input sent or posted to it
+        // anyway is dropped here. A model checks again only after its own handlers ran (one may disable it).
+        if (IsInput(msg) && !IsWindowEnabled(hwnd_)) return 0;
         if constexpr (Host::kRoutesKeys) {
             if (const auto keyResult = RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
         }
         if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
         switch (msg) {
+            case WM_GETDLGCODE:
+                // A control that takes its keys owns every key but Tab, which moves the focus.
+                if constexpr (Host::kRoutesKeys) return WantEveryKeyButTab(0, lp);
+                break;
             case WM_SETFOCUS:
             case WM_KILLFOCUS:
                 // The cue comes and goes with the focus; with cues hidden nothing visible changes.
                 if (plat::FocusCuesShown(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+                if constexpr (HearsFocus<Model>::value) {
+                    if (msg == WM_SETFOCUS)
+                        model_.GotFocus();
+                    else
+                        model_.LostFocus();
+                    return 0;
+                }
                 break;
             case WM_UPDATEUISTATE:
                 plat::FollowUiState(hwnd_, wp);

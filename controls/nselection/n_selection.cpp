@@ -33,7 +33,7 @@ TrackerParams LeaveTracking() {
 }  // namespace
 
 NSelection::NSelection(const plat::Services& services, Events events)
-    : services_(services), events_(std::move(events)), tracker_(services_, LeaveTracking()) {
+    : services_(services), events_(std::move(events)), press_(services_, LeaveTracking(), events_, *this, true) {
     // The elements as designed, until a new instance or a load replaces their values.
     label1_.text = L"NSelection1";
     label1_.color = 0x80000012;  // button text
@@ -49,14 +49,12 @@ NSelection::NSelection(const plat::Services& services, Events events)
 }
 
 void NSelection::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    tracker_.SetWindow(window);
+    press_.tracker().SetWindow(window);
     site_ = site;
     SetDpi(dpi);
 }
 
-void NSelection::Notify(const wchar_t* property) {
-    Raise(events_.PropertyChanged, property);
-}
+void NSelection::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
 
 void NSelection::Measure(Label& label) {
     if (!services_.text) return;
@@ -111,7 +109,7 @@ void NSelection::SetFontBold(bool bold) {
 void NSelection::SetEnabled(bool enabled) {
     enabled_ = enabled;
     // A press the control cannot finish makes no click.
-    if (!enabled) EndPress(tracker_.EndPress() | space_.Cancel());
+    if (!enabled) press_.Disabled();
     if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
 }
@@ -166,7 +164,7 @@ void NSelection::Resize(int width, int height) {
 }
 
 void NSelection::ApplyStateColors() {
-    const LookColors colors = looks_[buttonState_];
+    const LookColors colors = looks_[press_.Look()];
     surfaceColor_ = colors.back;
     label1_.color = colors.fore;
     labelDescricao_.color = colors.fore2;
@@ -192,124 +190,53 @@ NSelection::Source NSelection::HitTest(float x, float y, float* relX, float* rel
     return Source::Surface;
 }
 
-void NSelection::RelativeTo(Source source, float x, float y, float* relX, float* relY) const {
-    const Label* label = source == Source::Caption       ? &label1_
-                         : source == Source::Description ? &labelDescricao_
-                                                         : nullptr;
-    *relX = label ? static_cast<float>(x - label->left) : x;
-    *relY = label ? static_cast<float>(y - label->top) : y;
+int NSelection::ElementAt(float x96, float y96) const {
+    float x = 0, y = 0;
+    return static_cast<int>(HitTest(x96, y96, &x, &y));
 }
 
-NSelection::Source NSelection::Locate(float x, float y, float* relX, float* relY) const {
-    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
-    // While a button is held the element that took the press keeps the pointer, as N_Shape's elements do.
-    if (tracker_.HeldButtons() == 0) return HitTest(x96, y96, relX, relY);
-    RelativeTo(pressSource_, x96, y96, relX, relY);
-    return pressSource_;
-}
-
-void NSelection::NotePress(std::int16_t button, float* x, float* y) {
-    // The pointer stays with the control between a press and its release.
-    const bool first = tracker_.HeldButtons() == 0;
-    if (first)
-        pressSource_ = HitTest(plat::Unscale(*x, dpi_), plat::Unscale(*y, dpi_), x, y);
-    else
-        Locate(*x, *y, x, y);
-    tracker_.Pressed(button);
+void NSelection::RelativeTo(int element, float* x96, float* y96) const {
+    const Label* label = element == static_cast<int>(Source::Caption)       ? &label1_
+                         : element == static_cast<int>(Source::Description) ? &labelDescricao_
+                                                                            : nullptr;
+    if (!label) return;
+    *x96 = static_cast<float>(*x96 - label->left);
+    *y96 = static_cast<float>(*y96 - label->top);
 }
 
 void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    NotePress(button, &x, &y);
-    Raise(events_.MouseDown, button, shift, x, y);
-    if (button == 1) {
-        buttonState_ = ButtonLook::Down;
-        ApplyStateColors();
-    }
+    press_.MouseDown(button, shift, x, y);
 }
 
 void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    Locate(x, y, &x, &y);
-    Raise(events_.MouseMove, button, shift, x, y);
-    if (button >= 2) return;  // another button than the left one takes part: the look stays
-    const PointerTracker::Move move = tracker_.MoveSeen(button);
-    if (move == PointerTracker::Move::Entered && events_.MouseEnter) events_.MouseEnter();
-    if (const auto look = PointerTracker::LookAfter(move)) {
-        buttonState_ = *look;
-        ApplyStateColors();
-    }
+    press_.MouseMove(button, shift, x, y);
 }
 
 void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    Locate(x, y, &x, &y);
-    tracker_.Released(button);
-    Raise(events_.MouseUp, button, shift, x, y);
-    buttonState_ = tracker_.RestingLook();
-    RaiseClick();
-    ApplyStateColors();
-    tracker_.EndPressCapture();
+    press_.MouseUp(button, shift, x, y);
 }
 
-void NSelection::RaiseClick() {
-    Raise(events_.Click);
-}
+void NSelection::RaiseClick() { Raise(events_.Click); }
 
 void NSelection::ClickNotified() {}
 
 void NSelection::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
-    NotePress(button, &x, &y);
-    Raise(events_.DblClick);
+    press_.DblClick(button, x, y);
 }
 
 void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
-    if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) {
-        if (services_.keys) services_.keys->Send(focusKeys);
-    } else if (keyCode == keys::kReturn) {
-        ClickNotified();
-    }
-    // The handler gets its own copies: the press follows the key that went down, whatever the handler made of it.
-    std::int16_t code = keyCode, mods = shift;
-    Raise(events_.KeyDown, code, mods);
-    // Space presses the entry as a left press does; a held Space repeats KeyDown, not the press.
-    if (enabled_ && space_.Down(keyCode, systemKey)) {
-        buttonState_ = ButtonLook::Down;
-        ApplyStateColors();
-    }
+    // Enter would run the click routine, which has nothing to do.
+    press_.KeyDown(keyCode, shift, systemKey);
 }
 
-void NSelection::KeyPress(std::int16_t keyAscii) {
-    Raise(events_.KeyPress, keyAscii);
-}
+void NSelection::KeyPress(std::int16_t keyAscii) { press_.KeyPress(keyAscii); }
 
-void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    std::int16_t code = keyCode, mods = shift;
-    Raise(events_.KeyUp, code, mods);
-    Redraw();
-    // Releasing Space clicks as a left release does, then shows the look the pointer calls for.
-    if (space_.Up(keyCode)) {
-        buttonState_ = tracker_.RestingLook();
-        RaiseClick();
-        ApplyStateColors();
-    }
-}
+void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) { press_.KeyUp(keyCode, shift); }
 
-void NSelection::LostFocus() { CancelSpacePress(); }
+void NSelection::LostFocus() { press_.FocusLost(); }
 
-void NSelection::CancelSpacePress() { EndPress(space_.Cancel()); }
+void NSelection::CaptureLost() { press_.CaptureLost(); }
 
-void NSelection::CaptureLost() { EndPress(tracker_.CaptureLost()); }
-
-void NSelection::EndPress(bool pressed) {
-    if (!pressed) return;
-    buttonState_ = tracker_.RestingLook();
-    ApplyStateColors();
-}
-
-void NSelection::TimerTick(unsigned timerId) {
-    if (!tracker_.TickSeesLeave(timerId)) return;
-    tracker_.StopPoll();
-    Raise(events_.MouseLeave);
-    buttonState_ = ButtonLook::Normal;
-    ApplyStateColors();
-}
+void NSelection::TimerTick(unsigned timerId) { press_.TimerTick(timerId); }
 
 }  // namespace kit

@@ -5,20 +5,20 @@
 #include <functional>
 #include <string>
 
+#include "controls/common/button_press.h"
 #include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
-#include "controls/common/space_press.h"
 #include "platform/platform.h"
 
 namespace kit {
 
 // The portable model of the selection entry. Sizes are 96-dpi pixels; pointer positions arrive in the window's
 // pixels and are reported in 96-dpi pixels.
-class NSelection {
+class NSelection : private PressingControl {
 public:
     // Which element a pointer notification came from; the labels are windowless, so the model finds them.
     enum class Source { Surface, Caption, Description };
@@ -29,24 +29,9 @@ public:
     static constexpr int kLabelLeft = 35;
 
     // Events raised to the container. Arguments are by reference: the model reads Button back after MouseMove,
-    // MouseDown and MouseUp, so a handler that changes it changes the control's reaction.
-    struct Events {
-        PlainEvent Click;
-        PlainEvent DblClick;
-        PointerEvent MouseMove;
-        PointerEvent MouseUp;
-        PointerEvent MouseDown;
-        PlainEvent MouseEnter;
-        PlainEvent MouseLeave;
-        PlainEvent MouseOver;  // declared for containers that bind it; never raised
-        PlainEvent MouseOut;   // declared for containers that bind it; never raised
-        PlainEvent Resize;
-        KeyAsciiEvent KeyPress;
-        KeyEvent KeyDown;
-        KeyEvent KeyUp;
-        // Every property write ends here with the property's name, so a designer can mark its design modified.
-        PropertyEvent PropertyChanged;
-    };
+    // MouseDown and MouseUp, so a handler that changes it changes the control's reaction. MouseOver and MouseOut
+    // are declared for containers that bind them, never raised.
+    using Events = ButtonEvents;
 
     // A transparent label that sizes itself to its text.
     struct Label {
@@ -67,7 +52,10 @@ public:
 
     // The native window the control lives in (for the pointer queries and the timer), its site and its DPI.
     void Attach(plat::WindowId window, ControlSite* site, unsigned dpi = 96);
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
+    void SetDpi(unsigned dpi) {
+        dpi_ = dpi ? dpi : 96;
+        press_.SetDpi(dpi_);
+    }
 
     // Properties, in the control's declared order. Writes that the element refuses return false and change
     // nothing, the notification included.
@@ -81,7 +69,7 @@ public:
     void SetFontBold(bool bold);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
-    bool MouseInside() const { return tracker_.Entered(); }
+    bool MouseInside() const { return press_.tracker().Entered(); }
     void Ajustar_Botao();
     OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].fore; }
     void SetForeColorNormal(OleColor c);
@@ -128,7 +116,8 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
-    // The focus left: a Space press still held makes no click.
+    // The focus came (nothing shows it but the host's focus cue) or left: a Space press still held makes no click.
+    void GotFocus() {}
     void LostFocus();
     // Another window took the pointer during a press: the press ends without a click.
     void CaptureLost();
@@ -136,9 +125,9 @@ public:
     void Resize(int width, int height);
 
     // State for the host's painting and for tests.
-    ButtonLook ButtonState() const { return buttonState_; }
-    bool EnterRaised() const { return tracker_.Entered(); }
-    bool Timer1Running() const { return tracker_.Polling(); }
+    ButtonLook ButtonState() const { return press_.Look(); }
+    bool EnterRaised() const { return press_.tracker().Entered(); }
+    bool Timer1Running() const { return press_.tracker().Polling(); }
     OleColor SurfaceColor() const { return surfaceColor_; }
     const Label& Label1() const { return label1_; }
     const Label& Label_Descricao() const { return labelDescricao_; }
@@ -164,20 +153,17 @@ private:
     void ShowColor(OleColor& stored, OleColor& element, OleColor c, const wchar_t* property);
     void Measure(Label& label);
     void Redraw();
-    // The element a window point reports to (the one under it, or the one that took a press still held) and
-    // the point relative to it, in 96-dpi pixels.
-    Source Locate(float x, float y, float* relX, float* relY) const;
-    void RelativeTo(Source source, float x, float y, float* relX, float* relY) const;
-    // A press (or the second press of a double-click): the first of a series notes its element; `x`, `y` become
-    // the event's position.
-    void NotePress(std::int16_t button, float* x, float* y);
-    void CancelSpacePress();
-    // A press whose release will not come ends: back to the look the pointer calls for, no click.
-    void EndPress(bool pressed);
+
+    // PressingControl: the elements are Source's.
+    int ElementAt(float x96, float y96) const override;
+    void RelativeTo(int element, float* x96, float* y96) const override;
+    void ShowLook() override { ApplyStateColors(); }
+    void KeyReleased() override { Redraw(); }
+    bool TakesInput() const override { return enabled_; }
 
     plat::Services services_;
     Events events_;
-    PointerTracker tracker_;
+    ButtonPress press_;
     ControlSite* site_ = nullptr;
     unsigned dpi_ = 96;
 
@@ -190,10 +176,6 @@ private:
     int height_ = 52;
 
     PerLook<LookColors> looks_;  // the stored colours of each look
-
-    ButtonLook buttonState_ = ButtonLook::Normal;
-    Source pressSource_ = Source::Surface;  // the element that took the first held button
-    SpacePress space_;
 };
 
 }  // namespace kit

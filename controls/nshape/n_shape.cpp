@@ -16,8 +16,12 @@ std::uint64_t PictureHandle(const Picture& picture) {
 }
 
 NShape::NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site)
-    : services_(services), site_(site), tracker_(services, LeaveTracking()), width_(width), height_(height) {
-    tracker_.SetWindow(window);
+    : services_(services),
+      site_(site),
+      press_(services, LeaveTracking(), events_, *this, false),
+      width_(width),
+      height_(height) {
+    press_.tracker().SetWindow(window);
     // Image1 starts with Picture_Normal, an empty picture at this point.
     image_.shown = pictureNormal_;
     MeasureCaption();
@@ -29,7 +33,7 @@ NShape::NShape(const plat::Services& services, Events events, int width, int hei
 }
 
 void NShape::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    tracker_.SetWindow(window);
+    press_.tracker().SetWindow(window);
     site_ = site;
     SetDpi(dpi);
 }
@@ -48,10 +52,6 @@ void NShape::Refresh() {
         site_->Refresh();
     else
         OnPaint();
-}
-
-void NShape::RaisePointer(const PointerEvent& handler, PointerArgs args) {
-    Raise(handler, args.button, args.shift, args.x, args.y);
 }
 
 void NShape::ShowPicture(const Picture& picture) {
@@ -79,7 +79,7 @@ void NShape::MeasureCaption() {
 // Looks
 
 void NShape::ApplyStateColors() {
-    const LookColors colors = looks_[state_];
+    const LookColors colors = looks_[press_.Look()];
     shape_.fill = colors.fill;
     // A disabled caption stays grey whatever look a late leave poll applies.
     label_.color = enabled_ ? colors.text : kDisabledText;
@@ -140,7 +140,7 @@ void NShape::SetFontBold(bool bold) {
 void NShape::SetEnabled(bool enabled) {
     enabled_ = enabled;
     // A press the control cannot finish makes no click.
-    if (!enabled) EndPress(tracker_.EndPress() | space_.Cancel());
+    if (!enabled) press_.Disabled();
     if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
     label_.color = enabled ? looks_[ButtonLook::Normal].text : kDisabledText;

@@ -7,13 +7,13 @@
 #include <optional>
 #include <string>
 
+#include "controls/common/button_press.h"
 #include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
-#include "controls/common/space_press.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -58,10 +58,7 @@ FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight);
 // so two pictures of the same image compare equal.
 std::uint64_t PictureHandle(const Picture& picture);
 
-// A half pixel rounds up (toward positive infinity), the one rule for placing elements.
-int RoundPixel(double value);
-
-class NShape {
+class NShape : private PressingControl {
 public:
     // What a new instance takes from its container: the name it gave the instance.
     struct Ambient {
@@ -75,22 +72,7 @@ public:
 
     // The container's side: every event the button raises, in its declared order. Pointer positions are 96-dpi
     // pixels relative to the reporting element; the button does not read arguments back after raising.
-    struct Events {
-        PlainEvent Click;
-        PlainEvent DblClick;
-        PointerEvent MouseMove;
-        PointerEvent MouseUp;
-        PointerEvent MouseDown;
-        PlainEvent MouseEnter;
-        PlainEvent MouseLeave;
-        PlainEvent MouseOver;  // declared by the control, never raised
-        PlainEvent MouseOut;
-        PlainEvent Resize;
-        KeyAsciiEvent KeyPress;
-        KeyEvent KeyDown;
-        KeyEvent KeyUp;
-        PropertyEvent PropertyChanged;
-    };
+    using Events = ButtonEvents;
 
     // `window` is the control's own window (what WindowFromPoint returns over it); `width` and `height` its
     // starting size in 96-dpi pixels. `site` may be null (nothing repaints; size requests apply directly).
@@ -103,9 +85,12 @@ public:
     Events& events() { return events_; }
     void SetPictureSizer(PictureSizer sizer) { pictureSizer_ = std::move(sizer); }
     void Attach(plat::WindowId window, ControlSite* site, unsigned dpi);
-    plat::WindowId window() const { return tracker_.window(); }
+    plat::WindowId window() const { return press_.tracker().window(); }
     // The window's DPI: pointer positions arrive in its pixels.
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
+    void SetDpi(unsigned dpi) {
+        dpi_ = dpi ? dpi : 96;
+        press_.SetDpi(dpi_);
+    }
 
     // Creation by a container: a new instance, or one loaded from the container's bag. Load returns whether every
     // key was applied (it stops silently at the first that fails). Save writes the keys and returns whether all
@@ -172,8 +157,8 @@ public:
     void SetControlFont(const Font& font) { font_ = font; }
 
     // ---- State the looks and tests read.
-    ButtonLook ButtonState() const { return state_; }
-    bool EnterRaised() const { return tracker_.Entered(); }
+    ButtonLook ButtonState() const { return press_.Look(); }
+    bool EnterRaised() const { return press_.tracker().Entered(); }
     const Picture& ShownPicture() const { return image_.shown; }
 
     // ---- Input from the host. Positions are the window's client pixels at its DPI; the model finds the element
@@ -261,25 +246,23 @@ private:
     void ShowPicture(const Picture& picture);
     void MeasureCaption();
     void ApplyStateColors();
-    // A pointer notification's arguments, as the reporting element gives them.
-    struct PointerArgs {
-        std::int16_t button, shift;
-        float x, y;
-    };
-    void MoveLogic(NShapeSource source, const PointerArgs& args, plat::Point client);
-    void Leave();
-    // Ends a Space press without a click, back to the look the pointer calls for.
-    void CancelSpacePress();
-    // A press whose release will not come ends: back to the look the pointer calls for, no click.
-    void EndPress(bool pressed);
-    PointerArgs ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const;
-    // Raises a pointer event with copies of the arguments: the button does not read them back.
-    static void RaisePointer(const PointerEvent& handler, PointerArgs args);
+
+    // PressingControl: the elements are NShapeSource's.
+    int ElementAt(float x96, float y96) const override { return static_cast<int>(SourceAt(x96, y96)); }
+    void RelativeTo(int element, float* x96, float* y96) const override;
+    bool LookFollows(int element) const override { return element != static_cast<int>(NShapeSource::Picture); }
+    void ShowLook() override { ApplyStateColors(); }
+    void PressedOn(int element) override;
+    void SpacePressed() override { ShowPicture(pictureDown_); }
+    void ReleasedOn(int element) override;
+    void HoverMove(int element, plat::Point client) override;
+    void KeyReleased() override { Refresh(); }
+    bool TakesInput() const override { return enabled_; }
 
     const plat::Services& services_;
     ControlSite* site_;
-    PointerTracker tracker_;
     Events events_;
+    ButtonPress press_;
     PictureSizer pictureSizer_;
     unsigned dpi_ = 96;
 
@@ -300,11 +283,7 @@ private:
     bool stretchToText_ = false;
     Font font_;
 
-    ButtonLook state_ = ButtonLook::Normal;
     bool mouseInside_ = false;
-    SpacePress space_;
-
-    NShapeSource pressSource_ = NShapeSource::Surface;  // the element that saw the first held button
     bool requestingWidth_ = false;
 };
 

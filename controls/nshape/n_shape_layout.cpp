@@ -28,8 +28,6 @@ FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight) {
     return g;
 }
 
-int RoundPixel(double value) { return static_cast<int>(std::floor(value + 0.5)); }
-
 void NShape::Ajustar_Botao() {
     const double lw = label_.box.width;
     const double lh = label_.box.height;

@@ -170,9 +170,6 @@ private:
             case WM_NCCREATE:
                 AttachModel();
                 break;
-            case WM_SETFOCUS:
-                model_.GotFocus();
-                return 0;
             case WM_SETTEXT:
                 // The window text and the caption are one: accessibility tools and tests may set either.
                 model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");

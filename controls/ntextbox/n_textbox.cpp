@@ -80,9 +80,7 @@ NTextBox::NTextBox(const plat::Services& services, Events events) : services_(se
     hdr_.opaque = true;
 }
 
-void NTextBox::Notify(const wchar_t* property) {
-    Raise(events_.PropertyChanged, property);
-}
+void NTextBox::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
 
 template <typename Result, typename Param, typename Arg>
 Result NTextBox::Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property) {

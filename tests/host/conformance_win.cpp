@@ -158,6 +158,13 @@ const std::vector<Row> kRows = {
          Log("KeyUp " + std::to_string(code) + " 0");
          code = 0;
      }},
+    // A disabled control takes no pointer or keyboard input, however it is sent.
+    {"DisabledTakesNoInput",
+     kPressers,
+     {Enable(false), PointAt(5, 5), Move(5, 5), Press, Mouse(WM_LBUTTONUP, 5, 5), Mouse(WM_LBUTTONDBLCLK, 5, 5),
+      Key(WM_KEYDOWN, VK_SPACE), Key(WM_KEYUP, VK_SPACE), Key(WM_KEYDOWN, VK_RIGHT), Key(WM_CHAR, 'a'), State()},
+     {"disable", "state look 0 cue 0"},
+     {{"CheckButton", {"disable", "state look 3 cue 0"}}}},
     // A disable ends the press: no click, the look the pointer calls for, and the next press starts fresh (its
     // position relative to the element under it, its own capture). N_Shape holds the pointer while over it.
     {"PressThenDisable",
