@@ -75,7 +75,8 @@ const ChildDesign kText8 = {kIdText8, 27840, 11040, 735, 270};
 
 class Form1 final : public MainView {
 public:
-    Form1() : logic_(plat::Win32Services(), plat::ProgramFolder(), *this, text8_, intertext_) {}
+    explicit Form1(const plat::Services& services)
+        : services_(services), logic_(services, plat::ProgramFolder(), *this, text8_, intertext_) {}
 
     bool Create(HINSTANCE instance, int showCommand) {
         instance_ = instance;
@@ -105,7 +106,7 @@ public:
     void SetButtonCaption(MainButton button, const std::wstring& caption) override {
         kit::SetNShapeCaption(GetDlgItem(hwnd_, button == MainButton::Start ? kIdShape2start : kIdShape3stop), caption);
     }
-    void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide); }
+    void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide, services_); }
 
 private:
     friend LRESULT CALLBACK plat::WindowProc<Form1>(HWND, UINT, WPARAM, LPARAM);
@@ -130,6 +131,7 @@ private:
         args.width = b.place.width;
         args.height = b.place.height;
         args.bag = design ? design->Find(b.name) : nullptr;
+        args.services = &services_;
         args.events.Click = [this, id = b.place.id] { OnButtonClick(id); };
         kit::CreateNShape(args);
     }
@@ -226,13 +228,13 @@ private:
             case WM_CTLCOLORBTN: {
                 HDC dc = reinterpret_cast<HDC>(wp);
                 const bool notice = reinterpret_cast<HWND>(lp) == GetDlgItem(hwnd_, kIdLabel2);
-                SetBkColor(dc, kit::PageColour(kit::ColorRole::PageBack, 0x00FFFFFF));
-                SetTextColor(
-                    dc, kit::PageColour(kit::ColorRole::PageText, notice ? 0x000000FF : kit::syscolor::kWindowText));
-                return reinterpret_cast<LRESULT>(kit::PageBackBrush());
+                SetBkColor(dc, kit::PageColour(services_.scheme, kit::ColorRole::PageBack, 0x00FFFFFF));
+                SetTextColor(dc, kit::PageColour(services_.scheme, kit::ColorRole::PageText,
+                                                 notice ? 0x000000FF : kit::syscolor::kWindowText));
+                return reinterpret_cast<LRESULT>(kit::PageBackBrush(services_.scheme));
             }
             case WM_ERASEBKGND:
-                return plat::EraseBackground(hwnd_, wp, kit::PageBackBrush());
+                return plat::EraseBackground(hwnd_, wp, kit::PageBackBrush(services_.scheme));
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
                 plat::FollowSystemColours(hwnd_, msg, wp);
@@ -254,16 +256,17 @@ private:
     plat::GdiObject<HFONT> noticeFont_;
     HINSTANCE instance_ = nullptr;
     plat::FocusKeeper focus_;
+    const plat::Services& services_;
     MainLogic logic_;
 };
 
 }  // namespace
 
-bool CreateForm1(HINSTANCE instance, int showCommand) {
+bool CreateForm1(HINSTANCE instance, int showCommand, const plat::Services& services) {
     if (!plat::RegisterProgramWindowClass(kForm1Class, &plat::WindowProc<Form1>, CS_HREDRAW | CS_VREDRAW, IDI_APP))
         return false;
     // Owned by its window from WM_NCCREATE on; freed once the window is gone.
-    Form1* form = new Form1();
+    Form1* form = new Form1(services);
     return form->Create(instance, showCommand);
 }
 

@@ -15,6 +15,7 @@
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "platform/os_api_win.h"
+#include "platform/platform_win.h"
 
 namespace {
 
@@ -125,6 +126,7 @@ void PaintBench() {
     args.width = kWidthTwips;
     args.height = kHeightTwips;
     args.bag = &design;
+    args.services = &plat::Win32Services();
     HWND button = kit::CreateNShape(args);
     RECT rc;
     GetClientRect(button, &rc);

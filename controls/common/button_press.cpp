@@ -121,9 +121,7 @@ void ButtonPress::End(bool pressed) {
     if (pressed) Show(tracker_.RestingLook());
 }
 
-void ButtonPress::FocusLost() {
-    End(std::exchange(spaceHeld_, false));
-}
+void ButtonPress::FocusLost() { End(std::exchange(spaceHeld_, false)); }
 
 void ButtonPress::CaptureLost() { End(tracker_.CaptureLost()); }
 

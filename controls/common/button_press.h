@@ -71,8 +71,8 @@ class ButtonPress {
 public:
     // `readsButtonBack`: the control examines Button after raising a pointer event, so a handler that changes it
     // changes the control's reaction; otherwise handlers get copies.
-    ButtonPress(const plat::Services& services, TrackerParams tracking, ButtonEvents& events,
-                PressingControl& control, bool readsButtonBack);
+    ButtonPress(const plat::Services& services, TrackerParams tracking, ButtonEvents& events, PressingControl& control,
+                bool readsButtonBack);
 
     PointerTracker& tracker() { return tracker_; }
     const PointerTracker& tracker() const { return tracker_; }

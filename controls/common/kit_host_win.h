@@ -139,8 +139,9 @@ std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPA
 template <typename Model, typename = void>
 struct HearsFocus : std::false_type {};
 template <typename Model>
-struct HearsFocus<Model, std::void_t<decltype(std::declval<Model&>().GotFocus()),
-                                     decltype(std::declval<Model&>().LostFocus())>> : std::true_type {};
+struct HearsFocus<
+    Model, std::void_t<decltype(std::declval<Model&>().GotFocus()), decltype(std::declval<Model&>().LostFocus())>>
+    : std::true_type {};
 
 // Pointer and keyboard messages, which a disabled control does not take.
 inline bool IsInput(UINT msg) {
@@ -225,7 +226,7 @@ struct ControlArgs {
     int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
     const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
     LoadResult* loaded = nullptr;                  // when given, receives what the load from `bag` reported
-    const plat::Services* services = nullptr;      // null: the Win32 services
+    const plat::Services* services = nullptr;      // the platform, as the container was given it (required)
 };
 
 // The part every control host shares: the model with its screen-reader answers, the window's DPI, the window
@@ -401,9 +402,9 @@ constexpr DWORD kTabStopControlStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_C
 // instance). The window, or null when none was made.
 template <typename Host, typename Args>
 HWND CreateStarted(const wchar_t* className, const Args& args, DWORD style = kTabStopControlStyle, DWORD exStyle = 0) {
-    if (!args.parent) return nullptr;
+    if (!args.parent || !args.services) return nullptr;
     Host* state = CreateControl(
-        new Host(args.services ? *args.services : plat::Win32Services(), args),
+        new Host(*args.services, args),
         {className, style, exStyle, args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
     if (!state) return nullptr;
     state->Start(args);

@@ -30,7 +30,7 @@ NShapeSource NShape::SourceAt(float x96, float y96) const {
 void NShape::RelativeTo(int element, float* x96, float* y96) const {
     const RectF* box = element == static_cast<int>(NShapeSource::Caption)   ? &label_.box
                        : element == static_cast<int>(NShapeSource::Picture) ? &image_.box
-                                                                           : nullptr;
+                                                                            : nullptr;
     if (!box) return;
     *x96 = static_cast<float>(*x96 - box->left);
     *y96 = static_cast<float>(*y96 - box->top);
@@ -76,9 +76,7 @@ void NShape::MouseDown(std::int16_t button, std::int16_t shift, float x, float y
     press_.MouseDown(button, shift, x, y);
 }
 
-void NShape::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    press_.MouseUp(button, shift, x, y);
-}
+void NShape::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) { press_.MouseUp(button, shift, x, y); }
 
 void NShape::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) { press_.DblClick(button, x, y); }
 

@@ -198,7 +198,7 @@ void TextBoxHost::SyncTxt() {
     if (!EqualRect(&want, &have))
         SetWindowPos(edit_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    const OleColor back = PaintColor(plat::Win32Services().scheme, ColorRole::PageBack, ButtonLook::Normal, t.back);
+    const OleColor back = PaintColor(services_.scheme, ColorRole::PageBack, ButtonLook::Normal, t.back);
     if (!backBrush_ || brushColor_ != back) {
         backBrush_.reset(CreateSolidBrush(plat::OleToColorRef(back)));
         brushColor_ = back;

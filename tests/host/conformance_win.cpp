@@ -29,38 +29,28 @@ struct Member {
 
 constexpr int kId = 7;
 
-const Member kShape = {
-    "NShape",
-    "SharedNShape",
-    [](HWND parent) { return MakeRecordedShape(parent, kId); },
-    [](HWND w) { return static_cast<int>(kit::NShapeOf(w)->ButtonState()); },
-    [](HWND w, bool on) { kit::NShapeOf(w)->SetEnabled(on); },
-    [](HWND w, KeyHandler down, KeyHandler up) {
-        kit::NShapeOf(w)->events().KeyDown = down;
-        kit::NShapeOf(w)->events().KeyUp = up;
-    },
-};
+// A button of the kit (N_Shape, N_Selection), found from its window by `Of`.
+template <typename Model, Model* (*Of)(HWND)>
+Member Button(const char* name, const char* table, std::function<HWND(HWND parent)> make) {
+    return {name,
+            table,
+            std::move(make),
+            [](HWND w) { return static_cast<int>(Of(w)->ButtonState()); },
+            [](HWND w, bool on) { Of(w)->SetEnabled(on); },
+            [](HWND w, KeyHandler down, KeyHandler up) {
+                Of(w)->events().KeyDown = down;
+                Of(w)->events().KeyUp = up;
+            }};
+}
 
-const Member kSelection = {
-    "NSelection",
-    "SharedNSelection",
-    [](HWND parent) {
-        kit::NSelectionArgs a =
-            Placed<kit::NSelectionArgs>(parent, kId, L"NSelection1", 3000, 615, &RecordingServices());
-        RecordShared(a.events);
-        a.events.DblClick = Plain("DblClick");
-        a.events.MouseEnter = Plain("MouseEnter");
-        a.events.MouseLeave = Plain("MouseLeave");
-        a.events.MouseOut = Plain("MouseOut");
-        return kit::CreateNSelection(a);
-    },
-    [](HWND w) { return static_cast<int>(kit::NSelectionOf(w)->ButtonState()); },
-    [](HWND w, bool on) { kit::NSelectionOf(w)->SetEnabled(on); },
-    [](HWND w, KeyHandler down, KeyHandler up) {
-        kit::NSelectionOf(w)->events().KeyDown = down;
-        kit::NSelectionOf(w)->events().KeyUp = up;
-    },
-};
+const Member kShape = Button<kit::NShape, kit::NShapeOf>("NShape", "SharedNShape",
+                                                         [](HWND parent) { return MakeRecordedShape(parent, kId); });
+
+const Member kSelection = Button<kit::NSelection, kit::NSelectionOf>("NSelection", "SharedNSelection", [](HWND parent) {
+    kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, kId, L"NSelection1", 3000, 615, &RecordingServices());
+    RecordButton(a.events);
+    return kit::CreateNSelection(a);
+});
 
 const Member kCheck = {
     "CheckButton",
@@ -129,13 +119,18 @@ const std::vector<Row> kRows = {
      {"focus on", "KeyDown 32 0", "KeyPress 32", "state look 2 cue 0", "KeyUp 32 0", "Click", "state look 0 cue 0"}},
     {"HeldSpaceClicksOnce",
      kButtons,
-     {Focus(), Key(WM_KEYDOWN, VK_SPACE), KeyRepeat(VK_SPACE), Key(WM_KEYUP, VK_SPACE)},
-     {"focus on", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "Click"}},
+     {Focus(), Key(WM_KEYDOWN, VK_SPACE), KeyRepeat(VK_SPACE), KeyRepeat(VK_SPACE), Key(WM_KEYUP, VK_SPACE)},
+     {"focus on", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32",
+      "KeyUp 32 0", "Click"}},
     {"SpaceThenFocusLossEndsThePress",
      kButtons,
      {Focus(), Key(WM_KEYDOWN, VK_SPACE), FocusAway(), State(), Key(WM_KEYUP, VK_SPACE), State()},
      {"focus on", "KeyDown 32 0", "KeyPress 32", "focus on (elsewhere)", "state look 0 cue 0", "KeyUp 32 0",
       "state look 0 cue 0"}},
+    {"SpaceThenDisableEndsThePress",
+     kButtons,
+     {Focus(), Key(WM_KEYDOWN, VK_SPACE), Enable(false), Key(WM_KEYUP, VK_SPACE), State()},
+     {"focus on", "KeyDown 32 0", "KeyPress 32", "disable", "focus off", "state look 0 cue 0"}},
     // Alt+Space opens the system menu, whose loop takes the key's release: it presses nothing.
     {"AltSpacePressesNothing",
      kButtons,

@@ -77,22 +77,6 @@ const Table kShape = {
           Key(WM_KEYDOWN, VK_RETURN), Key(WM_KEYUP, VK_RETURN)},
          {"keys {TAB}", "KeyDown 39 0", "keys {TAB}", "KeyDown 40 0", "keys +{TAB}", "KeyDown 37 0", "keys +{TAB}",
           "KeyDown 38 0", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0"}},
-        {"SpacePressesAndItsReleaseClicks",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), State(), Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "state look 2 cue 0", "KeyUp 32 0", "Click",
-          "state look 0 cue 0"}},
-        {"HeldSpaceClicksOnce",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), KeyRepeat(VK_SPACE), KeyRepeat(VK_SPACE), Key(WM_KEYUP, VK_SPACE)},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32",
-          "KeyUp 32 0", "Click"}},
-        {"SpaceThenFocusLossDoesNotClick",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), FocusAway(), State(), Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "focus on (elsewhere)", "state look 0 cue 0", "KeyUp 32 0",
-          "state look 0 cue 0"}},
-        {"SpaceThenDisabledDoesNotClick",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), Do([](HWND w) { kit::NShapeOf(w)->SetEnabled(false); }),
-          Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "focus off", "state look 0 cue 0"}},
         {"EnterAndEscapeReachTheButton",
          {Focus(), Key(WM_KEYDOWN, VK_RETURN), Key(WM_KEYUP, VK_RETURN), Key(WM_KEYDOWN, VK_ESCAPE),
           Key(WM_KEYUP, VK_ESCAPE), State()},
@@ -207,13 +191,7 @@ const Table kCheck = {
 
 HWND MakeSelection(HWND parent, HWND*) {
     kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, 9, L"NSelection1", 3000, 600);
-    RecordShared(a.events);
-    a.events.DblClick = Plain("DblClick");
-    a.events.MouseEnter = Plain("MouseEnter");
-    a.events.MouseLeave = Plain("MouseLeave");
-    a.events.MouseOver = Plain("MouseOver");
-    a.events.MouseOut = Plain("MouseOut");
-    a.events.Resize = Plain("Resize");
+    RecordButton(a.events);
     return kit::CreateNSelection(a);
 }
 
@@ -264,21 +242,6 @@ const Table kSelection = {
          {"KeyDown 39 0", "queue keydown 9", "queue keyup 9", "KeyDown 38 0", "queue keydown 16", "queue keydown 9",
           "queue keyup 9", "queue keyup 16", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "KeyDown 65 0",
           "KeyUp 65 0"}},
-        {"SpacePressesAndItsReleaseClicks",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), State(), Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "state look 2 cue 0", "KeyUp 32 0", "Click",
-          "state look 0 cue 0"}},
-        {"HeldSpaceClicksOnce",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), KeyRepeat(VK_SPACE), Key(WM_KEYUP, VK_SPACE)},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "Click"}},
-        {"SpaceThenFocusLossDoesNotClick",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), FocusAway(), State(), Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "focus on (elsewhere)", "state look 0 cue 0", "KeyUp 32 0",
-          "state look 0 cue 0"}},
-        {"SpaceThenDisabledDoesNotClick",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), Do([](HWND w) { kit::NSelectionOf(w)->SetEnabled(false); }),
-          Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "focus off", "state look 0 cue 0"}},
         {"EnterAndEscapeReachTheEntry",
          {Focus(), Key(WM_KEYDOWN, VK_RETURN), Key(WM_KEYUP, VK_RETURN), Key(WM_KEYDOWN, VK_ESCAPE),
           Key(WM_KEYUP, VK_ESCAPE), State()},

@@ -1,12 +1,16 @@
 // Creation arguments and recording handlers the host tables share.
 #pragma once
 
+#include <utility>
+
 #include "controls/nshape/n_shape_win.h"
+#include "platform/platform_win.h"
 #include "tests/host/host_rig_win.h"
 
 namespace hosttest {
 
-// Creation arguments of any control: its place in the parent (twips), its names and, when given, its services.
+// Creation arguments of any control: its place in the parent (twips), its names and its services (the Win32 ones
+// unless given).
 template <typename Args>
 Args Placed(HWND parent, int id, const wchar_t* name, int width, int height, const plat::Services* services = nullptr) {
     Args a;
@@ -14,7 +18,7 @@ Args Placed(HWND parent, int id, const wchar_t* name, int width, int height, con
     a.id = id;
     a.name = name;
     a.left = 300, a.top = 300, a.width = width, a.height = height;
-    a.services = services;
+    a.services = services ? services : &plat::Win32Services();
     return a;
 }
 
@@ -30,21 +34,21 @@ void RecordShared(Events& e) {
     e.KeyPress = KeyAscii("KeyPress");
 }
 
+// The events of the kit's buttons, each recording itself.
+inline void RecordButton(kit::ButtonEvents& e) {
+    RecordShared(e);
+    for (const auto& plain : {std::make_pair(&e.DblClick, "DblClick"), std::make_pair(&e.MouseEnter, "MouseEnter"),
+                              std::make_pair(&e.MouseLeave, "MouseLeave"), std::make_pair(&e.MouseOver, "MouseOver"),
+                              std::make_pair(&e.MouseOut, "MouseOut"), std::make_pair(&e.Resize, "Resize")})
+        *plain.first = Plain(plain.second);
+}
+
 // An N_Shape on the recording services, so captures, the leave poll and sent keys show in order, with every
 // event recording itself.
 inline HWND MakeRecordedShape(HWND parent, int id) {
-    HWND window = kit::CreateNShape(Placed<kit::NShapeArgs>(parent, id, L"NShape1", 1500, 450, &RecordingServices()));
-    kit::NShape* model = kit::NShapeOf(window);
-    if (!model) return nullptr;
-    kit::NShape::Events& e = model->events();
-    RecordShared(e);
-    e.DblClick = Plain("DblClick");
-    e.MouseEnter = Plain("MouseEnter");
-    e.MouseLeave = Plain("MouseLeave");
-    e.MouseOver = Plain("MouseOver");
-    e.MouseOut = Plain("MouseOut");
-    e.Resize = Plain("Resize");
-    return window;
+    kit::NShapeArgs a = Placed<kit::NShapeArgs>(parent, id, L"NShape1", 1500, 450, &RecordingServices());
+    RecordButton(a.events);
+    return kit::CreateNShape(a);
 }
 
 }  // namespace hosttest

@@ -263,6 +263,7 @@ private:
         a.id = s.id;
         a.name = s.name;
         a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+        a.services = &plat::Win32Services();
         return a;
     }
 

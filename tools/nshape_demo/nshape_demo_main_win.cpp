@@ -18,6 +18,7 @@
 #include "platform/units.h"
 #include "platform/utf8_win.h"
 #include "platform/window_win.h"
+#include "platform/platform_win.h"
 
 namespace {
 
@@ -198,6 +199,7 @@ void CreateButtons(HWND parent) {
         args.height = plat::TwipsFrom96(p.height);
         args.bag = &bag;
         args.pictures = &DemoPictures;
+        args.services = &plat::Win32Services();
         args.events.Click = [i] { OnClick(i); };
         HWND button = kit::CreateNShape(args);
         g_buttons[i] = button;
