@@ -35,13 +35,7 @@ class EditField final : public ScratchField {
 public:
     void Attach(HWND edit) { edit_ = edit; }
     void SetText(const std::wstring& text) override { SetWindowTextW(edit_, text.c_str()); }
-    std::wstring Text() const override {
-        const int n = GetWindowTextLengthW(edit_);
-        std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-        const int got = GetWindowTextW(edit_, &text[0], n + 1);
-        text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-        return text;
-    }
+    std::wstring Text() const override { return plat::WindowText(edit_); }
 
 private:
     HWND edit_ = nullptr;
@@ -70,6 +64,9 @@ const ButtonDesign kButtonsBeforeCheck[] = {
     {{kIdShape3stop, 3600, 240, 1695, 855}, L"N_Shape3stop"},
 };
 const ButtonDesign kHomeButton = {{kIdShape1, 2640, 2640, 1815, 255}, L"N_Shape1"};
+// The page's white and the red of the notice that names the files beside the program.
+constexpr plat::OleColor kPageBack = 0x00FFFFFF;
+constexpr plat::OleColor kNoticeText = 0x000000FF;
 const ChildDesign kIntertext = {kIdIntertext, 120, 3960, 9135, 375};
 const ChildDesign kText8 = {kIdText8, 27840, 11040, 735, 270};
 
@@ -228,16 +225,16 @@ private:
             case WM_CTLCOLORBTN: {
                 HDC dc = reinterpret_cast<HDC>(wp);
                 const bool notice = reinterpret_cast<HWND>(lp) == GetDlgItem(hwnd_, kIdLabel2);
-                SetBkColor(dc, kit::PageColour(services_.scheme, kit::ColorRole::PageBack, 0x00FFFFFF));
-                SetTextColor(dc, kit::PageColour(services_.scheme, kit::ColorRole::PageText,
-                                                 notice ? 0x000000FF : kit::syscolor::kWindowText));
+                SetBkColor(dc, kit::PageColor(services_.scheme, kit::ColorRole::PageBack, kPageBack));
+                SetTextColor(dc, kit::PageColor(services_.scheme, kit::ColorRole::PageText,
+                                                notice ? kNoticeText : plat::syscolor::kWindowText));
                 return reinterpret_cast<LRESULT>(kit::PageBackBrush(services_.scheme));
             }
             case WM_ERASEBKGND:
                 return plat::EraseBackground(hwnd_, wp, kit::PageBackBrush(services_.scheme));
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
-                plat::FollowSystemColours(hwnd_, msg, wp);
+                plat::FollowSystemColors(hwnd_, msg, wp);
                 break;
             case WM_DESTROY:
                 plat::TopLevelClosed();

@@ -135,8 +135,8 @@ private:
             FillRect(dc, &r, back);
             plat::SelectObj font(dc, fonts_[i].get());
             // In high contrast a label that names a link takes the link colour.
-            SetTextColor(dc, kit::PageColour(services_.scheme,
-                                             l.underline ? kit::ColorRole::Link : kit::ColorRole::PageText, l.colour));
+            SetTextColor(dc, kit::PageColor(services_.scheme,
+                                            l.underline ? kit::ColorRole::Link : kit::ColorRole::PageText, l.color));
             const UINT align = l.align == Align::Center ? DT_CENTER : DT_LEFT;
             DrawTextW(dc, l.text, -1, &r, align | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
         }
@@ -151,7 +151,7 @@ private:
         }
         for (const LineSpec& line : page_.lines) {
             plat::GdiObject<HPEN> pen(
-                CreatePen(PS_SOLID, 1, kit::PageColour(services_.scheme, kit::ColorRole::PageText, line.colour)));
+                CreatePen(PS_SOLID, 1, kit::PageColor(services_.scheme, kit::ColorRole::PageText, line.color)));
             plat::SelectObj select(dc, pen.get());
             MoveToEx(dc, plat::TwipsToPixels(line.x1, dpi_), plat::TwipsToPixels(line.y1, dpi_), nullptr);
             LineTo(dc, plat::TwipsToPixels(line.x2, dpi_), plat::TwipsToPixels(line.y2, dpi_));
@@ -181,7 +181,7 @@ private:
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
                 // A new scheme or new system colours: everything drawn in them, buttons included, again.
-                plat::FollowSystemColours(hwnd_, msg, wp);
+                plat::FollowSystemColors(hwnd_, msg, wp);
                 break;
             case WM_GETOBJECT:
                 if (const LRESULT answer = access_.Answer(hwnd_, wp, lp)) return answer;

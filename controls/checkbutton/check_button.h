@@ -25,9 +25,12 @@ struct BoxImage {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * kSide + x)]; }
 };
 
+// The values that have box images; other values have none. A click cycles 1 to 0, 0 to 1 and 2 to 0.
+enum CheckValue : std::int32_t { kUnchecked = 0, kChecked = 1, kIndeterminate = 2 };
+
 // The image of a value in a look: normal, hover, pressed (Down) and disabled for each value.
 constexpr int kLooksPerValue = 4;
-constexpr int kBoxValues = 3;  // 0 unchecked, 1 checked, 2 indeterminate; other values have no image
+constexpr int kBoxValues = kIndeterminate + 1;
 constexpr int kBoxImageCount = kLooksPerValue * kBoxValues;
 constexpr int BoxImageIndex(int value, ButtonLook look) { return kLooksPerValue * value + static_cast<int>(look); }
 
@@ -38,8 +41,6 @@ const std::array<BoxImage, kBoxImageCount>& CheckBoxImages();
 class CheckButton {
 public:
     enum class Source { Surface, Picture, Caption };
-    // The values a click cycles through: 1 becomes 0, 0 becomes 1, 2 becomes 0.
-    enum : std::int32_t { kUnchecked = 0, kChecked = 1, kIndeterminate = 2 };
 
     // The leave poll.
     static constexpr unsigned kTimer1 = 1;

@@ -2,12 +2,6 @@
 #include "controls/checkbutton/check_button.h"
 
 namespace kit {
-namespace {
-
-constexpr std::int16_t kLeftButton = 1;
-
-}  // namespace
-
 CheckButton::Source CheckButton::HitTest(float x, float y) const {
     if (x >= 0 && x < kBoxTwips && y >= boxTop_ && y < boxTop_ + kBoxTwips) return Source::Picture;
     if (captionWidth_ > 0 && x >= kCaptionLeft && x < kCaptionLeft + captionWidth_ && y >= captionTop_ &&
@@ -57,7 +51,7 @@ void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, fl
     // Outside these bounds the pointer is captured and has left the control while a button is held.
     if (x < 0 || x > width_ || y < 0 || y > height_) return;
     Raise(events_.MouseMove, button, shift, x, y);
-    if (enabled_) ShowLook(button == kLeftButton ? ButtonLook::Down : ButtonLook::Hover);
+    if (enabled_) ShowLook(button == buttons::kLeft ? ButtonLook::Down : ButtonLook::Hover);
 }
 
 void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {

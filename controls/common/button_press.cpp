@@ -43,7 +43,7 @@ void ButtonPress::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
     const int element = Locate(&x, &y);
     control_.PressedOn(element);
     RaisePointer(events_.MouseDown, &button, shift, x, y);
-    if (control_.LookFollows(element) && button == kLeftButton) Show(ButtonLook::Down);
+    if (control_.LookFollows(element) && button == buttons::kLeft) Show(ButtonLook::Down);
 }
 
 void ButtonPress::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
@@ -56,7 +56,7 @@ void ButtonPress::MouseMove(std::int16_t buttons, std::int16_t shift, float x, f
         if (move == PointerTracker::Move::Entered) Raise(events_.MouseEnter);
         if (const auto look = PointerTracker::LookAfter(move)) Show(*look);
     }
-    if (buttons != kLeftButton) control_.HoverMove(element, client);
+    if (buttons != buttons::kLeft) control_.HoverMove(element, client);
 }
 
 void ButtonPress::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {

@@ -36,9 +36,6 @@ struct ButtonEvents {
 // A half pixel rounds up (toward positive infinity), the one rule for placing elements and pointer points.
 inline int RoundPixel(double value) { return static_cast<int>(std::floor(value + 0.5)); }
 
-// The left mouse button in a `Button` mask.
-constexpr std::int16_t kLeftButton = 1;
-
 // The control's side of a press. Elements are the control's own numbering (0 the surface).
 class PressingControl {
 public:

@@ -13,7 +13,7 @@
 
 namespace kit {
 
-inline COLORREF PageColour(plat::DisplayScheme* scheme, ColorRole role, unsigned long design) {
+inline COLORREF PageColor(plat::DisplayScheme* scheme, ColorRole role, OleColor design) {
     return plat::OleToColorRef(PaintColor(scheme, role, ButtonLook::Normal, design));
 }
 

@@ -8,6 +8,13 @@
 
 namespace kit {
 
+// The bits of a pointer event's `Button` mask.
+namespace buttons {
+constexpr std::int16_t kLeft = 1;
+constexpr std::int16_t kRight = 2;
+constexpr std::int16_t kMiddle = 4;
+}  // namespace buttons
+
 using PlainEvent = std::function<void()>;
 // Button (1 left, 2 right, 4 middle), Shift (1 Shift, 2 Ctrl, 4 Alt), x, y in the unit the control reports.
 using PointerEvent = std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)>;

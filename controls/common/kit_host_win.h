@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "controls/common/contrast.h"
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/kit_accessible_win.h"
 #include "controls/common/property_bag.h"
@@ -45,13 +46,13 @@ inline std::int16_t ButtonOf(UINT msg) {
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
         case WM_RBUTTONUP:
-            return 2;
+            return buttons::kRight;
         case WM_MBUTTONDOWN:
         case WM_MBUTTONDBLCLK:
         case WM_MBUTTONUP:
-            return 4;
+            return buttons::kMiddle;
         default:
-            return 1;
+            return buttons::kLeft;
     }
 }
 
@@ -234,7 +235,7 @@ struct ControlArgs {
 // a DPI change). `Host`, derived from it, supplies:
 //   Draw(HDC, const RECT& client)     paints into the back buffer;
 //   Message(msg, wp, lp)              every message the base does not answer;
-// and may hide kRoutesKeys, ReportSize(), Look(), Shown(), Resized(), ColoursChanged(), Refit(), BeforePaint()
+// and may hide kRoutesKeys, ReportSize(), Look(), Shown(), Resized(), ColorsChanged(), Refit(), BeforePaint()
 // and DrawFocusCue() to vary them.
 //
 // The focus shows the Windows way: while the window's focus cues show (after keyboard use, platform/keyboard_win.h)
@@ -299,7 +300,7 @@ public:
                 self().Resized(lp);
                 return 0;
             case WM_SYSCOLORCHANGE:
-                self().ColoursChanged();
+                self().ColorsChanged();
                 return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 ApplyDpi(plat::WindowDpi(hwnd_));
@@ -328,7 +329,7 @@ protected:
     void Resized(LPARAM) {
         if (ready_) self().ReportSize();
     }
-    void ColoursChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
+    void ColorsChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
     // After a DPI change: the model has the new DPI; bring the rest in line.
     void Refit() { self().ReportSize(); }
     // Runs inside the paint, before the client area is read.
@@ -343,7 +344,7 @@ protected:
     static constexpr int kFocusCueInset = 3;  // 96-dpi pixels
 
     // The model's colour, or in high contrast the system colour of the part in the current look.
-    COLORREF Colour(ColorRole role, OleColor design) const {
+    COLORREF Color(ColorRole role, OleColor design) const {
         return plat::OleToColorRef(PaintColor(services_.scheme, role, self().Look(), design));
     }
 

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "controls/common/control_events.h"
+
 namespace kit {
 
 PointerTracker::PointerTracker(const plat::Services& services, TrackerParams params)
@@ -31,7 +33,7 @@ PointerTracker::Move PointerTracker::MoveSeen(std::int16_t button) {
         entered_ = true;
         return Move::Entered;
     }
-    if (button == 1) {
+    if (button == buttons::kLeft) {
         entered_ = false;
         return Move::Dragged;
     }

@@ -71,13 +71,13 @@ private:
     void DrawLabel(HDC dc, const NSelection::Label& label) {
         if (label.text.empty()) return;
         plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
-        SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, label.color));
+        SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, label.color));
         TextOutW(dc, plat::ScaleRound(label.left, dpi_), plat::ScaleRound(label.top, dpi_), label.text.c_str(),
                  static_cast<int>(label.text.size()));
     }
 
     void Draw(HDC dc, const RECT& r) {
-        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Fill, model_.SurfaceColor())));
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Fill, model_.SurfaceColor())));
         FillRect(dc, &r, back.get());
         SetBkMode(dc, TRANSPARENT);
         // Text wider than the control is cut at its right edge.

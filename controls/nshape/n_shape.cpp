@@ -43,7 +43,7 @@ void NShape::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
 
 void NShape::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, std::wstring(property)); }
 
-void NShape::Changed() {
+void NShape::Redraw() {
     if (site_) site_->Invalidate();
 }
 
@@ -57,7 +57,7 @@ void NShape::Refresh() {
 void NShape::ShowPicture(const Picture& picture) {
     image_.shown = picture;
     SizePictureElement();
-    Changed();
+    Redraw();
 }
 
 void NShape::SizePictureElement() {
@@ -84,7 +84,7 @@ void NShape::ApplyStateColors() {
     // A disabled caption stays grey whatever look a late leave poll applies.
     label_.color = enabled_ ? colors.text : kDisabledText;
     shape_.border = colors.border;
-    Changed();
+    Redraw();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -93,7 +93,7 @@ void NShape::ApplyStateColors() {
 void NShape::ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property) {
     stored = c;
     if (element) *element = c;
-    Changed();
+    Redraw();
     Notify(property);
 }
 
@@ -101,7 +101,7 @@ void NShape::SetCaption(const std::wstring& caption) {
     if (caption != label_.text) {
         label_.text = caption;
         MeasureCaption();
-        Changed();
+        Redraw();
         Ajustar_Botao();
         if (site_) site_->CaptionChanged(label_.text);
     }
@@ -113,7 +113,7 @@ bool NShape::SetStyle(std::int32_t style) {
     if (style < -32768 || style > 32767) return false;
     if (style < 0 || style > 5) return false;
     shape_.kind = static_cast<FigureKind>(style);
-    Changed();
+    Redraw();
     Notify(L"Style");
     return true;
 }
@@ -125,7 +125,7 @@ bool NShape::SetFontSize(std::int16_t points) {
     if (points < 1 || points > 2160) return false;
     label_.points = points;
     MeasureCaption();
-    Changed();
+    Redraw();
     Notify(L"FontSize");
     return true;
 }
@@ -133,7 +133,7 @@ bool NShape::SetFontSize(std::int16_t points) {
 void NShape::SetFontBold(bool bold) {
     label_.bold = bold;
     MeasureCaption();
-    Changed();
+    Redraw();
     Notify(L"FontBold");
 }
 
@@ -144,7 +144,7 @@ void NShape::SetEnabled(bool enabled) {
     if (site_) site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
     label_.color = enabled ? looks_[ButtonLook::Normal].text : kDisabledText;
-    Changed();
+    Redraw();
     Refresh();
 }
 
@@ -164,7 +164,7 @@ void NShape::ShowElement(bool& stored, bool& elementVisible, bool on, const wcha
     stored = on;
     Notify(property);
     elementVisible = on;
-    Changed();
+    Redraw();
     Ajustar_Botao();
 }
 
@@ -182,7 +182,7 @@ void NShape::SetStretch(bool on) {
     image_.stretch = on;
     // Without stretching the element takes the natural size of its picture again.
     if (!on) ShowPicture(image_.shown);
-    Changed();
+    Redraw();
     Notify(L"Stretch");
 }
 
@@ -203,7 +203,7 @@ std::int32_t NShape::CurPicture() const {
 void NShape::SetForeColorNormal(OleColor c) {
     looks_[ButtonLook::Normal].text = c;
     label_.color = enabled_ ? c : kDisabledText;
-    Changed();
+    Redraw();
     Notify(L"ForeColorNormal");
 }
 

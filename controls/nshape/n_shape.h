@@ -241,7 +241,7 @@ private:
     void ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property);
     // Stores whether an element shows, notifies, then shows or hides it and lays the control out again.
     void ShowElement(bool& stored, bool& elementVisible, bool on, const wchar_t* property);
-    void Changed();
+    void Redraw();
     void Refresh();
     void ShowPicture(const Picture& picture);
     void MeasureCaption();

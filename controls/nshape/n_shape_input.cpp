@@ -93,7 +93,7 @@ void NShape::CaptureLost() { press_.CaptureLost(); }
 void NShape::GotFocus() {
     if (!borderGotFocus_) return;
     shape_.border = borderCustom_;
-    Changed();
+    Redraw();
 }
 
 void NShape::LostFocus() {
@@ -102,7 +102,7 @@ void NShape::LostFocus() {
     if (!borderGotFocus_) return;
     // Back to the border of the current look.
     shape_.border = looks_[press_.Look()].border;
-    Changed();
+    Redraw();
 }
 
 void NShape::TimerTick(unsigned timerId) { press_.TimerTick(timerId); }

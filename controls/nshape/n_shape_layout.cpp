@@ -69,7 +69,7 @@ void NShape::Ajustar_Botao() {
         label_.box.left = graphical_ ? image_.box.left + iw + kMargin : kMargin;
     else
         label_.box.left = (sw - lw) / 2.0;
-    Changed();
+    Redraw();
 }
 
 void NShape::Resize(int width, int height) {

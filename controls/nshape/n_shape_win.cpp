@@ -72,12 +72,8 @@ public:
         access_.NameChanged();
         if (!Shown()) return;
         InvalidateRect(hwnd_, nullptr, FALSE);
-        UpdateWindow(hwnd_);
-        // Push the pixels out now: a caller that blocks the thread next would otherwise keep them unseen. Windows'
-        // compositor shows them by itself; Wine copies painted windows to the display only when the thread
-        // waits for messages, which this zero-length wait does without taking any message.
-        GdiFlush();
-        MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+        // Now: a caller that blocks the thread next would otherwise keep the new caption unseen.
+        plat::PaintNow(hwnd_);
     }
 
 private:
@@ -115,7 +111,7 @@ private:
 
     void Draw(HDC dc, const RECT& rc) {
         {
-            plat::GdiObject<HBRUSH> surface(CreateSolidBrush(Colour(ColorRole::Surface, model_.SurfaceColor())));
+            plat::GdiObject<HBRUSH> surface(CreateSolidBrush(Color(ColorRole::Surface, model_.SurfaceColor())));
             FillRect(dc, &rc, surface.get());
         }
         {
@@ -123,9 +119,9 @@ private:
             const int left = ToDevice(box.left), top = ToDevice(box.top);
             const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
             const FigureGeometry g = FigureFor(model_.Figure(), width, height);
-            plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Colour(ColorRole::Fill, model_.FillColor())));
+            plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Color(ColorRole::Fill, model_.FillColor())));
             plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, plat::Scale(1, dpi_)),
-                                                Colour(ColorRole::Border, model_.BorderColor())));
+                                                Color(ColorRole::Border, model_.BorderColor())));
             plat::SelectObj selectFill(dc, fill.get());
             plat::SelectObj selectPen(dc, pen.get());
             const int l = left + g.left, t = top + g.top, r = l + g.width, b = t + g.height;
@@ -151,7 +147,7 @@ private:
             const std::wstring text = model_.Caption();
             plat::SelectObj selectFont(dc, CaptionFont());
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.TextColor()));
+            SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.TextColor()));
             TextOutW(dc, ToDevice(box.left), ToDevice(box.top), text.c_str(), static_cast<int>(text.size()));
         }
     }
@@ -174,9 +170,6 @@ private:
                 // The window text and the caption are one: accessibility tools and tests may set either.
                 model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
                 return TRUE;
-            case WM_NCDESTROY:
-                KillTimer(hwnd_, NShape::kLeaveTimerId);
-                break;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
