@@ -3,7 +3,6 @@
 
 #include <utility>
 
-#include "controls/common/control_site.h"
 #include "platform/units.h"
 
 namespace kit {
@@ -90,7 +89,8 @@ void ButtonPress::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemK
     Raise(events_.KeyDown, code, mods);
     // Space presses as a left press does, once however long the key repeats. Alt+Space opens the system menu,
     // whose loop takes the key's release: it presses nothing.
-    if (keyCode != keys::kSpace || systemKey || spaceHeld_ || !control_.TakesInput()) return;
+    // A handler may have disabled the control.
+    if (keyCode != keys::kSpace || systemKey || spaceHeld_ || !enabled_) return;
     spaceHeld_ = true;
     control_.SpacePressed();
     Show(ButtonLook::Down);
@@ -125,9 +125,13 @@ void ButtonPress::FocusLost() { End(std::exchange(spaceHeld_, false)); }
 
 void ButtonPress::CaptureLost() { End(tracker_.CaptureLost()); }
 
-void ButtonPress::Disabled() {
-    const bool pointer = tracker_.EndPress();
-    End(std::exchange(spaceHeld_, false) || pointer);
+void ButtonPress::SetEnabled(bool enabled, ControlSite* site) {
+    enabled_ = enabled;
+    if (!enabled) {
+        const bool pointer = tracker_.EndPress();
+        End(std::exchange(spaceHeld_, false) || pointer);
+    }
+    if (site) site->SetInputEnabled(enabled);
 }
 
 }  // namespace kit

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "controls/common/control_events.h"
+#include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
 #include "platform/platform.h"
@@ -57,8 +58,6 @@ public:
     virtual void HoverMove(int /*element*/, plat::Point /*client*/) {}
     // A key went up, after KeyUp: the control repaints.
     virtual void KeyReleased() = 0;
-    // Whether the control takes input now: a handler may have disabled it.
-    virtual bool TakesInput() const = 0;
 
 protected:
     ~PressingControl() = default;
@@ -74,6 +73,10 @@ public:
     PointerTracker& tracker() { return tracker_; }
     const PointerTracker& tracker() const { return tracker_; }
     ButtonLook Look() const { return look_; }
+    // The control's enabled flag. Disabling ends a press without a click; the site stops or resumes the window's
+    // input.
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled, ControlSite* site);
     void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
 
     // Input; positions are the window's client pixels at its DPI.
@@ -90,7 +93,6 @@ public:
     // A press whose release will not come ends: no Click, the look the pointer calls for, the next press fresh.
     void FocusLost();    // a Space press
     void CaptureLost();  // a pointer press
-    void Disabled();     // both
 
 private:
     // The element a point reports to (the one that took a press still held, else the one under it) and the point
@@ -109,6 +111,7 @@ private:
     ButtonLook look_ = ButtonLook::Normal;
     int pressElement_ = 0;  // the element that took the first held button
     bool spaceHeld_ = false;
+    bool enabled_ = true;
 };
 
 }  // namespace kit

@@ -10,9 +10,7 @@ namespace kit {
 
 // The bits of a pointer event's `Button` mask.
 namespace buttons {
-constexpr std::int16_t kLeft = 1;
-constexpr std::int16_t kRight = 2;
-constexpr std::int16_t kMiddle = 4;
+enum : std::int16_t { kLeft = 1, kRight = 2, kMiddle = 4 };
 }  // namespace buttons
 
 using PlainEvent = std::function<void()>;

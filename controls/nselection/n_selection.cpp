@@ -107,10 +107,7 @@ void NSelection::SetFontBold(bool bold) {
 }
 
 void NSelection::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    // A press the control cannot finish makes no click.
-    if (!enabled) press_.Disabled();
-    if (site_) site_->SetInputEnabled(enabled);
+    press_.SetEnabled(enabled, site_);
     Notify(L"Enabled");
 }
 
@@ -171,28 +168,14 @@ void NSelection::ApplyStateColors() {
     Redraw();
 }
 
-NSelection::Source NSelection::HitTest(float x, float y, float* relX, float* relY) const {
+int NSelection::ElementAt(float x, float y) const {
     auto inside = [&](const Label& l) {
         return l.width > 0 && l.height > 0 && x >= l.left && x < l.left + l.width && y >= l.top && y < l.top + l.height;
     };
-    if (inside(label1_)) {
-        *relX = static_cast<float>(x - label1_.left);
-        *relY = static_cast<float>(y - label1_.top);
-        return Source::Caption;
-    }
-    if (inside(labelDescricao_)) {
-        *relX = static_cast<float>(x - labelDescricao_.left);
-        *relY = static_cast<float>(y - labelDescricao_.top);
-        return Source::Description;
-    }
-    *relX = x;
-    *relY = y;
-    return Source::Surface;
-}
-
-int NSelection::ElementAt(float x96, float y96) const {
-    float x = 0, y = 0;
-    return static_cast<int>(HitTest(x96, y96, &x, &y));
+    const Source source = inside(label1_)           ? Source::Caption
+                          : inside(labelDescricao_) ? Source::Description
+                                                    : Source::Surface;
+    return static_cast<int>(source);
 }
 
 void NSelection::RelativeTo(int element, float* x96, float* y96) const {

@@ -67,7 +67,7 @@ public:
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label1_.bold; }
     void SetFontBold(bool bold);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return press_.Enabled(); }
     void SetEnabled(bool enabled);
     bool MouseInside() const { return press_.tracker().Entered(); }
     void Ajustar_Botao();
@@ -133,8 +133,6 @@ public:
     const Label& Label_Descricao() const { return labelDescricao_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // Which element lies under a surface point (96-dpi pixels), and the point relative to that element.
-    Source HitTest(float x, float y, float* relX, float* relY) const;
 
 private:
     // The colours of one look, as the state table holds them.
@@ -159,7 +157,6 @@ private:
     void RelativeTo(int element, float* x96, float* y96) const override;
     void ShowLook() override { ApplyStateColors(); }
     void KeyReleased() override { Redraw(); }
-    bool TakesInput() const override { return enabled_; }
 
     plat::Services services_;
     Events events_;
@@ -170,10 +167,8 @@ private:
     Label label1_;
     Label labelDescricao_;
     Font font_;
-    bool enabled_ = true;
     OleColor surfaceColor_ = 0x00EFF1F2;
-    int width_ = 182;
-    int height_ = 52;
+    int width_ = 182, height_ = 52;  // the design's size until the first size report
 
     PerLook<LookColors> looks_;  // the stored colours of each look
 };

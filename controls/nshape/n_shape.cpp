@@ -82,7 +82,7 @@ void NShape::ApplyStateColors() {
     const LookColors colors = looks_[press_.Look()];
     shape_.fill = colors.fill;
     // A disabled caption stays grey whatever look a late leave poll applies.
-    label_.color = enabled_ ? colors.text : kDisabledText;
+    label_.color = Enabled() ? colors.text : kDisabledText;
     shape_.border = colors.border;
     Redraw();
 }
@@ -138,10 +138,7 @@ void NShape::SetFontBold(bool bold) {
 }
 
 void NShape::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    // A press the control cannot finish makes no click.
-    if (!enabled) press_.Disabled();
-    if (site_) site_->SetInputEnabled(enabled);
+    press_.SetEnabled(enabled, site_);
     Notify(L"Enabled");
     label_.color = enabled ? looks_[ButtonLook::Normal].text : kDisabledText;
     Redraw();
@@ -202,7 +199,7 @@ std::int32_t NShape::CurPicture() const {
 
 void NShape::SetForeColorNormal(OleColor c) {
     looks_[ButtonLook::Normal].text = c;
-    label_.color = enabled_ ? c : kDisabledText;
+    label_.color = Enabled() ? c : kDisabledText;
     Redraw();
     Notify(L"ForeColorNormal");
 }

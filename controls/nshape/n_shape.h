@@ -109,7 +109,7 @@ public:
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label_.bold; }
     void SetFontBold(bool bold);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return press_.Enabled(); }
     void SetEnabled(bool enabled);
     bool BorderGotFocus() const { return borderGotFocus_; }
     void SetBorderGotFocus(bool on);
@@ -257,7 +257,6 @@ private:
     void ReleasedOn(int element) override;
     void HoverMove(int element, plat::Point client) override;
     void KeyReleased() override { Refresh(); }
-    bool TakesInput() const override { return enabled_; }
 
     const plat::Services& services_;
     ControlSite* site_;
@@ -269,7 +268,6 @@ private:
     int width_;
     int height_;
     OleColor backGround_ = 0x00EFF1F2;
-    bool enabled_ = true;
     ShapeElement shape_;
     ImageElement image_;
     LabelElement label_;

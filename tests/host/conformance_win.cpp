@@ -131,6 +131,12 @@ const std::vector<Row> kRows = {
      kButtons,
      {Focus(), Key(WM_KEYDOWN, VK_SPACE), Enable(false), Key(WM_KEYUP, VK_SPACE), State()},
      {"focus on", "KeyDown 32 0", "KeyPress 32", "disable", "focus off", "state look 0 cue 0"}},
+    {"EnterAndEscapeAreKeysLikeAnyOther",
+     kButtons,
+     {Focus(), Key(WM_KEYDOWN, VK_RETURN), Key(WM_KEYUP, VK_RETURN), Key(WM_KEYDOWN, VK_ESCAPE),
+      Key(WM_KEYUP, VK_ESCAPE), State()},
+     {"focus on", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "KeyDown 27 0", "KeyPress 27", "KeyUp 27 0",
+      "state look 0 cue 0"}},
     // Alt+Space opens the system menu, whose loop takes the key's release: it presses nothing.
     {"AltSpacePressesNothing",
      kButtons,
