@@ -74,7 +74,7 @@ void ButtonPress::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
     tracker_.EndPressCapture();
 }
 
-void ButtonPress::DblClick(std::int16_t button, float x, float y) {
+void ButtonPress::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
     // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
     if (tracker_.HeldButtons() == 0) pressElement_ = control_.ElementAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
     tracker_.Pressed(button);
@@ -121,11 +121,11 @@ void ButtonPress::End(bool pressed) {
     if (pressed) Show(tracker_.RestingLook());
 }
 
-void ButtonPress::FocusLost() { End(std::exchange(spaceHeld_, false)); }
+void ButtonPress::LostFocus() { End(std::exchange(spaceHeld_, false)); }
 
 void ButtonPress::CaptureLost() { End(tracker_.CaptureLost()); }
 
-void ButtonPress::SetEnabled(bool enabled, ControlSite* site) {
+void ButtonPress::EnableInput(bool enabled, ControlSite* site) {
     enabled_ = enabled;
     if (!enabled) {
         const bool pointer = tracker_.EndPress();

@@ -63,6 +63,7 @@ protected:
     ~PressingControl() = default;
 };
 
+// A button model derives from it and so offers the input every model of the kit offers (control_site.h).
 class ButtonPress {
 public:
     // `readsButtonBack`: the control examines Button after raising a pointer event, so a handler that changes it
@@ -70,29 +71,39 @@ public:
     ButtonPress(const plat::Services& services, TrackerParams tracking, ButtonEvents& events, PressingControl& control,
                 bool readsButtonBack);
 
-    PointerTracker& tracker() { return tracker_; }
-    const PointerTracker& tracker() const { return tracker_; }
-    ButtonLook Look() const { return look_; }
-    // The control's enabled flag. Disabling ends a press without a click; the site stops or resumes the window's
-    // input.
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled, ControlSite* site);
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
+    ButtonPress(const ButtonPress&) = delete;
+    ButtonPress& operator=(const ButtonPress&) = delete;
 
-    // Input; positions are the window's client pixels at its DPI.
+    // Input; positions are the window's client pixels at its DPI. `buttons` of a move is the mask of held
+    // buttons; `button` of a press or release the one button.
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y);
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
-    void DblClick(std::int16_t button, float x, float y);
-    // The arrows move the focus before KeyDown; only a plain Space (not a system key) presses.
-    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey);
+    // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
+    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
+    // The arrows move the focus before KeyDown; only a plain Space (not a system key: Alt held or F10) presses.
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void TimerTick(unsigned timerId);
 
+    // The focus came: nothing of the press shows it.
+    void GotFocus() {}
     // A press whose release will not come ends: no Click, the look the pointer calls for, the next press fresh.
-    void FocusLost();    // a Space press
+    void LostFocus();    // a Space press
     void CaptureLost();  // a pointer press
+
+    // The look the press leaves, the control's enabled flag, whether the pointer entered.
+    ButtonLook ButtonState() const { return look_; }
+    bool InputEnabled() const { return enabled_; }
+    bool EnterRaised() const { return tracker_.Entered(); }
+
+protected:
+    PointerTracker& tracker() { return tracker_; }
+    const PointerTracker& tracker() const { return tracker_; }
+    void SetPressDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
+    // Disabling ends a press without a click; the site stops or resumes the window's input.
+    void EnableInput(bool enabled, ControlSite* site);
 
 private:
     // The element a point reports to (the one that took a press still held, else the one under it) and the point

@@ -33,7 +33,7 @@ TrackerParams LeaveTracking() {
 }  // namespace
 
 NSelection::NSelection(const plat::Services& services, Events events)
-    : services_(services), events_(std::move(events)), press_(services_, LeaveTracking(), events_, *this, true) {
+    : ButtonPress(services_, LeaveTracking(), events_, *this, true), services_(services), events_(std::move(events)) {
     // The elements as designed, until a new instance or a load replaces their values.
     label1_.text = L"NSelection1";
     label1_.color = 0x80000012;  // button text
@@ -49,7 +49,7 @@ NSelection::NSelection(const plat::Services& services, Events events)
 }
 
 void NSelection::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    press_.tracker().SetWindow(window);
+    tracker().SetWindow(window);
     site_ = site;
     SetDpi(dpi);
 }
@@ -107,7 +107,7 @@ void NSelection::SetFontBold(bool bold) {
 }
 
 void NSelection::SetEnabled(bool enabled) {
-    press_.SetEnabled(enabled, site_);
+    EnableInput(enabled, site_);
     Notify(L"Enabled");
 }
 
@@ -161,7 +161,7 @@ void NSelection::Resize(int width, int height) {
 }
 
 void NSelection::ApplyStateColors() {
-    const LookColors colors = looks_[press_.Look()];
+    const LookColors colors = looks_[ButtonState()];
     surfaceColor_ = colors.back;
     label1_.color = colors.fore;
     labelDescricao_.color = colors.fore2;
@@ -187,39 +187,8 @@ void NSelection::RelativeTo(int element, float* x96, float* y96) const {
     *y96 = static_cast<float>(*y96 - label->top);
 }
 
-void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    press_.MouseDown(button, shift, x, y);
-}
-
-void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    press_.MouseMove(button, shift, x, y);
-}
-
-void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    press_.MouseUp(button, shift, x, y);
-}
-
 void NSelection::RaiseClick() { Raise(events_.Click); }
 
 void NSelection::ClickNotified() {}
-
-void NSelection::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
-    press_.DblClick(button, x, y);
-}
-
-void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
-    // Enter would run the click routine, which has nothing to do.
-    press_.KeyDown(keyCode, shift, systemKey);
-}
-
-void NSelection::KeyPress(std::int16_t keyAscii) { press_.KeyPress(keyAscii); }
-
-void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) { press_.KeyUp(keyCode, shift); }
-
-void NSelection::LostFocus() { press_.FocusLost(); }
-
-void NSelection::CaptureLost() { press_.CaptureLost(); }
-
-void NSelection::TimerTick(unsigned timerId) { press_.TimerTick(timerId); }
 
 }  // namespace kit

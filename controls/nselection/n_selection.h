@@ -18,7 +18,7 @@ namespace kit {
 
 // The portable model of the selection entry. Sizes are 96-dpi pixels; pointer positions arrive in the window's
 // pixels and are reported in 96-dpi pixels.
-class NSelection : private PressingControl {
+class NSelection : public ButtonPress, private PressingControl {
 public:
     // Which element a pointer notification came from; the labels are windowless, so the model finds them.
     enum class Source { Surface, Caption, Description };
@@ -54,7 +54,7 @@ public:
     void Attach(plat::WindowId window, ControlSite* site, unsigned dpi = 96);
     void SetDpi(unsigned dpi) {
         dpi_ = dpi ? dpi : 96;
-        press_.SetDpi(dpi_);
+        SetPressDpi(dpi_);
     }
 
     // Properties, in the control's declared order. Writes that the element refuses return false and change
@@ -67,9 +67,9 @@ public:
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label1_.bold; }
     void SetFontBold(bool bold);
-    bool Enabled() const { return press_.Enabled(); }
+    bool Enabled() const { return InputEnabled(); }
     void SetEnabled(bool enabled);
-    bool MouseInside() const { return press_.tracker().Entered(); }
+    bool MouseInside() const { return EnterRaised(); }
     void Ajustar_Botao();
     OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].fore; }
     void SetForeColorNormal(OleColor c);
@@ -105,29 +105,12 @@ public:
     bool Save(PropertyBag& bag) const;
 
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
     void RaiseClick();     // a click without the pointer: a screen reader's default action
     void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
-    // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
-    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    // `systemKey`: the key came with Alt (or is F10), which the system menu takes.
-    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
-    void KeyPress(std::int16_t keyAscii);
-    void KeyUp(std::int16_t keyCode, std::int16_t shift);
-    // The focus came (nothing shows it but the host's focus cue) or left: a Space press still held makes no click.
-    void GotFocus() {}
-    void LostFocus();
-    // Another window took the pointer during a press: the press ends without a click.
-    void CaptureLost();
-    void TimerTick(unsigned timerId);
     void Resize(int width, int height);
 
     // State for the host's painting and for tests.
-    ButtonLook ButtonState() const { return press_.Look(); }
-    bool EnterRaised() const { return press_.tracker().Entered(); }
-    bool Timer1Running() const { return press_.tracker().Polling(); }
+    bool Timer1Running() const { return tracker().Polling(); }
     OleColor SurfaceColor() const { return surfaceColor_; }
     const Label& Label1() const { return label1_; }
     const Label& Label_Descricao() const { return labelDescricao_; }
@@ -160,7 +143,6 @@ private:
 
     plat::Services services_;
     Events events_;
-    ButtonPress press_;
     ControlSite* site_ = nullptr;
     unsigned dpi_ = 96;
 

@@ -16,12 +16,12 @@ std::uint64_t PictureHandle(const Picture& picture) {
 }
 
 NShape::NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site)
-    : services_(services),
+    : ButtonPress(services, LeaveTracking(), events_, *this, false),
+      services_(services),
       site_(site),
-      press_(services, LeaveTracking(), events_, *this, false),
       width_(width),
       height_(height) {
-    press_.tracker().SetWindow(window);
+    tracker().SetWindow(window);
     // Image1 starts with Picture_Normal, an empty picture at this point.
     image_.shown = pictureNormal_;
     MeasureCaption();
@@ -33,7 +33,7 @@ NShape::NShape(const plat::Services& services, Events events, int width, int hei
 }
 
 void NShape::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    press_.tracker().SetWindow(window);
+    tracker().SetWindow(window);
     site_ = site;
     SetDpi(dpi);
 }
@@ -79,7 +79,7 @@ void NShape::MeasureCaption() {
 // Looks
 
 void NShape::ApplyStateColors() {
-    const LookColors colors = looks_[press_.Look()];
+    const LookColors colors = looks_[ButtonState()];
     shape_.fill = colors.fill;
     // A disabled caption stays grey whatever look a late leave poll applies.
     label_.color = Enabled() ? colors.text : kDisabledText;
@@ -138,7 +138,7 @@ void NShape::SetFontBold(bool bold) {
 }
 
 void NShape::SetEnabled(bool enabled) {
-    press_.SetEnabled(enabled, site_);
+    EnableInput(enabled, site_);
     Notify(L"Enabled");
     label_.color = enabled ? looks_[ButtonLook::Normal].text : kDisabledText;
     Redraw();

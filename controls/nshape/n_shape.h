@@ -58,7 +58,7 @@ FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight);
 // so two pictures of the same image compare equal.
 std::uint64_t PictureHandle(const Picture& picture);
 
-class NShape : private PressingControl {
+class NShape : public ButtonPress, private PressingControl {
 public:
     // What a new instance takes from its container: the name it gave the instance.
     struct Ambient {
@@ -85,11 +85,11 @@ public:
     Events& events() { return events_; }
     void SetPictureSizer(PictureSizer sizer) { pictureSizer_ = std::move(sizer); }
     void Attach(plat::WindowId window, ControlSite* site, unsigned dpi);
-    plat::WindowId window() const { return press_.tracker().window(); }
+    plat::WindowId window() const { return tracker().window(); }
     // The window's DPI: pointer positions arrive in its pixels.
     void SetDpi(unsigned dpi) {
         dpi_ = dpi ? dpi : 96;
-        press_.SetDpi(dpi_);
+        SetPressDpi(dpi_);
     }
 
     // Creation by a container: a new instance, or one loaded from the container's bag. Load returns whether every
@@ -109,7 +109,7 @@ public:
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label_.bold; }
     void SetFontBold(bool bold);
-    bool Enabled() const { return press_.Enabled(); }
+    bool Enabled() const { return InputEnabled(); }
     void SetEnabled(bool enabled);
     bool BorderGotFocus() const { return borderGotFocus_; }
     void SetBorderGotFocus(bool on);
@@ -157,26 +157,14 @@ public:
     void SetControlFont(const Font& font) { font_ = font; }
 
     // ---- State the looks and tests read.
-    ButtonLook ButtonState() const { return press_.Look(); }
-    bool EnterRaised() const { return press_.tracker().Entered(); }
     const Picture& ShownPicture() const { return image_.shown; }
 
     // ---- Input from the host. Positions are the window's client pixels at its DPI; the model finds the element
     // under them. `buttons` of a move is the mask of held buttons; `button` of a press or release the one button.
     NShapeSource SourceAt(float x96, float y96) const;
-    void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y);
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
-    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    // `systemKey`: the key came with Alt (or is F10), which the system menu takes.
-    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
-    void KeyPress(std::int16_t keyAscii);
-    void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void GotFocus();
+    // The focus left: a Space press still held makes no click; the border returns to the look's.
     void LostFocus();
-    // Another window took the pointer during a press: the press ends without a click.
-    void CaptureLost();
-    void TimerTick(unsigned timerId);
     // The window's size changed (96-dpi pixels): Resize, then the layout, when it differs from the last one.
     void Resize(int width, int height);
     // Called by the host at the start of every repaint, whatever caused it.
@@ -261,7 +249,6 @@ private:
     const plat::Services& services_;
     ControlSite* site_;
     Events events_;
-    ButtonPress press_;
     PictureSizer pictureSizer_;
     unsigned dpi_ = 96;
 

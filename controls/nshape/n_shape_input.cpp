@@ -47,17 +47,17 @@ void NShape::ReleasedOn(int element) {
 void NShape::HoverMove(int element, plat::Point client) {
     // The picture element's moves take and give up the capture without touching MouseInside.
     const bool picture = element == static_cast<int>(NShapeSource::Picture);
-    PointerTracker& tracker = press_.tracker();
-    switch (tracker.HoverAt(client)) {
+    PointerTracker& pointer = tracker();
+    switch (pointer.HoverAt(client)) {
         case PointerTracker::Hover::Outside:
             Refresh();
-            tracker.ReleaseHover();
+            pointer.ReleaseHover();
             ShowPicture(pictureNormal_);
             if (!picture) mouseInside_ = false;
             Raise(events_.MouseOut);
             break;
         case PointerTracker::Hover::Free:
-            tracker.TakeHover();
+            pointer.TakeHover();
             if (PictureHandle(image_.shown) != PictureHandle(pictureHover_)) {
                 ShowPicture(pictureHover_);
                 if (!picture) mouseInside_ = true;
@@ -68,28 +68,6 @@ void NShape::HoverMove(int element, plat::Point client) {
     }
 }
 
-void NShape::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
-    press_.MouseMove(buttons, shift, x, y);
-}
-
-void NShape::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    press_.MouseDown(button, shift, x, y);
-}
-
-void NShape::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) { press_.MouseUp(button, shift, x, y); }
-
-void NShape::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) { press_.DblClick(button, x, y); }
-
-void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
-    press_.KeyDown(keyCode, shift, systemKey);
-}
-
-void NShape::KeyPress(std::int16_t keyAscii) { press_.KeyPress(keyAscii); }
-
-void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) { press_.KeyUp(keyCode, shift); }
-
-void NShape::CaptureLost() { press_.CaptureLost(); }
-
 void NShape::GotFocus() {
     if (!borderGotFocus_) return;
     shape_.border = borderCustom_;
@@ -98,13 +76,11 @@ void NShape::GotFocus() {
 
 void NShape::LostFocus() {
     // A Space press the focus leaves behind makes no click.
-    press_.FocusLost();
+    ButtonPress::LostFocus();
     if (!borderGotFocus_) return;
     // Back to the border of the current look.
-    shape_.border = looks_[press_.Look()].border;
+    shape_.border = looks_[ButtonState()].border;
     Redraw();
 }
-
-void NShape::TimerTick(unsigned timerId) { press_.TimerTick(timerId); }
 
 }  // namespace kit
