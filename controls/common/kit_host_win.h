@@ -169,55 +169,8 @@ public:
     HFONT Get(const Font& font, UINT dpi) { return Get(SpecOf(font), dpi); }
 };
 
-// Registers a control's window class once per process.
-inline bool RegisterControlClass(const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor = nullptr) {
-    plat::WindowClass wc;
-    wc.name = name;
-    wc.proc = proc;
-    wc.style = style;
-    wc.cursor = cursor;
-    return plat::RegisterWindowClass(wc);
-}
-
 using plat::StateIfClass;
 using plat::StateOf;
-
-// The window procedure of every control host.
-template <typename Host>
-LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    return plat::WindowProc<Host>(window, message, wp, lp);
-}
-
-// Creates a control window for a heap-allocated state; if the window never took ownership, frees the state.
-template <typename Host>
-HWND CreateControlWindow(Host* state, DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
-                         const RECT& r, HWND parent, int id) {
-    return plat::CreateHostedWindow(state, exStyle, className, text, style, r, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-}
-
-// Where and how a control's window is made.
-struct ControlWindow {
-    const wchar_t* className;
-    DWORD style;  // window styles: WS_CHILD | WS_VISIBLE | WS_TABSTOP and what the control adds
-    DWORD exStyle;
-    HWND parent;
-    int id;
-    std::wstring text;
-    int left, top, width, height;  // twips in the parent's client area
-};
-
-// Creates a control's window (class registered once, with double-clicks) at its twips rectangle at the parent's
-// DPI; the window owns `state` from then on. The state, or null when no window was made (the state is freed).
-template <typename Host>
-Host* CreateControl(Host* state, const ControlWindow& w) {
-    if (!RegisterControlClass(w.className, &ControlProc<Host>, CS_DBLCLKS)) {
-        delete state;
-        return nullptr;
-    }
-    const RECT r = plat::TwipsRect(w.left, w.top, w.width, w.height, plat::WindowDpi(w.parent));
-    return CreateControlWindow(state, w.exStyle, w.className, w.text, w.style, r, w.parent, w.id) ? state : nullptr;
-}
 
 // What every control's creation takes besides its own settings.
 struct ControlArgs {
@@ -404,10 +357,17 @@ constexpr DWORD kTabStopControlStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_C
 template <typename Host, typename Args>
 HWND CreateStarted(const wchar_t* className, const Args& args, DWORD style = kTabStopControlStyle, DWORD exStyle = 0) {
     if (!args.parent || !args.services) return nullptr;
-    Host* state = CreateControl(
-        new Host(*args.services, args),
-        {className, style, exStyle, args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
-    if (!state) return nullptr;
+    plat::WindowClass wc;  // registered once per process; double-clicks reach the control
+    wc.name = className;
+    wc.proc = &plat::WindowProc<Host>;
+    wc.style = CS_DBLCLKS;
+    if (!plat::RegisterWindowClass(wc)) return nullptr;
+    // The window owns the state from WM_NCCREATE on; a window never made has freed it already.
+    Host* state = new Host(*args.services, args);
+    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
+    if (!plat::CreateHostedWindow(state, exStyle, className, args.name, style, r, args.parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id))))
+        return nullptr;
     state->Start(args);
     return state->hwnd_;
 }
