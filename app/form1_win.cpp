@@ -35,13 +35,7 @@ class EditField final : public ScratchField {
 public:
     void Attach(HWND edit) { edit_ = edit; }
     void SetText(const std::wstring& text) override { SetWindowTextW(edit_, text.c_str()); }
-    std::wstring Text() const override {
-        const int n = GetWindowTextLengthW(edit_);
-        std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-        const int got = GetWindowTextW(edit_, &text[0], n + 1);
-        text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-        return text;
-    }
+    std::wstring Text() const override { return plat::WindowText(edit_); }
 
 private:
     HWND edit_ = nullptr;
@@ -70,12 +64,16 @@ const ButtonDesign kButtonsBeforeCheck[] = {
     {{kIdShape3stop, 3600, 240, 1695, 855}, L"N_Shape3stop"},
 };
 const ButtonDesign kHomeButton = {{kIdShape1, 2640, 2640, 1815, 255}, L"N_Shape1"};
+// The page's white and the red of the notice that names the files beside the program.
+constexpr plat::OleColor kPageBack = 0x00FFFFFF;
+constexpr plat::OleColor kNoticeText = 0x000000FF;
 const ChildDesign kIntertext = {kIdIntertext, 120, 3960, 9135, 375};
 const ChildDesign kText8 = {kIdText8, 27840, 11040, 735, 270};
 
 class Form1 final : public MainView {
 public:
-    Form1() : logic_(plat::Win32Services(), plat::ProgramFolder(), *this, text8_, intertext_) {}
+    explicit Form1(const plat::Services& services)
+        : services_(services), logic_(services, plat::ProgramFolder(), *this, text8_, intertext_) {}
 
     bool Create(HINSTANCE instance, int showCommand) {
         instance_ = instance;
@@ -105,7 +103,7 @@ public:
     void SetButtonCaption(MainButton button, const std::wstring& caption) override {
         kit::SetNShapeCaption(GetDlgItem(hwnd_, button == MainButton::Start ? kIdShape2start : kIdShape3stop), caption);
     }
-    void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide); }
+    void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide, services_); }
 
 private:
     friend LRESULT CALLBACK plat::WindowProc<Form1>(HWND, UINT, WPARAM, LPARAM);
@@ -129,8 +127,9 @@ private:
         args.top = b.place.top;
         args.width = b.place.width;
         args.height = b.place.height;
-        args.design = design ? design->Find(b.name) : nullptr;
-        args.onClick = [this, id = b.place.id] { OnButtonClick(id); };
+        args.bag = design ? design->Find(b.name) : nullptr;
+        args.services = &services_;
+        args.events.Click = [this, id = b.place.id] { OnButtonClick(id); };
         kit::CreateNShape(args);
     }
 
@@ -226,16 +225,16 @@ private:
             case WM_CTLCOLORBTN: {
                 HDC dc = reinterpret_cast<HDC>(wp);
                 const bool notice = reinterpret_cast<HWND>(lp) == GetDlgItem(hwnd_, kIdLabel2);
-                SetBkColor(dc, kit::PageColour(kit::ColorRole::PageBack, 0x00FFFFFF));
-                SetTextColor(
-                    dc, kit::PageColour(kit::ColorRole::PageText, notice ? 0x000000FF : kit::syscolor::kWindowText));
-                return reinterpret_cast<LRESULT>(kit::PageBackBrush());
+                SetBkColor(dc, kit::PageColor(services_.scheme, kit::ColorRole::PageBack, kPageBack));
+                SetTextColor(dc, kit::PageColor(services_.scheme, kit::ColorRole::PageText,
+                                                notice ? kNoticeText : plat::syscolor::kWindowText));
+                return reinterpret_cast<LRESULT>(kit::PageBackBrush(services_.scheme));
             }
             case WM_ERASEBKGND:
-                return plat::EraseBackground(hwnd_, wp, kit::PageBackBrush());
+                return plat::EraseBackground(hwnd_, wp, kit::PageBackBrush(services_.scheme));
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
-                plat::FollowSystemColours(hwnd_, msg, wp);
+                plat::FollowSystemColors(hwnd_, msg, wp);
                 break;
             case WM_DESTROY:
                 plat::TopLevelClosed();
@@ -254,16 +253,17 @@ private:
     plat::GdiObject<HFONT> noticeFont_;
     HINSTANCE instance_ = nullptr;
     plat::FocusKeeper focus_;
+    const plat::Services& services_;
     MainLogic logic_;
 };
 
 }  // namespace
 
-bool CreateForm1(HINSTANCE instance, int showCommand) {
+bool CreateForm1(HINSTANCE instance, int showCommand, const plat::Services& services) {
     if (!plat::RegisterProgramWindowClass(kForm1Class, &plat::WindowProc<Form1>, CS_HREDRAW | CS_VREDRAW, IDI_APP))
         return false;
     // Owned by its window from WM_NCCREATE on; freed once the window is gone.
-    Form1* form = new Form1();
+    Form1* form = new Form1(services);
     return form->Create(instance, showCommand);
 }
 

@@ -45,7 +45,7 @@ int main() {
     app::MainLogic logic(p.services, L"C:\\bench", view, text8, intertext);
     kit::NShape stop(p.services, 7, 113, 57, nullptr);
     stop.InitNew(L"N_Shape3stop");
-    stop.events().click = [&] { logic.OnStopClick(); };
+    stop.events().Click = [&] { logic.OnStopClick(); };
     p.pointer.windowAt = [](plat::Point) { return plat::WindowId(7); };
 
     const double click = MedianNs(

@@ -15,6 +15,7 @@
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "platform/os_api_win.h"
+#include "platform/platform_win.h"
 
 namespace {
 
@@ -124,7 +125,8 @@ void PaintBench() {
     args.top = 240;
     args.width = kWidthTwips;
     args.height = kHeightTwips;
-    args.design = &design;
+    args.bag = &design;
+    args.services = &plat::Win32Services();
     HWND button = kit::CreateNShape(args);
     RECT rc;
     GetClientRect(button, &rc);

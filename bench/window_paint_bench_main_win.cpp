@@ -14,6 +14,7 @@
 #include "app/form1_win.h"
 #include "bench/bench_win.h"
 #include "guides/guide_window_win.h"
+#include "platform/platform_win.h"
 
 namespace {
 
@@ -82,16 +83,16 @@ void Report(const char* name, HWND window, int runs) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const int runs = 200;
     // The main window's start-up wants the adb files beside the program; scripts/bench.sh puts stand-ins there.
-    if (!app::CreateForm1(instance, SW_SHOWNORMAL)) {
+    if (!app::CreateForm1(instance, SW_SHOWNORMAL, plat::Win32Services())) {
         std::printf("the main window did not start (are adb.exe and the two DLLs beside the benchmark?)\n");
         return 1;
     }
     bench::KillConsoles();
     std::printf("full repaint of each window, children included, median of %d\n", runs);
     Report("main", FindWindowW(app::kForm1Class, nullptr), runs);
-    guides::ShowGuide(instance, guides::Guide::Help);
+    guides::ShowGuide(instance, guides::Guide::Help, plat::Win32Services());
     Report("Help", guides::OpenGuide(guides::Guide::Help), runs);
-    guides::ShowGuide(instance, guides::Guide::About);
+    guides::ShowGuide(instance, guides::Guide::About, plat::Win32Services());
     Report("About", guides::OpenGuide(guides::Guide::About), runs);
     std::fflush(stdout);
     return 0;

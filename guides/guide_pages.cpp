@@ -58,7 +58,7 @@ const PageSpec& HelpPage() {
             {L"Image2", 8280, 3960, 3150, 1425, L"notify_miui.jpg", true},
         },
         {
-            {L"Line2", 240, 2760, 11880, 2760, kit::syscolor::kWindowText},
+            {L"Line2", 240, 2760, 11880, 2760, plat::syscolor::kWindowText},
             {L"Line1", 4080, 2760, 4080, 10680, 0x00000000},
         },
         {
@@ -83,7 +83,7 @@ const PageSpec& AboutPage() {
              Align::Center},
             {L"Label5", 360, 2520, 2535, 375, 10.5, 0x00000000, L"作者(GitHub)：@Telmuro", Align::Left, true},
             {L"Label8", 360, 3000, 2295, 375, 10.5, 0x00000000, L"控制器作者：@Varnik   ", Align::Left, true},
-            {L"Label10", 0, 3600, 5775, 255, 12, kit::syscolor::kButtonText, L"免费软件 · 禁止倒卖 · Relanto 2.0.1",
+            {L"Label10", 0, 3600, 5775, 255, 12, plat::syscolor::kButtonText, L"免费软件 · 禁止倒卖 · Relanto 2.0.1",
              Align::Center, false, L"Fixedsys"},
         },
         {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/common/ole_color.h"
+#include "platform/ole_color.h"
 #include "guides/links.h"
 
 namespace guides {
@@ -18,7 +18,7 @@ struct LabelSpec {
     const wchar_t* name;
     int left, top, width, height;
     double points;
-    kit::OleColor colour;
+    plat::OleColor color;
     const wchar_t* text;
     Align align = Align::Left;
     bool underline = false;
@@ -36,7 +36,7 @@ struct ImageSpec {
 struct LineSpec {
     const wchar_t* name;
     int x1, y1, x2, y2;
-    kit::OleColor colour;
+    plat::OleColor color;
 };
 
 struct ButtonSpec {

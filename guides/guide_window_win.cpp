@@ -49,7 +49,8 @@ HWND HiddenOwner(HINSTANCE instance) {
 
 class GuideWindow final : public plat::AccessibleSource {
 public:
-    GuideWindow(Guide guide, const PageSpec& page) : guide_(guide), page_(page) {}
+    GuideWindow(Guide guide, const PageSpec& page, const plat::Services& services)
+        : guide_(guide), page_(page), services_(services) {}
 
     // AccessibleSource: the painted labels and pictures and the link buttons, in reading order.
     int AccessibleChildCount() override { return static_cast<int>(reading_.size()); }
@@ -96,9 +97,10 @@ private:
             args.top = b.top;
             args.width = b.width;
             args.height = b.height;
-            args.design = design ? design->Find(b.name) : nullptr;
+            args.bag = design ? design->Find(b.name) : nullptr;
             const Link link = b.link;
-            args.onClick = [link] { plat::Win32Services().links->Open(Address(link)); };
+            args.services = &services_;
+            args.events.Click = [this, link] { services_.links->Open(Address(link)); };
             buttons_.push_back(kit::CreateNShape(args));
         }
         reading_ = ReadingOrder(page_);
@@ -123,7 +125,7 @@ private:
         plat::BufferedPaint paint(hwnd_);
         if (!paint.ok()) return;
         HDC dc = paint.dc();
-        const HBRUSH back = kit::PageBackBrush();
+        const HBRUSH back = kit::PageBackBrush(services_.scheme);
         FillRect(dc, &paint.client(), back);
         SetBkMode(dc, TRANSPARENT);
         for (std::size_t i = 0; i < page_.labels.size(); ++i) {
@@ -133,7 +135,8 @@ private:
             FillRect(dc, &r, back);
             plat::SelectObj font(dc, fonts_[i].get());
             // In high contrast a label that names a link takes the link colour.
-            SetTextColor(dc, kit::PageColour(l.underline ? kit::ColorRole::Link : kit::ColorRole::PageText, l.colour));
+            SetTextColor(dc, kit::PageColor(services_.scheme,
+                                            l.underline ? kit::ColorRole::Link : kit::ColorRole::PageText, l.color));
             const UINT align = l.align == Align::Center ? DT_CENTER : DT_LEFT;
             DrawTextW(dc, l.text, -1, &r, align | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
         }
@@ -147,7 +150,8 @@ private:
             plat::DrawImage(dc, images_[i], r);
         }
         for (const LineSpec& line : page_.lines) {
-            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, kit::PageColour(kit::ColorRole::PageText, line.colour)));
+            plat::GdiObject<HPEN> pen(
+                CreatePen(PS_SOLID, 1, kit::PageColor(services_.scheme, kit::ColorRole::PageText, line.color)));
             plat::SelectObj select(dc, pen.get());
             MoveToEx(dc, plat::TwipsToPixels(line.x1, dpi_), plat::TwipsToPixels(line.y1, dpi_), nullptr);
             LineTo(dc, plat::TwipsToPixels(line.x2, dpi_), plat::TwipsToPixels(line.y2, dpi_));
@@ -177,7 +181,7 @@ private:
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
                 // A new scheme or new system colours: everything drawn in them, buttons included, again.
-                plat::FollowSystemColours(hwnd_, msg, wp);
+                plat::FollowSystemColors(hwnd_, msg, wp);
                 break;
             case WM_GETOBJECT:
                 if (const LRESULT answer = access_.Answer(hwnd_, wp, lp)) return answer;
@@ -193,6 +197,7 @@ private:
 
     Guide guide_;
     const PageSpec& page_;
+    const plat::Services& services_;
     HWND hwnd_ = nullptr;
     plat::FocusKeeper focus_;
     UINT dpi_ = 96;
@@ -205,7 +210,8 @@ private:
 
 class Win32GuideSlot final : public GuideSlot {
 public:
-    Win32GuideSlot(HINSTANCE instance, Guide guide) : instance_(instance), guide_(guide) {}
+    Win32GuideSlot(HINSTANCE instance, Guide guide, const plat::Services& services)
+        : instance_(instance), guide_(guide), services_(services) {}
 
 protected:
     bool IsOpen() const override { return OpenGuide(guide_) != nullptr; }
@@ -220,8 +226,8 @@ protected:
         const UINT dpi = plat::SystemDpi();
         const RECT r = plat::CenteredWindowRect(plat::Pixels96FromTwips(page.clientWidth),
                                                 plat::Pixels96FromTwips(page.clientHeight), kStyle, kExStyle, dpi);
-        HWND w = plat::CreateHostedWindow(new GuideWindow(guide_, page), kExStyle, kGuideClass, page.caption, kStyle, r,
-                                          HiddenOwner(instance_), nullptr);
+        HWND w = plat::CreateHostedWindow(new GuideWindow(guide_, page, services_), kExStyle, kGuideClass, page.caption,
+                                          kStyle, r, HiddenOwner(instance_), nullptr);
         if (!w) return;
         ShowWindow(w, SW_SHOWNORMAL);
         UpdateWindow(w);
@@ -230,6 +236,7 @@ protected:
 private:
     HINSTANCE instance_;
     Guide guide_;
+    const plat::Services& services_;
 };
 
 }  // namespace
@@ -239,8 +246,8 @@ HWND OpenGuide(Guide guide) {
     return w && IsWindow(w) ? w : nullptr;
 }
 
-void ShowGuide(HINSTANCE instance, Guide guide) {
-    Win32GuideSlot slot(instance, guide);
+void ShowGuide(HINSTANCE instance, Guide guide, const plat::Services& services) {
+    Win32GuideSlot slot(instance, guide, services);
     slot.Show();
 }
 

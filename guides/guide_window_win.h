@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "guides/guide_ids.h"
+#include "platform/platform.h"
 
 namespace guides {
 
@@ -15,7 +16,8 @@ constexpr int kFirstButtonId = 200;  // the page's buttons get consecutive ids i
 
 // Shows the guide window, creating it when it is not open; a further call re-shows and activates the open one.
 // The window has no owner in the program's sense: the main window stays usable and may close before it.
-void ShowGuide(HINSTANCE instance, Guide guide);
+// The window and its buttons reach the platform through `services`.
+void ShowGuide(HINSTANCE instance, Guide guide, const plat::Services& services);
 
 // The open window of a guide, or null.
 HWND OpenGuide(Guide guide);

@@ -38,7 +38,7 @@ DisplayScheme& Win32DisplayScheme() { return TheScheme(); }
 
 void DisplaySchemeChanged() { TheScheme().Forget(); }
 
-void FollowSystemColours(HWND topLevel, unsigned message, unsigned long long wParam) {
+void FollowSystemColors(HWND topLevel, unsigned message, unsigned long long wParam) {
     if (message == WM_SETTINGCHANGE && wParam != SPI_SETHIGHCONTRAST) return;
     DisplaySchemeChanged();
     EnumChildWindows(

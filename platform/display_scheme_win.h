@@ -15,6 +15,6 @@ void DisplaySchemeChanged();
 // What a top-level window does on WM_SETTINGCHANGE and WM_SYSCOLORCHANGE (`message`, with its `wParam`): forget
 // the scheme, pass the colour change on to its child windows (the system tells top-level windows only) and repaint
 // itself and them. A setting change other than high contrast is let pass: it is broadcast for any setting at all.
-void FollowSystemColours(struct HWND__* topLevel, unsigned message, unsigned long long wParam);
+void FollowSystemColors(struct HWND__* topLevel, unsigned message, unsigned long long wParam);
 
 }  // namespace plat

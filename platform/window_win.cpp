@@ -80,9 +80,25 @@ void TopLevelClosed() {
     if (--g_openTopLevel <= 0) PostQuitMessage(0);
 }
 
-COLORREF OleToColorRef(unsigned long ole) {
-    if (ole & 0x80000000UL) return GetSysColor(static_cast<int>(ole & 0xFF));
-    return static_cast<COLORREF>(ole & 0x00FFFFFFUL);
+COLORREF OleToColorRef(OleColor ole) {
+    if (ole & 0x80000000u) return GetSysColor(static_cast<int>(ole & 0xFF));
+    return static_cast<COLORREF>(ole & 0x00FFFFFFu);
+}
+
+std::wstring WindowText(HWND window) {
+    const int n = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+    const int got = GetWindowTextW(window, &text[0], n + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+void PaintNow(HWND window) {
+    UpdateWindow(window);
+    // Windows' compositor shows painted pixels by itself; Wine copies painted windows to the display only when the
+    // thread waits for messages, which this zero-length wait does without taking any message.
+    GdiFlush();
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
 }
 
 }  // namespace plat

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "platform/ole_color.h"
 #include "platform/scoped_win.h"
 #include "platform/window_host_win.h"
 
@@ -43,6 +44,13 @@ void TopLevelOpened();
 void TopLevelClosed();
 
 // An OLE colour (with system-colour indices) as a COLORREF.
-COLORREF OleToColorRef(unsigned long ole);
+COLORREF OleToColorRef(OleColor ole);
+
+// A window's text.
+std::wstring WindowText(HWND window);
+
+// Paints the window's invalid parts now and puts the pixels on screen before returning, for a caller that blocks
+// the thread next.
+void PaintNow(HWND window);
 
 }  // namespace plat

@@ -69,27 +69,27 @@ struct Rig {
     void Record() {
         auto& e = shape->events();
         auto mouse = [this](const wchar_t* name) {
-            return [this, name](kit::MouseArgs& a) {
-                log.push_back(std::wstring(name) + L" " + std::to_wstring(a.button) + L" " + std::to_wstring(a.shift) +
-                              L" " + Num(a.x) + L" " + Num(a.y));
+            return [this, name](std::int16_t& button, std::int16_t& shift, float& x, float& y) {
+                log.push_back(std::wstring(name) + L" " + std::to_wstring(button) + L" " + std::to_wstring(shift) +
+                              L" " + Num(x) + L" " + Num(y));
             };
         };
         auto plain = [this](const wchar_t* name) { return [this, name] { log.push_back(name); }; };
-        e.click = plain(L"Click");
-        e.dblClick = plain(L"DblClick");
-        e.mouseMove = mouse(L"MouseMove");
-        e.mouseUp = mouse(L"MouseUp");
-        e.mouseDown = mouse(L"MouseDown");
-        e.mouseEnter = plain(L"MouseEnter");
-        e.mouseLeave = plain(L"MouseLeave");
-        e.mouseOver = plain(L"MouseOver");
-        e.mouseOut = plain(L"MouseOut");
-        e.resize = plain(L"Resize");
-        e.keyPress = [this](std::int16_t& a) { log.push_back(L"KeyPress " + std::to_wstring(a)); };
-        e.keyDown = [this](std::int16_t& k, std::int16_t& s) {
+        e.Click = plain(L"Click");
+        e.DblClick = plain(L"DblClick");
+        e.MouseMove = mouse(L"MouseMove");
+        e.MouseUp = mouse(L"MouseUp");
+        e.MouseDown = mouse(L"MouseDown");
+        e.MouseEnter = plain(L"MouseEnter");
+        e.MouseLeave = plain(L"MouseLeave");
+        e.MouseOver = plain(L"MouseOver");
+        e.MouseOut = plain(L"MouseOut");
+        e.Resize = plain(L"Resize");
+        e.KeyPress = [this](std::int16_t& a) { log.push_back(L"KeyPress " + std::to_wstring(a)); };
+        e.KeyDown = [this](std::int16_t& k, std::int16_t& s) {
             log.push_back(L"KeyDown " + std::to_wstring(k) + L" " + std::to_wstring(s));
         };
-        e.keyUp = [this](std::int16_t& k, std::int16_t& s) {
+        e.KeyUp = [this](std::int16_t& k, std::int16_t& s) {
             log.push_back(L"KeyUp " + std::to_wstring(k) + L" " + std::to_wstring(s));
         };
     }

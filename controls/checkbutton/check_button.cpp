@@ -46,9 +46,7 @@ void CheckButton::Attach(plat::WindowId window, ControlSite* site, unsigned dpi)
     tracker_.StartPoll();
 }
 
-void CheckButton::Notify(const wchar_t* property) {
-    if (events_.PropertyChanged) events_.PropertyChanged(property);
-}
+void CheckButton::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
 
 void CheckButton::Redraw() {
     if (site_) site_->Invalidate();
@@ -86,6 +84,8 @@ void CheckButton::Layout() {
 
 void CheckButton::SetEnabled(bool enabled) {
     enabled_ = enabled;
+    // A press the control cannot finish ends here; the picture below is the one a disabled control shows.
+    if (!enabled) tracker_.EndPress();
     if (site_) site_->SetInputEnabled(enabled);
     RefreshPicture();
     captionColor_ = enabled ? foreColor_ : kDisabledCaption;

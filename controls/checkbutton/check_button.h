@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
@@ -24,9 +25,12 @@ struct BoxImage {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * kSide + x)]; }
 };
 
+// The values that have box images; other values have none. A click cycles 1 to 0, 0 to 1 and 2 to 0.
+enum CheckValue : std::int32_t { kUnchecked = 0, kChecked = 1, kIndeterminate = 2 };
+
 // The image of a value in a look: normal, hover, pressed (Down) and disabled for each value.
 constexpr int kLooksPerValue = 4;
-constexpr int kBoxValues = 3;  // 0 unchecked, 1 checked, 2 indeterminate; other values have no image
+constexpr int kBoxValues = kIndeterminate + 1;
 constexpr int kBoxImageCount = kLooksPerValue * kBoxValues;
 constexpr int BoxImageIndex(int value, ButtonLook look) { return kLooksPerValue * value + static_cast<int>(look); }
 
@@ -37,8 +41,6 @@ const std::array<BoxImage, kBoxImageCount>& CheckBoxImages();
 class CheckButton {
 public:
     enum class Source { Surface, Picture, Caption };
-    // The values a click cycles through: 1 becomes 0, 0 becomes 1, 2 becomes 0.
-    enum : std::int32_t { kUnchecked = 0, kChecked = 1, kIndeterminate = 2 };
 
     // The leave poll.
     static constexpr unsigned kTimer1 = 1;
@@ -49,15 +51,15 @@ public:
 
     // Events raised to the container; key and mouse arguments are by reference and not read back.
     struct Events {
-        std::function<void()> Click;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
-        std::function<void(std::int16_t& keyAscii)> KeyPress;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
-        std::function<void()> MouseOut;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
-        std::function<void(const std::wstring& property)> PropertyChanged;
+        PlainEvent Click;
+        KeyEvent KeyDown;
+        KeyAsciiEvent KeyPress;
+        KeyEvent KeyUp;
+        PlainEvent MouseOut;
+        PointerEvent MouseDown;
+        PointerEvent MouseMove;
+        PointerEvent MouseUp;
+        PropertyEvent PropertyChanged;
     };
 
     CheckButton(const plat::Services& services, Events events = {});
@@ -100,11 +102,12 @@ public:
     // The second press of a double-click: it keeps the pointer until its release but raises nothing, and the
     // release that follows makes no click.
     void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    // The pointer was taken away while held (another window captured it): the buttons held are forgotten, so
-    // the next press holds the pointer again.
-    void CaptureLost() { tracker_.ForgetHeld(); }
+    // The pointer was taken away while held (another window captured it): the press ends, so the next press
+    // holds the pointer again.
+    void CaptureLost();
     void Click();  // a click on the surface, the box or the caption
-    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    // The keyboard never presses the check button: system keys are raised as any other.
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
     void KeyPress(std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void TimerTick(unsigned timerId);
@@ -134,6 +137,8 @@ private:
     // The event position: relative to the part the press began on, or to the part under the pointer.
     Source PartFor(float x, float y) const;
     void Relative(Source part, float* x, float* y) const;
+    // A press whose release will not come ends: the look the pointer calls for, no click.
+    void EndPress(bool pressed);
 
     plat::Services services_;
     Events events_;
@@ -157,7 +162,6 @@ private:
     int captionWidth_ = 555;
     int captionHeight_ = 180;
     int shownImage_ = -1;
-    int buttonsDown_ = 0;
     Source pressPart_ = Source::Surface;
 };
 

@@ -6,8 +6,8 @@ namespace kit {
 
 AccessibleInfo Describe(const CheckButton& box, bool focused) {
     const std::int32_t value = box.Value();
-    const unsigned mark = value == 1 ? accstate::kChecked : value == 2 ? accstate::kMixed : 0u;
-    return Info(AccRole::CheckBox, box.Caption(), value == 1 ? kActionUncheck : kActionCheck,
+    const unsigned mark = value == kChecked ? accstate::kChecked : value == kIndeterminate ? accstate::kMixed : 0u;
+    return Info(AccRole::CheckBox, box.Caption(), value == kChecked ? kActionUncheck : kActionCheck,
                 ControlStates(box.Enabled(), focused) | mark);
 }
 

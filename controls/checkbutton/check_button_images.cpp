@@ -68,9 +68,9 @@ void Tick(BoxImage& img, Rgb interior, Rgb tick) {
 }
 
 // A solid 7 x 7 square centred in the 11 x 11 interior.
-void Square(BoxImage& img, Rgb colour) {
+void Square(BoxImage& img, Rgb color) {
     for (int y = 3; y <= 9; ++y)
-        for (int x = 3; x <= 9; ++x) Pixel(img, x, y) = Pack(colour);
+        for (int x = 3; x <= 9; ++x) Pixel(img, x, y) = Pack(color);
 }
 
 std::array<BoxImage, kBoxImageCount> MakeImages() {
@@ -82,7 +82,6 @@ std::array<BoxImage, kBoxImageCount> MakeImages() {
     auto at = [&](int value, ButtonLook look) -> BoxImage& {
         return images[static_cast<std::size_t>(BoxImageIndex(value, look))];
     };
-    enum { kUnchecked = 0, kChecked = 1, kIndeterminate = 2 };
     at(kUnchecked, ButtonLook::Normal) = Box(normalFrame, liveInterior);
     at(kUnchecked, ButtonLook::Hover) = Box(hoverFrame, liveInterior);
     at(kUnchecked, ButtonLook::Disabled) = Box(offFrame, offInterior);

@@ -2,12 +2,6 @@
 #include "controls/checkbutton/check_button.h"
 
 namespace kit {
-namespace {
-
-constexpr std::int16_t kLeftButton = 1;
-
-}  // namespace
-
 CheckButton::Source CheckButton::HitTest(float x, float y) const {
     if (x >= 0 && x < kBoxTwips && y >= boxTop_ && y < boxTop_ + kBoxTwips) return Source::Picture;
     if (captionWidth_ > 0 && x >= kCaptionLeft && x < kCaptionLeft + captionWidth_ && y >= captionTop_ &&
@@ -18,7 +12,7 @@ CheckButton::Source CheckButton::HitTest(float x, float y) const {
 
 CheckButton::Source CheckButton::PartFor(float x, float y) const {
     // While a button is held the part that took the press keeps the pointer, as the platform's capture does.
-    return buttonsDown_ != 0 ? pressPart_ : HitTest(x, y);
+    return tracker_.HeldButtons() != 0 ? pressPart_ : HitTest(x, y);
 }
 
 void CheckButton::Relative(Source part, float* x, float* y) const {
@@ -33,13 +27,11 @@ void CheckButton::Relative(Source part, float* x, float* y) const {
 void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
-    tracker_.Pressed(button);
     const Source part = PartFor(x, y);
-    if (buttonsDown_ == 0) pressPart_ = part;
-    buttonsDown_ |= button;
+    if (tracker_.Pressed(button)) pressPart_ = part;
     Relative(part, &x, &y);
     if (enabled_) ShowLook(ButtonLook::Down);
-    if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
+    Raise(events_.MouseDown, button, shift, x, y);
 }
 
 void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -58,19 +50,18 @@ void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, fl
     }
     // Outside these bounds the pointer is captured and has left the control while a button is held.
     if (x < 0 || x > width_ || y < 0 || y > height_) return;
-    if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
-    if (enabled_) ShowLook(button == kLeftButton ? ButtonLook::Down : ButtonLook::Hover);
+    Raise(events_.MouseMove, button, shift, x, y);
+    if (enabled_) ShowLook(button == buttons::kLeft ? ButtonLook::Down : ButtonLook::Hover);
 }
 
 void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
     const Source part = PartFor(x, y);
-    buttonsDown_ &= ~button;
     tracker_.Released(button);
     tracker_.EndPressCapture();
     Relative(part, &x, &y);
-    if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
+    Raise(events_.MouseUp, button, shift, x, y);
 }
 
 void CheckButton::DblClick(std::int16_t button, std::int16_t, float, float) { tracker_.Pressed(button); }
@@ -81,20 +72,24 @@ void CheckButton::Click() {
     else if (value_ == kUnchecked)
         SetValue(kChecked);
     RefreshPicture();
-    if (events_.Click) events_.Click();
+    Raise(events_.Click);
 }
 
-void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    if (events_.KeyDown) events_.KeyDown(keyCode, shift);
+void CheckButton::CaptureLost() { EndPress(tracker_.CaptureLost()); }
+
+void CheckButton::EndPress(bool pressed) {
+    if (!pressed) return;
+    if (enabled_)
+        ShowLook(tracker_.RestingLook());
+    else
+        ShowDisabledPicture();
 }
 
-void CheckButton::KeyPress(std::int16_t keyAscii) {
-    if (events_.KeyPress) events_.KeyPress(keyAscii);
-}
+void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift, bool) { Raise(events_.KeyDown, keyCode, shift); }
 
-void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    if (events_.KeyUp) events_.KeyUp(keyCode, shift);
-}
+void CheckButton::KeyPress(std::int16_t keyAscii) { Raise(events_.KeyPress, keyAscii); }
+
+void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) { Raise(events_.KeyUp, keyCode, shift); }
 
 void CheckButton::TimerTick(unsigned timerId) {
     // The poll compares the pointer with the client area in pixels; positions and sizes stay in twips, so the
@@ -103,7 +98,7 @@ void CheckButton::TimerTick(unsigned timerId) {
     if (!tracker_.TickSeesLeave(timerId)) return;
     RefreshPicture();
     tracker_.StopPoll();
-    if (events_.MouseOut) events_.MouseOut();
+    Raise(events_.MouseOut);
 }
 
 }  // namespace kit

@@ -86,8 +86,6 @@ private:
                     model_.CaptureLost();
                 }
                 return 0;
-            case WM_GETDLGCODE:
-                return host::WantEveryKeyButTab(0, lp);
             case WM_TIMER:
                 model_.TimerTick(static_cast<unsigned>(wp));
                 // Once the poll has seen the pointer leave, a move back to the same point is a real move.
@@ -121,7 +119,7 @@ private:
 
     // In high contrast the parts take system colours; the box images stay as they are.
     void Draw(HDC dc, const RECT& r) {
-        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Surface, model_.BackColor())));
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Surface, model_.BackColor())));
         FillRect(dc, &r, back.get());
         DrawBox(dc);
         const std::wstring& caption = model_.Caption();
@@ -129,7 +127,7 @@ private:
         const int top = plat::PixelsFromTwips(model_.CaptionTop(), dpi_);
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.CaptionColor()));
+        SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.CaptionColor()));
         TextOutW(dc, left, top, caption.c_str(), static_cast<int>(caption.size()));
     }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "controls/common/look.h"
-#include "controls/common/ole_color.h"
+#include "controls/common/property_bag_core.h"
 #include "platform/platform.h"
 
 namespace kit {

@@ -8,18 +8,17 @@
 #include <windows.h>
 
 #include "controls/common/contrast.h"
-#include "platform/platform_win.h"
+#include "platform/platform.h"
 #include "platform/window_win.h"
 
 namespace kit {
 
-inline COLORREF PageColour(ColorRole role, unsigned long design) {
-    return plat::OleToColorRef(PaintColor(plat::Win32Services().scheme, role, ButtonLook::Normal, design));
+inline COLORREF PageColor(plat::DisplayScheme* scheme, ColorRole role, OleColor design) {
+    return plat::OleToColorRef(PaintColor(scheme, role, ButtonLook::Normal, design));
 }
 
 // The white page, or the system's window brush in high contrast; neither is to be deleted.
-inline HBRUSH PageBackBrush() {
-    plat::DisplayScheme* scheme = plat::Win32Services().scheme;
+inline HBRUSH PageBackBrush(plat::DisplayScheme* scheme) {
     return scheme && scheme->HighContrast() ? GetSysColorBrush(COLOR_WINDOW)
                                             : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
 }

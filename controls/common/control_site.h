@@ -11,7 +11,8 @@
 //                                                                  it), save; each stops at the first failure
 //   MouseDown / MouseMove / MouseUp(button, shift, x, y)           pointer input, see the unit below
 //   DblClick(button, shift, x, y)                                  the second press of a double-click
-//   KeyDown(keyCode, shift), KeyPress(keyAscii), KeyUp(keyCode, shift)
+//   KeyDown(keyCode, shift, systemKey), KeyPress(keyAscii), KeyUp(keyCode, shift)
+//                                                                  systemKey: Alt held or F10 (WM_SYSKEYDOWN)
 //   TimerTick(timerId)                                             every timer tick of the control's window
 //   Resize(width, height)                                          the window's size, in the model's unit
 //

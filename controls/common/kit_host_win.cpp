@@ -6,9 +6,9 @@ namespace host {
 
 std::int16_t ButtonMask(WPARAM keyFlags) {
     std::int16_t mask = 0;
-    if (keyFlags & MK_LBUTTON) mask |= 1;
-    if (keyFlags & MK_RBUTTON) mask |= 2;
-    if (keyFlags & MK_MBUTTON) mask |= 4;
+    if (keyFlags & MK_LBUTTON) mask |= buttons::kLeft;
+    if (keyFlags & MK_RBUTTON) mask |= buttons::kRight;
+    if (keyFlags & MK_MBUTTON) mask |= buttons::kMiddle;
     return mask;
 }
 

@@ -10,10 +10,12 @@
 
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 #include <string>
 #include <utility>
 
 #include "controls/common/contrast.h"
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/kit_accessible_win.h"
 #include "controls/common/property_bag.h"
@@ -44,13 +46,13 @@ inline std::int16_t ButtonOf(UINT msg) {
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
         case WM_RBUTTONUP:
-            return 2;
+            return buttons::kRight;
         case WM_MBUTTONDOWN:
         case WM_MBUTTONDBLCLK:
         case WM_MBUTTONUP:
-            return 4;
+            return buttons::kMiddle;
         default:
-            return 1;
+            return buttons::kLeft;
     }
 }
 
@@ -67,7 +69,7 @@ std::optional<LRESULT> RouteKey(Model& model, HWND window, UINT msg, WPARAM wp, 
     switch (msg) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            model.KeyDown(code, ShiftMask());
+            model.KeyDown(code, ShiftMask(), msg == WM_SYSKEYDOWN);
             break;
         case WM_KEYUP:
         case WM_SYSKEYUP:
@@ -97,20 +99,18 @@ void PaintFocusRect(HDC dc, const RECT& r);
 
 // The input every control that presses like a button (N_Shape, N_Selection) takes alike: pointer messages to the
 // model's MouseMove, MouseDown, DblClick (the second press of a double-click, any button) or MouseUp, a press
-// giving the control the focus first as a click on a Windows button does (a press sent to a disabled control is
-// dropped); every key but Tab; the focus leaving to LostFocus; timer ticks to TimerTick. Nothing for any other
-// message.
+// giving the control the focus first as a click on a Windows button does; a capture another window took to
+// CaptureLost; timer ticks to TimerTick. Nothing for any other message.
 template <typename Model>
 std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     const float x = PointerX(lp), y = PointerY(lp);
     switch (msg) {
-        case WM_GETDLGCODE:
-            return WantEveryKeyButTab(0, lp);
-        case WM_KILLFOCUS:
-            model.LostFocus();
-            return 0;
         case WM_TIMER:
             model.TimerTick(static_cast<unsigned>(wp));
+            return 0;
+        case WM_CAPTURECHANGED:
+            // Another window took the pointer (a message box a handler showed): the press ends without a click.
+            if (reinterpret_cast<HWND>(lp) != window) model.CaptureLost();
             return 0;
         case WM_MOUSEMOVE:
             model.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
@@ -121,7 +121,6 @@ std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPA
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
-            if (!IsWindowEnabled(window)) return 0;
             if (GetFocus() != window) SetFocus(window);
             if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
                 model.DblClick(ButtonOf(msg), ShiftMask(), x, y);
@@ -135,6 +134,19 @@ std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPA
             return 0;
     }
     return std::nullopt;
+}
+
+// Whether a model hears of its focus (GotFocus and LostFocus).
+template <typename Model, typename = void>
+struct HearsFocus : std::false_type {};
+template <typename Model>
+struct HearsFocus<
+    Model, std::void_t<decltype(std::declval<Model&>().GotFocus()), decltype(std::declval<Model&>().LostFocus())>>
+    : std::true_type {};
+
+// Pointer and keyboard messages, which a disabled control does not take.
+inline bool IsInput(UINT msg) {
+    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
 }
 
 // The largest font size drawn, in points; stored sizes above it are drawn at it.
@@ -157,55 +169,8 @@ public:
     HFONT Get(const Font& font, UINT dpi) { return Get(SpecOf(font), dpi); }
 };
 
-// Registers a control's window class once per process.
-inline bool RegisterControlClass(const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor = nullptr) {
-    plat::WindowClass wc;
-    wc.name = name;
-    wc.proc = proc;
-    wc.style = style;
-    wc.cursor = cursor;
-    return plat::RegisterWindowClass(wc);
-}
-
 using plat::StateIfClass;
 using plat::StateOf;
-
-// The window procedure of every control host.
-template <typename Host>
-LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    return plat::WindowProc<Host>(window, message, wp, lp);
-}
-
-// Creates a control window for a heap-allocated state; if the window never took ownership, frees the state.
-template <typename Host>
-HWND CreateControlWindow(Host* state, DWORD exStyle, const wchar_t* className, const std::wstring& text, DWORD style,
-                         const RECT& r, HWND parent, int id) {
-    return plat::CreateHostedWindow(state, exStyle, className, text, style, r, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-}
-
-// Where and how a control's window is made.
-struct ControlWindow {
-    const wchar_t* className;
-    DWORD style;  // window styles: WS_CHILD | WS_VISIBLE | WS_TABSTOP and what the control adds
-    DWORD exStyle;
-    HWND parent;
-    int id;
-    std::wstring text;
-    int left, top, width, height;  // twips in the parent's client area
-};
-
-// Creates a control's window (class registered once, with double-clicks) at its twips rectangle at the parent's
-// DPI; the window owns `state` from then on. The state, or null when no window was made (the state is freed).
-template <typename Host>
-Host* CreateControl(Host* state, const ControlWindow& w) {
-    if (!RegisterControlClass(w.className, &ControlProc<Host>, CS_DBLCLKS)) {
-        delete state;
-        return nullptr;
-    }
-    const RECT r = plat::TwipsRect(w.left, w.top, w.width, w.height, plat::WindowDpi(w.parent));
-    return CreateControlWindow(state, w.exStyle, w.className, w.text, w.style, r, w.parent, w.id) ? state : nullptr;
-}
 
 // What every control's creation takes besides its own settings.
 struct ControlArgs {
@@ -215,6 +180,7 @@ struct ControlArgs {
     int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
     const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
     LoadResult* loaded = nullptr;                  // when given, receives what the load from `bag` reported
+    const plat::Services* services = nullptr;      // the platform, as the container was given it (required)
 };
 
 // The part every control host shares: the model with its screen-reader answers, the window's DPI, the window
@@ -222,7 +188,7 @@ struct ControlArgs {
 // a DPI change). `Host`, derived from it, supplies:
 //   Draw(HDC, const RECT& client)     paints into the back buffer;
 //   Message(msg, wp, lp)              every message the base does not answer;
-// and may hide kRoutesKeys, ReportSize(), Look(), Shown(), Resized(), ColoursChanged(), Refit(), BeforePaint()
+// and may hide kRoutesKeys, ReportSize(), Look(), Shown(), Resized(), ColorsChanged(), Refit(), BeforePaint()
 // and DrawFocusCue() to vary them.
 //
 // The focus shows the Windows way: while the window's focus cues show (after keyboard use, platform/keyboard_win.h)
@@ -232,10 +198,11 @@ class ControlHost : public Site {
 public:
     HWND hwnd_ = nullptr;  // set by the window procedure
 
-    // The model takes the services first, then whatever the control adds.
-    template <typename... Rest>
-    explicit ControlHost(const plat::Services& services, Rest&&... rest)
-        : services_(services), model_(services, std::forward<Rest>(rest)...) {}
+    // Made from the control's creation arguments: the model takes the services and the container's handlers,
+    // then whatever else the control passes.
+    template <typename Args, typename... Rest>
+    ControlHost(const plat::Services& services, const Args& args, Rest&&... rest)
+        : services_(services), model_(services, args.events, std::forward<Rest>(rest)...) {}
 
     Model& model() { return model_; }
 
@@ -255,15 +222,29 @@ public:
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
         LRESULT answered = 0;
         if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
+        // The one gate of a disabled control: the system sends it no input, and input sent or posted to it
+        // anyway is dropped here. A model checks again only after its own handlers ran (one may disable it).
+        if (IsInput(msg) && !IsWindowEnabled(hwnd_)) return 0;
         if constexpr (Host::kRoutesKeys) {
             if (const auto keyResult = RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
         }
         if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
         switch (msg) {
+            case WM_GETDLGCODE:
+                // A control that takes its keys owns every key but Tab, which moves the focus.
+                if constexpr (Host::kRoutesKeys) return WantEveryKeyButTab(0, lp);
+                break;
             case WM_SETFOCUS:
             case WM_KILLFOCUS:
                 // The cue comes and goes with the focus; with cues hidden nothing visible changes.
                 if (plat::FocusCuesShown(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+                if constexpr (HearsFocus<Model>::value) {
+                    if (msg == WM_SETFOCUS)
+                        model_.GotFocus();
+                    else
+                        model_.LostFocus();
+                    return 0;
+                }
                 break;
             case WM_UPDATEUISTATE:
                 plat::FollowUiState(hwnd_, wp);
@@ -272,7 +253,7 @@ public:
                 self().Resized(lp);
                 return 0;
             case WM_SYSCOLORCHANGE:
-                self().ColoursChanged();
+                self().ColorsChanged();
                 return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 ApplyDpi(plat::WindowDpi(hwnd_));
@@ -301,7 +282,7 @@ protected:
     void Resized(LPARAM) {
         if (ready_) self().ReportSize();
     }
-    void ColoursChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
+    void ColorsChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
     // After a DPI change: the model has the new DPI; bring the rest in line.
     void Refit() { self().ReportSize(); }
     // Runs inside the paint, before the client area is read.
@@ -316,7 +297,7 @@ protected:
     static constexpr int kFocusCueInset = 3;  // 96-dpi pixels
 
     // The model's colour, or in high contrast the system colour of the part in the current look.
-    COLORREF Colour(ColorRole role, OleColor design) const {
+    COLORREF Color(ColorRole role, OleColor design) const {
         return plat::OleToColorRef(PaintColor(services_.scheme, role, self().Look(), design));
     }
 
@@ -370,14 +351,23 @@ private:
 // The style of a control that is a tab stop of its own, which most of the kit's controls are.
 constexpr DWORD kTabStopControlStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
 
-// Creates a control's window, with a new host made from the arguments' events, at the place the arguments give;
-// then starts the host from them. The window, or null when none was made.
+// The one way every control of the kit is made: a new host from the arguments (its services, the container's
+// handlers), its window at the place the arguments give, then the host started from them (a load or a new
+// instance). The window, or null when none was made.
 template <typename Host, typename Args>
 HWND CreateStarted(const wchar_t* className, const Args& args, DWORD style = kTabStopControlStyle, DWORD exStyle = 0) {
-    Host* state = CreateControl(
-        new Host(plat::Win32Services(), args.events),
-        {className, style, exStyle, args.parent, args.id, args.name, args.left, args.top, args.width, args.height});
-    if (!state) return nullptr;
+    if (!args.parent || !args.services) return nullptr;
+    plat::WindowClass wc;  // registered once per process; double-clicks reach the control
+    wc.name = className;
+    wc.proc = &plat::WindowProc<Host>;
+    wc.style = CS_DBLCLKS;
+    if (!plat::RegisterWindowClass(wc)) return nullptr;
+    // The window owns the state from WM_NCCREATE on; a window never made has freed it already.
+    Host* state = new Host(*args.services, args);
+    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
+    if (!plat::CreateHostedWindow(state, exStyle, className, args.name, style, r, args.parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id))))
+        return nullptr;
     state->Start(args);
     return state->hwnd_;
 }

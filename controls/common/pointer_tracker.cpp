@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "controls/common/control_events.h"
+
 namespace kit {
 
 PointerTracker::PointerTracker(const plat::Services& services, TrackerParams params)
@@ -31,7 +33,7 @@ PointerTracker::Move PointerTracker::MoveSeen(std::int16_t button) {
         entered_ = true;
         return Move::Entered;
     }
-    if (button == 1) {
+    if (button == buttons::kLeft) {
         entered_ = false;
         return Move::Dragged;
     }
@@ -77,8 +79,31 @@ void PointerTracker::Released(std::int16_t button) { held_ = static_cast<std::in
 void PointerTracker::EndPressCapture() {
     if (held_ != 0) return;
     plat::Pointer* pointer = services_.pointer;
-    if (tookPressCapture_ && pointer && pointer->Capture() == window_) pointer->ReleaseCapture();
+    if (tookPressCapture_ && pointer && pointer->Capture() == window_) GiveBackCapture();
     tookPressCapture_ = false;
+}
+
+bool PointerTracker::EndPress() {
+    const bool held = held_ != 0;
+    held_ = 0;
+    EndPressCapture();
+    return held;
+}
+
+bool PointerTracker::CaptureLost() {
+    if (releasing_) return false;
+    // The capture is another window's now: nothing of it is the press's to give back.
+    tookPressCapture_ = false;
+    const bool held = held_ != 0;
+    held_ = 0;
+    return held;
+}
+
+void PointerTracker::GiveBackCapture() {
+    // Giving the capture back tells the window it lost it; that loss must not end anything.
+    releasing_ = true;
+    services_.pointer->ReleaseCapture();
+    releasing_ = false;
 }
 
 PointerTracker::Hover PointerTracker::HoverAt(plat::Point client) const {
@@ -96,7 +121,7 @@ void PointerTracker::TakeHover() {
 }
 
 void PointerTracker::ReleaseHover() {
-    if (services_.pointer) services_.pointer->ReleaseCapture();
+    if (services_.pointer) GiveBackCapture();
 }
 
 }  // namespace kit

@@ -78,8 +78,13 @@ public:
     // before the press stays.
     void EndPressCapture();
     std::int16_t HeldButtons() const { return held_; }
-    // Forgets the held buttons without touching the capture (a disabled control gets no release).
-    void ForgetHeld() { held_ = 0; }
+    // Ends a press whose release will not come (the control was disabled): the held buttons are forgotten and a
+    // capture the press took is given back, so the next press starts fresh. True when a press was held.
+    bool EndPress();
+    // The window lost the capture to another window (a message box shown from a handler, say): the press ends as
+    // EndPress ends it. A loss the tracker caused itself, by giving the capture back, is none. True when a press
+    // was held.
+    bool CaptureLost();
 
     // ---- Hover capture, for a move `client` (the window's client pixels) without the left button alone.
     Hover HoverAt(plat::Point client) const;
@@ -87,6 +92,8 @@ public:
     void ReleaseHover();
 
 private:
+    void GiveBackCapture();
+
     const plat::Services& services_;
     TrackerParams params_;
     plat::WindowId window_ = 0;
@@ -94,6 +101,7 @@ private:
     bool polling_ = false;
     std::int16_t held_ = 0;
     bool tookPressCapture_ = false;
+    bool releasing_ = false;  // the capture is being given back by the tracker itself
 };
 
 }  // namespace kit

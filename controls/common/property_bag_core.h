@@ -8,9 +8,13 @@
 #include <variant>
 #include <vector>
 
-#include "controls/common/ole_color.h"
+#include "platform/ole_color.h"
 
 namespace kit {
+
+// The kit stores and paints the platform's colour type.
+using plat::OleColor;
+namespace syscolor = plat::syscolor;
 
 // 16-bit booleans as the controls store them.
 constexpr std::int16_t kTrue = -1;
@@ -55,7 +59,7 @@ public:
     Value(bool flag) : v_(flag) {}
     Value(Font font);  // the size is kept to four decimals
     Value(Picture picture) : v_(std::move(picture)) {}
-    static Value Color(OleColor colour) { return Value(Storage(Integer{static_cast<std::int64_t>(colour), true})); }
+    static Value Color(OleColor color) { return Value(Storage(Integer{static_cast<std::int64_t>(color), true})); }
     static Value Bool16(std::int16_t flag) { return Value(flag != 0); }
 
     bool IsEmpty() const { return std::holds_alternative<std::monostate>(v_); }

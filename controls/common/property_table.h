@@ -25,7 +25,7 @@ public:
     static constexpr Literal Always() { return Empty(); }
     static constexpr Literal Text(const wchar_t* text) { return Literal(Kind::Text, text, 0); }
     static constexpr Literal Whole(std::int64_t number) { return Literal(Kind::Whole, nullptr, number); }
-    static constexpr Literal Color(OleColor colour) { return Literal(Kind::Color, nullptr, colour); }
+    static constexpr Literal Color(OleColor color) { return Literal(Kind::Color, nullptr, color); }
     static constexpr Literal Flag(bool flag) { return Literal(Kind::Flag, nullptr, flag ? 1 : 0); }
 
     constexpr bool IsEmpty() const { return kind_ == Kind::None; }
@@ -249,7 +249,7 @@ bool Converted(const kit::Value& value, Apply&& apply) {
 }
 
 // The stored form of each kind of value, for WriteFrom.
-inline kit::Value AsColor(OleColor colour) { return kit::Value::Color(colour); }
+inline kit::Value AsColor(OleColor color) { return kit::Value::Color(color); }
 inline kit::Value AsFlag(bool flag) { return kit::Value::Bool16(flag ? kTrue : kFalse); }
 inline kit::Value AsWhole(std::int64_t number) { return kit::Value(number); }
 inline kit::Value AsText(const std::wstring& text) { return kit::Value(text); }

@@ -33,7 +33,7 @@ TrackerParams LeaveTracking() {
 }  // namespace
 
 NSelection::NSelection(const plat::Services& services, Events events)
-    : services_(services), events_(std::move(events)), tracker_(services_, LeaveTracking()) {
+    : ButtonPress(services_, LeaveTracking(), events_, *this, true), services_(services), events_(std::move(events)) {
     // The elements as designed, until a new instance or a load replaces their values.
     label1_.text = L"NSelection1";
     label1_.color = 0x80000012;  // button text
@@ -49,14 +49,12 @@ NSelection::NSelection(const plat::Services& services, Events events)
 }
 
 void NSelection::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    tracker_.SetWindow(window);
+    tracker().SetWindow(window);
     site_ = site;
     SetDpi(dpi);
 }
 
-void NSelection::Notify(const wchar_t* property) {
-    if (events_.PropertyChanged) events_.PropertyChanged(property);
-}
+void NSelection::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
 
 void NSelection::Measure(Label& label) {
     if (!services_.text) return;
@@ -109,10 +107,7 @@ void NSelection::SetFontBold(bool bold) {
 }
 
 void NSelection::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    // A Space press the control cannot finish makes no click.
-    if (!enabled) CancelSpacePress();
-    if (site_) site_->SetInputEnabled(enabled);
+    EnableInput(enabled, site_);
     Notify(L"Enabled");
 }
 
@@ -161,148 +156,39 @@ void NSelection::Ajustar_Botao() {
 void NSelection::Resize(int width, int height) {
     width_ = width;
     height_ = height;
-    if (events_.Resize) events_.Resize();
+    Raise(events_.Resize);
     Ajustar_Botao();
 }
 
 void NSelection::ApplyStateColors() {
-    const LookColors colors = looks_[buttonState_];
+    const LookColors colors = looks_[ButtonState()];
     surfaceColor_ = colors.back;
     label1_.color = colors.fore;
     labelDescricao_.color = colors.fore2;
     Redraw();
 }
 
-NSelection::Source NSelection::HitTest(float x, float y, float* relX, float* relY) const {
+int NSelection::ElementAt(float x, float y) const {
     auto inside = [&](const Label& l) {
         return l.width > 0 && l.height > 0 && x >= l.left && x < l.left + l.width && y >= l.top && y < l.top + l.height;
     };
-    if (inside(label1_)) {
-        *relX = static_cast<float>(x - label1_.left);
-        *relY = static_cast<float>(y - label1_.top);
-        return Source::Caption;
-    }
-    if (inside(labelDescricao_)) {
-        *relX = static_cast<float>(x - labelDescricao_.left);
-        *relY = static_cast<float>(y - labelDescricao_.top);
-        return Source::Description;
-    }
-    *relX = x;
-    *relY = y;
-    return Source::Surface;
+    const Source source = inside(label1_)           ? Source::Caption
+                          : inside(labelDescricao_) ? Source::Description
+                                                    : Source::Surface;
+    return static_cast<int>(source);
 }
 
-void NSelection::RelativeTo(Source source, float x, float y, float* relX, float* relY) const {
-    const Label* label = source == Source::Caption       ? &label1_
-                         : source == Source::Description ? &labelDescricao_
-                                                         : nullptr;
-    *relX = label ? static_cast<float>(x - label->left) : x;
-    *relY = label ? static_cast<float>(y - label->top) : y;
+void NSelection::RelativeTo(int element, float* x96, float* y96) const {
+    const Label* label = element == static_cast<int>(Source::Caption)       ? &label1_
+                         : element == static_cast<int>(Source::Description) ? &labelDescricao_
+                                                                            : nullptr;
+    if (!label) return;
+    *x96 = static_cast<float>(*x96 - label->left);
+    *y96 = static_cast<float>(*y96 - label->top);
 }
 
-NSelection::Source NSelection::Locate(float x, float y, float* relX, float* relY) const {
-    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
-    // While a button is held the element that took the press keeps the pointer, as N_Shape's elements do.
-    if (tracker_.HeldButtons() == 0) return HitTest(x96, y96, relX, relY);
-    RelativeTo(pressSource_, x96, y96, relX, relY);
-    return pressSource_;
-}
-
-void NSelection::NotePress(std::int16_t button, float* x, float* y) {
-    // The pointer stays with the control between a press and its release.
-    const bool first = tracker_.HeldButtons() == 0;
-    if (first)
-        pressSource_ = HitTest(plat::Unscale(*x, dpi_), plat::Unscale(*y, dpi_), x, y);
-    else
-        Locate(*x, *y, x, y);
-    tracker_.Pressed(button);
-}
-
-void NSelection::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    NotePress(button, &x, &y);
-    if (events_.MouseDown) events_.MouseDown(button, shift, x, y);
-    if (button == 1) {
-        buttonState_ = ButtonLook::Down;
-        ApplyStateColors();
-    }
-}
-
-void NSelection::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    Locate(x, y, &x, &y);
-    if (events_.MouseMove) events_.MouseMove(button, shift, x, y);
-    if (button >= 2) return;  // another button than the left one takes part: the look stays
-    const PointerTracker::Move move = tracker_.MoveSeen(button);
-    if (move == PointerTracker::Move::Entered && events_.MouseEnter) events_.MouseEnter();
-    if (const auto look = PointerTracker::LookAfter(move)) {
-        buttonState_ = *look;
-        ApplyStateColors();
-    }
-}
-
-void NSelection::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    Locate(x, y, &x, &y);
-    tracker_.Released(button);
-    tracker_.EndPressCapture();
-    if (events_.MouseUp) events_.MouseUp(button, shift, x, y);
-    buttonState_ = tracker_.RestingLook();
-    RaiseClick();
-    ApplyStateColors();
-}
-
-void NSelection::RaiseClick() {
-    if (events_.Click) events_.Click();
-}
+void NSelection::RaiseClick() { Raise(events_.Click); }
 
 void NSelection::ClickNotified() {}
-
-void NSelection::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
-    NotePress(button, &x, &y);
-    if (events_.DblClick) events_.DblClick();
-}
-
-void NSelection::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) {
-        if (services_.keys) services_.keys->Send(focusKeys);
-    } else if (keyCode == keys::kReturn) {
-        ClickNotified();
-    }
-    if (events_.KeyDown) events_.KeyDown(keyCode, shift);
-    // Space presses the entry as a left press does; a held Space repeats KeyDown, not the press.
-    if (enabled_ && space_.Down(keyCode)) {
-        buttonState_ = ButtonLook::Down;
-        ApplyStateColors();
-    }
-}
-
-void NSelection::KeyPress(std::int16_t keyAscii) {
-    if (events_.KeyPress) events_.KeyPress(keyAscii);
-}
-
-void NSelection::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    if (events_.KeyUp) events_.KeyUp(keyCode, shift);
-    Redraw();
-    // Releasing Space clicks as a left release does, then shows the look the pointer calls for.
-    if (space_.Up(keyCode)) {
-        buttonState_ = tracker_.RestingLook();
-        RaiseClick();
-        ApplyStateColors();
-    }
-}
-
-void NSelection::LostFocus() { CancelSpacePress(); }
-
-void NSelection::CancelSpacePress() {
-    if (!space_.Cancel()) return;
-    buttonState_ = tracker_.RestingLook();
-    ApplyStateColors();
-}
-
-void NSelection::TimerTick(unsigned timerId) {
-    if (!tracker_.TickSeesLeave(timerId)) return;
-    tracker_.StopPoll();
-    if (events_.MouseLeave) events_.MouseLeave();
-    buttonState_ = ButtonLook::Normal;
-    ApplyStateColors();
-}
 
 }  // namespace kit

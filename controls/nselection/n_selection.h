@@ -5,19 +5,20 @@
 #include <functional>
 #include <string>
 
+#include "controls/common/button_press.h"
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
-#include "controls/common/space_press.h"
 #include "platform/platform.h"
 
 namespace kit {
 
 // The portable model of the selection entry. Sizes are 96-dpi pixels; pointer positions arrive in the window's
 // pixels and are reported in 96-dpi pixels.
-class NSelection {
+class NSelection : public ButtonPress, private PressingControl {
 public:
     // Which element a pointer notification came from; the labels are windowless, so the model finds them.
     enum class Source { Surface, Caption, Description };
@@ -28,24 +29,9 @@ public:
     static constexpr int kLabelLeft = 35;
 
     // Events raised to the container. Arguments are by reference: the model reads Button back after MouseMove,
-    // MouseDown and MouseUp, so a handler that changes it changes the control's reaction.
-    struct Events {
-        std::function<void()> Click;
-        std::function<void()> DblClick;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
-        std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
-        std::function<void()> MouseEnter;
-        std::function<void()> MouseLeave;
-        std::function<void()> MouseOver;  // declared for containers that bind it; never raised
-        std::function<void()> MouseOut;   // declared for containers that bind it; never raised
-        std::function<void()> Resize;
-        std::function<void(std::int16_t& keyAscii)> KeyPress;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
-        // Every property write ends here with the property's name, so a designer can mark its design modified.
-        std::function<void(const std::wstring& property)> PropertyChanged;
-    };
+    // MouseDown and MouseUp, so a handler that changes it changes the control's reaction. MouseOver and MouseOut
+    // are declared for containers that bind them, never raised.
+    using Events = ButtonEvents;
 
     // A transparent label that sizes itself to its text.
     struct Label {
@@ -66,7 +52,10 @@ public:
 
     // The native window the control lives in (for the pointer queries and the timer), its site and its DPI.
     void Attach(plat::WindowId window, ControlSite* site, unsigned dpi = 96);
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
+    void SetDpi(unsigned dpi) {
+        dpi_ = dpi ? dpi : 96;
+        SetPressDpi(dpi_);
+    }
 
     // Properties, in the control's declared order. Writes that the element refuses return false and change
     // nothing, the notification included.
@@ -78,9 +67,9 @@ public:
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label1_.bold; }
     void SetFontBold(bool bold);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return InputEnabled(); }
     void SetEnabled(bool enabled);
-    bool MouseInside() const { return tracker_.Entered(); }
+    bool MouseInside() const { return EnterRaised(); }
     void Ajustar_Botao();
     OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].fore; }
     void SetForeColorNormal(OleColor c);
@@ -116,32 +105,17 @@ public:
     bool Save(PropertyBag& bag) const;
 
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
     void RaiseClick();     // a click without the pointer: a screen reader's default action
     void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
-    // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
-    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    void KeyDown(std::int16_t keyCode, std::int16_t shift);
-    void KeyPress(std::int16_t keyAscii);
-    void KeyUp(std::int16_t keyCode, std::int16_t shift);
-    // The focus left: a Space press still held makes no click.
-    void LostFocus();
-    void TimerTick(unsigned timerId);
     void Resize(int width, int height);
 
     // State for the host's painting and for tests.
-    ButtonLook ButtonState() const { return buttonState_; }
-    bool EnterRaised() const { return tracker_.Entered(); }
-    bool Timer1Running() const { return tracker_.Polling(); }
+    bool Timer1Running() const { return tracker().Polling(); }
     OleColor SurfaceColor() const { return surfaceColor_; }
     const Label& Label1() const { return label1_; }
     const Label& Label_Descricao() const { return labelDescricao_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // Which element lies under a surface point (96-dpi pixels), and the point relative to that element.
-    Source HitTest(float x, float y, float* relX, float* relY) const;
 
 private:
     // The colours of one look, as the state table holds them.
@@ -160,34 +134,25 @@ private:
     void ShowColor(OleColor& stored, OleColor& element, OleColor c, const wchar_t* property);
     void Measure(Label& label);
     void Redraw();
-    // The element a window point reports to (the one under it, or the one that took a press still held) and
-    // the point relative to it, in 96-dpi pixels.
-    Source Locate(float x, float y, float* relX, float* relY) const;
-    void RelativeTo(Source source, float x, float y, float* relX, float* relY) const;
-    // A press (or the second press of a double-click): the first of a series notes its element; `x`, `y` become
-    // the event's position.
-    void NotePress(std::int16_t button, float* x, float* y);
-    void CancelSpacePress();
+
+    // PressingControl: the elements are Source's.
+    int ElementAt(float x96, float y96) const override;
+    void RelativeTo(int element, float* x96, float* y96) const override;
+    void ShowLook() override { ApplyStateColors(); }
+    void KeyReleased() override { Redraw(); }
 
     plat::Services services_;
     Events events_;
-    PointerTracker tracker_;
     ControlSite* site_ = nullptr;
     unsigned dpi_ = 96;
 
     Label label1_;
     Label labelDescricao_;
     Font font_;
-    bool enabled_ = true;
     OleColor surfaceColor_ = 0x00EFF1F2;
-    int width_ = 182;
-    int height_ = 52;
+    int width_ = 182, height_ = 52;  // the design's size until the first size report
 
     PerLook<LookColors> looks_;  // the stored colours of each look
-
-    ButtonLook buttonState_ = ButtonLook::Normal;
-    Source pressSource_ = Source::Surface;  // the element that took the first held button
-    SpacePress space_;
 };
 
 }  // namespace kit

@@ -26,6 +26,8 @@ public:
         if (r.right != wantedWidth || r.bottom != wantedHeight) {
             SetWindowPos(hwnd_, nullptr, 0, 0, wantedWidth, wantedHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
+        // Before the control is placed the window only takes the size: the placement reports it.
+        if (!ready_) return;
         // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
         // the model; it then learns the window's width and the granted height here, once. The width is the
         // window's: the model's may still be the design's before the first size report.
@@ -35,13 +37,13 @@ public:
 
     void Start(const NSelectionArgs& args) {
         AttachModel();
-        ready_ = true;
         LoadOrInit(
             args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(args.name); });
-        // The container's size reaches the model after the properties, and lays it out, unless the new
-        // instance's layout already brought the model to it.
-        const plat::Size window = WindowSize();
-        if (model_.Width() != window.cx || model_.Height() != window.cy) ReportSize();
+        // Placing the control is a size change like any other, made once: the window first takes the height the
+        // layout keeps, so a new or loaded entry, at any size, raises one Resize and lays out at its final size.
+        model_.Ajustar_Botao();
+        ready_ = true;
+        ReportSize();
     }
 
 private:
@@ -69,13 +71,13 @@ private:
     void DrawLabel(HDC dc, const NSelection::Label& label) {
         if (label.text.empty()) return;
         plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
-        SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, label.color));
+        SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, label.color));
         TextOutW(dc, plat::ScaleRound(label.left, dpi_), plat::ScaleRound(label.top, dpi_), label.text.c_str(),
                  static_cast<int>(label.text.size()));
     }
 
     void Draw(HDC dc, const RECT& r) {
-        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Fill, model_.SurfaceColor())));
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Fill, model_.SurfaceColor())));
         FillRect(dc, &r, back.get());
         SetBkMode(dc, TRANSPARENT);
         // Text wider than the control is cut at its right edge.

@@ -16,15 +16,24 @@ std::uint64_t PictureHandle(const Picture& picture) {
 }
 
 NShape::NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site)
-    : services_(services), site_(site), tracker_(services, LeaveTracking()), width_(width), height_(height) {
-    tracker_.SetWindow(window);
+    : ButtonPress(services, LeaveTracking(), events_, *this, false),
+      services_(services),
+      site_(site),
+      width_(width),
+      height_(height) {
+    tracker().SetWindow(window);
     // Image1 starts with Picture_Normal, an empty picture at this point.
     image_.shown = pictureNormal_;
     MeasureCaption();
 }
 
+NShape::NShape(const plat::Services& services, Events events, int width, int height)
+    : NShape(services, 0, width, height, nullptr) {
+    events_ = std::move(events);
+}
+
 void NShape::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    tracker_.SetWindow(window);
+    tracker().SetWindow(window);
     site_ = site;
     SetDpi(dpi);
 }
@@ -32,12 +41,9 @@ void NShape::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
 // ---------------------------------------------------------------------------------------------------------------
 // Helpers
 
-void NShape::Notify(const wchar_t* property) {
-    auto handler = events_.propertyChanged;
-    if (handler) handler(property);
-}
+void NShape::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, std::wstring(property)); }
 
-void NShape::Changed() {
+void NShape::Redraw() {
     if (site_) site_->Invalidate();
 }
 
@@ -48,20 +54,10 @@ void NShape::Refresh() {
         OnPaint();
 }
 
-void NShape::Raise(const std::function<void()>& handler) {
-    auto h = handler;  // a handler may replace itself while it runs
-    if (h) h();
-}
-
-void NShape::Raise(const std::function<void(MouseArgs&)>& handler, MouseArgs& args) {
-    auto h = handler;
-    if (h) h(args);
-}
-
 void NShape::ShowPicture(const Picture& picture) {
     image_.shown = picture;
     SizePictureElement();
-    Changed();
+    Redraw();
 }
 
 void NShape::SizePictureElement() {
@@ -83,12 +79,12 @@ void NShape::MeasureCaption() {
 // Looks
 
 void NShape::ApplyStateColors() {
-    const LookColors colors = looks_[state_];
+    const LookColors colors = looks_[ButtonState()];
     shape_.fill = colors.fill;
     // A disabled caption stays grey whatever look a late leave poll applies.
-    label_.color = enabled_ ? colors.text : kDisabledText;
+    label_.color = Enabled() ? colors.text : kDisabledText;
     shape_.border = colors.border;
-    Changed();
+    Redraw();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -97,7 +93,7 @@ void NShape::ApplyStateColors() {
 void NShape::ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property) {
     stored = c;
     if (element) *element = c;
-    Changed();
+    Redraw();
     Notify(property);
 }
 
@@ -105,7 +101,7 @@ void NShape::SetCaption(const std::wstring& caption) {
     if (caption != label_.text) {
         label_.text = caption;
         MeasureCaption();
-        Changed();
+        Redraw();
         Ajustar_Botao();
         if (site_) site_->CaptionChanged(label_.text);
     }
@@ -117,7 +113,7 @@ bool NShape::SetStyle(std::int32_t style) {
     if (style < -32768 || style > 32767) return false;
     if (style < 0 || style > 5) return false;
     shape_.kind = static_cast<FigureKind>(style);
-    Changed();
+    Redraw();
     Notify(L"Style");
     return true;
 }
@@ -129,7 +125,7 @@ bool NShape::SetFontSize(std::int16_t points) {
     if (points < 1 || points > 2160) return false;
     label_.points = points;
     MeasureCaption();
-    Changed();
+    Redraw();
     Notify(L"FontSize");
     return true;
 }
@@ -137,20 +133,15 @@ bool NShape::SetFontSize(std::int16_t points) {
 void NShape::SetFontBold(bool bold) {
     label_.bold = bold;
     MeasureCaption();
-    Changed();
+    Redraw();
     Notify(L"FontBold");
 }
 
 void NShape::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (!enabled) {
-        tracker_.ForgetHeld();
-        CancelSpacePress();
-    }
-    if (site_) site_->SetInputEnabled(enabled);
+    EnableInput(enabled, site_);
     Notify(L"Enabled");
     label_.color = enabled ? looks_[ButtonLook::Normal].text : kDisabledText;
-    Changed();
+    Redraw();
     Refresh();
 }
 
@@ -170,7 +161,7 @@ void NShape::ShowElement(bool& stored, bool& elementVisible, bool on, const wcha
     stored = on;
     Notify(property);
     elementVisible = on;
-    Changed();
+    Redraw();
     Ajustar_Botao();
 }
 
@@ -188,7 +179,7 @@ void NShape::SetStretch(bool on) {
     image_.stretch = on;
     // Without stretching the element takes the natural size of its picture again.
     if (!on) ShowPicture(image_.shown);
-    Changed();
+    Redraw();
     Notify(L"Stretch");
 }
 
@@ -208,8 +199,8 @@ std::int32_t NShape::CurPicture() const {
 
 void NShape::SetForeColorNormal(OleColor c) {
     looks_[ButtonLook::Normal].text = c;
-    label_.color = enabled_ ? c : kDisabledText;
-    Changed();
+    label_.color = Enabled() ? c : kDisabledText;
+    Redraw();
     Notify(L"ForeColorNormal");
 }
 

@@ -7,12 +7,13 @@
 #include <optional>
 #include <string>
 
+#include "controls/common/button_press.h"
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
-#include "controls/common/space_press.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -31,33 +32,6 @@ enum class FigureKind : std::int16_t {
     Circle = 3,
     RoundedRectangle = 4,
     RoundedSquare = 5
-};
-
-// Arguments of the pointer events; handlers receive them by reference, as the events declare.
-struct MouseArgs {
-    std::int16_t button = 0;  // 1 left, 2 right, 4 middle
-    std::int16_t shift = 0;   // 1 Shift, 2 Ctrl, 4 Alt
-    float x = 0;              // 96-dpi pixels, relative to the reporting element
-    float y = 0;
-};
-
-// The container's side: every event the button raises, synchronously. Unset handlers are skipped.
-struct NShapeEvents {
-    std::function<void()> click;
-    std::function<void()> dblClick;
-    std::function<void(MouseArgs&)> mouseMove;
-    std::function<void(MouseArgs&)> mouseUp;
-    std::function<void(MouseArgs&)> mouseDown;
-    std::function<void()> mouseEnter;
-    std::function<void()> mouseLeave;
-    std::function<void()> mouseOver;  // declared by the control, never raised
-    std::function<void()> mouseOut;
-    std::function<void()> resize;
-    std::function<void(std::int16_t& keyAscii)> keyPress;
-    std::function<void(std::int16_t& keyCode, std::int16_t& shift)> keyDown;
-    std::function<void(std::int16_t& keyCode, std::int16_t& shift)> keyUp;
-    // A property was written (the name as the property is called), so a designer can mark its design modified.
-    std::function<void(const wchar_t* property)> propertyChanged;
 };
 
 // Natural size (96-dpi pixels) of the image a picture refers to, or nothing when the host cannot resolve it.
@@ -84,10 +58,7 @@ FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight);
 // so two pictures of the same image compare equal.
 std::uint64_t PictureHandle(const Picture& picture);
 
-// A half pixel rounds up (toward positive infinity), the one rule for placing elements.
-int RoundPixel(double value);
-
-class NShape {
+class NShape : public ButtonPress, private PressingControl {
 public:
     // What a new instance takes from its container: the name it gave the instance.
     struct Ambient {
@@ -99,18 +70,27 @@ public:
     static constexpr OleColor kDisabledText = 0x00B3B3B3;
     static constexpr const wchar_t* kCaptionFace = L"微软雅黑";
 
+    // The container's side: every event the button raises, in its declared order. Pointer positions are 96-dpi
+    // pixels relative to the reporting element; the button does not read arguments back after raising.
+    using Events = ButtonEvents;
+
     // `window` is the control's own window (what WindowFromPoint returns over it); `width` and `height` its
     // starting size in 96-dpi pixels. `site` may be null (nothing repaints; size requests apply directly).
     NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site);
+    // As a host makes it: the container's handlers and the starting size; the window and site come with Attach.
+    NShape(const plat::Services& services, Events events, int width, int height);
     NShape(const NShape&) = delete;
     NShape& operator=(const NShape&) = delete;
 
-    NShapeEvents& events() { return events_; }
+    Events& events() { return events_; }
     void SetPictureSizer(PictureSizer sizer) { pictureSizer_ = std::move(sizer); }
     void Attach(plat::WindowId window, ControlSite* site, unsigned dpi);
-    plat::WindowId window() const { return tracker_.window(); }
+    plat::WindowId window() const { return tracker().window(); }
     // The window's DPI: pointer positions arrive in its pixels.
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
+    void SetDpi(unsigned dpi) {
+        dpi_ = dpi ? dpi : 96;
+        SetPressDpi(dpi_);
+    }
 
     // Creation by a container: a new instance, or one loaded from the container's bag. Load returns whether every
     // key was applied (it stops silently at the first that fails). Save writes the keys and returns whether all
@@ -129,7 +109,7 @@ public:
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label_.bold; }
     void SetFontBold(bool bold);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return InputEnabled(); }
     void SetEnabled(bool enabled);
     bool BorderGotFocus() const { return borderGotFocus_; }
     void SetBorderGotFocus(bool on);
@@ -177,23 +157,14 @@ public:
     void SetControlFont(const Font& font) { font_ = font; }
 
     // ---- State the looks and tests read.
-    ButtonLook ButtonState() const { return state_; }
-    bool EnterRaised() const { return tracker_.Entered(); }
     const Picture& ShownPicture() const { return image_.shown; }
 
     // ---- Input from the host. Positions are the window's client pixels at its DPI; the model finds the element
     // under them. `buttons` of a move is the mask of held buttons; `button` of a press or release the one button.
     NShapeSource SourceAt(float x96, float y96) const;
-    void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y);
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
-    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    void KeyDown(std::int16_t keyCode, std::int16_t shift);
-    void KeyPress(std::int16_t keyAscii);
-    void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void GotFocus();
+    // The focus left: a Space press still held makes no click; the border returns to the look's.
     void LostFocus();
-    void TimerTick(unsigned timerId);
     // The window's size changed (96-dpi pixels): Resize, then the layout, when it differs from the last one.
     void Resize(int width, int height);
     // Called by the host at the start of every repaint, whatever caused it.
@@ -258,30 +229,32 @@ private:
     void ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property);
     // Stores whether an element shows, notifies, then shows or hides it and lays the control out again.
     void ShowElement(bool& stored, bool& elementVisible, bool on, const wchar_t* property);
-    void Changed();
+    void Redraw();
     void Refresh();
     void ShowPicture(const Picture& picture);
     void MeasureCaption();
     void ApplyStateColors();
-    void MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client);
-    void Leave();
-    // Ends a Space press without a click, back to the look the pointer calls for.
-    void CancelSpacePress();
-    MouseArgs ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const;
-    void Raise(const std::function<void()>& handler);
-    void Raise(const std::function<void(MouseArgs&)>& handler, MouseArgs& args);
+
+    // PressingControl: the elements are NShapeSource's.
+    int ElementAt(float x96, float y96) const override { return static_cast<int>(SourceAt(x96, y96)); }
+    void RelativeTo(int element, float* x96, float* y96) const override;
+    bool LookFollows(int element) const override { return element != static_cast<int>(NShapeSource::Picture); }
+    void ShowLook() override { ApplyStateColors(); }
+    void PressedOn(int element) override;
+    void SpacePressed() override { ShowPicture(pictureDown_); }
+    void ReleasedOn(int element) override;
+    void HoverMove(int element, plat::Point client) override;
+    void KeyReleased() override { Refresh(); }
 
     const plat::Services& services_;
     ControlSite* site_;
-    PointerTracker tracker_;
-    NShapeEvents events_;
+    Events events_;
     PictureSizer pictureSizer_;
     unsigned dpi_ = 96;
 
     int width_;
     int height_;
     OleColor backGround_ = 0x00EFF1F2;
-    bool enabled_ = true;
     ShapeElement shape_;
     ImageElement image_;
     LabelElement label_;
@@ -295,11 +268,7 @@ private:
     bool stretchToText_ = false;
     Font font_;
 
-    ButtonLook state_ = ButtonLook::Normal;
     bool mouseInside_ = false;
-    SpacePress space_;
-
-    NShapeSource pressSource_ = NShapeSource::Surface;  // the element that saw the first held button
     bool requestingWidth_ = false;
 };
 

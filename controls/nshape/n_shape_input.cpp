@@ -27,47 +27,37 @@ NShapeSource NShape::SourceAt(float x96, float y96) const {
     return NShapeSource::Surface;
 }
 
-MouseArgs NShape::ArgsFor(NShapeSource source, std::int16_t button, std::int16_t shift, float x96, float y96) const {
-    MouseArgs a;
-    a.button = button;
-    a.shift = shift;
-    a.x = x96;
-    a.y = y96;
-    if (source == NShapeSource::Caption) {
-        a.x = static_cast<float>(x96 - label_.box.left);
-        a.y = static_cast<float>(y96 - label_.box.top);
-    } else if (source == NShapeSource::Picture) {
-        a.x = static_cast<float>(x96 - image_.box.left);
-        a.y = static_cast<float>(y96 - image_.box.top);
-    }
-    return a;
+void NShape::RelativeTo(int element, float* x96, float* y96) const {
+    const RectF* box = element == static_cast<int>(NShapeSource::Caption)   ? &label_.box
+                       : element == static_cast<int>(NShapeSource::Picture) ? &image_.box
+                                                                            : nullptr;
+    if (!box) return;
+    *x96 = static_cast<float>(*x96 - box->left);
+    *y96 = static_cast<float>(*y96 - box->top);
 }
 
-void NShape::MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client) {
-    const std::int16_t button = args.button;
-    const bool picture = source == NShapeSource::Picture;
-    Raise(events_.mouseMove, args);
+void NShape::PressedOn(int element) {
+    if (element == static_cast<int>(NShapeSource::Surface)) ShowPicture(pictureDown_);
+}
 
-    if (!picture && button < 2) {
-        const PointerTracker::Move move = tracker_.MoveSeen(button);
-        if (move == PointerTracker::Move::Entered) Raise(events_.mouseEnter);
-        if (const auto look = PointerTracker::LookAfter(move)) {
-            state_ = *look;
-            ApplyStateColors();
-        }
-    }
+void NShape::ReleasedOn(int element) {
+    if (element == static_cast<int>(NShapeSource::Surface)) ShowPicture(pictureHover_);
+}
 
-    if (button == 1) return;
-    switch (tracker_.HoverAt(client)) {
+void NShape::HoverMove(int element, plat::Point client) {
+    // The picture element's moves take and give up the capture without touching MouseInside.
+    const bool picture = element == static_cast<int>(NShapeSource::Picture);
+    PointerTracker& pointer = tracker();
+    switch (pointer.HoverAt(client)) {
         case PointerTracker::Hover::Outside:
             Refresh();
-            tracker_.ReleaseHover();
+            pointer.ReleaseHover();
             ShowPicture(pictureNormal_);
             if (!picture) mouseInside_ = false;
-            Raise(events_.mouseOut);
+            Raise(events_.MouseOut);
             break;
         case PointerTracker::Hover::Free:
-            tracker_.TakeHover();
+            pointer.TakeHover();
             if (PictureHandle(image_.shown) != PictureHandle(pictureHover_)) {
                 ShowPicture(pictureHover_);
                 if (!picture) mouseInside_ = true;
@@ -78,123 +68,19 @@ void NShape::MoveLogic(NShapeSource source, MouseArgs& args, plat::Point client)
     }
 }
 
-void NShape::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
-    if (!enabled_) return;
-    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
-    const NShapeSource source = tracker_.HeldButtons() ? pressSource_ : SourceAt(x96, y96);
-    MouseArgs args = ArgsFor(source, buttons, shift, x96, y96);
-    MoveLogic(source, args, {RoundPixel(x), RoundPixel(y)});
-}
-
-void NShape::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!enabled_) return;
-    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
-    if (tracker_.HeldButtons() == 0) pressSource_ = SourceAt(x96, y96);
-    tracker_.Pressed(button);
-    const NShapeSource source = pressSource_;
-    MouseArgs args = ArgsFor(source, button, shift, x96, y96);
-    if (source == NShapeSource::Surface) ShowPicture(pictureDown_);
-    Raise(events_.mouseDown, args);
-    if (source != NShapeSource::Picture && button == 1) {
-        state_ = ButtonLook::Down;
-        ApplyStateColors();
-    }
-}
-
-void NShape::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!enabled_) {
-        tracker_.ForgetHeld();
-        return;
-    }
-    const float x96 = plat::Unscale(x, dpi_), y96 = plat::Unscale(y, dpi_);
-    const NShapeSource source = tracker_.HeldButtons() ? pressSource_ : SourceAt(x96, y96);
-    tracker_.Released(button);
-    MouseArgs args = ArgsFor(source, button, shift, x96, y96);
-    if (source == NShapeSource::Surface) ShowPicture(pictureHover_);
-    Raise(events_.mouseUp, args);
-    if (source == NShapeSource::Picture) {
-        Raise(events_.click);
-    } else {
-        state_ = tracker_.RestingLook();
-        Raise(events_.click);
-        ApplyStateColors();
-    }
-    tracker_.EndPressCapture();
-}
-
-void NShape::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
-    if (!enabled_) return;
-    // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
-    if (tracker_.HeldButtons() == 0) pressSource_ = SourceAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
-    tracker_.Pressed(button);
-    Raise(events_.dblClick);
-}
-
-void NShape::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    if (!enabled_) return;
-    if (services_.keys)
-        if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) services_.keys->Send(focusKeys);
-    std::int16_t code = keyCode;
-    std::int16_t mods = shift;
-    auto h = events_.keyDown;
-    if (h) h(code, mods);
-    // Space presses the button as a left press on its surface does; a held Space repeats KeyDown, not the press.
-    if (enabled_ && space_.Down(keyCode)) {
-        ShowPicture(pictureDown_);
-        state_ = ButtonLook::Down;
-        ApplyStateColors();
-    }
-}
-
-void NShape::KeyPress(std::int16_t keyAscii) {
-    if (!enabled_) return;
-    std::int16_t ascii = keyAscii;
-    auto h = events_.keyPress;
-    if (h) h(ascii);
-}
-
-void NShape::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    if (!enabled_) return;
-    std::int16_t code = keyCode;
-    std::int16_t mods = shift;
-    auto h = events_.keyUp;
-    if (h) h(code, mods);
-    Refresh();
-    // Releasing Space clicks as a left release does: the pressed look stays on screen while Click runs.
-    if (space_.Up(keyCode)) {
-        state_ = tracker_.RestingLook();
-        Raise(events_.click);
-        ApplyStateColors();
-    }
-}
-
-void NShape::CancelSpacePress() {
-    if (!space_.Cancel()) return;
-    state_ = tracker_.RestingLook();
-    ApplyStateColors();
-}
-
 void NShape::GotFocus() {
     if (!borderGotFocus_) return;
     shape_.border = borderCustom_;
-    Changed();
+    Redraw();
 }
 
 void NShape::LostFocus() {
     // A Space press the focus leaves behind makes no click.
-    CancelSpacePress();
+    ButtonPress::LostFocus();
     if (!borderGotFocus_) return;
     // Back to the border of the current look.
-    shape_.border = looks_[state_].border;
-    Changed();
-}
-
-void NShape::TimerTick(unsigned timerId) {
-    if (!tracker_.TickSeesLeave(timerId)) return;
-    tracker_.StopPoll();
-    Raise(events_.mouseLeave);
-    state_ = ButtonLook::Normal;
-    ApplyStateColors();
+    shape_.border = looks_[ButtonState()].border;
+    Redraw();
 }
 
 }  // namespace kit

@@ -28,8 +28,6 @@ FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight) {
     return g;
 }
 
-int RoundPixel(double value) { return static_cast<int>(std::floor(value + 0.5)); }
-
 void NShape::Ajustar_Botao() {
     const double lw = label_.box.width;
     const double lh = label_.box.height;
@@ -71,14 +69,14 @@ void NShape::Ajustar_Botao() {
         label_.box.left = graphical_ ? image_.box.left + iw + kMargin : kMargin;
     else
         label_.box.left = (sw - lw) / 2.0;
-    Changed();
+    Redraw();
 }
 
 void NShape::Resize(int width, int height) {
     if (width == width_ && height == height_) return;
     width_ = width;
     height_ = height;
-    Raise(events_.resize);
+    Raise(events_.Resize);
     Ajustar_Botao();
 }
 

@@ -31,9 +31,12 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
 
 class Host final : public host::ControlHost<Host, NShape> {
 public:
-    // The model meets its site when the window is made.
-    Host(const plat::Services& services, PictureSource pictures, int width96, int height96, const RECT& twips)
-        : ControlHost(services, 0, width96, height96, nullptr), pictures_(std::move(pictures)), twips_(twips) {
+    // The model meets its site when the window is made; it starts at the size the window is made at.
+    Host(const plat::Services& services, const NShapeArgs& args)
+        : ControlHost(services, args, plat::TwipsToPixels(args.width, plat::kBaseDpi),
+                      plat::TwipsToPixels(args.height, plat::kBaseDpi)),
+          pictures_(args.pictures),
+          twips_{args.left, args.top, args.left + args.width, args.top + args.height} {
         model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
             const Image* image = ImageFor(p);
             if (!image) return std::nullopt;
@@ -55,6 +58,13 @@ public:
         SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    void Start(const NShapeArgs& args) {
+        LoadOrInit(
+            args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(args.name); });
+        DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model_.Caption().c_str()));
+        if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+
     void CaptionChanged(const std::wstring& caption) override {
         if (!hwnd_) return;
         // Straight to the default handler: WM_SETTEXT sent to the button sets the caption itself.
@@ -62,12 +72,8 @@ public:
         access_.NameChanged();
         if (!Shown()) return;
         InvalidateRect(hwnd_, nullptr, FALSE);
-        UpdateWindow(hwnd_);
-        // Push the pixels out now: a caller that blocks the thread next would otherwise keep them unseen. Windows'
-        // compositor shows them by itself; Wine copies painted windows to the display only when the thread
-        // waits for messages, which this zero-length wait does without taking any message.
-        GdiFlush();
-        MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+        // Now: a caller that blocks the thread next would otherwise keep the new caption unseen.
+        plat::PaintNow(hwnd_);
     }
 
 private:
@@ -105,7 +111,7 @@ private:
 
     void Draw(HDC dc, const RECT& rc) {
         {
-            plat::GdiObject<HBRUSH> surface(CreateSolidBrush(Colour(ColorRole::Surface, model_.SurfaceColor())));
+            plat::GdiObject<HBRUSH> surface(CreateSolidBrush(Color(ColorRole::Surface, model_.SurfaceColor())));
             FillRect(dc, &rc, surface.get());
         }
         {
@@ -113,9 +119,9 @@ private:
             const int left = ToDevice(box.left), top = ToDevice(box.top);
             const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
             const FigureGeometry g = FigureFor(model_.Figure(), width, height);
-            plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Colour(ColorRole::Fill, model_.FillColor())));
+            plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Color(ColorRole::Fill, model_.FillColor())));
             plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, plat::Scale(1, dpi_)),
-                                                Colour(ColorRole::Border, model_.BorderColor())));
+                                                Color(ColorRole::Border, model_.BorderColor())));
             plat::SelectObj selectFill(dc, fill.get());
             plat::SelectObj selectPen(dc, pen.get());
             const int l = left + g.left, t = top + g.top, r = l + g.width, b = t + g.height;
@@ -141,7 +147,7 @@ private:
             const std::wstring text = model_.Caption();
             plat::SelectObj selectFont(dc, CaptionFont());
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, Colour(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.TextColor()));
+            SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.TextColor()));
             TextOutW(dc, ToDevice(box.left), ToDevice(box.top), text.c_str(), static_cast<int>(text.size()));
         }
     }
@@ -160,16 +166,10 @@ private:
             case WM_NCCREATE:
                 AttachModel();
                 break;
-            case WM_SETFOCUS:
-                model_.GotFocus();
-                return 0;
             case WM_SETTEXT:
                 // The window text and the caption are one: accessibility tools and tests may set either.
                 model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
                 return TRUE;
-            case WM_NCDESTROY:
-                KillTimer(hwnd_, NShape::kLeaveTimerId);
-                break;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
@@ -187,28 +187,8 @@ private:
 
 }  // namespace
 
-HWND CreateNShape(const NShapeArgs& args, bool* loaded) {
-    if (loaded) *loaded = false;
-    if (!args.parent) return nullptr;
-    const plat::Services& services = args.services ? *args.services : plat::Win32Services();
-    const RECT twips = {args.left, args.top, args.left + args.width, args.top + args.height};
-    Host* state = host::CreateControl(new Host(services, args.pictures, plat::TwipsToPixels(args.width, plat::kBaseDpi),
-                                               plat::TwipsToPixels(args.height, plat::kBaseDpi), twips),
-                                      {kNShapeClass, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, args.parent, args.id,
-                                       std::wstring(), args.left, args.top, args.width, args.height});
-    if (!state) return nullptr;
-    HWND hwnd = state->hwnd_;
-    NShape& model = state->model();
-    if (args.onClick) model.events().click = args.onClick;
-    bool complete = true;
-    if (args.design)
-        complete = ReportLoad(model.Load(*args.design), args.name);
-    else
-        model.InitNew(args.name);
-    if (loaded) *loaded = complete;
-    DefWindowProcW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model.Caption().c_str()));
-    if (IsWindowVisible(hwnd)) InvalidateRect(hwnd, nullptr, FALSE);
-    return hwnd;
+HWND CreateNShape(const NShapeArgs& args) {
+    return host::CreateStarted<Host>(kNShapeClass, args, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
 }
 
 NShape* NShapeOf(HWND button) { return host::ModelIfClass<Host>(button, kNShapeClass); }

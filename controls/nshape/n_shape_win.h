@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/common/kit_host_win.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape.h"
 #include "platform/platform.h"
@@ -23,20 +24,13 @@ extern const wchar_t kNShapeClass[];
 // as its name, else the file of that name (relative names are taken from the program's folder).
 using PictureSource = std::function<bool(const std::wstring& ref, std::string* bytes)>;
 
-struct NShapeArgs {
-    HWND parent = nullptr;
-    int id = 0;                                    // control id (GetDlgCtrlID)
-    std::wstring name;                             // instance name; a new instance takes it as its caption
-    int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
-    const PropertyBag* design = nullptr;           // the stored properties to load; null: a new instance
-    std::function<void()> onClick;                 // the Click event
-    PictureSource pictures;                        // null: the program's own pictures
-    const plat::Services* services = nullptr;      // null: the Win32 services
+struct NShapeArgs : host::ControlArgs {
+    NShape::Events events;
+    PictureSource pictures;  // null: the program's own pictures
 };
 
-// Creates the button as a visible tab stop (tab order follows creation order) and loads it. Null on failure.
-// `loaded`, when given, says whether the load applied every key (a bad stored value stops it silently).
-HWND CreateNShape(const NShapeArgs& args, bool* loaded = nullptr);
+// Creates the button as a visible tab stop (tab order follows creation order) and loads it; null on failure.
+HWND CreateNShape(const NShapeArgs& args);
 
 // The model behind a window made by CreateNShape (null for any other window). Property writes through it
 // repaint the window; its events() may be rebound at any time.

@@ -80,9 +80,7 @@ NTextBox::NTextBox(const plat::Services& services, Events events) : services_(se
     hdr_.opaque = true;
 }
 
-void NTextBox::Notify(const wchar_t* property) {
-    if (events_.PropertyChanged) events_.PropertyChanged(property);
-}
+void NTextBox::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
 
 template <typename Result, typename Param, typename Arg>
 Result NTextBox::Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property) {
@@ -146,7 +144,7 @@ void NTextBox::ApplyText(const std::wstring& text) {
     SyncTxt();
     lbl_.caption = text;
     Redraw();
-    if (events_.Change) events_.Change();
+    Raise(events_.Change);
 }
 
 void NTextBox::SetText(const std::wstring& text) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
@@ -29,19 +30,18 @@ public:
     static constexpr OleColor kBlueText = 0x00D05C28;
     static constexpr OleColor kWhite = 0x00FFFFFF;
 
-    using MouseEvent = std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)>;
     struct Events {
-        std::function<void()> DblClick;
-        MouseEvent MouseDown;
-        MouseEvent MouseMove;
-        MouseEvent MouseUp;
-        std::function<void()> Change;
-        std::function<void()> Click;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
-        std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
+        PlainEvent DblClick;
+        PointerEvent MouseDown;
+        PointerEvent MouseMove;
+        PointerEvent MouseUp;
+        PlainEvent Change;
+        PlainEvent Click;
+        KeyEvent KeyUp;
+        KeyEvent KeyDown;
         // The container may change the code; the digits-only filter then judges the changed code.
-        std::function<void(std::int16_t& keyAscii)> KeyPress;
-        std::function<void(const std::wstring& property)> PropertyChanged;
+        KeyAsciiEvent KeyPress;
+        PropertyEvent PropertyChanged;
     };
 
     // What the model needs from the window that shows it, beyond every control's site. Sizes are twips.
@@ -178,7 +178,7 @@ private:
     // Applies a value to the parts, then notifies the container under the property's name.
     template <typename Result, typename Param, typename Arg>
     Result Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property);
-    void RaiseMouse(const MouseEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
+    void RaiseMouse(const PointerEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
     void Redraw();
     void SyncTxt();
     // Stores a colour that the text box and one other part show alike, repaints and notifies.

@@ -12,11 +12,11 @@ constexpr std::int16_t kDigitNine = 57;
 
 }  // namespace
 
-void NTextBox::RaiseMouse(const MouseEvent& event, std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!Raising() || !event) return;
+void NTextBox::RaiseMouse(const PointerEvent& event, std::int16_t button, std::int16_t shift, float x, float y) {
+    if (!Raising()) return;
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
-    event(button, shift, x, y);
+    Raise(event, button, shift, x, y);
 }
 
 void NTextBox::TxtMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -32,24 +32,24 @@ void NTextBox::TxtMouseUp(std::int16_t button, std::int16_t shift, float x, floa
 }
 
 void NTextBox::TxtClick() {
-    if (Raising() && events_.Click) events_.Click();
+    if (Raising()) Raise(events_.Click);
 }
 
 void NTextBox::TxtDblClick() {
-    if (Raising() && events_.DblClick) events_.DblClick();
+    if (Raising()) Raise(events_.DblClick);
 }
 
 void NTextBox::TxtKeyDown(std::int16_t keyCode, std::int16_t shift) {
-    if (Raising() && events_.KeyDown) events_.KeyDown(keyCode, shift);
+    if (Raising()) Raise(events_.KeyDown, keyCode, shift);
 }
 
 void NTextBox::TxtKeyUp(std::int16_t keyCode, std::int16_t shift) {
-    if (Raising() && events_.KeyUp) events_.KeyUp(keyCode, shift);
+    if (Raising()) Raise(events_.KeyUp, keyCode, shift);
 }
 
 std::int16_t NTextBox::TxtKeyPress(std::int16_t keyAscii) {
     if (!Raising()) return 0;
-    if (events_.KeyPress) events_.KeyPress(keyAscii);
+    Raise(events_.KeyPress, keyAscii);
     if (numberBox_ && !((keyAscii >= kDigitZero && keyAscii <= kDigitNine) || keyAscii == kBackspace)) keyAscii = 0;
     return keyAscii;
 }

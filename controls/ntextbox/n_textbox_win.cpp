@@ -79,9 +79,9 @@ private:
     static constexpr bool kRoutesKeys = false;  // the edit box takes the keys
 
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
-    void ColoursChanged() {
+    void ColorsChanged() {
         SyncTxt();
-        ControlHost::ColoursChanged();
+        ControlHost::ColorsChanged();
     }
     void Refit() {
         ReportSize();
@@ -107,13 +107,7 @@ private:
     }
     static float X(LPARAM lp) { return host::PointerX(lp); }
     static float Y(LPARAM lp) { return host::PointerY(lp); }
-    std::wstring EditText() const {
-        const int n = GetWindowTextLengthW(edit_);
-        std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-        const int got = GetWindowTextW(edit_, &text[0], n + 1);
-        text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-        return text;
-    }
+    std::wstring EditText() const { return plat::WindowText(edit_); }
     void Draw(HDC dc, const RECT& client);
     // `onBox`: the label-mode text lies on the box and takes its colours in high contrast; the header the face's.
     void DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign, bool onBox);
@@ -198,7 +192,7 @@ void TextBoxHost::SyncTxt() {
     if (!EqualRect(&want, &have))
         SetWindowPos(edit_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    const OleColor back = PaintColor(plat::Win32Services().scheme, ColorRole::PageBack, ButtonLook::Normal, t.back);
+    const OleColor back = PaintColor(services_.scheme, ColorRole::PageBack, ButtonLook::Normal, t.back);
     if (!backBrush_ || brushColor_ != back) {
         backBrush_.reset(CreateSolidBrush(plat::OleToColorRef(back)));
         brushColor_ = back;
@@ -218,8 +212,8 @@ LRESULT TextBoxHost::Message(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lp) == edit_ && backBrush_) {
                 HDC dc = reinterpret_cast<HDC>(wp);
-                SetTextColor(dc, Colour(ColorRole::PageText, model_.Txt().fore));
-                SetBkColor(dc, Colour(ColorRole::PageBack, model_.Txt().back));
+                SetTextColor(dc, Color(ColorRole::PageText, model_.Txt().fore));
+                SetBkColor(dc, Color(ColorRole::PageBack, model_.Txt().back));
                 return reinterpret_cast<LRESULT>(backBrush_.get());
             }
             break;
@@ -303,24 +297,24 @@ void TextBoxHost::DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign
     plat::SelectObj use(dc, fonts_.Get(part.font, dpi_));
     if (part.opaque) {
         plat::GdiObject<HBRUSH> back(
-            CreateSolidBrush(Colour(onBox ? ColorRole::PageBack : ColorRole::Surface, part.back)));
+            CreateSolidBrush(Color(onBox ? ColorRole::PageBack : ColorRole::Surface, part.back)));
         FillRect(dc, &r, back.get());
     }
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, part.enabled ? Colour(onBox ? ColorRole::PageText : ColorRole::Text, part.fore)
+    SetTextColor(dc, part.enabled ? Color(onBox ? ColorRole::PageText : ColorRole::Text, part.fore)
                                   : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, part.caption.c_str(), static_cast<int>(part.caption.size()), &r,
               DT_SINGLELINE | DT_NOPREFIX | valign | AlignOf(part.alignment).drawFormat);
 }
 
 void TextBoxHost::Draw(HDC dc, const RECT& client) {
-    plat::GdiObject<HBRUSH> back(CreateSolidBrush(Colour(ColorRole::Surface, model_.ControlBackColor())));
+    plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Surface, model_.ControlBackColor())));
     FillRect(dc, &client, back.get());
     if (model_.LblHeader().visible) DrawLabel(dc, model_.LblHeader(), DT_TOP, false);
     const NTextBox::Shape& shape = model_.ShpBorder();
     RECT box = Px(shape.r);
-    plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Colour(ColorRole::PageBack, shape.fill)));
-    plat::GdiObject<HBRUSH> border(CreateSolidBrush(Colour(ColorRole::Border, shape.border)));
+    plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Color(ColorRole::PageBack, shape.fill)));
+    plat::GdiObject<HBRUSH> border(CreateSolidBrush(Color(ColorRole::Border, shape.border)));
     FillRect(dc, &box, fill.get());
     FrameRect(dc, &box, border.get());
     if (model_.Lbl().visible) DrawLabel(dc, model_.Lbl(), DT_TOP, true);

@@ -15,6 +15,7 @@
 #include "guides/guide_window_win.h"
 #include "guides/page_reading.h"
 #include "tools/gallery/gallery_ids.h"
+#include "platform/platform_win.h"
 
 namespace {
 
@@ -353,7 +354,7 @@ TEST(ScreenReader, KitControlsInTheGallery) {
 // Wine process (measured: a forced repaint still drew the old colour). In this process they do: the About window,
 // opened here, must draw its footer in the button-text colour of the moment, not one it kept from its start.
 TEST(SystemColours, AChangeRepaintsTheAboutFooter) {
-    guides::ShowGuide(GetModuleHandleW(nullptr), guides::Guide::About);
+    guides::ShowGuide(GetModuleHandleW(nullptr), guides::Guide::About, plat::Win32Services());
     HWND about = guides::OpenGuide(guides::Guide::About);
     ASSERT_NE(about, nullptr);
     SetWindowPos(about, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

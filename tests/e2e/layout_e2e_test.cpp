@@ -37,7 +37,7 @@ COLORREF ClientPixel(HWND window, int x, int y) {
 }
 
 // Whether any pixel of a client rectangle has the colour (exactly, or nearly for anti-aliased text).
-bool HasColour(HWND window, const RECT& r, COLORREF c, int tolerance = 40) {
+bool HasColor(HWND window, const RECT& r, COLORREF c, int tolerance = 40) {
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) {
             const COLORREF p = ClientPixel(window, x, y);
@@ -166,7 +166,7 @@ void CheckAllWindows(int dpi) {
     const RECT check = ClientRectOf(GetDlgItem(main, app::kIdCheckflight), main);
     EXPECT_EQ(check.left, MulDiv(960, dpi, 1440));
     EXPECT_EQ(check.top, MulDiv(2160, dpi, 1440));
-    EXPECT_TRUE(HasColour(main, ClientRectOf(GetDlgItem(main, app::kIdLabel2), main), RGB(255, 0, 0), 120))
+    EXPECT_TRUE(HasColor(main, ClientRectOf(GetDlgItem(main, app::kIdLabel2), main), RGB(255, 0, 0), 120))
         << "the red notice";
     SaveRestingShot(main, mainProbes, e2e::ArtifactDir() + L"\\main" + suffix);
 
@@ -182,8 +182,8 @@ void CheckAllWindows(int dpi) {
                  &helpProbes);
     ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId + 2), {9840, 7080, 1695, 375}, coral, dpi, "driver 2",
                  &helpProbes);
-    EXPECT_TRUE(HasColour(help, Pixels({240, 2040, 1935, 615}, dpi), RGB(255, 0, 0))) << "Label29";
-    EXPECT_TRUE(HasColour(help, Pixels({240, 2880, 2655, 375}, dpi), RGB(0, 0, 255))) << "Label1";
+    EXPECT_TRUE(HasColor(help, Pixels({240, 2040, 1935, 615}, dpi), RGB(255, 0, 0))) << "Label29";
+    EXPECT_TRUE(HasColor(help, Pixels({240, 2880, 2655, 375}, dpi), RGB(0, 0, 255))) << "Label1";
     const RECT image1 = Pixels({480, 7560, 3000, 1395}, dpi);
     EXPECT_NE(ClientPixel(help, image1.left + 2, image1.top + 2), RGB(255, 255, 255)) << "Image1";
     const RECT image2 = Pixels({8280, 3960, 3150, 1425}, dpi);
@@ -209,7 +209,7 @@ void CheckAllWindows(int dpi) {
                  &aboutProbes);
     ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 3), {4320, 2520, 1335, 375}, blue, dpi, "N_Shapejs",
                  &aboutProbes);
-    EXPECT_TRUE(HasColour(about, Pixels({1320, 1320, 3135, 255}, dpi), RGB(0, 0xC0, 0xC0), 90)) << "Label9";
+    EXPECT_TRUE(HasColor(about, Pixels({1320, 1320, 3135, 255}, dpi), RGB(0, 0xC0, 0xC0), 90)) << "Label9";
     CheckLabelsFit(guides::AboutPage(), dpi);
     SaveRestingShot(about, aboutProbes, e2e::ArtifactDir() + L"\\about" + suffix);
 }

@@ -272,7 +272,7 @@ protected:
     }
 
     // Pixels of a colour in the middle band of a button, where its caption lies.
-    int CountColour(HWND button, COLORREF colour) const {
+    int CountColor(HWND button, COLORREF colour) const {
         RECT rc;
         GetClientRect(button, &rc);
         POINT origin{0, 0};

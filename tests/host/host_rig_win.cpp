@@ -523,6 +523,8 @@ std::function<void(std::int16_t&)> KeyAscii(const char* name) {
     return [name](std::int16_t& a) { Log(std::string(name) + " " + std::to_string(a)); };
 }
 
+void TakeRecordedCapture(HWND window) { g_pointer.captured = reinterpret_cast<plat::WindowId>(window); }
+
 const plat::Services& RecordingServices() {
     static const plat::Services services = [] {
         plat::Services s = plat::Win32Services();

@@ -74,6 +74,8 @@ struct Table {
 };
 
 const std::vector<const Table*>& Tables();
+// The tables of the behaviours the kit's buttons share, one per control that shares them.
+std::vector<const Table*> ConformanceTables();
 
 // ---- Recording, for the tables' creation functions.
 void Log(const std::string& line);
@@ -90,5 +92,7 @@ std::function<void(std::int16_t&)> KeyAscii(const char* name);
 // steps set (over the case's control or away from it), and a capture, timers and a key sender that record what
 // they are asked.
 const plat::Services& RecordingServices();
+// Another window holds the recording pointer's capture from now on.
+void TakeRecordedCapture(HWND window);
 
 }  // namespace hosttest

@@ -7,6 +7,7 @@
 #include "controls/nshape/n_shape_win.h"
 #include "controls/ntextbox/n_textbox_win.h"
 #include "tests/host/host_rig_win.h"
+#include "tests/host/recorders_win.h"
 
 #include <cstdio>
 
@@ -23,58 +24,9 @@ std::string Narrow(const std::wstring& text) {
     return out;
 }
 
-// Creation arguments of any control: its place in the parent (twips) and its names.
-template <typename Args>
-Args Placed(HWND parent, int id, const wchar_t* name, int width, int height) {
-    Args a;
-    a.parent = parent;
-    a.id = id;
-    a.name = name;
-    a.left = 300, a.top = 300, a.width = width, a.height = height;
-    return a;
-}
-
-// The events CheckButton, N_Selection and N_TextBox share, each recording itself.
-template <typename Events>
-void RecordShared(Events& e) {
-    e.Click = [] { Clicked("Click"); };
-    e.MouseMove = Pointer("MouseMove");
-    e.MouseDown = Pointer("MouseDown");
-    e.MouseUp = Pointer("MouseUp");
-    e.KeyDown = KeyCode("KeyDown");
-    e.KeyUp = KeyCode("KeyUp");
-    e.KeyPress = KeyAscii("KeyPress");
-}
-
 // ---- N_Shape: its services are the recording ones, so captures, the leave poll and sent keys show in order.
 
-std::function<void(kit::MouseArgs&)> ShapePointer(const char* name) {
-    auto record = Pointer(name);
-    return [record](kit::MouseArgs& a) { record(a.button, a.shift, a.x, a.y); };
-}
-
-HWND MakeShape(HWND parent, HWND*) {
-    kit::NShapeArgs a = Placed<kit::NShapeArgs>(parent, 7, L"NShape1", 1500, 450);
-    a.services = &RecordingServices();
-    HWND window = kit::CreateNShape(a);
-    kit::NShape* model = kit::NShapeOf(window);
-    if (!model) return nullptr;
-    kit::NShapeEvents& e = model->events();
-    e.click = [] { Clicked("Click"); };
-    e.dblClick = Plain("DblClick");
-    e.mouseMove = ShapePointer("MouseMove");
-    e.mouseDown = ShapePointer("MouseDown");
-    e.mouseUp = ShapePointer("MouseUp");
-    e.mouseEnter = Plain("MouseEnter");
-    e.mouseLeave = Plain("MouseLeave");
-    e.mouseOver = Plain("MouseOver");
-    e.mouseOut = Plain("MouseOut");
-    e.resize = Plain("Resize");
-    e.keyDown = KeyCode("KeyDown");
-    e.keyUp = KeyCode("KeyUp");
-    e.keyPress = KeyAscii("KeyPress");
-    return window;
-}
+HWND MakeShape(HWND parent, HWND*) { return MakeRecordedShape(parent, 7); }
 
 // The look, and the border colour where it follows the focus.
 std::string ShapeState(HWND window) {
@@ -125,27 +77,6 @@ const Table kShape = {
           Key(WM_KEYDOWN, VK_RETURN), Key(WM_KEYUP, VK_RETURN)},
          {"keys {TAB}", "KeyDown 39 0", "keys {TAB}", "KeyDown 40 0", "keys +{TAB}", "KeyDown 37 0", "keys +{TAB}",
           "KeyDown 38 0", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0"}},
-        {"SpacePressesAndItsReleaseClicks",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), State(), Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "state look 2 cue 0", "KeyUp 32 0", "Click",
-          "state look 0 cue 0"}},
-        {"HeldSpaceClicksOnce",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), KeyRepeat(VK_SPACE), KeyRepeat(VK_SPACE), Key(WM_KEYUP, VK_SPACE)},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32",
-          "KeyUp 32 0", "Click"}},
-        {"SpaceThenFocusLossDoesNotClick",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), FocusAway(), State(), Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "focus on (elsewhere)", "state look 0 cue 0", "KeyUp 32 0",
-          "state look 0 cue 0"}},
-        {"SpaceThenDisabledDoesNotClick",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), Do([](HWND w) { kit::NShapeOf(w)->SetEnabled(false); }),
-          Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "focus off", "state look 0 cue 0"}},
-        {"EnterAndEscapeReachTheButton",
-         {Focus(), Key(WM_KEYDOWN, VK_RETURN), Key(WM_KEYUP, VK_RETURN), Key(WM_KEYDOWN, VK_ESCAPE),
-          Key(WM_KEYUP, VK_ESCAPE), State()},
-         {"focus on", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "KeyDown 27 0", "KeyPress 27", "KeyUp 27 0",
-          "state look 0 cue 0"}},
         {"TabShowsTheFocusCue",
          {Focus(), State(), Key(WM_KEYDOWN, VK_TAB), Key(WM_KEYUP, VK_TAB), State()},
          {"focus on", "state look 0 cue 0", "KeyUp 9 0", "state look 0 cue 1"}},
@@ -255,13 +186,7 @@ const Table kCheck = {
 
 HWND MakeSelection(HWND parent, HWND*) {
     kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, 9, L"NSelection1", 3000, 600);
-    RecordShared(a.events);
-    a.events.DblClick = Plain("DblClick");
-    a.events.MouseEnter = Plain("MouseEnter");
-    a.events.MouseLeave = Plain("MouseLeave");
-    a.events.MouseOver = Plain("MouseOver");
-    a.events.MouseOut = Plain("MouseOut");
-    a.events.Resize = Plain("Resize");
+    RecordButton(a.events);
     return kit::CreateNSelection(a);
 }
 
@@ -270,15 +195,19 @@ std::string ModelSize(HWND window) {
     return m ? std::to_string(m->Width()) + "x" + std::to_string(m->Height()) : "(none)";
 }
 
-void MakeSecondSelection(HWND first) {
+// A second entry, new or loaded from `bag`, at a place of `width` x `height` twips: each Resize with the size the
+// model holds as the container's handler sees it, then the model's and the window's size and the labels' tops.
+void MakeSecondSelection(HWND first, int width, int height, const kit::PropertyBag* bag) {
     HWND parent = GetParent(first);
-    kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, 11, L"NSelection2", 3000, 600);
-    // The size the model holds as the container's handler sees it.
+    kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, 11, L"NSelection2", width, height);
+    a.bag = bag;
     a.events.Resize = [parent] { Log("Resize " + ModelSize(GetDlgItem(parent, 11))); };
     HWND window = kit::CreateNSelection(a);
     RECT r = {};
     GetClientRect(window, &r);
-    Log("model " + ModelSize(window) + " window " + std::to_string(r.right) + "x" + std::to_string(r.bottom));
+    const kit::NSelection* m = kit::NSelectionOf(window);
+    Log("model " + ModelSize(window) + " window " + std::to_string(r.right) + "x" + std::to_string(r.bottom) +
+        " labels at " + Num(m->Label1().top) + " and " + Num(m->Label_Descricao().top));
 }
 
 std::string SelectionState(HWND window) {
@@ -308,26 +237,6 @@ const Table kSelection = {
          {"KeyDown 39 0", "queue keydown 9", "queue keyup 9", "KeyDown 38 0", "queue keydown 16", "queue keydown 9",
           "queue keyup 9", "queue keyup 16", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "KeyDown 65 0",
           "KeyUp 65 0"}},
-        {"SpacePressesAndItsReleaseClicks",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), State(), Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "state look 2 cue 0", "KeyUp 32 0", "Click",
-          "state look 0 cue 0"}},
-        {"HeldSpaceClicksOnce",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), KeyRepeat(VK_SPACE), Key(WM_KEYUP, VK_SPACE)},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "Click"}},
-        {"SpaceThenFocusLossDoesNotClick",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), FocusAway(), State(), Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "focus on (elsewhere)", "state look 0 cue 0", "KeyUp 32 0",
-          "state look 0 cue 0"}},
-        {"SpaceThenDisabledDoesNotClick",
-         {Focus(), Key(WM_KEYDOWN, VK_SPACE), Do([](HWND w) { kit::NSelectionOf(w)->SetEnabled(false); }),
-          Key(WM_KEYUP, VK_SPACE), State()},
-         {"focus on", "KeyDown 32 0", "KeyPress 32", "focus off", "KeyUp 32 0", "state look 0 cue 0"}},
-        {"EnterAndEscapeReachTheEntry",
-         {Focus(), Key(WM_KEYDOWN, VK_RETURN), Key(WM_KEYUP, VK_RETURN), Key(WM_KEYDOWN, VK_ESCAPE),
-          Key(WM_KEYUP, VK_ESCAPE), State()},
-         {"focus on", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "KeyDown 27 0", "KeyPress 27", "KeyUp 27 0",
-          "state look 0 cue 0"}},
         {"AltShowsTheFocusCue",
          {Focus(), State(), Key(WM_SYSKEYDOWN, VK_MENU), State()},
          {"focus on", "state look 0 cue 0", "KeyDown 18 0", "state look 0 cue 1"}},
@@ -343,7 +252,16 @@ const Table kSelection = {
           "DblClick", "window capture on", "MouseUp 2 0 5 5", "Click", "window capture off", "DblClick",
           "window capture on", "MouseUp 4 0 5 5", "Click", "window capture off"}},
         // A new entry whose window is not the design's 182 pixels wide: one Resize, with the window's width.
-        {"CreationResizesOnce", {Do(MakeSecondSelection)}, {"Resize 200x41", "model 200x41 window 200x41"}},
+        {"CreationResizesOnce",
+         {Do([](HWND w) { MakeSecondSelection(w, 3000, 600, nullptr); })},
+         {"Resize 200x41", "model 200x41 window 200x41 labels at 7.5 and 20.5"}},
+        // Loaded at exactly the design's 182 x 52 pixels: placing it still resizes and lays it out, once.
+        {"LoadedAtTheDesignSizeIsLaidOut",
+         {Do([](HWND w) {
+             const kit::PropertyBag empty;
+             MakeSecondSelection(w, 2730, 780, &empty);
+         })},
+         {"Resize 182x41", "model 182x41 window 182x41 labels at 7.5 and 20.5"}},
     },
 };
 
@@ -414,7 +332,11 @@ const Table kTextBox = {
 }  // namespace
 
 const std::vector<const Table*>& Tables() {
-    static const std::vector<const Table*> all = {&kShape, &kCheck, &kSelection, &kTextBox};
+    static const std::vector<const Table*> all = [] {
+        std::vector<const Table*> tables = {&kShape, &kCheck, &kSelection, &kTextBox};
+        for (const Table* t : ConformanceTables()) tables.push_back(t);
+        return tables;
+    }();
     return all;
 }
 

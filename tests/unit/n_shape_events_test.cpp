@@ -78,7 +78,7 @@ TEST_F(NShapeEvents, LeftClickShowsDownDuringClickThenHover) {
     EXPECT_EQ(r.Take(), (Log{L"MouseDown 1 0 5 5"}));
     EXPECT_TRUE(Is(*r.shape, ButtonLook::Down));
     bool downDuringClick = false;
-    r.shape->events().click = [&] {
+    r.shape->events().Click = [&] {
         r.log.push_back(L"Click");
         // ButtonState already says Hover; the colours of the new look come after the handler.
         const Looks l = LookOf(*r.shape);
@@ -236,21 +236,14 @@ TEST_F(NShapeEvents, ReEntryAfterADragWithoutALeave) {
     EXPECT_EQ(r.Take(), (Log{L"MouseMove 0 0 7 5", L"MouseEnter"}));
 }
 
-TEST_F(NShapeEvents, DisabledInputRaisesNothingButARunningPollEnds) {
+// A disabled button's window takes no input (the host's gate, tabled in tests/host); the model stops its input
+// at the window and only ends a poll that was already running.
+TEST_F(NShapeEvents, DisablingStopsInputAtTheWindowButARunningPollEnds) {
     r.Move(5, 5);
     r.Take();
     r.shape->SetEnabled(false);
     EXPECT_FALSE(r.site.windowEnabled);
     r.Take();
-    r.Move(6, 5);
-    r.Down(6, 5);
-    r.Up(6, 5);
-    r.shape->DblClick(1, 0, 6, 5);
-    r.shape->KeyDown(39, 0);
-    r.shape->KeyPress(65);
-    r.shape->KeyUp(39, 0);
-    EXPECT_EQ(r.Take(), Log{});
-    EXPECT_TRUE(r.p.keys.sent.empty());
     r.Tick();  // still over: nothing
     EXPECT_EQ(r.Take(), Log{});
     r.PointAt(150, 5);
@@ -413,7 +406,7 @@ TEST_F(NShapeEvents, AFullCycleRaisesExactlyItsEventsAndNeverMouseOver) {
 
 TEST_F(NShapeEvents, ResizeComesBeforeTheNewLayout) {
     double leftDuringResize = -1;
-    r.shape->events().resize = [&] {
+    r.shape->events().Resize = [&] {
         r.log.push_back(L"Resize");
         leftDuringResize = r.shape->CaptionBox().left;
     };
@@ -449,9 +442,9 @@ TEST_F(NShapeEvents, SpacePressesTheButtonAndItsReleaseClicks) {
         {"the focus leaves before the release: no click",
          {"space down", "focus lost", "space up"},
          {L"KeyDown 32 0", L"look 2", L"look 0", L"KeyUp 32 0", L"repaint", L"look 0"}},
-        {"disabled before the release: no click, and no key events while disabled",
+        {"disabled before the release: no click",
          {"space down", "disable", "space up"},
-         {L"KeyDown 32 0", L"look 2", L"repaint", L"look 0", L"look 0"}},
+         {L"KeyDown 32 0", L"look 2", L"repaint", L"look 0", L"KeyUp 32 0", L"repaint", L"look 0"}},
         {"Enter and Escape are keys like any other",
          {"enter down", "enter up", "escape down", "escape up"},
          {L"KeyDown 13 0", L"look 0", L"KeyUp 13 0", L"repaint", L"look 0", L"KeyDown 27 0", L"look 0", L"KeyUp 27 0",
@@ -460,7 +453,7 @@ TEST_F(NShapeEvents, SpacePressesTheButtonAndItsReleaseClicks) {
     for (const Case& c : cases) {
         Rig t;
         Colour(*t.shape);
-        t.shape->events().click = [&t] {
+        t.shape->events().Click = [&t] {
             t.log.push_back(L"Click showing " + std::to_wstring(t.shape->FillColor() - 1));
         };
         t.Take();

@@ -98,7 +98,7 @@ TEST(NShapePersist, NewInstanceReadsBack) {
 TEST(NShapePersist, NewInstanceWritesInOrderWithNotifications) {
     Rig r;
     Log names;
-    r.shape->events().propertyChanged = [&](const wchar_t* n) { names.push_back(n); };
+    r.shape->events().PropertyChanged = [&](const std::wstring& n) { names.push_back(n); };
     r.shape->InitNew(L"B");
     EXPECT_EQ(names, (Log{L"Caption", L"Enabled", L"BackGround", L"BackColorNormal", L"BackColorHover",
                           L"BackColorDown", L"BorderColorNormal", L"BorderColorHover", L"BorderColorDown", L"FontSize",
@@ -305,7 +305,7 @@ TEST(NShapePersist, LoadStopsSilentlyAtTheFirstBadValue) {
 TEST(NShapePersist, RefusedWritesChangeNothingAndDoNotNotify) {
     Rig r;
     Log names;
-    r.shape->events().propertyChanged = [&](const wchar_t* n) { names.push_back(n); };
+    r.shape->events().PropertyChanged = [&](const std::wstring& n) { names.push_back(n); };
     EXPECT_FALSE(r.shape->SetStyle(6));
     EXPECT_FALSE(r.shape->SetStyle(-1));
     EXPECT_FALSE(r.shape->SetStyle(32768));
@@ -319,7 +319,7 @@ TEST(NShapePersist, RefusedWritesChangeNothingAndDoNotNotify) {
 TEST(NShapePersist, EnabledNotifiesBeforeTheTextColourAndTheRepaint) {
     Rig r;
     r.shape->SetForeColorNormal(0x00FFFFFF);
-    r.shape->events().propertyChanged = [&](const wchar_t* n) {
+    r.shape->events().PropertyChanged = [&](const std::wstring& n) {
         r.log.push_back(std::wstring(L"changed ") + n + L" text " + std::to_wstring(r.shape->TextColor()));
     };
     r.Take();

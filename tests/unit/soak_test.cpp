@@ -93,14 +93,14 @@ struct CountedShape : EventCounts {
         r.shape->InitNew(L"N_Shape2start");
         r.shape->SetCaption(L"启动");
         auto& e = r.shape->events();
-        e = kit::NShapeEvents{};
-        e.click = Counter(L"Click");
-        e.mouseEnter = Counter(L"MouseEnter");
-        e.mouseLeave = Counter(L"MouseLeave");
-        e.mouseOut = Counter(L"MouseOut");
-        e.mouseDown = Counter(L"MouseDown");
-        e.mouseUp = Counter(L"MouseUp");
-        e.mouseMove = Counter(L"MouseMove");
+        e = kit::NShape::Events{};
+        e.Click = Counter(L"Click");
+        e.MouseEnter = Counter(L"MouseEnter");
+        e.MouseLeave = Counter(L"MouseLeave");
+        e.MouseOut = Counter(L"MouseOut");
+        e.MouseDown = Counter(L"MouseDown");
+        e.MouseUp = Counter(L"MouseUp");
+        e.MouseMove = Counter(L"MouseMove");
     }
     kit::NShape& s() { return *r.shape; }
 };

@@ -263,6 +263,7 @@ private:
         a.id = s.id;
         a.name = s.name;
         a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+        a.services = &plat::Win32Services();
         return a;
     }
 
@@ -273,8 +274,8 @@ private:
 
     HWND CreateShape(std::size_t index, const kit::PropertyBag* bag) {
         auto a = SlotArgs<kit::NShapeArgs>(index);
-        a.design = bag;
-        a.onClick = Reports(index, L"Click");
+        a.bag = bag;
+        a.events.Click = Reports(index, L"Click");
         return kit::CreateNShape(a);
     }
 

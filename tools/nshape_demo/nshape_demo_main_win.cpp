@@ -18,6 +18,7 @@
 #include "platform/units.h"
 #include "platform/utf8_win.h"
 #include "platform/window_win.h"
+#include "platform/platform_win.h"
 
 namespace {
 
@@ -196,16 +197,17 @@ void CreateButtons(HWND parent) {
         args.top = plat::TwipsFrom96(p.top);
         args.width = plat::TwipsFrom96(p.width);
         args.height = plat::TwipsFrom96(p.height);
-        args.design = &bag;
+        args.bag = &bag;
         args.pictures = &DemoPictures;
-        args.onClick = [i] { OnClick(i); };
+        args.services = &plat::Win32Services();
+        args.events.Click = [i] { OnClick(i); };
         HWND button = kit::CreateNShape(args);
         g_buttons[i] = button;
         if (kit::NShape* model = kit::NShapeOf(button)) {
             const std::wstring name = p.name;
-            model->events().mouseLeave = [name] { Log(L"leave " + name); };
-            model->events().mouseOut = [name] { Log(L"out " + name); };
-            model->events().mouseEnter = [name] { Log(L"enter " + name); };
+            model->events().MouseLeave = [name] { Log(L"leave " + name); };
+            model->events().MouseOut = [name] { Log(L"out " + name); };
+            model->events().MouseEnter = [name] { Log(L"enter " + name); };
         }
     }
 }

@@ -1,10 +1,10 @@
-// The one colour type of the kit and the pages: a 32-bit OLE colour, &H00BBGGRR&; the high bit set names a system
-// colour by its index in the low byte.
+// The one colour type of the program: a stored 32-bit OLE colour, &H00BBGGRR&; the high bit set names a system
+// colour by its index in the low byte. platform/window_win.h decodes it for drawing (OleToColorRef).
 #pragma once
 
 #include <cstdint>
 
-namespace kit {
+namespace plat {
 
 using OleColor = std::uint32_t;
 
@@ -20,4 +20,4 @@ constexpr OleColor kButtonText = 0x80000012u;
 constexpr OleColor kHotLight = 0x8000001Au;
 }  // namespace syscolor
 
-}  // namespace kit
+}  // namespace plat

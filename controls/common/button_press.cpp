@@ -1,0 +1,137 @@
+// The press of the kit's buttons, on the pointer tracker.
+#include "controls/common/button_press.h"
+
+#include <utility>
+
+#include "platform/units.h"
+
+namespace kit {
+
+ButtonPress::ButtonPress(const plat::Services& services, TrackerParams tracking, ButtonEvents& events,
+                         PressingControl& control, bool readsButtonBack)
+    : tracker_(services, std::move(tracking)),
+      events_(events),
+      control_(control),
+      readsButtonBack_(readsButtonBack),
+      services_(services) {}
+
+int ButtonPress::Locate(float* x, float* y) const {
+    *x = plat::Unscale(*x, dpi_);
+    *y = plat::Unscale(*y, dpi_);
+    const int element = tracker_.HeldButtons() ? pressElement_ : control_.ElementAt(*x, *y);
+    control_.RelativeTo(element, x, y);
+    return element;
+}
+
+void ButtonPress::RaisePointer(const PointerEvent& handler, std::int16_t* button, std::int16_t shift, float x,
+                               float y) {
+    std::int16_t copy = *button;
+    Raise(handler, readsButtonBack_ ? *button : copy, shift, x, y);
+}
+
+void ButtonPress::Show(ButtonLook look) {
+    look_ = look;
+    control_.ShowLook();
+}
+
+void ButtonPress::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    // The first button of a press series notes the element it began on; the pointer stays with the control until
+    // the last release.
+    if (tracker_.HeldButtons() == 0) pressElement_ = control_.ElementAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
+    tracker_.Pressed(button);
+    const int element = Locate(&x, &y);
+    control_.PressedOn(element);
+    RaisePointer(events_.MouseDown, &button, shift, x, y);
+    if (control_.LookFollows(element) && button == buttons::kLeft) Show(ButtonLook::Down);
+}
+
+void ButtonPress::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
+    const plat::Point client{RoundPixel(x), RoundPixel(y)};
+    const int element = Locate(&x, &y);
+    RaisePointer(events_.MouseMove, &buttons, shift, x, y);
+    // Another button than the left one takes part: the look stays.
+    if (control_.LookFollows(element) && buttons < 2) {
+        const PointerTracker::Move move = tracker_.MoveSeen(buttons);
+        if (move == PointerTracker::Move::Entered) Raise(events_.MouseEnter);
+        if (const auto look = PointerTracker::LookAfter(move)) Show(*look);
+    }
+    if (buttons != buttons::kLeft) control_.HoverMove(element, client);
+}
+
+void ButtonPress::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    const int element = Locate(&x, &y);
+    tracker_.Released(button);
+    control_.ReleasedOn(element);
+    RaisePointer(events_.MouseUp, &button, shift, x, y);
+    if (control_.LookFollows(element)) {
+        // The new look shows only after Click returns: the pressed look stays while the container's handler runs.
+        look_ = tracker_.RestingLook();
+        Raise(events_.Click);
+        control_.ShowLook();
+    } else {
+        Raise(events_.Click);
+    }
+    tracker_.EndPressCapture();
+}
+
+void ButtonPress::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
+    // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
+    if (tracker_.HeldButtons() == 0) pressElement_ = control_.ElementAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
+    tracker_.Pressed(button);
+    Raise(events_.DblClick);
+}
+
+void ButtonPress::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
+    if (services_.keys)
+        if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) services_.keys->Send(focusKeys);
+    // The handler gets its own copies: the press follows the key that went down, whatever the handler made of it.
+    std::int16_t code = keyCode, mods = shift;
+    Raise(events_.KeyDown, code, mods);
+    // Space presses as a left press does, once however long the key repeats. Alt+Space opens the system menu,
+    // whose loop takes the key's release: it presses nothing.
+    // A handler may have disabled the control.
+    if (keyCode != keys::kSpace || systemKey || spaceHeld_ || !enabled_) return;
+    spaceHeld_ = true;
+    control_.SpacePressed();
+    Show(ButtonLook::Down);
+}
+
+void ButtonPress::KeyPress(std::int16_t keyAscii) { Raise(events_.KeyPress, keyAscii); }
+
+void ButtonPress::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+    std::int16_t code = keyCode, mods = shift;
+    Raise(events_.KeyUp, code, mods);
+    control_.KeyReleased();
+    // Releasing Space clicks as a left release does: the pressed look stays on screen while Click runs.
+    if (keyCode != keys::kSpace || !spaceHeld_) return;
+    spaceHeld_ = false;
+    look_ = tracker_.RestingLook();
+    Raise(events_.Click);
+    control_.ShowLook();
+}
+
+void ButtonPress::TimerTick(unsigned timerId) {
+    if (!tracker_.TickSeesLeave(timerId)) return;
+    tracker_.StopPoll();
+    Raise(events_.MouseLeave);
+    Show(ButtonLook::Normal);
+}
+
+void ButtonPress::End(bool pressed) {
+    if (pressed) Show(tracker_.RestingLook());
+}
+
+void ButtonPress::LostFocus() { End(std::exchange(spaceHeld_, false)); }
+
+void ButtonPress::CaptureLost() { End(tracker_.CaptureLost()); }
+
+void ButtonPress::EnableInput(bool enabled, ControlSite* site) {
+    enabled_ = enabled;
+    if (!enabled) {
+        const bool pointer = tracker_.EndPress();
+        End(std::exchange(spaceHeld_, false) || pointer);
+    }
+    if (site) site->SetInputEnabled(enabled);
+}
+
+}  // namespace kit
