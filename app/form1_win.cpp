@@ -43,32 +43,32 @@ private:
 
 struct ChildDesign {
     int id;
-    int left, top, width, height;  // twips
+    plat::TwipsRect place;
 };
 
-const ChildDesign kCheckflight = {kIdCheckflight, 960, 2160, 3735, 255};
-const ChildDesign kLabel2 = {kIdLabel2, 240, 2640, 2415, 255};
+const ChildDesign kCheckflight = {kIdCheckflight, {960, 2160, 3735, 255}};
+const ChildDesign kLabel2 = {kIdLabel2, {240, 2640, 2415, 255}};
 const wchar_t kNotice[] = L"本工具永久免费，严禁倒卖！";
 
 struct ButtonDesign {
-    ChildDesign place;
+    ChildDesign child;
     const wchar_t* name;
 };
 
 // In tab order; the check box comes between the stop and the home-page buttons.
 const ButtonDesign kButtonsBeforeCheck[] = {
-    {{kIdShape2abop, 4560, 2640, 735, 255}, L"N_Shape2abop"},
-    {{kIdShape1help, 240, 1320, 1815, 495}, L"N_Shape1help"},
-    {{kIdShape1install, 2160, 1320, 3135, 495}, L"N_Shape1install"},
-    {{kIdShape2start, 240, 240, 3255, 855}, L"N_Shape2start"},
-    {{kIdShape3stop, 3600, 240, 1695, 855}, L"N_Shape3stop"},
+    {{kIdShape2abop, {4560, 2640, 735, 255}}, L"N_Shape2abop"},
+    {{kIdShape1help, {240, 1320, 1815, 495}}, L"N_Shape1help"},
+    {{kIdShape1install, {2160, 1320, 3135, 495}}, L"N_Shape1install"},
+    {{kIdShape2start, {240, 240, 3255, 855}}, L"N_Shape2start"},
+    {{kIdShape3stop, {3600, 240, 1695, 855}}, L"N_Shape3stop"},
 };
-const ButtonDesign kHomeButton = {{kIdShape1, 2640, 2640, 1815, 255}, L"N_Shape1"};
+const ButtonDesign kHomeButton = {{kIdShape1, {2640, 2640, 1815, 255}}, L"N_Shape1"};
 // The page's white and the red of the notice that names the files beside the program.
 constexpr plat::OleColor kPageBack = 0x00FFFFFF;
 constexpr plat::OleColor kNoticeText = 0x000000FF;
-const ChildDesign kIntertext = {kIdIntertext, 120, 3960, 9135, 375};
-const ChildDesign kText8 = {kIdText8, 27840, 11040, 735, 270};
+const ChildDesign kIntertext = {kIdIntertext, {120, 3960, 9135, 375}};
+const ChildDesign kText8 = {kIdText8, {27840, 11040, 735, 270}};
 
 class Form1 final : public MainView {
 public:
@@ -105,6 +105,9 @@ public:
     }
     void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide, services_); }
 
+    // The first of the tab order, which takes the focus when the window first becomes active.
+    HWND FirstControl() const { return GetDlgItem(hwnd_, kIdShape2abop); }
+
 private:
     friend LRESULT CALLBACK plat::WindowProc<Form1>(HWND, UINT, WPARAM, LPARAM);
 
@@ -114,22 +117,19 @@ private:
     }
 
     void Place(HWND child, const ChildDesign& d, UINT dpi) {
-        const RECT r = plat::TwipsRect(d.left, d.top, d.width, d.height, dpi);
+        const RECT r = plat::PixelRect(d.place, dpi);
         SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     void MakeButton(const ButtonDesign& b, const kit::Design* design) {
         kit::NShapeArgs args;
         args.parent = hwnd_;
-        args.id = b.place.id;
+        args.id = b.child.id;
         args.name = b.name;
-        args.left = b.place.left;
-        args.top = b.place.top;
-        args.width = b.place.width;
-        args.height = b.place.height;
+        args.place = b.child.place;
         args.bag = design ? design->Find(b.name) : nullptr;
         args.services = &services_;
-        args.events.Click = [this, id = b.place.id] { OnButtonClick(id); };
+        args.events.Click = [this, id = b.child.id] { OnButtonClick(id); };
         kit::CreateNShape(args);
     }
 
@@ -173,7 +173,6 @@ private:
         intertext_.Attach(intertext);
         text8_.Attach(text8);
         ApplyDpi(plat::WindowDpi(hwnd_));
-        plat::StartFocusCues(hwnd_);
     }
 
     void ApplyDpi(UINT dpi) {
@@ -209,12 +208,6 @@ private:
                 InvalidateRect(hwnd_, nullptr, TRUE);
                 return 0;
             }
-            case WM_ACTIVATE:
-                // The focus goes to a control, never to the window itself, so the keyboard works at once: the
-                // first of the tab order, or the one that had it when the window was left.
-                if (const auto handled = focus_.OnActivate(hwnd_, wp, GetDlgItem(hwnd_, kIdShape2abop)))
-                    return *handled;
-                break;
             case WM_COMMAND:
                 if (LOWORD(wp) == kIdCheckflight && HIWORD(wp) == BN_CLICKED) {
                     logic_.OnFlightClick();
@@ -252,7 +245,6 @@ private:
     plat::GdiObject<HFONT> consolasFont_;
     plat::GdiObject<HFONT> noticeFont_;
     HINSTANCE instance_ = nullptr;
-    plat::FocusKeeper focus_;
     const plat::Services& services_;
     MainLogic logic_;
 };

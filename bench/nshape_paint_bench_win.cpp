@@ -121,10 +121,7 @@ void PaintBench() {
     args.parent = frame;
     args.id = 1;
     args.name = L"N_Shape2start";
-    args.left = 240;
-    args.top = 240;
-    args.width = kWidthTwips;
-    args.height = kHeightTwips;
+    args.place = {240, 240, kWidthTwips, kHeightTwips};
     args.bag = &design;
     args.services = &plat::Win32Services();
     HWND button = kit::CreateNShape(args);

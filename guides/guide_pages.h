@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ole_color.h"
+#include "platform/units.h"
 #include "guides/links.h"
 
 namespace guides {
@@ -16,7 +17,7 @@ constexpr int kGb2312Charset = 134;
 
 struct LabelSpec {
     const wchar_t* name;
-    int left, top, width, height;
+    plat::TwipsRect place;
     double points;
     plat::OleColor color;
     const wchar_t* text;
@@ -28,7 +29,7 @@ struct LabelSpec {
 
 struct ImageSpec {
     const wchar_t* name;
-    int left, top, width, height;
+    plat::TwipsRect place;
     const wchar_t* image;  // picture reference, see res/
     bool stretch;
 };
@@ -41,7 +42,7 @@ struct LineSpec {
 
 struct ButtonSpec {
     const wchar_t* name;  // also the section of the page's design
-    int left, top, width, height;
+    plat::TwipsRect place;
     Link link;
 };
 

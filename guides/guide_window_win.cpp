@@ -69,14 +69,17 @@ public:
         if (item.kind == PageItem::Label) {
             const LabelSpec& l = page_.labels[static_cast<std::size_t>(item.index)];
             *out = kit::ToElement(DescribeLabel(l));
-            out->client = plat::TwipsRect(l.left, l.top, l.width, l.height, dpi_);
+            out->client = plat::PixelRect(l.place, dpi_);
         } else {
             const ImageSpec& m = page_.images[static_cast<std::size_t>(item.index)];
             *out = kit::ToElement(DescribeImage(m));
-            out->client = plat::TwipsRect(m.left, m.top, m.width, m.height, dpi_);
+            out->client = plat::PixelRect(m.place, dpi_);
         }
         return true;
     }
+
+    // The first link button takes the focus when the window opens.
+    HWND FirstControl() const { return buttons_.empty() ? nullptr : buttons_[0]; }
 
 private:
     friend LRESULT CALLBACK plat::WindowProc<GuideWindow>(HWND, UINT, WPARAM, LPARAM);
@@ -93,10 +96,7 @@ private:
             args.parent = hwnd_;
             args.id = id++;
             args.name = b.name;
-            args.left = b.left;
-            args.top = b.top;
-            args.width = b.width;
-            args.height = b.height;
+            args.place = b.place;
             args.bag = design ? design->Find(b.name) : nullptr;
             const Link link = b.link;
             args.services = &services_;
@@ -105,7 +105,6 @@ private:
         }
         reading_ = ReadingOrder(page_);
         BuildFonts();
-        plat::StartFocusCues(hwnd_);
     }
 
     void LoadPictures() {
@@ -130,7 +129,7 @@ private:
         SetBkMode(dc, TRANSPARENT);
         for (std::size_t i = 0; i < page_.labels.size(); ++i) {
             const LabelSpec& l = page_.labels[i];
-            RECT r = plat::TwipsRect(l.left, l.top, l.width, l.height, dpi_);
+            RECT r = plat::PixelRect(l.place, dpi_);
             // Opaque labels: a later label hides what lies under it.
             FillRect(dc, &r, back);
             plat::SelectObj font(dc, fonts_[i].get());
@@ -142,7 +141,7 @@ private:
         }
         for (std::size_t i = 0; i < page_.images.size(); ++i) {
             const ImageSpec& im = page_.images[i];
-            RECT r = plat::TwipsRect(im.left, im.top, im.width, im.height, dpi_);
+            RECT r = plat::PixelRect(im.place, dpi_);
             if (!im.stretch && images_[i]) {  // natural size, scaled only for the display
                 r.right = r.left + plat::Scale(images_[i].width, dpi_);
                 r.bottom = r.top + plat::Scale(images_[i].height, dpi_);
@@ -173,11 +172,6 @@ private:
                 InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
             }
-            case WM_ACTIVATE:
-                // Give the focus back to the button that had it (the first one when the window opens).
-                if (const auto handled = focus_.OnActivate(hwnd_, wp, buttons_.empty() ? nullptr : buttons_[0]))
-                    return *handled;
-                break;
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
                 // A new scheme or new system colours: everything drawn in them, buttons included, again.
@@ -199,7 +193,6 @@ private:
     const PageSpec& page_;
     const plat::Services& services_;
     HWND hwnd_ = nullptr;
-    plat::FocusKeeper focus_;
     UINT dpi_ = 96;
     std::vector<HWND> buttons_;
     std::vector<plat::DibImage> images_;
@@ -224,8 +217,9 @@ protected:
         if (!plat::RegisterProgramWindowClass(kGuideClass, &plat::WindowProc<GuideWindow>, 0, IDI_APP)) return;
         const PageSpec& page = guide_ == Guide::Help ? HelpPage() : AboutPage();
         const UINT dpi = plat::SystemDpi();
-        const RECT r = plat::CenteredWindowRect(plat::Pixels96FromTwips(page.clientWidth),
-                                                plat::Pixels96FromTwips(page.clientHeight), kStyle, kExStyle, dpi);
+        const RECT r =
+            plat::CenteredWindowRect(plat::TwipsToPixels(page.clientWidth, plat::kBaseDpi),
+                                     plat::TwipsToPixels(page.clientHeight, plat::kBaseDpi), kStyle, kExStyle, dpi);
         HWND w = plat::CreateHostedWindow(new GuideWindow(guide_, page, services_), kExStyle, kGuideClass, page.caption,
                                           kStyle, r, HiddenOwner(instance_), nullptr);
         if (!w) return;

@@ -29,15 +29,18 @@ std::vector<PageItem> ReadingOrder(const PageSpec& page) {
     std::vector<Placed> all;
     for (std::size_t i = 0; i < page.labels.size(); ++i) {
         const LabelSpec& l = page.labels[i];
-        all.push_back({{PageItem::Label, static_cast<int>(i)}, l.left, l.top, l.top + l.height});
+        all.push_back(
+            {{PageItem::Label, static_cast<int>(i)}, l.place.left, l.place.top, l.place.top + l.place.height});
     }
     for (std::size_t i = 0; i < page.images.size(); ++i) {
         const ImageSpec& m = page.images[i];
-        all.push_back({{PageItem::Image, static_cast<int>(i)}, m.left, m.top, m.top + m.height});
+        all.push_back(
+            {{PageItem::Image, static_cast<int>(i)}, m.place.left, m.place.top, m.place.top + m.place.height});
     }
     for (std::size_t i = 0; i < page.buttons.size(); ++i) {
         const ButtonSpec& b = page.buttons[i];
-        all.push_back({{PageItem::Button, static_cast<int>(i)}, b.left, b.top, b.top + b.height});
+        all.push_back(
+            {{PageItem::Button, static_cast<int>(i)}, b.place.left, b.place.top, b.place.top + b.place.height});
     }
 
     std::vector<Placed> header, body;

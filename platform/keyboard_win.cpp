@@ -109,11 +109,11 @@ void FollowUiState(HWND control, WPARAM wp) {
     RepaintIfFocused(control);
 }
 
-std::optional<LRESULT> FocusKeeper::OnActivate(HWND top, WPARAM wp, HWND first) {
+std::optional<LRESULT> FocusOnActivate(HWND top, WPARAM wp, HWND first, HWND* last) {
     HWND focus = GetFocus();
     const bool controlFocused = focus && IsChild(top, focus);
     if (LOWORD(wp) == WA_INACTIVE) {
-        if (controlFocused) last_ = focus;
+        if (controlFocused) *last = focus;
         return std::nullopt;
     }
     if (HIWORD(wp)) return std::nullopt;  // activated while minimised: nothing to focus yet
@@ -122,7 +122,7 @@ std::optional<LRESULT> FocusKeeper::OnActivate(HWND top, WPARAM wp, HWND first) 
     auto usable = [top](HWND w) {
         return w && IsChild(top, w) && (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) && IsWindowEnabled(w);
     };
-    HWND target = usable(last_) ? last_ : (usable(first) ? first : nullptr);
+    HWND target = usable(*last) ? *last : (usable(first) ? first : nullptr);
     if (!target) return std::nullopt;
     SetFocus(target);
     return 0;

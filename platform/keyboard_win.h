@@ -26,8 +26,8 @@ bool IsKeyboardNavigation(const MSG& msg);
 bool FocusCuesShown(HWND window);
 // Shows them in the top-level window of `window`; the first time, the focused window repaints with its cue.
 void ShowFocusCues(HWND window);
-// At the creation of a top-level window, once its controls exist: the user's setting is read once, and the
-// system's own controls in the window take the same state.
+// At the creation of a top-level window, once its controls exist (the window skeleton calls it when WM_CREATE has
+// succeeded): the user's setting is read once, and the system's own controls in the window take the same state.
 void StartFocusCues(HWND top);
 // Drops a destroyed top-level window's record (the window skeleton calls it at WM_NCDESTROY).
 void ForgetFocusCues(HWND window);
@@ -39,14 +39,9 @@ void FollowUiState(HWND control, WPARAM wp);
 void SendKeystroke(WORD vk, bool shift = false);
 
 // The control a top-level window gives the focus to when it is activated: the one that had it before the window
-// was deactivated, else `first`, the first of its tab order. The window procedure hands it WM_ACTIVATE and
-// returns the result when there is one (the default handler would give the focus to the window itself).
-class FocusKeeper {
-public:
-    std::optional<LRESULT> OnActivate(HWND top, WPARAM wp, HWND first);
-
-private:
-    HWND last_ = nullptr;
-};
+// was deactivated (kept in `*last`), else `first`, the first of its tab order. The window skeleton hands it
+// WM_ACTIVATE and returns the result when there is one (the default handler would give the focus to the window
+// itself).
+std::optional<LRESULT> FocusOnActivate(HWND top, WPARAM wp, HWND first, HWND* last);
 
 }  // namespace plat

@@ -74,7 +74,13 @@ inline float TwipsAt(double pixels, unsigned dpi) {
 // ---- Twips and 96-dpi pixels.
 
 constexpr int TwipsFrom96(int pixels96) { return pixels96 * kTwipsPerPixel96; }
-// Whole 96-dpi pixels of a length in twips, the remainder dropped.
-constexpr int Pixels96FromTwips(int twips) { return twips / kTwipsPerPixel96; }
+
+// Where a design places a part: left and top in its parent's client area, and its size, all in twips.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
 
 }  // namespace plat

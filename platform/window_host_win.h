@@ -14,6 +14,8 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 #include "platform/keyboard_win.h"
 #include "platform/scoped_win.h"
@@ -45,7 +47,15 @@ struct Slot {
     void (*destroy)(void*) = nullptr;
     int depth = 0;
     bool detached = false;
+    HWND lastFocus = nullptr;  // a top-level window's control that had the focus when the window was left
 };
+
+// Whether a host names the first control of its tab order (a public `HWND FirstControl()`): such a top-level
+// window gets the keyboard set-up every window of the program shares.
+template <typename Host, typename = void>
+struct NamesFirstControl : std::false_type {};
+template <typename Host>
+struct NamesFirstControl<Host, std::void_t<decltype(std::declval<Host&>().FirstControl())>> : std::true_type {};
 
 Slot* SlotOf(HWND window);
 // Attaches a fresh slot for `state` to the window; null when there is no memory for it.
@@ -81,6 +91,11 @@ Host* StateIfClass(HWND window, const wchar_t* className) {
 
 // The window procedure of every hosted window. No exception leaves it: one caught is traced and the message
 // goes to the default handler.
+//
+// A top-level window whose host names its first control gets the keyboard set-up here, once for every window:
+// its focus cues start when its creation (WM_CREATE) has made its controls, and each activation gives the focus
+// to a control, the one that had it when the window was left or else the first, so the keyboard works at once.
+// The cues are forgotten at WM_NCDESTROY, for every window.
 template <typename Host>
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     hostdetail::Slot* slot = hostdetail::SlotOf(window);
@@ -97,7 +112,14 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     ++slot->depth;
     try {
-        result = self->Handle(message, wp, lp);
+        std::optional<LRESULT> focused;
+        if constexpr (hostdetail::NamesFirstControl<Host>::value) {
+            if (message == WM_ACTIVATE) focused = FocusOnActivate(window, wp, self->FirstControl(), &slot->lastFocus);
+        }
+        result = focused ? *focused : self->Handle(message, wp, lp);
+        if constexpr (hostdetail::NamesFirstControl<Host>::value) {
+            if (message == WM_CREATE && result != -1) StartFocusCues(window);
+        }
     } catch (...) {
         TraceCaughtHere("window procedure");
         result = DefWindowProcW(window, message, wp, lp);

@@ -12,12 +12,12 @@ UINT WindowDpi(HWND window) {
     return dpi ? dpi : 96;
 }
 
-RECT TwipsRect(int left, int top, int width, int height, UINT dpi) {
+RECT PixelRect(const TwipsRect& twips, UINT dpi) {
     RECT r;
-    r.left = TwipsToPixels(left, dpi);
-    r.top = TwipsToPixels(top, dpi);
-    r.right = TwipsToPixels(left + width, dpi);
-    r.bottom = TwipsToPixels(top + height, dpi);
+    r.left = TwipsToPixels(twips.left, dpi);
+    r.top = TwipsToPixels(twips.top, dpi);
+    r.right = TwipsToPixels(twips.left + twips.width, dpi);
+    r.bottom = TwipsToPixels(twips.top + twips.height, dpi);
     return r;
 }
 

@@ -18,7 +18,7 @@ namespace plat {
 UINT WindowDpi(HWND window);
 
 // Rectangle of a design given in twips, in the pixels of a window at `dpi`.
-RECT TwipsRect(int left, int top, int width, int height, UINT dpi);
+RECT PixelRect(const TwipsRect& twips, UINT dpi);
 
 // Outer window rectangle for a client area of `clientW` x `clientH` 96-dpi pixels, centred on the work area
 // of the primary monitor.

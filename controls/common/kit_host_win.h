@@ -176,11 +176,11 @@ using plat::StateOf;
 struct ControlArgs {
     HWND parent = nullptr;
     int id = 0;
-    std::wstring name;                             // the container's name for the instance
-    int left = 0, top = 0, width = 0, height = 0;  // twips in the parent's client area
-    const PropertyBag* bag = nullptr;              // loaded from it when given, else a new instance
-    LoadResult* loaded = nullptr;                  // when given, receives what the load from `bag` reported
-    const plat::Services* services = nullptr;      // the platform, as the container was given it (required)
+    std::wstring name;                         // the container's name for the instance
+    plat::TwipsRect place;                     // in the parent's client area
+    const PropertyBag* bag = nullptr;          // loaded from it when given, else a new instance
+    LoadResult* loaded = nullptr;              // when given, receives what the load from `bag` reported
+    const plat::Services* services = nullptr;  // the platform, as the container was given it (required)
 };
 
 // The part every control host shares: the model with its screen-reader answers, the window's DPI, the window
@@ -364,7 +364,7 @@ HWND CreateStarted(const wchar_t* className, const Args& args, DWORD style = kTa
     if (!plat::RegisterWindowClass(wc)) return nullptr;
     // The window owns the state from WM_NCCREATE on; a window never made has freed it already.
     Host* state = new Host(*args.services, args);
-    const RECT r = plat::TwipsRect(args.left, args.top, args.width, args.height, plat::WindowDpi(args.parent));
+    const RECT r = plat::PixelRect(args.place, plat::WindowDpi(args.parent));
     if (!plat::CreateHostedWindow(state, exStyle, className, args.name, style, r, args.parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id))))
         return nullptr;

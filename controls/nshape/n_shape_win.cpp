@@ -33,10 +33,10 @@ class Host final : public host::ControlHost<Host, NShape> {
 public:
     // The model meets its site when the window is made; it starts at the size the window is made at.
     Host(const plat::Services& services, const NShapeArgs& args)
-        : ControlHost(services, args, plat::TwipsToPixels(args.width, plat::kBaseDpi),
-                      plat::TwipsToPixels(args.height, plat::kBaseDpi)),
+        : ControlHost(services, args, plat::TwipsToPixels(args.place.width, plat::kBaseDpi),
+                      plat::TwipsToPixels(args.place.height, plat::kBaseDpi)),
           pictures_(args.pictures),
-          twips_{args.left, args.top, args.left + args.width, args.top + args.height} {
+          twips_(args.place) {
         model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
             const Image* image = ImageFor(p);
             if (!image) return std::nullopt;
@@ -49,10 +49,10 @@ public:
         if (!hwnd_) return;
         RECT rc;
         GetClientRect(hwnd_, &rc);
-        twips_.right = twips_.left + plat::TwipsFrom96(width96);
+        twips_.width = plat::TwipsFrom96(width96);
         int height = rc.bottom;
         if (height96 != model_.Height()) {
-            twips_.bottom = twips_.top + plat::TwipsFrom96(height96);
+            twips_.height = plat::TwipsFrom96(height96);
             height = plat::Scale(height96, dpi_);
         }
         SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), height,
@@ -154,8 +154,7 @@ private:
 
     // After a DPI change the button takes its twips rectangle at the new DPI.
     void Refit() {
-        const RECT r =
-            plat::TwipsRect(twips_.left, twips_.top, twips_.right - twips_.left, twips_.bottom - twips_.top, dpi_);
+        const RECT r = plat::PixelRect(twips_, dpi_);
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
@@ -180,7 +179,7 @@ private:
     }
 
     PictureSource pictures_;
-    RECT twips_;
+    plat::TwipsRect twips_;
     std::map<std::wstring, std::unique_ptr<Image>> images_;
     host::FontCache fonts_;
 };

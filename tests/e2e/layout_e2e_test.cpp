@@ -9,14 +9,13 @@
 #include "e2e/harness_win.h"
 #include "guides/guide_pages.h"
 #include "guides/guide_window_win.h"
+#include "platform/units.h"
 
 namespace {
 
 using e2e::Sandbox;
 
-struct Rect {
-    int left, top, width, height;  // twips
-};
+using Rect = plat::TwipsRect;
 
 RECT Pixels(const Rect& t, int dpi) {
     return {MulDiv(t.left, dpi, 1440), MulDiv(t.top, dpi, 1440), MulDiv(t.left + t.width, dpi, 1440),
@@ -75,6 +74,18 @@ void ExpectButton(HWND parent, HWND button, const Rect& design, COLORREF fill, i
     probes->push_back({x, y, fill});
 }
 
+// A guide's link buttons, in their id order, all of one fill.
+struct LinkButton {
+    Rect design;
+    const char* name;
+};
+void ExpectLinkButtons(HWND guide, std::initializer_list<LinkButton> buttons, COLORREF fill, int dpi,
+                       std::vector<Probe>* probes) {
+    int id = guides::kFirstButtonId;
+    for (const LinkButton& b : buttons)
+        ExpectButton(guide, GetDlgItem(guide, id++), b.design, fill, dpi, b.name, probes);
+}
+
 // Photographs a window once every button shows its resting look. A window that opened under the pointer may see
 // the pointer again after it was parked (Wine reports an earlier position late), so the pointer is parked again
 // until no button is in its hover look: the pictures of two rounds then compare byte for byte.
@@ -108,7 +119,7 @@ void CheckLabelsFit(const guides::PageSpec& page, int dpi) {
         lstrcpynW(lf.lfFaceName, l.face, LF_FACESIZE);
         HFONT font = CreateFontIndirectW(&lf);
         HGDIOBJ old = SelectObject(dc, font);
-        RECT box = Pixels({l.left, l.top, l.width, l.height}, dpi);
+        RECT box = Pixels(l.place, dpi);
         RECT need = {0, 0, box.right - box.left, 0};
         DrawTextW(dc, l.text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
         // A line may overhang by a few pixels of leading; whole lines must not be lost.
@@ -176,12 +187,11 @@ void CheckAllWindows(int dpi) {
     ExpectClientTwips(help, 12150, 10620, dpi);
     const RECT line1 = Pixels({4080, 6000, 0, 0}, dpi);
     ASSERT_TRUE(WaitPainted(help, line1.left, line1.top, RGB(0, 0, 0))) << "Line1";
-    ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId), {5640, 2160, 1695, 375}, coral, dpi, "video",
-                 &helpProbes);
-    ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId + 1), {8040, 7080, 1695, 375}, coral, dpi, "driver",
-                 &helpProbes);
-    ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId + 2), {9840, 7080, 1695, 375}, coral, dpi, "driver 2",
-                 &helpProbes);
+    ExpectLinkButtons(help,
+                      {{{5640, 2160, 1695, 375}, "video"},
+                       {{8040, 7080, 1695, 375}, "driver"},
+                       {{9840, 7080, 1695, 375}, "driver 2"}},
+                      coral, dpi, &helpProbes);
     EXPECT_TRUE(HasColor(help, Pixels({240, 2040, 1935, 615}, dpi), RGB(255, 0, 0))) << "Label29";
     EXPECT_TRUE(HasColor(help, Pixels({240, 2880, 2655, 375}, dpi), RGB(0, 0, 255))) << "Label1";
     const RECT image1 = Pixels({480, 7560, 3000, 1395}, dpi);
@@ -201,14 +211,12 @@ void CheckAllWindows(int dpi) {
     const int logoCentreX = logo.left + MulDiv(36, dpi, 96), logoY = logo.top + MulDiv(8, dpi, 96);
     ASSERT_TRUE(e2e::WaitFor([&] { return ClientPixel(about, logoCentreX, logoY) != RGB(255, 255, 255); }, 5000))
         << "the logo's grey disc";
-    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId), {2880, 3000, 1695, 375}, blue, dpi, "N_Shape2",
-                 &aboutProbes);
-    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 1), {4680, 3000, 975, 375}, blue, dpi, "helpp",
-                 &aboutProbes);
-    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 2), {2880, 2520, 1335, 375}, blue, dpi, "N_Shapelj",
-                 &aboutProbes);
-    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 3), {4320, 2520, 1335, 375}, blue, dpi, "N_Shapejs",
-                 &aboutProbes);
+    ExpectLinkButtons(about,
+                      {{{2880, 3000, 1695, 375}, "N_Shape2"},
+                       {{4680, 3000, 975, 375}, "helpp"},
+                       {{2880, 2520, 1335, 375}, "N_Shapelj"},
+                       {{4320, 2520, 1335, 375}, "N_Shapejs"}},
+                      blue, dpi, &aboutProbes);
     EXPECT_TRUE(HasColor(about, Pixels({1320, 1320, 3135, 255}, dpi), RGB(0, 0xC0, 0xC0), 90)) << "Label9";
     CheckLabelsFit(guides::AboutPage(), dpi);
     SaveRestingShot(about, aboutProbes, e2e::ArtifactDir() + L"\\about" + suffix);

@@ -169,30 +169,20 @@ void ExpectSettingReadAndConsoleIn(Sandbox& box, const std::wstring& (Sandbox::*
         << "the setting is read from the program folder";
 }
 
-TEST(Folders, ProgramFolderWithChineseCharactersAndBlanks) {
-    Sandbox::Options o;
-    o.programFolderName = L"手机 上网 工具 Ω";
-    Sandbox box(o);
-    ExpectSettingReadAndConsoleIn(box, &Sandbox::programDir);
-}
-
-TEST(Folders, ProgramFolderWithChineseCharactersSavesTheSetting) {
-    Sandbox::Options o;
-    o.programFolderName = L"中文 目录";
-    Sandbox box(o);
-    ExpectSaveCycle(box);
-}
-
-// Hangul and an emoji (a surrogate pair) lie outside every ANSI code page the users have: 936 and 1252 alike.
-TEST(Folders, ProgramFolderOutsideTheAnsiCodePageReadsAndSavesTheSetting) {
-    Sandbox::Options o;
-    o.programFolderName = L"한국어 폴더 😀";
-    {
+// Chinese names with blanks, and names outside every ANSI code page the users have (Hangul and an emoji, a
+// surrogate pair: outside 936 and 1252 alike): the setting is read and saved beside the program.
+TEST(Folders, ProgramFolderNamesReadAndSaveTheSetting) {
+    for (const wchar_t* name : {L"手机 上网 工具 Ω", L"中文 目录", L"한국어 폴더 😀"}) {
+        SCOPED_TRACE(e2e::Utf8(name));
+        Sandbox::Options o;
+        o.programFolderName = name;
+        {
+            Sandbox box(o);
+            ASSERT_NO_FATAL_FAILURE(ExpectSettingReadAndConsoleIn(box, &Sandbox::programDir));
+        }
         Sandbox box(o);
-        ASSERT_NO_FATAL_FAILURE(ExpectSettingReadAndConsoleIn(box, &Sandbox::programDir));
+        ASSERT_NO_FATAL_FAILURE(ExpectSaveCycle(box));
     }
-    Sandbox box(o);
-    ExpectSaveCycle(box);
 }
 
 TEST(Folders, WorkingFolderOtherThanTheProgramFolder) {

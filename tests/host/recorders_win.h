@@ -17,7 +17,7 @@ Args Placed(HWND parent, int id, const wchar_t* name, int width, int height, con
     a.parent = parent;
     a.id = id;
     a.name = name;
-    a.left = 300, a.top = 300, a.width = width, a.height = height;
+    a.place = {300, 300, width, height};
     a.services = services ? services : &plat::Win32Services();
     return a;
 }

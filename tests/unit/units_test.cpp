@@ -42,7 +42,7 @@ TEST(Units, ConversionsKeepTheirCallersRounding) {
         {"TwipsAt 3 @144", plat::TwipsAt(3, 144), 30},
         {"TwipsAt 1 @120", plat::TwipsAt(1, 120), 12},
         {"TwipsFrom96 56", plat::TwipsFrom96(56), 840},
-        {"Pixels96FromTwips 29", plat::Pixels96FromTwips(29), 1},
+        {"TwipsToPixels 29 at 96 dpi", plat::TwipsToPixels(29, 96), 2},
     };
     for (const Case& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
 }

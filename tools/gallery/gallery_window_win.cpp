@@ -41,7 +41,7 @@ struct Slot {
     Kind kind;
     std::wstring name;
     int id;
-    int left, top, width, height;  // twips
+    plat::TwipsRect place;
     HWND hwnd = nullptr;
 };
 
@@ -51,7 +51,7 @@ struct Fixed {
     const wchar_t* text;
     int id;
     DWORD style;
-    int left, top, width, height;
+    plat::TwipsRect place;
     HWND hwnd = nullptr;
 };
 
@@ -111,6 +111,8 @@ public:
         return true;
     }
 
+    HWND FirstControl() const { return slots_.empty() ? nullptr : slots_[0].hwnd; }
+
 private:
     friend LRESULT CALLBACK plat::WindowProc<Gallery>(HWND, UINT, WPARAM, LPARAM);
 
@@ -119,12 +121,7 @@ private:
             case WM_CREATE:
                 dpi_ = plat::WindowDpi(hwnd_);
                 Build();
-                plat::StartFocusCues(hwnd_);
                 return 0;
-            case WM_ACTIVATE:
-                if (const auto handled = focus_.OnActivate(hwnd_, wp, slots_.empty() ? nullptr : slots_[0].hwnd))
-                    return *handled;
-                break;
             case WM_COMMAND:
                 switch (LOWORD(wp)) {
                     case kIdSave:
@@ -163,33 +160,33 @@ private:
 
     void Build() {
         fixed_ = {
-            {L"STATIC", L"CheckButton", 0, SS_LEFT, 240, 120, 3600, 300},
-            {L"STATIC", L"N_Selection", 0, SS_LEFT, 240, 2040, 3600, 300},
-            {L"STATIC", L"N_Shape", 0, SS_LEFT, 240, 4740, 3600, 300},
-            {L"STATIC", L"N_TextBox", 0, SS_LEFT, 4500, 120, 3600, 300},
-            {L"BUTTON", L"&Save", kIdSave, WS_TABSTOP | BS_PUSHBUTTON, 4500, 4860, 1300, 420},
-            {L"BUTTON", L"&Load", kIdLoad, WS_TABSTOP | BS_PUSHBUTTON, 5900, 4860, 1300, 420},
-            {L"BUTTON", L"&About N_TextBox…", kIdAbout, WS_TABSTOP | BS_PUSHBUTTON, 7300, 4860, 2000, 420},
-            {L"STATIC", L"", kIdStatus, SS_LEFT | SS_NOPREFIX, 4500, 5400, 4900, 1560},
+            {L"STATIC", L"CheckButton", 0, SS_LEFT, {240, 120, 3600, 300}},
+            {L"STATIC", L"N_Selection", 0, SS_LEFT, {240, 2040, 3600, 300}},
+            {L"STATIC", L"N_Shape", 0, SS_LEFT, {240, 4740, 3600, 300}},
+            {L"STATIC", L"N_TextBox", 0, SS_LEFT, {4500, 120, 3600, 300}},
+            {L"BUTTON", L"&Save", kIdSave, WS_TABSTOP | BS_PUSHBUTTON, {4500, 4860, 1300, 420}},
+            {L"BUTTON", L"&Load", kIdLoad, WS_TABSTOP | BS_PUSHBUTTON, {5900, 4860, 1300, 420}},
+            {L"BUTTON", L"&About N_TextBox…", kIdAbout, WS_TABSTOP | BS_PUSHBUTTON, {7300, 4860, 2000, 420}},
+            {L"STATIC", L"", kIdStatus, SS_LEFT | SS_NOPREFIX, {4500, 5400, 4900, 1560}},
         };
         slots_ = {
-            {Kind::Check, L"CheckButton1", kIdCheckFirst + 0, 240, 480, 3000, 330},
-            {Kind::Check, L"CheckButton2", kIdCheckFirst + 1, 240, 840, 3000, 330},
-            {Kind::Check, L"CheckButton3", kIdCheckFirst + 2, 240, 1200, 3000, 330},
-            {Kind::Check, L"CheckButton4", kIdCheckFirst + 3, 240, 1560, 3000, 330},
-            {Kind::Selection, L"N_Selection1", kIdSelectionFirst + 0, 240, 2400, 3600, 615},
-            {Kind::Selection, L"N_Selection2", kIdSelectionFirst + 1, 240, 3120, 3600, 615},
-            {Kind::Selection, L"N_Selection3", kIdSelectionFirst + 2, 240, 3840, 3600, 615},
-            {Kind::Shape, L"N_Shape1", kIdShapeFirst + 0, 240, 5100, 1800, 450},
-            {Kind::Shape, L"N_Shape2", kIdShapeFirst + 1, 2160, 5100, 1800, 450},
-            {Kind::Shape, L"N_Shape3", kIdShapeFirst + 2, 240, 5640, 1800, 450},
-            {Kind::Shape, L"N_Shape4", kIdShapeFirst + 3, 2160, 5640, 1800, 450},
-            {Kind::Shape, L"N_Shape5", kIdShapeFirst + 4, 240, 6180, 1800, 450},
-            {Kind::Shape, L"N_Shape6", kIdShapeFirst + 5, 2160, 6180, 1800, 450},
-            {Kind::Text, L"N_TextBox1", kIdTextFirst + 0, 4500, 480, 3300, 780},
-            {Kind::Text, L"N_TextBox2", kIdTextFirst + 1, 4500, 1380, 3300, 780},
-            {Kind::Text, L"N_TextBox3", kIdTextFirst + 2, 4500, 2280, 3300, 780},
-            {Kind::Text, L"N_TextBox4", kIdTextFirst + 3, 4500, 3180, 3300, 780},
+            {Kind::Check, L"CheckButton1", kIdCheckFirst + 0, {240, 480, 3000, 330}},
+            {Kind::Check, L"CheckButton2", kIdCheckFirst + 1, {240, 840, 3000, 330}},
+            {Kind::Check, L"CheckButton3", kIdCheckFirst + 2, {240, 1200, 3000, 330}},
+            {Kind::Check, L"CheckButton4", kIdCheckFirst + 3, {240, 1560, 3000, 330}},
+            {Kind::Selection, L"N_Selection1", kIdSelectionFirst + 0, {240, 2400, 3600, 615}},
+            {Kind::Selection, L"N_Selection2", kIdSelectionFirst + 1, {240, 3120, 3600, 615}},
+            {Kind::Selection, L"N_Selection3", kIdSelectionFirst + 2, {240, 3840, 3600, 615}},
+            {Kind::Shape, L"N_Shape1", kIdShapeFirst + 0, {240, 5100, 1800, 450}},
+            {Kind::Shape, L"N_Shape2", kIdShapeFirst + 1, {2160, 5100, 1800, 450}},
+            {Kind::Shape, L"N_Shape3", kIdShapeFirst + 2, {240, 5640, 1800, 450}},
+            {Kind::Shape, L"N_Shape4", kIdShapeFirst + 3, {2160, 5640, 1800, 450}},
+            {Kind::Shape, L"N_Shape5", kIdShapeFirst + 4, {240, 6180, 1800, 450}},
+            {Kind::Shape, L"N_Shape6", kIdShapeFirst + 5, {2160, 6180, 1800, 450}},
+            {Kind::Text, L"N_TextBox1", kIdTextFirst + 0, {4500, 480, 3300, 780}},
+            {Kind::Text, L"N_TextBox2", kIdTextFirst + 1, {4500, 1380, 3300, 780}},
+            {Kind::Text, L"N_TextBox3", kIdTextFirst + 2, {4500, 2280, 3300, 780}},
+            {Kind::Text, L"N_TextBox4", kIdTextFirst + 3, {4500, 3180, 3300, 780}},
         };
         ApplyFonts();
         // Creation order is the tab order: the check buttons, the entries, the graphical buttons, the text boxes,
@@ -199,7 +196,7 @@ private:
             (this->*OpsOf(slots_[i]).demo)(slots_[i]);
         }
         for (Fixed& f : fixed_) {
-            const RECT r = plat::TwipsRect(f.left, f.top, f.width, f.height, dpi_);
+            const RECT r = plat::PixelRect(f.place, dpi_);
             f.hwnd = CreateWindowExW(0, f.cls, f.text, WS_CHILD | WS_VISIBLE | f.style, r.left, r.top, r.right - r.left,
                                      r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(f.id)),
                                      nullptr, nullptr);
@@ -217,17 +214,17 @@ private:
     void PlaceAll() {
         ApplyFonts();
         for (Fixed& f : fixed_) {
-            Place(f.hwnd, f.left, f.top, f.width, f.height);
+            Place(f.hwnd, f.place);
             SendMessageW(f.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.id == 0 ? headingFont_.get() : font_.get()),
                          TRUE);
         }
-        for (Slot& s : slots_) Place(s.hwnd, s.left, s.top, s.width, s.height);
+        for (Slot& s : slots_) Place(s.hwnd, s.place);
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
 
-    void Place(HWND child, int left, int top, int width, int height) {
+    void Place(HWND child, const plat::TwipsRect& place) {
         if (!child) return;
-        const RECT r = plat::TwipsRect(left, top, width, height, dpi_);
+        const RECT r = plat::PixelRect(place, dpi_);
         SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
@@ -262,7 +259,7 @@ private:
         a.parent = hwnd_;
         a.id = s.id;
         a.name = s.name;
-        a.left = s.left, a.top = s.top, a.width = s.width, a.height = s.height;
+        a.place = s.place;
         a.services = &plat::Win32Services();
         return a;
     }
@@ -331,7 +328,7 @@ private:
         b->SetBorderColorDown(0x00804000);
         b->SetCaption(figures[n]);
         // A new instance fitted its width to its name; these keep the width the gallery gives them.
-        Place(s.hwnd, s.left, s.top, s.width, s.height);
+        Place(s.hwnd, s.place);
     }
 
     void DemoCheck(const Slot& s) {
@@ -485,7 +482,6 @@ private:
 
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
-    plat::FocusKeeper focus_;
     Options options_;
     std::vector<Slot> slots_;
     std::vector<Fixed> fixed_;

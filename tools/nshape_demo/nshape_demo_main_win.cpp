@@ -193,10 +193,8 @@ void CreateButtons(HWND parent) {
         args.parent = parent;
         args.id = kFirstId + static_cast<int>(i);
         args.name = p.name;
-        args.left = plat::TwipsFrom96(p.left);
-        args.top = plat::TwipsFrom96(p.top);
-        args.width = plat::TwipsFrom96(p.width);
-        args.height = plat::TwipsFrom96(p.height);
+        args.place = {plat::TwipsFrom96(p.left), plat::TwipsFrom96(p.top), plat::TwipsFrom96(p.width),
+                      plat::TwipsFrom96(p.height)};
         args.bag = &bag;
         args.pictures = &DemoPictures;
         args.services = &plat::Win32Services();
