@@ -63,10 +63,11 @@ endforeach()
 
 include(bench/windows_bench.cmake)
 
-# Stand-in browser: the test prefix sends every opened address to it.
+# Stand-in browser: the test prefix sends every opened address to it. A windowless program: a console of its own
+# would take the foreground from the window under test at a moment no test chooses.
 add_executable(urllog tools/urllog_win.cpp)
 target_include_directories(urllog PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(urllog PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
+target_link_libraries(urllog PRIVATE ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} ${RELANTO_GUI_LINK})
 
 file(GLOB RELANTO_EXTRA_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cmake)
 foreach(extra ${RELANTO_EXTRA_PROGRAMS})

@@ -1,5 +1,6 @@
 // Stand-in browser for tests: registered as the handler of http and https addresses in the test prefix, it
-// appends each address it is asked to open to %RELANTO_URL_LOG% (or urllog.log beside it) and exits.
+// appends each address it is asked to open to %RELANTO_URL_LOG% (or urllog.log beside it) and exits, showing no
+// window.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
