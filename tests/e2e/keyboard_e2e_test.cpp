@@ -16,25 +16,17 @@ namespace {
 
 using e2e::Sandbox;
 
-// What the keyboard walk did, for the failure message of a test that finds the wrong button pressed.
-std::string g_trace;
-
 // Presses Tab (Shift+Tab when `backwards`) until `target` has the focus, waiting after each press for the focus
 // to move. False when it never gets there. The window is brought to the front first, as a user does with Alt+Tab
 // after a link opened the browser; a press that finds another window in front is made again once the window is
 // back in front, and the walk goes on round the tab order if it passed the target.
 bool TabTo(HWND window, HWND target, bool backwards = false) {
-    g_trace += " [to " + std::to_string(GetDlgCtrlID(target)) + "]";
     for (int presses = 0; presses < 16; ++presses) {
         if (!e2e::BringToFront(window)) return false;
         HWND before = e2e::FocusOf(window);
-        g_trace += " before=" + std::to_string(before ? GetDlgCtrlID(before) : -1);
         if (before == target) return true;
         plat::SendKeystroke(VK_TAB, backwards);
-        g_trace += " TAB";
         e2e::WaitFor([&] { return e2e::FocusOf(window) != before; }, 1500);
-        HWND after = e2e::FocusOf(window);
-        g_trace += " after=" + std::to_string(after ? GetDlgCtrlID(after) : -1);
     }
     return e2e::FocusOf(window) == target;
 }
@@ -125,9 +117,10 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FocusOf(main) == about; }));
 
     std::vector<std::wstring> expected;
+    std::string trace;  // the input state before each press, for a failure that finds the wrong button pressed
     auto pressAndExpect = [&](HWND window, HWND button, guides::Link link) {
         ASSERT_TRUE(TabTo(window, button)) << e2e::Utf8(guides::Address(link));
-        g_trace += " SPACE " + e2e::InputState(button);
+        trace += " " + e2e::InputState(button);
         plat::SendKeystroke(VK_SPACE);
         expected.push_back(guides::Address(link));
         ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadLines(log).size() >= expected.size(); }, 10000))
@@ -179,8 +172,7 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
 
     const auto lines = e2e::ReadLines(log);
     ASSERT_EQ(lines.size(), expected.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i])) << g_trace;
-    g_trace.clear();
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], e2e::Utf8(expected[i])) << trace;
 }
 
 }  // namespace
