@@ -37,9 +37,17 @@ constexpr int BoxImageIndex(int value, ButtonLook look) { return kLooksPerValue 
 // The twelve box images, made once, at BoxImageIndex(value, look).
 const std::array<BoxImage, kBoxImageCount>& CheckBoxImages();
 
+// What a new check button takes from its container: the name it gave the instance and its font, the defaults of
+// two keys.
+struct CheckButtonAmbient {
+    const std::wstring& name;
+    const kit::Font& font;
+};
+
 // The portable model of the check button. Its measures and event positions are twips, like the container's.
-class CheckButton {
+class CheckButton : public StoredInstance<CheckButton, CheckButtonAmbient> {
 public:
+    using Ambient = CheckButtonAmbient;
     enum class Source { Surface, Picture, Caption };
 
     // The leave poll.
@@ -84,16 +92,9 @@ public:
     OleColor ForeColor() const { return foreColor_; }
     void SetForeColor(OleColor c);
 
-    // Persistence. The container's name for the instance and its font are the defaults of two keys.
-    struct Ambient {
-        const std::wstring& name;
-        const kit::Font& font;
-    };
-    // The stored keys in load order, the order they are saved in, and the steps of a new instance.
+    // The stored keys in load order, the order they are saved in, and the steps of a new instance (InitNew, Load
+    // and Save run them).
     static const PropertyTable<CheckButton, Ambient> kStoredKeys;
-    void InitNew(const std::wstring& instanceName, const kit::Font& containerFont);
-    LoadResult Load(const PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont);
-    bool Save(PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont) const;
 
     // Notifications from the window; positions are the window's client pixels, which events report in twips.
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);

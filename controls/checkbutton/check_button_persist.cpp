@@ -5,8 +5,6 @@ namespace kit {
 namespace {
 
 using S = CheckButton;
-using Key = PropertyKey<CheckButton, CheckButton::Ambient>;
-using Step = NewInstanceStep<CheckButton, CheckButton::Ambient>;
 using Row = KeyRows<CheckButton, CheckButton::Ambient>;
 
 constexpr OleColor kButtonFace = 0x8000000F;
@@ -14,7 +12,7 @@ constexpr OleColor kBlack = 0;
 
 kit::Value ContainerFont(const CheckButton&, const CheckButton::Ambient& ambient) { return kit::Value(ambient.font); }
 
-constexpr Key kKeys[] = {
+constexpr Row::Key kKeys[] = {
     Row::Whole<ToInt32, &S::SetValue, &S::Value>(L"Value", Literal::Whole(0)),
     Row::Text<&S::SetCaption, &S::Caption>(L"Caption", &InstanceName<S, S::Ambient>),
     Row::Flag<&S::SetEnabled, &S::Enabled>(L"Enabled", Literal::Flag(true)),
@@ -25,7 +23,7 @@ constexpr Key kKeys[] = {
 
 constexpr const wchar_t* kSaveOrder[] = {L"Font", L"Value", L"Caption", L"Enabled", L"BackColor", L"ForeColor"};
 
-constexpr Step kNewInstance[] = {
+constexpr Row::Step kNewInstance[] = {
     {L"Caption", &InstanceName<S, S::Ambient>},
     {L"Enabled", Literal::Flag(true)},
     {L"Value", Literal::Whole(0)},
@@ -38,18 +36,5 @@ constexpr Step kNewInstance[] = {
 
 const PropertyTable<CheckButton, CheckButton::Ambient> CheckButton::kStoredKeys =
     PropertyTable<CheckButton, CheckButton::Ambient>(kKeys).SavedInOrder(kSaveOrder).NewInstance(kNewInstance);
-
-void CheckButton::InitNew(const std::wstring& instanceName, const kit::Font& containerFont) {
-    kStoredKeys.InitNew(*this, Ambient{instanceName, containerFont});
-}
-
-LoadResult CheckButton::Load(const PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont) {
-    return kStoredKeys.Load(*this, bag, Ambient{instanceName, containerFont});
-}
-
-bool CheckButton::Save(PropertyBag& bag, const std::wstring& instanceName, const kit::Font& containerFont) const {
-    kStoredKeys.Save(*this, bag, Ambient{instanceName, containerFont});
-    return true;
-}
 
 }  // namespace kit

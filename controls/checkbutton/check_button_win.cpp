@@ -23,9 +23,7 @@ public:
 
     void Start(const CheckButtonArgs& args) {
         AttachModel();
-        LoadOrInit(
-            args, [&](const PropertyBag& bag) { return model_.Load(bag, args.name, args.containerFont); },
-            [&] { model_.InitNew(args.name, args.containerFont); });
+        LoadOrInit(args, kit::CheckButtonAmbient{args.name, args.containerFont});
         ready_ = true;
         ReportSize();
     }

@@ -6,9 +6,9 @@
 // A model offers, under these names:
 //   Attach(plat::WindowId window, ControlSite* site, unsigned dpi)  the window, its site and its DPI
 //   SetDpi(unsigned dpi)                                           the window moved to another DPI
-//   InitNew(instanceName), Load(const PropertyBag&) -> bool, Save(PropertyBag&) const -> bool
-//                                                                  new instance, load (false: a key stopped
-//                                                                  it), save; each stops at the first failure
+//   InitNew(ambient), Load(const PropertyBag&, ambient) -> LoadResult, Save(PropertyBag&, ambient) const
+//                                                                  new instance, load (names the key that stopped
+//                                                                  it), save: StoredInstance, one for all
 //   MouseDown / MouseMove / MouseUp(button, shift, x, y)           pointer input, see the unit below
 //   DblClick(button, shift, x, y)                                  the second press of a double-click
 //   KeyDown(keyCode, shift, systemKey), KeyPress(keyAscii), KeyUp(keyCode, shift)

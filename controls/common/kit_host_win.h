@@ -312,15 +312,15 @@ protected:
     }
 
     // Loads the model from the stored properties when there are some (reporting what the load said), else makes
-    // a new instance.
-    template <typename Load, typename InitNew>
-    void LoadOrInit(const ControlArgs& args, Load load, InitNew initNew) {
+    // a new instance; `ambient` is what the model takes from its container.
+    template <typename Ambient>
+    void LoadOrInit(const ControlArgs& args, const Ambient& ambient) {
         if (args.bag) {
-            const LoadResult result = load(*args.bag);
+            const LoadResult result = model_.Load(*args.bag, ambient);
             ReportLoad(result, args.name);
             if (args.loaded) *args.loaded = result;
         } else {
-            initNew();
+            model_.InitNew(ambient);
         }
     }
 

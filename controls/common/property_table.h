@@ -267,6 +267,7 @@ kit::Value WriteFrom(const typename table_detail::Member<decltype(Get)>::Class& 
 template <class Model, class Context = NoContext>
 struct KeyRows {
     using Key = PropertyKey<Model, Context>;
+    using Step = NewInstanceStep<Model, Context>;
     using Default = KeyDefault<Model, Context>;
 
     template <auto Convert, auto Make, auto Set, auto Get>
@@ -290,6 +291,27 @@ struct KeyRows {
     static constexpr Key Whole(const wchar_t* name, Default fallback) {
         return Through<Convert, AsWhole, Set, Get>(name, fallback);
     }
+    // The control-level font, stored with the instance and used by no element: a load takes only its face name,
+    // the rest keeps its values, and a save always writes it.
+    template <auto Set, auto Get>
+    static constexpr Key FontFace(const wchar_t* name, Default fallback) {
+        return Key{name, fallback, Literal::Always(), ReadFace<Set, Get>, WriteFrom<AsFont, Get>};
+    }
+
+private:
+    template <auto Set, auto Get>
+    static bool ReadFace(Model& model, const kit::Value& value) {
+        return Converted<ToFont>(value, [&](const Font& stored) {
+            Font font = (model.*Get)();
+            font.name = stored.name;
+            (model.*Set)(font);
+        });
+    }
+};
+
+// What a new instance takes from its container when all it takes is the name the container gave it.
+struct InstanceAmbient {
+    std::wstring name;
 };
 
 // The default of a key that takes the name the container gave a new instance.
@@ -297,5 +319,30 @@ template <class Model, class Ambient>
 kit::Value InstanceName(const Model&, const Ambient& ambient) {
     return kit::Value(ambient.name);
 }
+
+// A control's three persistence calls, the same for every control and driven by its table `Model::kStoredKeys`:
+// a new instance; a load from the container's bag, which stops at the first key that does not convert or is
+// refused and names it (what was applied before it stays); a save, which hands the bag every key. A model that
+// must follow up a load, however far it went, declares `Loaded()`.
+template <class Model, class Context = NoContext>
+class StoredInstance {
+public:
+    void InitNew(const Context& context = Context()) { Model::kStoredKeys.InitNew(Self(), context); }
+    LoadResult Load(const PropertyBag& bag, const Context& context = Context()) {
+        const LoadResult result = Model::kStoredKeys.Load(Self(), bag, context);
+        Self().Loaded();
+        return result;
+    }
+    bool Save(PropertyBag& bag, const Context& context = Context()) const {
+        Model::kStoredKeys.Save(static_cast<const Model&>(*this), bag, context);
+        return true;
+    }
+
+protected:
+    void Loaded() {}
+
+private:
+    Model& Self() { return static_cast<Model&>(*this); }
+};
 
 }  // namespace kit

@@ -18,8 +18,10 @@ namespace kit {
 
 // The portable model of the selection entry. Sizes are 96-dpi pixels; pointer positions arrive in the window's
 // pixels and are reported in 96-dpi pixels.
-class NSelection : public ButtonPress, private PressingControl {
+class NSelection : public ButtonPress, private PressingControl, public StoredInstance<NSelection, InstanceAmbient> {
 public:
+    using Ambient = InstanceAmbient;
+
     // Which element a pointer notification came from; the labels are windowless, so the model finds them.
     enum class Source { Surface, Caption, Description };
 
@@ -92,17 +94,10 @@ public:
 
     // The control-level font: persisted, used by no element.
     const Font& ControlFont() const { return font_; }
+    void SetControlFont(const Font& font) { font_ = font; }
 
-    // What a new instance takes from its container: the name it gave the instance.
-    struct Ambient {
-        std::wstring name;
-    };
+    // The stored keys in load order, and the steps of a new instance (InitNew, Load and Save run them).
     static const PropertyTable<NSelection, Ambient> kStoredKeys;
-
-    // Persistence.
-    void InitNew(const std::wstring& instanceName);
-    LoadResult Load(const PropertyBag& bag);  // names the key that stopped it
-    bool Save(PropertyBag& bag) const;
 
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
     void RaiseClick();     // a click without the pointer: a screen reader's default action
@@ -122,7 +117,6 @@ private:
     struct LookColors {
         OleColor back, fore, fore2;
     };
-    friend struct NSelectionKeys;
     void ApplyStateColors();
     void Notify(const wchar_t* property);
     // Stores a colour kept for a look not showing, and notifies.

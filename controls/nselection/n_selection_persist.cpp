@@ -3,18 +3,9 @@
 
 namespace kit {
 
-// The control-level font is stored with the instance but used by no element; a load takes only its face name.
-struct NSelectionKeys {
-    static bool ReadFontFace(NSelection& s, const Value& v) {
-        return Converted<ToFont>(v, [&](const Font& f) { s.font_.name = f.name; });
-    }
-};
-
 namespace {
 
 using S = NSelection;
-using Key = PropertyKey<NSelection, NSelection::Ambient>;
-using Step = NewInstanceStep<NSelection, NSelection::Ambient>;
 using Row = KeyRows<NSelection, NSelection::Ambient>;
 
 // One default per key, shared by load and save, so that every saved value loads back unchanged.
@@ -23,7 +14,7 @@ constexpr Literal kDescription = Literal::Text(L"Descrição");
 constexpr Literal kBlackText = Literal::Text(L"&H00000000&");
 constexpr Literal kWhiteText = Literal::Text(L"&H00FFFFFF&");
 
-constexpr Key kKeys[] = {
+constexpr Row::Key kKeys[] = {
     Row::Text<&S::SetCaption, &S::Caption>(L"Caption", kCaption),
     Row::Text<&S::SetDescription, &S::Description>(L"Description", kDescription),
     Row::Color<&S::SetBackColorNormal, &S::BackColorNormal>(L"BackColorNormal", kBlackText),
@@ -31,8 +22,7 @@ constexpr Key kKeys[] = {
     Row::Color<&S::SetBackColorDown, &S::BackColorDown>(L"BackColorDown", Literal::Text(L"&H80FFFF")),
     Row::Whole<ToInt16, &S::SetFontSize, &S::FontSize>(L"FontSize", Literal::Text(L"8")),
     Row::Flag<&S::SetFontBold, &S::FontBold>(L"FontBold", Literal::Text(L"False")),
-    {L"Font", Literal::Text(L"MS Sans Serif"), Literal::Always(), NSelectionKeys::ReadFontFace,
-     WriteFrom<AsFont, &S::ControlFont>},
+    Row::FontFace<&S::SetControlFont, &S::ControlFont>(L"Font", Literal::Text(L"MS Sans Serif")),
     Row::Flag<&S::SetEnabled, &S::Enabled>(L"Enabled", Literal::Text(L"True")),
     Row::Color<&S::SetForeColorNormal, &S::ForeColorNormal>(L"ForeColorNormal", kBlackText),
     Row::Color<&S::SetForeColorHover, &S::ForeColorHover>(L"ForeColorHover", kBlackText),
@@ -50,7 +40,7 @@ bool LayOut(NSelection& s, const Value&) {
 constexpr Literal kBlack = Literal::Color(0x00000000);
 constexpr Literal kWhite = Literal::Color(0x00FFFFFF);
 
-constexpr Step kNewInstance[] = {
+constexpr Row::Step kNewInstance[] = {
     {L"Caption", &InstanceName<S, S::Ambient>},
     {L"Description", kDescription},
     {L"Enabled", Literal::Flag(true)},
@@ -73,14 +63,5 @@ constexpr Step kNewInstance[] = {
 
 const PropertyTable<NSelection, NSelection::Ambient> NSelection::kStoredKeys =
     PropertyTable<NSelection, NSelection::Ambient>(kKeys).NewInstance(kNewInstance);
-
-void NSelection::InitNew(const std::wstring& instanceName) { kStoredKeys.InitNew(*this, Ambient{instanceName}); }
-
-LoadResult NSelection::Load(const PropertyBag& bag) { return kStoredKeys.Load(*this, bag); }
-
-bool NSelection::Save(PropertyBag& bag) const {
-    kStoredKeys.Save(*this, bag);
-    return true;
-}
 
 }  // namespace kit

@@ -37,8 +37,7 @@ public:
 
     void Start(const NSelectionArgs& args) {
         AttachModel();
-        LoadOrInit(
-            args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(args.name); });
+        LoadOrInit(args, kit::InstanceAmbient{args.name});
         // Placing the control is a size change like any other, made once: the window first takes the height the
         // layout keeps, so a new or loaded entry, at any size, raises one Resize and lays out at its final size.
         model_.Ajustar_Botao();

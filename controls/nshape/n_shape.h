@@ -58,12 +58,9 @@ FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight);
 // so two pictures of the same image compare equal.
 std::uint64_t PictureHandle(const Picture& picture);
 
-class NShape : public ButtonPress, private PressingControl {
+class NShape : public ButtonPress, private PressingControl, public StoredInstance<NShape, InstanceAmbient> {
 public:
-    // What a new instance takes from its container: the name it gave the instance.
-    struct Ambient {
-        std::wstring name;
-    };
+    using Ambient = InstanceAmbient;
 
     static constexpr unsigned kLeaveTimerId = 1;
     static constexpr unsigned kLeavePeriodMs = 1;
@@ -92,12 +89,8 @@ public:
         SetPressDpi(dpi_);
     }
 
-    // Creation by a container: a new instance, or one loaded from the container's bag. Load returns whether every
-    // key was applied (it stops silently at the first that fails). Save writes the keys and returns whether all
-    // were written.
-    void InitNew(const std::wstring& instanceName);
-    LoadResult Load(const PropertyBag& bag);  // names the key that stopped it
-    bool Save(PropertyBag& bag) const;
+    // The stored keys in load order, and the steps of a new instance (InitNew, Load and Save run them).
+    static const PropertyTable<NShape, Ambient> kStoredKeys;
 
     // ---- Properties, in the control's declared order. Writes that an element refuses return false and change
     // nothing (no notification).
@@ -213,7 +206,6 @@ private:
     };
     static TrackerParams LeaveTracking();
     friend struct NShapeKeys;
-    static const PropertyTable<NShape, Ambient> kStoredKeys;
     static constexpr int kMargin = 8;
     static constexpr int kEmptyPictureSide = 17;
     void SizePictureElement();

@@ -23,10 +23,6 @@ struct NShapeKeys {
             if (!s.image_.stretch) s.ShowPicture(s.image_.shown);
         });
     }
-    // Only the face name is taken: the rest of the control-level font keeps its values.
-    static bool ReadFontFace(NShape& s, const Value& v) {
-        return Converted<ToFont>(v, [&](const Font& f) { s.font_.name = f.name; });
-    }
     // Between the colours and the visibility flags a new instance shows Picture_Normal and lays out once.
     static bool ShowNormalAndLayOut(NShape& s, const Value&) {
         s.ShowPicture(s.pictureNormal_);
@@ -38,8 +34,6 @@ struct NShapeKeys {
 namespace {
 
 using S = NShape;
-using Key = PropertyKey<NShape, NShape::Ambient>;
-using Step = NewInstanceStep<NShape, NShape::Ambient>;
 using Row = KeyRows<NShape, NShape::Ambient>;
 
 // One default per key for load and save, so that a saved value always loads back unchanged. Caption and the
@@ -50,7 +44,7 @@ constexpr Literal kBorder = Literal::Text(L"&H00FFFF80&");
 constexpr Literal kFalseText = Literal::Text(L"False");
 constexpr Literal kTrueText = Literal::Text(L"True");
 
-constexpr Key kKeys[] = {
+constexpr Row::Key kKeys[] = {
     {L"Picture_Normal", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kNormal>,
      NShapeKeys::WritePicture<NShapeKeys::kNormal>},
     {L"Picture_Down", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kDown>,
@@ -68,8 +62,7 @@ constexpr Key kKeys[] = {
     Row::Color<&S::SetBorderColorDown, &S::BorderColorDown>(L"BorderColorDown", kBorder),
     Row::Whole<ToInt16, &S::SetFontSize, &S::FontSize>(L"FontSize", Literal::Text(L"8")),
     Row::Flag<&S::SetFontBold, &S::FontBold>(L"FontBold", kFalseText),
-    {L"Font", Literal::Text(L"MS Sans Serif"), Literal::Always(), NShapeKeys::ReadFontFace,
-     WriteFrom<AsFont, &S::ControlFont>},
+    Row::FontFace<&S::SetControlFont, &S::ControlFont>(L"Font", Literal::Text(L"MS Sans Serif")),
     Row::Flag<&S::SetEnabled, &S::Enabled>(L"Enabled", kTrueText),
     Row::Flag<&S::SetBorderGotFocus, &S::BorderGotFocus>(L"BorderGotFocus", kFalseText),
     Row::Color<&S::SetBorderCustom, &S::BorderCustom>(L"BorderCustom", Literal::Text(L"&H80FF80")),
@@ -86,7 +79,7 @@ constexpr Literal kFace = Literal::Color(0x00EFF1F2);
 constexpr Literal kGrey = Literal::Color(0x00B3B3B3);
 constexpr Literal kBlack = Literal::Color(0x00000000);
 
-constexpr Step kNewInstance[] = {
+constexpr Row::Step kNewInstance[] = {
     {L"Caption", &InstanceName<S, S::Ambient>},
     {L"Enabled", Literal::Flag(true)},
     {L"BackGround", kFace},
@@ -114,14 +107,5 @@ constexpr Step kNewInstance[] = {
 
 const PropertyTable<NShape, NShape::Ambient> NShape::kStoredKeys =
     PropertyTable<NShape, NShape::Ambient>(kKeys).NewInstance(kNewInstance);
-
-void NShape::InitNew(const std::wstring& instanceName) { kStoredKeys.InitNew(*this, Ambient{instanceName}); }
-
-LoadResult NShape::Load(const PropertyBag& bag) { return kStoredKeys.Load(*this, bag); }
-
-bool NShape::Save(PropertyBag& bag) const {
-    kStoredKeys.Save(*this, bag);
-    return true;
-}
 
 }  // namespace kit

@@ -59,8 +59,7 @@ public:
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     void Start(const NShapeArgs& args) {
-        LoadOrInit(
-            args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(args.name); });
+        LoadOrInit(args, kit::InstanceAmbient{args.name});
         DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model_.Caption().c_str()));
         if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
     }

@@ -19,7 +19,7 @@
 namespace kit {
 
 // The portable model of the captioned text box. Every measure is in twips.
-class NTextBox {
+class NTextBox : public StoredInstance<NTextBox> {
 public:
     enum HAlign : std::int32_t { kLeft = 0, kRight = 1, kCentre = 2 };
     enum VAlign : std::int32_t { kTop = 0, kMiddle = 1, kBottom = 2 };
@@ -140,9 +140,6 @@ public:
 
     // Persistence: every key is written always; a load applies the values to the parts without notifying.
     static const PropertyTable<NTextBox> kStoredKeys;
-    void InitNew();
-    LoadResult Load(const PropertyBag& bag);  // names the key that stopped the load, if one did
-    bool Save(PropertyBag& bag) const;
 
     // Size changes from the container, and the layout.
     void Resize(int widthTwips, int heightTwips);
@@ -172,6 +169,12 @@ public:
     const LabelPart& LblHeader() const { return hdr_; }
 
 private:
+    friend StoredInstance<NTextBox>;
+    // Whatever a load applied, even one a failing key stopped, the edit box shows.
+    void Loaded() {
+        SyncTxt();
+        Redraw();
+    }
     static const PropertyKey<NTextBox> kKeys[];
     static const NewInstanceStep<NTextBox> kNewInstance[];
     void Notify(const wchar_t* property);

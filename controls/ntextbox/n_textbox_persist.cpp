@@ -99,19 +99,4 @@ const NewInstanceStep<NTextBox> NTextBox::kNewInstance[] = {
 const PropertyTable<NTextBox> NTextBox::kStoredKeys =
     PropertyTable<NTextBox>(NTextBox::kKeys).NewInstance(kNewInstance);
 
-void NTextBox::InitNew() { kStoredKeys.InitNew(*this); }
-
-LoadResult NTextBox::Load(const PropertyBag& bag) {
-    const LoadResult result = kStoredKeys.Load(*this, bag);
-    // Whatever was applied before a failing key stays, and the edit box shows it.
-    SyncTxt();
-    Redraw();
-    return result;
-}
-
-bool NTextBox::Save(PropertyBag& bag) const {
-    kStoredKeys.Save(*this, bag);
-    return true;
-}
-
 }  // namespace kit

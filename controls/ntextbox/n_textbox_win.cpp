@@ -63,8 +63,7 @@ public:
         AttachModel();
         model_.SetApplicationTitle(args.applicationTitle);
         CreateEdit();
-        LoadOrInit(
-            args, [&](const PropertyBag& bag) { return model_.Load(bag); }, [&] { model_.InitNew(); });
+        LoadOrInit(args, kit::NoContext{});
         ready_ = true;
         ReportSize();
         SyncTxt();

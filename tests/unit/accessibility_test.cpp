@@ -133,7 +133,7 @@ TEST(KitAccessible, ButtonStatesFollowItsLookAndItsDefaultActionIsAClick) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         nshape_fakes::Rig rig;
-        rig.shape->InitNew(L"N_Shape7");
+        rig.shape->InitNew({L"N_Shape7"});
         c.act(rig);
         const kit::AccessibleInfo info = kit::Describe(*rig.shape, c.focused);
         EXPECT_EQ(info.role, kit::AccRole::PushButton);
@@ -163,7 +163,7 @@ TEST(KitAccessible, CheckBoxReadsItsValueAndItsDefaultActionAdvancesIt) {
         kit::CheckButton::Events events;
         events.Click = [&clicks] { ++clicks; };
         kit::CheckButton box(p.services, events);
-        box.InitNew(L"Check9", kit::Font());
+        box.InitNew({L"Check9", kit::Font()});
         box.SetValue(c.value);
         const kit::AccessibleInfo info = kit::Describe(box, false);
         EXPECT_EQ(info.role, kit::AccRole::CheckBox);
@@ -182,7 +182,7 @@ TEST(KitAccessible, SelectionEntryAndTextBox) {
     kit::NSelection::Events events;
     events.Click = [&clicks] { ++clicks; };
     kit::NSelection entry(p.services, events);
-    entry.InitNew(L"N_Selection3");
+    entry.InitNew({L"N_Selection3"});
     entry.SetDescription(L"second line");
     const kit::AccessibleInfo e = kit::Describe(entry, true);
     EXPECT_EQ(e.role, kit::AccRole::PushButton);

@@ -71,7 +71,7 @@ struct Box {
         // The control's client area starts at screen (100, 200).
         rig.p.pointer.origins[Rig::kWindow] = {100, 200};
         cb->Attach(Rig::kWindow, &view, 96);
-        if (init) cb->InitNew(L"CheckButton1", ContainerFont());
+        if (init) cb->InitNew({L"CheckButton1", ContainerFont()});
         cb->Resize(1410, 975);
         rec.Clear();
     }
@@ -480,10 +480,10 @@ TEST(CheckButtonPersist, ANewInstanceHasItsValuesAndSavesNothingButDefaults) {
     EXPECT_EQ(t.cb->BackColor(), 0x8000000Fu);
     EXPECT_EQ(t.cb->ForeColor(), 0u);
     kit::PropertyBag bag;
-    t.cb->Save(bag, L"CheckButton1", ContainerFont());
+    t.cb->Save(bag, {L"CheckButton1", ContainerFont()});
     EXPECT_TRUE(bag.entries().empty());
     Box u(false);
-    ASSERT_TRUE(u.cb->Load(bag, L"CheckButton1", ContainerFont()));
+    ASSERT_TRUE(u.cb->Load(bag, {L"CheckButton1", ContainerFont()}));
     EXPECT_EQ(u.cb->Caption(), L"CheckButton1");
     EXPECT_EQ(u.cb->Font(), ContainerFont());
     EXPECT_EQ(u.cb->BackColor(), 0x8000000Fu);
@@ -500,7 +500,7 @@ TEST(CheckButtonPersist, EveryKeyRoundTripsAndIsWrittenInItsOwnOrder) {
     t.cb->SetBackColor(0x00112233);
     t.cb->SetForeColor(0x80000008);
     kit::PropertyBag bag;
-    t.cb->Save(bag, L"CheckButton1", ContainerFont());
+    t.cb->Save(bag, {L"CheckButton1", ContainerFont()});
     Lines keys;
     for (const auto& e : bag.entries()) keys.push_back(e.first);
     EXPECT_EQ(keys, (Lines{L"Font", L"Value", L"Caption", L"Enabled", L"BackColor", L"ForeColor"}));
@@ -510,7 +510,7 @@ TEST(CheckButtonPersist, EveryKeyRoundTripsAndIsWrittenInItsOwnOrder) {
     ASSERT_TRUE(parsed);
     Box u(false);
     u.rec.Clear();
-    ASSERT_TRUE(u.cb->Load(*parsed->Find(L"CheckButton1"), L"CheckButton1", ContainerFont()));
+    ASSERT_TRUE(u.cb->Load(*parsed->Find(L"CheckButton1"), {L"CheckButton1", ContainerFont()}));
     EXPECT_EQ(u.rec.lines, (Lines{L"changed Value", L"changed Caption", L"changed Font", L"changed BackColor",
                                   L"changed ForeColor"}))
         << "read in the order Value, Caption, Enabled, Font, BackColor, ForeColor (Enabled does not notify)";
@@ -530,7 +530,7 @@ TEST(CheckButtonPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"Caption", kit::Value(L"Loaded"));
     bag.WriteAlways(L"Enabled", kit::Value(L"maybe"));
     bag.WriteAlways(L"BackColor", kit::Value::Color(0x00FF00));
-    EXPECT_STREQ(t.cb->Load(bag, L"CheckButton1", ContainerFont()).stoppedAt, L"Enabled");
+    EXPECT_STREQ(t.cb->Load(bag, {L"CheckButton1", ContainerFont()}).stoppedAt, L"Enabled");
     EXPECT_EQ(t.cb->Value(), 1);
     EXPECT_EQ(t.cb->Caption(), L"Loaded");
     EXPECT_TRUE(t.cb->Enabled());
@@ -540,7 +540,7 @@ TEST(CheckButtonPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag noFont;
     noFont.WriteAlways(L"Font", kit::Value(3));
     noFont.WriteAlways(L"ForeColor", kit::Value::Color(0x00FF00));
-    EXPECT_STREQ(u.cb->Load(noFont, L"CheckButton1", ContainerFont()).stoppedAt, L"Font");
+    EXPECT_STREQ(u.cb->Load(noFont, {L"CheckButton1", ContainerFont()}).stoppedAt, L"Font");
     EXPECT_EQ(u.cb->ForeColor(), 0u);
 }
 
@@ -548,7 +548,7 @@ TEST(CheckButtonPersist, AbsentKeysTakeTheContainersNameAndFont) {
     Box t(false);
     kit::Font f = ContainerFont();
     f.name = L"Arial";
-    ASSERT_TRUE(t.cb->Load(kit::PropertyBag(), L"Check7", f));
+    ASSERT_TRUE(t.cb->Load(kit::PropertyBag(), {L"Check7", f}));
     EXPECT_EQ(t.cb->Caption(), L"Check7");
     EXPECT_EQ(t.cb->Font(), f);
     EXPECT_EQ(t.cb->Value(), 0);

@@ -22,7 +22,7 @@ kit::LoadResult LoadSelection(const plat::Services& s, const kit::PropertyBag& b
     return kit::NSelection(s).Load(bag);
 }
 kit::LoadResult LoadCheck(const plat::Services& s, const kit::PropertyBag& bag) {
-    return kit::CheckButton(s).Load(bag, L"Check1", kit::Font());
+    return kit::CheckButton(s).Load(bag, {L"Check1", kit::Font()});
 }
 
 TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {

@@ -80,7 +80,7 @@ struct Entry {
         view.model = sel.get();
         sel->Attach(Rig::kWindow, &view);
         if (init) {
-            sel->InitNew(L"N_Selection1");
+            sel->InitNew({L"N_Selection1"});
             sel->Resize(200, 60);
         }
         rec.Clear();
@@ -160,7 +160,7 @@ TEST(NSelectionNew, ReadsBackItsNewInstanceValues) {
 
 TEST(NSelectionNew, WritesEachPropertyInOrderAndNotifiesEach) {
     Entry t(false);
-    t.sel->InitNew(L"Pick");
+    t.sel->InitNew({L"Pick"});
     const Lines expected = {L"changed Caption",          L"changed Description",     L"changed Enabled",
                             L"changed BackColorNormal",  L"changed BackColorHover",  L"changed BackColorDown",
                             L"changed FontSize",         L"changed FontBold",        L"changed ForeColorNormal",

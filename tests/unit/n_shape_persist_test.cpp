@@ -62,7 +62,7 @@ const std::vector<std::wstring> kAllKeys = {
 
 TEST(NShapePersist, NewInstanceReadsBack) {
     Rig r;
-    r.shape->InitNew(L"N_Shape1");
+    r.shape->InitNew({L"N_Shape1"});
     const kit::NShape& s = *r.shape;
     EXPECT_EQ(s.Caption(), L"N_Shape1");
     EXPECT_EQ(s.ForeColorNormal(), 0u);
@@ -99,7 +99,7 @@ TEST(NShapePersist, NewInstanceWritesInOrderWithNotifications) {
     Rig r;
     Log names;
     r.shape->events().PropertyChanged = [&](const std::wstring& n) { names.push_back(n); };
-    r.shape->InitNew(L"B");
+    r.shape->InitNew({L"B"});
     EXPECT_EQ(names, (Log{L"Caption", L"Enabled", L"BackGround", L"BackColorNormal", L"BackColorHover",
                           L"BackColorDown", L"BorderColorNormal", L"BorderColorHover", L"BorderColorDown", L"FontSize",
                           L"FontBold", L"BorderGotFocus", L"BorderCustom", L"ForeColorNormal", L"ForeColorHover",
@@ -108,7 +108,7 @@ TEST(NShapePersist, NewInstanceWritesInOrderWithNotifications) {
 
 TEST(NShapePersist, SavingAnUnchangedNewInstanceAndLoadingIt) {
     Rig r;
-    r.shape->InitNew(L"N_Shape1");
+    r.shape->InitNew({L"N_Shape1"});
     PropertyBag bag;
     ASSERT_TRUE(r.shape->Save(bag));
     // Graphical, StretchToText, Style, FontSize, FontBold, Enabled and BorderGotFocus equal their save defaults.
@@ -344,7 +344,7 @@ TEST(NShapePersist, ATextColourWrittenOrLoadedWhileDisabledShowsOnceEnabled) {
     };
     for (const Case& c : {Case{L"write", false}, Case{L"load", true}}) {
         Rig r;
-        r.shape->InitNew(L"B");
+        r.shape->InitNew({L"B"});
         if (c.load) {
             PropertyBag bag;
             bag.Write(L"Enabled", Value(false), Value(L"True"));

@@ -90,7 +90,7 @@ struct CountedShape : EventCounts {
 
     CountedShape() {
         r.site.log = nullptr;
-        r.shape->InitNew(L"N_Shape2start");
+        r.shape->InitNew({L"N_Shape2start"});
         r.shape->SetCaption(L"启动");
         auto& e = r.shape->events();
         e = kit::NShape::Events{};
@@ -255,7 +255,7 @@ struct CountedSelection : EventCounts {
         sel = std::make_unique<kit::NSelection>(rig.p.services, e);
         view.model = sel.get();
         sel->Attach(kitfakes::Rig::kWindow, &view);
-        sel->InitNew(L"N_Selection1");
+        sel->InitNew({L"N_Selection1"});
         sel->Resize(200, 60);
     }
 };
@@ -342,7 +342,7 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
     cb.Attach(kitfakes::Rig::kWindow, &view, 96);
     kit::Font font;
     font.name = L"Tahoma";
-    cb.InitNew(L"Checkflight", font);
+    cb.InitNew({L"Checkflight", font});
     cb.Resize(1410, 975);
     auto& timers = rig.p.timers.running;
     auto at = [&](int x, int y) { rig.p.pointer.cursor = {100 + x, 200 + y}; };
@@ -383,11 +383,11 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
     EXPECT_EQ(cb.Width(), 1410);
     EXPECT_EQ(cb.Height(), 975);
     kit::PropertyBag bag;
-    ASSERT_TRUE(cb.Save(bag, L"Checkflight", font));
+    ASSERT_TRUE(cb.Save(bag, {L"Checkflight", font}));
     kit::CheckButton other(rig.p.services);
-    other.InitNew(L"Checkflight", font);
+    other.InitNew({L"Checkflight", font});
     kit::PropertyBag clean;
-    ASSERT_TRUE(other.Save(clean, L"Checkflight", font));
+    ASSERT_TRUE(other.Save(clean, {L"Checkflight", font}));
     EXPECT_TRUE(SameBag(bag, clean));
 }
 

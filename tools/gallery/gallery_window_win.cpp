@@ -381,7 +381,7 @@ private:
         if (const kit::NShape* b = kit::NShapeOf(s.hwnd)) b->Save(bag);
     }
     static void SaveCheck(const Slot& s, kit::PropertyBag& bag) {
-        if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, s.name, ContainerFont());
+        if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, {s.name, ContainerFont()});
     }
     static void SaveSelection(const Slot& s, kit::PropertyBag& bag) {
         if (const kit::NSelection* e = kit::NSelectionOf(s.hwnd)) e->Save(bag);
