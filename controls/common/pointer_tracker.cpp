@@ -81,6 +81,7 @@ void PointerTracker::EndPressCapture() {
     plat::Pointer* pointer = services_.pointer;
     if (tookPressCapture_ && pointer && pointer->Capture() == window_) GiveBackCapture();
     tookPressCapture_ = false;
+    hoverGivenUp_ = false;
 }
 
 bool PointerTracker::EndPress() {
@@ -94,6 +95,7 @@ bool PointerTracker::CaptureLost() {
     if (releasing_) return false;
     // The capture is another window's now: nothing of it is the press's to give back.
     tookPressCapture_ = false;
+    hoverGivenUp_ = false;
     const bool held = held_ != 0;
     held_ = 0;
     return held;
@@ -108,7 +110,7 @@ void PointerTracker::GiveBackCapture() {
 
 PointerTracker::Hover PointerTracker::HoverAt(plat::Point client) const {
     plat::Pointer* pointer = services_.pointer;
-    if (!pointer) return Hover::Kept;
+    if (!pointer || (held_ && hoverGivenUp_)) return Hover::Kept;
     if (pointer->Capture() == window_ && window_) {
         const plat::Point screen = pointer->ClientToScreen(window_, client);
         return pointer->WindowFromPoint(screen) != window_ ? Hover::Outside : Hover::Kept;
@@ -121,7 +123,12 @@ void PointerTracker::TakeHover() {
 }
 
 void PointerTracker::ReleaseHover() {
-    if (services_.pointer) GiveBackCapture();
+    if (!services_.pointer) return;
+    if (held_ == 0) return GiveBackCapture();
+    // A press keeps the pointer until its release, so that the release still reaches the control and clicks: the
+    // capture becomes the press's, given back with it, and the hover logic rests until then.
+    tookPressCapture_ = true;
+    hoverGivenUp_ = true;
 }
 
 }  // namespace kit

@@ -86,7 +86,9 @@ public:
     // was held.
     bool CaptureLost();
 
-    // ---- Hover capture, for a move `client` (the window's client pixels) without the left button alone.
+    // ---- Hover capture, for a move `client` (the window's client pixels) without the left button alone. Given up
+    // during a press (another button held, say), it stays with the press until the release, and the hover logic
+    // rests till then.
     Hover HoverAt(plat::Point client) const;
     void TakeHover();
     void ReleaseHover();
@@ -101,7 +103,8 @@ private:
     bool polling_ = false;
     std::int16_t held_ = 0;
     bool tookPressCapture_ = false;
-    bool releasing_ = false;  // the capture is being given back by the tracker itself
+    bool releasing_ = false;     // the capture is being given back by the tracker itself
+    bool hoverGivenUp_ = false;  // the hover logic gave up the capture during a press, which keeps it to the release
 };
 
 }  // namespace kit

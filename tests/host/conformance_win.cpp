@@ -199,6 +199,18 @@ const std::vector<Row> kRows = {
        {"capture on", "MouseDown 1 0 360 98", "focus on", "capture taken by another window", "state look 1 cue 0",
         "MouseMove 0 0 75 23", "capture on", "MouseDown 1 0 75 23", "capture off", "MouseUp 1 0 75 23", "Click",
         "state look 0 cue 0"}}}},
+    // A press of another button dragged off the control still ends in the control's release and Click: N_Shape's
+    // hover logic gives up the pointer on the way out (MouseOut), but the press keeps it until the release.
+    {"RightPressDraggedOffStillClicks",
+     kButtons,
+     {PointAt(5, 5), Move(5, 5), Mouse(WM_RBUTTONDOWN, 5, 5), PointAway(), Move(150, 5, MK_RBUTTON),
+      Move(160, 5, MK_RBUTTON), Mouse(WM_RBUTTONUP, 160, 5), State()},
+     {"MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on", "MouseDown 2 0 5 5", "focus on",
+      "MouseMove 2 0 150 5", "MouseMove 2 0 160 5", "MouseUp 2 0 160 5", "Click", "capture off", "state look 0 cue 0"},
+     {{"NShape",
+       {"MouseMove 0 0 5 5", "timer 1 on 1 ms", "MouseEnter", "capture on", "MouseDown 2 0 5 5", "focus on",
+        "MouseMove 2 0 150 5", "MouseOut", "MouseMove 2 0 160 5", "MouseUp 2 0 160 5", "Click", "capture off",
+        "state look 0 cue 0"}}}},
 };
 
 // Each member's table: the rows that run against it, with its own column where it has one.
