@@ -86,11 +86,12 @@ void ButtonPress::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemK
         if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) services_.keys->Send(focusKeys);
     // The handler gets its own copies: the press follows the key that went down, whatever the handler made of it.
     std::int16_t code = keyCode, mods = shift;
+    const unsigned focusLosses = focusLosses_;
     Raise(events_.KeyDown, code, mods);
     // Space presses as a left press does, once however long the key repeats. Alt+Space opens the system menu,
     // whose loop takes the key's release: it presses nothing.
-    // A handler may have disabled the control.
-    if (keyCode != keys::kSpace || systemKey || spaceHeld_ || !enabled_) return;
+    // A handler may have disabled the control, or moved the focus away, so that the release goes elsewhere.
+    if (keyCode != keys::kSpace || systemKey || spaceHeld_ || !enabled_ || focusLosses != focusLosses_) return;
     spaceHeld_ = true;
     control_.SpacePressed();
     Show(ButtonLook::Down);
@@ -121,7 +122,10 @@ void ButtonPress::End(bool pressed) {
     if (pressed) Show(tracker_.RestingLook());
 }
 
-void ButtonPress::LostFocus() { End(std::exchange(spaceHeld_, false)); }
+void ButtonPress::LostFocus() {
+    ++focusLosses_;
+    End(std::exchange(spaceHeld_, false));
+}
 
 void ButtonPress::CaptureLost() { End(tracker_.CaptureLost()); }
 

@@ -122,6 +122,7 @@ private:
     ButtonLook look_ = ButtonLook::Normal;
     int pressElement_ = 0;  // the element that took the first held button
     bool spaceHeld_ = false;
+    unsigned focusLosses_ = 0;  // counted, so that a key press can tell whether its handler moved the focus away
     bool enabled_ = true;
 };
 

@@ -154,6 +154,7 @@ void NSelection::Ajustar_Botao() {
 }
 
 void NSelection::Resize(int width, int height) {
+    if (width == width_ && height == height_) return;
     width_ = width;
     height_ = height;
     Raise(events_.Resize);

@@ -102,6 +102,7 @@ public:
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
     void RaiseClick();     // a click without the pointer: a screen reader's default action
     void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
+    // The window's size changed (96-dpi pixels): Resize, then the layout, when it differs from the last one.
     void Resize(int width, int height);
 
     // State for the host's painting and for tests.
@@ -133,7 +134,9 @@ private:
     int ElementAt(float x96, float y96) const override;
     void RelativeTo(int element, float* x96, float* y96) const override;
     void ShowLook() override { ApplyStateColors(); }
-    void KeyReleased() override { Redraw(); }
+    void KeyReleased() override {
+        if (site_) site_->Refresh();
+    }
 
     plat::Services services_;
     Events events_;

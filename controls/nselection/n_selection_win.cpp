@@ -29,10 +29,9 @@ public:
         // Before the control is placed the window only takes the size: the placement reports it.
         if (!ready_) return;
         // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
-        // the model; it then learns the window's width and the granted height here, once. The width is the
-        // window's: the model's may still be the design's before the first size report.
-        const plat::Size window = WindowSize();
-        if (model_.Width() != window.cx || model_.Height() != height) model_.Resize(window.cx, height);
+        // the model; it then learns the window's width and the granted height here (a size it has already is no
+        // change). The width is the window's: the model's may still be the design's before the first size report.
+        model_.Resize(WindowSize().cx, height);
     }
 
     void Start(const NSelectionArgs& args) {
@@ -71,7 +70,7 @@ private:
         if (label.text.empty()) return;
         plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
         SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, label.color));
-        TextOutW(dc, plat::ScaleRound(label.left, dpi_), plat::ScaleRound(label.top, dpi_), label.text.c_str(),
+        TextOutW(dc, plat::ScaleFloor(label.left, dpi_), plat::ScaleFloor(label.top, dpi_), label.text.c_str(),
                  static_cast<int>(label.text.size()));
     }
 

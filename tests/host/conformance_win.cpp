@@ -159,6 +159,16 @@ const std::vector<Row> kRows = {
          Log("KeyUp " + std::to_string(code) + " 0");
          code = 0;
      }},
+    // A KeyDown handler that moves the focus away takes the key's release with it: Space presses nothing.
+    {"KeyDownHandlerMovingTheFocus",
+     kButtons,
+     {Focus(), Key(WM_KEYDOWN, VK_SPACE), State()},
+     {"focus on", "KeyDown 32 0", "KeyPress 32", "focus on (elsewhere)", "state look 0 cue 0"},
+     {},
+     [](std::int16_t& code, std::int16_t&) {
+         Log("KeyDown " + std::to_string(code) + " 0");
+         SetFocus(GetParent(GetFocus()));
+     }},
     // A disabled control takes no pointer or keyboard input, however it is sent.
     {"DisabledTakesNoInput",
      kPressers,
