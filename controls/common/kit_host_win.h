@@ -100,7 +100,8 @@ void PaintFocusRect(HDC dc, const RECT& r);
 // The input every control that presses like a button (N_Shape, N_Selection) takes alike: pointer messages to the
 // model's MouseMove, MouseDown, DblClick (the second press of a double-click, any button) or MouseUp, a press
 // giving the control the focus first as a click on a Windows button does; a capture another window took to
-// CaptureLost; timer ticks to TimerTick. Nothing for any other message.
+// CaptureLost; timer ticks to TimerTick; a window text set by a screen reader or a tool to the caption it is.
+// Nothing for any other message.
 template <typename Model>
 std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     const float x = PointerX(lp), y = PointerY(lp);
@@ -132,6 +133,9 @@ std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPA
         case WM_MBUTTONUP:
             model.MouseUp(ButtonOf(msg), ShiftMask(), x, y);
             return 0;
+        case WM_SETTEXT:
+            model.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
+            return TRUE;
     }
     return std::nullopt;
 }
@@ -309,6 +313,22 @@ protected:
     void ApplyDpi(UINT dpi) {
         dpi_ = dpi;
         model_.SetDpi(dpi);
+    }
+
+    // The window text of a control with a caption is the caption (the window was made with the instance name), so
+    // screen readers and tools that read or set it meet the caption.
+    void CaptionAsWindowText(const std::wstring& caption) {
+        DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+    }
+    // The caption changed: the window text follows, screen readers hear the new name, and the control shows it at
+    // once (a caller that blocks the thread next would otherwise keep it unseen).
+    void FollowCaption(const std::wstring& caption) {
+        if (!hwnd_) return;
+        CaptionAsWindowText(caption);
+        access_.NameChanged();
+        if (!self().Shown()) return;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        plat::PaintNow(hwnd_);
     }
 
     // Loads the model from the stored properties when there are some (reporting what the load said), else makes

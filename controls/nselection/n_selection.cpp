@@ -75,9 +75,11 @@ void NSelection::Redraw() {
 }
 
 void NSelection::SetCaption(const std::wstring& text) {
+    const bool changed = text != label1_.text;
     label1_.text = text;
     Measure(label1_);
     Redraw();
+    if (changed && site_) site_->CaptionChanged(label1_.text);
     Notify(L"Caption");
 }
 

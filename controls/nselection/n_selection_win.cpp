@@ -17,6 +17,7 @@ public:
     using ControlHost::ControlHost;
 
     // ControlSite
+    void CaptionChanged(const std::wstring& caption) override { FollowCaption(caption); }
     void RequestSize(int width, int height) override {
         if (!hwnd_) return;
         RECT r;
@@ -37,6 +38,7 @@ public:
     void Start(const NSelectionArgs& args) {
         AttachModel();
         LoadOrInit(args, kit::InstanceAmbient{args.name});
+        CaptionAsWindowText(model_.Caption());
         // Placing the control is a size change like any other, made once: the window first takes the height the
         // layout keeps, so a new or loaded entry, at any size, raises one Resize and lays out at its final size.
         model_.Ajustar_Botao();

@@ -60,20 +60,11 @@ public:
     }
     void Start(const NShapeArgs& args) {
         LoadOrInit(args, kit::InstanceAmbient{args.name});
-        DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(model_.Caption().c_str()));
+        CaptionAsWindowText(model_.Caption());
         if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
     }
 
-    void CaptionChanged(const std::wstring& caption) override {
-        if (!hwnd_) return;
-        // Straight to the default handler: WM_SETTEXT sent to the button sets the caption itself.
-        DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
-        access_.NameChanged();
-        if (!Shown()) return;
-        InvalidateRect(hwnd_, nullptr, FALSE);
-        // Now: a caller that blocks the thread next would otherwise keep the new caption unseen.
-        plat::PaintNow(hwnd_);
-    }
+    void CaptionChanged(const std::wstring& caption) override { FollowCaption(caption); }
 
 private:
     friend ControlHost;
@@ -164,10 +155,6 @@ private:
             case WM_NCCREATE:
                 AttachModel();
                 break;
-            case WM_SETTEXT:
-                // The window text and the caption are one: accessibility tools and tests may set either.
-                model_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
-                return TRUE;
         }
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
@@ -185,9 +172,7 @@ private:
 
 }  // namespace
 
-HWND CreateNShape(const NShapeArgs& args) {
-    return host::CreateStarted<Host>(kNShapeClass, args, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
-}
+HWND CreateNShape(const NShapeArgs& args) { return host::CreateStarted<Host>(kNShapeClass, args); }
 
 NShape* NShapeOf(HWND button) { return host::ModelIfClass<Host>(button, kNShapeClass); }
 

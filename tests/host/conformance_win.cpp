@@ -25,6 +25,7 @@ struct Member {
     std::function<int(HWND control)> look;
     std::function<void(HWND control, bool on)> enable;
     std::function<void(HWND control, KeyHandler keyDown, KeyHandler keyUp)> keyHandlers;
+    std::function<std::wstring(HWND control)> caption = nullptr;
 };
 
 constexpr int kId = 7;
@@ -40,7 +41,8 @@ Member Button(const char* name, const char* table, std::function<HWND(HWND paren
             [](HWND w, KeyHandler down, KeyHandler up) {
                 Of(w)->events().KeyDown = down;
                 Of(w)->events().KeyUp = up;
-            }};
+            },
+            [](HWND w) { return Of(w)->Caption(); }};
 }
 
 const Member kShape = Button<kit::NShape, kit::NShapeOf>("NShape", "SharedNShape",
@@ -101,6 +103,16 @@ Step CaptureTaken() {
 }
 
 const Step Press = Mouse(WM_LBUTTONDOWN, 5, 5);
+
+// Sets the window text as a screen reader or a tool may, then logs whether the caption and the window text agree.
+Step SetWindowText(const wchar_t* text) {
+    return Do([text](HWND w) {
+        SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        wchar_t shown[64] = {};
+        GetWindowTextW(w, shown, 64);
+        Log(g_member->caption(w) == text && std::wstring(shown) == text ? "caption and text agree" : "they differ");
+    });
+}
 
 const std::vector<Row> kRows = {
     {"PressDragOutBackRelease",
@@ -169,6 +181,12 @@ const std::vector<Row> kRows = {
          Log("KeyDown " + std::to_string(code) + " 0");
          SetFocus(GetParent(GetFocus()));
      }},
+    // The window text is the caption, either way it is set. N_Shape fits its width to the new caption.
+    {"WindowTextIsTheCaption",
+     kButtons,
+     {SetWindowText(L"Go")},
+     {"caption and text agree"},
+     {{"NShape", {"Resize", "caption and text agree"}}}},
     // A disabled control takes no pointer or keyboard input, however it is sent.
     {"DisabledTakesNoInput",
      kPressers,
