@@ -8,12 +8,22 @@
 namespace kit {
 
 ButtonPress::ButtonPress(const plat::Services& services, TrackerParams tracking, ButtonEvents& events,
-                         PressingControl& control, bool readsButtonBack)
+                         PressingControl& control, bool readsButtonBack, int width, int height)
     : tracker_(services, std::move(tracking)),
       events_(events),
       control_(control),
       readsButtonBack_(readsButtonBack),
-      services_(services) {}
+      services_(services),
+      width_(width),
+      height_(height) {}
+
+void ButtonPress::Resize(int width, int height) {
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    Raise(events_.Resize);
+    control_.LayOut();
+}
 
 int ButtonPress::Locate(float* x, float* y) const {
     *x = plat::Unscale(*x, dpi_);

@@ -58,6 +58,8 @@ public:
     virtual void HoverMove(int /*element*/, plat::Point /*client*/) {}
     // A key went up, after KeyUp: the control repaints.
     virtual void KeyReleased() = 0;
+    // The size changed, after Resize: the control lays itself out.
+    virtual void LayOut() = 0;
 
 protected:
     ~PressingControl() = default;
@@ -69,7 +71,7 @@ public:
     // `readsButtonBack`: the control examines Button after raising a pointer event, so a handler that changes it
     // changes the control's reaction; otherwise handlers get copies.
     ButtonPress(const plat::Services& services, TrackerParams tracking, ButtonEvents& events, PressingControl& control,
-                bool readsButtonBack);
+                bool readsButtonBack, int width, int height);
 
     ButtonPress(const ButtonPress&) = delete;
     ButtonPress& operator=(const ButtonPress&) = delete;
@@ -92,6 +94,11 @@ public:
     // A press whose release will not come ends: no Click, the look the pointer calls for, the next press fresh.
     void LostFocus();    // a Space press
     void CaptureLost();  // a pointer press
+
+    // The window's size changed (96-dpi pixels): Resize, then the control's layout, when it differs from the last.
+    void Resize(int width, int height);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
 
     // The look the press leaves, the control's enabled flag, whether the pointer entered.
     ButtonLook ButtonState() const { return look_; }
@@ -119,6 +126,7 @@ private:
     const bool readsButtonBack_;
     const plat::Services& services_;
     unsigned dpi_ = 96;
+    int width_, height_;
     ButtonLook look_ = ButtonLook::Normal;
     int pressElement_ = 0;  // the element that took the first held button
     bool spaceHeld_ = false;

@@ -33,7 +33,9 @@ TrackerParams LeaveTracking() {
 }  // namespace
 
 NSelection::NSelection(const plat::Services& services, Events events)
-    : ButtonPress(services_, LeaveTracking(), events_, *this, true), services_(services), events_(std::move(events)) {
+    : ButtonPress(services_, LeaveTracking(), events_, *this, true, kDesignWidth, kDesignHeight),
+      services_(services),
+      events_(std::move(events)) {
     // The elements as designed, until a new instance or a load replaces their values.
     label1_.text = L"NSelection1";
     label1_.color = 0x80000012;  // button text
@@ -140,27 +142,19 @@ void NSelection::SetForeColorDown_2(OleColor c) { Keep(looks_[ButtonLook::Down].
 void NSelection::Ajustar_Botao() {
     // The hidden picture fixes the height; the container answers the request with a size change, which lays
     // the control out again before the steps below run with the final height.
-    if (height_ != kImage1Height) {
+    if (Height() != kImage1Height) {
         if (site_)
-            site_->RequestSize(width_, kImage1Height);
+            site_->RequestSize(Width(), kImage1Height);
         else
-            Resize(width_, kImage1Height);
+            Resize(Width(), kImage1Height);
     }
     // The caption's bottom edge and the description's top edge both sit on the middle line.
-    const double middle = height_ / 2.0;
+    const double middle = Height() / 2.0;
     label1_.top = middle - label1_.height;
     label1_.left = kLabelLeft;
     labelDescricao_.top = middle;
     labelDescricao_.left = label1_.left;
     Redraw();
-}
-
-void NSelection::Resize(int width, int height) {
-    if (width == width_ && height == height_) return;
-    width_ = width;
-    height_ = height;
-    Raise(events_.Resize);
-    Ajustar_Botao();
 }
 
 void NSelection::ApplyStateColors() {

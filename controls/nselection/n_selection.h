@@ -29,6 +29,7 @@ public:
     static constexpr unsigned kTimer1PeriodMs = 1;
     static constexpr int kImage1Height = 41;  // the hidden picture whose height fixes the control's height
     static constexpr int kLabelLeft = 35;
+    static constexpr int kDesignWidth = 182, kDesignHeight = 52;  // the size until the first size report
 
     // Events raised to the container. Arguments are by reference: the model reads Button back after MouseMove,
     // MouseDown and MouseUp, so a handler that changes it changes the control's reaction. MouseOver and MouseOut
@@ -102,16 +103,12 @@ public:
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
     void RaiseClick();     // a click without the pointer: a screen reader's default action
     void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
-    // The window's size changed (96-dpi pixels): Resize, then the layout, when it differs from the last one.
-    void Resize(int width, int height);
 
     // State for the host's painting and for tests.
     bool Timer1Running() const { return tracker().Polling(); }
     OleColor SurfaceColor() const { return surfaceColor_; }
     const Label& Label1() const { return label1_; }
     const Label& Label_Descricao() const { return labelDescricao_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
 
 private:
     // The colours of one look, as the state table holds them.
@@ -137,6 +134,7 @@ private:
     void KeyReleased() override {
         if (site_) site_->Refresh();
     }
+    void LayOut() override { Ajustar_Botao(); }
 
     plat::Services services_;
     Events events_;
@@ -147,7 +145,6 @@ private:
     Label labelDescricao_;
     Font font_;
     OleColor surfaceColor_ = 0x00EFF1F2;
-    int width_ = 182, height_ = 52;  // the design's size until the first size report
 
     PerLook<LookColors> looks_;  // the stored colours of each look
 };

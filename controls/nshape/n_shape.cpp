@@ -16,11 +16,7 @@ std::uint64_t PictureHandle(const Picture& picture) {
 }
 
 NShape::NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site)
-    : ButtonPress(services, LeaveTracking(), events_, *this, false),
-      services_(services),
-      site_(site),
-      width_(width),
-      height_(height) {
+    : ButtonPress(services, LeaveTracking(), events_, *this, false, width, height), services_(services), site_(site) {
     tracker().SetWindow(window);
     // Image1 starts with Picture_Normal, an empty picture at this point.
     image_.shown = pictureNormal_;

@@ -158,14 +158,10 @@ public:
     void GotFocus();
     // The focus left: a Space press still held makes no click; the border returns to the look's.
     void LostFocus();
-    // The window's size changed (96-dpi pixels): Resize, then the layout, when it differs from the last one.
-    void Resize(int width, int height);
     // Called by the host at the start of every repaint, whatever caused it.
     void OnPaint();
 
     // ---- What a repaint draws, bottom to top.
-    int Width() const { return width_; }
-    int Height() const { return height_; }
     OleColor SurfaceColor() const { return backGround_; }
     FigureKind Figure() const { return shape_.kind; }
     RectF FigureBox() const { return shape_.box; }
@@ -237,6 +233,7 @@ private:
     void ReleasedOn(int element) override;
     void HoverMove(int element, plat::Point client) override;
     void KeyReleased() override { Refresh(); }
+    void LayOut() override { Ajustar_Botao(); }
 
     const plat::Services& services_;
     ControlSite* site_;
@@ -244,8 +241,6 @@ private:
     PictureSizer pictureSizer_;
     unsigned dpi_ = 96;
 
-    int width_;
-    int height_;
     OleColor backGround_ = 0x00EFF1F2;
     ShapeElement shape_;
     ImageElement image_;

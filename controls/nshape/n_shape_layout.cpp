@@ -45,19 +45,19 @@ void NShape::Ajustar_Botao() {
         else
             content = 2 * kMargin;
         const int wanted = RoundPixel(content);
-        if (wanted != width_) {
+        if (wanted != Width()) {
             // The resize comes back through Resize, which raises Resize and lays out again inside this step.
             requestingWidth_ = true;
             if (site_)
-                site_->RequestSize(wanted, height_);
+                site_->RequestSize(wanted, Height());
             else
-                Resize(wanted, height_);
+                Resize(wanted, Height());
             requestingWidth_ = false;
         }
     }
 
-    const double sw = width_;
-    const double sh = height_;
+    const double sw = Width();
+    const double sh = Height();
     shape_.box.top = 0;
     shape_.box.height = sh;
     shape_.box.left = 0;
@@ -70,14 +70,6 @@ void NShape::Ajustar_Botao() {
     else
         label_.box.left = (sw - lw) / 2.0;
     Redraw();
-}
-
-void NShape::Resize(int width, int height) {
-    if (width == width_ && height == height_) return;
-    width_ = width;
-    height_ = height;
-    Raise(events_.Resize);
-    Ajustar_Botao();
 }
 
 void NShape::OnPaint() {
