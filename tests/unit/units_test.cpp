@@ -22,29 +22,24 @@ TEST(Units, MulDivRoundsHalvesAwayFromZeroAndFlagsWhatItCannotAnswer) {
 }
 
 TEST(Units, ConversionsKeepTheirCallersRounding) {
-    struct Case {
-        const char* what;
-        double got, expected;
-    };
-    const Case cases[] = {
-        {"Scale 100 @144", plat::Scale(100, 144), 150},
-        {"Scale 1 @144", plat::Scale(1, 144), 2},
-        {"ScaleRound -2.5 @96", plat::ScaleRound(-2.5, 96), -3},
-        {"ScaleFloor -2.5 @96", plat::ScaleFloor(-2.5, 96), -2},
-        {"ScaleFloor 2.5 @96", plat::ScaleFloor(2.5, 96), 3},
-        {"Unscale 151 @144", plat::Unscale(151, 144), 100.66666412353516},
-        {"UnscaleRound 3 @144", plat::UnscaleRound(3, 144), 2},
-        {"TwipsToPixels 15 @144", plat::TwipsToPixels(15, 144), 2},
-        {"TwipsToPixels 1440 @96", plat::TwipsToPixels(1440, 96), 96},
-        {"PixelsFromTwips 22.5 @96", plat::PixelsFromTwips(22.5, 96), 2},
-        {"PixelsCoveringTwips 16 @96", plat::PixelsCoveringTwips(16, 96), 2},
-        {"TwipsFromPixels 1 @144", plat::TwipsFromPixels(1, 144), 10},
-        {"TwipsAt 3 @144", plat::TwipsAt(3, 144), 30},
-        {"TwipsAt 1 @120", plat::TwipsAt(1, 120), 12},
-        {"TwipsFrom96 56", plat::TwipsFrom96(56), 840},
-        {"TwipsToPixels 29 at 96 dpi", plat::TwipsToPixels(29, 96), 2},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
+    // Called, not listed in braces: whole and fractional results both convert to double without narrowing.
+    const auto check = [](const char* what, double got, double expected) { EXPECT_EQ(got, expected) << what; };
+    check("Scale 100 @144", plat::Scale(100, 144), 150);
+    check("Scale 1 @144", plat::Scale(1, 144), 2);
+    check("ScaleRound -2.5 @96", plat::ScaleRound(-2.5, 96), -3);
+    check("ScaleFloor -2.5 @96", plat::ScaleFloor(-2.5, 96), -2);
+    check("ScaleFloor 2.5 @96", plat::ScaleFloor(2.5, 96), 3);
+    check("Unscale 151 @144", plat::Unscale(151, 144), 100.66666412353516);
+    check("UnscaleRound 3 @144", plat::UnscaleRound(3, 144), 2);
+    check("TwipsToPixels 15 @144", plat::TwipsToPixels(15, 144), 2);
+    check("TwipsToPixels 1440 @96", plat::TwipsToPixels(1440, 96), 96);
+    check("PixelsFromTwips 22.5 @96", plat::PixelsFromTwips(22.5, 96), 2);
+    check("PixelsCoveringTwips 16 @96", plat::PixelsCoveringTwips(16, 96), 2);
+    check("TwipsFromPixels 1 @144", plat::TwipsFromPixels(1, 144), 10);
+    check("TwipsAt 3 @144", plat::TwipsAt(3, 144), 30);
+    check("TwipsAt 1 @120", plat::TwipsAt(1, 120), 12);
+    check("TwipsFrom96 56", plat::TwipsFrom96(56), 840);
+    check("TwipsToPixels 29 at 96 dpi", plat::TwipsToPixels(29, 96), 2);
 }
 
 std::vector<std::string>* g_lines = nullptr;
