@@ -85,14 +85,20 @@ struct StoredCase {
     const char* value;      // what follows "FlightState=" in the file
     bool ticked;            // the value rule: a number equal to 1, blanks around and a sign allowed
     const char* rewritten;  // the file after start-up when the load ticks the box and writes "1" back; null: as it was
+    const char* before = "";  // lines ahead of the section, as the user's editor left them
 };
+
+// "; 飞行模式" as a Chinese Notepad saves it, in code page 936: every locale's round reads the file alike, and the
+// load's write keeps the comment's bytes.
+const char kComment936[] = "; \xB7\xC9\xD0\xD0\xC4\xA3\xCA\xBD\r\n";
+const char kComment936One[] = "; \xB7\xC9\xD0\xD0\xC4\xA3\xCA\xBD\r\n[FlightMode]\r\nFlightState=1\r\n";
 
 class StoredValue : public ::testing::TestWithParam<StoredCase> {};
 
 TEST_P(StoredValue, TheBoxFollowsTheNumberAndOnlyTheOptionWrites) {
     const StoredCase& c = GetParam();
     Sandbox box({});
-    const std::string content = std::string("[FlightMode]\r\nFlightState=") + c.value + "\r\n";
+    const std::string content = std::string(c.before) + "[FlightMode]\r\nFlightState=" + c.value + "\r\n";
     ASSERT_TRUE(e2e::WriteFileBytes(box.configPath(), content));
     HWND main = e2e::StartMainWindow(box);
     ASSERT_NE(main, nullptr);
@@ -115,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"PlusDecimalOne", "+1.000", true, kStoredOne}, StoredCase{"OneAndAHalf", "1.5", false, nullptr},
         StoredCase{"LeadingZeros", "001", true, kStoredOne}, StoredCase{"Quoted", "\"1\"", true, kStoredOne},
         StoredCase{"InnerBlank", "1 1", false, nullptr}, StoredCase{"TrailingText", "1abc", false, nullptr},
-        StoredCase{"DoubleSign", "+-1", false, nullptr}, StoredCase{"HexOne", "&H1", false, nullptr}),
+        StoredCase{"DoubleSign", "+-1", false, nullptr}, StoredCase{"HexOne", "&H1", false, nullptr},
+        StoredCase{"CommentInCodePage936", "+1", true, kComment936One, kComment936}),
     [](const ::testing::TestParamInfo<StoredCase>& i) { return std::string(i.param.label); });
 
 // Windows reads a private-profile file that starts with a UTF-16 byte-order mark as UTF-16, and writes it back in
