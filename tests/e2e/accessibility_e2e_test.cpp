@@ -165,9 +165,9 @@ TEST(ScreenReader, DefaultActionsRunWhatAClickRuns) {
     HWND stop = GetDlgItem(main, app::kIdShape3stop);
     DefaultAction press(stop);
     ASSERT_TRUE(press.ok());
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"正在停止..."; }, 3000));
-    ASSERT_TRUE(box.WaitRuns(2, 10000));
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"停止"; }, 5000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"正在停止..."; }));
+    ASSERT_TRUE(box.WaitRuns(2));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"停止"; }));
     const auto runs = box.Runs();
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[1].program + " " + runs[1].arguments, "gnirehtet stop");
@@ -178,7 +178,7 @@ TEST(ScreenReader, DefaultActionsRunWhatAClickRuns) {
     ASSERT_TRUE(e2e::WaitMessageBox(box.pid(), &info));
     EXPECT_EQ(info.title, L"即将开始安装");
     e2e::PressOk(info.window);
-    ASSERT_TRUE(box.WaitRuns(4, 10000));
+    ASSERT_TRUE(box.WaitRuns(4));
 }
 
 // Win events from the program, as an out-of-context hook in this process receives them.
@@ -220,7 +220,7 @@ TEST(ScreenReader, CaptionFocusAndLookChangesAreAnnounced) {
     DefaultAction press(start);
     ASSERT_TRUE(press.ok());
     EXPECT_TRUE(Pump([&] { return saw(EVENT_OBJECT_NAMECHANGE, start); }, 5000)) << "the temporary caption";
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }, 8000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }));
 
     HWND help = GetDlgItem(main, app::kIdShape1help);
     e2e::BringToFront(main);

@@ -64,7 +64,9 @@ public:
     std::wstring LogLinks() const;
 
     std::vector<StandinRun> Runs() const;
-    bool WaitRuns(std::size_t count, int timeoutMs = 10000) const;
+    // Waits until at least `count` stand-in runs are logged. The limit is generous because a busy machine can hold a
+    // console's start for seconds; a passing wait ends at once. A wait that runs out prints the runs it saw.
+    bool WaitRuns(std::size_t count, int timeoutMs = 30000) const;
 
 private:
     std::wstring root_, programDir_, workDir_, log_;

@@ -90,7 +90,7 @@ TEST(Keyboard, TabReachesTheStartButtonSpaceRunsItAndTheCueShowsOnlyAfterKeyboar
     e2e::SaveWindowShot(main, e2e::ArtifactDir() + L"\\main-keyboard-96.bmp");
 
     plat::SendKeystroke(VK_SPACE);
-    ASSERT_TRUE(box.WaitRuns(4, 10000));
+    ASSERT_TRUE(box.WaitRuns(4));
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(start) == L"启动"; }, 5000));
     EXPECT_EQ(Commands(box),
               (std::vector<std::string>{"adb devices ", "gnirehtet stop", "gnirehtet start", "gnirehtet relay"}));
@@ -100,7 +100,7 @@ TEST(Keyboard, TabReachesTheStartButtonSpaceRunsItAndTheCueShowsOnlyAfterKeyboar
     plat::SendKeystroke(VK_ESCAPE);
     ASSERT_TRUE(TabTo(main, stop));
     plat::SendKeystroke(VK_SPACE);
-    ASSERT_TRUE(box.WaitRuns(5, 10000));
+    ASSERT_TRUE(box.WaitRuns(5));
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(stop) == L"停止"; }, 5000));
     EXPECT_EQ(Commands(box), (std::vector<std::string>{"adb devices ", "gnirehtet stop", "gnirehtet start",
                                                        "gnirehtet relay", "gnirehtet stop"}));
@@ -168,7 +168,7 @@ TEST(Keyboard, EveryButtonOfTheThreeWindowsRunsFromTheKeyboard) {
     EXPECT_EQ(info.title, L"即将开始安装");
     ASSERT_TRUE(e2e::BringToFront(info.window));
     plat::SendKeystroke(VK_RETURN);
-    ASSERT_TRUE(box.WaitRuns(3, 10000));
+    ASSERT_TRUE(box.WaitRuns(3));
 
     const auto lines = e2e::ReadLines(log);
     ASSERT_EQ(lines.size(), expected.size());

@@ -143,19 +143,19 @@ TEST(PlantedDlls, NoneRunsThroughStartupGuidesALinkAndTheRelayActions) {
     e2e::MessageBoxInfo info;
     ASSERT_TRUE(e2e::WaitMessageBox(box.pid(), &info));
     e2e::PressOk(info.window);
-    ASSERT_TRUE(box.WaitRuns(3, 10000)) << "push and install";
+    ASSERT_TRUE(box.WaitRuns(3)) << "push and install";
     e2e::KillConsoles();
 
     HWND start = GetDlgItem(main, app::kIdShape2start);
     Click(start);
-    ASSERT_TRUE(box.WaitRuns(6, 15000)) << "the start sequence";
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }, 10000));
+    ASSERT_TRUE(box.WaitRuns(6)) << "the start sequence";
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }));
     e2e::KillConsoles();
     const std::size_t beforeStop = box.Runs().size();
     HWND stop = GetDlgItem(main, app::kIdShape3stop);
     Click(stop);
-    ASSERT_TRUE(box.WaitRuns(beforeStop + 1, 15000)) << "the stop sequence";
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"停止"; }, 10000));
+    ASSERT_TRUE(box.WaitRuns(beforeStop + 1)) << "the stop sequence";
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"停止"; }));
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(box.WaitExit());

@@ -302,7 +302,7 @@ TEST_F(Soak, TwentyStartStopSequences) {
             for (const auto& step : steps) {
                 ASSERT_TRUE(ClickButton(step.button, Centre(step.button)));
                 expected += step.runs;
-                ASSERT_TRUE(box_.WaitRuns(expected, 10000)) << step.name << " " << i;
+                ASSERT_TRUE(box_.WaitRuns(expected)) << step.name << " " << i;
                 ASSERT_TRUE(Drained(main_, 10000)) << step.pauseEnds;
                 // More runs than the click's own means it reached the other button.
                 ASSERT_EQ(box_.Runs().size(), expected) << step.name << " " << i;

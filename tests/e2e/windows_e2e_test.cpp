@@ -55,11 +55,11 @@ TEST(RelayWindow, StartShowsItsCaptionsAndRunsTheToolsASecondApart) {
     const auto restingPixels = e2e::PixelHash(start);
 
     Click(start);
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"开启服务..."; }, 3000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"开启服务..."; }));
     // The window's thread is paused now; what the screen shows was painted when the caption was set.
     EXPECT_NE(e2e::PixelHash(start), restingPixels) << "the temporary caption is on the screen during the pause";
-    ASSERT_TRUE(box.WaitRuns(4, 10000));
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }, 5000));
+    ASSERT_TRUE(box.WaitRuns(4));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }));
 
     const auto runs = RunsAfterDeviceCheck(box);
     ASSERT_EQ(runs.size(), 3u);
@@ -80,7 +80,7 @@ TEST(RelayWindow, AirplaneModeFollowsTheBoxAtEachClick) {
     ASSERT_NE(main, nullptr);
     Tick(main, true);
     Click(GetDlgItem(main, app::kIdShape2start), /*right=*/true);  // any mouse button runs the action
-    ASSERT_TRUE(box.WaitRuns(5, 10000));
+    ASSERT_TRUE(box.WaitRuns(5));
     auto runs = RunsAfterDeviceCheck(box);
     // The airplane command and the first stop start back to back, so either may log first.
     std::vector<std::string> first = {runs[0].program + " " + runs[0].arguments,
@@ -91,12 +91,12 @@ TEST(RelayWindow, AirplaneModeFollowsTheBoxAtEachClick) {
     EXPECT_EQ(runs[3].arguments, "relay");
 
     HWND stop = GetDlgItem(main, app::kIdShape3stop);
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(GetDlgItem(main, app::kIdShape2start)) == L"启动"; }, 5000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(GetDlgItem(main, app::kIdShape2start)) == L"启动"; }));
     Tick(main, false);
     Click(stop);
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"正在停止..."; }, 3000));
-    ASSERT_TRUE(box.WaitRuns(6, 10000));
-    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"停止"; }, 5000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"正在停止..."; }));
+    ASSERT_TRUE(box.WaitRuns(6));
+    ASSERT_TRUE(e2e::WaitFor([&] { return Caption(stop) == L"停止"; }));
     runs = RunsAfterDeviceCheck(box);
     ASSERT_EQ(runs.size(), 5u) << "unticked: no airplane command on stop";
     EXPECT_EQ(runs[4].program + " " + runs[4].arguments, "gnirehtet stop");
@@ -113,7 +113,7 @@ TEST(RelayWindow, InstallAsksThenCopiesAndInstalls) {
     EXPECT_EQ(info.text, L"部分机型有外部安装警告，如出现请允许安装\r\n点击确定开始安装，请注意手机端提示！");
     EXPECT_EQ(box.Runs().size(), 1u) << "nothing starts before the box is closed";
     e2e::PressOk(info.window);
-    ASSERT_TRUE(box.WaitRuns(3, 10000));
+    ASSERT_TRUE(box.WaitRuns(3));
     auto runs = RunsAfterDeviceCheck(box);
     std::vector<std::string> got = {runs[0].arguments, runs[1].arguments};
     std::sort(got.begin(), got.end());
