@@ -219,7 +219,7 @@ TEST(ScreenReader, CaptionFocusAndLookChangesAreAnnounced) {
     HWND start = GetDlgItem(main, app::kIdShape2start);
     DefaultAction press(start);
     ASSERT_TRUE(press.ok());
-    EXPECT_TRUE(Pump([&] { return saw(EVENT_OBJECT_NAMECHANGE, start); }, 5000)) << "the temporary caption";
+    EXPECT_TRUE(Pump([&] { return saw(EVENT_OBJECT_NAMECHANGE, start); }, 10000)) << "the temporary caption";
     ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }));
 
     HWND help = GetDlgItem(main, app::kIdShape1help);
