@@ -206,12 +206,11 @@ std::vector<StandinRun> Sandbox::Runs() const {
 
 bool Sandbox::WaitRuns(std::size_t count, int timeoutMs) const {
     if (WaitFor([&] { return Runs().size() >= count; }, timeoutMs)) return true;
-    const std::vector<StandinRun> seen = Runs();
-    std::printf("[ data ] waited %d ms for %u stand-in runs, saw %u:\n", timeoutMs, static_cast<unsigned>(count),
-                static_cast<unsigned>(seen.size()));
-    for (const StandinRun& run : seen)
-        std::printf("[ data ]   %s %s (console started at %llu)\n", run.program.c_str(), run.arguments.c_str(),
-                    static_cast<unsigned long long>(run.consoleStart100ns));
+    std::printf("[ data ] waited %d ms for %u stand-in runs; the log holds:\n", timeoutMs,
+                static_cast<unsigned>(count));
+    for (const StandinRun& run : Runs())
+        std::printf("[ data ]   %s %s, console started at %llu\n", run.program.c_str(), run.arguments.c_str(),
+                    run.consoleStart100ns);
     return false;
 }
 

@@ -48,42 +48,44 @@ bool HasColor(HWND window, const RECT& r, COLORREF c, int tolerance = 40) {
     return false;
 }
 
-// A button's rectangle and its normal fill, sampled just inside the border, left of the caption.
 // A point of a button's fill, left of its caption, and the colour it shows at rest.
 struct Probe {
     int x, y;
     COLORREF fill;
 };
 
-void ExpectButton(HWND parent, HWND button, const Rect& design, COLORREF fill, int dpi, const char* name,
-                  std::vector<Probe>* probes) {
-    SCOPED_TRACE(name);
-    ASSERT_NE(button, nullptr);
-    const RECT want = Pixels(design, dpi);
-    const RECT got = ClientRectOf(button, parent);
-    EXPECT_EQ(got.left, want.left);
-    EXPECT_EQ(got.top, want.top);
-    EXPECT_EQ(got.right, want.right);
-    EXPECT_EQ(got.bottom, want.bottom);
-    const int x = got.left + MulDiv(2, dpi, 96) + 1, y = (got.top + got.bottom) / 2;
-    // A button the pointer crossed on its way out settles in its normal look within a poll.
-    e2e::WaitFor([&] { return ClientPixel(parent, x, y) == fill; }, 2000);
-    EXPECT_EQ(ClientPixel(parent, x, y), fill);
-    // The rounded corner shows the white surface, the middle of the top edge the border.
-    EXPECT_EQ(ClientPixel(parent, got.left, got.top), RGB(255, 255, 255));
-    probes->push_back({x, y, fill});
-}
-
-// A guide's link buttons, in their id order, all of one fill.
-struct LinkButton {
+// A button of a window's design: its control id, twips rectangle, fill at rest and name.
+struct Button {
+    int id;
     Rect design;
+    COLORREF fill;
     const char* name;
 };
-void ExpectLinkButtons(HWND guide, std::initializer_list<LinkButton> buttons, COLORREF fill, int dpi,
-                       std::vector<Probe>* probes) {
-    int id = guides::kFirstButtonId;
-    for (const LinkButton& b : buttons)
-        ExpectButton(guide, GetDlgItem(guide, id++), b.design, fill, dpi, b.name, probes);
+
+// Checks each button's rectangle and its fill at rest, sampled just inside the border, left of the caption; the
+// points sampled, for the resting picture.
+std::vector<Probe> ExpectButtons(HWND parent, int dpi, std::initializer_list<Button> buttons) {
+    std::vector<Probe> probes;
+    for (const Button& b : buttons) {
+        SCOPED_TRACE(b.name);
+        const HWND button = GetDlgItem(parent, b.id);
+        EXPECT_NE(button, nullptr);
+        if (!button) continue;
+        const RECT want = Pixels(b.design, dpi);
+        const RECT got = ClientRectOf(button, parent);
+        EXPECT_EQ(got.left, want.left);
+        EXPECT_EQ(got.top, want.top);
+        EXPECT_EQ(got.right, want.right);
+        EXPECT_EQ(got.bottom, want.bottom);
+        const int x = got.left + MulDiv(2, dpi, 96) + 1, y = (got.top + got.bottom) / 2;
+        // A button the pointer crossed on its way out settles in its normal look within a poll.
+        e2e::WaitFor([&] { return ClientPixel(parent, x, y) == b.fill; }, 2000);
+        EXPECT_EQ(ClientPixel(parent, x, y), b.fill);
+        // The rounded corner shows the white surface, the middle of the top edge the border.
+        EXPECT_EQ(ClientPixel(parent, got.left, got.top), RGB(255, 255, 255));
+        probes.push_back({x, y, b.fill});
+    }
+    return probes;
 }
 
 // Photographs a window once every button shows its resting look. A window that opened under the pointer may see
@@ -162,18 +164,14 @@ void CheckAllWindows(int dpi) {
     ExpectClientTwips(main, 5520, 3105, dpi);
     ASSERT_TRUE(WaitPainted(main, 2, 2, RGB(255, 255, 255)));
     const COLORREF coral = RGB(0xF3, 0x83, 0x93), blue = RGB(0x80, 0x80, 0xFF), salmon = RGB(0xFF, 0x80, 0x80);
-    std::vector<Probe> mainProbes, helpProbes, aboutProbes;
-    ExpectButton(main, GetDlgItem(main, app::kIdShape2start), {240, 240, 3255, 855}, coral, dpi, "N_Shape2start",
-                 &mainProbes);
-    ExpectButton(main, GetDlgItem(main, app::kIdShape3stop), {3600, 240, 1695, 855}, blue, dpi, "N_Shape3stop",
-                 &mainProbes);
-    ExpectButton(main, GetDlgItem(main, app::kIdShape1help), {240, 1320, 1815, 495}, blue, dpi, "N_Shape1help",
-                 &mainProbes);
-    ExpectButton(main, GetDlgItem(main, app::kIdShape1install), {2160, 1320, 3135, 495}, coral, dpi, "N_Shape1install",
-                 &mainProbes);
-    ExpectButton(main, GetDlgItem(main, app::kIdShape1), {2640, 2640, 1815, 255}, blue, dpi, "N_Shape1", &mainProbes);
-    ExpectButton(main, GetDlgItem(main, app::kIdShape2abop), {4560, 2640, 735, 255}, salmon, dpi, "N_Shape2abop",
-                 &mainProbes);
+    const std::vector<Probe> mainProbes =
+        ExpectButtons(main, dpi,
+                      {{app::kIdShape2start, {240, 240, 3255, 855}, coral, "N_Shape2start"},
+                       {app::kIdShape3stop, {3600, 240, 1695, 855}, blue, "N_Shape3stop"},
+                       {app::kIdShape1help, {240, 1320, 1815, 495}, blue, "N_Shape1help"},
+                       {app::kIdShape1install, {2160, 1320, 3135, 495}, coral, "N_Shape1install"},
+                       {app::kIdShape1, {2640, 2640, 1815, 255}, blue, "N_Shape1"},
+                       {app::kIdShape2abop, {4560, 2640, 735, 255}, salmon, "N_Shape2abop"}});
     const RECT check = ClientRectOf(GetDlgItem(main, app::kIdCheckflight), main);
     EXPECT_EQ(check.left, MulDiv(960, dpi, 1440));
     EXPECT_EQ(check.top, MulDiv(2160, dpi, 1440));
@@ -187,11 +185,11 @@ void CheckAllWindows(int dpi) {
     ExpectClientTwips(help, 12150, 10620, dpi);
     const RECT line1 = Pixels({4080, 6000, 0, 0}, dpi);
     ASSERT_TRUE(WaitPainted(help, line1.left, line1.top, RGB(0, 0, 0))) << "Line1";
-    ExpectLinkButtons(help,
-                      {{{5640, 2160, 1695, 375}, "video"},
-                       {{8040, 7080, 1695, 375}, "driver"},
-                       {{9840, 7080, 1695, 375}, "driver 2"}},
-                      coral, dpi, &helpProbes);
+    const int link = guides::kFirstButtonId;  // the guides' link buttons, in their id order
+    const std::vector<Probe> helpProbes = ExpectButtons(help, dpi,
+                                                        {{link, {5640, 2160, 1695, 375}, coral, "video"},
+                                                         {link + 1, {8040, 7080, 1695, 375}, coral, "driver"},
+                                                         {link + 2, {9840, 7080, 1695, 375}, coral, "driver 2"}});
     EXPECT_TRUE(HasColor(help, Pixels({240, 2040, 1935, 615}, dpi), RGB(255, 0, 0))) << "Label29";
     EXPECT_TRUE(HasColor(help, Pixels({240, 2880, 2655, 375}, dpi), RGB(0, 0, 255))) << "Label1";
     const RECT image1 = Pixels({480, 7560, 3000, 1395}, dpi);
@@ -211,12 +209,11 @@ void CheckAllWindows(int dpi) {
     const int logoCentreX = logo.left + MulDiv(36, dpi, 96), logoY = logo.top + MulDiv(8, dpi, 96);
     ASSERT_TRUE(e2e::WaitFor([&] { return ClientPixel(about, logoCentreX, logoY) != RGB(255, 255, 255); }, 5000))
         << "the logo's grey disc";
-    ExpectLinkButtons(about,
-                      {{{2880, 3000, 1695, 375}, "N_Shape2"},
-                       {{4680, 3000, 975, 375}, "helpp"},
-                       {{2880, 2520, 1335, 375}, "N_Shapelj"},
-                       {{4320, 2520, 1335, 375}, "N_Shapejs"}},
-                      blue, dpi, &aboutProbes);
+    const std::vector<Probe> aboutProbes = ExpectButtons(about, dpi,
+                                                         {{link, {2880, 3000, 1695, 375}, blue, "N_Shape2"},
+                                                          {link + 1, {4680, 3000, 975, 375}, blue, "helpp"},
+                                                          {link + 2, {2880, 2520, 1335, 375}, blue, "N_Shapelj"},
+                                                          {link + 3, {4320, 2520, 1335, 375}, blue, "N_Shapejs"}});
     EXPECT_TRUE(HasColor(about, Pixels({1320, 1320, 3135, 255}, dpi), RGB(0, 0xC0, 0xC0), 90)) << "Label9";
     CheckLabelsFit(guides::AboutPage(), dpi);
     SaveRestingShot(about, aboutProbes, e2e::ArtifactDir() + L"\\about" + suffix);
