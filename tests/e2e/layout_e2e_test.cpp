@@ -2,6 +2,7 @@
 // colour, where labels, pictures and lines land, and nothing cut off. Screenshots are kept as artefacts.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -54,44 +55,37 @@ struct Probe {
     COLORREF fill;
 };
 
-// A button of a window's design: its control id, twips rectangle, fill at rest and name.
-struct Button {
-    int id;
-    Rect design;
-    COLORREF fill;
-    const char* name;
-};
-
-// Checks each button's rectangle and its fill at rest, sampled just inside the border, left of the caption; the
-// points sampled, for the resting picture.
-std::vector<Probe> ExpectButtons(HWND parent, int dpi, std::initializer_list<Button> buttons) {
-    std::vector<Probe> probes;
-    for (const Button& b : buttons) {
-        SCOPED_TRACE(b.name);
-        const HWND button = GetDlgItem(parent, b.id);
-        EXPECT_NE(button, nullptr);
-        if (!button) continue;
-        const RECT want = Pixels(b.design, dpi);
-        const RECT got = ClientRectOf(button, parent);
-        EXPECT_EQ(got.left, want.left);
-        EXPECT_EQ(got.top, want.top);
-        EXPECT_EQ(got.right, want.right);
-        EXPECT_EQ(got.bottom, want.bottom);
-        const int x = got.left + MulDiv(2, dpi, 96) + 1, y = (got.top + got.bottom) / 2;
-        // A button the pointer crossed on its way out settles in its normal look within a poll.
-        e2e::WaitFor([&] { return ClientPixel(parent, x, y) == b.fill; }, 2000);
-        EXPECT_EQ(ClientPixel(parent, x, y), b.fill);
-        // The rounded corner shows the white surface, the middle of the top edge the border.
-        EXPECT_EQ(ClientPixel(parent, got.left, got.top), RGB(255, 255, 255));
-        probes.push_back({x, y, b.fill});
-    }
+// The points each window's buttons were checked at, for its resting picture.
+std::map<HWND, std::vector<Probe>>& Probes() {
+    static std::map<HWND, std::vector<Probe>> probes;
     return probes;
+}
+
+// A button's rectangle and its normal fill, sampled just inside the border, left of the caption.
+void ExpectButton(HWND parent, HWND button, const Rect& design, COLORREF fill, int dpi, const char* name) {
+    SCOPED_TRACE(name);
+    ASSERT_NE(button, nullptr);
+    const RECT want = Pixels(design, dpi);
+    const RECT got = ClientRectOf(button, parent);
+    EXPECT_EQ(got.left, want.left);
+    EXPECT_EQ(got.top, want.top);
+    EXPECT_EQ(got.right, want.right);
+    EXPECT_EQ(got.bottom, want.bottom);
+    const int x = got.left + MulDiv(2, dpi, 96) + 1, y = (got.top + got.bottom) / 2;
+    // A button the pointer crossed on its way out settles in its normal look within a poll.
+    e2e::WaitFor([&] { return ClientPixel(parent, x, y) == fill; }, 2000);
+    EXPECT_EQ(ClientPixel(parent, x, y), fill);
+    // The rounded corner shows the white surface, the middle of the top edge the border.
+    EXPECT_EQ(ClientPixel(parent, got.left, got.top), RGB(255, 255, 255));
+    Probes()[parent].push_back({x, y, fill});
 }
 
 // Photographs a window once every button shows its resting look. A window that opened under the pointer may see
 // the pointer again after it was parked (Wine reports an earlier position late), so the pointer is parked again
 // until no button is in its hover look: the pictures of two rounds then compare byte for byte.
-void SaveRestingShot(HWND window, const std::vector<Probe>& probes, const std::wstring& path) {
+void SaveRestingShot(HWND window, const std::wstring& path) {
+    const std::vector<Probe> probes = Probes()[window];
+    Probes().erase(window);  // a later window may get the same handle
     const bool resting = e2e::WaitFor(
         [&] {
             for (const Probe& p : probes) {
@@ -164,20 +158,18 @@ void CheckAllWindows(int dpi) {
     ExpectClientTwips(main, 5520, 3105, dpi);
     ASSERT_TRUE(WaitPainted(main, 2, 2, RGB(255, 255, 255)));
     const COLORREF coral = RGB(0xF3, 0x83, 0x93), blue = RGB(0x80, 0x80, 0xFF), salmon = RGB(0xFF, 0x80, 0x80);
-    const std::vector<Probe> mainProbes =
-        ExpectButtons(main, dpi,
-                      {{app::kIdShape2start, {240, 240, 3255, 855}, coral, "N_Shape2start"},
-                       {app::kIdShape3stop, {3600, 240, 1695, 855}, blue, "N_Shape3stop"},
-                       {app::kIdShape1help, {240, 1320, 1815, 495}, blue, "N_Shape1help"},
-                       {app::kIdShape1install, {2160, 1320, 3135, 495}, coral, "N_Shape1install"},
-                       {app::kIdShape1, {2640, 2640, 1815, 255}, blue, "N_Shape1"},
-                       {app::kIdShape2abop, {4560, 2640, 735, 255}, salmon, "N_Shape2abop"}});
+    ExpectButton(main, GetDlgItem(main, app::kIdShape2start), {240, 240, 3255, 855}, coral, dpi, "N_Shape2start");
+    ExpectButton(main, GetDlgItem(main, app::kIdShape3stop), {3600, 240, 1695, 855}, blue, dpi, "N_Shape3stop");
+    ExpectButton(main, GetDlgItem(main, app::kIdShape1help), {240, 1320, 1815, 495}, blue, dpi, "N_Shape1help");
+    ExpectButton(main, GetDlgItem(main, app::kIdShape1install), {2160, 1320, 3135, 495}, coral, dpi, "N_Shape1install");
+    ExpectButton(main, GetDlgItem(main, app::kIdShape1), {2640, 2640, 1815, 255}, blue, dpi, "N_Shape1");
+    ExpectButton(main, GetDlgItem(main, app::kIdShape2abop), {4560, 2640, 735, 255}, salmon, dpi, "N_Shape2abop");
     const RECT check = ClientRectOf(GetDlgItem(main, app::kIdCheckflight), main);
     EXPECT_EQ(check.left, MulDiv(960, dpi, 1440));
     EXPECT_EQ(check.top, MulDiv(2160, dpi, 1440));
     EXPECT_TRUE(HasColor(main, ClientRectOf(GetDlgItem(main, app::kIdLabel2), main), RGB(255, 0, 0), 120))
         << "the red notice";
-    SaveRestingShot(main, mainProbes, e2e::ArtifactDir() + L"\\main" + suffix);
+    SaveRestingShot(main, e2e::ArtifactDir() + L"\\main" + suffix);
 
     // Help: buttons, red and blue labels, the pictures and the black separator.
     HWND help = OpenGuide(box, GetDlgItem(main, app::kIdShape1help), 10, 10, L"教程");
@@ -185,11 +177,9 @@ void CheckAllWindows(int dpi) {
     ExpectClientTwips(help, 12150, 10620, dpi);
     const RECT line1 = Pixels({4080, 6000, 0, 0}, dpi);
     ASSERT_TRUE(WaitPainted(help, line1.left, line1.top, RGB(0, 0, 0))) << "Line1";
-    const int link = guides::kFirstButtonId;  // the guides' link buttons, in their id order
-    const std::vector<Probe> helpProbes = ExpectButtons(help, dpi,
-                                                        {{link, {5640, 2160, 1695, 375}, coral, "video"},
-                                                         {link + 1, {8040, 7080, 1695, 375}, coral, "driver"},
-                                                         {link + 2, {9840, 7080, 1695, 375}, coral, "driver 2"}});
+    ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId), {5640, 2160, 1695, 375}, coral, dpi, "video");
+    ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId + 1), {8040, 7080, 1695, 375}, coral, dpi, "driver");
+    ExpectButton(help, GetDlgItem(help, guides::kFirstButtonId + 2), {9840, 7080, 1695, 375}, coral, dpi, "driver 2");
     EXPECT_TRUE(HasColor(help, Pixels({240, 2040, 1935, 615}, dpi), RGB(255, 0, 0))) << "Label29";
     EXPECT_TRUE(HasColor(help, Pixels({240, 2880, 2655, 375}, dpi), RGB(0, 0, 255))) << "Label1";
     const RECT image1 = Pixels({480, 7560, 3000, 1395}, dpi);
@@ -197,7 +187,7 @@ void CheckAllWindows(int dpi) {
     const RECT image2 = Pixels({8280, 3960, 3150, 1425}, dpi);
     EXPECT_NE(ClientPixel(help, image2.left + 2, image2.top + 2), RGB(255, 255, 255)) << "Image2";
     CheckLabelsFit(guides::HelpPage(), dpi);
-    SaveRestingShot(help, helpProbes, e2e::ArtifactDir() + L"\\help" + suffix);
+    SaveRestingShot(help, e2e::ArtifactDir() + L"\\help" + suffix);
     PostMessageW(help, WM_CLOSE, 0, 0);
     ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(help); }));
 
@@ -209,14 +199,13 @@ void CheckAllWindows(int dpi) {
     const int logoCentreX = logo.left + MulDiv(36, dpi, 96), logoY = logo.top + MulDiv(8, dpi, 96);
     ASSERT_TRUE(e2e::WaitFor([&] { return ClientPixel(about, logoCentreX, logoY) != RGB(255, 255, 255); }, 5000))
         << "the logo's grey disc";
-    const std::vector<Probe> aboutProbes = ExpectButtons(about, dpi,
-                                                         {{link, {2880, 3000, 1695, 375}, blue, "N_Shape2"},
-                                                          {link + 1, {4680, 3000, 975, 375}, blue, "helpp"},
-                                                          {link + 2, {2880, 2520, 1335, 375}, blue, "N_Shapelj"},
-                                                          {link + 3, {4320, 2520, 1335, 375}, blue, "N_Shapejs"}});
+    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId), {2880, 3000, 1695, 375}, blue, dpi, "N_Shape2");
+    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 1), {4680, 3000, 975, 375}, blue, dpi, "helpp");
+    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 2), {2880, 2520, 1335, 375}, blue, dpi, "N_Shapelj");
+    ExpectButton(about, GetDlgItem(about, guides::kFirstButtonId + 3), {4320, 2520, 1335, 375}, blue, dpi, "N_Shapejs");
     EXPECT_TRUE(HasColor(about, Pixels({1320, 1320, 3135, 255}, dpi), RGB(0, 0xC0, 0xC0), 90)) << "Label9";
     CheckLabelsFit(guides::AboutPage(), dpi);
-    SaveRestingShot(about, aboutProbes, e2e::ArtifactDir() + L"\\about" + suffix);
+    SaveRestingShot(about, e2e::ArtifactDir() + L"\\about" + suffix);
 }
 
 TEST(Layout, WindowsAt96Dpi) {
