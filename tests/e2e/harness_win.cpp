@@ -316,6 +316,14 @@ GUITHREADINFO ThreadInputOf(HWND window) {
     return info;
 }
 
+// A window as failure messages name it: its class and control id.
+std::string Describe(HWND w) {
+    if (!w) return "-";
+    wchar_t cls[64] = {};
+    GetClassNameW(w, cls, 64);
+    return Utf8(cls) + "#" + std::to_string(GetDlgCtrlID(w));
+}
+
 }  // namespace
 
 bool BringToFront(HWND window) {
@@ -355,15 +363,6 @@ void ClickAt(HWND window, int x, int y, bool right) {
     SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
 }
-
-namespace {
-std::string Describe(HWND w) {
-    if (!w) return "-";
-    wchar_t cls[64] = {};
-    GetClassNameW(w, cls, 64);
-    return Utf8(cls) + "#" + std::to_string(GetDlgCtrlID(w));
-}
-}  // namespace
 
 std::string InputState(HWND window) {
     const GUITHREADINFO info = ThreadInputOf(window);
