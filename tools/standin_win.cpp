@@ -79,7 +79,8 @@ int wmain() {
     using plat::ToUtf8;
     const std::string line = ToUtf8(name) + "\t" + ToUtf8(Arguments()) + "\t" + ToUtf8(std::wstring(cwd, cwdLength)) +
                              "\t" + std::to_string(Ticks(now)) + "\t" + std::to_string(ParentCreated()) + "\r\n";
-    // Several stand-ins may run at once: the append waits while another one holds the log.
-    standin::AppendToLog(log, line);
+    // A line the log could not take is kept beside it, so that a test missing a run can tell a lost line from a
+    // console that never ran.
+    if (!standin::AppendToLog(log, line)) standin::AppendToLog(log + L".unwritten", line);
     return 0;
 }

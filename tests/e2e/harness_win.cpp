@@ -211,6 +211,10 @@ bool Sandbox::WaitRuns(std::size_t count, int timeoutMs) const {
     for (const StandinRun& run : Runs())
         std::printf("[ data ]   %s %s, console started at %llu\n", run.program.c_str(), run.arguments.c_str(),
                     run.consoleStart100ns);
+    std::printf("[ data ] console processes (name#id<parent):%s\n", ConsoleProcesses().c_str());
+    std::string unwritten;
+    if (ReadFileBytes(log_ + L".unwritten", &unwritten))
+        std::printf("[ data ] lines the log refused:\n%s", unwritten.c_str());
     return false;
 }
 
@@ -396,13 +400,19 @@ HWND FocusOf(HWND window) {
 }
 
 namespace {
-template <std::size_t N>
-void KillByName(const wchar_t* const (&names)[N]) {
+template <class Visit>
+void ForEachProcess(Visit visit) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return;
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) visit(entry);
+    CloseHandle(snapshot);
+}
+
+template <std::size_t N>
+void KillByName(const wchar_t* const (&names)[N]) {
+    ForEachProcess([&](const PROCESSENTRY32W& entry) {
         for (const wchar_t* name : names) {
             if (lstrcmpiW(entry.szExeFile, name) != 0) continue;
             HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
@@ -412,8 +422,7 @@ void KillByName(const wchar_t* const (&names)[N]) {
                 CloseHandle(process);
             }
         }
-    }
-    CloseHandle(snapshot);
+    });
 }
 }  // namespace
 
@@ -532,14 +541,19 @@ long HandleCount(DWORD pid) {
 
 int CountProcesses(const wchar_t* exeName) {
     int count = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (lstrcmpiW(entry.szExeFile, exeName) == 0) ++count;
-    CloseHandle(snapshot);
+    ForEachProcess([&](const PROCESSENTRY32W& entry) { count += lstrcmpiW(entry.szExeFile, exeName) == 0; });
     return count;
+}
+
+std::string ConsoleProcesses() {
+    std::string list;
+    ForEachProcess([&](const PROCESSENTRY32W& entry) {
+        for (const wchar_t* name : {L"cmd.exe", L"conhost.exe", L"adb.exe", L"gnirehtet.exe"})
+            if (lstrcmpiW(entry.szExeFile, name) == 0)
+                list += " " + Utf8(entry.szExeFile) + "#" + std::to_string(entry.th32ProcessID) + "<" +
+                        std::to_string(entry.th32ParentProcessID);
+    });
+    return list.empty() ? " none" : list;
 }
 
 HWND StartMainWindow(Sandbox& box, bool closeConsole) {

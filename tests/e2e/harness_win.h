@@ -155,6 +155,8 @@ long HandleCount(DWORD pid);
 
 // How many running processes have this executable name.
 int CountProcesses(const wchar_t* exeName);
+// The consoles' processes now running (interpreter, console host, stand-ins), for failure messages.
+std::string ConsoleProcesses();
 
 // Reads a screen pixel.
 COLORREF ScreenPixel(int x, int y);
