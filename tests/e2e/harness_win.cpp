@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
@@ -411,12 +410,8 @@ void ForEachProcess(Visit visit) {
     CloseHandle(snapshot);
 }
 
-// Ends every process of the given names, then waits a moment for the console hosts they leave to go. Consoles
-// started just after such a kill have, now and then under Wine, never run their command; a host still closing is
-// the one suspect the tests can rule out.
 template <std::size_t N>
 void KillByName(const wchar_t* const (&names)[N]) {
-    std::vector<DWORD> killed;
     ForEachProcess([&](const PROCESSENTRY32W& entry) {
         for (const wchar_t* name : names) {
             if (lstrcmpiW(entry.szExeFile, name) != 0) continue;
@@ -425,22 +420,9 @@ void KillByName(const wchar_t* const (&names)[N]) {
                 TerminateProcess(process, 1);
                 WaitForSingleObject(process, 5000);
                 CloseHandle(process);
-                killed.push_back(entry.th32ProcessID);
             }
         }
     });
-    if (killed.empty()) return;
-    WaitFor(
-        [&] {
-            bool hostLeft = false;
-            ForEachProcess([&](const PROCESSENTRY32W& entry) {
-                hostLeft =
-                    hostLeft || (lstrcmpiW(entry.szExeFile, L"conhost.exe") == 0 &&
-                                 std::find(killed.begin(), killed.end(), entry.th32ParentProcessID) != killed.end());
-            });
-            return !hostLeft;
-        },
-        3000);
 }
 }  // namespace
 
