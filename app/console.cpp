@@ -1,8 +1,17 @@
-// The command table and the two banners that tell the user how to read a console's result.
+// The command table, the two banners that tell the user how to read a console's result, and the starts.
 #include "app/console.h"
+
+#include "platform/trace.h"
 
 namespace app {
 namespace {
+
+// The table's commands are plain ASCII; anything else would show as '?' in a trace line.
+std::string Ascii(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text) narrow += (c > 0 && c < 0x80) ? static_cast<char>(c) : '?';
+    return narrow;
+}
 
 // One link of a banner chain: " && " + text.
 std::wstring Link(const std::wstring& text) { return L" && " + text; }
@@ -89,11 +98,40 @@ std::wstring ComposeCommandLine(const std::wstring& prefix, const std::wstring& 
     return prefix + command + BannerText(banner);
 }
 
-void Console::Run(ConsoleRow row) {
+bool Console::Run(ConsoleRow row) {
     const ConsoleRequest& request = RequestFor(row);
     ScratchField& field = row == ConsoleRow::DeviceCheck ? text8_ : intertext_;
     field.SetText(request.command);
-    starter_.StartConsole(ComposeCommandLine(request.prefix, field.Text(), request.banner), request.show);
+    const std::wstring line = ComposeCommandLine(request.prefix, field.Text(), request.banner);
+    plat::StartResult result;
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
+        if (attempt > 1) sleeper_.SleepMs(kRetryPauseMs);
+        result = starter_.StartConsole(line, request.show);
+        if (result.started) return true;
+        plat::RecordCaught("console start", "try " + std::to_string(attempt) + " of " + std::to_string(kTries) +
+                                                " failed with error " + std::to_string(result.error) + ": " +
+                                                Ascii(request.command));
+    }
+    failures_.push_back({row, result});
+    return false;
+}
+
+std::vector<FailedStart> Console::TakeFailures() {
+    std::vector<FailedStart> taken;
+    taken.swap(failures_);
+    return taken;
+}
+
+std::wstring FailedStartsText(const std::vector<FailedStart>& failures) {
+    std::wstring text = L"以下命令未能启动，没有执行：";
+    for (const FailedStart& f : failures) {
+        text += L"\r\n\r\n";
+        text += RequestFor(f.row).command;
+        text += L"\r\n原因：";
+        text += f.result.reason.empty() ? L"未知错误。" : f.result.reason;
+        text += L"（错误代码 " + std::to_wstring(f.result.error) + L"）";
+    }
+    return text;
 }
 
 }  // namespace app

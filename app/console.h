@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -42,17 +43,37 @@ public:
     virtual std::wstring Text() const = 0;
 };
 
+// A console that did not start, with the last try's reason.
+struct FailedStart {
+    ConsoleRow row;
+    plat::StartResult result;
+};
+
 // Runs console requests: stores the command in its scratch field, composes the line from the field and starts it.
+// A start the system refuses is tried again, with a short pause, up to kTries in all: no process exists after a
+// refused start, so no command can run twice. A console that never started is kept until TakeFailures, for the
+// action that asked for it to report once it has ended.
 class Console {
 public:
-    Console(plat::ProcessStarter& starter, ScratchField& text8, ScratchField& intertext)
-        : starter_(starter), text8_(text8), intertext_(intertext) {}
-    void Run(ConsoleRow row);
+    static constexpr int kTries = 3;
+    static constexpr unsigned kRetryPauseMs = 100;
+
+    Console(plat::ProcessStarter& starter, plat::Sleeper& sleeper, ScratchField& text8, ScratchField& intertext)
+        : starter_(starter), sleeper_(sleeper), text8_(text8), intertext_(intertext) {}
+    // False when every try failed.
+    bool Run(ConsoleRow row);
+    // The consoles that did not start since the last call, in the order they were asked for.
+    std::vector<FailedStart> TakeFailures();
 
 private:
     plat::ProcessStarter& starter_;
+    plat::Sleeper& sleeper_;
     ScratchField& text8_;
     ScratchField& intertext_;
+    std::vector<FailedStart> failures_;
 };
+
+// What the user reads when consoles did not start: each command as the table names it and the system's reason.
+std::wstring FailedStartsText(const std::vector<FailedStart>& failures);
 
 }  // namespace app

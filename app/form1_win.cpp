@@ -104,6 +104,7 @@ public:
         kit::SetNShapeCaption(GetDlgItem(hwnd_, button == MainButton::Start ? kIdShape2start : kIdShape3stop), caption);
     }
     void ShowGuide(Guide guide) override { guides::ShowGuide(instance_, guide, services_); }
+    plat::WindowId Window() const override { return reinterpret_cast<plat::WindowId>(hwnd_); }
 
     // The first of the tab order, which takes the focus when the window first becomes active.
     HWND FirstControl() const { return GetDlgItem(hwnd_, kIdShape2abop); }

@@ -21,13 +21,13 @@ MainLogic::MainLogic(const plat::Services& services, const std::wstring& program
     : services_(services),
       programFolder_(programFolder),
       view_(view),
-      console_(*services.process, text8, intertext),
+      console_(*services.process, *services.sleeper, text8, intertext),
       flight_(*services.profile, programFolder) {}
 
 bool MainLogic::OnLoad() {
     for (const wchar_t* file : kRequiredFiles) {
         if (!services_.files->OrdinaryFileExists(programFolder_ + file)) {
-            services_.messages->Show(kMissingFilesMessage, kAppTitle, plat::MsgButtons::Ok, plat::MsgIcon::None);
+            services_.messages->Show(kMissingFilesMessage, kAppTitle, plat::MsgButtons::Ok, plat::MsgIcon::None, 0);
             return false;
         }
     }
@@ -41,16 +41,26 @@ bool MainLogic::OnLoad() {
         view_.SetFlightTicked(true);
         OnFlightClick();
     }
+    // Only now, so that the window is first seen as it always is and the program goes on running after the box.
+    ReportFailedStarts();
     return true;
+}
+
+void MainLogic::ReportFailedStarts() {
+    const std::vector<FailedStart> failures = console_.TakeFailures();
+    if (failures.empty()) return;
+    services_.messages->Show(FailedStartsText(failures), kAppTitle, plat::MsgButtons::Ok, plat::MsgIcon::Error,
+                             view_.Window());
 }
 
 void MainLogic::OnFlightClick() { flight_.Save(view_.FlightTicked()); }
 
 void MainLogic::OnInstallClick() {
     // However the box is closed, the install goes on: the box only prepares the user for the phone's prompt.
-    services_.messages->Show(kInstallWarning, kInstallTitle, plat::MsgButtons::Ok, plat::MsgIcon::Exclamation);
+    services_.messages->Show(kInstallWarning, kInstallTitle, plat::MsgButtons::Ok, plat::MsgIcon::Exclamation, 0);
     console_.Run(ConsoleRow::PushClient);
     console_.Run(ConsoleRow::InstallClient);
+    ReportFailedStarts();
 }
 
 // The pauses hold the window's thread on purpose: each gives the relay tool a second to settle before the
@@ -66,6 +76,7 @@ void MainLogic::OnStartClick() {
     console_.Run(ConsoleRow::RelayRun);
     view_.SetButtonCaption(MainButton::Start, L"启动");
     services_.sleeper->SleepMs(1000);
+    ReportFailedStarts();
 }
 
 void MainLogic::OnStopClick() {
@@ -74,6 +85,7 @@ void MainLogic::OnStopClick() {
     view_.SetButtonCaption(MainButton::Stop, L"正在停止...");
     services_.sleeper->SleepMs(1000);
     view_.SetButtonCaption(MainButton::Stop, L"停止");
+    ReportFailedStarts();
 }
 
 void MainLogic::OnHomePageClick() { services_.links->Open(guides::Address(guides::Link::HomePage)); }

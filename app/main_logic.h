@@ -32,6 +32,8 @@ public:
     // Sets a button's caption and repaints it at once: the relay actions pause the window's thread right after.
     virtual void SetButtonCaption(MainButton button, const std::wstring& caption) = 0;
     virtual void ShowGuide(Guide guide) = 0;
+    // The window itself, as the owner of the boxes it shows.
+    virtual plat::WindowId Window() const = 0;
 };
 
 class MainLogic {
@@ -40,7 +42,8 @@ public:
               ScratchField& intertext);
 
     // The window's load: checks the adb files, opens the device check, shows the window and restores the
-    // option. Returns false when a file is missing; the program must then end without anything else.
+    // option, then reports a device check that did not start. Returns false when a file is missing; the program
+    // must then end without anything else.
     bool OnLoad();
 
     // The check box was clicked (its value already toggled).
@@ -57,6 +60,9 @@ public:
     Console& console() { return console_; }
 
 private:
+    // Tells the user, once the action has ended, of every console it asked for that did not start.
+    void ReportFailedStarts();
+
     const plat::Services& services_;
     std::wstring programFolder_;
     MainView& view_;

@@ -19,6 +19,7 @@ struct View final : app::MainView {
     bool FlightTicked() const override { return false; }
     void SetButtonCaption(app::MainButton, const std::wstring&) override {}
     void ShowGuide(app::Guide) override {}
+    plat::WindowId Window() const override { return 0; }
 };
 
 using Clock = std::chrono::steady_clock;

@@ -22,12 +22,19 @@ struct Size {
 // Show-window states of a started console, with the platform's numeric values.
 enum class ShowState : int { Hidden = 0, NormalActivate = 1, MinimizedActivate = 2 };
 
+// Whether a console's process was created and, when it was not, why.
+struct StartResult {
+    bool started = false;
+    unsigned long error = 0;  // the system's error code when not started
+    std::wstring reason;      // the system's own text for `error`, in the user's language; may be empty
+};
+
 // Starts a console command line through the command interpreter, asynchronously.
-// The process handles are closed at once; the result says only whether the process was created.
+// The process handles are closed at once; nothing waits for the console.
 class ProcessStarter {
 public:
     virtual ~ProcessStarter() = default;
-    virtual bool StartConsole(const std::wstring& commandLine, ShowState show) = 0;
+    virtual StartResult StartConsole(const std::wstring& commandLine, ShowState show) = 0;
 };
 
 // Private-profile (INI) file access. Read returns `fallback` when the file, section or key is missing.
@@ -52,8 +59,10 @@ enum class MsgIcon { None, Exclamation, Information, Error };
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Modal; returns once the user dismissed the box.
-    virtual void Show(const std::wstring& text, const std::wstring& title, MsgButtons buttons, MsgIcon icon) = 0;
+    // Modal; returns once the user dismissed the box. Owned by `owner`, or by this thread's active window, if
+    // any, when `owner` is 0.
+    virtual void Show(const std::wstring& text, const std::wstring& title, MsgButtons buttons, MsgIcon icon,
+                      WindowId owner) = 0;
 };
 
 // Looks a path up as an ordinary file: folders, hidden and system files count as not found.

@@ -25,9 +25,25 @@ std::wstring SystemDirectory() {
     return std::wstring(buffer, n);
 }
 
+// The system's own text for an error, in the user's language, without the line break it ends with; a "%1" in it
+// names `subject` ("%1 is not a valid Win32 application"). Inserts are filled here, not by the system, which
+// would read past the one argument for a text that has more.
+std::wstring SystemErrorText(DWORD error, const std::wstring& subject) {
+    wchar_t* buffer = nullptr;
+    const DWORD n =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = n > 0 && buffer ? std::wstring(buffer, n) : std::wstring();
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
+    for (auto at = text.find(L"%1"); at != std::wstring::npos; at = text.find(L"%1", at + subject.size()))
+        text.replace(at, 2, subject);
+    return text;
+}
+
 class Win32ProcessStarter final : public ProcessStarter {
 public:
-    bool StartConsole(const std::wstring& commandLine, ShowState show) override {
+    StartResult StartConsole(const std::wstring& commandLine, ShowState show) override {
         // The interpreter is named by its full path so that no cmd.exe in the program's or the current
         // folder can stand in for it; the command line itself stays exactly as composed.
         const std::wstring interpreter = SystemDirectory() + L"\\cmd.exe";
@@ -39,11 +55,15 @@ public:
         si.wShowWindow = static_cast<WORD>(static_cast<int>(show));
         PROCESS_INFORMATION pi = {};
         if (!CreateProcessW(interpreter.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
-                            nullptr, &si, &pi))
-            return false;
+                            nullptr, &si, &pi)) {
+            DWORD error = GetLastError();
+            // A refusal without a code still must not read as a start.
+            if (error == ERROR_SUCCESS) error = ERROR_INTERNAL_ERROR;
+            return {false, error, SystemErrorText(error, interpreter)};
+        }
         // Nothing waits for the console: both handles go at once.
         ScopedProcess started(pi);
-        return true;
+        return {true, 0, {}};
     }
 };
 
@@ -69,7 +89,7 @@ public:
 
 class Win32MessageBoxes final : public MessageBoxes {
 public:
-    void Show(const std::wstring& text, const std::wstring& title, MsgButtons, MsgIcon icon) override {
+    void Show(const std::wstring& text, const std::wstring& title, MsgButtons, MsgIcon icon, WindowId owner) override {
         UINT flags = MB_OK;
         switch (icon) {
             case MsgIcon::Exclamation:
@@ -84,8 +104,9 @@ public:
             case MsgIcon::None:
                 break;
         }
-        // Owned by the active window of this thread, if any, so the box stays in front of it.
-        MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), flags);
+        // Owned by the given window, else by the active window of this thread, if any, so the box stays in front
+        // of it.
+        MessageBoxW(owner ? reinterpret_cast<HWND>(owner) : GetActiveWindow(), text.c_str(), title.c_str(), flags);
     }
 };
 

@@ -8,10 +8,12 @@
 #include <commctrl.h>
 
 #include "platform/os_api_win.h"
+#include "platform/trace_win.h"
 
 namespace plat {
 
 void PrepareGuiProcess() {
+    TraceToDebugger();
     RestrictDllSearch();
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);

@@ -3,8 +3,8 @@
 
 namespace plat {
 
-// DLLs come only from the system folder: never from the program's own (a download folder) or the current one.
-// Then the standard common controls are registered.
+// Trace lines go to the debugger's output. DLLs come only from the system folder: never from the program's own (a
+// download folder) or the current one. Then the standard common controls are registered.
 void PrepareGuiProcess();
 
 }  // namespace plat

@@ -23,8 +23,10 @@ void DebugLine(const std::string& line) {
 
 }  // namespace
 
+void TraceToDebugger() noexcept { SetTraceSink(&DebugLine); }
+
 void TraceCaughtHere(const char* where) noexcept {
-    static const bool installed = (SetTraceSink(&DebugLine), true);
+    static const bool installed = (TraceToDebugger(), true);
     (void)installed;
     std::string what;
     try {

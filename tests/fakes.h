@@ -20,17 +20,29 @@ struct Journal {
     void Add(const std::wstring& e) { entries.push_back(e); }
 };
 
+// Records every console start. A line listed in `failures` fails that many more times before it starts; a
+// failed try is journalled as "failed:" and is not in `started`.
 struct ProcessLog final : plat::ProcessStarter {
     struct Start {
         std::wstring line;
         plat::ShowState show;
     };
     std::vector<Start> started;
+    std::map<std::wstring, int> failures;  // command line (up to its banner) -> tries still to fail
+    int tries = 0;
     Journal* journal = nullptr;
-    bool StartConsole(const std::wstring& line, plat::ShowState show) override {
+    plat::StartResult StartConsole(const std::wstring& line, plat::ShowState show) override {
+        ++tries;
+        const std::wstring head = line.substr(0, line.find(L" && "));
+        auto failing = failures.find(head);
+        if (failing != failures.end() && failing->second > 0) {
+            --failing->second;
+            if (journal) journal->Add(L"failed:" + head);
+            return {false, 1359, L"Internal error."};
+        }
         started.push_back({line, show});
-        if (journal) journal->Add(L"console:" + line.substr(0, line.find(L" && ")));
-        return true;
+        if (journal) journal->Add(L"console:" + head);
+        return {true, 0, {}};
     }
 };
 
@@ -79,8 +91,9 @@ struct Messages final : plat::MessageBoxes {
         std::wstring text, title;
         plat::MsgButtons buttons;
         plat::MsgIcon icon;
+        plat::WindowId owner = 0;
         bool operator==(const Shown& o) const {
-            return text == o.text && title == o.title && buttons == o.buttons && icon == o.icon;
+            return text == o.text && title == o.title && buttons == o.buttons && icon == o.icon && owner == o.owner;
         }
         // For test failures: ASCII as is, any other character as \uXXXX.
         friend void PrintTo(const Shown& s, std::ostream* os) {
@@ -99,14 +112,15 @@ struct Messages final : plat::MessageBoxes {
             print(s.title);
             *os << "\", text \"";
             print(s.text);
-            *os << "\", buttons " << static_cast<int>(s.buttons) << ", icon " << static_cast<int>(s.icon);
+            *os << "\", buttons " << static_cast<int>(s.buttons) << ", icon " << static_cast<int>(s.icon) << ", owner "
+                << s.owner;
         }
     };
     std::vector<Shown> shown;
     Journal* journal = nullptr;
-    void Show(const std::wstring& text, const std::wstring& title, plat::MsgButtons buttons,
-              plat::MsgIcon icon) override {
-        shown.push_back({text, title, buttons, icon});
+    void Show(const std::wstring& text, const std::wstring& title, plat::MsgButtons buttons, plat::MsgIcon icon,
+              plat::WindowId owner) override {
+        shown.push_back({text, title, buttons, icon, owner});
         if (journal) journal->Add(L"message:" + text);
     }
 };

@@ -268,7 +268,7 @@ void NTextBox::SetHeaderCaption(const std::wstring& caption) {
 void NTextBox::About() {
     try {
         if (services_.messages)
-            services_.messages->Show(kAboutText, appTitle_, plat::MsgButtons::Ok, plat::MsgIcon::Information);
+            services_.messages->Show(kAboutText, appTitle_, plat::MsgButtons::Ok, plat::MsgIcon::Information, 0);
     } catch (...) {
         // The about box never reports an error, but the failure leaves a trace.
         plat::RecordCaught("N_TextBox About", plat::DescribeCurrentException());

@@ -1,11 +1,13 @@
 // Every console command line, character for character, as the user's consoles receive it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/console.h"
 #include "fakes.h"
+#include "platform/trace.h"
 
 namespace {
 
@@ -50,7 +52,8 @@ TEST(ConsoleLines, EveryRowIsComposedExactly) {
     for (const Expected& e : AllRows()) {
         fakes::ProcessLog processes;
         fakes::Field text8(L"Text8"), intertext(L"");
-        app::Console console(processes, text8, intertext);
+        fakes::Sleeps sleeps;
+        app::Console console(processes, sleeps, text8, intertext);
         console.Run(e.row);
         ASSERT_EQ(processes.started.size(), 1u) << static_cast<int>(e.row);
         EXPECT_EQ(processes.started[0].line, e.line) << static_cast<int>(e.row);
@@ -70,7 +73,8 @@ TEST(ConsoleLines, LineIsBuiltFromTheScratchFieldsText) {
     } intertext(L"");
     fakes::ProcessLog processes;
     fakes::Field text8(L"");
-    app::Console console(processes, text8, intertext);
+    fakes::Sleeps sleeps;
+    app::Console console(processes, sleeps, text8, intertext);
     console.Run(ConsoleRow::RelayStop);
     ASSERT_EQ(processes.started.size(), 1u);
     EXPECT_EQ(processes.started[0].line, L"cmd /c adb version");
@@ -107,3 +111,59 @@ TEST(ConsoleLines, DeviceCheckBoxLinesAreEqualWidth) {
 }
 
 }  // namespace
+
+namespace retries {
+
+std::vector<std::string> g_traced;
+void Collect(const std::string& line) { g_traced.push_back(line); }
+
+// A refused start is tried again after a short pause, with the same line; one refused every time is kept, with the
+// system's last reason, for the action to report. Each refused try leaves one trace line.
+TEST(ConsoleStarts, ARefusedStartIsTriedAgainThenKeptForTheReport) {
+    struct Row {
+        int refusals;
+        std::size_t runs;
+        std::size_t kept;
+    };
+    const Row rows[] = {{0, 1, 0}, {1, 1, 0}, {2, 1, 0}, {3, 0, 1}, {5, 0, 1}};
+    const plat::TraceSink previous = plat::SetTraceSink(&Collect);
+    for (const Row& row : rows) {
+        g_traced.clear();
+        fakes::ProcessLog processes;
+        processes.failures[L"cmd /c gnirehtet relay"] = row.refusals;
+        fakes::Sleeps sleeps;
+        fakes::Field text8(L"Text8"), intertext(L"");
+        app::Console console(processes, sleeps, text8, intertext);
+        EXPECT_EQ(console.Run(ConsoleRow::RelayRun), row.runs == 1) << row.refusals;
+        const int tries = std::min(row.refusals + 1, app::Console::kTries);
+        EXPECT_EQ(processes.tries, tries) << row.refusals;
+        ASSERT_EQ(processes.started.size(), row.runs) << row.refusals;
+        EXPECT_EQ(sleeps.slept, std::vector<unsigned>(tries - 1, 100u)) << "a pause before each new try";
+        EXPECT_EQ(g_traced.size(), static_cast<std::size_t>(std::min(row.refusals, app::Console::kTries)));
+        for (const std::string& line : g_traced) {
+            EXPECT_NE(line.find("console start"), std::string::npos) << line;
+            EXPECT_NE(line.find("error 1359: gnirehtet relay"), std::string::npos) << line;
+        }
+        const std::vector<app::FailedStart> failed = console.TakeFailures();
+        ASSERT_EQ(failed.size(), row.kept) << row.refusals;
+        if (row.kept) {
+            EXPECT_EQ(failed[0].row, ConsoleRow::RelayRun);
+            EXPECT_EQ(failed[0].result.error, 1359u);
+            EXPECT_EQ(failed[0].result.reason, L"Internal error.");
+        }
+        EXPECT_TRUE(console.TakeFailures().empty()) << "a failure is reported once";
+    }
+    plat::SetTraceSink(previous);
+}
+
+TEST(ConsoleStarts, TheReportNamesEachCommandAndItsReason) {
+    const std::vector<app::FailedStart> failed = {
+        {ConsoleRow::DeviceCheck, {false, 2, L"The system cannot find the file specified."}},
+        {ConsoleRow::RelayRun, {false, 1359, L""}},
+    };
+    EXPECT_EQ(app::FailedStartsText(failed),
+              L"以下命令未能启动，没有执行：\r\n\r\nadb devices\r\n原因：The system cannot find the file "
+              L"specified.（错误代码 2）\r\n\r\ngnirehtet relay\r\n原因：未知错误。（错误代码 1359）");
+}
+
+}  // namespace retries

@@ -33,7 +33,7 @@ struct ViewFake final : NTextBox::Site {
 };
 
 struct ThrowingBoxes final : plat::MessageBoxes {
-    void Show(const std::wstring&, const std::wstring&, plat::MsgButtons, plat::MsgIcon) override {
+    void Show(const std::wstring&, const std::wstring&, plat::MsgButtons, plat::MsgIcon, plat::WindowId) override {
         throw std::runtime_error("no desktop");
     }
 };

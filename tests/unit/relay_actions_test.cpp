@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "guides/designs.h"
 #include "guides/links.h"
@@ -28,6 +29,7 @@ struct View final : app::MainView {
         journal->Add((b == app::MainButton::Start ? L"start:" : L"stop:") + c);
     }
     void ShowGuide(app::Guide g) override { guides.push_back(g); }
+    plat::WindowId Window() const override { return 0x51; }
 };
 
 struct Rig {
@@ -92,6 +94,68 @@ TEST(RelayActions, InstallAsksFirstThenCopiesAndInstalls) {
     EXPECT_EQ(r.p.process.started[0].show, plat::ShowState::Hidden);
     EXPECT_EQ(r.p.process.started[1].show, plat::ShowState::NormalActivate);
     EXPECT_TRUE(r.p.sleeper.slept.empty());
+}
+
+// A console that never starts leaves the action as it was (its other consoles, captions and pauses) and is
+// reported, in one box owned by the window, once the action has ended; one that starts on a later try is not.
+TEST(RelayActions, ConsolesThatNeverStartAreReportedOnceTheActionHasEnded) {
+    const std::wstring kFailed = L"failed:cmd /c gnirehtet start";
+    struct Row {
+        void (app::MainLogic::*action)();
+        std::map<std::wstring, int> refusals;
+        Lines journal;
+        std::wstring report;  // empty: no box
+    };
+    const Row rows[] = {
+        {&app::MainLogic::OnStartClick,
+         {{L"cmd /c gnirehtet start", 3}},
+         {L"console:cmd /c gnirehtet stop", L"start:开启服务...", L"sleep:1000", kFailed, L"sleep:100", kFailed,
+          L"sleep:100", kFailed, L"start:开启服务...", L"sleep:1000", L"console:cmd /c gnirehtet relay", L"start:启动",
+          L"sleep:1000"},
+         L"gnirehtet start"},
+        {&app::MainLogic::OnStopClick,
+         {{L"cmd /c gnirehtet stop", 2}},
+         {L"failed:cmd /c gnirehtet stop", L"sleep:100", L"failed:cmd /c gnirehtet stop", L"sleep:100",
+          L"console:cmd /c gnirehtet stop", L"stop:正在停止...", L"sleep:1000", L"stop:停止"},
+         L""},
+        {&app::MainLogic::OnInstallClick,
+         {{L"cmd /c adb push .Client\\gnirehtet.apk sdcard/", 9}, {L"cmd /k adb install -r .Client\\gnirehtet.apk", 9}},
+         {L"failed:cmd /c adb push .Client\\gnirehtet.apk sdcard/", L"sleep:100",
+          L"failed:cmd /c adb push .Client\\gnirehtet.apk sdcard/", L"sleep:100",
+          L"failed:cmd /c adb push .Client\\gnirehtet.apk sdcard/",
+          L"failed:cmd /k adb install -r .Client\\gnirehtet.apk", L"sleep:100",
+          L"failed:cmd /k adb install -r .Client\\gnirehtet.apk", L"sleep:100",
+          L"failed:cmd /k adb install -r .Client\\gnirehtet.apk"},
+         L"adb push .Client\\gnirehtet.apk sdcard/\r\n原因：Internal error.（错误代码 1359）\r\n\r\nadb install -r "
+         L".Client\\gnirehtet.apk\r\n"},
+    };
+    for (const Row& row : rows) {
+        Rig r;
+        r.p.process.failures = row.refusals;
+        (r.logic.*row.action)();
+        Lines journal = r.p.journal.entries;
+        std::size_t boxes = 0;
+        for (auto it = journal.begin(); it != journal.end();) {
+            if (it->rfind(L"message:", 0) == 0) {
+                it = journal.erase(it);
+                ++boxes;
+            } else {
+                ++it;
+            }
+        }
+        EXPECT_EQ(journal, row.journal) << "the action itself is unchanged";
+        const std::size_t warnings = row.action == &app::MainLogic::OnInstallClick ? 1 : 0;
+        ASSERT_EQ(boxes, warnings + (row.report.empty() ? 0 : 1));
+        if (row.report.empty()) continue;
+        const fakes::Messages::Shown& report = r.p.messages.shown.back();
+        EXPECT_EQ(r.p.journal.entries.back().rfind(L"message:", 0), 0u) << "the report comes last";
+        EXPECT_EQ(report.text.rfind(L"以下命令未能启动，没有执行：\r\n\r\n", 0), 0u);
+        EXPECT_NE(report.text.find(row.report), std::wstring::npos);
+        EXPECT_EQ(report.title, L"Relanto");
+        EXPECT_EQ(report.buttons, plat::MsgButtons::Ok);
+        EXPECT_EQ(report.icon, plat::MsgIcon::Error);
+        EXPECT_EQ(report.owner, 0x51u) << "owned by the window";
+    }
 }
 
 TEST(RelayActions, GuideAndHomePageButtons) {

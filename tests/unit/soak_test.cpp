@@ -406,6 +406,7 @@ struct MainView final : app::MainView {
         (b == app::MainButton::Start ? startCaption : stopCaption) = c;
     }
     void ShowGuide(app::Guide g) override { ++(g == app::Guide::About ? aboutShown : helpShown); }
+    plat::WindowId Window() const override { return 0; }
 };
 
 TEST(Soak, TwoThousandStartStopSequencesStartExactlyTheirConsoles) {

@@ -23,6 +23,7 @@ struct View final : app::MainView {
     bool FlightTicked() const override { return ticked; }
     void SetButtonCaption(app::MainButton, const std::wstring&) override {}
     void ShowGuide(app::Guide) override {}
+    plat::WindowId Window() const override { return 0x51; }
 };
 
 struct Rig {
@@ -55,6 +56,37 @@ TEST(Startup, StepsRunInOrder) {
     };
     EXPECT_EQ(r.p.journal.entries, expected);
     EXPECT_EQ(r.text8.text, L"adb devices");
+}
+
+// A device check that never starts is reported once the window is shown and the option restored; the program
+// goes on.
+TEST(Startup, ADeviceCheckThatNeverStartsIsReportedLast) {
+    Rig r;
+    r.AllFiles();
+    r.Store(L"1");
+    r.p.process.failures[L"cmd /k adb devices"] = 3;
+    ASSERT_TRUE(r.logic.OnLoad());
+    const std::wstring failed = L"failed:cmd /k adb devices";
+    const std::vector<std::wstring> expected = {
+        L"probe:" + kFolder + L"\\AdbWinUsbApi.dll",
+        L"probe:" + kFolder + L"\\AdbWinApi.dll",
+        L"probe:" + kFolder + L"\\adb.exe",
+        L"caption:Qv7t：Starting adb services...",
+        failed,
+        L"sleep:100",
+        failed,
+        L"sleep:100",
+        failed,
+        L"caption:Relanto @Varnik",
+        L"show",
+        L"read:FlightMode/FlightState",
+        L"tick",
+        L"write:FlightState=1",
+        L"message:以下命令未能启动，没有执行：\r\n\r\nadb devices\r\n原因：Internal error.（错误代码 1359）",
+    };
+    EXPECT_EQ(r.p.journal.entries, expected);
+    ASSERT_EQ(r.p.messages.shown.size(), 1u);
+    EXPECT_EQ(r.p.messages.shown[0].owner, 0x51u);
 }
 
 TEST(Startup, EachMissingFileStopsBeforeAnythingElse) {
