@@ -15,3 +15,8 @@ add_dependencies(ClickBench Relanto standin_adb standin_gnirehtet)
 # Built as a console program so that it can print, with the windows of the real program linked in.
 add_executable(WindowPaintBench bench/window_paint_bench_main_win.cpp res/relanto.rc)
 target_link_libraries(WindowPaintBench PRIVATE relanto_app_win ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
+
+# Console-start stress (scripts/stress.sh): the program's own console runner, linked in.
+add_executable(ConsoleStress bench/console_stress_win.cpp)
+target_link_libraries(ConsoleStress PRIVATE relanto_app_win ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
+add_dependencies(ConsoleStress standin_adb standin_gnirehtet)

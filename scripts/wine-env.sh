@@ -7,6 +7,30 @@
 wine_env_export() {
   export LANG=${RELANTO_WINE_LANG:-C.UTF-8} WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX="$1"
+  wine_env_no_aslr "$(dirname "$1")/wine-no-aslr"
+}
+
+# Every Wine process runs without address-space randomization. Debian's 64-bit Wine loader has no preloader to keep
+# the shared user page at 0x7ffe0000 free, and a randomized heap now and then already covers it: the new process
+# then dies while Wine starts it ("failed to map the shared user data"), losing a console or the tool it runs.
+# Without randomization the heap begins at the same low address every time, far below the page. The setting is
+# inherited by every process Wine starts, so `wine` and `wineserver` are wrapped once, first on the PATH.
+# RELANTO_WINE_ASLR=1 keeps randomization (scripts/stress.sh measures with and without it).
+wine_env_no_aslr() {
+  local bin=$1 name real
+  [ "${RELANTO_WINE_ASLR:-0}" = 1 ] && return 0
+  if ! setarch "$(uname -m)" -R true 2>/dev/null; then
+    echo "[wine] setarch -R refused here: Wine runs with address-space randomization" >&2
+    return 0
+  fi
+  mkdir -p "$bin"
+  for name in wine wineserver; do
+    real=$(PATH=${PATH//"$bin:"/} command -v "$name") || continue
+    printf '#!/bin/sh\nexec setarch "$(uname -m)" -R %s "$@"\n' "$real" >"$bin/$name.new"
+    chmod +x "$bin/$name.new"
+    mv -f "$bin/$name.new" "$bin/$name"
+  done
+  case ":$PATH:" in *":$bin:"*) ;; *) export PATH="$bin:$PATH" ;; esac
 }
 
 # Registry settings that make the prefix behave like a Chinese Windows desktop for our purposes.
@@ -57,6 +81,9 @@ wine_env_setup() {
     wine_env_configure "$dpi" "$urllog"
     wineserver -w
   fi
+  # An end-to-end test that died while it had swapped the interpreter out left it beside its stand-in.
+  local system32="$prefix/drive_c/windows/system32"
+  if [ -f "$system32/cmd.exe.relanto-away" ]; then mv -f "$system32/cmd.exe.relanto-away" "$system32/cmd.exe"; fi
   # Keep the server alive for the whole run: every program start is then cheap.
   wineserver -p >/dev/null 2>&1 || true
 }
