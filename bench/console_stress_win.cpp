@@ -66,8 +66,8 @@ const Row kRows[] = {
 // "<program> <arguments>" of each line of the stand-ins' log.
 std::vector<std::string> LoggedRuns(const std::wstring& log) {
     std::vector<std::string> runs;
-    const plat::ScopedHandle file(CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                              OPEN_EXISTING, 0, nullptr));
+    const plat::ScopedHandle file(
+        CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) return runs;
     std::string bytes;
     char buffer[65536];

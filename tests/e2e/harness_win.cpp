@@ -184,6 +184,8 @@ std::vector<StandinRun> Sandbox::Runs() const {
     std::vector<StandinRun> runs;
     std::string bytes;
     if (!ReadFileBytes(log_, &bytes)) return runs;
+    const std::string::size_type ended = bytes.rfind('\n');  // a last line still being written is left out
+    bytes.resize(ended == std::string::npos ? 0 : ended + 1);
     std::istringstream lines(bytes);
     std::string line;
     while (std::getline(lines, line)) {
