@@ -18,18 +18,13 @@
 
 #include "app/console.h"
 #include "bench/bench_win.h"
+#include "fakes.h"
 #include "platform/platform_win.h"
 #include "platform/utf8_win.h"
 
 namespace {
 
 using app::ConsoleRow;
-
-struct Field final : app::ScratchField {
-    std::wstring text;
-    void SetText(const std::wstring& t) override { text = t; }
-    std::wstring Text() const override { return text; }
-};
 
 // Passes every start to the program's own starter and counts the refusals.
 struct CountingStarter final : plat::ProcessStarter {
@@ -104,11 +99,8 @@ int wmain(int argc, wchar_t** argv) {
     SetCurrentDirectoryW(folder.c_str());
 
     CountingStarter starter(*plat::Win32Services().process);
-    struct : plat::Sleeper {
-        void SleepMs(unsigned ms) override { Sleep(ms); }
-    } sleeper;
-    Field text8, intertext;
-    app::Console console(starter, sleeper, text8, intertext);
+    fakes::Field text8(L""), intertext(L"");
+    app::Console console(starter, *plat::Win32Services().sleeper, text8, intertext);
 
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(minutes * 60000);
     long started = 0, retried = 0, lost = 0, next = 0;

@@ -18,5 +18,6 @@ target_link_libraries(WindowPaintBench PRIVATE relanto_app_win ${RELANTO_STATIC_
 
 # Console-start stress (scripts/stress.sh): the program's own console runner, linked in.
 add_executable(ConsoleStress bench/console_stress_win.cpp)
+target_include_directories(ConsoleStress PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(ConsoleStress PRIVATE relanto_app_win ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK})
 add_dependencies(ConsoleStress standin_adb standin_gnirehtet)

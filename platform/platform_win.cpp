@@ -25,10 +25,10 @@ std::wstring SystemDirectory() {
     return std::wstring(buffer, n);
 }
 
-// The system's own text for an error, in the user's language, without the line break it ends with; a "%1" in it
-// names `subject` ("%1 is not a valid Win32 application"). Inserts are filled here, not by the system, which
-// would read past the one argument for a text that has more.
-std::wstring SystemErrorText(DWORD error, const std::wstring& subject) {
+}  // namespace
+
+// Inserts are filled here, not by the system, which would read past the one argument for a text that has more.
+std::wstring SystemErrorText(unsigned long error, const std::wstring& subject) {
     wchar_t* buffer = nullptr;
     const DWORD n =
         FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -40,6 +40,8 @@ std::wstring SystemErrorText(DWORD error, const std::wstring& subject) {
         text.replace(at, 2, subject);
     return text;
 }
+
+namespace {
 
 class Win32ProcessStarter final : public ProcessStarter {
 public:

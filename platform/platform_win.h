@@ -22,6 +22,10 @@ std::wstring ProgramFolder();
 // is empty.
 bool ProgramResource(const std::wstring& name, std::string* bytes);
 
+// The system's own text for an error, in the user's language, without the line break it ends with; a "%1" in it
+// names `subject` ("%1 is not a valid Win32 application"). Empty when the system has none.
+std::wstring SystemErrorText(unsigned long error, const std::wstring& subject);
+
 enum class FileRead { Ok, CannotOpen, TooLarge, CannotRead };
 
 // Reads a whole file of at most `limit` bytes into `bytes`.

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <memory>
 
 #include "app/form1_ids.h"
 #include "guides/links.h"
 #include "e2e/harness_win.h"
 #include "guides/guide_window_win.h"
+#include "platform/platform_win.h"
 
 namespace {
 
@@ -123,56 +123,34 @@ TEST(RelayWindow, InstallAsksThenCopiesAndInstalls) {
               (std::vector<std::string>{"install -r .Client\\gnirehtet.apk ", "push .Client\\gnirehtet.apk sdcard/"}));
 }
 
-// For one test the prefix's interpreter is a file that is no program, so the system refuses every console start;
-// put back when the test ends, and first of all should an earlier run have died holding it.
-class RefusedInterpreter {
-public:
-    RefusedInterpreter() {
-        wchar_t system[MAX_PATH];
-        const UINT n = GetSystemDirectoryW(system, MAX_PATH);
-        path_ = std::wstring(system, n) + L"\\cmd.exe";
-        away_ = path_ + L".relanto-away";
-        Restore();
-        swapped_ = MoveFileExW(path_.c_str(), away_.c_str(), 0) && e2e::WriteFileBytes(path_, "not a program\r\n");
-    }
-    ~RefusedInterpreter() { Restore(); }
-    RefusedInterpreter(const RefusedInterpreter&) = delete;
-    RefusedInterpreter& operator=(const RefusedInterpreter&) = delete;
-    bool swapped() const { return swapped_; }
-    bool Restore() {
-        if (!e2e::FileExists(away_)) return true;
-        DeleteFileW(path_.c_str());
-        return MoveFileExW(away_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
-    }
-
-private:
-    std::wstring path_, away_;
-    bool swapped_ = false;
+// The prefix's interpreter, which a test may swap for a file that is no program so that the system refuses every
+// console start; put back when the test ends (and by the test environment, should a run die holding it).
+std::wstring Interpreter() {
+    wchar_t system[MAX_PATH];
+    return std::wstring(system, GetSystemDirectoryW(system, MAX_PATH)) + L"\\cmd.exe";
+}
+bool SwapInterpreter(bool away) {
+    const std::wstring path = Interpreter(), aside = path + L".relanto-away";
+    if (away) return MoveFileExW(path.c_str(), aside.c_str(), 0) && e2e::WriteFileBytes(path, "not a program\r\n");
+    return !e2e::FileExists(aside) || MoveFileExW(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+struct InterpreterBack {
+    ~InterpreterBack() { SwapInterpreter(false); }
 };
 
-// The report of consoles that did not start: each command of `commands`, in order, with the system's own text for
-// the error it names, in this (the program's) language, naming the interpreter where the text names a file.
+// The report of consoles that did not start: each command of `commands`, in order, with the system's own text, in
+// this (the program's) language, for the error the report names.
 void ExpectReport(const e2e::MessageBoxInfo& box, HWND main, const std::vector<std::wstring>& commands) {
     EXPECT_EQ(box.title, L"Relanto");
     EXPECT_EQ(GetWindow(box.window, GW_OWNER), main) << "owned by the window";
     const std::wstring::size_type code = box.text.find(L"（错误代码 ");
     ASSERT_NE(code, std::wstring::npos) << e2e::Utf8(box.text);
-    const DWORD error = std::wcstoul(box.text.c_str() + code + 6, nullptr, 10);
-    wchar_t* buffer = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring reason = buffer ? buffer : L"";
-    if (buffer) LocalFree(buffer);
-    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' '))
-        reason.pop_back();
-    wchar_t system[MAX_PATH];
-    const std::wstring interpreter = std::wstring(system, GetSystemDirectoryW(system, MAX_PATH)) + L"\\cmd.exe";
-    for (auto at = reason.find(L"%1"); at != std::wstring::npos; at = reason.find(L"%1", at + interpreter.size()))
-        reason.replace(at, 2, interpreter);
+    const unsigned long error = std::wcstoul(box.text.c_str() + code + 6, nullptr, 10);
+    const std::wstring reason = plat::SystemErrorText(error, Interpreter());
+    ASSERT_FALSE(reason.empty());
     std::wstring expected = L"以下命令未能启动，没有执行：";
     for (const std::wstring& command : commands)
-        expected += L"\r\n\r\n" + command + L"\r\n原因：" + (reason.empty() ? L"未知错误。" : reason) + L"（错误代码 " +
-                    std::to_wstring(error) + L"）";
+        expected += L"\r\n\r\n" + command + L"\r\n原因：" + reason + L"（错误代码 " + std::to_wstring(error) + L"）";
     EXPECT_EQ(box.text, expected) << e2e::Utf8(box.text);
 }
 
@@ -183,8 +161,8 @@ void DismissReport(DWORD pid, HWND box, HWND main) {
 
 TEST(RelayWindow, ConsolesThatCannotStartAreReportedAndRunOnceTheyCan) {
     Sandbox box({});
-    auto refused = std::make_unique<RefusedInterpreter>();
-    ASSERT_TRUE(refused->swapped());
+    const InterpreterBack back;
+    ASSERT_TRUE(SwapInterpreter(false) && SwapInterpreter(true));
     HWND main = e2e::StartMainWindow(box, false);
     ASSERT_NE(main, nullptr);
     e2e::MessageBoxInfo report;
@@ -203,8 +181,7 @@ TEST(RelayWindow, ConsolesThatCannotStartAreReportedAndRunOnceTheyCan) {
     DismissReport(box.pid(), report.window, main);
     EXPECT_TRUE(box.Runs().empty());
 
-    ASSERT_TRUE(refused->Restore());
-    refused.reset();
+    ASSERT_TRUE(SwapInterpreter(false));
     Click(start);
     ASSERT_TRUE(box.WaitRuns(3));
     ASSERT_TRUE(e2e::WaitFor([&] { return Caption(start) == L"启动"; }));
