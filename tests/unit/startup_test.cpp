@@ -37,56 +37,34 @@ struct Rig {
     void Store(const std::wstring& value) { p.profile.files[kConfig][L"FlightMode"][L"FlightState"] = value; }
 };
 
+// A device check that never starts (second row) is reported once the window is shown and the option restored; the
+// program goes on.
 TEST(Startup, StepsRunInOrder) {
-    Rig r;
-    r.AllFiles();
-    r.Store(L"1");
-    ASSERT_TRUE(r.logic.OnLoad());
-    const std::vector<std::wstring> expected = {
-        L"probe:" + kFolder + L"\\AdbWinUsbApi.dll",
-        L"probe:" + kFolder + L"\\AdbWinApi.dll",
-        L"probe:" + kFolder + L"\\adb.exe",
-        L"caption:Qv7t：Starting adb services...",
-        L"console:cmd /k adb devices",
-        L"caption:Relanto @Varnik",
-        L"show",
-        L"read:FlightMode/FlightState",
-        L"tick",
-        L"write:FlightState=1",
-    };
-    EXPECT_EQ(r.p.journal.entries, expected);
-    EXPECT_EQ(r.text8.text, L"adb devices");
-}
-
-// A device check that never starts is reported once the window is shown and the option restored; the program
-// goes on.
-TEST(Startup, ADeviceCheckThatNeverStartsIsReportedLast) {
-    Rig r;
-    r.AllFiles();
-    r.Store(L"1");
-    r.p.process.failures[L"cmd /k adb devices"] = 3;
-    ASSERT_TRUE(r.logic.OnLoad());
     const std::wstring failed = L"failed:cmd /k adb devices";
-    const std::vector<std::wstring> expected = {
-        L"probe:" + kFolder + L"\\AdbWinUsbApi.dll",
-        L"probe:" + kFolder + L"\\AdbWinApi.dll",
-        L"probe:" + kFolder + L"\\adb.exe",
-        L"caption:Qv7t：Starting adb services...",
-        failed,
-        L"sleep:100",
-        failed,
-        L"sleep:100",
-        failed,
-        L"caption:Relanto @Varnik",
-        L"show",
-        L"read:FlightMode/FlightState",
-        L"tick",
-        L"write:FlightState=1",
-        L"message:以下命令未能启动，没有执行：\r\n\r\nadb devices\r\n原因：Internal error.（错误代码 1359）",
-    };
-    EXPECT_EQ(r.p.journal.entries, expected);
-    ASSERT_EQ(r.p.messages.shown.size(), 1u);
-    EXPECT_EQ(r.p.messages.shown[0].owner, 0x51u);
+    const std::vector<std::wstring> deviceCheck[] = {{L"console:cmd /k adb devices"},
+                                                     {failed, L"sleep:100", failed, L"sleep:100", failed}};
+    for (int refusals : {0, 3}) {
+        Rig r;
+        r.AllFiles();
+        r.Store(L"1");
+        r.p.process.failures[L"cmd /k adb devices"] = refusals;
+        ASSERT_TRUE(r.logic.OnLoad());
+        std::vector<std::wstring> expected = {
+            L"probe:" + kFolder + L"\\AdbWinUsbApi.dll", L"probe:" + kFolder + L"\\AdbWinApi.dll",
+            L"probe:" + kFolder + L"\\adb.exe", L"caption:Qv7t：Starting adb services..."};
+        expected.insert(expected.end(), deviceCheck[refusals != 0].begin(), deviceCheck[refusals != 0].end());
+        for (const wchar_t* step :
+             {L"caption:Relanto @Varnik", L"show", L"read:FlightMode/FlightState", L"tick", L"write:FlightState=1"})
+            expected.push_back(step);
+        if (refusals) {
+            expected.push_back(
+                L"message:以下命令未能启动，没有执行：\r\n\r\nadb devices\r\n原因：Internal error.（错误代码 1359）");
+            ASSERT_EQ(r.p.messages.shown.size(), 1u);
+            EXPECT_EQ(r.p.messages.shown[0].owner, 0x51u);
+        }
+        EXPECT_EQ(r.p.journal.entries, expected);
+        EXPECT_EQ(r.text8.text, L"adb devices");
+    }
 }
 
 TEST(Startup, EachMissingFileStopsBeforeAnythingElse) {
