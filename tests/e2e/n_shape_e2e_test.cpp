@@ -384,10 +384,13 @@ TEST_F(NShapeDemo, ArrowKeysMoveTheFocusEnterDoesNotClickAndTheFocusBorderShows)
         return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
     };
     const int first = kStyle4 - 1;  // the circle; then the rounded rectangle and the rounded square
+    const std::size_t before = LogSize();
     ASSERT_TRUE(Hover(Button(first), 52, 24));
     Mouse(MOUSEEVENTF_LEFTDOWN);  // a click gives the focus
     Mouse(MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(e2e::WaitFor([&] { return focus() == Button(first); }));
+    // The focus comes with the press; the click's own line comes with the release, and must be in before the mark.
+    ASSERT_TRUE(e2e::WaitFor([&] { return Logged(L"click Style3", before); })) << Dump(before);
     Park();
 
     const std::size_t mark = LogSize();
