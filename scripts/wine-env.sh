@@ -5,32 +5,61 @@
 # US English (code page 1252), zh_CN.UTF-8 the users' Simplified Chinese (code page 936). Each locale keeps a
 # prefix of its own.
 wine_env_export() {
-  export LANG=${RELANTO_WINE_LANG:-C.UTF-8} WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export LANG=${RELANTO_WINE_LANG:-C.UTF-8} WINEARCH=${RELANTO_WINE_ARCH:-win64} WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX="$1"
-  wine_env_no_aslr "$(dirname "$1")/wine-no-aslr"
+  wine_env_loader "$(dirname "$1")/wine-bin-$WINEARCH"
 }
 
-# Every Wine process runs without address-space randomization. Debian's 64-bit Wine loader has no preloader to keep
-# the shared user page at 0x7ffe0000 free, and a randomized heap now and then already covers it: the new process
+# Every Wine command runs the loader of the prefix's architecture. Debian's `wine` picks the 32-bit loader whenever
+# wine32 is installed, and that loader cannot even start in a 64-bit prefix made before wine32 came (no 32-bit
+# kernel32.dll there), so `wine`, `wine-stable` (which winepath and wineboot call) and `wineserver` are wrapped
+# once, first on the PATH: wine64 for win64 prefixes, the 32-bit wine for win32 ones.
+#
+# The wrapper also runs Wine without address-space randomization. Debian's 64-bit Wine loader has no preloader to
+# keep the shared user page at 0x7ffe0000 free, and a randomized heap now and then already covers it: the new process
 # then dies while Wine starts it ("failed to map the shared user data"), losing a console or the tool it runs.
 # Without randomization the heap begins at the same low address every time, far below the page. The setting is
-# inherited by every process Wine starts, so `wine` and `wineserver` are wrapped once, first on the PATH.
-# RELANTO_WINE_ASLR=1 keeps randomization (scripts/stress.sh measures with and without it).
-wine_env_no_aslr() {
-  local bin=$1 name real
-  [ "${RELANTO_WINE_ASLR:-0}" = 1 ] && return 0
-  if ! setarch "$(uname -m)" -R true 2>/dev/null; then
-    echo "[wine] setarch -R refused here: Wine runs with address-space randomization" >&2
-    return 0
+# inherited by every process Wine starts. RELANTO_WINE_ASLR=1 keeps randomization (scripts/stress.sh measures with
+# and without it).
+wine_env_loader() {
+  local bin=$1 name real loader=/usr/lib/wine/wine64 norand=
+  [ "$WINEARCH" = win32 ] && loader=/usr/lib/wine/wine
+  if [ ! -x "$loader" ]; then
+    echo "[wine] $loader is missing: is wine$([ "$WINEARCH" = win32 ] && echo 32 || echo 64) installed?" >&2
+    return 1
+  fi
+  if [ "${RELANTO_WINE_ASLR:-0}" != 1 ]; then
+    if setarch "$(uname -m)" -R true 2>/dev/null; then
+      norand="setarch $(uname -m) -R "
+    else
+      echo "[wine] setarch -R refused here: Wine runs with address-space randomization" >&2
+    fi
   fi
   mkdir -p "$bin"
-  for name in wine wineserver; do
-    real=$(PATH=${PATH//"$bin:"/} command -v "$name") || continue
-    printf '#!/bin/sh\nexec setarch "$(uname -m)" -R %s "$@"\n' "$real" >"$bin/$name.new"
+  for name in wine wine-stable wineserver; do
+    real=$loader
+    [ "$name" = wineserver ] && real=$(PATH=$(wine_env_path_without "$bin") command -v wineserver)
+    printf '#!/bin/sh
+WINELOADER=%s; export WINELOADER
+exec %s%s "$@"
+' "$loader" "$norand" "$real" \
+      >"$bin/$name.new"
     chmod +x "$bin/$name.new"
     mv -f "$bin/$name.new" "$bin/$name"
   done
-  case ":$PATH:" in *":$bin:"*) ;; *) export PATH="$bin:$PATH" ;; esac
+  # A round of another architecture earlier in the same shell put its own wrappers first.
+  PATH=$(wine_env_path_without "${RELANTO_WINE_BIN:-}")
+  export RELANTO_WINE_BIN=$bin PATH="$bin:$PATH"
+}
+
+wine_env_path_without() {  # PATH less one folder
+  local dir=$1 out= part
+  local IFS=:
+  for part in $PATH; do
+    [ -n "$part" ] && [ "$part" != "$dir" ] && out=${out:+$out:}$part
+  done
+  echo "$out"
 }
 
 # Registry settings that make the prefix behave like a Chinese Windows desktop for our purposes.
