@@ -71,25 +71,27 @@ inline void KillConsoles() {
     }
 }
 
+struct FindVisibleWindow {
+    DWORD pid;
+    const wchar_t* cls;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchVisibleWindow(HWND w, LPARAM lp) {
+    auto* f = reinterpret_cast<FindVisibleWindow*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner != f->pid || !IsWindowVisible(w)) return TRUE;
+    wchar_t name[64] = L"";
+    if (f->cls && (GetClassNameW(w, name, 64) == 0 || lstrcmpW(name, f->cls) != 0)) return TRUE;
+    f->found = w;
+    return FALSE;
+}
+
 // A visible top-level window of the process, of the given class when one is named.
 inline HWND VisibleWindowOf(DWORD pid, const wchar_t* cls = nullptr) {
-    struct Find {
-        DWORD pid;
-        const wchar_t* cls;
-        HWND found;
-    } f{pid, cls, nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* f = reinterpret_cast<Find*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner != f->pid || !IsWindowVisible(w)) return TRUE;
-            wchar_t name[64] = L"";
-            if (f->cls && (GetClassNameW(w, name, 64) == 0 || lstrcmpW(name, f->cls) != 0)) return TRUE;
-            f->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&f));
+    FindVisibleWindow f{pid, cls, nullptr};
+    EnumWindows(MatchVisibleWindow, reinterpret_cast<LPARAM>(&f));
     return f.found;
 }
 

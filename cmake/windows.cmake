@@ -4,9 +4,20 @@ enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NOMINMAX)
 if(MINGW)
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
-  # Address-space layout randomisation (with 64-bit entropy) and no execution from data pages, for every program.
-  set(RELANTO_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--dynamicbase -Wl,--high-entropy-va
-      -Wl,--nxcompat -Wl,--no-insert-timestamp)
+  # Address-space layout randomisation (with 64-bit entropy where the image is 64-bit) and no execution from data
+  # pages, for every program.
+  set(RELANTO_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--dynamicbase)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    list(APPEND RELANTO_STATIC_LINK -Wl,--high-entropy-va)
+    # The load configuration's symbol: C names carry no prefix on x64, an underscore on x86.
+    set(RELANTO_LOAD_CONFIG_SYMBOL _load_config_used)
+  else()
+    # GNU ld writes no SafeSEH table. Nothing in these images registers an exception handler on the stack (C++
+    # exceptions unwind by DWARF tables), so the loader is told there are none, and will refuse any that appears.
+    list(APPEND RELANTO_STATIC_LINK -Wl,--no-seh)
+    set(RELANTO_LOAD_CONFIG_SYMBOL __load_config_used)
+  endif()
+  list(APPEND RELANTO_STATIC_LINK -Wl,--nxcompat -Wl,--no-insert-timestamp)
   # Small programs: -O2 rather than -O3, and unused functions and data left out at link time.
   string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
   string(REPLACE "-O3" "-O2" CMAKE_C_FLAGS_RELEASE "${CMAKE_C_FLAGS_RELEASE}")
@@ -23,6 +34,25 @@ if(MINGW)
   # Release programs are stripped: symbols are of no use to users and triple the size.
   set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -s")
 endif()
+
+# Each program's manifest names the architecture of its image; one text made per build tree, found by the resource
+# compiler in the generated folder. An edited text reconfigures the tree, and the resources are compiled again.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(RELANTO_MANIFEST_ARCH amd64)
+else()
+  set(RELANTO_MANIFEST_ARCH x86)
+endif()
+foreach(manifest "relanto|Varnik.Relanto|Relanto" "gallery|Varnik.Relanto.Gallery|Relanto control kit gallery")
+  string(REPLACE "|" ";" manifest "${manifest}")
+  list(GET manifest 0 file)
+  list(GET manifest 1 RELANTO_MANIFEST_NAME)
+  list(GET manifest 2 RELANTO_MANIFEST_DESCRIPTION)
+  configure_file(${CMAKE_SOURCE_DIR}/res/relanto.manifest.in ${CMAKE_BINARY_DIR}/generated/${file}.manifest @ONLY)
+  list(APPEND RELANTO_MANIFESTS ${CMAKE_BINARY_DIR}/generated/${file}.manifest)
+endforeach()
+add_compile_options($<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_BINARY_DIR}/generated>)
+set_source_files_properties(res/relanto.rc bench/minimal.rc tools/gallery/gallery.rc PROPERTIES OBJECT_DEPENDS
+                            "${RELANTO_MANIFESTS}")
 
 # ole32 and oleaut32 are loaded on first use (platform/com_win.cpp), not linked.
 set(RELANTO_WIN_SYSLIBS gdi32 user32 kernel32 uuid comctl32)
@@ -43,7 +73,7 @@ function(relanto_gui_program name)
   target_link_libraries(${name} PRIVATE relanto_win ${RELANTO_STATIC_LINK} ${RELANTO_UNICODE_LINK} ${RELANTO_GUI_LINK})
   # Imports resolved from the system folder only: the load configuration of platform/os_api_win.cpp, or MSVC's switch.
   if(MINGW)
-    target_link_options(${name} PRIVATE -Wl,--require-defined=_load_config_used -Wl,-Map=${name}.map)
+    target_link_options(${name} PRIVATE -Wl,--require-defined=${RELANTO_LOAD_CONFIG_SYMBOL} -Wl,-Map=${name}.map)
     add_custom_command(TARGET ${name} POST_BUILD
       COMMAND bash ${CMAKE_SOURCE_DIR}/tools/pe_load_config.sh $<TARGET_FILE:${name}> ${name}.map VERBATIM)
   elseif(MSVC)

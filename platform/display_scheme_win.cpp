@@ -38,16 +38,17 @@ DisplayScheme& Win32DisplayScheme() { return TheScheme(); }
 
 void DisplaySchemeChanged() { TheScheme().Forget(); }
 
+namespace {
+BOOL CALLBACK TellOfColorChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+}  // namespace
+
 void FollowSystemColors(HWND topLevel, unsigned message, unsigned long long wParam) {
     if (message == WM_SETTINGCHANGE && wParam != SPI_SETHIGHCONTRAST) return;
     DisplaySchemeChanged();
-    EnumChildWindows(
-        topLevel,
-        [](HWND child, LPARAM) -> BOOL {
-            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
-            return TRUE;
-        },
-        0);
+    EnumChildWindows(topLevel, TellOfColorChange, 0);
     RedrawWindow(topLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -116,18 +116,14 @@ void HideNewerApiForTest(NewerApi api, bool hidden) {
 // linker (binutils 2.40) leaves the image's load-configuration directory empty, so a post-link step
 // (tools/pe_load_config.sh) points it here. This toolchain's runtime defines no table of its own. MSVC builds set
 // the same field with /DEPENDENTLOADFLAG instead, so they do not define it.
-// The table as the loader reads it: everything but its size and DependentLoadFlags left at zero (the defaults).
-struct LoadConfiguration {
-    DWORD size;
-    BYTE defaultsBefore[0x4E - sizeof(DWORD)];
-    WORD dependentLoadFlags;
-    BYTE defaultsAfter[sizeof(IMAGE_LOAD_CONFIG_DIRECTORY64) - 0x50];  // up to SEHandlerCount
-};
-static_assert(offsetof(LoadConfiguration, dependentLoadFlags) == offsetof(IMAGE_LOAD_CONFIG_DIRECTORY64, Reserved1),
-              "DependentLoadFlags in place");
-static_assert(sizeof(LoadConfiguration) == sizeof(IMAGE_LOAD_CONFIG_DIRECTORY64), "the whole table");
-
-extern "C" const LoadConfiguration _load_config_used;
-extern "C" const LoadConfiguration _load_config_used = {
-    sizeof(LoadConfiguration), {}, LOAD_LIBRARY_SEARCH_SYSTEM32, {}};
+// The table as the loader reads it, in the layout of the image's own architecture (the 32-bit one is shorter, and
+// puts DependentLoadFlags elsewhere): everything but its size and DependentLoadFlags left at zero (the defaults).
+constexpr IMAGE_LOAD_CONFIG_DIRECTORY LoadConfiguration() {
+    IMAGE_LOAD_CONFIG_DIRECTORY table{};
+    table.Size = sizeof(table);
+    table.Reserved1 = LOAD_LIBRARY_SEARCH_SYSTEM32;  // DependentLoadFlags
+    return table;
+}
+extern "C" const IMAGE_LOAD_CONFIG_DIRECTORY _load_config_used;
+extern "C" const IMAGE_LOAD_CONFIG_DIRECTORY _load_config_used = LoadConfiguration();
 #endif

@@ -3,8 +3,8 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev googletest
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine libxi6 libxrandr2 libxrender1 libxcursor1 libxfixes3 libxcomposite1 libxinerama1
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+  wine wine64 wine32:i386 fonts-wine libxi6 libxrandr2 libxrender1 libxcursor1 libxfixes3 libxcomposite1 libxinerama1
   libxxf86vm1 libgnutls30 libdbus-1-3 xvfb xauth xdotool imagemagick fonts-wqy-microhei zip locales
   clang libclang-rt-14-dev llvm-14 clang-format git
 )
@@ -18,6 +18,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "[setup] run as root to install packages" >&2
     exit 1
   fi
+  # The 32-bit Wine (for the 32-bit round) comes from Debian's i386 architecture.
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -q
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

@@ -1,5 +1,6 @@
-// The shipped programs carry the loader's protections (ASLR with high entropy, DEP), and Relanto.exe stays cheap
-// to load: its file maps page for page and it links only the libraries its first window needs.
+// The shipped programs carry the loader's protections (ASLR, with high entropy on 64-bit; DEP; on 32-bit, no
+// exception handlers on the stack), and Relanto.exe stays cheap to load: its file maps page for page and it links
+// only the libraries its first window needs. The programs are read as images of the test's own architecture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,26 +12,39 @@
 
 namespace {
 
-// A 64-bit image read whole, with its headers checked before any field is used.
+// The programs are images of this test's own architecture; the headers' own types (IMAGE_NT_HEADERS, the import
+// thunks, the load configuration) take that architecture's layout.
+#ifdef _WIN64
+const WORD kMachine = IMAGE_FILE_MACHINE_AMD64;
+const WORD kArchitectureFlag = IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA;
+#else
+const WORD kMachine = IMAGE_FILE_MACHINE_I386;
+// No SafeSEH table can be written by this toolchain: the image says it has no handlers at all.
+const WORD kArchitectureFlag = IMAGE_DLLCHARACTERISTICS_NO_SEH;
+#endif
+
+// An image read whole, with its headers checked before any field is used.
 class PeFile {
 public:
     explicit PeFile(const std::wstring& path) {
         if (!e2e::ReadFileBytes(path, &bytes_) || bytes_.size() < sizeof(IMAGE_DOS_HEADER)) return;
         const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes_.data());
         if (dos->e_magic != IMAGE_DOS_SIGNATURE || dos->e_lfanew <= 0 ||
-            static_cast<std::size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS64) > bytes_.size())
+            static_cast<std::size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS) > bytes_.size())
             return;
-        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(bytes_.data() + dos->e_lfanew);
-        if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC) return;
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(bytes_.data() + dos->e_lfanew);
+        if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR_MAGIC ||
+            nt->FileHeader.Machine != kMachine)
+            return;
         const std::size_t sections = static_cast<std::size_t>(dos->e_lfanew) +
-                                     offsetof(IMAGE_NT_HEADERS64, OptionalHeader) + nt->FileHeader.SizeOfOptionalHeader;
+                                     offsetof(IMAGE_NT_HEADERS, OptionalHeader) + nt->FileHeader.SizeOfOptionalHeader;
         if (sections + nt->FileHeader.NumberOfSections * sizeof(IMAGE_SECTION_HEADER) > bytes_.size()) return;
         nt_ = nt;
         sections_ = reinterpret_cast<const IMAGE_SECTION_HEADER*>(bytes_.data() + sections);
     }
 
     bool ok() const { return nt_ != nullptr; }
-    const IMAGE_OPTIONAL_HEADER64& header() const { return nt_->OptionalHeader; }
+    const IMAGE_OPTIONAL_HEADER& header() const { return nt_->OptionalHeader; }
 
     // Names of the libraries the loader maps before the program's first instruction, in lower case.
     std::vector<std::string> Imports() const {
@@ -48,10 +62,10 @@ public:
         std::vector<ImportedFunction> functions;
         ForEachImport([&](const IMAGE_IMPORT_DESCRIPTOR& d, const std::string& dll) {
             const DWORD thunks = d.OriginalFirstThunk ? d.OriginalFirstThunk : d.FirstThunk;
-            for (DWORD at = thunks;; at += sizeof(IMAGE_THUNK_DATA64)) {
-                const auto* thunk = At<IMAGE_THUNK_DATA64>(at);
+            for (DWORD at = thunks;; at += sizeof(IMAGE_THUNK_DATA)) {
+                const auto* thunk = At<IMAGE_THUNK_DATA>(at);
                 if (!thunk || thunk->u1.AddressOfData == 0) break;
-                if (IMAGE_SNAP_BY_ORDINAL64(thunk->u1.Ordinal)) continue;
+                if (IMAGE_SNAP_BY_ORDINAL(thunk->u1.Ordinal)) continue;
                 const auto* byName = At<IMAGE_IMPORT_BY_NAME>(static_cast<DWORD>(thunk->u1.AddressOfData));
                 if (!byName) break;
                 functions.push_back({dll, String(reinterpret_cast<const char*>(byName->Name))});
@@ -60,12 +74,13 @@ public:
         return functions;
     }
 
-    // The DependentLoadFlags of the load configuration, or -1 when the image has none that reaches the field.
+    // The DependentLoadFlags of the load configuration, or -1 when the image has none, or one that is not laid out
+    // as this architecture's (a table of the other layout has another size, and the field elsewhere).
     long DependentLoadFlags() const {
         const IMAGE_DATA_DIRECTORY& dir = header().DataDirectory[IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG];
-        const std::size_t offset = 0x4E, end = offset + sizeof(WORD);
+        const std::size_t offset = offsetof(IMAGE_LOAD_CONFIG_DIRECTORY, Reserved1);
         const auto* size = dir.VirtualAddress ? At<DWORD>(dir.VirtualAddress) : nullptr;
-        if (!size || *size < end || dir.Size < end) return -1;
+        if (!size || *size != sizeof(IMAGE_LOAD_CONFIG_DIRECTORY) || dir.Size != *size) return -1;
         const auto* flags = At<WORD>(dir.VirtualAddress + static_cast<DWORD>(offset));
         return flags ? static_cast<long>(*flags) : -1;
     }
@@ -103,7 +118,7 @@ private:
     }
 
     std::string bytes_;
-    const IMAGE_NT_HEADERS64* nt_ = nullptr;
+    const IMAGE_NT_HEADERS* nt_ = nullptr;
     const IMAGE_SECTION_HEADER* sections_ = nullptr;
 };
 
@@ -113,9 +128,9 @@ TEST(Hardening, ProgramsAreBuiltWithAslrAndDep) {
         const PeFile pe(e2e::BinDir() + L"\\" + name);
         ASSERT_TRUE(pe.ok());
         const WORD flags = pe.header().DllCharacteristics;
-        EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
-        EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA);
-        EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
+        for (WORD wanted :
+             {WORD{IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE}, WORD{IMAGE_DLLCHARACTERISTICS_NX_COMPAT}, kArchitectureFlag})
+            EXPECT_TRUE(flags & wanted) << std::hex << wanted;
     }
 }
 

@@ -220,26 +220,30 @@ bool Sandbox::WaitRuns(std::size_t count, int timeoutMs) const {
     return false;
 }
 
+namespace {
+struct WindowSearch {
+    DWORD pid;
+    const wchar_t* className;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND w, LPARAM lp) {
+    auto* a = reinterpret_cast<WindowSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner != a->pid) return TRUE;
+    if (a->visibleOnly && !IsWindowVisible(w)) return TRUE;
+    wchar_t cls[256];
+    GetClassNameW(w, cls, 256);
+    if (lstrcmpW(cls, a->className) == 0) a->found.push_back(w);
+    return TRUE;
+}
+}  // namespace
+
 std::vector<HWND> ProcessWindows(DWORD pid, const wchar_t* className, bool visibleOnly) {
-    struct Args {
-        DWORD pid;
-        const wchar_t* className;
-        bool visibleOnly;
-        std::vector<HWND> found;
-    } args{pid, className, visibleOnly, {}};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<Args*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner != a->pid) return TRUE;
-            if (a->visibleOnly && !IsWindowVisible(w)) return TRUE;
-            wchar_t cls[256];
-            GetClassNameW(w, cls, 256);
-            if (lstrcmpW(cls, a->className) == 0) a->found.push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
+    WindowSearch args{pid, className, visibleOnly, {}};
+    EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&args));
     return args.found;
 }
 

@@ -195,6 +195,13 @@ TEST(RelayWindow, ConsolesThatCannotStartAreReportedAndRunOnceTheyCan) {
     EXPECT_EQ(e2e::FindProcessWindow(box.pid(), L"#32770"), nullptr) << "nothing to report";
 }
 
+BOOL CALLBACK CountVisibleGuides(HWND w, LPARAM lp) {
+    wchar_t cls[64];
+    GetClassNameW(w, cls, 64);
+    if (lstrcmpW(cls, guides::kGuideClass) == 0 && IsWindowVisible(w)) ++*reinterpret_cast<int*>(lp);
+    return TRUE;
+}
+
 TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
     Sandbox box({});
     HWND main = e2e::StartMainWindow(box);
@@ -220,14 +227,7 @@ TEST(GuideWindows, HelpTwiceGivesOneWindowAndOutlivesTheMainWindow) {
     e2e::WaitFor(
         [&] {
             count = 0;
-            EnumWindows(
-                [](HWND w, LPARAM lp) -> BOOL {
-                    wchar_t cls[64];
-                    GetClassNameW(w, cls, 64);
-                    if (lstrcmpW(cls, guides::kGuideClass) == 0 && IsWindowVisible(w)) ++*reinterpret_cast<int*>(lp);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&count));
+            EnumWindows(CountVisibleGuides, reinterpret_cast<LPARAM>(&count));
             return GetForegroundWindow() == help;
         },
         3000);
