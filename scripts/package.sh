@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the release zip dist/Relanto-<version>-win64.zip: Relanto.exe, the user readme, the licence and
-# SHA256SUMS. The same sources give the same bytes: the exe carries no time stamp or build path, and the zip
+# Builds the release zips dist/Relanto-<version>-win64.zip (64-bit Windows) and -win32.zip (32-bit Windows, and
+# Windows 10 on ARM): each holds its Relanto.exe, the user readme, the licence and SHA256SUMS. The same sources give the same bytes: the exe carries no time stamp or build path, and the zip
 # entries have fixed times, order and attributes.
 # The text files are stored in the repository with LF line ends and converted here for Windows 7's Notepad, which
 # shows a file as one line without CRLF and misreads UTF-8 without a byte-order mark.
@@ -46,25 +46,27 @@ if [ "${1:-}" = --check-text ]; then
 fi
 
 "$root/scripts/setup-deps.sh"
-mkdir -p "$build"
-cmake -S "$root" -B "$build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >"$build/release.log" 2>&1 ||
-  { cat "$build/release.log"; exit 1; }
-cmake --build "$build/release" --target Relanto -j "$(nproc)"
+mkdir -p "$build" "$root/dist"
 version=$(sed -n 's/^project(Relanto VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-stage="$build/package/Relanto-$version-win64"
-rm -rf "$build/package"
-mkdir -p "$stage"
-cp "$build/release/Relanto.exe" "$stage/"
-stage_text "$stage"
-(cd "$stage" && LC_ALL=C sha256sum Relanto.exe README-使用说明.txt LICENSE.txt >SHA256SUMS)
 # Fixed times (the last commit's, else 2026-01-01) and a sorted, attribute-free archive.
 epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null || echo 1767225600)
-find "$build/package" -exec touch -h -d "@$epoch" {} +
-mkdir -p "$root/dist"
-zipfile="$root/dist/Relanto-$version-win64.zip"
-rm -f "$zipfile"
-(cd "$build/package" && find "Relanto-$version-win64" -print | LC_ALL=C sort |
-  TZ=UTC zip -X -D -q -@ "$zipfile")
-echo "$zipfile"
-sha256sum "$zipfile"
+rm -rf "$build/package"
+for arch in win64:x86_64 win32:i686; do
+  tree=${arch%%:*}
+  cmake -S "$root" -B "$build/release-$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-${arch#*:}.cmake" >"$build/release-$tree.log" 2>&1 ||
+    { cat "$build/release-$tree.log"; exit 1; }
+  cmake --build "$build/release-$tree" --target Relanto -j "$(nproc)"
+  name="Relanto-$version-$tree"
+  stage="$build/package/$name"
+  mkdir -p "$stage"
+  cp "$build/release-$tree/Relanto.exe" "$stage/"
+  stage_text "$stage"
+  (cd "$stage" && LC_ALL=C sha256sum Relanto.exe README-使用说明.txt LICENSE.txt >SHA256SUMS)
+  find "$stage" -exec touch -h -d "@$epoch" {} +
+  zipfile="$root/dist/$name.zip"
+  rm -f "$zipfile"
+  (cd "$build/package" && find "$name" -print | LC_ALL=C sort | TZ=UTC zip -X -D -q -@ "$zipfile")
+  echo "$zipfile"
+  sha256sum "$zipfile"
+done
