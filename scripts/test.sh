@@ -27,6 +27,23 @@ gtest_summary() {  # prints "passed failed" from a GoogleTest log and the run's 
   echo "${pass:-0} $fail"
 }
 
+# run_wine LOG TREE [--win7] COMMAND...: one Wine test program run in build/TREE, its output to build/LOG (a file,
+# never a pipe: Wine's helper processes would hold a pipe open), then shown; sets round_pass and round_fail. With
+# --win7 the prefix's version is printed first and must be Windows 7 SP1's.
+run_wine() {
+  local log=$build/$1 tree=$2 win7= rc
+  shift 2
+  [ "$1" = --win7 ] && { win7=1; shift; }
+  (cd "$build/$tree" && { [ -z "$win7" ] || wine cmd /c ver; } && "$@") >"$log" 2>&1
+  rc=$?
+  cat "$log"
+  read -r round_pass round_fail < <(gtest_summary "$log" "$rc")
+  if [ -n "$win7" ] && ! grep -q 'Windows 6\.1\.' "$log"; then
+    echo "the prefix did not report Windows 7"
+    round_fail=$((round_fail + 1))
+  fi
+}
+
 echo "== unit tests (native)"
 (cd "$build/native" && ctest --output-on-failure -j "$(nproc)") | tee "$build/unit.log"
 read -r unit_pass unit_fail < <(summary "$build/unit.log")
@@ -52,18 +69,12 @@ source "$root/scripts/wine-env.sh"
 export RELANTO_PRIVATE_X=1
 wine_env_setup "$build/wineprefix" 96 "$build/win64/urllog.exe"
 trap wine_env_teardown EXIT
-# Output goes to a file, never a pipe: Wine's helper processes would hold a pipe open.
-(cd "$build/win64" && RELANTO_EXPECT_CODE_PAGE=1252 timeout 900 wine relanto_e2e_tests.exe --gtest_brief=1) \
-  >"$build/e2e.log" 2>&1
-e2e_rc=$?
-cat "$build/e2e.log"
-read -r e2e_pass e2e_fail < <(gtest_summary "$build/e2e.log" "$e2e_rc")
+run_wine e2e.log win64 env RELANTO_EXPECT_CODE_PAGE=1252 timeout 900 wine relanto_e2e_tests.exe --gtest_brief=1
+e2e_pass=$round_pass e2e_fail=$round_fail
 
 echo "== host tests (Wine)"
-(cd "$build/win64" && timeout 300 wine relanto_host_tests.exe --gtest_brief=1) >"$build/host.log" 2>&1
-host_rc=$?
-cat "$build/host.log"
-read -r host_pass host_fail < <(gtest_summary "$build/host.log" "$host_rc")
+run_wine host.log win64 timeout 300 wine relanto_host_tests.exe --gtest_brief=1
+host_pass=$round_pass host_fail=$round_fail
 
 echo "== end-to-end start-up and layout (Wine reporting Windows 7)"
 # A prefix of its own that reports Windows 7 SP1; the start-up tests, the 96-dpi layout and the keyboard tests run
@@ -71,17 +82,10 @@ echo "== end-to-end start-up and layout (Wine reporting Windows 7)"
 wine_env_teardown
 wine_env_setup "$build/wineprefix-win7" 96 "$build/win64/urllog.exe"
 wine winecfg -v win7 >/dev/null 2>&1
-(cd "$build/win64" && wine cmd /c ver && RELANTO_ARTIFACTS=artifacts-win7 timeout 300 wine relanto_e2e_tests.exe \
+run_wine e2e-win7.log win64 --win7 env RELANTO_ARTIFACTS=artifacts-win7 timeout 300 wine relanto_e2e_tests.exe \
   --gtest_brief=1 \
-  --gtest_filter='*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:Folders.*:BadConfig.*:Layout.WindowsAt96Dpi:OsApi.*:PlantedDlls.*:Keyboard.*') \
-  >"$build/e2e-win7.log" 2>&1
-win7_rc=$?
-cat "$build/e2e-win7.log"
-read -r win7_pass win7_fail < <(gtest_summary "$build/e2e-win7.log" "$win7_rc")
-if ! grep -q 'Windows 6\.1\.' "$build/e2e-win7.log"; then
-  echo "the prefix did not report Windows 7"
-  win7_fail=$((win7_fail + 1))
-fi
+  --gtest_filter='*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:Folders.*:BadConfig.*:Layout.WindowsAt96Dpi:OsApi.*:PlantedDlls.*:Keyboard.*'
+win7_pass=$round_pass win7_fail=$round_fail
 
 echo "== end-to-end in the users' locale (Wine in Simplified Chinese, code page 936)"
 # A prefix of its own with LANG=zh_CN.UTF-8: the tests whose outcome can depend on the locale (start-up and the
@@ -90,12 +94,9 @@ echo "== end-to-end in the users' locale (Wine in Simplified Chinese, code page 
 wine_env_teardown
 RELANTO_WINE_LANG=zh_CN.UTF-8 wine_env_setup "$build/wineprefix-zh" 96 "$build/win64/urllog.exe"
 rm -rf "$build/win64/artifacts-zh"
-(cd "$build/win64" && RELANTO_ARTIFACTS=artifacts-zh RELANTO_EXPECT_CODE_PAGE=936 timeout 300 \
-  wine relanto_e2e_tests.exe --gtest_brief=1 --gtest_filter='Locale.*:*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:*StoredValue.*:Folders.*:AwkwardConfig.Utf16*:RelayWindow.*:Layout.WindowsAt96Dpi:Keyboard.*') \
-  >"$build/e2e-zh.log" 2>&1
-zh_rc=$?
-cat "$build/e2e-zh.log"
-read -r zh_pass zh_fail < <(gtest_summary "$build/e2e-zh.log" "$zh_rc")
+run_wine e2e-zh.log win64 env RELANTO_ARTIFACTS=artifacts-zh RELANTO_EXPECT_CODE_PAGE=936 timeout 300 \
+  wine relanto_e2e_tests.exe --gtest_brief=1 --gtest_filter='Locale.*:*MissingFiles.*:Startup.*:*SettingLoad.*:SettingSave.*:*StoredValue.*:Folders.*:AwkwardConfig.Utf16*:RelayWindow.*:Layout.WindowsAt96Dpi:Keyboard.*'
+zh_pass=$round_pass zh_fail=$round_fail
 # Same fonts, same pixels: what the program draws of each window (its client area) in both locales must match to
 # the byte. The caption bar is the system's, drawn with each locale's own caption font.
 for shot in main-96 help-96 about-96 main-keyboard-96; do
@@ -114,20 +115,11 @@ echo "== end-to-end and host tests of the 32-bit programs (32-bit Wine reporting
 wine_env_teardown
 RELANTO_WINE_ARCH=win32 wine_env_setup "$build/wineprefix-win32" 96 "$build/win32/urllog.exe"
 wine winecfg -v win7 >/dev/null 2>&1
-(cd "$build/win32" && wine cmd /c ver && RELANTO_EXPECT_CODE_PAGE=1252 timeout 900 wine relanto_e2e_tests.exe \
-  --gtest_brief=1) >"$build/e2e-win32.log" 2>&1
-win32_rc=$?
-cat "$build/e2e-win32.log"
-read -r win32_pass win32_fail < <(gtest_summary "$build/e2e-win32.log" "$win32_rc")
-if ! grep -q 'Windows 6\.1\.' "$build/e2e-win32.log"; then
-  echo "the 32-bit prefix did not report Windows 7"
-  win32_fail=$((win32_fail + 1))
-fi
-(cd "$build/win32" && timeout 300 wine relanto_host_tests.exe --gtest_brief=1) >"$build/host-win32.log" 2>&1
-host32_rc=$?
-cat "$build/host-win32.log"
-read -r host32_pass host32_fail < <(gtest_summary "$build/host-win32.log" "$host32_rc")
-win32_pass=$((win32_pass + host32_pass)) win32_fail=$((win32_fail + host32_fail))
+run_wine e2e-win32.log win32 --win7 env RELANTO_EXPECT_CODE_PAGE=1252 timeout 900 wine relanto_e2e_tests.exe \
+  --gtest_brief=1
+win32_pass=$round_pass win32_fail=$round_fail
+run_wine host-win32.log win32 timeout 300 wine relanto_host_tests.exe --gtest_brief=1
+win32_pass=$((win32_pass + round_pass)) win32_fail=$((win32_fail + round_fail))
 
 passed=$((unit_pass + fmt_pass + layer_pass + text_pass + fuzz_pass + e2e_pass + host_pass + win7_pass + zh_pass +
   win32_pass))
