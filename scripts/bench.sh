@@ -40,4 +40,5 @@ wine_env_teardown
 wine_env_setup "$build/wineprefix-wow64" 96
 (cd "$build/win32" && wine StartupBench.exe "${1:-15}" "$(winepath -w "$build/win64/Relanto.exe")") \
   >"$build/bench-win32.log" 2>&1 || { cat "$build/bench-win32.log"; exit 1; }
-sed -e 's/baseline Relanto/64-bit Relanto/g' -e 's/Relanto\.exe /32-bit Relanto /' "$build/bench-win32.log"
+sed -e 's/^  Relanto\.exe   /  32-bit Relanto/' -e 's/^Relanto\.exe idle/32-bit Relanto idle/' \
+  -e 's/^  baseline Relanto/  64-bit Relanto  /' -e 's/baseline Relanto/64-bit Relanto/g' "$build/bench-win32.log"
