@@ -52,7 +52,8 @@ void ButtonPress::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
     const int element = Locate(&x, &y);
     control_.PressedOn(element);
     RaisePointer(events_.MouseDown, &button, shift, x, y);
-    if (control_.LookFollows(element) && button == buttons::kLeft) Show(ButtonLook::Down);
+    // A handler may have ended the press (a disable, a box that took the pointer), as the Space path checks.
+    if (control_.LookFollows(element) && button == buttons::kLeft && tracker_.HeldButtons()) Show(ButtonLook::Down);
 }
 
 void ButtonPress::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
