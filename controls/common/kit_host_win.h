@@ -261,8 +261,9 @@ public:
                 plat::FollowUiState(hwnd_, wp);
                 break;
             case WM_SIZE:
-                // Sizes before the control has its properties are not the container's.
-                if (ready_) ReportSize();
+                // Sizes before the control has its properties are not the container's; the message's size is the
+                // one the model takes.
+                if (ready_) model_.Resize(ModelSize(LOWORD(lp)), ModelSize(HIWORD(lp)));
                 return 0;
             case WM_SYSCOLORCHANGE:
                 ColorsChanged();
