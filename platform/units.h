@@ -31,13 +31,11 @@ constexpr int MulDivRound(int a, int b, int c) {
 
 // A design length in 96-dpi pixels at `dpi` (MulDiv rounding).
 constexpr int Scale(int pixels96, unsigned dpi) { return MulDivRound(pixels96, static_cast<int>(dpi), kBaseDpi); }
-// A fractional 96-dpi position at `dpi`, halves away from zero.
-inline int ScaleRound(double pixels96, unsigned dpi) {
-    return static_cast<int>(std::lround(pixels96 * dpi / static_cast<double>(kBaseDpi)));
-}
+// A half pixel rounds up (toward positive infinity), the one rule for placing elements and pointer points.
+inline int RoundPixel(double value) { return static_cast<int>(std::floor(value + 0.5)); }
 // A fractional 96-dpi position at `dpi`, halves toward positive infinity (a caption at -2.5 draws at -2).
 inline int ScaleFloor(double pixels96, unsigned dpi) {
-    return static_cast<int>(std::floor(pixels96 * dpi / static_cast<double>(kBaseDpi) + 0.5));
+    return RoundPixel(pixels96 * dpi / static_cast<double>(kBaseDpi));
 }
 // Window pixels at `dpi` as 96-dpi pixels, unrounded (pointer positions).
 inline float Unscale(double pixels, unsigned dpi) {
@@ -74,6 +72,32 @@ inline float TwipsAt(double pixels, unsigned dpi) {
 // ---- Twips and 96-dpi pixels.
 
 constexpr int TwipsFrom96(int pixels96) { return pixels96 * kTwipsPerPixel96; }
+
+// A font size in points as a control reads it back: the nearest whole number, halves to the even neighbour.
+inline std::int16_t RoundPoints(double points) {
+    const double whole = std::floor(points);
+    const double fraction = points - whole;
+    const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0);
+    return static_cast<std::int16_t>(up ? whole + 1 : whole);
+}
+
+// ---- The unit a control keeps its size and places in; its host converts once, by the unit.
+
+enum class SizeUnit { Pixels96, Twips };
+
+// A window length in pixels at `dpi` as a size in `unit` (MulDiv rounding).
+constexpr int SizeFromPixels(SizeUnit unit, int pixels, unsigned dpi) {
+    return unit == SizeUnit::Twips ? TwipsFromPixels(pixels, dpi) : UnscaleRound(pixels, dpi);
+}
+// A size in `unit` as window pixels at `dpi`: twips are covered whole (rounded up), so the size read back is not
+// below the one asked for.
+inline int SizeToPixels(SizeUnit unit, int size, unsigned dpi) {
+    return unit == SizeUnit::Twips ? PixelsCoveringTwips(size, dpi) : Scale(size, dpi);
+}
+// A place in `unit` (an element's edge) as window pixels at `dpi`.
+inline int PlaceToPixels(SizeUnit unit, double place, unsigned dpi) {
+    return unit == SizeUnit::Twips ? PixelsFromTwips(place, dpi) : ScaleFloor(place, dpi);
+}
 
 // Where a design places a part: left and top in its parent's client area, and its size, all in twips.
 struct TwipsRect {

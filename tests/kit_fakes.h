@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "controls/common/control_site.h"
 #include "fakes.h"
 
 namespace kitfakes {
@@ -43,6 +45,19 @@ struct Rig {
     unsigned TimerPeriod(unsigned id) const {
         auto it = p.timers.running.find({kWindow, id});
         return it == p.timers.running.end() ? 0 : it->second;
+    }
+};
+
+// A window's side of a model: it counts repaints and, when `grant` is set, grants a size request at once and
+// reports it back, as a window does.
+struct Site final : kit::ControlSite {
+    long repaints = 0;
+    std::function<void(int width, int height)> grant;
+    void Invalidate() override { ++repaints; }
+    void Refresh() override { ++repaints; }
+    void SetInputEnabled(bool) override {}
+    void RequestSize(int width, int height) override {
+        if (grant) grant(width, height);
     }
 };
 

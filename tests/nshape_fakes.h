@@ -101,7 +101,7 @@ struct Rig {
         return out;
     }
 
-    void PointAt(float x, float y) { p.pointer.cursor = {200 + kit::RoundPixel(x), 100 + kit::RoundPixel(y)}; }
+    void PointAt(float x, float y) { p.pointer.cursor = {200 + plat::RoundPixel(x), 100 + plat::RoundPixel(y)}; }
     void Move(float x, float y, std::int16_t buttons = 0) {
         PointAt(x, y);
         shape->MouseMove(buttons, 0, x, y);

@@ -19,7 +19,7 @@ int RoundThenHalve(double value) { return static_cast<int>(std::nearbyint(value)
 }  // namespace
 
 CheckButton::CheckButton(const plat::Services& services, Events events)
-    : services_(services), events_(std::move(events)), tracker_(services_, PollParams()) {
+    : ControlModel(services, std::move(events)), tracker_(services_, PollParams()) {
     MeasureCaption();
 }
 
@@ -35,21 +35,12 @@ TrackerParams CheckButton::PollParams() {
     return params;
 }
 
-void CheckButton::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    window_ = window;
-    site_ = site;
+void CheckButton::Attached(plat::WindowId window) {
     tracker_.SetWindow(window);
-    SetDpi(dpi);
     RefreshPicture();
     Layout();
     // The poll runs from creation: its first tick with the pointer elsewhere reports MouseOut once.
     tracker_.StartPoll();
-}
-
-void CheckButton::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
-
-void CheckButton::Redraw() {
-    if (site_) site_->Invalidate();
 }
 
 void CheckButton::ShowLook(ButtonLook look) {

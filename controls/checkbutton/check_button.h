@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/common/control_events.h"
+#include "controls/common/control_model.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
@@ -44,10 +45,25 @@ struct CheckButtonAmbient {
     const kit::Font& font;
 };
 
+// Events the check button raises to its container; key and mouse arguments are by reference and not read back.
+struct CheckButtonEvents {
+    PlainEvent Click;
+    KeyEvent KeyDown;
+    KeyAsciiEvent KeyPress;
+    KeyEvent KeyUp;
+    PlainEvent MouseOut;
+    PointerEvent MouseDown;
+    PointerEvent MouseMove;
+    PointerEvent MouseUp;
+    PropertyEvent PropertyChanged;
+};
+
 // The portable model of the check button. Its measures and event positions are twips, like the container's.
-class CheckButton : public StoredInstance<CheckButton, CheckButtonAmbient> {
+class CheckButton : public ControlModel<CheckButtonEvents, plat::SizeUnit::Twips>,
+                    public StoredInstance<CheckButton, CheckButtonAmbient> {
 public:
     using Ambient = CheckButtonAmbient;
+    using Events = CheckButtonEvents;
     enum class Source { Surface, Picture, Caption };
 
     // The leave poll.
@@ -57,29 +73,9 @@ public:
     static constexpr int kCaptionLeft = 240;                  // the caption lbl
     static constexpr OleColor kDisabledCaption = 0x0092A1A1;  // RGB(161,161,146)
 
-    // Events raised to the container; key and mouse arguments are by reference and not read back.
-    struct Events {
-        PlainEvent Click;
-        KeyEvent KeyDown;
-        KeyAsciiEvent KeyPress;
-        KeyEvent KeyUp;
-        PlainEvent MouseOut;
-        PointerEvent MouseDown;
-        PointerEvent MouseMove;
-        PointerEvent MouseUp;
-        PropertyEvent PropertyChanged;
-    };
-
     CheckButton(const plat::Services& services, Events events = {});
-    CheckButton(const CheckButton&) = delete;
-    CheckButton& operator=(const CheckButton&) = delete;
-
-    // Creation: the window, its site and its DPI; shows the first image, lays out and starts the poll.
-    void Attach(plat::WindowId window, ControlSite* site, unsigned dpi);
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : plat::kBaseDpi; }
 
     // Properties.
-    bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     std::int32_t Value() const { return value_; }
     void SetValue(std::int32_t value);
@@ -133,26 +129,20 @@ private:
     void ShowLook(ButtonLook look);
     void Layout();
     void MeasureCaption();
-    void Notify(const wchar_t* property);
-    void Redraw();
+    // Creation: shows the first image, lays out and starts the poll.
+    void Attached(plat::WindowId window) override;
     // The event position: relative to the part the press began on, or to the part under the pointer.
     Source PartFor(float x, float y) const;
     void Relative(Source part, float* x, float* y) const;
     // A press whose release will not come ends: the look the pointer calls for, no click.
     void EndPress(bool pressed);
 
-    plat::Services services_;
-    Events events_;
-    plat::WindowId window_ = 0;
-    ControlSite* site_ = nullptr;
-    unsigned dpi_ = plat::kBaseDpi;
     PointerTracker tracker_;
 
     kit::Font font_;
     std::int32_t value_ = 0;
     OleColor backColor_ = 0;
     OleColor foreColor_ = 0;
-    bool enabled_ = true;
     std::wstring caption_ = L"Check1";
     OleColor captionColor_ = 0x80000012;  // a label's default text colour until the properties set it
 

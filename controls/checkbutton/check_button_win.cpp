@@ -14,7 +14,7 @@ const wchar_t kCheckButtonClass[] = L"KitCheckButton";
 
 namespace {
 
-class CheckHost final : public host::ControlHost<CheckHost, CheckButton> {
+class CheckHost final : public host::ControlHost<CheckButton> {
 public:
     using ControlHost::ControlHost;
 
@@ -22,16 +22,13 @@ public:
     void RequestSize(int, int) override {}
 
     void Start(const CheckButtonArgs& args) {
-        AttachModel();
         LoadOrInit(args, kit::CheckButtonAmbient{args.name, args.containerFont});
         ready_ = true;
         ReportSize();
     }
 
 private:
-    friend ControlHost;
-
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
         switch (msg) {
             case WM_MOUSEMOVE: {
                 // The system repeats the last move when the capture ends or windows change under the pointer;
@@ -107,8 +104,8 @@ private:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        const int side = plat::PixelsFromTwips(CheckButton::kBoxTwips, dpi_);
-        const int top = plat::PixelsFromTwips(model_.BoxTop(), dpi_);
+        const int side = WindowPlace(CheckButton::kBoxTwips);
+        const int top = WindowPlace(model_.BoxTop());
         SetStretchBltMode(dc, side == BoxImage::kSide ? COLORONCOLOR : HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchDIBits(dc, 0, top, side, side, 0, 0, BoxImage::kSide, BoxImage::kSide, image.pixels.data(), &info,
@@ -116,30 +113,30 @@ private:
     }
 
     // In high contrast the parts take system colours; the box images stay as they are.
-    void Draw(HDC dc, const RECT& r) {
+    void Draw(HDC dc, const RECT& r) override {
         plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Surface, model_.BackColor())));
         FillRect(dc, &r, back.get());
         DrawBox(dc);
         const std::wstring& caption = model_.Caption();
-        const int left = plat::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
-        const int top = plat::PixelsFromTwips(model_.CaptionTop(), dpi_);
+        const int left = WindowPlace(CheckButton::kCaptionLeft);
+        const int top = WindowPlace(model_.CaptionTop());
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.CaptionColor()));
+        SetTextColor(dc, TextColor(model_.CaptionColor()));
         TextOutW(dc, left, top, caption.c_str(), static_cast<int>(caption.size()));
     }
 
     // As on Windows' check boxes, the focus rectangle frames the caption (or a small area beside the box when it
     // is empty).
-    void DrawFocusCue(HDC dc, const RECT&) {
+    void DrawFocusCue(HDC dc, const RECT&) override {
         const std::wstring& caption = model_.Caption();
-        const int left = plat::PixelsFromTwips(CheckButton::kCaptionLeft, dpi_);
-        const int top = plat::PixelsFromTwips(model_.CaptionTop(), dpi_);
+        const int left = WindowPlace(CheckButton::kCaptionLeft);
+        const int top = WindowPlace(model_.CaptionTop());
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
         SIZE extent = {};
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
         const RECT mark = {left - 2, top, left + (extent.cx > 0 ? extent.cx : 4) + 2,
-                           top + (extent.cy > 0 ? extent.cy : plat::PixelsFromTwips(model_.CaptionHeight(), dpi_))};
+                           top + (extent.cy > 0 ? extent.cy : WindowPlace(model_.CaptionHeight()))};
         host::PaintFocusRect(dc, mark);
     }
 

@@ -2,11 +2,6 @@
 // its box image, caption and focus mark.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include <string>
 
 #include "controls/checkbutton/check_button.h"

@@ -7,13 +7,12 @@
 
 namespace kit {
 
-ButtonPress::ButtonPress(const plat::Services& services, TrackerParams tracking, ButtonEvents& events,
-                         PressingControl& control, bool readsButtonBack, int width, int height)
-    : tracker_(services, std::move(tracking)),
-      events_(events),
+ButtonPress::ButtonPress(ButtonModel& model, PressingControl& control, TrackerParams tracking, bool readsButtonBack,
+                         int width, int height)
+    : model_(model),
       control_(control),
+      tracker_(model.services(), std::move(tracking)),
       readsButtonBack_(readsButtonBack),
-      services_(services),
       width_(width),
       height_(height) {}
 
@@ -21,13 +20,13 @@ void ButtonPress::Resize(int width, int height) {
     if (width == width_ && height == height_) return;
     width_ = width;
     height_ = height;
-    Raise(events_.Resize);
+    Raise(model_.events().Resize);
     control_.LayOut();
 }
 
 int ButtonPress::Locate(float* x, float* y) const {
-    *x = plat::Unscale(*x, dpi_);
-    *y = plat::Unscale(*y, dpi_);
+    *x = plat::Unscale(*x, model_.dpi());
+    *y = plat::Unscale(*y, model_.dpi());
     const int element = tracker_.HeldButtons() ? pressElement_ : control_.ElementAt(*x, *y);
     control_.RelativeTo(element, x, y);
     return element;
@@ -47,22 +46,24 @@ void ButtonPress::Show(ButtonLook look) {
 void ButtonPress::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     // The first button of a press series notes the element it began on; the pointer stays with the control until
     // the last release.
-    if (tracker_.HeldButtons() == 0) pressElement_ = control_.ElementAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
+    if (tracker_.HeldButtons() == 0)
+        pressElement_ = control_.ElementAt(plat::Unscale(x, model_.dpi()), plat::Unscale(y, model_.dpi()));
     tracker_.Pressed(button);
     const int element = Locate(&x, &y);
     control_.PressedOn(element);
-    RaisePointer(events_.MouseDown, &button, shift, x, y);
-    if (control_.LookFollows(element) && button == buttons::kLeft) Show(ButtonLook::Down);
+    RaisePointer(model_.events().MouseDown, &button, shift, x, y);
+    // A handler may have ended the press (a disable, a box that took the pointer), as the Space path checks.
+    if (control_.LookFollows(element) && button == buttons::kLeft && tracker_.HeldButtons()) Show(ButtonLook::Down);
 }
 
 void ButtonPress::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
-    const plat::Point client{RoundPixel(x), RoundPixel(y)};
+    const plat::Point client{plat::RoundPixel(x), plat::RoundPixel(y)};
     const int element = Locate(&x, &y);
-    RaisePointer(events_.MouseMove, &buttons, shift, x, y);
+    RaisePointer(model_.events().MouseMove, &buttons, shift, x, y);
     // Another button than the left one takes part: the look stays.
-    if (control_.LookFollows(element) && buttons < 2) {
+    if (control_.LookFollows(element) && buttons::NoneOrLeftAlone(buttons)) {
         const PointerTracker::Move move = tracker_.MoveSeen(buttons);
-        if (move == PointerTracker::Move::Entered) Raise(events_.MouseEnter);
+        if (move == PointerTracker::Move::Entered) Raise(model_.events().MouseEnter);
         if (const auto look = PointerTracker::LookAfter(move)) Show(*look);
     }
     if (buttons != buttons::kLeft) control_.HoverMove(element, client);
@@ -72,59 +73,60 @@ void ButtonPress::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
     const int element = Locate(&x, &y);
     tracker_.Released(button);
     control_.ReleasedOn(element);
-    RaisePointer(events_.MouseUp, &button, shift, x, y);
+    RaisePointer(model_.events().MouseUp, &button, shift, x, y);
     if (control_.LookFollows(element)) {
         // The new look shows only after Click returns: the pressed look stays while the container's handler runs.
         look_ = tracker_.RestingLook();
-        Raise(events_.Click);
+        Raise(model_.events().Click);
         control_.ShowLook();
     } else {
-        Raise(events_.Click);
+        Raise(model_.events().Click);
     }
     tracker_.EndPressCapture();
 }
 
 void ButtonPress::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
     // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
-    if (tracker_.HeldButtons() == 0) pressElement_ = control_.ElementAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
+    if (tracker_.HeldButtons() == 0)
+        pressElement_ = control_.ElementAt(plat::Unscale(x, model_.dpi()), plat::Unscale(y, model_.dpi()));
     tracker_.Pressed(button);
-    Raise(events_.DblClick);
+    Raise(model_.events().DblClick);
 }
 
 void ButtonPress::KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) {
-    if (services_.keys)
-        if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) services_.keys->Send(focusKeys);
+    if (plat::KeySender* keys = model_.services().keys)
+        if (const wchar_t* focusKeys = FocusKeysFor(keyCode)) keys->Send(focusKeys);
     // The handler gets its own copies: the press follows the key that went down, whatever the handler made of it.
     std::int16_t code = keyCode, mods = shift;
     const unsigned focusLosses = focusLosses_;
-    Raise(events_.KeyDown, code, mods);
+    Raise(model_.events().KeyDown, code, mods);
     // Space presses as a left press does, once however long the key repeats. Alt+Space opens the system menu,
     // whose loop takes the key's release: it presses nothing.
     // A handler may have disabled the control, or moved the focus away, so that the release goes elsewhere.
-    if (keyCode != keys::kSpace || systemKey || spaceHeld_ || !enabled_ || focusLosses != focusLosses_) return;
+    if (keyCode != keys::kSpace || systemKey || spaceHeld_ || !model_.Enabled() || focusLosses != focusLosses_) return;
     spaceHeld_ = true;
     control_.SpacePressed();
     Show(ButtonLook::Down);
 }
 
-void ButtonPress::KeyPress(std::int16_t keyAscii) { Raise(events_.KeyPress, keyAscii); }
+void ButtonPress::KeyPress(std::int16_t keyAscii) { Raise(model_.events().KeyPress, keyAscii); }
 
 void ButtonPress::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     std::int16_t code = keyCode, mods = shift;
-    Raise(events_.KeyUp, code, mods);
+    Raise(model_.events().KeyUp, code, mods);
     control_.KeyReleased();
     // Releasing Space clicks as a left release does: the pressed look stays on screen while Click runs.
     if (keyCode != keys::kSpace || !spaceHeld_) return;
     spaceHeld_ = false;
     look_ = tracker_.RestingLook();
-    Raise(events_.Click);
+    Raise(model_.events().Click);
     control_.ShowLook();
 }
 
 void ButtonPress::TimerTick(unsigned timerId) {
     if (!tracker_.TickSeesLeave(timerId)) return;
     tracker_.StopPoll();
-    Raise(events_.MouseLeave);
+    Raise(model_.events().MouseLeave);
     Show(ButtonLook::Normal);
 }
 
@@ -139,13 +141,12 @@ void ButtonPress::LostFocus() {
 
 void ButtonPress::CaptureLost() { End(tracker_.CaptureLost()); }
 
-void ButtonPress::EnableInput(bool enabled, ControlSite* site) {
-    enabled_ = enabled;
+void ButtonPress::EnableInput(bool enabled) {
     if (!enabled) {
         const bool pointer = tracker_.EndPress();
         End(std::exchange(spaceHeld_, false) || pointer);
     }
-    if (site) site->SetInputEnabled(enabled);
+    if (ControlSite* site = model_.site()) site->SetInputEnabled(enabled);
 }
 
 }  // namespace kit

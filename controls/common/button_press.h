@@ -5,10 +5,10 @@
 // control reads Button back after raising) is the control's side, PressingControl.
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 
 #include "controls/common/control_events.h"
+#include "controls/common/control_model.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/pointer_tracker.h"
@@ -34,8 +34,8 @@ struct ButtonEvents {
     PropertyEvent PropertyChanged;
 };
 
-// A half pixel rounds up (toward positive infinity), the one rule for placing elements and pointer points.
-inline int RoundPixel(double value) { return static_cast<int>(std::floor(value + 0.5)); }
+// What a button model is besides its press: its services, handlers, site, scale and enabled flag.
+using ButtonModel = ControlModel<ButtonEvents, plat::SizeUnit::Pixels96>;
 
 // The control's side of a press. Elements are the control's own numbering (0 the surface).
 class PressingControl {
@@ -65,13 +65,13 @@ protected:
     ~PressingControl() = default;
 };
 
-// A button model derives from it and so offers the input every model of the kit offers (control_site.h).
+// The press of a button model: a member of the model, built after the model's base and elements it refers to.
 class ButtonPress {
 public:
     // `readsButtonBack`: the control examines Button after raising a pointer event, so a handler that changes it
     // changes the control's reaction; otherwise handlers get copies.
-    ButtonPress(const plat::Services& services, TrackerParams tracking, ButtonEvents& events, PressingControl& control,
-                bool readsButtonBack, int width, int height);
+    ButtonPress(ButtonModel& model, PressingControl& control, TrackerParams tracking, bool readsButtonBack, int width,
+                int height);
 
     ButtonPress(const ButtonPress&) = delete;
     ButtonPress& operator=(const ButtonPress&) = delete;
@@ -89,28 +89,22 @@ public:
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void TimerTick(unsigned timerId);
 
-    // The focus came: nothing of the press shows it.
-    void GotFocus() {}
     // A press whose release will not come ends: no Click, the look the pointer calls for, the next press fresh.
     void LostFocus();    // a Space press
     void CaptureLost();  // a pointer press
+    // The model was disabled: a press ends without a click; the site stops or resumes the window's input.
+    void EnableInput(bool enabled);
 
     // The window's size changed (96-dpi pixels): Resize, then the control's layout, when it differs from the last.
     void Resize(int width, int height);
     int Width() const { return width_; }
     int Height() const { return height_; }
 
-    // The look the press leaves, the control's enabled flag, whether the pointer entered.
+    // The look the press leaves, whether the pointer entered.
     ButtonLook ButtonState() const { return look_; }
-    bool InputEnabled() const { return enabled_; }
     bool EnterRaised() const { return tracker_.Entered(); }
-
-protected:
     PointerTracker& tracker() { return tracker_; }
     const PointerTracker& tracker() const { return tracker_; }
-    void SetPressDpi(unsigned dpi) { dpi_ = dpi ? dpi : 96; }
-    // Disabling ends a press without a click; the site stops or resumes the window's input.
-    void EnableInput(bool enabled, ControlSite* site);
 
 private:
     // The element a point reports to (the one that took a press still held, else the one under it) and the point
@@ -120,18 +114,48 @@ private:
     void Show(ButtonLook look);
     void End(bool pressed);
 
-    PointerTracker tracker_;
-    ButtonEvents& events_;
+    ButtonModel& model_;
     PressingControl& control_;
+    PointerTracker tracker_;
     const bool readsButtonBack_;
-    const plat::Services& services_;
-    unsigned dpi_ = 96;
     int width_, height_;
     ButtonLook look_ = ButtonLook::Normal;
     int pressElement_ = 0;  // the element that took the first held button
     bool spaceHeld_ = false;
     unsigned focusLosses_ = 0;  // counted, so that a key press can tell whether its handler moved the focus away
-    bool enabled_ = true;
+};
+
+// The input a button model takes, handed to its press (the model's member `press_`).
+template <typename Model>
+class PressInput {
+public:
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+        press().MouseDown(button, shift, x, y);
+    }
+    void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
+        press().MouseMove(buttons, shift, x, y);
+    }
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) { press().MouseUp(button, shift, x, y); }
+    void DblClick(std::int16_t button, std::int16_t shift, float x, float y) { press().DblClick(button, shift, x, y); }
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false) {
+        press().KeyDown(keyCode, shift, systemKey);
+    }
+    void KeyPress(std::int16_t keyAscii) { press().KeyPress(keyAscii); }
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) { press().KeyUp(keyCode, shift); }
+    void TimerTick(unsigned timerId) { press().TimerTick(timerId); }
+    void CaptureLost() { press().CaptureLost(); }
+    void Resize(int width, int height) { press().Resize(width, height); }
+    int Width() const { return press().Width(); }
+    int Height() const { return press().Height(); }
+    ButtonLook ButtonState() const { return press().ButtonState(); }
+    bool EnterRaised() const { return press().EnterRaised(); }
+
+protected:
+    ~PressInput() = default;
+
+private:
+    ButtonPress& press() { return static_cast<Model&>(*this).press_; }
+    const ButtonPress& press() const { return static_cast<const Model&>(*this).press_; }
 };
 
 }  // namespace kit

@@ -11,6 +11,8 @@ namespace kit {
 // The bits of a pointer event's `Button` mask.
 namespace buttons {
 enum : std::int16_t { kLeft = 1, kRight = 2, kMiddle = 4 };
+// No button held, or the left one alone: the moves whose look follows the pointer.
+constexpr bool NoneOrLeftAlone(std::int16_t mask) { return mask < kRight; }
 }  // namespace buttons
 
 using PlainEvent = std::function<void()>;

@@ -1,31 +1,12 @@
-// The one shape every control of the kit has toward its host: the site a model talks to, and the members a
-// model offers. Each control is a portable model (properties, state machine, events, layout, persistence) plus a
-// thin Win32 host that implements ControlSite, turns window messages into the model calls below and paints what
-// the model describes.
-//
-// A model offers, under these names:
-//   Attach(plat::WindowId window, ControlSite* site, unsigned dpi)  the window, its site and its DPI
-//   SetDpi(unsigned dpi)                                           the window moved to another DPI
-//   InitNew(ambient), Load(const PropertyBag&, ambient) -> LoadResult, Save(PropertyBag&, ambient) const
-//                                                                  new instance, load (names the key that stopped
-//                                                                  it), save: StoredInstance, one for all
-//   MouseDown / MouseMove / MouseUp(button, shift, x, y)           pointer input, see the unit below
-//   DblClick(button, shift, x, y)                                  the second press of a double-click
-//   KeyDown(keyCode, shift, systemKey), KeyPress(keyAscii), KeyUp(keyCode, shift)
-//                                                                  systemKey: Alt held or F10 (WM_SYSKEYDOWN)
-//   TimerTick(timerId)                                             every timer tick of the control's window
-//   Resize(width, height)                                          the window's size, in the model's unit
+// The one shape every control of the kit has toward its host: the site a model talks to. Each control is a
+// portable model (control_model.h: properties, state machine, events, layout, persistence) plus a thin Win32 host
+// that implements ControlSite, turns window messages into the model's input and paints what the model describes.
 //
 // Pointer positions: the host passes the window's client pixels exactly as the message carries them (at the
-// window's DPI, as floats), and the model converts them into the unit its events report with platform/units.h:
-// 96-dpi pixels for N_Shape and N_Selection, twips for CheckButton and N_TextBox. Converting once, in the
-// model, from the integer pixels keeps every event argument what it has always been at any DPI; a shared
-// intermediate unit would round twice.
-//
-// Sizes travel in the model's own unit (96-dpi pixels or twips); the host converts them.
-//
-// The pointer capture belongs to the model's PointerTracker (controls/common/pointer_tracker.h): hosts never
-// call SetCapture or ReleaseCapture themselves.
+// window's DPI, as floats), and the model converts them once, with platform/units.h, into the unit its events
+// report (96-dpi pixels for N_Shape and N_Selection, twips for CheckButton and N_TextBox): a shared intermediate
+// unit would round twice. Sizes travel in the unit the model declares; the host converts them. The pointer
+// capture belongs to the model's PointerTracker: hosts never call SetCapture or ReleaseCapture themselves.
 #pragma once
 
 #include <cstdint>

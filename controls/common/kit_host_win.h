@@ -16,6 +16,7 @@
 
 #include "controls/common/contrast.h"
 #include "controls/common/control_events.h"
+#include "controls/common/control_model.h"
 #include "controls/common/control_site.h"
 #include "controls/common/kit_accessible_win.h"
 #include "controls/common/property_bag.h"
@@ -140,7 +141,11 @@ std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPA
     return std::nullopt;
 }
 
-// Whether a model hears of its focus (GotFocus and LostFocus).
+// Whether a model takes its own keys (KeyDown, KeyPress, KeyUp) and hears of its focus (GotFocus, LostFocus).
+template <typename Model, typename = void>
+struct TakesKeys : std::false_type {};
+template <typename Model>
+struct TakesKeys<Model, std::void_t<decltype(std::declval<Model&>().KeyPress(std::int16_t{}))>> : std::true_type {};
 template <typename Model, typename = void>
 struct HearsFocus : std::false_type {};
 template <typename Model>
@@ -188,16 +193,13 @@ struct ControlArgs {
 };
 
 // The part every control host shares: the model with its screen-reader answers, the window's DPI, the window
-// side of the control's site, and the messages all controls answer alike (size, system colours, erase, paint,
-// a DPI change). `Host`, derived from it, supplies:
-//   Draw(HDC, const RECT& client)     paints into the back buffer;
-//   Message(msg, wp, lp)              every message the base does not answer;
-// and may hide kRoutesKeys, ReportSize(), Look(), Shown(), Resized(), ColorsChanged(), Refit(), BeforePaint()
-// and DrawFocusCue() to vary them.
+// side of the control's site, the model attached when the window is made (WM_NCCREATE), sizes converted between
+// the window's pixels and the unit the model declares, and the messages all controls answer alike (size, system
+// colours, erase, paint, a DPI change). A host supplies Draw and Message and may override the other hooks.
 //
 // The focus shows the Windows way: while the window's focus cues show (after keyboard use, platform/keyboard_win.h)
 // the focused control draws a focus rectangle over its look; a mouse user sees the control exactly as before.
-template <typename Host, typename Model, typename Site = ControlSite>
+template <typename Model, typename Site = ControlSite>
 class ControlHost : public Site {
 public:
     HWND hwnd_ = nullptr;  // set by the window procedure
@@ -214,10 +216,10 @@ public:
     // screen readers.
     void Invalidate() override {
         access_.StatesMayHaveChanged();
-        if (self().Shown()) InvalidateRect(hwnd_, nullptr, FALSE);
+        if (Shown()) InvalidateRect(hwnd_, nullptr, FALSE);
     }
     void Refresh() override {
-        if (self().Shown()) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        if (Shown()) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     void SetInputEnabled(bool enabled) override {
         if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
@@ -229,14 +231,19 @@ public:
         // The one gate of a disabled control: the system sends it no input, and input sent or posted to it
         // anyway is dropped here. A model checks again only after its own handlers ran (one may disable it).
         if (IsInput(msg) && !IsWindowEnabled(hwnd_)) return 0;
-        if constexpr (Host::kRoutesKeys) {
+        if constexpr (TakesKeys<Model>::value) {
             if (const auto keyResult = RouteKey(model_, hwnd_, msg, wp, lp)) return *keyResult;
         }
         if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
         switch (msg) {
+            case WM_NCCREATE:
+                // Every model meets its window, site and DPI here, before any message of the window reaches it.
+                dpi_ = plat::WindowDpi(hwnd_);
+                model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
+                break;
             case WM_GETDLGCODE:
                 // A control that takes its keys owns every key but Tab, which moves the focus.
-                if constexpr (Host::kRoutesKeys) return WantEveryKeyButTab(0, lp);
+                if constexpr (TakesKeys<Model>::value) return WantEveryKeyButTab(0, lp);
                 break;
             case WM_SETFOCUS:
             case WM_KILLFOCUS:
@@ -254,45 +261,39 @@ public:
                 plat::FollowUiState(hwnd_, wp);
                 break;
             case WM_SIZE:
-                self().Resized(lp);
+                // Sizes before the control has its properties are not the container's; the message's size is the
+                // one the model takes.
+                if (ready_) model_.Resize(ModelSize(LOWORD(lp)), ModelSize(HIWORD(lp)));
                 return 0;
             case WM_SYSCOLORCHANGE:
-                self().ColorsChanged();
+                ColorsChanged();
                 return 0;
             case WM_DPICHANGED_AFTERPARENT:
                 ApplyDpi(plat::WindowDpi(hwnd_));
-                self().Refit();
+                Refit();
                 InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
         }
-        return self().Message(msg, wp, lp);
+        return Message(msg, wp, lp);
     }
 
 protected:
-    // Key messages go to the model's KeyDown, KeyPress and KeyUp.
-    static constexpr bool kRoutesKeys = true;
-
-    // Tells the model the window's size, in twips.
-    void ReportSize() {
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        model_.Resize(plat::TwipsFromPixels(r.right, dpi_), plat::TwipsFromPixels(r.bottom, dpi_));
-    }
+    // ---- Hooks.
+    // Paints into the back buffer.
+    virtual void Draw(HDC dc, const RECT& client) = 0;
+    // Every message the base does not answer.
+    virtual LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) = 0;
     // The look whose high-contrast colours the control paints with.
-    ButtonLook Look() const { return ButtonLook::Normal; }
+    virtual ButtonLook Look() const { return ButtonLook::Normal; }
     // Whether repaint requests reach the window.
-    bool Shown() const { return hwnd_ != nullptr; }
-    // The window's size changed; sizes before the control has its properties are not the container's.
-    void Resized(LPARAM) {
-        if (ready_) self().ReportSize();
-    }
-    void ColorsChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
+    virtual bool Shown() const { return hwnd_ != nullptr; }
+    virtual void ColorsChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
     // After a DPI change: the model has the new DPI; bring the rest in line.
-    void Refit() { self().ReportSize(); }
+    virtual void Refit() { ReportSize(); }
     // Runs inside the paint, before the client area is read.
-    void BeforePaint() {}
+    virtual void BeforePaint() {}
     // The focused control's cue, inset inside the control as Windows' buttons draw it.
-    void DrawFocusCue(HDC dc, const RECT& client) {
+    virtual void DrawFocusCue(HDC dc, const RECT& client) {
         RECT r = client;
         const int inset = plat::Scale(kFocusCueInset, dpi_);
         InflateRect(&r, -inset, -inset);
@@ -300,16 +301,30 @@ protected:
     }
     static constexpr int kFocusCueInset = 3;  // 96-dpi pixels
 
-    // The model's colour, or in high contrast the system colour of the part in the current look.
-    COLORREF Color(ColorRole role, OleColor design) const {
-        return plat::OleToColorRef(PaintColor(services_.scheme, role, self().Look(), design));
+    // ---- Sizes and places, between the window's pixels and the model's unit: converted here only.
+    int ModelSize(int pixels) const { return plat::SizeFromPixels(Model::kSizeUnit, pixels, dpi_); }
+    int WindowSize(int size) const { return plat::SizeToPixels(Model::kSizeUnit, size, dpi_); }
+    int WindowPlace(double place) const { return plat::PlaceToPixels(Model::kSizeUnit, place, dpi_); }
+    // An element's box with each edge placed on its own, so boxes that meet in the model meet on screen.
+    RECT WindowRect(const RectF& r) const {
+        return {WindowPlace(r.left), WindowPlace(r.top), WindowPlace(r.left + r.width), WindowPlace(r.top + r.height)};
+    }
+    // Tells the model the window's size.
+    void ReportSize() {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        model_.Resize(ModelSize(r.right), ModelSize(r.bottom));
     }
 
-    // Ties the model to the window at the window's DPI.
-    void AttachModel() {
-        dpi_ = plat::WindowDpi(hwnd_);
-        model_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
+    // The model's colour, or in high contrast the system colour of the part in the current look.
+    COLORREF Color(ColorRole role, OleColor design) const {
+        return plat::OleToColorRef(PaintColor(services_.scheme, role, Look(), design));
     }
+    // A caption's colour: a disabled control's is the disabled text's in high contrast.
+    COLORREF TextColor(OleColor design) const {
+        return Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, design);
+    }
+
     void ApplyDpi(UINT dpi) {
         dpi_ = dpi;
         model_.SetDpi(dpi);
@@ -326,7 +341,7 @@ protected:
         if (!hwnd_) return;
         CaptionAsWindowText(caption);
         access_.NameChanged();
-        if (!self().Shown()) return;
+        if (!Shown()) return;
         InvalidateRect(hwnd_, nullptr, FALSE);
         plat::PaintNow(hwnd_);
     }
@@ -351,19 +366,16 @@ protected:
     bool ready_ = false;
 
 private:
-    Host& self() { return static_cast<Host&>(*this); }
-    const Host& self() const { return static_cast<const Host&>(*this); }
-
     // Paints double-buffered: the host draws into a back buffer the size of the client area.
     void Paint() {
         plat::PaintScope paint(hwnd_);
-        self().BeforePaint();
+        BeforePaint();
         RECT client;
         GetClientRect(hwnd_, &client);
         plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
         if (!buffer.ok()) return;
-        self().Draw(buffer.dc(), client);
-        if (GetFocus() == hwnd_ && plat::FocusCuesShown(hwnd_)) self().DrawFocusCue(buffer.dc(), client);
+        Draw(buffer.dc(), client);
+        if (GetFocus() == hwnd_ && plat::FocusCuesShown(hwnd_)) DrawFocusCue(buffer.dc(), client);
         buffer.Blit();
     }
 };

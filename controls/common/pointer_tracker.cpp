@@ -110,16 +110,20 @@ void PointerTracker::GiveBackCapture() {
 
 PointerTracker::Hover PointerTracker::HoverAt(plat::Point client) const {
     plat::Pointer* pointer = services_.pointer;
-    if (!pointer || (held_ && hoverGivenUp_)) return Hover::Kept;
-    if (pointer->Capture() == window_ && window_) {
-        const plat::Point screen = pointer->ClientToScreen(window_, client);
-        return pointer->WindowFromPoint(screen) != window_ ? Hover::Outside : Hover::Kept;
-    }
-    return Hover::Free;
+    if (!pointer) return Hover::Kept;
+    // A press holds the capture the hover logic gave up: only the way back over the control takes it again.
+    const bool givenUp = held_ && hoverGivenUp_;
+    if (!givenUp && (pointer->Capture() != window_ || !window_)) return Hover::Free;
+    const bool over = pointer->WindowFromPoint(pointer->ClientToScreen(window_, client)) == window_;
+    if (givenUp) return over ? Hover::Free : Hover::Kept;
+    return over ? Hover::Kept : Hover::Outside;
 }
 
 void PointerTracker::TakeHover() {
-    if (services_.pointer) services_.pointer->SetCapture(window_);
+    if (!services_.pointer) return;
+    services_.pointer->SetCapture(window_);
+    // Back over the control during a press: the capture is the hover logic's again and outlasts the release.
+    if (hoverGivenUp_) tookPressCapture_ = hoverGivenUp_ = false;
 }
 
 void PointerTracker::ReleaseHover() {

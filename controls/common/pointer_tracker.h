@@ -87,8 +87,8 @@ public:
     bool CaptureLost();
 
     // ---- Hover capture, for a move `client` (the window's client pixels) without the left button alone. Given up
-    // during a press (another button held, say), it stays with the press until the release, and the hover logic
-    // rests till then.
+    // during a press (another button held, say), it stays with the press until the release; a move back over the
+    // control takes it again, as without a press.
     Hover HoverAt(plat::Point client) const;
     void TakeHover();
     void ReleaseHover();

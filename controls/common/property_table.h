@@ -255,9 +255,10 @@ inline kit::Value AsWhole(std::int64_t number) { return kit::Value(number); }
 inline kit::Value AsText(const std::wstring& text) { return kit::Value(text); }
 inline kit::Value AsFont(const Font& font) { return kit::Value(font); }
 
-// Reads the getter `Get` and stores it in the form `Make` gives.
-template <auto Make, auto Get>
-kit::Value WriteFrom(const typename table_detail::Member<decltype(Get)>::Class& model) {
+// Reads the getter `Get` and stores it in the form `Make` gives; `Model` names the model when the getter is its
+// base's.
+template <auto Make, auto Get, class Model = typename table_detail::Member<decltype(Get)>::Class>
+kit::Value WriteFrom(const Model& model) {
     return Make((model.*Get)());
 }
 
@@ -272,7 +273,7 @@ struct KeyRows {
 
     template <auto Convert, auto Make, auto Set, auto Get>
     static constexpr Key Through(const wchar_t* name, Default fallback) {
-        return Key{name, fallback, fallback, ReadInto<Convert, Set>, WriteFrom<Make, Get>};
+        return Key{name, fallback, fallback, ReadInto<Convert, Set>, WriteFrom<Make, Get, Model>};
     }
     template <auto Set, auto Get>
     static constexpr Key Color(const wchar_t* name, Default fallback) {

@@ -1,9 +1,6 @@
 // Selection entry N_Selection: properties, looks, pointer and keyboard logic and layout.
 #include "controls/nselection/n_selection.h"
 
-#include <cmath>
-#include <optional>
-
 #include "platform/units.h"
 
 namespace kit {
@@ -13,29 +10,12 @@ namespace {
 constexpr double kMinPoints = 1;
 constexpr double kMaxPoints = 2160;
 
-// A font size in points as the control reads it back: the nearest whole number, halves to the even neighbour.
-std::int16_t RoundPoints(double points) {
-    const double whole = std::floor(points);
-    const double fraction = points - whole;
-    double r = whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) r = whole + 1;
-    return static_cast<std::int16_t>(r);
-}
-
-TrackerParams LeaveTracking() {
-    TrackerParams params;
-    params.timerId = NSelection::kTimer1;
-    params.periodMs = NSelection::kTimer1PeriodMs;
-    params.over = OverTest::OwnWindow;
-    return params;
-}
-
 }  // namespace
 
 NSelection::NSelection(const plat::Services& services, Events events)
-    : ButtonPress(services_, LeaveTracking(), events_, *this, true, kDesignWidth, kDesignHeight),
-      services_(services),
-      events_(std::move(events)) {
+    : ButtonModel(services, std::move(events)),
+      press_(*this, *this, {kTimer1, kTimer1PeriodMs, OverTest::OwnWindow, {}, false}, true, kDesignWidth,
+             kDesignHeight) {
     // The elements as designed, until a new instance or a load replaces their values.
     label1_.text = L"NSelection1";
     label1_.color = 0x80000012;  // button text
@@ -50,30 +30,11 @@ NSelection::NSelection(const plat::Services& services, Events events)
     Measure(labelDescricao_);
 }
 
-void NSelection::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    tracker().SetWindow(window);
-    site_ = site;
-    SetDpi(dpi);
-}
-
-void NSelection::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
-
 void NSelection::Measure(Label& label) {
     if (!services_.text) return;
     const plat::Size size = services_.text->Measure(label.text, label.face, label.points, label.bold);
     label.width = size.cx;
     label.height = size.cy;
-}
-
-void NSelection::ShowColor(OleColor& stored, OleColor& element, OleColor c, const wchar_t* property) {
-    stored = c;
-    element = c;
-    Redraw();
-    Notify(property);
-}
-
-void NSelection::Redraw() {
-    if (site_) site_->Invalidate();
 }
 
 void NSelection::SetCaption(const std::wstring& text) {
@@ -92,7 +53,7 @@ void NSelection::SetDescription(const std::wstring& text) {
     Notify(L"Description");
 }
 
-std::int16_t NSelection::FontSize() const { return RoundPoints(label1_.points); }
+std::int16_t NSelection::FontSize() const { return plat::RoundPoints(label1_.points); }
 
 bool NSelection::SetFontSize(std::int16_t points) {
     if (points < kMinPoints || points > kMaxPoints) return false;
@@ -111,12 +72,13 @@ void NSelection::SetFontBold(bool bold) {
 }
 
 void NSelection::SetEnabled(bool enabled) {
-    EnableInput(enabled, site_);
+    enabled_ = enabled;
+    press_.EnableInput(enabled);
     Notify(L"Enabled");
 }
 
 void NSelection::SetForeColorNormal(OleColor c) {
-    ShowColor(looks_[ButtonLook::Normal].fore, label1_.color, c, L"ForeColorNormal");
+    ShowNow(looks_[ButtonLook::Normal].fore, &label1_.color, c, L"ForeColorNormal");
 }
 
 void NSelection::SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fore, c, L"ForeColorHover"); }
@@ -124,7 +86,7 @@ void NSelection::SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].
 void NSelection::SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fore, c, L"ForeColorDown"); }
 
 void NSelection::SetBackColorNormal(OleColor c) {
-    ShowColor(looks_[ButtonLook::Normal].back, surfaceColor_, c, L"BackColorNormal");
+    ShowNow(looks_[ButtonLook::Normal].back, &surfaceColor_, c, L"BackColorNormal");
 }
 
 void NSelection::SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].back, c, L"BackColorHover"); }
@@ -132,7 +94,7 @@ void NSelection::SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].
 void NSelection::SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].back, c, L"BackColorDown"); }
 
 void NSelection::SetForeColorNormal_2(OleColor c) {
-    ShowColor(looks_[ButtonLook::Normal].fore2, labelDescricao_.color, c, L"ForeColorNormal_2");
+    ShowNow(looks_[ButtonLook::Normal].fore2, &labelDescricao_.color, c, L"ForeColorNormal_2");
 }
 
 void NSelection::SetForeColorHover_2(OleColor c) { Keep(looks_[ButtonLook::Hover].fore2, c, L"ForeColorHover_2"); }

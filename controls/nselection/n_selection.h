@@ -6,10 +6,8 @@
 #include <string>
 
 #include "controls/common/button_press.h"
-#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
-#include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
 #include "platform/platform.h"
@@ -18,7 +16,10 @@ namespace kit {
 
 // The portable model of the selection entry. Sizes are 96-dpi pixels; pointer positions arrive in the window's
 // pixels and are reported in 96-dpi pixels.
-class NSelection : public ButtonPress, private PressingControl, public StoredInstance<NSelection, InstanceAmbient> {
+class NSelection : public ButtonModel,
+                   public PressInput<NSelection>,
+                   private PressingControl,
+                   public StoredInstance<NSelection, InstanceAmbient> {
 public:
     using Ambient = InstanceAmbient;
 
@@ -50,15 +51,6 @@ public:
     };
 
     NSelection(const plat::Services& services, Events events = {});
-    // The container's handlers; they may be rebound at any time.
-    Events& events() { return events_; }
-
-    // The native window the control lives in (for the pointer queries and the timer), its site and its DPI.
-    void Attach(plat::WindowId window, ControlSite* site, unsigned dpi = 96);
-    void SetDpi(unsigned dpi) {
-        dpi_ = dpi ? dpi : 96;
-        SetPressDpi(dpi_);
-    }
 
     // Properties, in the control's declared order. Writes that the element refuses return false and change
     // nothing, the notification included.
@@ -70,7 +62,6 @@ public:
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label1_.bold; }
     void SetFontBold(bool bold);
-    bool Enabled() const { return InputEnabled(); }
     void SetEnabled(bool enabled);
     bool MouseInside() const { return EnterRaised(); }
     void Ajustar_Botao();
@@ -103,9 +94,12 @@ public:
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
     void RaiseClick();     // a click without the pointer: a screen reader's default action
     void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
+    // The focus came or went: a Space press the focus leaves behind makes no click.
+    void GotFocus() {}
+    void LostFocus() { press_.LostFocus(); }
 
     // State for the host's painting and for tests.
-    bool Timer1Running() const { return tracker().Polling(); }
+    bool Timer1Running() const { return press_.tracker().Polling(); }
     OleColor SurfaceColor() const { return surfaceColor_; }
     const Label& Label1() const { return label1_; }
     const Label& Label_Descricao() const { return labelDescricao_; }
@@ -115,17 +109,9 @@ private:
     struct LookColors {
         OleColor back, fore, fore2;
     };
+    friend class PressInput<NSelection>;
     void ApplyStateColors();
-    void Notify(const wchar_t* property);
-    // Stores a colour kept for a look not showing, and notifies.
-    void Keep(OleColor& stored, OleColor c, const wchar_t* property) {
-        stored = c;
-        Notify(property);
-    }
-    // Stores a Normal colour, shows it at once in `element`, repaints and notifies.
-    void ShowColor(OleColor& stored, OleColor& element, OleColor c, const wchar_t* property);
     void Measure(Label& label);
-    void Redraw();
 
     // PressingControl: the elements are Source's.
     int ElementAt(float x96, float y96) const override;
@@ -135,11 +121,7 @@ private:
         if (site_) site_->Refresh();
     }
     void LayOut() override { Ajustar_Botao(); }
-
-    plat::Services services_;
-    Events events_;
-    ControlSite* site_ = nullptr;
-    unsigned dpi_ = 96;
+    void Attached(plat::WindowId window) override { press_.tracker().SetWindow(window); }
 
     Label label1_;
     Label labelDescricao_;
@@ -147,6 +129,7 @@ private:
     OleColor surfaceColor_ = 0x00EFF1F2;
 
     PerLook<LookColors> looks_;  // the stored colours of each look
+    ButtonPress press_;          // last: it refers to the base, the labels and the looks
 };
 
 }  // namespace kit

@@ -12,7 +12,7 @@ const wchar_t kNSelectionClass[] = L"KitNSelection";
 
 namespace {
 
-class SelectionHost final : public host::ControlHost<SelectionHost, NSelection> {
+class SelectionHost final : public host::ControlHost<NSelection> {
 public:
     using ControlHost::ControlHost;
 
@@ -22,8 +22,8 @@ public:
         if (!hwnd_) return;
         RECT r;
         GetClientRect(hwnd_, &r);
-        const int wantedWidth = width == model_.Width() ? r.right : plat::ScaleRound(width, dpi_);
-        const int wantedHeight = plat::ScaleRound(height, dpi_);
+        const int wantedWidth = width == model_.Width() ? r.right : WindowSize(width);
+        const int wantedHeight = WindowSize(height);
         if (r.right != wantedWidth || r.bottom != wantedHeight) {
             SetWindowPos(hwnd_, nullptr, 0, 0, wantedWidth, wantedHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
@@ -32,11 +32,11 @@ public:
         // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
         // the model; it then learns the window's width and the granted height here (a size it has already is no
         // change). The width is the window's: the model's may still be the design's before the first size report.
-        model_.Resize(WindowSize().cx, height);
+        GetClientRect(hwnd_, &r);
+        model_.Resize(ModelSize(r.right), height);
     }
 
     void Start(const NSelectionArgs& args) {
-        AttachModel();
         LoadOrInit(args, kit::InstanceAmbient{args.name});
         CaptionAsWindowText(model_.Caption());
         // Placing the control is a size change like any other, made once: the window first takes the height the
@@ -47,36 +47,23 @@ public:
     }
 
 private:
-    friend ControlHost;
-
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
         if (const auto routed = host::RouteButtonInput(model_, hwnd_, msg, wp, lp)) return *routed;
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
     // High-contrast colours follow the button's look.
-    ButtonLook Look() const { return model_.ButtonState(); }
-
-    // The window's client size in the model's 96-dpi pixels.
-    plat::Size WindowSize() const {
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        return {plat::UnscaleRound(r.right, dpi_), plat::UnscaleRound(r.bottom, dpi_)};
-    }
-    void ReportSize() {
-        const plat::Size window = WindowSize();
-        model_.Resize(window.cx, window.cy);
-    }
+    ButtonLook Look() const override { return model_.ButtonState(); }
 
     void DrawLabel(HDC dc, const NSelection::Label& label) {
         if (label.text.empty()) return;
         plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
-        SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, label.color));
-        TextOutW(dc, plat::ScaleFloor(label.left, dpi_), plat::ScaleFloor(label.top, dpi_), label.text.c_str(),
+        SetTextColor(dc, TextColor(label.color));
+        TextOutW(dc, WindowPlace(label.left), WindowPlace(label.top), label.text.c_str(),
                  static_cast<int>(label.text.size()));
     }
 
-    void Draw(HDC dc, const RECT& r) {
+    void Draw(HDC dc, const RECT& r) override {
         plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Fill, model_.SurfaceColor())));
         FillRect(dc, &r, back.get());
         SetBkMode(dc, TRANSPARENT);

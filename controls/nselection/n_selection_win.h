@@ -2,11 +2,6 @@
 // paints it.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include <string>
 
 #include "controls/common/kit_host_win.h"

@@ -1,8 +1,6 @@
 // N_Shape's portable model: construction, the looks and the property writes with their notifications.
 #include "controls/nshape/n_shape.h"
 
-#include <cmath>
-
 namespace kit {
 
 std::uint64_t PictureHandle(const Picture& picture) {
@@ -16,32 +14,20 @@ std::uint64_t PictureHandle(const Picture& picture) {
 }
 
 NShape::NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site)
-    : ButtonPress(services, LeaveTracking(), events_, *this, false, width, height), services_(services), site_(site) {
-    tracker().SetWindow(window);
+    : NShape(services, Events{}, width, height) {
+    Attach(window, site, plat::kBaseDpi);
+}
+
+NShape::NShape(const plat::Services& services, Events events, int width, int height)
+    : ButtonModel(services, std::move(events)),
+      press_(*this, *this, {kLeaveTimerId, kLeavePeriodMs, OverTest::OwnWindow, {}, true}, false, width, height) {
     // Image1 starts with Picture_Normal, an empty picture at this point.
     image_.shown = pictureNormal_;
     MeasureCaption();
 }
 
-NShape::NShape(const plat::Services& services, Events events, int width, int height)
-    : NShape(services, 0, width, height, nullptr) {
-    events_ = std::move(events);
-}
-
-void NShape::Attach(plat::WindowId window, ControlSite* site, unsigned dpi) {
-    tracker().SetWindow(window);
-    site_ = site;
-    SetDpi(dpi);
-}
-
 // ---------------------------------------------------------------------------------------------------------------
 // Helpers
-
-void NShape::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, std::wstring(property)); }
-
-void NShape::Redraw() {
-    if (site_) site_->Invalidate();
-}
 
 void NShape::Refresh() {
     if (site_)
@@ -77,21 +63,13 @@ void NShape::MeasureCaption() {
 void NShape::ApplyStateColors() {
     const LookColors colors = looks_[ButtonState()];
     shape_.fill = colors.fill;
-    // A disabled caption stays grey whatever look a late leave poll applies.
-    label_.color = Enabled() ? colors.text : kDisabledText;
+    label_.color = CaptionShows(colors.text);
     shape_.border = colors.border;
     Redraw();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
 // Properties
-
-void NShape::ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property) {
-    stored = c;
-    if (element) *element = c;
-    Redraw();
-    Notify(property);
-}
 
 void NShape::SetCaption(const std::wstring& caption) {
     if (caption != label_.text) {
@@ -114,7 +92,7 @@ bool NShape::SetStyle(std::int32_t style) {
     return true;
 }
 
-std::int16_t NShape::FontSize() const { return static_cast<std::int16_t>(std::nearbyint(label_.points)); }
+std::int16_t NShape::FontSize() const { return plat::RoundPoints(label_.points); }
 
 bool NShape::SetFontSize(std::int16_t points) {
     // The caption element takes sizes from 1 to 2160 points.
@@ -134,9 +112,10 @@ void NShape::SetFontBold(bool bold) {
 }
 
 void NShape::SetEnabled(bool enabled) {
-    EnableInput(enabled, site_);
+    enabled_ = enabled;
+    press_.EnableInput(enabled);
     Notify(L"Enabled");
-    label_.color = enabled ? looks_[ButtonLook::Normal].text : kDisabledText;
+    label_.color = CaptionShows(looks_[ButtonLook::Normal].text);
     Redraw();
     Refresh();
 }
@@ -195,7 +174,7 @@ std::int32_t NShape::CurPicture() const {
 
 void NShape::SetForeColorNormal(OleColor c) {
     looks_[ButtonLook::Normal].text = c;
-    label_.color = Enabled() ? c : kDisabledText;
+    label_.color = CaptionShows(c);
     Redraw();
     Notify(L"ForeColorNormal");
 }
@@ -204,10 +183,10 @@ void NShape::SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].text
 
 void NShape::SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].text, c, L"ForeColorDown"); }
 
-void NShape::SetBackGround(OleColor c) { ShowColor(backGround_, nullptr, c, L"BackGround"); }
+void NShape::SetBackGround(OleColor c) { ShowNow<OleColor>(backGround_, nullptr, c, L"BackGround"); }
 
 void NShape::SetBackColorNormal(OleColor c) {
-    ShowColor(looks_[ButtonLook::Normal].fill, &shape_.fill, c, L"BackColorNormal");
+    ShowNow(looks_[ButtonLook::Normal].fill, &shape_.fill, c, L"BackColorNormal");
 }
 
 void NShape::SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fill, c, L"BackColorHover"); }
@@ -217,7 +196,7 @@ void NShape::SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fill, 
 void NShape::SetBorderCustom(OleColor c) { Keep(borderCustom_, c, L"BorderCustom"); }
 
 void NShape::SetBorderColorNormal(OleColor c) {
-    ShowColor(looks_[ButtonLook::Normal].border, &shape_.border, c, L"BorderColorNormal");
+    ShowNow(looks_[ButtonLook::Normal].border, &shape_.border, c, L"BorderColorNormal");
 }
 
 void NShape::SetBorderColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].border, c, L"BorderColorHover"); }

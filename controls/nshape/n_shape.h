@@ -8,10 +8,8 @@
 #include <string>
 
 #include "controls/common/button_press.h"
-#include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
-#include "controls/common/pointer_tracker.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
 #include "platform/platform.h"
@@ -37,14 +35,6 @@ enum class FigureKind : std::int16_t {
 // Natural size (96-dpi pixels) of the image a picture refers to, or nothing when the host cannot resolve it.
 using PictureSizer = std::function<std::optional<plat::Size>(const Picture&)>;
 
-// A rectangle in floating-point 96-dpi pixels, as the elements hold their positions.
-struct RectF {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-};
-
 // The figure to draw for a kind in a box of whole pixels: its own box and, for rounded kinds, the diameter of
 // the corner ellipse (0 for sharp corners). Kind Oval and Circle are ellipses inscribed in `box`.
 struct FigureGeometry {
@@ -58,7 +48,10 @@ FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight);
 // so two pictures of the same image compare equal.
 std::uint64_t PictureHandle(const Picture& picture);
 
-class NShape : public ButtonPress, private PressingControl, public StoredInstance<NShape, InstanceAmbient> {
+class NShape : public ButtonModel,
+               public PressInput<NShape>,
+               private PressingControl,
+               public StoredInstance<NShape, InstanceAmbient> {
 public:
     using Ambient = InstanceAmbient;
 
@@ -76,18 +69,8 @@ public:
     NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site);
     // As a host makes it: the container's handlers and the starting size; the window and site come with Attach.
     NShape(const plat::Services& services, Events events, int width, int height);
-    NShape(const NShape&) = delete;
-    NShape& operator=(const NShape&) = delete;
 
-    Events& events() { return events_; }
     void SetPictureSizer(PictureSizer sizer) { pictureSizer_ = std::move(sizer); }
-    void Attach(plat::WindowId window, ControlSite* site, unsigned dpi);
-    plat::WindowId window() const { return tracker().window(); }
-    // The window's DPI: pointer positions arrive in its pixels.
-    void SetDpi(unsigned dpi) {
-        dpi_ = dpi ? dpi : 96;
-        SetPressDpi(dpi_);
-    }
 
     // The stored keys in load order, and the steps of a new instance (InitNew, Load and Save run them).
     static const PropertyTable<NShape, Ambient> kStoredKeys;
@@ -102,7 +85,6 @@ public:
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label_.bold; }
     void SetFontBold(bool bold);
-    bool Enabled() const { return InputEnabled(); }
     void SetEnabled(bool enabled);
     bool BorderGotFocus() const { return borderGotFocus_; }
     void SetBorderGotFocus(bool on);
@@ -200,28 +182,20 @@ private:
     struct LookColors {
         OleColor fill, text, border;
     };
-    static TrackerParams LeaveTracking();
     friend struct NShapeKeys;
+    friend class PressInput<NShape>;
     static constexpr int kMargin = 8;
     static constexpr int kEmptyPictureSide = 17;
     void SizePictureElement();
 
-    void Notify(const wchar_t* property);
-    // Stores a value the control keeps for later and notifies.
-    template <typename T>
-    void Keep(T& stored, const T& value, const wchar_t* property) {
-        stored = value;
-        Notify(property);
-    }
-    // Stores a colour that shows at once (in `element`, when it has one), repaints and notifies.
-    void ShowColor(OleColor& stored, OleColor* element, OleColor c, const wchar_t* property);
     // Stores whether an element shows, notifies, then shows or hides it and lays the control out again.
     void ShowElement(bool& stored, bool& elementVisible, bool on, const wchar_t* property);
-    void Redraw();
     void Refresh();
     void ShowPicture(const Picture& picture);
     void MeasureCaption();
     void ApplyStateColors();
+    // The caption shows a text colour only while enabled; a disabled caption is grey whatever the look.
+    OleColor CaptionShows(OleColor text) const { return Enabled() ? text : kDisabledText; }
 
     // PressingControl: the elements are NShapeSource's.
     int ElementAt(float x96, float y96) const override { return static_cast<int>(SourceAt(x96, y96)); }
@@ -234,12 +208,9 @@ private:
     void HoverMove(int element, plat::Point client) override;
     void KeyReleased() override { Refresh(); }
     void LayOut() override { Ajustar_Botao(); }
+    void Attached(plat::WindowId window) override { press_.tracker().SetWindow(window); }
 
-    const plat::Services& services_;
-    ControlSite* site_;
-    Events events_;
     PictureSizer pictureSizer_;
-    unsigned dpi_ = 96;
 
     OleColor backGround_ = 0x00EFF1F2;
     ShapeElement shape_;
@@ -257,6 +228,7 @@ private:
 
     bool mouseInside_ = false;
     bool requestingWidth_ = false;
+    ButtonPress press_;  // last: it refers to the base, the elements and the looks
 };
 
 }  // namespace kit

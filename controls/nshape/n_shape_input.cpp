@@ -12,15 +12,6 @@ bool InRect(const RectF& r, float x, float y) {
 
 }  // namespace
 
-TrackerParams NShape::LeaveTracking() {
-    TrackerParams params;
-    params.timerId = kLeaveTimerId;
-    params.periodMs = kLeavePeriodMs;
-    params.over = OverTest::OwnWindow;
-    params.hoverCapture = true;
-    return params;
-}
-
 NShapeSource NShape::SourceAt(float x96, float y96) const {
     if (label_.visible && InRect(label_.box, x96, y96)) return NShapeSource::Caption;
     if (image_.visible && InRect(image_.box, x96, y96)) return NShapeSource::Picture;
@@ -47,7 +38,7 @@ void NShape::ReleasedOn(int element) {
 void NShape::HoverMove(int element, plat::Point client) {
     // The picture element's moves take and give up the capture without touching MouseInside.
     const bool picture = element == static_cast<int>(NShapeSource::Picture);
-    PointerTracker& pointer = tracker();
+    PointerTracker& pointer = press_.tracker();
     switch (pointer.HoverAt(client)) {
         case PointerTracker::Hover::Outside:
             Refresh();
@@ -76,7 +67,7 @@ void NShape::GotFocus() {
 
 void NShape::LostFocus() {
     // A Space press the focus leaves behind makes no click.
-    ButtonPress::LostFocus();
+    press_.LostFocus();
     if (!borderGotFocus_) return;
     // Back to the border of the current look.
     shape_.border = looks_[ButtonState()].border;

@@ -29,9 +29,9 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
     return image;
 }
 
-class Host final : public host::ControlHost<Host, NShape> {
+class Host final : public host::ControlHost<NShape> {
 public:
-    // The model meets its site when the window is made; it starts at the size the window is made at.
+    // The model starts at the size the design places it at.
     Host(const plat::Services& services, const NShapeArgs& args)
         : ControlHost(services, args, plat::TwipsToPixels(args.place.width, plat::kBaseDpi),
                       plat::TwipsToPixels(args.place.height, plat::kBaseDpi)),
@@ -53,12 +53,14 @@ public:
         int height = rc.bottom;
         if (height96 != model_.Height()) {
             twips_.height = plat::TwipsFrom96(height96);
-            height = plat::Scale(height96, dpi_);
+            height = WindowSize(height96);
         }
-        SetWindowPos(hwnd_, nullptr, 0, 0, plat::Scale(width96, dpi_), height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, WindowSize(width96), height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    // The button takes the size its window was made at before its properties, as it was made at that size.
     void Start(const NShapeArgs& args) {
+        ready_ = true;
+        ReportSize();
         LoadOrInit(args, kit::InstanceAmbient{args.name});
         CaptionAsWindowText(model_.Caption());
         if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
@@ -67,15 +69,12 @@ public:
     void CaptionChanged(const std::wstring& caption) override { FollowCaption(caption); }
 
 private:
-    friend ControlHost;
-
     // A window that is not on screen has nothing to repaint: showing it paints it whole. Skipping the requests
     // saves a round trip to the window manager for each property a design load applies.
-    bool Shown() const { return hwnd_ && IsWindowVisible(hwnd_); }
-    int ToDevice(double pixels96) const { return plat::ScaleFloor(pixels96, dpi_); }
+    bool Shown() const override { return hwnd_ && IsWindowVisible(hwnd_); }
 
     // High-contrast colours follow the button's look.
-    ButtonLook Look() const { return model_.ButtonState(); }
+    ButtonLook Look() const override { return model_.ButtonState(); }
 
     const Image* ImageFor(const Picture& picture) {
         if (picture.empty()) return nullptr;
@@ -93,28 +92,26 @@ private:
 
     HFONT CaptionFont() { return fonts_.Get(NShape::kCaptionFace, model_.CaptionPoints(), model_.FontBold(), dpi_); }
 
-    void BeforePaint() {
+    void BeforePaint() override {
         const UINT dpi = plat::WindowDpi(hwnd_);
         if (dpi != dpi_) ApplyDpi(dpi);
         model_.OnPaint();
     }
 
-    void Draw(HDC dc, const RECT& rc) {
+    void Draw(HDC dc, const RECT& rc) override {
         {
             plat::GdiObject<HBRUSH> surface(CreateSolidBrush(Color(ColorRole::Surface, model_.SurfaceColor())));
             FillRect(dc, &rc, surface.get());
         }
         {
-            const RectF box = model_.FigureBox();
-            const int left = ToDevice(box.left), top = ToDevice(box.top);
-            const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
-            const FigureGeometry g = FigureFor(model_.Figure(), width, height);
+            const RECT box = WindowRect(model_.FigureBox());
+            const FigureGeometry g = FigureFor(model_.Figure(), box.right - box.left, box.bottom - box.top);
             plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Color(ColorRole::Fill, model_.FillColor())));
             plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, plat::Scale(1, dpi_)),
                                                 Color(ColorRole::Border, model_.BorderColor())));
             plat::SelectObj selectFill(dc, fill.get());
             plat::SelectObj selectPen(dc, pen.get());
-            const int l = left + g.left, t = top + g.top, r = l + g.width, b = t + g.height;
+            const int l = box.left + g.left, t = box.top + g.top, r = l + g.width, b = t + g.height;
             if (g.width > 0 && g.height > 0) {
                 if (g.ellipse)
                     Ellipse(dc, l, t, r, b);
@@ -125,43 +122,29 @@ private:
             }
         }
         if (model_.DrawsPicture()) {
-            if (const Image* image = ImageFor(model_.ShownPicture())) {
-                const RectF box = model_.PictureBox();
-                const int left = ToDevice(box.left), top = ToDevice(box.top);
-                const int width = ToDevice(box.left + box.width) - left, height = ToDevice(box.top + box.height) - top;
-                plat::DrawImage(dc, *image, {left, top, left + width, top + height});
-            }
+            if (const Image* image = ImageFor(model_.ShownPicture()))
+                plat::DrawImage(dc, *image, WindowRect(model_.PictureBox()));
         }
         if (model_.DrawsCaption()) {
             const RectF box = model_.CaptionBox();
             const std::wstring text = model_.Caption();
             plat::SelectObj selectFont(dc, CaptionFont());
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, Color(model_.Enabled() ? ColorRole::Text : ColorRole::DisabledText, model_.TextColor()));
-            TextOutW(dc, ToDevice(box.left), ToDevice(box.top), text.c_str(), static_cast<int>(text.size()));
+            SetTextColor(dc, TextColor(model_.TextColor()));
+            TextOutW(dc, WindowPlace(box.left), WindowPlace(box.top), text.c_str(), static_cast<int>(text.size()));
         }
     }
 
     // After a DPI change the button takes its twips rectangle at the new DPI.
-    void Refit() {
+    void Refit() override {
         const RECT r = plat::PixelRect(twips_, dpi_);
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
         // Arrows move the focus themselves, Enter is a key like any other and Space presses the button.
         if (const auto routed = host::RouteButtonInput(model_, hwnd_, msg, wp, lp)) return *routed;
-        switch (msg) {
-            case WM_NCCREATE:
-                AttachModel();
-                break;
-        }
         return DefWindowProcW(hwnd_, msg, wp, lp);
-    }
-
-    // The model works in 96-dpi pixels.
-    void Resized(LPARAM lp) {
-        model_.Resize(RoundPixel(plat::Unscale(LOWORD(lp), dpi_)), RoundPixel(plat::Unscale(HIWORD(lp), dpi_)));
     }
 
     PictureSource pictures_;

@@ -2,11 +2,6 @@
 // and paints it double-buffered at the window's DPI.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include <functional>
 #include <string>
 

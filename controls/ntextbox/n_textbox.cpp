@@ -55,7 +55,7 @@ std::wstring_view NTextBox::DescriptionOf(std::wstring_view property) {
     return {};
 }
 
-NTextBox::NTextBox(const plat::Services& services, Events events) : services_(services), events_(std::move(events)) {
+NTextBox::NTextBox(const plat::Services& services, Events events) : ControlModel(services, std::move(events)) {
     // The parts as designed; a new instance keeps these until properties are set.
     shp_.r = {0, 0, 2535, 615};
     shp_.fill = kWhite;
@@ -80,8 +80,6 @@ NTextBox::NTextBox(const plat::Services& services, Events events) : services_(se
     hdr_.opaque = true;
 }
 
-void NTextBox::Notify(const wchar_t* property) { Raise(events_.PropertyChanged, property); }
-
 template <typename Result, typename Param, typename Arg>
 Result NTextBox::Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property) {
     if constexpr (std::is_same_v<Result, bool>) {
@@ -92,10 +90,6 @@ Result NTextBox::Notified(Result (NTextBox::*apply)(Param), const Arg& value, co
         (this->*apply)(value);
         Notify(property);
     }
-}
-
-void NTextBox::Redraw() {
-    if (site_) site_->Invalidate();
 }
 
 void NTextBox::SyncTxt() {
@@ -199,6 +193,7 @@ void NTextBox::ApplyLabelBox(bool on) {
 void NTextBox::SetLabelBox(bool on) { Notified(&NTextBox::ApplyLabelBox, on, L"LabelBox"); }
 
 void NTextBox::ApplyEnabled(bool on) {
+    enabled_ = on;
     txt_.enabled = on;
     lbl_.enabled = on;
     SyncTxt();

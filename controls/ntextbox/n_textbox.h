@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/common/control_events.h"
+#include "controls/common/control_model.h"
 #include "controls/common/control_site.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
@@ -18,8 +19,33 @@
 
 namespace kit {
 
+// The events the text box raises to its container.
+struct NTextBoxEvents {
+    PlainEvent DblClick;
+    PointerEvent MouseDown;
+    PointerEvent MouseMove;
+    PointerEvent MouseUp;
+    PlainEvent Change;
+    PlainEvent Click;
+    KeyEvent KeyUp;
+    KeyEvent KeyDown;
+    // The container may change the code; the digits-only filter then judges the changed code.
+    KeyAsciiEvent KeyPress;
+    PropertyEvent PropertyChanged;
+};
+
+// What the model needs from the window that shows it, beyond every control's site. Sizes are twips.
+class NTextBoxSite : public ControlSite {
+public:
+    // The text box part changed (text, font, colours, alignment, mask, state, place): bring the real edit
+    // box in line with Txt().
+    virtual void SyncTxt() = 0;
+    virtual void SelectAllTxt() = 0;
+};
+
 // The portable model of the captioned text box. Every measure is in twips.
-class NTextBox : public StoredInstance<NTextBox> {
+class NTextBox : public ControlModel<NTextBoxEvents, plat::SizeUnit::Twips, NTextBoxSite>,
+                 public StoredInstance<NTextBox> {
 public:
     enum HAlign : std::int32_t { kLeft = 0, kRight = 1, kCentre = 2 };
     enum VAlign : std::int32_t { kTop = 0, kMiddle = 1, kBottom = 2 };
@@ -30,32 +56,10 @@ public:
     static constexpr OleColor kBlueText = 0x00D05C28;
     static constexpr OleColor kWhite = 0x00FFFFFF;
 
-    struct Events {
-        PlainEvent DblClick;
-        PointerEvent MouseDown;
-        PointerEvent MouseMove;
-        PointerEvent MouseUp;
-        PlainEvent Change;
-        PlainEvent Click;
-        KeyEvent KeyUp;
-        KeyEvent KeyDown;
-        // The container may change the code; the digits-only filter then judges the changed code.
-        KeyAsciiEvent KeyPress;
-        PropertyEvent PropertyChanged;
-    };
+    using Events = NTextBoxEvents;
+    using Site = NTextBoxSite;
+    using Rect = RectF;
 
-    // What the model needs from the window that shows it, beyond every control's site. Sizes are twips.
-    class Site : public ControlSite {
-    public:
-        // The text box part changed (text, font, colours, alignment, mask, state, place): bring the real edit
-        // box in line with Txt().
-        virtual void SyncTxt() = 0;
-        virtual void SelectAllTxt() = 0;
-    };
-
-    struct Rect {
-        double left = 0, top = 0, width = 0, height = 0;
-    };
     struct Shape {  // shpBorder
         Rect r;
         OleColor fill = 0;
@@ -80,12 +84,6 @@ public:
     };
 
     NTextBox(const plat::Services& services, Events events = {});
-    // The window, its site and its DPI (the model asks nothing of the window itself).
-    void Attach(plat::WindowId /*window*/, Site* site, unsigned dpi) {
-        site_ = site;
-        SetDpi(dpi);
-    }
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : plat::kBaseDpi; }
     // The title the about box shows: the application's own.
     void SetApplicationTitle(std::wstring title) { appTitle_ = std::move(title); }
 
@@ -110,7 +108,6 @@ public:
     void SetSelOnFocus(bool on);
     bool LabelBox() const { return lbl_.visible; }
     void SetLabelBox(bool on);
-    bool Enabled() const { return txt_.enabled; }
     void SetEnabled(bool on);
     bool Locked() const { return txt_.locked; }
     void SetLocked(bool on);
@@ -177,12 +174,10 @@ private:
     }
     static const PropertyKey<NTextBox> kKeys[];
     static const NewInstanceStep<NTextBox> kNewInstance[];
-    void Notify(const wchar_t* property);
     // Applies a value to the parts, then notifies the container under the property's name.
     template <typename Result, typename Param, typename Arg>
     Result Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property);
     void RaiseMouse(const PointerEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
-    void Redraw();
     void SyncTxt();
     // Stores a colour that the text box and one other part show alike, repaints and notifies.
     void ShowInTxt(OleColor& txtColor, OleColor& otherPart, OleColor c, const wchar_t* property);
@@ -198,10 +193,6 @@ private:
     plat::Size MeasureLine(const std::wstring& text, const kit::Font& font) const;
     bool Raising() const { return !lbl_.visible; }  // only txt raises events, and it is hidden in label mode
 
-    plat::Services services_;
-    Events events_;
-    Site* site_ = nullptr;
-    unsigned dpi_ = plat::kBaseDpi;
     std::wstring appTitle_;
 
     Shape shp_;

@@ -46,7 +46,7 @@ const PropertyKey<NTextBox> NTextBox::kKeys[] = {
      [](NTextBox& b, const kit::Value& v) { return Converted<ToBool16>(v, [&](auto on) { b.txt_.locked = on != 0; }); },
      WriteFrom<AsFlag, &NTextBox::Locked>},
     {L"Enabled", Literal::Flag(true), Literal::Always(), ReadInto<ToBool16, &NTextBox::ApplyEnabled>,
-     WriteFrom<AsFlag, &NTextBox::Enabled>},
+     WriteFrom<AsFlag, &NTextBox::Enabled, NTextBox>},
     {L"ForeColor", Literal::Color(kBlueText), Literal::Always(),
      [](NTextBox& b, const kit::Value& v) {
          return Converted<ToColor>(v, [&](auto c) { b.txt_.fore = b.lbl_.fore = c; });

@@ -37,7 +37,7 @@ AlignFlags AlignOf(std::int32_t alignment) {
     }
 }
 
-class TextBoxHost final : public host::ControlHost<TextBoxHost, NTextBox, NTextBox::Site> {
+class TextBoxHost final : public host::ControlHost<NTextBox, NTextBox::Site> {
 public:
     using ControlHost::ControlHost;
 
@@ -54,13 +54,12 @@ public:
         if (edit_) SendMessageW(edit_, EM_SETSEL, 0, GetWindowTextLengthW(edit_));
     }
     void RequestSize(int widthTwips, int heightTwips) override {
-        // Rounded up, so the size reported back is not below the minimum.
-        SetWindowPos(hwnd_, nullptr, 0, 0, plat::PixelsCoveringTwips(widthTwips, dpi_),
-                     plat::PixelsCoveringTwips(heightTwips, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Twips are covered whole, so the size reported back is not below the minimum.
+        SetWindowPos(hwnd_, nullptr, 0, 0, WindowSize(widthTwips), WindowSize(heightTwips),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     void Start(const NTextBoxArgs& args) {
-        AttachModel();
         model_.SetApplicationTitle(args.applicationTitle);
         CreateEdit();
         LoadOrInit(args, kit::NoContext{});
@@ -74,15 +73,12 @@ public:
     HWND edit() const { return edit_; }
 
 private:
-    friend ControlHost;
-    static constexpr bool kRoutesKeys = false;  // the edit box takes the keys
-
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
-    void ColorsChanged() {
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
+    void ColorsChanged() override {
         SyncTxt();
         ControlHost::ColorsChanged();
     }
-    void Refit() {
+    void Refit() override {
         ReportSize();
         SyncTxt();
     }
@@ -99,15 +95,10 @@ private:
 
     void CreateEdit();
     void RecreateEdit();
-    // Edges are rounded one by one, so parts that meet in twips meet in pixels and none pokes out of the control.
-    RECT Px(const NTextBox::Rect& r) const {
-        return {plat::PixelsFromTwips(r.left, dpi_), plat::PixelsFromTwips(r.top, dpi_),
-                plat::PixelsFromTwips(r.left + r.width, dpi_), plat::PixelsFromTwips(r.top + r.height, dpi_)};
-    }
     static float X(LPARAM lp) { return host::PointerX(lp); }
     static float Y(LPARAM lp) { return host::PointerY(lp); }
     std::wstring EditText() const { return plat::WindowText(edit_); }
-    void Draw(HDC dc, const RECT& client);
+    void Draw(HDC dc, const RECT& client) override;
     // `onBox`: the label-mode text lies on the box and takes its colours in high contrast; the header the face's.
     void DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign, bool onBox);
 
@@ -129,7 +120,7 @@ void TextBoxHost::CreateEdit() {
     const NTextBox::TextPart& t = model_.Txt();
     DWORD style = WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | AlignOf(t.alignment).editStyle;
     if (t.visible) style |= WS_VISIBLE;
-    const RECT r = Px(t.r);
+    const RECT r = WindowRect(t.r);
     edit_ = CreateWindowExW(0, L"EDIT", t.text.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), GetModuleHandleW(nullptr), nullptr);
     if (!edit_) return;
@@ -184,7 +175,7 @@ void TextBoxHost::SyncTxt() {
     if (readOnly != t.locked) SendMessageW(edit_, EM_SETREADONLY, t.locked ? TRUE : FALSE, 0);
     if ((IsWindowEnabled(edit_) != FALSE) != t.enabled) EnableWindow(edit_, t.enabled ? TRUE : FALSE);
     if ((IsWindowVisible(edit_) != FALSE) != t.visible) ShowWindow(edit_, t.visible ? SW_SHOWNA : SW_HIDE);
-    const RECT want = Px(t.r);
+    const RECT want = WindowRect(t.r);
     RECT have;
     GetWindowRect(edit_, &have);
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&have), 2);
@@ -292,7 +283,7 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void TextBoxHost::DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign, bool onBox) {
-    RECT r = Px(part.r);
+    RECT r = WindowRect(part.r);
     plat::SelectObj use(dc, fonts_.Get(part.font, dpi_));
     if (part.opaque) {
         plat::GdiObject<HBRUSH> back(
@@ -311,7 +302,7 @@ void TextBoxHost::Draw(HDC dc, const RECT& client) {
     FillRect(dc, &client, back.get());
     if (model_.LblHeader().visible) DrawLabel(dc, model_.LblHeader(), DT_TOP, false);
     const NTextBox::Shape& shape = model_.ShpBorder();
-    RECT box = Px(shape.r);
+    RECT box = WindowRect(shape.r);
     plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Color(ColorRole::PageBack, shape.fill)));
     plat::GdiObject<HBRUSH> border(CreateSolidBrush(Color(ColorRole::Border, shape.border)));
     FillRect(dc, &box, fill.get());

@@ -2,11 +2,6 @@
 // the label, and holds a real single-line edit box as its text box part.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include <string>
 
 #include "controls/common/kit_host_win.h"

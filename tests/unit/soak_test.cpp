@@ -226,22 +226,9 @@ TEST(Soak, NShapeMillionEnterLeaveCyclesThenClicksAndCaptionsEndsLikeAFreshButto
 // ---------------------------------------------------------------------------------------------------------------
 // N_Selection
 
-struct SelectionView final : kit::ControlSite {
-    kit::NSelection* model = nullptr;
-    long repaints = 0;
-    long heightRequests = 0;
-    void Invalidate() override { ++repaints; }
-    void Refresh() override { ++repaints; }
-    void SetInputEnabled(bool) override {}
-    void RequestSize(int w, int h) override {
-        ++heightRequests;
-        model->Resize(w, h);
-    }
-};
-
 struct CountedSelection : EventCounts {
     kitfakes::Rig rig;
-    SelectionView view;
+    kitfakes::Site view;
     std::unique_ptr<kit::NSelection> sel;
 
     CountedSelection() {
@@ -253,7 +240,7 @@ struct CountedSelection : EventCounts {
         e.MouseUp = Counter(L"MouseUp");
         e.MouseMove = Counter(L"MouseMove");
         sel = std::make_unique<kit::NSelection>(rig.p.services, e);
-        view.model = sel.get();
+        view.grant = [this](int w, int h) { sel->Resize(w, h); };
         sel->Attach(kitfakes::Rig::kWindow, &view);
         sel->InitNew({L"N_Selection1"});
         sel->Resize(200, 60);
@@ -320,19 +307,11 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
 // ---------------------------------------------------------------------------------------------------------------
 // CheckButton
 
-struct CheckView final : kit::ControlSite {
-    long repaints = 0;
-    void Invalidate() override { ++repaints; }
-    void Refresh() override { ++repaints; }
-    void SetInputEnabled(bool) override {}
-    void RequestSize(int, int) override {}
-};
-
 TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
     constexpr long kCycles = 200000;
     constexpr long kClicks = 20000;
     kitfakes::Rig rig;
-    CheckView view;
+    kitfakes::Site view;
     std::map<std::wstring, long> raised;
     kit::CheckButton::Events e;
     e.Click = [&] { ++raised[L"Click"]; };

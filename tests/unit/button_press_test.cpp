@@ -1,0 +1,285 @@
+// The press the kit's buttons share, as input scripts run against N_Shape and N_Selection: each row gives the
+// events and the looks its script must leave, once, and N_Selection's own stream only where it differs (it holds
+// no pointer while merely over the control, so it raises no MouseOut and has no hover picture).
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "controls/nselection/n_selection.h"
+#include "controls/nshape/n_shape.h"
+#include "fakes.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The control's window is 100 x 30 pixels with its client origin at (200, 100). Both points lie on the surface
+// of either control, clear of its caption and picture.
+constexpr plat::WindowId kWindow = 100;
+constexpr plat::WindowId kOther = 200;
+constexpr float kInX = 98, kOutX = 150, kY = 5;
+
+struct Site final : kit::ControlSite {
+    void Invalidate() override {}
+    void Refresh() override {}
+    void SetInputEnabled(bool) override {}
+    void RequestSize(int, int) override {}
+};
+
+// What a row's MouseDown or KeyDown handler does besides recording.
+enum class During { Nothing, Disable, TakeCapture, TakeFocus };
+
+template <typename Model>
+struct Bench {
+    fakes::Platform p;
+    Site site;
+    Lines log;
+    std::unique_ptr<Model> m;
+    During during = During::Nothing;
+    std::int16_t held = 0;
+    float x = kOutX;
+
+    Bench() {
+        p.pointer.origins[kWindow] = {200, 100};
+        p.pointer.windowAt = [](plat::Point s) {
+            return s.x >= 200 && s.x < 300 && s.y >= 100 && s.y < 130 ? kWindow : plat::WindowId(0);
+        };
+        kit::ButtonEvents e;
+        auto pointer = [this](const char* name) {
+            return [this, name](std::int16_t& b, std::int16_t&, float&, float&) {
+                log.push_back(std::string(name) + " " + std::to_string(b));
+                if (std::string(name) == "MouseDown") Act();
+            };
+        };
+        auto plain = [this](const char* name) { return [this, name] { log.push_back(name); }; };
+        e.MouseDown = pointer("MouseDown");
+        e.MouseUp = pointer("MouseUp");
+        e.Click = plain("Click");
+        e.DblClick = plain("DblClick");
+        e.MouseEnter = plain("MouseEnter");
+        e.MouseLeave = plain("MouseLeave");
+        e.MouseOut = plain("MouseOut");
+        e.KeyDown = [this](std::int16_t& k, std::int16_t&) {
+            log.push_back("KeyDown " + std::to_string(k) + " sent " + std::to_string(p.keys.sent.size()));
+            Act();
+        };
+        e.KeyUp = [this](std::int16_t& k, std::int16_t&) { log.push_back("KeyUp " + std::to_string(k)); };
+        Make(e);
+        m->Attach(kWindow, &site, 96);
+    }
+    void Make(const kit::ButtonEvents& e);
+
+    void Act() {
+        if (during == During::Disable) m->SetEnabled(false);
+        if (during == During::TakeCapture) {
+            // Another window takes the pointer, as a message box does; the loser hears of it at once.
+            p.pointer.capture = kOther;
+            m->CaptureLost();
+        }
+        if (during == During::TakeFocus) m->LostFocus();
+    }
+
+    void State(bool pictures) {
+        std::ostringstream s;
+        s << "look " << static_cast<int>(m->ButtonState()) << " cap " << (p.pointer.capture == kWindow);
+        if (pictures) Pictures(s);
+        log.push_back(s.str());
+    }
+    void Pictures(std::ostringstream&) {}
+
+    void Step(const std::string& t) {
+        const auto move = [this](float to) {
+            x = to;
+            p.pointer.cursor = {200 + static_cast<int>(to), 100 + static_cast<int>(kY)};
+            m->MouseMove(held, 0, to, kY);
+        };
+        const std::int16_t b = static_cast<std::int16_t>(t.size() > 1 && t[1] >= '0' && t[1] <= '9' ? t[1] - '0' : 0);
+        if (t == "in") move(kInX);
+        if (t == "out") move(kOutX);
+        if (t[0] == 'd' && b) {
+            held = static_cast<std::int16_t>(held | b);
+            m->MouseDown(b, 0, x, kY);
+        }
+        if (t[0] == 'u' && b) {
+            held = static_cast<std::int16_t>(held & ~b);
+            m->MouseUp(b, 0, x, kY);
+        }
+        if (t[0] == 'w' && b) {  // the second press of a double-click
+            held = static_cast<std::int16_t>(held | b);
+            m->DblClick(b, 0, x, kY);
+        }
+        if (t[0] == 'k') {  // a key down and up by its code
+            const auto code = static_cast<std::int16_t>(std::stoi(t.substr(1)));
+            m->KeyDown(code, 0);
+            m->KeyUp(code, 0);
+        }
+        if (t == "sp") m->KeyDown(kit::keys::kSpace, 0);
+        if (t == "altsp") m->KeyDown(kit::keys::kSpace, 4, true);
+        if (t == "su") m->KeyUp(kit::keys::kSpace, 0);
+        if (t == "tick") m->TimerTick(1);
+        if (t == "blur") m->LostFocus();
+        if (t == "lost") {  // another window took the pointer during the press, and its release
+            p.pointer.capture = kOther;
+            m->CaptureLost();
+            held = 0;
+        }
+        if (t == "off") held = 0;  // the release goes to no disabled window
+        if (t == "off" || t == "on") m->SetEnabled(t == "on");
+        if (t == "?" || t == "?p") State(t == "?p");
+    }
+    Lines Run(const std::string& script, During d) {
+        during = d;
+        std::istringstream in(script);
+        for (std::string t; in >> t;) Step(t);
+        return log;
+    }
+};
+
+template <>
+void Bench<kit::NShape>::Make(const kit::ButtonEvents& e) {
+    m = std::make_unique<kit::NShape>(p.services, e, 100, 30);
+    m->SetPictureNormal({L"normal"});
+    m->SetPictureHover({L"hover"});
+    m->SetPictureDown({L"down"});
+}
+template <>
+void Bench<kit::NSelection>::Make(const kit::ButtonEvents& e) {
+    m = std::make_unique<kit::NSelection>(p.services, e);
+}
+template <>
+void Bench<kit::NShape>::Pictures(std::ostringstream& s) {
+    s << " inside " << m->MouseInside() << " picture " << m->CurPicture();
+}
+
+enum Members { kBoth, kShapeOnly };
+
+struct Row {
+    const char* name;
+    Members members;
+    const char* script;  // in/out: a move over or beside the control with the buttons held; dN/uN: press or
+                         // release button N; wN: a double-click's second press; kN: key N down and up; sp/su:
+                         // Space down/up; altsp; tick: the leave poll; blur: focus lost; lost: capture taken;
+                         // off/on: disable/enable; ?: look and capture; ?p: with MouseInside and CurPicture
+    Lines expected;
+    Lines selection = {};  // N_Selection's stream, where it differs
+    During during = During::Nothing;
+};
+
+// Looks: 0 Normal, 1 Hover, 2 Down. Pictures: 3 Normal, 2 Hover, 1 Down.
+const Row kRows[] = {
+    {"LeftClick",
+     kBoth,
+     "in d1 ? u1 ?",
+     {"MouseEnter", "MouseDown 1", "look 2 cap 1", "MouseUp 1", "Click", "look 1 cap 1"},
+     {"MouseEnter", "MouseDown 1", "look 2 cap 1", "MouseUp 1", "Click", "look 1 cap 0"}},
+    {"LeftDragOutAndBack",
+     kBoth,
+     "in d1 out ? in ? out u1 ?",
+     {"MouseEnter", "MouseDown 1", "look 0 cap 1", "look 2 cap 1", "MouseUp 1", "Click", "look 0 cap 1"},
+     {"MouseEnter", "MouseDown 1", "look 0 cap 1", "look 2 cap 1", "MouseUp 1", "Click", "look 0 cap 0"}},
+    {"RightClickKeepsTheLook",
+     kBoth,
+     "in d2 ? u2 ?",
+     {"MouseEnter", "MouseDown 2", "look 1 cap 1", "MouseUp 2", "Click", "look 1 cap 1"},
+     {"MouseEnter", "MouseDown 2", "look 1 cap 1", "MouseUp 2", "Click", "look 1 cap 0"}},
+    {"DoubleClickClicksTwice",
+     kBoth,
+     "in d1 u1 w1 u1 ?",
+     {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "DblClick", "MouseUp 1", "Click", "look 1 cap 1"},
+     {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "DblClick", "MouseUp 1", "Click", "look 1 cap 0"}},
+    {"DraggedOverEntersAgain",
+     kBoth,
+     "in d1 in u1 in ?",
+     {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "MouseEnter", "look 1 cap 1"},
+     {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "MouseEnter", "look 1 cap 0"}},
+    {"LeaveByMoveAndPoll",
+     kBoth,
+     "in tick ? out ? tick ? tick",
+     {"MouseEnter", "look 1 cap 1", "MouseOut", "look 0 cap 0", "MouseLeave", "look 0 cap 0"},
+     {"MouseEnter", "look 1 cap 0", "look 0 cap 0", "MouseLeave", "look 0 cap 0"}},
+    {"SpaceDownUpClicks",
+     kBoth,
+     "sp ? su ?",
+     {"KeyDown 32 sent 0", "look 2 cap 0", "KeyUp 32", "Click", "look 0 cap 0"}},
+    {"HeldSpaceClicksOnce", kBoth, "sp sp su", {"KeyDown 32 sent 0", "KeyDown 32 sent 0", "KeyUp 32", "Click"}},
+    {"AltSpacePressesNothing",
+     kBoth,
+     "altsp ? su ?",
+     {"KeyDown 32 sent 0", "look 0 cap 0", "KeyUp 32", "look 0 cap 0"}},
+    {"SpaceThenFocusLost", kBoth, "sp blur ? su ?", {"KeyDown 32 sent 0", "look 0 cap 0", "KeyUp 32", "look 0 cap 0"}},
+    {"SpaceThenDisable", kBoth, "sp off ?", {"KeyDown 32 sent 0", "look 0 cap 0"}},
+    {"KeyDownHandlerTakesTheFocus",
+     kBoth,
+     "sp ? su ?",
+     {"KeyDown 32 sent 0", "look 0 cap 0", "KeyUp 32", "look 0 cap 0"},
+     {},
+     During::TakeFocus},
+    {"KeyDownHandlerDisables", kBoth, "sp ?", {"KeyDown 32 sent 0", "look 0 cap 0"}, {}, During::Disable},
+    {"ArrowsMoveTheFocusBeforeKeyDown",
+     kBoth,
+     "k39 k40 k37 k38 k13 ?",
+     {"KeyDown 39 sent 1", "KeyUp 39", "KeyDown 40 sent 2", "KeyUp 40", "KeyDown 37 sent 3", "KeyUp 37",
+      "KeyDown 38 sent 4", "KeyUp 38", "KeyDown 13 sent 4", "KeyUp 13", "look 0 cap 0"}},
+    {"PressThenCaptureLost",
+     kBoth,
+     "in d1 lost ? in d1 u1 ?",
+     {"MouseEnter", "MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 1"},
+     {"MouseEnter", "MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 0"}},
+    {"PressThenDisable",
+     kBoth,
+     "in d1 off ? on in d1 u1 ?",
+     {"MouseEnter", "MouseDown 1", "look 1 cap 1", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 1"},
+     {"MouseEnter", "MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 0"}},
+    // A MouseDown handler that ends the press leaves no pressed look behind. N_Shape keeps its hover capture,
+    // which the window gives up as it is disabled.
+    {"MouseDownHandlerDisables",
+     kBoth,
+     "in d1 ?",
+     {"MouseEnter", "MouseDown 1", "look 1 cap 1"},
+     {"MouseEnter", "MouseDown 1", "look 1 cap 0"},
+     During::Disable},
+    {"MouseDownHandlerShowsABox",
+     kBoth,
+     "in d1 ?",
+     {"MouseEnter", "MouseDown 1", "look 1 cap 0"},
+     {},
+     During::TakeCapture},
+    // N_Shape's hover capture through a press of another button: out and back in as without the press, and the
+    // release still reaches the button.
+    {"RightPressOutAndBack",
+     kShapeOnly,
+     "in ?p d2 ?p out ?p in ?p out ?p in u2 ?p in ?p",
+     {"MouseEnter", "look 1 cap 1 inside 1 picture 2", "MouseDown 2", "look 1 cap 1 inside 1 picture 1", "MouseOut",
+      "look 1 cap 1 inside 0 picture 3", "look 1 cap 1 inside 1 picture 2", "MouseOut",
+      "look 1 cap 1 inside 0 picture 3", "MouseUp 2", "Click", "look 1 cap 1 inside 1 picture 2",
+      "look 1 cap 1 inside 1 picture 2"}},
+    {"RightPressOutAndReleasedOutside",
+     kShapeOnly,
+     "in d2 out out ?p u2 ?p",
+     {"MouseEnter", "MouseDown 2", "MouseOut", "look 1 cap 1 inside 0 picture 3", "MouseUp 2", "Click",
+      "look 0 cap 0 inside 0 picture 2"}},
+    {"RightPressBackInThenReleasedOutside",
+     kShapeOnly,
+     "in d2 out in out u2 ?p",
+     {"MouseEnter", "MouseDown 2", "MouseOut", "MouseOut", "MouseUp 2", "Click", "look 0 cap 0 inside 0 picture 2"}},
+};
+
+template <typename Model>
+void RunRow(const Row& row, const Lines& expected) {
+    Bench<Model> bench;
+    EXPECT_EQ(bench.Run(row.script, row.during), expected) << row.name;
+}
+
+TEST(ButtonPress, NShapeRows) {
+    for (const Row& row : kRows) RunRow<kit::NShape>(row, row.expected);
+}
+
+TEST(ButtonPress, NSelectionRows) {
+    for (const Row& row : kRows)
+        if (row.members == kBoth) RunRow<kit::NSelection>(row, row.selection.empty() ? row.expected : row.selection);
+}
+
+}  // namespace
