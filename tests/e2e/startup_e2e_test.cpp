@@ -141,7 +141,10 @@ void ExpectSaveCycle(Sandbox& box) {
     e2e::KillConsoles();  // the device-check console must not cover the window
     std::string config;
     RaiseAndClickCheckflight(main);
-    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadFileBytes(box.configPath(), &config); }));
+    // The profile writer makes the file before it writes the line: an empty file is not yet the saved setting.
+    ASSERT_TRUE(e2e::WaitFor([&] {
+        return e2e::ReadFileBytes(box.configPath(), &config) && config.find("FlightState=1") != std::string::npos;
+    })) << config;
     EXPECT_TRUE(e2e::CheckflightTicked(main));
     EXPECT_EQ(config, "[FlightMode]\r\nFlightState=1\r\n");
     RaiseAndClickCheckflight(main);
