@@ -3,6 +3,7 @@
 // moves here.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -79,6 +80,12 @@ inline std::int16_t RoundPoints(double points) {
     const double fraction = points - whole;
     const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0);
     return static_cast<std::int16_t>(up ? whole + 1 : whole);
+}
+// The largest font size drawn, in points; larger sizes are drawn at it.
+constexpr double kMaxFontPoints = 2160;
+// A stored font may carry any size: it is measured and drawn at no more than the largest size a font takes.
+inline double DrawnPoints(double points) {
+    return std::isfinite(points) ? std::min(std::max(points, 0.0), kMaxFontPoints) : 0.0;
 }
 
 // ---- The unit a control keeps its size and places in; its host converts once, by the unit.

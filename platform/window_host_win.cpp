@@ -56,9 +56,7 @@ bool IsWindowOfClass(HWND window, const wchar_t* className) {
 
 GdiObject<HFONT> MakeFont(const FontSpec& spec, UINT dpi) {
     LOGFONTW lf = {};
-    // A stored font may carry any size; drawing stays within what a font can sensibly be.
-    const double points = std::isfinite(spec.points) ? std::min(std::max(spec.points, 0.0), kMaxFontPoints) : 0.0;
-    lf.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
+    lf.lfHeight = -static_cast<LONG>(std::lround(DrawnPoints(spec.points) * dpi / 72.0));
     lf.lfWeight = spec.weight > 0 && spec.weight <= 1000 ? spec.weight : FW_NORMAL;
     lf.lfItalic = spec.italic ? TRUE : FALSE;
     lf.lfUnderline = spec.underline ? TRUE : FALSE;

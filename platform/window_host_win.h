@@ -180,9 +180,6 @@ struct FontSpec {
     }
 };
 
-// The largest font size drawn, in points; larger sizes are drawn at it.
-constexpr double kMaxFontPoints = 2160;
-
 // The font for a description at a DPI.
 GdiObject<HFONT> MakeFont(const FontSpec& spec, UINT dpi);
 

@@ -1,17 +1,10 @@
 // Check button CheckButton: creation, the box looks, properties and layout.
 #include "controls/checkbutton/check_button.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace kit {
 namespace {
-
-// The weight from which a caption is drawn bold.
-constexpr int kBoldWeight = 600;
-
-// A stored font may carry any size; it is measured and drawn at no more than the largest size a font takes.
-double DrawnPoints(double points) { return std::isfinite(points) ? std::min(std::max(points, 0.0), 2160.0) : 0.0; }
 
 // VB-style integer division of a rounded value: round half to even, then divide truncating toward zero.
 int RoundThenHalve(double value) { return static_cast<int>(std::nearbyint(value)) / 2; }
@@ -54,17 +47,14 @@ void CheckButton::RefreshPicture() {
     if (enabled_)
         ShowLook(ButtonLook::Normal);
     else
-        ShowDisabledPicture();
+        ShowLook(ButtonLook::Disabled);
 }
-
-void CheckButton::ShowDisabledPicture() { ShowLook(ButtonLook::Disabled); }
 
 void CheckButton::MeasureCaption() {
     if (!services_.text) return;
-    const plat::Size s =
-        services_.text->Measure(caption_, font_.name, DrawnPoints(font_.size), font_.weight >= kBoldWeight);
-    captionWidth_ = plat::TwipsFrom96(s.cx);
-    captionHeight_ = plat::TwipsFrom96(s.cy);
+    const plat::Size s = MeasureTwips(caption_, font_);
+    captionWidth_ = s.cx;
+    captionHeight_ = s.cy;
 }
 
 void CheckButton::Layout() {

@@ -125,7 +125,6 @@ public:
 private:
     TrackerParams PollParams();
     void RefreshPicture();
-    void ShowDisabledPicture();
     void ShowLook(ButtonLook look);
     void Layout();
     void MeasureCaption();

@@ -82,7 +82,7 @@ void CheckButton::EndPress(bool pressed) {
     if (enabled_)
         ShowLook(tracker_.RestingLook());
     else
-        ShowDisabledPicture();
+        ShowLook(ButtonLook::Disabled);
 }
 
 void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift, bool) { Raise(events_.KeyDown, keyCode, shift); }

@@ -90,9 +90,6 @@ private:
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
-    static float X(LPARAM lp) { return host::PointerX(lp); }
-    static float Y(LPARAM lp) { return host::PointerY(lp); }
-
     void DrawBox(HDC dc) {
         const int index = model_.ShownImage();
         if (index < 0 || index >= kBoxImageCount) return;

@@ -8,6 +8,7 @@
 
 #include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
+#include "controls/common/property_bag_core.h"
 #include "platform/platform.h"
 #include "platform/units.h"
 
@@ -51,6 +52,13 @@ protected:
     void Redraw() {
         if (site_) site_->Invalidate();
     }
+    // One line of text in a stored font, in twips (bold from weight 600); nothing without a text service.
+    plat::Size MeasureTwips(const std::wstring& text, const Font& font) const {
+        if (!services_.text) return {};
+        const plat::Size px =
+            services_.text->Measure(text, font.name, plat::DrawnPoints(font.size), font.weight >= kBoldWeight);
+        return {plat::TwipsFrom96(px.cx), plat::TwipsFrom96(px.cy)};
+    }
     // Every property write ends here, so a designer can mark its design modified.
     void Notify(const wchar_t* property) { Raise(events_.PropertyChanged, std::wstring(property)); }
     // Stores a value the control keeps for later (a look not showing) and notifies.
@@ -68,6 +76,7 @@ protected:
         Notify(property);
     }
 
+    static constexpr int kBoldWeight = 600;
     const plat::Services services_;
     Events events_;
     Site* site_ = nullptr;

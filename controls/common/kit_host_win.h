@@ -57,10 +57,6 @@ inline std::int16_t ButtonOf(UINT msg) {
     }
 }
 
-// A mouse message's position in the window's client pixels, as the models take it.
-inline float PointerX(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
-inline float PointerY(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
-
 // Hands a key message to a model's KeyDown, KeyPress (characters) or KeyUp and gives the message's result;
 // nothing for any other message. System keys (Alt combinations, F10) raise the events too and then go on to the
 // default handler, so Alt+F4 and the system menu keep working.
@@ -98,49 +94,6 @@ inline LRESULT WantEveryKeyButTab(LRESULT code, LPARAM lp) {
 // Draws the focus rectangle, which shows on any fill and in any scheme (it inverts what lies under it).
 void PaintFocusRect(HDC dc, const RECT& r);
 
-// The input every control that presses like a button (N_Shape, N_Selection) takes alike: pointer messages to the
-// model's MouseMove, MouseDown, DblClick (the second press of a double-click, any button) or MouseUp, a press
-// giving the control the focus first as a click on a Windows button does; a capture another window took to
-// CaptureLost; timer ticks to TimerTick; a window text set by a screen reader or a tool to the caption it is.
-// Nothing for any other message.
-template <typename Model>
-std::optional<LRESULT> RouteButtonInput(Model& model, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    const float x = PointerX(lp), y = PointerY(lp);
-    switch (msg) {
-        case WM_TIMER:
-            model.TimerTick(static_cast<unsigned>(wp));
-            return 0;
-        case WM_CAPTURECHANGED:
-            // Another window took the pointer (a message box a handler showed): the press ends without a click.
-            if (reinterpret_cast<HWND>(lp) != window) model.CaptureLost();
-            return 0;
-        case WM_MOUSEMOVE:
-            model.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-            if (GetFocus() != window) SetFocus(window);
-            if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
-                model.DblClick(ButtonOf(msg), ShiftMask(), x, y);
-            else
-                model.MouseDown(ButtonOf(msg), ShiftMask(), x, y);
-            return 0;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            model.MouseUp(ButtonOf(msg), ShiftMask(), x, y);
-            return 0;
-        case WM_SETTEXT:
-            model.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
-            return TRUE;
-    }
-    return std::nullopt;
-}
-
 // Whether a model takes its own keys (KeyDown, KeyPress, KeyUp) and hears of its focus (GotFocus, LostFocus).
 template <typename Model, typename = void>
 struct TakesKeys : std::false_type {};
@@ -157,9 +110,6 @@ struct HearsFocus<
 inline bool IsInput(UINT msg) {
     return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
 }
-
-// The largest font size drawn, in points; stored sizes above it are drawn at it.
-constexpr double kMaxPoints = plat::kMaxFontPoints;
 
 // The platform's description of a kit font object, and of a caption font by face, size and weight.
 plat::FontSpec SpecOf(const Font& font);
@@ -223,6 +173,16 @@ public:
     }
     void SetInputEnabled(bool enabled) override {
         if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    }
+    // The caption changed: the window text follows, screen readers hear the new name, and the control shows it at
+    // once (a caller that blocks the thread next would otherwise keep it unseen).
+    void CaptionChanged(const std::wstring& caption) override {
+        if (!hwnd_) return;
+        CaptionAsWindowText(caption);
+        access_.NameChanged();
+        if (!Shown()) return;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        plat::PaintNow(hwnd_);
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -301,6 +261,10 @@ protected:
     }
     static constexpr int kFocusCueInset = 3;  // 96-dpi pixels
 
+    // A mouse message's position in the window's client pixels, as the models take it.
+    static float X(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
+    static float Y(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
+
     // ---- Sizes and places, between the window's pixels and the model's unit: converted here only.
     int ModelSize(int pixels) const { return plat::SizeFromPixels(Model::kSizeUnit, pixels, dpi_); }
     int WindowSize(int size) const { return plat::SizeToPixels(Model::kSizeUnit, size, dpi_); }
@@ -335,16 +299,6 @@ protected:
     void CaptionAsWindowText(const std::wstring& caption) {
         DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
     }
-    // The caption changed: the window text follows, screen readers hear the new name, and the control shows it at
-    // once (a caller that blocks the thread next would otherwise keep it unseen).
-    void FollowCaption(const std::wstring& caption) {
-        if (!hwnd_) return;
-        CaptionAsWindowText(caption);
-        access_.NameChanged();
-        if (!Shown()) return;
-        InvalidateRect(hwnd_, nullptr, FALSE);
-        plat::PaintNow(hwnd_);
-    }
 
     // Loads the model from the stored properties when there are some (reporting what the load said), else makes
     // a new instance; `ambient` is what the model takes from its container.
@@ -377,6 +331,60 @@ private:
         Draw(buffer.dc(), client);
         if (GetFocus() == hwnd_ && plat::FocusCuesShown(hwnd_)) DrawFocusCue(buffer.dc(), client);
         buffer.Blit();
+    }
+};
+
+// The host of a control that presses like a button (N_Shape, N_Selection): its colours follow the button's look,
+// and it takes its input alike: pointer messages to the model's MouseMove, MouseDown, DblClick (the second press of
+// a double-click, any button) or MouseUp, a press giving the control the focus first as a click on a Windows button
+// does; a capture another window took to CaptureLost; timer ticks to TimerTick; a window text set by a screen
+// reader or a tool to the caption it is. Arrows move the focus themselves, Enter is a key like any other and Space
+// presses the button.
+template <typename Model>
+class ButtonHost : public ControlHost<Model> {
+public:
+    using ControlHost<Model>::ControlHost;
+
+protected:
+    ButtonLook Look() const override { return this->model_.ButtonState(); }
+
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
+        Model& model = this->model_;
+        const HWND window = this->hwnd_;
+        const float x = this->X(lp), y = this->Y(lp);
+        switch (msg) {
+            case WM_TIMER:
+                model.TimerTick(static_cast<unsigned>(wp));
+                return 0;
+            case WM_CAPTURECHANGED:
+                // Another window took the pointer (a message box a handler showed): the press ends without a click.
+                if (reinterpret_cast<HWND>(lp) != window) model.CaptureLost();
+                return 0;
+            case WM_MOUSEMOVE:
+                model.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
+                return 0;
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_MBUTTONDOWN:
+            case WM_LBUTTONDBLCLK:
+            case WM_RBUTTONDBLCLK:
+            case WM_MBUTTONDBLCLK:
+                if (GetFocus() != window) SetFocus(window);
+                if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
+                    model.DblClick(ButtonOf(msg), ShiftMask(), x, y);
+                else
+                    model.MouseDown(ButtonOf(msg), ShiftMask(), x, y);
+                return 0;
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP:
+            case WM_MBUTTONUP:
+                model.MouseUp(ButtonOf(msg), ShiftMask(), x, y);
+                return 0;
+            case WM_SETTEXT:
+                model.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
+                return TRUE;
+        }
+        return DefWindowProcW(window, msg, wp, lp);
     }
 };
 

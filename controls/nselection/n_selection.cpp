@@ -4,14 +4,6 @@
 #include "platform/units.h"
 
 namespace kit {
-namespace {
-
-// Font sizes the caption element accepts, in points.
-constexpr double kMinPoints = 1;
-constexpr double kMaxPoints = 2160;
-
-}  // namespace
-
 NSelection::NSelection(const plat::Services& services, Events events)
     : ButtonModel(services, std::move(events)),
       press_(*this, *this, {kTimer1, kTimer1PeriodMs, OverTest::OwnWindow, {}, false}, true, kDesignWidth,
@@ -56,7 +48,8 @@ void NSelection::SetDescription(const std::wstring& text) {
 std::int16_t NSelection::FontSize() const { return plat::RoundPoints(label1_.points); }
 
 bool NSelection::SetFontSize(std::int16_t points) {
-    if (points < kMinPoints || points > kMaxPoints) return false;
+    // The caption element takes sizes from 1 point to the largest a font takes.
+    if (points < 1 || points > plat::kMaxFontPoints) return false;
     label1_.points = points;
     Measure(label1_);
     Redraw();
@@ -81,25 +74,13 @@ void NSelection::SetForeColorNormal(OleColor c) {
     ShowNow(looks_[ButtonLook::Normal].fore, &label1_.color, c, L"ForeColorNormal");
 }
 
-void NSelection::SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fore, c, L"ForeColorHover"); }
-
-void NSelection::SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fore, c, L"ForeColorDown"); }
-
 void NSelection::SetBackColorNormal(OleColor c) {
     ShowNow(looks_[ButtonLook::Normal].back, &surfaceColor_, c, L"BackColorNormal");
 }
 
-void NSelection::SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].back, c, L"BackColorHover"); }
-
-void NSelection::SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].back, c, L"BackColorDown"); }
-
 void NSelection::SetForeColorNormal_2(OleColor c) {
     ShowNow(looks_[ButtonLook::Normal].fore2, &labelDescricao_.color, c, L"ForeColorNormal_2");
 }
-
-void NSelection::SetForeColorHover_2(OleColor c) { Keep(looks_[ButtonLook::Hover].fore2, c, L"ForeColorHover_2"); }
-
-void NSelection::SetForeColorDown_2(OleColor c) { Keep(looks_[ButtonLook::Down].fore2, c, L"ForeColorDown_2"); }
 
 void NSelection::Ajustar_Botao() {
     // The hidden picture fixes the height; the container answers the request with a size change, which lays

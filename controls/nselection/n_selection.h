@@ -68,21 +68,21 @@ public:
     OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].fore; }
     void SetForeColorNormal(OleColor c);
     OleColor ForeColorHover() const { return looks_[ButtonLook::Hover].fore; }
-    void SetForeColorHover(OleColor c);
+    void SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fore, c, L"ForeColorHover"); }
     OleColor ForeColorDown() const { return looks_[ButtonLook::Down].fore; }
-    void SetForeColorDown(OleColor c);
+    void SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fore, c, L"ForeColorDown"); }
     OleColor BackColorNormal() const { return looks_[ButtonLook::Normal].back; }
     void SetBackColorNormal(OleColor c);
     OleColor BackColorHover() const { return looks_[ButtonLook::Hover].back; }
-    void SetBackColorHover(OleColor c);
+    void SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].back, c, L"BackColorHover"); }
     OleColor BackColorDown() const { return looks_[ButtonLook::Down].back; }
-    void SetBackColorDown(OleColor c);
+    void SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].back, c, L"BackColorDown"); }
     OleColor ForeColorNormal_2() const { return looks_[ButtonLook::Normal].fore2; }
     void SetForeColorNormal_2(OleColor c);
     OleColor ForeColorHover_2() const { return looks_[ButtonLook::Hover].fore2; }
-    void SetForeColorHover_2(OleColor c);
+    void SetForeColorHover_2(OleColor c) { Keep(looks_[ButtonLook::Hover].fore2, c, L"ForeColorHover_2"); }
     OleColor ForeColorDown_2() const { return looks_[ButtonLook::Down].fore2; }
-    void SetForeColorDown_2(OleColor c);
+    void SetForeColorDown_2(OleColor c) { Keep(looks_[ButtonLook::Down].fore2, c, L"ForeColorDown_2"); }
 
     // The control-level font: persisted, used by no element.
     const Font& ControlFont() const { return font_; }

@@ -12,12 +12,11 @@ const wchar_t kNSelectionClass[] = L"KitNSelection";
 
 namespace {
 
-class SelectionHost final : public host::ControlHost<NSelection> {
+class SelectionHost final : public host::ButtonHost<NSelection> {
 public:
-    using ControlHost::ControlHost;
+    using ButtonHost::ButtonHost;
 
     // ControlSite
-    void CaptionChanged(const std::wstring& caption) override { FollowCaption(caption); }
     void RequestSize(int width, int height) override {
         if (!hwnd_) return;
         RECT r;
@@ -47,14 +46,6 @@ public:
     }
 
 private:
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
-        if (const auto routed = host::RouteButtonInput(model_, hwnd_, msg, wp, lp)) return *routed;
-        return DefWindowProcW(hwnd_, msg, wp, lp);
-    }
-
-    // High-contrast colours follow the button's look.
-    ButtonLook Look() const override { return model_.ButtonState(); }
-
     void DrawLabel(HDC dc, const NSelection::Label& label) {
         if (label.text.empty()) return;
         plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));

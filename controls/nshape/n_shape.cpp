@@ -95,8 +95,8 @@ bool NShape::SetStyle(std::int32_t style) {
 std::int16_t NShape::FontSize() const { return plat::RoundPoints(label_.points); }
 
 bool NShape::SetFontSize(std::int16_t points) {
-    // The caption element takes sizes from 1 to 2160 points.
-    if (points < 1 || points > 2160) return false;
+    // The caption element takes sizes from 1 point to the largest a font takes.
+    if (points < 1 || points > plat::kMaxFontPoints) return false;
     label_.points = points;
     MeasureCaption();
     Redraw();
@@ -120,17 +120,11 @@ void NShape::SetEnabled(bool enabled) {
     Refresh();
 }
 
-void NShape::SetBorderGotFocus(bool on) { Keep(borderGotFocus_, on, L"BorderGotFocus"); }
-
 void NShape::SetPictureNormal(const Picture& picture) {
     pictureNormal_ = picture;
     Notify(L"Picture_Normal");
     ShowPicture(pictureNormal_);
 }
-
-void NShape::SetPictureDown(const Picture& picture) { Keep(pictureDown_, picture, L"Picture_Down"); }
-
-void NShape::SetPictureHover(const Picture& picture) { Keep(pictureHover_, picture, L"Picture_Hover"); }
 
 void NShape::ShowElement(bool& stored, bool& elementVisible, bool on, const wchar_t* property) {
     stored = on;
@@ -179,27 +173,12 @@ void NShape::SetForeColorNormal(OleColor c) {
     Notify(L"ForeColorNormal");
 }
 
-void NShape::SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].text, c, L"ForeColorHover"); }
-
-void NShape::SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].text, c, L"ForeColorDown"); }
-
-void NShape::SetBackGround(OleColor c) { ShowNow<OleColor>(backGround_, nullptr, c, L"BackGround"); }
-
 void NShape::SetBackColorNormal(OleColor c) {
     ShowNow(looks_[ButtonLook::Normal].fill, &shape_.fill, c, L"BackColorNormal");
 }
-
-void NShape::SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fill, c, L"BackColorHover"); }
-
-void NShape::SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fill, c, L"BackColorDown"); }
-
-void NShape::SetBorderCustom(OleColor c) { Keep(borderCustom_, c, L"BorderCustom"); }
 
 void NShape::SetBorderColorNormal(OleColor c) {
     ShowNow(looks_[ButtonLook::Normal].border, &shape_.border, c, L"BorderColorNormal");
 }
 
-void NShape::SetBorderColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].border, c, L"BorderColorHover"); }
-
-void NShape::SetBorderColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].border, c, L"BorderColorDown"); }
 }  // namespace kit

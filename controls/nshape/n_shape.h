@@ -87,13 +87,13 @@ public:
     void SetFontBold(bool bold);
     void SetEnabled(bool enabled);
     bool BorderGotFocus() const { return borderGotFocus_; }
-    void SetBorderGotFocus(bool on);
+    void SetBorderGotFocus(bool on) { Keep(borderGotFocus_, on, L"BorderGotFocus"); }
     const Picture& PictureNormal() const { return pictureNormal_; }
     void SetPictureNormal(const Picture& picture);
     const Picture& PictureDown() const { return pictureDown_; }
-    void SetPictureDown(const Picture& picture);
+    void SetPictureDown(const Picture& picture) { Keep(pictureDown_, picture, L"Picture_Down"); }
     const Picture& PictureHover() const { return pictureHover_; }
-    void SetPictureHover(const Picture& picture);
+    void SetPictureHover(const Picture& picture) { Keep(pictureHover_, picture, L"Picture_Hover"); }
     bool Graphical() const { return graphical_; }
     void SetGraphical(bool on);
     bool StretchToText() const { return stretchToText_; }
@@ -108,25 +108,25 @@ public:
     OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].text; }
     void SetForeColorNormal(OleColor c);
     OleColor ForeColorHover() const { return looks_[ButtonLook::Hover].text; }
-    void SetForeColorHover(OleColor c);
+    void SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].text, c, L"ForeColorHover"); }
     OleColor ForeColorDown() const { return looks_[ButtonLook::Down].text; }
-    void SetForeColorDown(OleColor c);
+    void SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].text, c, L"ForeColorDown"); }
     OleColor BackGround() const { return backGround_; }
-    void SetBackGround(OleColor c);
+    void SetBackGround(OleColor c) { ShowNow<OleColor>(backGround_, nullptr, c, L"BackGround"); }
     OleColor BackColorNormal() const { return looks_[ButtonLook::Normal].fill; }
     void SetBackColorNormal(OleColor c);
     OleColor BackColorHover() const { return looks_[ButtonLook::Hover].fill; }
-    void SetBackColorHover(OleColor c);
+    void SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fill, c, L"BackColorHover"); }
     OleColor BackColorDown() const { return looks_[ButtonLook::Down].fill; }
-    void SetBackColorDown(OleColor c);
+    void SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fill, c, L"BackColorDown"); }
     OleColor BorderCustom() const { return borderCustom_; }
-    void SetBorderCustom(OleColor c);
+    void SetBorderCustom(OleColor c) { Keep(borderCustom_, c, L"BorderCustom"); }
     OleColor BorderColorNormal() const { return looks_[ButtonLook::Normal].border; }
     void SetBorderColorNormal(OleColor c);
     OleColor BorderColorHover() const { return looks_[ButtonLook::Hover].border; }
-    void SetBorderColorHover(OleColor c);
+    void SetBorderColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].border, c, L"BorderColorHover"); }
     OleColor BorderColorDown() const { return looks_[ButtonLook::Down].border; }
-    void SetBorderColorDown(OleColor c);
+    void SetBorderColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].border, c, L"BorderColorDown"); }
     // The control-level font: stored with the instance, used by no element.
     const Font& ControlFont() const { return font_; }
     void SetControlFont(const Font& font) { font_ = font; }

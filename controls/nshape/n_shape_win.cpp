@@ -29,12 +29,12 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
     return image;
 }
 
-class Host final : public host::ControlHost<NShape> {
+class Host final : public host::ButtonHost<NShape> {
 public:
     // The model starts at the size the design places it at.
     Host(const plat::Services& services, const NShapeArgs& args)
-        : ControlHost(services, args, plat::TwipsToPixels(args.place.width, plat::kBaseDpi),
-                      plat::TwipsToPixels(args.place.height, plat::kBaseDpi)),
+        : ButtonHost(services, args, plat::TwipsToPixels(args.place.width, plat::kBaseDpi),
+                     plat::TwipsToPixels(args.place.height, plat::kBaseDpi)),
           pictures_(args.pictures),
           twips_(args.place) {
         model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
@@ -66,15 +66,10 @@ public:
         if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
     }
 
-    void CaptionChanged(const std::wstring& caption) override { FollowCaption(caption); }
-
 private:
     // A window that is not on screen has nothing to repaint: showing it paints it whole. Skipping the requests
     // saves a round trip to the window manager for each property a design load applies.
     bool Shown() const override { return hwnd_ && IsWindowVisible(hwnd_); }
-
-    // High-contrast colours follow the button's look.
-    ButtonLook Look() const override { return model_.ButtonState(); }
 
     const Image* ImageFor(const Picture& picture) {
         if (picture.empty()) return nullptr;
@@ -139,12 +134,6 @@ private:
     void Refit() override {
         const RECT r = plat::PixelRect(twips_, dpi_);
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
-        // Arrows move the focus themselves, Enter is a key like any other and Space presses the button.
-        if (const auto routed = host::RouteButtonInput(model_, hwnd_, msg, wp, lp)) return *routed;
-        return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
     PictureSource pictures_;

@@ -120,12 +120,6 @@ void NTextBox::ShowInTxt(OleColor& txtColor, OleColor& otherPart, OleColor c, co
 
 void NTextBox::SetForeColor(OleColor c) { ShowInTxt(txt_.fore, lbl_.fore, c, L"ForeColor"); }
 
-void NTextBox::SetBorderColor(OleColor c) {
-    shp_.border = c;
-    Redraw();
-    Notify(L"BorderColor");
-}
-
 void NTextBox::SetBackColor(OleColor c) { ShowInTxt(txt_.back, shp_.fill, c, L"BackColor"); }
 
 // Change tells of a new text in txt, whoever wrote it: typing, pasting, or the Text property, in label mode too
@@ -171,16 +165,6 @@ bool NTextBox::SetAlignementVertical(std::int32_t value) {
     RefreshLayout(vAlign_);
     Notify(L"AlignementVertical");
     return true;
-}
-
-void NTextBox::SetNumberBox(bool on) {
-    numberBox_ = on;
-    Notify(L"NumberBox");
-}
-
-void NTextBox::SetSelOnFocus(bool on) {
-    selOnFocus_ = on;
-    Notify(L"SelOnFocus");
 }
 
 void NTextBox::ApplyLabelBox(bool on) {
@@ -234,12 +218,6 @@ bool NTextBox::SetHeaderAlignement(std::int32_t value) {
     return Notified(&NTextBox::ApplyHeaderAlignement, value, L"HeaderAlignement");
 }
 
-void NTextBox::SetHeaderForeColor(OleColor c) {
-    hdr_.fore = c;
-    Redraw();
-    Notify(L"HeaderForeColor");
-}
-
 void NTextBox::ApplyHeaderBackColor(OleColor c) {
     hdr_.back = c;
     controlBack_ = c;  // shows in the gap between the header and the border
@@ -255,9 +233,7 @@ void NTextBox::SetHeaderFont(const kit::Font& font) {
 }
 
 void NTextBox::SetHeaderCaption(const std::wstring& caption) {
-    hdr_.caption = caption;
-    Redraw();
-    Notify(L"HeaderCaption");
+    ShowNow<std::wstring>(hdr_.caption, nullptr, caption, L"HeaderCaption");
 }
 
 void NTextBox::About() {

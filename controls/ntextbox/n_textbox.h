@@ -58,15 +58,14 @@ public:
 
     using Events = NTextBoxEvents;
     using Site = NTextBoxSite;
-    using Rect = RectF;
 
     struct Shape {  // shpBorder
-        Rect r;
+        RectF r;
         OleColor fill = 0;
         OleColor border = 0;
     };
     struct TextPart {  // txt
-        Rect r;
+        RectF r;
         std::wstring text;
         OleColor back = 0, fore = 0;
         kit::Font font;
@@ -75,7 +74,7 @@ public:
         std::wstring passwordChar;
     };
     struct LabelPart {  // lbl and lblHeader
-        Rect r;
+        RectF r;
         std::wstring caption;
         OleColor fore = 0, back = 0;
         kit::Font font;
@@ -93,7 +92,7 @@ public:
     OleColor ForeColor() const { return txt_.fore; }
     void SetForeColor(OleColor c);
     OleColor BorderColor() const { return shp_.border; }
-    void SetBorderColor(OleColor c);
+    void SetBorderColor(OleColor c) { ShowNow<OleColor>(shp_.border, nullptr, c, L"BorderColor"); }
     OleColor BackColor() const { return shp_.fill; }
     void SetBackColor(OleColor c);
     const std::wstring& Text() const { return txt_.text; }
@@ -103,9 +102,9 @@ public:
     std::int32_t AlignementVertical() const { return vAlign_; }
     bool SetAlignementVertical(std::int32_t value);
     bool NumberBox() const { return numberBox_; }
-    void SetNumberBox(bool on);
+    void SetNumberBox(bool on) { Keep(numberBox_, on, L"NumberBox"); }
     bool SelOnFocus() const { return selOnFocus_; }
-    void SetSelOnFocus(bool on);
+    void SetSelOnFocus(bool on) { Keep(selOnFocus_, on, L"SelOnFocus"); }
     bool LabelBox() const { return lbl_.visible; }
     void SetLabelBox(bool on);
     void SetEnabled(bool on);
@@ -118,7 +117,7 @@ public:
     std::int32_t HeaderAlignement() const { return hdr_.alignment; }
     bool SetHeaderAlignement(std::int32_t value);
     OleColor HeaderForeColor() const { return hdr_.fore; }
-    void SetHeaderForeColor(OleColor c);
+    void SetHeaderForeColor(OleColor c) { ShowNow<OleColor>(hdr_.fore, nullptr, c, L"HeaderForeColor"); }
     OleColor HeaderBackColor() const { return hdr_.back; }
     void SetHeaderBackColor(OleColor c);
     const kit::Font& HeaderFont() const { return hdr_.font; }
@@ -190,7 +189,6 @@ private:
     void ApplyLabelBox(bool on);
     void ApplyEnabled(bool on);
     void ApplyHeaderBackColor(OleColor c);
-    plat::Size MeasureLine(const std::wstring& text, const kit::Font& font) const;
     bool Raising() const { return !lbl_.visible; }  // only txt raises events, and it is hidden in label mode
 
     std::wstring appTitle_;

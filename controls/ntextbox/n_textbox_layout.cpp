@@ -8,9 +8,6 @@
 namespace kit {
 namespace {
 
-// The weight from which text is drawn bold.
-constexpr int kBoldWeight = 600;
-
 // The space the layout leaves between the header and the border, and between the border and a top or bottom
 // text: one pixel at 96 dpi.
 constexpr double kGap = 15;
@@ -18,14 +15,6 @@ constexpr double kGap = 15;
 constexpr double kTxtMargins = 90;
 
 }  // namespace
-
-plat::Size NTextBox::MeasureLine(const std::wstring& text, const kit::Font& font) const {
-    if (!services_.text) return {};
-    // A stored font may carry any size; it is measured and drawn at no more than the largest size a font takes.
-    const double points = std::isfinite(font.size) ? std::min(std::max(font.size, 0.0), 2160.0) : 0.0;
-    const plat::Size px = services_.text->Measure(text, font.name, points, font.weight >= kBoldWeight);
-    return {plat::TwipsFrom96(px.cx), plat::TwipsFrom96(px.cy)};
-}
 
 void NTextBox::Resize(int widthTwips, int heightTwips) {
     const int w = std::max(widthTwips, kMinWidth);
@@ -45,7 +34,7 @@ void NTextBox::Resize(int widthTwips, int heightTwips) {
 
 void NTextBox::RefreshLayout(std::int32_t a) {
     // The header sizes itself to its caption once: one line high in its font.
-    const plat::Size header = MeasureLine(hdr_.caption, hdr_.font);
+    const plat::Size header = MeasureTwips(hdr_.caption, hdr_.font);
     hdr_.r.width = header.cx;
     hdr_.r.height = header.cy;
     const double h = hdr_.visible ? std::nearbyint(hdr_.r.height + kGap) : 0;
@@ -54,7 +43,7 @@ void NTextBox::RefreshLayout(std::int32_t a) {
     hdr_.r.width = shp_.r.width;
     shp_.r.top = h;
     shp_.r.height = height_ - h;
-    const plat::Size label = MeasureLine(lbl_.caption, lbl_.font);
+    const plat::Size label = MeasureTwips(lbl_.caption, lbl_.font);
     lbl_.r.width = label.cx;
     lbl_.r.height = label.cy;
     switch (a) {
@@ -76,7 +65,7 @@ void NTextBox::RefreshLayout(std::int32_t a) {
     lbl_.r.width = txt_.r.width;
     lbl_.r.left = txt_.r.left;
     // The edit box shows one line of its own font at that top.
-    txt_.r.height = MeasureLine(L"Ag", txt_.font).cy;
+    txt_.r.height = MeasureTwips(L"Ag", txt_.font).cy;
     SyncTxt();
     Redraw();
 }

@@ -95,8 +95,6 @@ private:
 
     void CreateEdit();
     void RecreateEdit();
-    static float X(LPARAM lp) { return host::PointerX(lp); }
-    static float Y(LPARAM lp) { return host::PointerY(lp); }
     std::wstring EditText() const { return plat::WindowText(edit_); }
     void Draw(HDC dc, const RECT& client) override;
     // `onBox`: the label-mode text lies on the box and takes its colours in high contrast; the header the face's.

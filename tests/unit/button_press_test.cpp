@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/nselection/n_selection.h"
@@ -23,7 +24,8 @@ constexpr plat::WindowId kOther = 200;
 constexpr float kInX = 98, kOutX = 150, kY = 5;
 
 struct Site final : kit::ControlSite {
-    void Invalidate() override {}
+    int invalidated = 0;
+    void Invalidate() override { ++invalidated; }
     void Refresh() override {}
     void SetInputEnabled(bool) override {}
     void RequestSize(int, int) override {}
@@ -129,6 +131,7 @@ struct Bench {
         if (t == "off") held = 0;  // the release goes to no disabled window
         if (t == "off" || t == "on") m->SetEnabled(t == "on");
         if (t == "?" || t == "?p") State(t == "?p");
+        if (t == "?r") log.push_back(std::exchange(site.invalidated, 0) ? "repainted" : "not repainted");
     }
     Lines Run(const std::string& script, During d) {
         during = d;
@@ -162,7 +165,8 @@ struct Row {
     const char* script;  // in/out: a move over or beside the control with the buttons held; dN/uN: press or
                          // release button N; wN: a double-click's second press; kN: key N down and up; sp/su:
                          // Space down/up; altsp; tick: the leave poll; blur: focus lost; lost: capture taken;
-                         // off/on: disable/enable; ?: look and capture; ?p: with MouseInside and CurPicture
+                         // off/on: disable/enable; ?: look and capture; ?p: with MouseInside and CurPicture;
+                         // ?r: whether the site was asked to repaint since the last ?r
     Lines expected;
     Lines selection = {};  // N_Selection's stream, where it differs
     During during = During::Nothing;
@@ -200,6 +204,11 @@ const Row kRows[] = {
      "in tick ? out ? tick ? tick",
      {"MouseEnter", "look 1 cap 1", "MouseOut", "look 0 cap 0", "MouseLeave", "look 0 cap 0"},
      {"MouseEnter", "look 1 cap 0", "look 0 cap 0", "MouseLeave", "look 0 cap 0"}},
+    // A look that changes asks the site to repaint; nothing else would show it.
+    {"NewLooksRepaint",
+     kBoth,
+     "?r in ?r d1 ?r",
+     {"not repainted", "MouseEnter", "repainted", "MouseDown 1", "repainted"}},
     {"SpaceDownUpClicks",
      kBoth,
      "sp ? su ?",
