@@ -388,7 +388,7 @@ TEST_F(NShapeDemo, ArrowKeysMoveTheFocusEnterDoesNotClickAndTheFocusBorderShows)
     ASSERT_TRUE(Hover(Button(first), 52, 24));
     Mouse(MOUSEEVENTF_LEFTDOWN);  // a click gives the focus
     Mouse(MOUSEEVENTF_LEFTUP);
-    ASSERT_TRUE(e2e::WaitFor([&] { return focus() == Button(first); }));
+    ASSERT_TRUE(e2e::WaitFor([&] { return focus() == Button(first); })) << focus() << " " << Dump(before);
     // The focus comes with the press; the click's own line comes with the release, and must be in before the mark.
     ASSERT_TRUE(e2e::WaitFor([&] { return Logged(L"click Style3", before); })) << Dump(before);
     Park();
