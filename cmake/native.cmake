@@ -11,3 +11,9 @@ gtest_discover_tests(relanto_unit_tests DISCOVERY_TIMEOUT 60)
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)
   add_subdirectory(bench)
 endif()
+
+# The set-up script against stand-in package tools, one row per state a package mirror can be in.
+foreach(row EverythingInstalled AnIndexFailsButTheInstallWorks TheInstallGoesThroughPinnedToTheRelease
+            APackageCannotBeInstalled NotRootWhileSomethingIsMissing)
+  add_test(NAME SetupDeps.${row} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/setup/setup_deps_test.sh ${row})
+endforeach()
