@@ -121,6 +121,7 @@ struct Bench {
         if (t == "sp") m->KeyDown(kit::keys::kSpace, 0);
         if (t == "altsp") m->KeyDown(kit::keys::kSpace, 4, true);
         if (t == "su") m->KeyUp(kit::keys::kSpace, 0);
+        if (t == "away") p.pointer.cursor = {200 + static_cast<int>(kOutX), 100 + static_cast<int>(kY)};  // no move yet
         if (t == "tick") m->TimerTick(1);
         if (t == "blur") m->LostFocus();
         if (t == "lost") {  // another window took the pointer during the press, and its release
@@ -204,6 +205,12 @@ const Row kRows[] = {
      "in tick ? out ? tick ? tick",
      {"MouseEnter", "look 1 cap 1", "MouseOut", "look 0 cap 0", "MouseLeave", "look 0 cap 0"},
      {"MouseEnter", "look 1 cap 0", "look 0 cap 0", "MouseLeave", "look 0 cap 0"}},
+    // The pointer has gone when a tick reads it, before the move that takes it away has reached the control.
+    {"ThePollSeesTheLeaveBeforeTheMove",
+     kBoth,
+     "in away tick ? out ?",
+     {"MouseEnter", "MouseLeave", "look 0 cap 1", "MouseOut", "look 0 cap 0"},
+     {"MouseEnter", "MouseLeave", "look 0 cap 0", "look 0 cap 0"}},
     // A look that changes asks the site to repaint; nothing else would show it.
     {"NewLooksRepaint",
      kBoth,
