@@ -317,14 +317,14 @@ bool WaitUncovered(HWND window, int x, int y, int timeoutMs) {
         timeoutMs);
 }
 
-namespace {
-
 GUITHREADINFO ThreadInputOf(HWND window) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) info = {};
     return info;
 }
+
+namespace {
 
 // A window as failure messages name it: its class and control id.
 std::string Describe(HWND w) {

@@ -119,6 +119,8 @@ void ParkPointer();
 // A hash of what the screen shows of a window: equal hashes, equal pixels.
 unsigned long long PixelHash(HWND window);
 
+// The input state (focus, capture, active window) of the thread that owns a window; all null when unknown.
+GUITHREADINFO ThreadInputOf(HWND window);
 // The input state of a window's thread, for failure messages: foreground, active, focus and capture windows (class
 // and control id).
 std::string InputState(HWND window);

@@ -360,10 +360,7 @@ TEST_F(NShapeDemo, LeavingGivesMouseOutAndThePollsMouseLeave) {
     // Wine merged with a late one over the button leaves the capture with it; the next move outside gives it up.
     const bool away = PointAt(main_, 700, 220, [&] {
         POINT p;
-        GUITHREADINFO input = {};
-        input.cbSize = sizeof(input);
-        return GetCursorPos(&p) && WindowFromPoint(p) == main_ &&
-               GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &input) && input.hwndCapture != b &&
+        return GetCursorPos(&p) && WindowFromPoint(p) == main_ && e2e::ThreadInputOf(main_).hwndCapture != b &&
                Logged(L"leave Style0", mark);
     });
     ASSERT_TRUE(away) << e2e::InputState(main_) << " " << Dump(mark);

@@ -63,23 +63,26 @@ echo 'VERSION_CODENAME=bookworm' >"$work/os-release"
 
 # row: missing packages | update | install | uid | exit code | commands run (";"-separated) | lines told, in order
 missing= update=ok install=ok uid=0
+arch='dpkg --print-foreign-architectures;dpkg --add-architecture i386;' updates='apt-get update -q;'
+updates3=$updates$updates$updates get='apt-get install -y -q --no-install-recommends'
+pinned="$get -t bookworm"
 case $row in
   EverythingInstalled)
     want_rc=0 want_calls='' want_told='' ;;
   AnIndexFailsButTheInstallWorks)
     missing='xdotool wine32:i386' update=fails
     want_rc=0
-    want_calls='dpkg --print-foreign-architectures;dpkg --add-architecture i386;apt-get update -q;apt-get update -q;apt-get update -q;apt-get install -y -q --no-install-recommends wine32:i386 xdotool'
+    want_calls="$arch$updates3$get wine32:i386 xdotool"
     want_told='installing: wine32:i386 xdotool|a package index did not download after 3 tries' ;;
   TheInstallGoesThroughPinnedToTheRelease)
     missing='wine32:i386' update=fails install=pinned
     want_rc=0
-    want_calls='dpkg --print-foreign-architectures;dpkg --add-architecture i386;apt-get update -q;apt-get update -q;apt-get update -q;apt-get install -y -q --no-install-recommends wine32:i386;apt-get install -y -q --no-install-recommends -t bookworm wine32:i386'
+    want_calls="$arch$updates3$get wine32:i386;$pinned wine32:i386"
     want_told='installing: wine32:i386|a package index did not download|the install was refused; trying again with every package from the release \(bookworm\)' ;;
   APackageCannotBeInstalled)
     missing='xdotool wine32:i386' install=never:wine32:i386
     want_rc=1
-    want_calls='dpkg --print-foreign-architectures;dpkg --add-architecture i386;apt-get update -q;apt-get install -y -q --no-install-recommends wine32:i386 xdotool;apt-get install -y -q --no-install-recommends -t bookworm wine32:i386 xdotool'
+    want_calls="$arch$updates$get wine32:i386 xdotool;$pinned wine32:i386 xdotool"
     want_told='installing: wine32:i386 xdotool|the install was refused|could not install: wine32:i386|apt:  *wine32:i386 : Depends: libwine:i386|try again in a while.*'"$work/setup.log" ;;
   NotRootWhileSomethingIsMissing)
     missing='xdotool' uid=1000
