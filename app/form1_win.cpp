@@ -70,7 +70,7 @@ constexpr plat::OleColor kNoticeText = 0x000000FF;
 const ChildDesign kIntertext = {kIdIntertext, {120, 3960, 9135, 375}};
 const ChildDesign kText8 = {kIdText8, {27840, 11040, 735, 270}};
 
-class Form1 final : public MainView {
+class Form1 final : public MainView, public plat::PageWindow {
 public:
     explicit Form1(const plat::Services& services)
         : services_(services), logic_(services, plat::ProgramFolder(), *this, text8_, intertext_) {}
@@ -107,7 +107,7 @@ public:
     plat::WindowId Window() const override { return reinterpret_cast<plat::WindowId>(hwnd_); }
 
     // The first of the tab order, which takes the focus when the window first becomes active.
-    HWND FirstControl() const { return GetDlgItem(hwnd_, kIdShape2abop); }
+    HWND FirstControl() const override { return GetDlgItem(hwnd_, kIdShape2abop); }
 
 private:
     friend LRESULT CALLBACK plat::WindowProc<Form1>(HWND, UINT, WPARAM, LPARAM);

@@ -44,7 +44,7 @@ int main() {
     View view;
     fakes::Field text8(L""), intertext(L"");
     app::MainLogic logic(p.services, L"C:\\bench", view, text8, intertext);
-    kit::NShape stop(p.services, 7, 113, 57, nullptr);
+    kit::NShape stop(p.services, {}, 113, 57);
     stop.InitNew({L"N_Shape3stop"});
     stop.events().Click = [&] { logic.OnStopClick(); };
     p.pointer.windowAt = [](plat::Point) { return plat::WindowId(7); };

@@ -47,7 +47,7 @@ HWND HiddenOwner(HINSTANCE instance) {
     return owner;
 }
 
-class GuideWindow final : public plat::AccessibleSource {
+class GuideWindow final : public plat::AccessibleSource, public plat::PageWindow {
 public:
     GuideWindow(Guide guide, const PageSpec& page, const plat::Services& services)
         : guide_(guide), page_(page), services_(services) {}
@@ -79,7 +79,7 @@ public:
     }
 
     // The first link button takes the focus when the window opens.
-    HWND FirstControl() const { return buttons_.empty() ? nullptr : buttons_[0]; }
+    HWND FirstControl() const override { return buttons_.empty() ? nullptr : buttons_[0]; }
 
 private:
     friend LRESULT CALLBACK plat::WindowProc<GuideWindow>(HWND, UINT, WPARAM, LPARAM);

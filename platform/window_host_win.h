@@ -38,6 +38,16 @@ struct WindowClass {
 // Registers the class once per process; later calls with the same name succeed without registering again.
 bool RegisterWindowClass(const WindowClass& windowClass);
 
+// What a top-level window of the program implements to get the keyboard set-up every such window shares (see
+// WindowProc): the first control of its tab order.
+class PageWindow {
+public:
+    virtual HWND FirstControl() const = 0;
+
+protected:
+    ~PageWindow() = default;
+};
+
 namespace hostdetail {
 
 // What the extra slot points to: the state, how to delete it, and the guard that keeps it alive while one of
@@ -49,13 +59,6 @@ struct Slot {
     bool detached = false;
     HWND lastFocus = nullptr;  // a top-level window's control that had the focus when the window was left
 };
-
-// Whether a host names the first control of its tab order (a public `HWND FirstControl()`): such a top-level
-// window gets the keyboard set-up every window of the program shares.
-template <typename Host, typename = void>
-struct NamesFirstControl : std::false_type {};
-template <typename Host>
-struct NamesFirstControl<Host, std::void_t<decltype(std::declval<Host&>().FirstControl())>> : std::true_type {};
 
 Slot* SlotOf(HWND window);
 // Attaches a fresh slot for `state` to the window; null when there is no memory for it.
@@ -92,7 +95,7 @@ Host* StateIfClass(HWND window, const wchar_t* className) {
 // The window procedure of every hosted window. No exception leaves it: one caught is traced and the message
 // goes to the default handler.
 //
-// A top-level window whose host names its first control gets the keyboard set-up here, once for every window:
+// A top-level window whose host is a PageWindow gets the keyboard set-up here, once for every window:
 // its focus cues start when its creation (WM_CREATE) has made its controls, and each activation gives the focus
 // to a control, the one that had it when the window was left or else the first, so the keyboard works at once.
 // The cues are forgotten at WM_NCDESTROY, for every window.
@@ -113,11 +116,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     ++slot->depth;
     try {
         std::optional<LRESULT> focused;
-        if constexpr (hostdetail::NamesFirstControl<Host>::value) {
+        if constexpr (std::is_base_of_v<PageWindow, Host>) {
             if (message == WM_ACTIVATE) focused = FocusOnActivate(window, wp, self->FirstControl(), &slot->lastFocus);
         }
         result = focused ? *focused : self->Handle(message, wp, lp);
-        if constexpr (hostdetail::NamesFirstControl<Host>::value) {
+        if constexpr (std::is_base_of_v<PageWindow, Host>) {
             if (message == WM_CREATE && result != -1) StartFocusCues(window);
         }
     } catch (...) {

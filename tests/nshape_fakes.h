@@ -60,7 +60,8 @@ struct Rig {
             if (!inside) return 0;
             return covered ? kOther : kWindow;
         };
-        shape = std::make_unique<kit::NShape>(p.services, kWindow, width, height, &site);
+        shape = std::make_unique<kit::NShape>(p.services, kit::ButtonEvents{}, width, height);
+        shape->Attach(kWindow, &site, plat::kBaseDpi);
         site.model = shape.get();
         site.log = &log;
         Record();

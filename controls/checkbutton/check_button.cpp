@@ -12,7 +12,7 @@ int RoundThenHalve(double value) { return static_cast<int>(std::nearbyint(value)
 }  // namespace
 
 CheckButton::CheckButton(const plat::Services& services, Events events)
-    : ControlModel(services, std::move(events)), tracker_(services_, PollParams()) {
+    : Stored(services, std::move(events)), tracker_(services_, PollParams()) {
     MeasureCaption();
 }
 
@@ -63,8 +63,8 @@ void CheckButton::Layout() {
     Redraw();
 }
 
-void CheckButton::SetEnabled(bool enabled) {
-    enabled_ = enabled;
+void CheckButton::EnabledChanged() {
+    const bool enabled = Enabled();
     // A press the control cannot finish ends here; the picture below is the one a disabled control shows.
     if (!enabled) tracker_.EndPress();
     if (site_) site_->SetInputEnabled(enabled);
@@ -110,6 +110,20 @@ void CheckButton::Resize(int widthTwips, int heightTwips) {
     width_ = widthTwips;
     height_ = heightTwips;
     Layout();
+}
+
+// Screen readers: CheckButton reads as a three-state check box; its default action advances Value as a click does.
+
+AccessibleInfo CheckButton::Describe(bool focused) const {
+    const std::int32_t value = Value();
+    const unsigned mark = value == kChecked ? accstate::kChecked : value == kIndeterminate ? accstate::kMixed : 0u;
+    return Info(AccRole::CheckBox, Caption(), value == kChecked ? kActionUncheck : kActionCheck,
+                ControlStates(Enabled(), focused) | mark);
+}
+
+bool CheckButton::DoDefaultAction() {
+    if (Enabled()) Click();
+    return Enabled();
 }
 
 }  // namespace kit

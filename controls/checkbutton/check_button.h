@@ -38,13 +38,6 @@ constexpr int BoxImageIndex(int value, ButtonLook look) { return kLooksPerValue 
 // The twelve box images, made once, at BoxImageIndex(value, look).
 const std::array<BoxImage, kBoxImageCount>& CheckBoxImages();
 
-// What a new check button takes from its container: the name it gave the instance and its font, the defaults of
-// two keys.
-struct CheckButtonAmbient {
-    const std::wstring& name;
-    const kit::Font& font;
-};
-
 // Events the check button raises to its container; key and mouse arguments are by reference and not read back.
 struct CheckButtonEvents {
     PlainEvent Click;
@@ -59,10 +52,9 @@ struct CheckButtonEvents {
 };
 
 // The portable model of the check button. Its measures and event positions are twips, like the container's.
-class CheckButton : public ControlModel<CheckButtonEvents, plat::SizeUnit::Twips>,
-                    public StoredInstance<CheckButton, CheckButtonAmbient> {
+// A new check button takes two keys' defaults from its container: the name it gave the instance and its font.
+class CheckButton final : public Stored<CheckButton, ControlModel<CheckButtonEvents, plat::SizeUnit::Twips>> {
 public:
-    using Ambient = CheckButtonAmbient;
     using Events = CheckButtonEvents;
     enum class Source { Surface, Picture, Caption };
 
@@ -76,11 +68,10 @@ public:
     CheckButton(const plat::Services& services, Events events = {});
 
     // Properties.
-    void SetEnabled(bool enabled);
     std::int32_t Value() const { return value_; }
     void SetValue(std::int32_t value);
-    const std::wstring& Caption() const { return caption_; }
-    void SetCaption(const std::wstring& text);
+    std::wstring Caption() const override { return caption_; }
+    void SetCaption(const std::wstring& text) override;
     const kit::Font& Font() const { return font_; }
     void SetFont(const kit::Font& font);
     OleColor BackColor() const { return backColor_; }
@@ -93,22 +84,34 @@ public:
     static const PropertyTable<CheckButton, Ambient> kStoredKeys;
 
     // Notifications from the window; positions are the window's client pixels, which events report in twips.
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
     // The second press of a double-click: it keeps the pointer until its release but raises nothing, and the
     // release that follows makes no click.
-    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
+    void DblClick(std::int16_t button, std::int16_t shift, float x, float y) override;
     // The pointer was taken away while held (another window captured it): the press ends, so the next press
     // holds the pointer again.
-    void CaptureLost();
+    void CaptureLost() override;
     void Click();  // a click on the surface, the box or the caption
     // The keyboard never presses the check button: system keys are raised as any other.
-    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
-    void KeyPress(std::int16_t keyAscii);
-    void KeyUp(std::int16_t keyCode, std::int16_t shift);
-    void TimerTick(unsigned timerId);
-    void Resize(int widthTwips, int heightTwips);
+    bool TakesKeys() const override { return true; }
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) override;
+    std::int16_t KeyPress(std::int16_t keyAscii) override;
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
+    void TimerTick(unsigned timerId) override;
+    void Resize(int widthTwips, int heightTwips) override;
+    // The focus shows only as the host's focus cue.
+    void GotFocus() override {}
+    void LostFocus() override {}
+
+    bool SizedFirst() const override { return false; }
+    void Placed() override {}
+    // Painting: the box images carry the looks; the colours are the normal look's.
+    void OnPaint() override {}
+    ButtonLook PaintLook() const override { return ButtonLook::Normal; }
+    AccessibleInfo Describe(bool focused) const override;
+    bool DoDefaultAction() override;
 
     // State for painting and tests.
     int ShownImage() const { return shownImage_; }  // -1 before any image was shown
@@ -130,6 +133,7 @@ private:
     void MeasureCaption();
     // Creation: shows the first image, lays out and starts the poll.
     void Attached(plat::WindowId window) override;
+    void EnabledChanged() override;
     // The event position: relative to the part the press began on, or to the part under the pointer.
     Source PartFor(float x, float y) const;
     void Relative(Source part, float* x, float* y) const;

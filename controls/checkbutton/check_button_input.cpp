@@ -87,7 +87,10 @@ void CheckButton::EndPress(bool pressed) {
 
 void CheckButton::KeyDown(std::int16_t keyCode, std::int16_t shift, bool) { Raise(events_.KeyDown, keyCode, shift); }
 
-void CheckButton::KeyPress(std::int16_t keyAscii) { Raise(events_.KeyPress, keyAscii); }
+std::int16_t CheckButton::KeyPress(std::int16_t keyAscii) {
+    Raise(events_.KeyPress, keyAscii);
+    return keyAscii;
+}
 
 void CheckButton::KeyUp(std::int16_t keyCode, std::int16_t shift) { Raise(events_.KeyUp, keyCode, shift); }
 

@@ -5,16 +5,16 @@ namespace kit {
 namespace {
 
 using S = CheckButton;
-using Row = KeyRows<CheckButton, CheckButton::Ambient>;
+using Row = KeyRows<CheckButton, Ambient>;
 
 constexpr OleColor kButtonFace = 0x8000000F;
 constexpr OleColor kBlack = 0;
 
-kit::Value ContainerFont(const CheckButton&, const CheckButton::Ambient& ambient) { return kit::Value(ambient.font); }
+kit::Value ContainerFont(const CheckButton&, const Ambient& ambient) { return kit::Value(ambient.font); }
 
 constexpr Row::Key kKeys[] = {
     Row::Whole<ToInt32, &S::SetValue, &S::Value>(L"Value", Literal::Whole(0)),
-    Row::Text<&S::SetCaption, &S::Caption>(L"Caption", &InstanceName<S, S::Ambient>),
+    Row::Text<&S::SetCaption, &S::Caption>(L"Caption", &InstanceName<S, Ambient>),
     Row::Flag<&S::SetEnabled, &S::Enabled>(L"Enabled", Literal::Flag(true)),
     Row::Through<ToFont, AsFont, &S::SetFont, &S::Font>(L"Font", &ContainerFont),
     Row::Color<&S::SetBackColor, &S::BackColor>(L"BackColor", Literal::Color(kButtonFace)),
@@ -24,7 +24,7 @@ constexpr Row::Key kKeys[] = {
 constexpr const wchar_t* kSaveOrder[] = {L"Font", L"Value", L"Caption", L"Enabled", L"BackColor", L"ForeColor"};
 
 constexpr Row::Step kNewInstance[] = {
-    {L"Caption", &InstanceName<S, S::Ambient>},
+    {L"Caption", &InstanceName<S, Ambient>},
     {L"Enabled", Literal::Flag(true)},
     {L"Value", Literal::Whole(0)},
     {L"Font", &ContainerFont},
@@ -34,7 +34,7 @@ constexpr Row::Step kNewInstance[] = {
 
 }  // namespace
 
-const PropertyTable<CheckButton, CheckButton::Ambient> CheckButton::kStoredKeys =
-    PropertyTable<CheckButton, CheckButton::Ambient>(kKeys).SavedInOrder(kSaveOrder).NewInstance(kNewInstance);
+const PropertyTable<CheckButton, Ambient> CheckButton::kStoredKeys =
+    PropertyTable<CheckButton, Ambient>(kKeys).SavedInOrder(kSaveOrder).NewInstance(kNewInstance);
 
 }  // namespace kit

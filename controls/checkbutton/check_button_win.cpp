@@ -14,18 +14,12 @@ const wchar_t kCheckButtonClass[] = L"KitCheckButton";
 
 namespace {
 
-class CheckHost final : public host::ControlHost<CheckButton> {
+class CheckHost final : public host::ModelHost<CheckButton> {
 public:
-    using ControlHost::ControlHost;
+    using ModelHost::ModelHost;
 
     // The check button keeps the size its container gives it.
     void RequestSize(int, int) override {}
-
-    void Start(const CheckButtonArgs& args) {
-        LoadOrInit(args, kit::CheckButtonAmbient{args.name, args.containerFont});
-        ready_ = true;
-        ReportSize();
-    }
 
 private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
@@ -114,19 +108,14 @@ private:
         plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Surface, model_.BackColor())));
         FillRect(dc, &r, back.get());
         DrawBox(dc);
-        const std::wstring& caption = model_.Caption();
-        const int left = WindowPlace(CheckButton::kCaptionLeft);
-        const int top = WindowPlace(model_.CaptionTop());
-        plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, TextColor(model_.CaptionColor()));
-        TextOutW(dc, left, top, caption.c_str(), static_cast<int>(caption.size()));
+        DrawCaption(dc, fonts_.Get(model_.Font(), dpi_), model_.CaptionColor(), CheckButton::kCaptionLeft,
+                    model_.CaptionTop(), model_.Caption());
     }
 
     // As on Windows' check boxes, the focus rectangle frames the caption (or a small area beside the box when it
     // is empty).
     void DrawFocusCue(HDC dc, const RECT&) override {
-        const std::wstring& caption = model_.Caption();
+        const std::wstring caption = model_.Caption();
         const int left = WindowPlace(CheckButton::kCaptionLeft);
         const int top = WindowPlace(model_.CaptionTop());
         plat::SelectObj use(dc, fonts_.Get(model_.Font(), dpi_));
@@ -146,7 +135,7 @@ private:
 
 }  // namespace
 
-HWND CreateCheckButton(const CheckButtonArgs& args) { return host::CreateStarted<CheckHost>(kCheckButtonClass, args); }
+HWND CreateCheckButton(const CheckButtonArgs& args) { return host::CreateControl<CheckHost>(kCheckButtonClass, args); }
 
 CheckButton* CheckButtonOf(HWND window) { return host::ModelIfClass<CheckHost>(window, kCheckButtonClass); }
 

@@ -13,7 +13,6 @@ extern const wchar_t kCheckButtonClass[];
 
 // The instance name is a key default.
 struct CheckButtonArgs : host::ControlArgs {
-    Font containerFont;  // the container's font (a key default)
     CheckButton::Events events;
 };
 

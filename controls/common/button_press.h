@@ -1,11 +1,12 @@
-// The press as the kit's buttons (N_Shape, N_Selection) take it, written once beside the pointer tracker: the
-// pointer's press, moves while held, release and Click, entering and the leave poll, Space down, up and cancel,
-// and the end of a press whose release never comes (a disable, a capture another window took). What the two
-// buttons do differently (N_Shape's pictures and hover capture, which element a point reports to, whether the
-// control reads Button back after raising) is the control's side, PressingControl.
+// The press as the kit's buttons (N_Shape, N_Selection) take it, written once in their shared model on the pointer
+// tracker: the pointer's press, moves while held, release and Click, entering and the leave poll, Space down, up
+// and cancel, and the end of a press whose release never comes (a disable, a capture another window took). What
+// the two buttons do differently (N_Shape's pictures and hover capture, which element a point reports to, whether
+// the control reads Button back after raising) is each button's side: the hooks of ButtonModel.
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "controls/common/control_events.h"
 #include "controls/common/control_model.h"
@@ -34,12 +35,58 @@ struct ButtonEvents {
     PropertyEvent PropertyChanged;
 };
 
-// What a button model is besides its press: its services, handlers, site, scale and enabled flag.
-using ButtonModel = ControlModel<ButtonEvents, plat::SizeUnit::Pixels96>;
-
-// The control's side of a press. Elements are the control's own numbering (0 the surface).
-class PressingControl {
+// What the kit's buttons share: the control's input taken by the press, their size in 96-dpi pixels, their look and
+// the colours of the hover and pressed looks.
+class ButtonModel : public ControlModel<ButtonEvents, plat::SizeUnit::Pixels96> {
 public:
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) final;
+    void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) final;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) final;
+    // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
+    void DblClick(std::int16_t button, std::int16_t shift, float x, float y) final;
+    // A press whose release will not come ends: no Click, the look the pointer calls for, the next press fresh.
+    void CaptureLost() final;
+    bool TakesKeys() const final { return true; }
+    // The arrows move the focus before KeyDown; only a plain Space (not a system key: Alt held or F10) presses.
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) final;
+    std::int16_t KeyPress(std::int16_t keyAscii) final;
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) final;
+    // The focus left: a Space press still held makes no click.
+    void LostFocus() override;
+    void TimerTick(unsigned timerId) final;
+    // Resize, then the control's layout, when the size differs from the last.
+    void Resize(int width, int height) final;
+    ButtonLook PaintLook() const final { return look_; }
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The look the press leaves, whether the pointer entered.
+    ButtonLook ButtonState() const { return look_; }
+    bool EnterRaised() const { return tracker_.Entered(); }
+
+    // The hover and pressed looks' colours, which show when the look changes; the normal look's show at once,
+    // each control's own way.
+    OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].fore; }
+    OleColor ForeColorHover() const { return looks_[ButtonLook::Hover].fore; }
+    void SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fore, c, L"ForeColorHover"); }
+    OleColor ForeColorDown() const { return looks_[ButtonLook::Down].fore; }
+    void SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fore, c, L"ForeColorDown"); }
+    OleColor BackColorNormal() const { return looks_[ButtonLook::Normal].back; }
+    OleColor BackColorHover() const { return looks_[ButtonLook::Hover].back; }
+    void SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].back, c, L"BackColorHover"); }
+    OleColor BackColorDown() const { return looks_[ButtonLook::Down].back; }
+    void SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].back, c, L"BackColorDown"); }
+    // The control-level font: stored with the instance, used by no element.
+    const Font& ControlFont() const { return font_; }
+    void SetControlFont(const Font& font) { font_ = font; }
+
+protected:
+    // `readsButtonBack`: the control examines Button after raising a pointer event, so a handler that changes it
+    // changes the control's reaction; otherwise handlers get copies. `width` and `height`: the starting size.
+    ButtonModel(const plat::Services& services, ButtonEvents events, TrackerParams tracking, bool readsButtonBack,
+                int width, int height);
+
+    // ---- The button's side of the press. Elements are the control's own numbering (0 the surface).
     // The element under a point of the control (96-dpi pixels).
     virtual int ElementAt(float x96, float y96) const = 0;
     // A point of the control (96-dpi pixels) relative to an element.
@@ -61,50 +108,18 @@ public:
     // The size changed, after Resize: the control lays itself out.
     virtual void LayOut() = 0;
 
-protected:
-    ~PressingControl() = default;
-};
+    // A disabled button ends its press without a click, and its window takes no input.
+    void EnabledChanged() override;
+    void Attached(plat::WindowId window) override { tracker_.SetWindow(window); }
 
-// The press of a button model: a member of the model, built after the model's base and elements it refers to.
-class ButtonPress {
-public:
-    // `readsButtonBack`: the control examines Button after raising a pointer event, so a handler that changes it
-    // changes the control's reaction; otherwise handlers get copies.
-    ButtonPress(ButtonModel& model, PressingControl& control, TrackerParams tracking, bool readsButtonBack, int width,
-                int height);
-
-    ButtonPress(const ButtonPress&) = delete;
-    ButtonPress& operator=(const ButtonPress&) = delete;
-
-    // Input; positions are the window's client pixels at its DPI. `buttons` of a move is the mask of held
-    // buttons; `button` of a press or release the one button.
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
-    void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y);
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
-    // The second press of a double-click: only DblClick; its release still raises MouseUp and Click.
-    void DblClick(std::int16_t button, std::int16_t shift, float x, float y);
-    // The arrows move the focus before KeyDown; only a plain Space (not a system key: Alt held or F10) presses.
-    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false);
-    void KeyPress(std::int16_t keyAscii);
-    void KeyUp(std::int16_t keyCode, std::int16_t shift);
-    void TimerTick(unsigned timerId);
-
-    // A press whose release will not come ends: no Click, the look the pointer calls for, the next press fresh.
-    void LostFocus();    // a Space press
-    void CaptureLost();  // a pointer press
-    // The model was disabled: a press ends without a click; the site stops or resumes the window's input.
-    void EnableInput(bool enabled);
-
-    // The window's size changed (96-dpi pixels): Resize, then the control's layout, when it differs from the last.
-    void Resize(int width, int height);
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-    // The look the press leaves, whether the pointer entered.
-    ButtonLook ButtonState() const { return look_; }
-    bool EnterRaised() const { return tracker_.Entered(); }
-    PointerTracker& tracker() { return tracker_; }
-    const PointerTracker& tracker() const { return tracker_; }
+    // The colours of one look: the surface, the caption and a third part (N_Shape's border, N_Selection's second
+    // line).
+    struct LookColors {
+        OleColor back, fore, third;
+    };
+    PerLook<LookColors> looks_;
+    Font font_;
+    PointerTracker tracker_;
 
 private:
     // The element a point reports to (the one that took a press still held, else the one under it) and the point
@@ -114,48 +129,12 @@ private:
     void Show(ButtonLook look);
     void End(bool pressed);
 
-    ButtonModel& model_;
-    PressingControl& control_;
-    PointerTracker tracker_;
     const bool readsButtonBack_;
     int width_, height_;
     ButtonLook look_ = ButtonLook::Normal;
     int pressElement_ = 0;  // the element that took the first held button
     bool spaceHeld_ = false;
     unsigned focusLosses_ = 0;  // counted, so that a key press can tell whether its handler moved the focus away
-};
-
-// The input a button model takes, handed to its press (the model's member `press_`).
-template <typename Model>
-class PressInput {
-public:
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-        press().MouseDown(button, shift, x, y);
-    }
-    void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
-        press().MouseMove(buttons, shift, x, y);
-    }
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) { press().MouseUp(button, shift, x, y); }
-    void DblClick(std::int16_t button, std::int16_t shift, float x, float y) { press().DblClick(button, shift, x, y); }
-    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey = false) {
-        press().KeyDown(keyCode, shift, systemKey);
-    }
-    void KeyPress(std::int16_t keyAscii) { press().KeyPress(keyAscii); }
-    void KeyUp(std::int16_t keyCode, std::int16_t shift) { press().KeyUp(keyCode, shift); }
-    void TimerTick(unsigned timerId) { press().TimerTick(timerId); }
-    void CaptureLost() { press().CaptureLost(); }
-    void Resize(int width, int height) { press().Resize(width, height); }
-    int Width() const { return press().Width(); }
-    int Height() const { return press().Height(); }
-    ButtonLook ButtonState() const { return press().ButtonState(); }
-    bool EnterRaised() const { return press().EnterRaised(); }
-
-protected:
-    ~PressInput() = default;
-
-private:
-    ButtonPress& press() { return static_cast<Model&>(*this).press_; }
-    const ButtonPress& press() const { return static_cast<const Model&>(*this).press_; }
 };
 
 }  // namespace kit

@@ -1,11 +1,12 @@
-// What every model of the kit keeps alike: the platform's services, the container's handlers, the site and
-// display scale of the window that shows it, its enabled flag and the unit it keeps its size in. A host converts
-// sizes between its window's pixels and that unit, once (kit_host_win.h).
+// What every model of the kit keeps alike, under the control interface: the platform's services, the container's
+// handlers, the site and display scale of the window that shows it, its enabled flag and the unit it keeps its size
+// in. A host converts sizes between its window's pixels and that unit, once (kit_host_win.h).
 #pragma once
 
 #include <string>
 #include <utility>
 
+#include "controls/common/control.h"
 #include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/property_bag_core.h"
@@ -22,11 +23,9 @@ struct RectF {
     double height = 0;
 };
 
-template <typename Events, plat::SizeUnit Unit, typename Site = ControlSite>
-class ControlModel {
+template <typename Events, plat::SizeUnit Unit>
+class ControlModel : public Control {
 public:
-    static constexpr plat::SizeUnit kSizeUnit = Unit;
-
     ControlModel(const plat::Services& services, Events events) : services_(services), events_(std::move(events)) {}
     ControlModel(const ControlModel&) = delete;
     ControlModel& operator=(const ControlModel&) = delete;
@@ -35,20 +34,25 @@ public:
     Events& events() { return events_; }
     const plat::Services& services() const { return services_; }
     // The window the control lives in (what the pointer queries and timers name), its site and its DPI.
-    void Attach(plat::WindowId window, Site* site, unsigned dpi = plat::kBaseDpi) {
+    void Attach(plat::WindowId window, ControlSite* site, unsigned dpi) final {
         site_ = site;
         SetDpi(dpi);
         Attached(window);
     }
-    // The window's DPI: pointer positions arrive in its pixels.
-    void SetDpi(unsigned dpi) { dpi_ = dpi ? dpi : plat::kBaseDpi; }
+    void SetDpi(unsigned dpi) final { dpi_ = dpi ? dpi : plat::kBaseDpi; }
     unsigned dpi() const { return dpi_; }
-    Site* site() const { return site_; }
-    bool Enabled() const { return enabled_; }
+    ControlSite* site() const { return site_; }
+    bool Enabled() const final { return enabled_; }
+    plat::SizeUnit SizeUnit() const final { return Unit; }
+    // The enabled flag; what follows it (the press ended, the look, the notification) is each control's own.
+    void SetEnabled(bool enabled) {
+        enabled_ = enabled;
+        EnabledChanged();
+    }
 
 protected:
-    ~ControlModel() = default;
     virtual void Attached(plat::WindowId /*window*/) {}
+    virtual void EnabledChanged() = 0;
     void Redraw() {
         if (site_) site_->Invalidate();
     }
@@ -79,9 +83,32 @@ protected:
     static constexpr int kBoldWeight = 600;
     const plat::Services services_;
     Events events_;
-    Site* site_ = nullptr;
+    ControlSite* site_ = nullptr;
     unsigned dpi_ = plat::kBaseDpi;
     bool enabled_ = true;
+};
+
+// A control's three persistence calls, written once over its table `Model::kStoredKeys`: a new instance; a load
+// from the container's bag, which stops at the first key that does not convert or is refused and names it (what
+// was applied before it stays); a save, which hands the bag every key. `Base` is the model's own base.
+template <class Model, class Base>
+class Stored : public Base {
+public:
+    using Base::Base;
+    void InitNew(const Ambient& ambient) final { Model::kStoredKeys.InitNew(static_cast<Model&>(*this), ambient); }
+    LoadResult Load(const PropertyBag& bag, const Ambient& ambient) final {
+        const LoadResult result = Model::kStoredKeys.Load(static_cast<Model&>(*this), bag, ambient);
+        Loaded();
+        return result;
+    }
+    bool Save(PropertyBag& bag, const Ambient& ambient) const final {
+        Model::kStoredKeys.Save(static_cast<const Model&>(*this), bag, ambient);
+        return true;
+    }
+
+protected:
+    // A load, however far it went, may need following up.
+    virtual void Loaded() {}
 };
 
 }  // namespace kit

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "controls/common/accessible.h"
-#include "controls/common/kit_accessible.h"
+#include "controls/common/control.h"
 #include "platform/accessible_win.h"
 
 namespace kit {
@@ -18,11 +18,10 @@ constexpr UINT kMsgDefaultAction = WM_APP + 0x3A1;
 // What every control host adds to be read: its model's answers for its window, the default action run from the
 // message loop, and the events that tell readers of focus, caption and look changes. The host hands it its
 // messages first and tells it when something visible may have changed.
-template <typename Model>
 class ControlAccess final : public plat::AccessibleSource {
 public:
     // With `standardInner`, the system's own object answers all but the name (an edit box named by its header).
-    explicit ControlAccess(Model& model, bool standardInner = false)
+    explicit ControlAccess(Control& model, bool standardInner = false)
         : model_(model), host_(this, standardInner), standardInner_(standardInner) {}
 
     // Handles WM_GETOBJECT and the default-action message (true, with the result); notes focus and the end of the
@@ -35,7 +34,7 @@ public:
                 return *result != 0;
             case kMsgDefaultAction:
                 *result = 0;
-                DoDefaultAction(model_);
+                model_.DoDefaultAction();
                 return true;
             case WM_SETFOCUS:
                 plat::NotifyAccessible(window, EVENT_OBJECT_FOCUS);
@@ -55,7 +54,7 @@ public:
     void StatesMayHaveChanged() {
         // Asked on every repaint request: without a listener there is nothing to compare.
         if (!hwnd_ || !IsWinEventHookInstalled(EVENT_OBJECT_STATECHANGE)) return;
-        const unsigned states = Describe(model_, false).states;
+        const unsigned states = model_.Describe(false).states;
         if (states == announced_) return;
         announced_ = states;
         plat::NotifyAccessible(hwnd_, EVENT_OBJECT_STATECHANGE);
@@ -64,7 +63,7 @@ public:
 
     bool DescribeAccessible(int child, plat::AccessibleElement* out) override {
         if (child != 0 || !hwnd_) return false;
-        *out = ToElement(Describe(model_, GetFocus() == hwnd_));
+        *out = ToElement(model_.Describe(GetFocus() == hwnd_));
         if (standardInner_) {
             // Only the name is ours; the system's object tells the rest.
             out->role = 0;
@@ -76,12 +75,12 @@ public:
     }
     bool DoAccessibleDefaultAction(int child) override {
         if (child != 0 || !hwnd_ || !IsWindowEnabled(hwnd_)) return false;
-        if (Describe(model_, false).defaultAction.empty()) return false;
+        if (model_.Describe(false).defaultAction.empty()) return false;
         return PostMessageW(hwnd_, kMsgDefaultAction, 0, 0) != FALSE;
     }
 
 private:
-    Model& model_;
+    Control& model_;
     plat::AccessibleHost host_;
     bool standardInner_;
     HWND hwnd_ = nullptr;

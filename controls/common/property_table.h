@@ -226,9 +226,9 @@ struct Member<R (M::*)() const> {
 }  // namespace table_detail
 
 // Converts with `Convert` (ToColor, ToInt32, ...) and applies with the setter `Set`; a setter that returns bool
-// may refuse the value.
-template <auto Convert, auto Set>
-bool ReadInto(typename table_detail::Member<decltype(Set)>::Class& model, const kit::Value& value) {
+// may refuse the value; `Model` names the model when the setter is its base's.
+template <auto Convert, auto Set, class Model = typename table_detail::Member<decltype(Set)>::Class>
+bool ReadInto(Model& model, const kit::Value& value) {
     auto converted = Convert(value);
     if (!converted) return false;
     if constexpr (std::is_same_v<typename table_detail::Member<decltype(Set)>::Result, bool>) {
@@ -273,7 +273,7 @@ struct KeyRows {
 
     template <auto Convert, auto Make, auto Set, auto Get>
     static constexpr Key Through(const wchar_t* name, Default fallback) {
-        return Key{name, fallback, fallback, ReadInto<Convert, Set>, WriteFrom<Make, Get, Model>};
+        return Key{name, fallback, fallback, ReadInto<Convert, Set, Model>, WriteFrom<Make, Get, Model>};
     }
     template <auto Set, auto Get>
     static constexpr Key Color(const wchar_t* name, Default fallback) {
@@ -310,40 +310,10 @@ private:
     }
 };
 
-// What a new instance takes from its container when all it takes is the name the container gave it.
-struct InstanceAmbient {
-    std::wstring name;
-};
-
 // The default of a key that takes the name the container gave a new instance.
 template <class Model, class Ambient>
 kit::Value InstanceName(const Model&, const Ambient& ambient) {
     return kit::Value(ambient.name);
 }
-
-// A control's three persistence calls, the same for every control and driven by its table `Model::kStoredKeys`:
-// a new instance; a load from the container's bag, which stops at the first key that does not convert or is
-// refused and names it (what was applied before it stays); a save, which hands the bag every key. A model that
-// must follow up a load, however far it went, declares `Loaded()`.
-template <class Model, class Context = NoContext>
-class StoredInstance {
-public:
-    void InitNew(const Context& context = Context()) { Model::kStoredKeys.InitNew(Self(), context); }
-    LoadResult Load(const PropertyBag& bag, const Context& context = Context()) {
-        const LoadResult result = Model::kStoredKeys.Load(Self(), bag, context);
-        Self().Loaded();
-        return result;
-    }
-    bool Save(PropertyBag& bag, const Context& context = Context()) const {
-        Model::kStoredKeys.Save(static_cast<const Model&>(*this), bag, context);
-        return true;
-    }
-
-protected:
-    void Loaded() {}
-
-private:
-    Model& Self() { return static_cast<Model&>(*this); }
-};
 
 }  // namespace kit

@@ -5,9 +5,8 @@
 
 namespace kit {
 NSelection::NSelection(const plat::Services& services, Events events)
-    : ButtonModel(services, std::move(events)),
-      press_(*this, *this, {kTimer1, kTimer1PeriodMs, OverTest::OwnWindow, {}, false}, true, kDesignWidth,
-             kDesignHeight) {
+    : Stored(services, std::move(events), {kTimer1, kTimer1PeriodMs, OverTest::OwnWindow, {}, false}, true,
+             kDesignWidth, kDesignHeight) {
     // The elements as designed, until a new instance or a load replaces their values.
     label1_.text = L"NSelection1";
     label1_.color = 0x80000012;  // button text
@@ -64,12 +63,6 @@ void NSelection::SetFontBold(bool bold) {
     Notify(L"FontBold");
 }
 
-void NSelection::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    press_.EnableInput(enabled);
-    Notify(L"Enabled");
-}
-
 void NSelection::SetForeColorNormal(OleColor c) {
     ShowNow(looks_[ButtonLook::Normal].fore, &label1_.color, c, L"ForeColorNormal");
 }
@@ -79,7 +72,7 @@ void NSelection::SetBackColorNormal(OleColor c) {
 }
 
 void NSelection::SetForeColorNormal_2(OleColor c) {
-    ShowNow(looks_[ButtonLook::Normal].fore2, &labelDescricao_.color, c, L"ForeColorNormal_2");
+    ShowNow(looks_[ButtonLook::Normal].third, &labelDescricao_.color, c, L"ForeColorNormal_2");
 }
 
 void NSelection::Ajustar_Botao() {
@@ -104,7 +97,7 @@ void NSelection::ApplyStateColors() {
     const LookColors colors = looks_[ButtonState()];
     surfaceColor_ = colors.back;
     label1_.color = colors.fore;
-    labelDescricao_.color = colors.fore2;
+    labelDescricao_.color = colors.third;
     Redraw();
 }
 
@@ -130,5 +123,17 @@ void NSelection::RelativeTo(int element, float* x96, float* y96) const {
 void NSelection::RaiseClick() { Raise(events_.Click); }
 
 void NSelection::ClickNotified() {}
+
+// Screen readers: N_Selection reads as a push button named by its caption and described by its second line.
+
+AccessibleInfo NSelection::Describe(bool focused) const {
+    return Info(AccRole::PushButton, Caption(), kActionPress,
+                ControlStates(Enabled(), focused) | LookStates(static_cast<int>(ButtonState())), Description());
+}
+
+bool NSelection::DoDefaultAction() {
+    if (Enabled()) RaiseClick();
+    return Enabled();
+}
 
 }  // namespace kit

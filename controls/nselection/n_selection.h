@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/common/button_press.h"
+#include "controls/common/control_model.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/property_bag.h"
@@ -16,13 +17,8 @@ namespace kit {
 
 // The portable model of the selection entry. Sizes are 96-dpi pixels; pointer positions arrive in the window's
 // pixels and are reported in 96-dpi pixels.
-class NSelection : public ButtonModel,
-                   public PressInput<NSelection>,
-                   private PressingControl,
-                   public StoredInstance<NSelection, InstanceAmbient> {
+class NSelection final : public Stored<NSelection, ButtonModel> {
 public:
-    using Ambient = InstanceAmbient;
-
     // Which element a pointer notification came from; the labels are windowless, so the model finds them.
     enum class Source { Surface, Caption, Description };
 
@@ -54,66 +50,51 @@ public:
 
     // Properties, in the control's declared order. Writes that the element refuses return false and change
     // nothing, the notification included.
-    const std::wstring& Caption() const { return label1_.text; }
-    void SetCaption(const std::wstring& text);
+    std::wstring Caption() const override { return label1_.text; }
+    void SetCaption(const std::wstring& text) override;
     const std::wstring& Description() const { return labelDescricao_.text; }
     void SetDescription(const std::wstring& text);
     std::int16_t FontSize() const;
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label1_.bold; }
     void SetFontBold(bool bold);
-    void SetEnabled(bool enabled);
     bool MouseInside() const { return EnterRaised(); }
     void Ajustar_Botao();
-    OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].fore; }
     void SetForeColorNormal(OleColor c);
-    OleColor ForeColorHover() const { return looks_[ButtonLook::Hover].fore; }
-    void SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fore, c, L"ForeColorHover"); }
-    OleColor ForeColorDown() const { return looks_[ButtonLook::Down].fore; }
-    void SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fore, c, L"ForeColorDown"); }
-    OleColor BackColorNormal() const { return looks_[ButtonLook::Normal].back; }
     void SetBackColorNormal(OleColor c);
-    OleColor BackColorHover() const { return looks_[ButtonLook::Hover].back; }
-    void SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].back, c, L"BackColorHover"); }
-    OleColor BackColorDown() const { return looks_[ButtonLook::Down].back; }
-    void SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].back, c, L"BackColorDown"); }
-    OleColor ForeColorNormal_2() const { return looks_[ButtonLook::Normal].fore2; }
+    OleColor ForeColorNormal_2() const { return looks_[ButtonLook::Normal].third; }
     void SetForeColorNormal_2(OleColor c);
-    OleColor ForeColorHover_2() const { return looks_[ButtonLook::Hover].fore2; }
-    void SetForeColorHover_2(OleColor c) { Keep(looks_[ButtonLook::Hover].fore2, c, L"ForeColorHover_2"); }
-    OleColor ForeColorDown_2() const { return looks_[ButtonLook::Down].fore2; }
-    void SetForeColorDown_2(OleColor c) { Keep(looks_[ButtonLook::Down].fore2, c, L"ForeColorDown_2"); }
-
-    // The control-level font: persisted, used by no element.
-    const Font& ControlFont() const { return font_; }
-    void SetControlFont(const Font& font) { font_ = font; }
+    OleColor ForeColorHover_2() const { return looks_[ButtonLook::Hover].third; }
+    void SetForeColorHover_2(OleColor c) { Keep(looks_[ButtonLook::Hover].third, c, L"ForeColorHover_2"); }
+    OleColor ForeColorDown_2() const { return looks_[ButtonLook::Down].third; }
+    void SetForeColorDown_2(OleColor c) { Keep(looks_[ButtonLook::Down].third, c, L"ForeColorDown_2"); }
 
     // The stored keys in load order, and the steps of a new instance (InitNew, Load and Save run them).
     static const PropertyTable<NSelection, Ambient> kStoredKeys;
 
     // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
-    void RaiseClick();     // a click without the pointer: a screen reader's default action
-    void ClickNotified();  // the platform's click: the control's own click routine, which has nothing to do
-    // The focus came or went: a Space press the focus leaves behind makes no click.
-    void GotFocus() {}
-    void LostFocus() { press_.LostFocus(); }
+    void RaiseClick();           // a click without the pointer: a screen reader's default action
+    void ClickNotified();        // the platform's click: the control's own click routine, which has nothing to do
+    void GotFocus() override {}  // nothing shows the focus but the focus cue
+    void OnPaint() override {}
+    // Creation: the entry takes the height its layout keeps before its first size, so a new or loaded entry, at any
+    // size, raises one Resize and lays out at its final size.
+    bool SizedFirst() const override { return false; }
+    void Placed() override { Ajustar_Botao(); }
+    AccessibleInfo Describe(bool focused) const override;
+    bool DoDefaultAction() override;
 
     // State for the host's painting and for tests.
-    bool Timer1Running() const { return press_.tracker().Polling(); }
+    bool Timer1Running() const { return tracker_.Polling(); }
     OleColor SurfaceColor() const { return surfaceColor_; }
     const Label& Label1() const { return label1_; }
     const Label& Label_Descricao() const { return labelDescricao_; }
 
 private:
-    // The colours of one look, as the state table holds them.
-    struct LookColors {
-        OleColor back, fore, fore2;
-    };
-    friend class PressInput<NSelection>;
     void ApplyStateColors();
     void Measure(Label& label);
 
-    // PressingControl: the elements are Source's.
+    // The press: the elements are Source's.
     int ElementAt(float x96, float y96) const override;
     void RelativeTo(int element, float* x96, float* y96) const override;
     void ShowLook() override { ApplyStateColors(); }
@@ -121,15 +102,10 @@ private:
         if (site_) site_->Refresh();
     }
     void LayOut() override { Ajustar_Botao(); }
-    void Attached(plat::WindowId window) override { press_.tracker().SetWindow(window); }
 
     Label label1_;
     Label labelDescricao_;
-    Font font_;
     OleColor surfaceColor_ = 0x00EFF1F2;
-
-    PerLook<LookColors> looks_;  // the stored colours of each look
-    ButtonPress press_;          // last: it refers to the base, the labels and the looks
 };
 
 }  // namespace kit

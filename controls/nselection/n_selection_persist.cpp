@@ -6,7 +6,7 @@ namespace kit {
 namespace {
 
 using S = NSelection;
-using Row = KeyRows<NSelection, NSelection::Ambient>;
+using Row = KeyRows<NSelection, Ambient>;
 
 // One default per key, shared by load and save, so that every saved value loads back unchanged.
 constexpr Literal kCaption = Literal::Text(L"NSelection1");
@@ -41,7 +41,7 @@ constexpr Literal kBlack = Literal::Color(0x00000000);
 constexpr Literal kWhite = Literal::Color(0x00FFFFFF);
 
 constexpr Row::Step kNewInstance[] = {
-    {L"Caption", &InstanceName<S, S::Ambient>},
+    {L"Caption", &InstanceName<S, Ambient>},
     {L"Description", kDescription},
     {L"Enabled", Literal::Flag(true)},
     {L"BackColorNormal", kBlack},
@@ -61,7 +61,7 @@ constexpr Row::Step kNewInstance[] = {
 
 }  // namespace
 
-const PropertyTable<NSelection, NSelection::Ambient> NSelection::kStoredKeys =
-    PropertyTable<NSelection, NSelection::Ambient>(kKeys).NewInstance(kNewInstance);
+const PropertyTable<NSelection, Ambient> NSelection::kStoredKeys =
+    PropertyTable<NSelection, Ambient>(kKeys).NewInstance(kNewInstance);
 
 }  // namespace kit

@@ -12,9 +12,9 @@ const wchar_t kNSelectionClass[] = L"KitNSelection";
 
 namespace {
 
-class SelectionHost final : public host::ButtonHost<NSelection> {
+class SelectionHost final : public host::ModelHost<NSelection, host::ButtonHost> {
 public:
-    using ButtonHost::ButtonHost;
+    using ModelHost::ModelHost;
 
     // ControlSite
     void RequestSize(int width, int height) override {
@@ -26,8 +26,8 @@ public:
         if (r.right != wantedWidth || r.bottom != wantedHeight) {
             SetWindowPos(hwnd_, nullptr, 0, 0, wantedWidth, wantedHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        // Before the control is placed the window only takes the size: the placement reports it.
-        if (!ready_) return;
+        // Before the control has its first size the window only takes the size: the creation reports it.
+        if (!Sized()) return;
         // When the pixel size did not change (or rounds back to another 96-dpi height) no size message tells
         // the model; it then learns the window's width and the granted height here (a size it has already is no
         // change). The width is the window's: the model's may still be the design's before the first size report.
@@ -35,29 +35,16 @@ public:
         model_.Resize(ModelSize(r.right), height);
     }
 
-    void Start(const NSelectionArgs& args) {
-        LoadOrInit(args, kit::InstanceAmbient{args.name});
-        CaptionAsWindowText(model_.Caption());
-        // Placing the control is a size change like any other, made once: the window first takes the height the
-        // layout keeps, so a new or loaded entry, at any size, raises one Resize and lays out at its final size.
-        model_.Ajustar_Botao();
-        ready_ = true;
-        ReportSize();
-    }
-
 private:
     void DrawLabel(HDC dc, const NSelection::Label& label) {
-        if (label.text.empty()) return;
-        plat::SelectObj use(dc, fonts_.Get(label.face, label.points, label.bold, dpi_));
-        SetTextColor(dc, TextColor(label.color));
-        TextOutW(dc, WindowPlace(label.left), WindowPlace(label.top), label.text.c_str(),
-                 static_cast<int>(label.text.size()));
+        if (!label.text.empty())
+            DrawCaption(dc, fonts_.Get(label.face, label.points, label.bold, dpi_), label.color, label.left, label.top,
+                        label.text);
     }
 
     void Draw(HDC dc, const RECT& r) override {
         plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Fill, model_.SurfaceColor())));
         FillRect(dc, &r, back.get());
-        SetBkMode(dc, TRANSPARENT);
         // Text wider than the control is cut at its right edge.
         DrawLabel(dc, model_.Label1());
         DrawLabel(dc, model_.Label_Descricao());
@@ -68,7 +55,7 @@ private:
 
 }  // namespace
 
-HWND CreateNSelection(const NSelectionArgs& args) { return host::CreateStarted<SelectionHost>(kNSelectionClass, args); }
+HWND CreateNSelection(const NSelectionArgs& args) { return host::CreateControl<SelectionHost>(kNSelectionClass, args); }
 
 NSelection* NSelectionOf(HWND window) { return host::ModelIfClass<SelectionHost>(window, kNSelectionClass); }
 

@@ -13,14 +13,9 @@ std::uint64_t PictureHandle(const Picture& picture) {
     return h ? h : 1;
 }
 
-NShape::NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site)
-    : NShape(services, Events{}, width, height) {
-    Attach(window, site, plat::kBaseDpi);
-}
-
 NShape::NShape(const plat::Services& services, Events events, int width, int height)
-    : ButtonModel(services, std::move(events)),
-      press_(*this, *this, {kLeaveTimerId, kLeavePeriodMs, OverTest::OwnWindow, {}, true}, false, width, height) {
+    : Stored(services, std::move(events), {kLeaveTimerId, kLeavePeriodMs, OverTest::OwnWindow, {}, true}, false, width,
+             height) {
     // Image1 starts with Picture_Normal, an empty picture at this point.
     image_.shown = pictureNormal_;
     MeasureCaption();
@@ -62,9 +57,9 @@ void NShape::MeasureCaption() {
 
 void NShape::ApplyStateColors() {
     const LookColors colors = looks_[ButtonState()];
-    shape_.fill = colors.fill;
-    label_.color = CaptionShows(colors.text);
-    shape_.border = colors.border;
+    shape_.fill = colors.back;
+    label_.color = CaptionShows(colors.fore);
+    shape_.border = colors.third;
     Redraw();
 }
 
@@ -111,11 +106,9 @@ void NShape::SetFontBold(bool bold) {
     Notify(L"FontBold");
 }
 
-void NShape::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    press_.EnableInput(enabled);
-    Notify(L"Enabled");
-    label_.color = CaptionShows(looks_[ButtonLook::Normal].text);
+void NShape::EnabledChanged() {
+    ButtonModel::EnabledChanged();
+    label_.color = CaptionShows(looks_[ButtonLook::Normal].fore);
     Redraw();
     Refresh();
 }
@@ -167,18 +160,32 @@ std::int32_t NShape::CurPicture() const {
 }
 
 void NShape::SetForeColorNormal(OleColor c) {
-    looks_[ButtonLook::Normal].text = c;
+    looks_[ButtonLook::Normal].fore = c;
     label_.color = CaptionShows(c);
     Redraw();
     Notify(L"ForeColorNormal");
 }
 
 void NShape::SetBackColorNormal(OleColor c) {
-    ShowNow(looks_[ButtonLook::Normal].fill, &shape_.fill, c, L"BackColorNormal");
+    ShowNow(looks_[ButtonLook::Normal].back, &shape_.fill, c, L"BackColorNormal");
 }
 
 void NShape::SetBorderColorNormal(OleColor c) {
-    ShowNow(looks_[ButtonLook::Normal].border, &shape_.border, c, L"BorderColorNormal");
+    ShowNow(looks_[ButtonLook::Normal].third, &shape_.border, c, L"BorderColorNormal");
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Screen readers: N_Shape reads as a push button named by its caption; its default action is a left click's Click.
+
+AccessibleInfo NShape::Describe(bool focused) const {
+    return Info(AccRole::PushButton, Caption(), kActionPress,
+                ControlStates(Enabled(), focused) | LookStates(static_cast<int>(ButtonState())));
+}
+
+bool NShape::DoDefaultAction() {
+    if (!Enabled()) return false;
+    Raise(events_.Click);
+    return true;
 }
 
 }  // namespace kit

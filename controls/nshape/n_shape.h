@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/common/button_press.h"
+#include "controls/common/control_model.h"
 #include "controls/common/control_site.h"
 #include "controls/common/look.h"
 #include "controls/common/property_bag.h"
@@ -48,13 +49,8 @@ FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight);
 // so two pictures of the same image compare equal.
 std::uint64_t PictureHandle(const Picture& picture);
 
-class NShape : public ButtonModel,
-               public PressInput<NShape>,
-               private PressingControl,
-               public StoredInstance<NShape, InstanceAmbient> {
+class NShape final : public Stored<NShape, ButtonModel> {
 public:
-    using Ambient = InstanceAmbient;
-
     static constexpr unsigned kLeaveTimerId = 1;
     static constexpr unsigned kLeavePeriodMs = 1;
     static constexpr OleColor kDisabledText = 0x00B3B3B3;
@@ -64,10 +60,8 @@ public:
     // pixels relative to the reporting element; the button does not read arguments back after raising.
     using Events = ButtonEvents;
 
-    // `window` is the control's own window (what WindowFromPoint returns over it); `width` and `height` its
-    // starting size in 96-dpi pixels. `site` may be null (nothing repaints; size requests apply directly).
-    NShape(const plat::Services& services, plat::WindowId window, int width, int height, ControlSite* site);
-    // As a host makes it: the container's handlers and the starting size; the window and site come with Attach.
+    // The container's handlers and the starting size in 96-dpi pixels; the window and site come with Attach. With
+    // no site nothing repaints and size requests apply directly.
     NShape(const plat::Services& services, Events events, int width, int height);
 
     void SetPictureSizer(PictureSizer sizer) { pictureSizer_ = std::move(sizer); }
@@ -77,15 +71,14 @@ public:
 
     // ---- Properties, in the control's declared order. Writes that an element refuses return false and change
     // nothing (no notification).
-    std::wstring Caption() const { return label_.text; }
-    void SetCaption(const std::wstring& caption);
+    std::wstring Caption() const override { return label_.text; }
+    void SetCaption(const std::wstring& caption) override;
     std::int32_t Style() const { return static_cast<std::int32_t>(shape_.kind); }
     bool SetStyle(std::int32_t style);
     std::int16_t FontSize() const;
     bool SetFontSize(std::int16_t points);
     bool FontBold() const { return label_.bold; }
     void SetFontBold(bool bold);
-    void SetEnabled(bool enabled);
     bool BorderGotFocus() const { return borderGotFocus_; }
     void SetBorderGotFocus(bool on) { Keep(borderGotFocus_, on, L"BorderGotFocus"); }
     const Picture& PictureNormal() const { return pictureNormal_; }
@@ -105,31 +98,18 @@ public:
     std::int32_t CurPicture() const;
     bool MouseInside() const { return mouseInside_; }
     void Ajustar_Botao();
-    OleColor ForeColorNormal() const { return looks_[ButtonLook::Normal].text; }
     void SetForeColorNormal(OleColor c);
-    OleColor ForeColorHover() const { return looks_[ButtonLook::Hover].text; }
-    void SetForeColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].text, c, L"ForeColorHover"); }
-    OleColor ForeColorDown() const { return looks_[ButtonLook::Down].text; }
-    void SetForeColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].text, c, L"ForeColorDown"); }
     OleColor BackGround() const { return backGround_; }
     void SetBackGround(OleColor c) { ShowNow<OleColor>(backGround_, nullptr, c, L"BackGround"); }
-    OleColor BackColorNormal() const { return looks_[ButtonLook::Normal].fill; }
     void SetBackColorNormal(OleColor c);
-    OleColor BackColorHover() const { return looks_[ButtonLook::Hover].fill; }
-    void SetBackColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].fill, c, L"BackColorHover"); }
-    OleColor BackColorDown() const { return looks_[ButtonLook::Down].fill; }
-    void SetBackColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].fill, c, L"BackColorDown"); }
     OleColor BorderCustom() const { return borderCustom_; }
     void SetBorderCustom(OleColor c) { Keep(borderCustom_, c, L"BorderCustom"); }
-    OleColor BorderColorNormal() const { return looks_[ButtonLook::Normal].border; }
+    OleColor BorderColorNormal() const { return looks_[ButtonLook::Normal].third; }
     void SetBorderColorNormal(OleColor c);
-    OleColor BorderColorHover() const { return looks_[ButtonLook::Hover].border; }
-    void SetBorderColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].border, c, L"BorderColorHover"); }
-    OleColor BorderColorDown() const { return looks_[ButtonLook::Down].border; }
-    void SetBorderColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].border, c, L"BorderColorDown"); }
-    // The control-level font: stored with the instance, used by no element.
-    const Font& ControlFont() const { return font_; }
-    void SetControlFont(const Font& font) { font_ = font; }
+    OleColor BorderColorHover() const { return looks_[ButtonLook::Hover].third; }
+    void SetBorderColorHover(OleColor c) { Keep(looks_[ButtonLook::Hover].third, c, L"BorderColorHover"); }
+    OleColor BorderColorDown() const { return looks_[ButtonLook::Down].third; }
+    void SetBorderColorDown(OleColor c) { Keep(looks_[ButtonLook::Down].third, c, L"BorderColorDown"); }
 
     // ---- State the looks and tests read.
     const Picture& ShownPicture() const { return image_.shown; }
@@ -137,11 +117,17 @@ public:
     // ---- Input from the host. Positions are the window's client pixels at its DPI; the model finds the element
     // under them. `buttons` of a move is the mask of held buttons; `button` of a press or release the one button.
     NShapeSource SourceAt(float x96, float y96) const;
-    void GotFocus();
+    void GotFocus() override;
     // The focus left: a Space press still held makes no click; the border returns to the look's.
-    void LostFocus();
+    void LostFocus() override;
     // Called by the host at the start of every repaint, whatever caused it.
-    void OnPaint();
+    void OnPaint() override;
+
+    // ---- Creation and screen readers. The button takes the size its window was made at before its properties.
+    bool SizedFirst() const override { return true; }
+    void Placed() override {}
+    AccessibleInfo Describe(bool focused) const override;
+    bool DoDefaultAction() override;
 
     // ---- What a repaint draws, bottom to top.
     OleColor SurfaceColor() const { return backGround_; }
@@ -178,12 +164,9 @@ private:
         RectF box;
     };
 
-    // The colours of one look, as the state table holds them.
-    struct LookColors {
-        OleColor fill, text, border;
-    };
-    friend struct NShapeKeys;
-    friend class PressInput<NShape>;
+    struct StoredParts;  // what the keys that go straight to the parts do
+    static const PropertyKey<NShape, Ambient> kKeys[];
+    static const NewInstanceStep<NShape, Ambient> kNewInstance[];
     static constexpr int kMargin = 8;
     static constexpr int kEmptyPictureSide = 17;
     void SizePictureElement();
@@ -197,7 +180,7 @@ private:
     // The caption shows a text colour only while enabled; a disabled caption is grey whatever the look.
     OleColor CaptionShows(OleColor text) const { return Enabled() ? text : kDisabledText; }
 
-    // PressingControl: the elements are NShapeSource's.
+    // The press: the elements are NShapeSource's.
     int ElementAt(float x96, float y96) const override { return static_cast<int>(SourceAt(x96, y96)); }
     void RelativeTo(int element, float* x96, float* y96) const override;
     bool LookFollows(int element) const override { return element != static_cast<int>(NShapeSource::Picture); }
@@ -208,7 +191,7 @@ private:
     void HoverMove(int element, plat::Point client) override;
     void KeyReleased() override { Refresh(); }
     void LayOut() override { Ajustar_Botao(); }
-    void Attached(plat::WindowId window) override { press_.tracker().SetWindow(window); }
+    void EnabledChanged() override;
 
     PictureSizer pictureSizer_;
 
@@ -218,17 +201,14 @@ private:
     LabelElement label_;
 
     Picture pictureNormal_, pictureDown_, pictureHover_;
-    PerLook<LookColors> looks_;  // the stored colours of each look
     OleColor borderCustom_ = 0;
     bool borderGotFocus_ = false;
     bool graphical_ = false;
     bool textVisible_ = false;
     bool stretchToText_ = false;
-    Font font_;
 
     bool mouseInside_ = false;
     bool requestingWidth_ = false;
-    ButtonPress press_;  // last: it refers to the base, the elements and the looks
 };
 
 }  // namespace kit

@@ -38,7 +38,7 @@ void NShape::ReleasedOn(int element) {
 void NShape::HoverMove(int element, plat::Point client) {
     // The picture element's moves take and give up the capture without touching MouseInside.
     const bool picture = element == static_cast<int>(NShapeSource::Picture);
-    PointerTracker& pointer = press_.tracker();
+    PointerTracker& pointer = tracker_;
     switch (pointer.HoverAt(client)) {
         case PointerTracker::Hover::Outside:
             Refresh();
@@ -67,10 +67,10 @@ void NShape::GotFocus() {
 
 void NShape::LostFocus() {
     // A Space press the focus leaves behind makes no click.
-    press_.LostFocus();
+    ButtonModel::LostFocus();
     if (!borderGotFocus_) return;
     // Back to the border of the current look.
-    shape_.border = looks_[ButtonState()].border;
+    shape_.border = looks_[ButtonState()].third;
     Redraw();
 }
 

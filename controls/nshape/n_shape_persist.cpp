@@ -4,7 +4,7 @@
 namespace kit {
 
 // The keys that go straight to the control's parts, without the property writes' notifications.
-struct NShapeKeys {
+struct NShape::StoredParts {
     static constexpr Picture NShape::*kNormal = &NShape::pictureNormal_;
     static constexpr Picture NShape::*kDown = &NShape::pictureDown_;
     static constexpr Picture NShape::*kHover = &NShape::pictureHover_;
@@ -34,7 +34,7 @@ struct NShapeKeys {
 namespace {
 
 using S = NShape;
-using Row = KeyRows<NShape, NShape::Ambient>;
+using Row = KeyRows<NShape, Ambient>;
 
 // One default per key for load and save, so that a saved value always loads back unchanged. Caption and the
 // three text colours keep the values an absent key has always loaded as.
@@ -43,15 +43,20 @@ constexpr Literal kForeColor = Literal::Text(L"&H8080FF");
 constexpr Literal kBorder = Literal::Text(L"&H00FFFF80&");
 constexpr Literal kFalseText = Literal::Text(L"False");
 constexpr Literal kTrueText = Literal::Text(L"True");
+constexpr Literal kFace = Literal::Color(0x00EFF1F2);
+constexpr Literal kGrey = Literal::Color(0x00B3B3B3);
+constexpr Literal kBlack = Literal::Color(0x00000000);
 
-constexpr Row::Key kKeys[] = {
-    {L"Picture_Normal", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kNormal>,
-     NShapeKeys::WritePicture<NShapeKeys::kNormal>},
-    {L"Picture_Down", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kDown>,
-     NShapeKeys::WritePicture<NShapeKeys::kDown>},
-    {L"Picture_Hover", Literal::Empty(), Literal::Always(), NShapeKeys::ReadPicture<NShapeKeys::kHover>,
-     NShapeKeys::WritePicture<NShapeKeys::kHover>},
-    {L"Stretch", Literal::Flag(false), Literal::Always(), NShapeKeys::ReadStretch, WriteFrom<AsFlag, &S::Stretch>},
+}  // namespace
+
+const PropertyKey<NShape, Ambient> NShape::kKeys[] = {
+    {L"Picture_Normal", Literal::Empty(), Literal::Always(), StoredParts::ReadPicture<StoredParts::kNormal>,
+     StoredParts::WritePicture<StoredParts::kNormal>},
+    {L"Picture_Down", Literal::Empty(), Literal::Always(), StoredParts::ReadPicture<StoredParts::kDown>,
+     StoredParts::WritePicture<StoredParts::kDown>},
+    {L"Picture_Hover", Literal::Empty(), Literal::Always(), StoredParts::ReadPicture<StoredParts::kHover>,
+     StoredParts::WritePicture<StoredParts::kHover>},
+    {L"Stretch", Literal::Flag(false), Literal::Always(), StoredParts::ReadStretch, WriteFrom<AsFlag, &S::Stretch>},
     Row::Text<&S::SetCaption, &S::Caption>(L"Caption", kCaption),
     Row::Color<&S::SetBackGround, &S::BackGround>(L"BackGround", Literal::Text(L"&HFF8080")),
     Row::Color<&S::SetBackColorNormal, &S::BackColorNormal>(L"BackColorNormal", Literal::Text(L"&H8080FF")),
@@ -75,12 +80,8 @@ constexpr Row::Key kKeys[] = {
     Row::Flag<&S::SetStretchToText, &S::StretchToText>(L"StretchToText", kTrueText),
 };
 
-constexpr Literal kFace = Literal::Color(0x00EFF1F2);
-constexpr Literal kGrey = Literal::Color(0x00B3B3B3);
-constexpr Literal kBlack = Literal::Color(0x00000000);
-
-constexpr Row::Step kNewInstance[] = {
-    {L"Caption", &InstanceName<S, S::Ambient>},
+const NewInstanceStep<NShape, Ambient> NShape::kNewInstance[] = {
+    {L"Caption", &InstanceName<S, Ambient>},
     {L"Enabled", Literal::Flag(true)},
     {L"BackGround", kFace},
     {L"BackColorNormal", kFace},
@@ -97,15 +98,13 @@ constexpr Row::Step kNewInstance[] = {
     {L"ForeColorNormal", kBlack},
     {L"ForeColorHover", kBlack},
     {L"ForeColorDown", kBlack},
-    {nullptr, Literal::Empty(), NShapeKeys::ShowNormalAndLayOut},
+    {nullptr, Literal::Empty(), StoredParts::ShowNormalAndLayOut},
     {L"Graphical", Literal::Flag(false)},
     {L"Text_Visible", Literal::Flag(true)},
     {L"StretchToText", Literal::Flag(true)},
 };
 
-}  // namespace
-
-const PropertyTable<NShape, NShape::Ambient> NShape::kStoredKeys =
-    PropertyTable<NShape, NShape::Ambient>(kKeys).NewInstance(kNewInstance);
+const PropertyTable<NShape, Ambient> NShape::kStoredKeys =
+    PropertyTable<NShape, Ambient>(NShape::kKeys).NewInstance(kNewInstance);
 
 }  // namespace kit

@@ -29,12 +29,12 @@ std::unique_ptr<Image> Decode(const std::string& bytes) {
     return image;
 }
 
-class Host final : public host::ButtonHost<NShape> {
+class Host final : public host::ModelHost<NShape, host::ButtonHost> {
 public:
     // The model starts at the size the design places it at.
     Host(const plat::Services& services, const NShapeArgs& args)
-        : ButtonHost(services, args, plat::TwipsToPixels(args.place.width, plat::kBaseDpi),
-                     plat::TwipsToPixels(args.place.height, plat::kBaseDpi)),
+        : ModelHost(services, args, plat::TwipsToPixels(args.place.width, plat::kBaseDpi),
+                    plat::TwipsToPixels(args.place.height, plat::kBaseDpi)),
           pictures_(args.pictures),
           twips_(args.place) {
         model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
@@ -56,14 +56,6 @@ public:
             height = WindowSize(height96);
         }
         SetWindowPos(hwnd_, nullptr, 0, 0, WindowSize(width96), height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    // The button takes the size its window was made at before its properties, as it was made at that size.
-    void Start(const NShapeArgs& args) {
-        ready_ = true;
-        ReportSize();
-        LoadOrInit(args, kit::InstanceAmbient{args.name});
-        CaptionAsWindowText(model_.Caption());
-        if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
     }
 
 private:
@@ -90,7 +82,7 @@ private:
     void BeforePaint() override {
         const UINT dpi = plat::WindowDpi(hwnd_);
         if (dpi != dpi_) ApplyDpi(dpi);
-        model_.OnPaint();
+        ModelHost::BeforePaint();
     }
 
     void Draw(HDC dc, const RECT& rc) override {
@@ -122,11 +114,7 @@ private:
         }
         if (model_.DrawsCaption()) {
             const RectF box = model_.CaptionBox();
-            const std::wstring text = model_.Caption();
-            plat::SelectObj selectFont(dc, CaptionFont());
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, TextColor(model_.TextColor()));
-            TextOutW(dc, WindowPlace(box.left), WindowPlace(box.top), text.c_str(), static_cast<int>(text.size()));
+            DrawCaption(dc, CaptionFont(), model_.TextColor(), box.left, box.top, model_.Caption());
         }
     }
 
@@ -144,7 +132,7 @@ private:
 
 }  // namespace
 
-HWND CreateNShape(const NShapeArgs& args) { return host::CreateStarted<Host>(kNShapeClass, args); }
+HWND CreateNShape(const NShapeArgs& args) { return host::CreateControl<Host>(kNShapeClass, args); }
 
 NShape* NShapeOf(HWND button) { return host::ModelIfClass<Host>(button, kNShapeClass); }
 

@@ -55,7 +55,7 @@ std::wstring_view NTextBox::DescriptionOf(std::wstring_view property) {
     return {};
 }
 
-NTextBox::NTextBox(const plat::Services& services, Events events) : ControlModel(services, std::move(events)) {
+NTextBox::NTextBox(const plat::Services& services, Events events) : Stored(services, std::move(events)) {
     // The parts as designed; a new instance keeps these until properties are set.
     shp_.r = {0, 0, 2535, 615};
     shp_.fill = kWhite;
@@ -93,7 +93,7 @@ Result NTextBox::Notified(Result (NTextBox::*apply)(Param), const Arg& value, co
 }
 
 void NTextBox::SyncTxt() {
-    if (site_) site_->SyncTxt();
+    if (txtSite_) txtSite_->SyncTxt();
 }
 
 // ---- properties ----
@@ -184,7 +184,7 @@ void NTextBox::ApplyEnabled(bool on) {
     Redraw();
 }
 
-void NTextBox::SetEnabled(bool on) { Notified(&NTextBox::ApplyEnabled, on, L"Enabled"); }
+void NTextBox::EnabledChanged() { Notified(&NTextBox::ApplyEnabled, Enabled(), L"Enabled"); }
 
 void NTextBox::SetLocked(bool on) {
     txt_.locked = on;
@@ -244,6 +244,16 @@ void NTextBox::About() {
         // The about box never reports an error, but the failure leaves a trace.
         plat::RecordCaught("N_TextBox About", plat::DescribeCurrentException());
     }
+}
+
+// Screen readers: N_TextBox: in label mode its text reads as static text; otherwise the edit box is named by the
+// header.
+
+AccessibleInfo NTextBox::Describe(bool focused) const {
+    const unsigned unavailable = Enabled() ? 0u : accstate::kUnavailable;
+    if (LabelBox()) return Info(AccRole::StaticText, lbl_.caption, nullptr, accstate::kReadOnly | unavailable);
+    const unsigned locked = Locked() ? accstate::kReadOnly : 0u;
+    return Info(AccRole::EditableText, HeaderCaption(), nullptr, ControlStates(Enabled(), focused) | locked);
 }
 
 }  // namespace kit

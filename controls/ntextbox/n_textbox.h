@@ -11,6 +11,7 @@
 
 #include "controls/common/control_events.h"
 #include "controls/common/control_model.h"
+#include "controls/common/look.h"
 #include "controls/common/control_site.h"
 #include "controls/common/property_bag.h"
 #include "controls/common/property_table.h"
@@ -34,18 +35,21 @@ struct NTextBoxEvents {
     PropertyEvent PropertyChanged;
 };
 
-// What the model needs from the window that shows it, beyond every control's site. Sizes are twips.
-class NTextBoxSite : public ControlSite {
+// What the model needs from the window that shows it beyond every control's site; the window's site implements
+// both. Sizes are twips.
+class NTextBoxSite {
 public:
     // The text box part changed (text, font, colours, alignment, mask, state, place): bring the real edit
     // box in line with Txt().
     virtual void SyncTxt() = 0;
     virtual void SelectAllTxt() = 0;
+
+protected:
+    ~NTextBoxSite() = default;
 };
 
 // The portable model of the captioned text box. Every measure is in twips.
-class NTextBox : public ControlModel<NTextBoxEvents, plat::SizeUnit::Twips, NTextBoxSite>,
-                 public StoredInstance<NTextBox> {
+class NTextBox final : public Stored<NTextBox, ControlModel<NTextBoxEvents, plat::SizeUnit::Twips>> {
 public:
     enum HAlign : std::int32_t { kLeft = 0, kRight = 1, kCentre = 2 };
     enum VAlign : std::int32_t { kTop = 0, kMiddle = 1, kBottom = 2 };
@@ -107,7 +111,6 @@ public:
     void SetSelOnFocus(bool on) { Keep(selOnFocus_, on, L"SelOnFocus"); }
     bool LabelBox() const { return lbl_.visible; }
     void SetLabelBox(bool on);
-    void SetEnabled(bool on);
     bool Locked() const { return txt_.locked; }
     void SetLocked(bool on);
     const std::wstring& PasswordChar() const { return txt_.passwordChar; }
@@ -135,25 +138,41 @@ public:
     static const wchar_t* const kAboutText;
 
     // Persistence: every key is written always; a load applies the values to the parts without notifying.
-    static const PropertyTable<NTextBox> kStoredKeys;
+    static const PropertyTable<NTextBox, Ambient> kStoredKeys;
 
     // Size changes from the container, and the layout.
-    void Resize(int widthTwips, int heightTwips);
+    void Resize(int widthTwips, int heightTwips) override;
     void RefreshLayout(std::int32_t verticalAlignment);
 
-    // Notifications from the text box part txt. Positions are txt's client pixels; events report them in twips.
-    void TxtMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
-    void TxtMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
-    void TxtMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    // The pointer and the keys come from the text box part txt, an inner window: positions are txt's client
+    // pixels, which events report in twips. The control's own window takes no keys.
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void DblClick(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void CaptureLost() override {}
+    bool TakesKeys() const override { return false; }
+    void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) override;
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
+    std::int16_t KeyPress(std::int16_t keyAscii) override;
     void TxtClick();
-    void TxtDblClick();
-    void TxtKeyDown(std::int16_t keyCode, std::int16_t shift);
-    void TxtKeyUp(std::int16_t keyCode, std::int16_t shift);
-    // A typed character: returns the code to type, 0 for none.
-    std::int16_t TxtKeyPress(std::int16_t keyAscii);
     // The text of the edit box changed by typing or pasting.
     void TxtEdited(const std::wstring& text);
+    // The focus is txt's: the control's own window hears of it only to hand it on.
     void TxtGotFocus();
+    void GotFocus() override {}
+    void LostFocus() override {}
+    void TimerTick(unsigned) override {}
+
+    // The header caption is what readers hear the edit box called.
+    std::wstring Caption() const override { return hdr_.caption; }
+    void SetCaption(const std::wstring& caption) override { SetHeaderCaption(caption); }
+    bool SizedFirst() const override { return false; }
+    void Placed() override {}
+    void OnPaint() override {}
+    ButtonLook PaintLook() const override { return ButtonLook::Normal; }
+    AccessibleInfo Describe(bool focused) const override;
+    bool DoDefaultAction() override { return false; }  // static text and edit boxes have none of their own
 
     // The parts, for painting and tests.
     int Width() const { return width_; }
@@ -165,14 +184,15 @@ public:
     const LabelPart& LblHeader() const { return hdr_; }
 
 private:
-    friend StoredInstance<NTextBox>;
     // Whatever a load applied, even one a failing key stopped, the edit box shows.
-    void Loaded() {
+    void Loaded() override {
         SyncTxt();
         Redraw();
     }
-    static const PropertyKey<NTextBox> kKeys[];
-    static const NewInstanceStep<NTextBox> kNewInstance[];
+    static const PropertyKey<NTextBox, Ambient> kKeys[];
+    static const NewInstanceStep<NTextBox, Ambient> kNewInstance[];
+    void EnabledChanged() override;
+    void Attached(plat::WindowId) override { txtSite_ = dynamic_cast<NTextBoxSite*>(site_); }
     // Applies a value to the parts, then notifies the container under the property's name.
     template <typename Result, typename Param, typename Arg>
     Result Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property);
@@ -192,6 +212,7 @@ private:
     bool Raising() const { return !lbl_.visible; }  // only txt raises events, and it is hidden in label mode
 
     std::wstring appTitle_;
+    NTextBoxSite* txtSite_ = nullptr;
 
     Shape shp_;
     TextPart txt_;

@@ -19,15 +19,15 @@ void NTextBox::RaiseMouse(const PointerEvent& event, std::int16_t button, std::i
     Raise(event, button, shift, x, y);
 }
 
-void NTextBox::TxtMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+void NTextBox::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     RaiseMouse(events_.MouseDown, button, shift, x, y);
 }
 
-void NTextBox::TxtMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+void NTextBox::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     RaiseMouse(events_.MouseMove, button, shift, x, y);
 }
 
-void NTextBox::TxtMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+void NTextBox::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     RaiseMouse(events_.MouseUp, button, shift, x, y);
 }
 
@@ -35,19 +35,19 @@ void NTextBox::TxtClick() {
     if (Raising()) Raise(events_.Click);
 }
 
-void NTextBox::TxtDblClick() {
+void NTextBox::DblClick(std::int16_t, std::int16_t, float, float) {
     if (Raising()) Raise(events_.DblClick);
 }
 
-void NTextBox::TxtKeyDown(std::int16_t keyCode, std::int16_t shift) {
+void NTextBox::KeyDown(std::int16_t keyCode, std::int16_t shift, bool) {
     if (Raising()) Raise(events_.KeyDown, keyCode, shift);
 }
 
-void NTextBox::TxtKeyUp(std::int16_t keyCode, std::int16_t shift) {
+void NTextBox::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (Raising()) Raise(events_.KeyUp, keyCode, shift);
 }
 
-std::int16_t NTextBox::TxtKeyPress(std::int16_t keyAscii) {
+std::int16_t NTextBox::KeyPress(std::int16_t keyAscii) {
     if (!Raising()) return 0;
     Raise(events_.KeyPress, keyAscii);
     if (numberBox_ && !((keyAscii >= kDigitZero && keyAscii <= kDigitNine) || keyAscii == kBackspace)) keyAscii = 0;
@@ -57,7 +57,7 @@ std::int16_t NTextBox::TxtKeyPress(std::int16_t keyAscii) {
 void NTextBox::TxtEdited(const std::wstring& text) { ApplyText(text); }
 
 void NTextBox::TxtGotFocus() {
-    if (selOnFocus_ && site_) site_->SelectAllTxt();
+    if (selOnFocus_ && txtSite_) txtSite_->SelectAllTxt();
 }
 
 }  // namespace kit

@@ -5,17 +5,17 @@
 namespace kit {
 namespace {
 
-using Key = PropertyKey<NTextBox>;
+using Key = PropertyKey<NTextBox, Ambient>;
 
-kit::Value CurrentFont(const NTextBox& box, const NoContext&) { return kit::Value(box.Font()); }
-kit::Value CurrentHeaderFont(const NTextBox& box, const NoContext&) { return kit::Value(box.HeaderFont()); }
-kit::Value CurrentHeaderCaption(const NTextBox& box, const NoContext&) { return kit::Value(box.HeaderCaption()); }
+kit::Value CurrentFont(const NTextBox& box, const Ambient&) { return kit::Value(box.Font()); }
+kit::Value CurrentHeaderFont(const NTextBox& box, const Ambient&) { return kit::Value(box.HeaderFont()); }
+kit::Value CurrentHeaderCaption(const NTextBox& box, const Ambient&) { return kit::Value(box.HeaderCaption()); }
 
 constexpr std::int32_t kLargestUnsigned8 = 255;
 
 }  // namespace
 
-const PropertyKey<NTextBox> NTextBox::kKeys[] = {
+const PropertyKey<NTextBox, Ambient> NTextBox::kKeys[] = {
     {L"Text", Literal::Text(L""), Literal::Always(),
      [](NTextBox& b, const kit::Value& v) {
          auto text = ToText(v);
@@ -90,13 +90,13 @@ const PropertyKey<NTextBox> NTextBox::kKeys[] = {
 };
 
 // A new instance sets only the control's own state; the parts keep their design and no layout runs yet.
-const NewInstanceStep<NTextBox> NTextBox::kNewInstance[] = {
+const NewInstanceStep<NTextBox, Ambient> NTextBox::kNewInstance[] = {
     {L"NumberBox", Literal::Flag(false)},
     {L"SelOnFocus", Literal::Flag(true)},
     {L"AlignementVertical", Literal::Whole(kMiddle), ReadInto<ToInt32, &NTextBox::ApplyAlignementVertical>},
 };
 
-const PropertyTable<NTextBox> NTextBox::kStoredKeys =
-    PropertyTable<NTextBox>(NTextBox::kKeys).NewInstance(kNewInstance);
+const PropertyTable<NTextBox, Ambient> NTextBox::kStoredKeys =
+    PropertyTable<NTextBox, Ambient>(NTextBox::kKeys).NewInstance(kNewInstance);
 
 }  // namespace kit

@@ -37,9 +37,11 @@ AlignFlags AlignOf(std::int32_t alignment) {
     }
 }
 
-class TextBoxHost final : public host::ControlHost<NTextBox, NTextBox::Site> {
+class TextBoxHost final : public host::ModelHost<NTextBox>, public NTextBox::Site {
 public:
-    using ControlHost::ControlHost;
+    TextBoxHost(const plat::Services& services, const NTextBoxArgs& args) : ModelHost(services, args) {
+        model_.SetApplicationTitle(args.applicationTitle);
+    }
 
     // NTextBox::Site
     void Invalidate() override {
@@ -59,21 +61,14 @@ public:
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    void Start(const NTextBoxArgs& args) {
-        model_.SetApplicationTitle(args.applicationTitle);
-        CreateEdit();
-        LoadOrInit(args, kit::NoContext{});
-        ready_ = true;
-        ReportSize();
-        SyncTxt();
-    }
-
     LRESULT EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp);
 
     HWND edit() const { return edit_; }
 
 private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
+    void MakeParts() override { CreateEdit(); }
+    void Started() override { SyncTxt(); }
     void ColorsChanged() override {
         SyncTxt();
         ControlHost::ColorsChanged();
@@ -100,7 +95,7 @@ private:
     // `onBox`: the label-mode text lies on the box and takes its colours in high contrast; the header the face's.
     void DrawLabel(HDC dc, const NTextBox::LabelPart& part, UINT valign, bool onBox);
 
-    ControlAccess<NTextBox> editAccess_{model_, true};
+    ControlAccess editAccess_{model_, true};
     HWND edit_ = nullptr;
     bool syncing_ = false;
     bool recreating_ = false;
@@ -217,7 +212,7 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     if (editAccess_.Handle(edit, msg, wp, lp, &answered)) return answered;
     switch (msg) {
         case WM_CHAR: {
-            const std::int16_t code = model_.TxtKeyPress(static_cast<std::int16_t>(wp));
+            const std::int16_t code = model_.KeyPress(static_cast<std::int16_t>(wp));
             // Nothing is typed; a single-line box has no use for Enter or Escape either (Windows' would beep).
             if (code == 0 || code == keys::kReturn || code == keys::kEscape) return 0;
             return DefSubclassProc(edit, msg, static_cast<WPARAM>(static_cast<std::uint16_t>(code)), lp);
@@ -226,21 +221,21 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
         // the system menu keep working.
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            model_.TxtKeyDown(static_cast<std::int16_t>(wp), host::ShiftMask());
+            model_.KeyDown(static_cast<std::int16_t>(wp), host::ShiftMask(), msg == WM_SYSKEYDOWN);
             break;
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            model_.TxtKeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
+            model_.KeyUp(static_cast<std::int16_t>(wp), host::ShiftMask());
             break;
         case WM_MOUSEMOVE:
-            model_.TxtMouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
+            model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
             const std::int16_t button = host::ButtonOf(msg);
             const bool hadFocus = GetFocus() == edit;
-            model_.TxtMouseDown(button, host::ShiftMask(), X(lp), Y(lp));
+            model_.MouseDown(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
             // The press placed the caret after the focus arrived; a click into the box still selects it all.
             if (!hadFocus && GetFocus() == edit) model_.TxtGotFocus();
@@ -251,7 +246,7 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
             const std::int16_t button = host::ButtonOf(msg);
-            model_.TxtMouseUp(button, host::ShiftMask(), X(lp), Y(lp));
+            model_.MouseUp(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
             if (msg == WM_LBUTTONUP && clickArmed_) {
                 clickArmed_ = false;
@@ -261,7 +256,7 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_LBUTTONDBLCLK:
             clickArmed_ = false;
-            model_.TxtDblClick();
+            model_.DblClick(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
             break;
         case WM_SETFOCUS: {
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
@@ -312,7 +307,7 @@ void TextBoxHost::Draw(HDC dc, const RECT& client) {
 
 HWND CreateNTextBox(const NTextBoxArgs& args) {
     // The control is a container of its edit box for the dialog manager's tab order; the edit box is the tab stop.
-    return host::CreateStarted<TextBoxHost>(
+    return host::CreateControl<TextBoxHost>(
         kNTextBoxClass, args, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);
 }
 

@@ -8,7 +8,6 @@
 
 #include "controls/checkbutton/check_button.h"
 #include "controls/common/contrast.h"
-#include "controls/common/kit_accessible.h"
 #include "controls/nselection/n_selection.h"
 #include "controls/ntextbox/n_textbox.h"
 #include "guides/page_reading.h"
@@ -135,13 +134,13 @@ TEST(KitAccessible, ButtonStatesFollowItsLookAndItsDefaultActionIsAClick) {
         nshape_fakes::Rig rig;
         rig.shape->InitNew({L"N_Shape7"});
         c.act(rig);
-        const kit::AccessibleInfo info = kit::Describe(*rig.shape, c.focused);
+        const kit::AccessibleInfo info = rig.shape->Describe(c.focused);
         EXPECT_EQ(info.role, kit::AccRole::PushButton);
         EXPECT_EQ(info.name, L"N_Shape7");
         EXPECT_EQ(info.defaultAction, std::wstring(kit::kActionPress));
         EXPECT_EQ(info.states, c.states);
         rig.Take();
-        EXPECT_EQ(kit::DoDefaultAction(*rig.shape), rig.shape->Enabled());
+        EXPECT_EQ(rig.shape->DoDefaultAction(), rig.shape->Enabled());
         EXPECT_EQ(rig.Take(), rig.shape->Enabled() ? std::vector<std::wstring>{L"Click"} : std::vector<std::wstring>{});
     }
 }
@@ -165,12 +164,12 @@ TEST(KitAccessible, CheckBoxReadsItsValueAndItsDefaultActionAdvancesIt) {
         kit::CheckButton box(p.services, events);
         box.InitNew({L"Check9", kit::Font()});
         box.SetValue(c.value);
-        const kit::AccessibleInfo info = kit::Describe(box, false);
+        const kit::AccessibleInfo info = box.Describe(false);
         EXPECT_EQ(info.role, kit::AccRole::CheckBox);
         EXPECT_EQ(info.name, L"Check9");
         EXPECT_EQ(info.states, c.states) << c.value;
         EXPECT_EQ(info.defaultAction, c.action) << c.value;
-        EXPECT_TRUE(kit::DoDefaultAction(box));
+        EXPECT_TRUE(box.DoDefaultAction());
         EXPECT_EQ(box.Value(), c.after) << c.value;
         EXPECT_EQ(clicks, 1);
     }
@@ -184,23 +183,23 @@ TEST(KitAccessible, SelectionEntryAndTextBox) {
     kit::NSelection entry(p.services, events);
     entry.InitNew({L"N_Selection3"});
     entry.SetDescription(L"second line");
-    const kit::AccessibleInfo e = kit::Describe(entry, true);
+    const kit::AccessibleInfo e = entry.Describe(true);
     EXPECT_EQ(e.role, kit::AccRole::PushButton);
     EXPECT_EQ(e.name, L"N_Selection3");
     EXPECT_EQ(e.description, L"second line");
     EXPECT_EQ(e.states, kFocusable | kFocused);
-    EXPECT_TRUE(kit::DoDefaultAction(entry));
+    EXPECT_TRUE(entry.DoDefaultAction());
     entry.SetEnabled(false);
-    EXPECT_FALSE(kit::DoDefaultAction(entry));
+    EXPECT_FALSE(entry.DoDefaultAction());
     EXPECT_EQ(clicks, 1);
 
     kit::NTextBox box(p.services);
-    box.InitNew();
+    box.InitNew({});
     box.SetHeaderCaption(L"姓名");
     box.SetText(L"Ada");
-    EXPECT_EQ(kit::Describe(box, false).name, L"姓名") << "the edit box is named by the header";
+    EXPECT_EQ(box.Describe(false).name, L"姓名") << "the edit box is named by the header";
     box.SetLabelBox(true);
-    const kit::AccessibleInfo label = kit::Describe(box, false);
+    const kit::AccessibleInfo label = box.Describe(false);
     EXPECT_EQ(label.role, kit::AccRole::StaticText);
     EXPECT_EQ(label.name, L"Ada");
     EXPECT_EQ(label.states, kReadOnly);

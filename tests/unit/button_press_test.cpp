@@ -115,10 +115,10 @@ struct Bench {
         }
         if (t[0] == 'k') {  // a key down and up by its code
             const auto code = static_cast<std::int16_t>(std::stoi(t.substr(1)));
-            m->KeyDown(code, 0);
+            m->KeyDown(code, 0, false);
             m->KeyUp(code, 0);
         }
-        if (t == "sp") m->KeyDown(kit::keys::kSpace, 0);
+        if (t == "sp") m->KeyDown(kit::keys::kSpace, 0, false);
         if (t == "altsp") m->KeyDown(kit::keys::kSpace, 4, true);
         if (t == "su") m->KeyUp(kit::keys::kSpace, 0);
         if (t == "away") p.pointer.cursor = {200 + static_cast<int>(kOutX), 100 + static_cast<int>(kY)};  // no move yet

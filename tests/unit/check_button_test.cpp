@@ -461,10 +461,10 @@ TEST(CheckButtonPoll, MovesAfterATickKeepReportingTwips) {
 
 TEST(CheckButtonKeys, KeysAreForwardedAndNeverChangeTheValue) {
     Box t;
-    t.cb->KeyDown(32, 0);
+    t.cb->KeyDown(32, 0, false);
     t.cb->KeyPress(32);
     t.cb->KeyUp(32, 0);
-    t.cb->KeyDown(13, 1);
+    t.cb->KeyDown(13, 1, false);
     EXPECT_EQ(t.rec.lines, (Lines{L"KeyDown 32 0", L"KeyPress 32", L"KeyUp 32 0", L"KeyDown 13 1"}));
     EXPECT_EQ(t.cb->Value(), 0);
 }

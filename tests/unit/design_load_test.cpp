@@ -1,6 +1,7 @@
 // A control whose load stops at a value it refuses names the key, for every control.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "controls/checkbutton/check_button.h"
@@ -13,16 +14,31 @@
 
 namespace {
 
-// Each loads a new control from the bag, as its host does when the window is made.
-kit::LoadResult LoadShape(const plat::Services& s, const kit::PropertyBag& bag) {
-    return kit::NShape(s, 1, 100, 30, nullptr).Load(bag);
+// Each makes a new control from the bag, as its host does when the window is made (a window of the size the
+// control starts with).
+// `atSize` sees the control when it is given its first size.
+template <class Model, class... Size>
+kit::LoadResult Seen(const plat::Services& s, const kit::PropertyBag& bag, const kit::Ambient& ambient,
+                     const std::function<void(const kit::Control&)>& atSize, Size... size) {
+    Model control(s, typename Model::Events{}, size...);
+    return kit::MakeControl(control, &bag, ambient, [&] { atSize(control); });
 }
-kit::LoadResult LoadTextBox(const plat::Services& s, const kit::PropertyBag& bag) { return kit::NTextBox(s).Load(bag); }
+template <class Model, class... Size>
+kit::LoadResult Made(const plat::Services& s, const kit::PropertyBag& bag, const kit::Ambient& ambient, Size... size) {
+    return Seen<Model>(
+        s, bag, ambient, [](const kit::Control&) {}, size...);
+}
+kit::LoadResult LoadShape(const plat::Services& s, const kit::PropertyBag& bag) {
+    return Made<kit::NShape>(s, bag, {}, 100, 30);
+}
+kit::LoadResult LoadTextBox(const plat::Services& s, const kit::PropertyBag& bag) {
+    return Made<kit::NTextBox>(s, bag, {});
+}
 kit::LoadResult LoadSelection(const plat::Services& s, const kit::PropertyBag& bag) {
-    return kit::NSelection(s).Load(bag);
+    return Made<kit::NSelection>(s, bag, {});
 }
 kit::LoadResult LoadCheck(const plat::Services& s, const kit::PropertyBag& bag) {
-    return kit::CheckButton(s).Load(bag, {L"Check1", kit::Font()});
+    return Made<kit::CheckButton>(s, bag, {L"Check1", kit::Font()});
 }
 
 TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
@@ -63,6 +79,25 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
         EXPECT_EQ(std::wstring(result.stoppedAt), c.key);
         EXPECT_EQ(kit::DescribeStop(c.control, result),
                   std::wstring(L"the load of ") + c.control + L" stopped at the value of " + c.key);
+    }
+}
+
+// N_Shape takes the size its window was made at before its properties, the other controls after them.
+TEST(DesignLoad, EachControlTakesItsFirstSizeWhereItAsks) {
+    fakes::Platform p;
+    const auto design = kit::ParseDesign(L"[C]\nCaption = \"loaded\"\nHeaderCaption = \"loaded\"\n");
+    ASSERT_TRUE(design);
+    const kit::PropertyBag& bag = *design->Find(L"C");
+    std::wstring seen;
+    const auto caption = [&seen](const kit::Control& c) { seen = c.Caption(); };
+    Seen<kit::NShape>(p.services, bag, {}, caption, 100, 30);
+    EXPECT_EQ(seen, L"NShape1");
+    using Maker = kit::LoadResult (*)(const plat::Services&, const kit::PropertyBag&, const kit::Ambient&,
+                                      const std::function<void(const kit::Control&)>&);
+    for (const Maker made : {Maker{Seen<kit::NSelection>}, Maker{Seen<kit::CheckButton>}, Maker{Seen<kit::NTextBox>}}) {
+        seen.clear();
+        made(p.services, bag, {}, caption);
+        EXPECT_EQ(seen, L"loaded");
     }
 }
 

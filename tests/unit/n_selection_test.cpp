@@ -78,7 +78,7 @@ struct Entry {
         e.PropertyChanged = [this](const std::wstring& name) { rec.Add(L"changed " + name); };
         sel = std::make_unique<NSelection>(rig.p.services, e);
         view.model = sel.get();
-        sel->Attach(Rig::kWindow, &view);
+        sel->Attach(Rig::kWindow, &view, plat::kBaseDpi);
         if (init) {
             sel->InitNew({L"N_Selection1"});
             sel->Resize(200, 60);
@@ -407,7 +407,7 @@ TEST(NSelectionPoll, APollAlreadyRunningEndsWhileDisabled) {
 
 TEST(NSelectionKeys, ArrowsMoveTheFocusBeforeKeyDownAndEnterDoesNothingMore) {
     Entry t;
-    for (std::int16_t k : {39, 40, 37, 38, 13, 65}) t.sel->KeyDown(k, 0);
+    for (std::int16_t k : {39, 40, 37, 38, 13, 65}) t.sel->KeyDown(k, 0, false);
     EXPECT_EQ(t.rig.p.keys.sent, (Lines{L"{TAB}", L"{TAB}", L"+{TAB}", L"+{TAB}"}));
     EXPECT_EQ(t.rec.lines, (Lines{L"KeyDown 39 0 sent 1", L"KeyDown 40 0 sent 2", L"KeyDown 37 0 sent 3",
                                   L"KeyDown 38 0 sent 4", L"KeyDown 13 0 sent 4", L"KeyDown 65 0 sent 4"}));
@@ -459,11 +459,11 @@ TEST(NSelectionKeys, SpacePressesTheEntryAndItsReleaseClicks) {
         NSelection::Events& e = t.sel->events();
         e.Click = [&t] { t.rec.Add(L"Click showing " + std::to_wstring(t.sel->SurfaceColor())); };
         for (const std::string& step : c.steps) {
-            if (step == "space down") t.sel->KeyDown(32, 0);
+            if (step == "space down") t.sel->KeyDown(32, 0, false);
             if (step == "space up") t.sel->KeyUp(32, 0);
-            if (step == "enter down") t.sel->KeyDown(13, 0);
+            if (step == "enter down") t.sel->KeyDown(13, 0, false);
             if (step == "enter up") t.sel->KeyUp(13, 0);
-            if (step == "escape down") t.sel->KeyDown(27, 0);
+            if (step == "escape down") t.sel->KeyDown(27, 0, false);
             if (step == "escape up") t.sel->KeyUp(27, 0);
             if (step == "focus lost") t.sel->LostFocus();
             if (step == "disable") t.sel->SetEnabled(false);
@@ -521,7 +521,7 @@ TEST(NSelectionProperties, FontSizeReadsBackTheCaptionElementsSize) {
 TEST(NSelectionPersist, ANewInstanceSavedAndLoadedKeepsEveryValue) {
     Entry a;
     kit::PropertyBag bag;
-    ASSERT_TRUE(a.sel->Save(bag));
+    ASSERT_TRUE(a.sel->Save(bag, {}));
     // White text differs from the black default, so those keys are written; the rest equal their defaults.
     std::vector<std::wstring> keys;
     for (const auto& e : bag.entries()) keys.push_back(e.first);
@@ -529,7 +529,7 @@ TEST(NSelectionPersist, ANewInstanceSavedAndLoadedKeepsEveryValue) {
                            L"ForeColorDown", L"ForeColorNormal_2", L"ForeColorHover_2", L"ForeColorDown_2"}));
 
     Entry b(false);
-    ASSERT_TRUE(b.sel->Load(bag));
+    ASSERT_TRUE(b.sel->Load(bag, {}));
     NSelection& s = *b.sel;
     kNewInstance.ExpectIn(s);
     EXPECT_EQ(s.ControlFont().name, L"Verdana");
@@ -548,24 +548,24 @@ TEST(NSelectionPersist, EveryKeyRoundTripsWithOtherValues) {
                           0x555555,   0x666666};
     ASSERT_NO_FATAL_FAILURE(other.ApplyTo(s));
     kit::PropertyBag bag;
-    ASSERT_TRUE(s.Save(bag));
+    ASSERT_TRUE(s.Save(bag, {}));
     EXPECT_EQ(bag.entries().size(), 15u);
     // Through the text form too, as the gallery stores it.
     auto parsed = kit::ParseDesign(kit::PrintDesign({{{L"N_Selection1", bag}}}));
     ASSERT_TRUE(parsed);
 
     Entry b;
-    ASSERT_TRUE(b.sel->Load(*parsed->Find(L"N_Selection1")));
+    ASSERT_TRUE(b.sel->Load(*parsed->Find(L"N_Selection1"), {}));
     NSelection& r = *b.sel;
     other.ExpectIn(r);
     kit::PropertyBag again;
-    r.Save(again);
+    r.Save(again, {});
     EXPECT_EQ(kit::PrintDesign({{{L"x", bag}}}), kit::PrintDesign({{{L"x", again}}}));
 }
 
 TEST(NSelectionPersist, AnEmptyBagGivesTheLoadDefaults) {
     Entry t(false);
-    ASSERT_TRUE(t.sel->Load(kit::PropertyBag()));
+    ASSERT_TRUE(t.sel->Load(kit::PropertyBag(), {}));
     NSelection& s = *t.sel;
     EXPECT_EQ(s.Caption(), L"NSelection1");
     EXPECT_EQ(s.Description(), L"Descrição");
@@ -590,7 +590,7 @@ TEST(NSelectionPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"FontSize", kit::Value(L"large"));
     bag.WriteAlways(L"FontBold", kit::Value(true));
     bag.WriteAlways(L"ForeColorDown", kit::Value::Color(0x654321));
-    const kit::LoadResult stopped = t.sel->Load(bag);
+    const kit::LoadResult stopped = t.sel->Load(bag, {});
     EXPECT_FALSE(stopped);
     EXPECT_STREQ(stopped.stoppedAt, L"FontSize");
     EXPECT_EQ(t.sel->Caption(), L"Loaded");
@@ -604,7 +604,7 @@ TEST(NSelectionPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag refused;
     refused.WriteAlways(L"FontSize", kit::Value(0));
     refused.WriteAlways(L"Enabled", kit::Value(false));
-    EXPECT_STREQ(u.sel->Load(refused).stoppedAt, L"FontSize") << "a size the caption refuses stops the load too";
+    EXPECT_STREQ(u.sel->Load(refused, {}).stoppedAt, L"FontSize") << "a size the caption refuses stops the load too";
     EXPECT_TRUE(u.sel->Enabled());
 }
 
@@ -616,7 +616,7 @@ TEST(NSelectionPersist, TheFontKeyGivesOnlyItsFaceName) {
     f.size = 20;
     f.weight = 700;
     bag.WriteAlways(L"Font", kit::Value(f));
-    ASSERT_TRUE(t.sel->Load(bag));
+    ASSERT_TRUE(t.sel->Load(bag, {}));
     EXPECT_EQ(t.sel->ControlFont().name, L"Tahoma");
     EXPECT_DOUBLE_EQ(t.sel->ControlFont().size, kit::Font().size);
     EXPECT_EQ(t.sel->FontSize(), 8) << "the control-level font is used by no element";

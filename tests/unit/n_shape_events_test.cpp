@@ -196,16 +196,16 @@ TEST_F(NShapeEvents, ThePressSourceGetsTheRelease) {
 }
 
 TEST_F(NShapeEvents, EnterAndArrowKeys) {
-    r.shape->KeyDown(13, 0);
+    r.shape->KeyDown(13, 0, false);
     r.shape->KeyPress(13);
     r.shape->KeyUp(13, 0);
     EXPECT_EQ(r.Take(), (Log{L"KeyDown 13 0", L"KeyPress 13", L"KeyUp 13 0", L"repaint"}));
     EXPECT_TRUE(r.p.keys.sent.empty());
 
-    r.shape->KeyDown(39, 0);
-    r.shape->KeyDown(40, 1);
-    r.shape->KeyDown(37, 0);
-    r.shape->KeyDown(38, 2);
+    r.shape->KeyDown(39, 0, false);
+    r.shape->KeyDown(40, 1, false);
+    r.shape->KeyDown(37, 0, false);
+    r.shape->KeyDown(38, 2, false);
     EXPECT_EQ(r.Take(), (Log{L"KeyDown 39 0", L"KeyDown 40 1", L"KeyDown 37 0", L"KeyDown 38 2"}));
     EXPECT_EQ(r.p.keys.sent, (std::vector<std::wstring>{L"{TAB}", L"{TAB}", L"+{TAB}", L"+{TAB}"}));
 }
@@ -458,11 +458,11 @@ TEST_F(NShapeEvents, SpacePressesTheButtonAndItsReleaseClicks) {
         };
         t.Take();
         for (const std::string& step : c.steps) {
-            if (step == "space down") t.shape->KeyDown(32, 0);
+            if (step == "space down") t.shape->KeyDown(32, 0, false);
             if (step == "space up") t.shape->KeyUp(32, 0);
-            if (step == "enter down") t.shape->KeyDown(13, 0);
+            if (step == "enter down") t.shape->KeyDown(13, 0, false);
             if (step == "enter up") t.shape->KeyUp(13, 0);
-            if (step == "escape down") t.shape->KeyDown(27, 0);
+            if (step == "escape down") t.shape->KeyDown(27, 0, false);
             if (step == "escape up") t.shape->KeyUp(27, 0);
             if (step == "focus lost") t.shape->LostFocus();
             if (step == "disable") t.shape->SetEnabled(false);

@@ -88,7 +88,7 @@ TEST(NShapeLayout, AWidthChangeRaisesResizeAndLaysOutInside) {
     EXPECT_EQ(r.site.requestedWidths, (std::vector<int>{56}));
     // Without a host the width applies directly.
     fakes::Platform p;
-    kit::NShape bare(p.services, 0, 100, 30, nullptr);
+    kit::NShape bare(p.services, {}, 100, 30);
     bare.SetTextVisible(true);
     bare.SetCaption(L"AB");
     bare.SetStretchToText(true);
@@ -177,7 +177,7 @@ TEST(NShapeLayout, CaptionMeasuredInTheFixedTypefaceAtFontSizeAndWeight) {
     } probe;
     fakes::Platform p;
     p.services.text = &probe;
-    kit::NShape s(p.services, 1, 50, 20, nullptr);
+    kit::NShape s(p.services, {}, 50, 20);
     s.SetFontSize(14);
     s.SetFontBold(true);
     EXPECT_EQ(probe.face, L"微软雅黑");

@@ -87,7 +87,7 @@ TEST(NShapePersist, NewInstanceReadsBack) {
     EXPECT_EQ(s.Width(), 80);
     // Never-set pictures are empty pictures, and a save writes them as such rather than leaving the key out.
     PropertyBag bag;
-    ASSERT_TRUE(r.shape->Save(bag));
+    ASSERT_TRUE(r.shape->Save(bag, {}));
     for (const wchar_t* key : {L"Picture_Normal", L"Picture_Down", L"Picture_Hover"}) {
         auto stored = kit::ToPicture(bag.Read(key, Value(Picture{L"absent"})));
         ASSERT_TRUE(stored) << key;
@@ -110,7 +110,7 @@ TEST(NShapePersist, SavingAnUnchangedNewInstanceAndLoadingIt) {
     Rig r;
     r.shape->InitNew({L"N_Shape1"});
     PropertyBag bag;
-    ASSERT_TRUE(r.shape->Save(bag));
+    ASSERT_TRUE(r.shape->Save(bag, {}));
     // Graphical, StretchToText, Style, FontSize, FontBold, Enabled and BorderGotFocus equal their save defaults.
     EXPECT_EQ(Keys(bag), (std::vector<std::wstring>{L"Picture_Normal", L"Picture_Down", L"Picture_Hover", L"Stretch",
                                                     L"Caption", L"BackGround", L"BackColorNormal", L"BackColorHover",
@@ -118,7 +118,7 @@ TEST(NShapePersist, SavingAnUnchangedNewInstanceAndLoadingIt) {
                                                     L"BorderColorDown", L"Font", L"BorderCustom", L"ForeColorNormal",
                                                     L"ForeColorHover", L"ForeColorDown", L"Text_Visible"}));
     Rig loaded;
-    ASSERT_TRUE(loaded.shape->Load(bag));
+    ASSERT_TRUE(loaded.shape->Load(bag, {}));
     EXPECT_FALSE(loaded.shape->Graphical());
     EXPECT_TRUE(loaded.shape->TextVisible());
     EXPECT_TRUE(loaded.shape->StretchToText());
@@ -129,7 +129,7 @@ TEST(NShapePersist, SavingAnUnchangedNewInstanceAndLoadingIt) {
 
 TEST(NShapePersist, AnEmptyBagLoadsTheLoadDefaults) {
     Rig r;
-    ASSERT_TRUE(r.shape->Load(PropertyBag()));
+    ASSERT_TRUE(r.shape->Load(PropertyBag(), {}));
     const kit::NShape& s = *r.shape;
     EXPECT_EQ(s.BackGround(), 0x00FF8080u);
     EXPECT_EQ(s.BackColorNormal(), 0x008080FFu);
@@ -189,13 +189,13 @@ TEST(NShapePersist, EveryKeyRoundTrips) {
     s.SetEnabled(false);
 
     PropertyBag bag;
-    ASSERT_TRUE(s.Save(bag));
+    ASSERT_TRUE(s.Save(bag, {}));
     EXPECT_EQ(Keys(bag), kAllKeys);
     // Through the design text form too.
     auto parsed = kit::ParseDesign(kit::PrintDesign({{{L"N_Shape2start", bag}}}));
     ASSERT_TRUE(parsed);
     Rig loaded;
-    ASSERT_TRUE(loaded.shape->Load(*parsed->Find(L"N_Shape2start")));
+    ASSERT_TRUE(loaded.shape->Load(*parsed->Find(L"N_Shape2start"), {}));
     EXPECT_EQ(Snapshot(*loaded.shape), Snapshot(s));
     kit::Font expected;  // a load takes only the face name of the stored font
     expected.name = f.name;
@@ -227,11 +227,11 @@ TEST(NShapePersist, EveryKeyRoundTrips) {
     t.SetTextVisible(false);
     t.SetStretchToText(true);
     PropertyBag defaults;
-    t.Save(defaults);
+    t.Save(defaults, {});
     EXPECT_EQ(Keys(defaults),
               (std::vector<std::wstring>{L"Picture_Normal", L"Picture_Down", L"Picture_Hover", L"Stretch", L"Font"}));
     Rig back;
-    ASSERT_TRUE(back.shape->Load(defaults));
+    ASSERT_TRUE(back.shape->Load(defaults, {}));
     EXPECT_EQ(Snapshot(*back.shape), Snapshot(t));
 }
 
@@ -246,9 +246,9 @@ TEST(NShapePersist, EachColourAndEmptyCaptionLoadBackUnchanged) {
         r.shape->SetBackColorNormal(c);
         r.shape->SetBorderCustom(c);
         PropertyBag bag;
-        r.shape->Save(bag);
+        r.shape->Save(bag, {});
         Rig loaded;
-        ASSERT_TRUE(loaded.shape->Load(bag));
+        ASSERT_TRUE(loaded.shape->Load(bag, {}));
         EXPECT_EQ(loaded.shape->Caption(), L"");
         EXPECT_EQ(loaded.shape->ForeColorNormal(), c);
         EXPECT_EQ(loaded.shape->ForeColorHover(), c);
@@ -277,7 +277,7 @@ TEST(NShapePersist, LoadStopsSilentlyAtTheFirstBadValue) {
         Rig r;
         r.shape->SetFontBold(false);
         r.shape->SetTextVisible(false);
-        EXPECT_STREQ(r.shape->Load(bag).stoppedAt, c.key);
+        EXPECT_STREQ(r.shape->Load(bag, {}).stoppedAt, c.key);
         EXPECT_EQ(r.shape->Caption(), L"Loaded");  // applied before the failing key
         EXPECT_EQ(r.shape->BackGround(), 0x00FFFFFFu);
         EXPECT_EQ(r.shape->Style(), 4);
@@ -293,11 +293,11 @@ TEST(NShapePersist, LoadStopsSilentlyAtTheFirstBadValue) {
     PropertyBag bag;
     bag.WriteAlways(L"Picture_Hover", Value(L"not a picture"));
     Rig r;
-    EXPECT_STREQ(r.shape->Load(bag).stoppedAt, L"Picture_Hover");
+    EXPECT_STREQ(r.shape->Load(bag, {}).stoppedAt, L"Picture_Hover");
     PropertyBag bad;
     bad.WriteAlways(L"BackColorDown", Value(L"&HXYZ"));
     Rig t;
-    EXPECT_STREQ(t.shape->Load(bad).stoppedAt, L"BackColorDown");
+    EXPECT_STREQ(t.shape->Load(bad, {}).stoppedAt, L"BackColorDown");
     EXPECT_EQ(t.shape->BackColorHover(), 0x0080C0FFu);
     EXPECT_EQ(t.shape->BackColorDown(), 0u);
 }
@@ -349,7 +349,7 @@ TEST(NShapePersist, ATextColourWrittenOrLoadedWhileDisabledShowsOnceEnabled) {
             PropertyBag bag;
             bag.Write(L"Enabled", Value(false), Value(L"True"));
             bag.Write(L"ForeColorNormal", Value::Color(0x00123456), Value(L"&H8080FF"));
-            ASSERT_TRUE(r.shape->Load(bag));
+            ASSERT_TRUE(r.shape->Load(bag, {}));
         } else {
             r.shape->SetEnabled(false);
             r.shape->SetForeColorNormal(0x00123456);

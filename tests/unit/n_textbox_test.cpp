@@ -16,7 +16,7 @@ namespace {
 using kit::NTextBox;
 using Lines = std::vector<std::wstring>;
 
-struct ViewFake final : NTextBox::Site {
+struct ViewFake final : kit::ControlSite, NTextBox::Site {
     NTextBox* model = nullptr;
     int repaints = 0, syncs = 0, selectAlls = 0;
     std::vector<std::pair<int, int>> requests;
@@ -77,7 +77,7 @@ struct TextBox {
         box->Attach(kitfakes::Rig::kWindow, &view, 96);
         box->SetApplicationTitle(L"Gallery");
         if (init) {
-            box->InitNew();
+            box->InitNew({});
             box->Resize(2610, 1020);
         }
         rec.Clear();
@@ -87,7 +87,7 @@ struct TextBox {
     void Type(const std::wstring& chars) {
         std::wstring t = box->Text();
         for (wchar_t c : chars) {
-            const std::int16_t code = box->TxtKeyPress(static_cast<std::int16_t>(c));
+            const std::int16_t code = box->KeyPress(static_cast<std::int16_t>(c));
             if (code == 0) continue;
             if (code == 8) {
                 if (!t.empty()) t.pop_back();
@@ -309,14 +309,14 @@ TEST(NTextBoxFocus, SelectAllOnFocusOnlyWhenAsked) {
 TEST(NTextBoxEvents, OnlyTheTextBoxRaisesAndPassesItsArguments) {
     TextBox t;
     // The edit box passes its client pixels; events report twips.
-    t.box->TxtMouseMove(0, 0, 2, 3);
-    t.box->TxtMouseDown(1, 1, 2, 3);
+    t.box->MouseMove(0, 0, 2, 3);
+    t.box->MouseDown(1, 1, 2, 3);
     t.box->SetDpi(144);
-    t.box->TxtMouseUp(1, 1, 3, 3);
+    t.box->MouseUp(1, 1, 3, 3);
     t.box->TxtClick();
-    t.box->TxtDblClick();
-    t.box->TxtKeyDown(65, 2);
-    t.box->TxtKeyUp(65, 2);
+    t.box->DblClick(1, 0, 0, 0);
+    t.box->KeyDown(65, 2, false);
+    t.box->KeyUp(65, 2);
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 30 45", L"MouseDown 1 1 30 45", L"MouseUp 1 1 30 30", L"Click",
                                   L"DblClick", L"KeyDown 65 2", L"KeyUp 65 2"}));
 }
@@ -334,14 +334,14 @@ TEST(NTextBoxEvents, LabelModeShowsTheTextAsALabelAndRaisesNothing) {
     EXPECT_DOUBLE_EQ(b.Lbl().r.width, b.Txt().r.width);
     EXPECT_DOUBLE_EQ(b.Lbl().r.top, b.Txt().r.top);
     t.rec.Clear();
-    t.box->TxtMouseMove(0, 0, 1, 1);
-    t.box->TxtMouseDown(1, 0, 1, 1);
-    t.box->TxtMouseUp(1, 0, 1, 1);
+    t.box->MouseMove(0, 0, 1, 1);
+    t.box->MouseDown(1, 0, 1, 1);
+    t.box->MouseUp(1, 0, 1, 1);
     t.box->TxtClick();
-    t.box->TxtDblClick();
-    t.box->TxtKeyDown(65, 0);
-    EXPECT_EQ(t.box->TxtKeyPress(65), 0);
-    t.box->TxtKeyUp(65, 0);
+    t.box->DblClick(1, 0, 0, 0);
+    t.box->KeyDown(65, 0, false);
+    EXPECT_EQ(t.box->KeyPress(65), 0);
+    t.box->KeyUp(65, 0);
     EXPECT_TRUE(t.rec.lines.empty());
     t.box->SetLabelBox(false);
     EXPECT_TRUE(b.Txt().visible);
@@ -387,7 +387,7 @@ Lines Keys(const kit::PropertyBag& bag) {
 TEST(NTextBoxPersist, EveryKeyIsWrittenAlwaysInOrder) {
     TextBox t;
     kit::PropertyBag bag;
-    t.box->Save(bag);
+    t.box->Save(bag, {});
     EXPECT_EQ(Keys(bag), (Lines{L"Text", L"AlignementHorizontal", L"NumberBox", L"AlignementVertical", L"Locked",
                                 L"Enabled", L"ForeColor", L"BorderColor", L"BackColor", L"FONT", L"PasswordChar",
                                 L"LabelBox", L"SelOnFocus", L"Header", L"HeaderAlignement", L"HeaderForeColor",
@@ -421,13 +421,13 @@ TEST(NTextBoxPersist, EveryPropertyRoundTripsIncludingBothFonts) {
     b.SetHeaderFont(hf);
     b.SetHeaderCaption(L"名称");
     kit::PropertyBag bag;
-    b.Save(bag);
+    b.Save(bag, {});
     auto parsed = kit::ParseDesign(kit::PrintDesign({{{L"N_TextBox1", bag}}}));
     ASSERT_TRUE(parsed);
 
     TextBox u;
     u.rec.Clear();
-    ASSERT_TRUE(u.box->Load(*parsed->Find(L"N_TextBox1")));
+    ASSERT_TRUE(u.box->Load(*parsed->Find(L"N_TextBox1"), {}));
     EXPECT_TRUE(u.rec.lines.empty()) << "loading raises no events and notifies nothing";
     const NTextBox& r = *u.box;
     EXPECT_EQ(r.Text(), L"line \"one\"\ttab");
@@ -458,7 +458,7 @@ TEST(NTextBoxPersist, EveryPropertyRoundTripsIncludingBothFonts) {
     EXPECT_EQ(r.HeaderFont(), hf);
     EXPECT_EQ(r.HeaderCaption(), L"名称");
     kit::PropertyBag again;
-    r.Save(again);
+    r.Save(again, {});
     EXPECT_EQ(kit::PrintDesign({{{L"x", bag}}}), kit::PrintDesign({{{L"x", again}}}));
 }
 
@@ -467,7 +467,7 @@ TEST(NTextBoxPersist, LoadLaysOutOnceAfterTheVerticalAlignment) {
     kit::PropertyBag bag;
     bag.WriteAlways(L"AlignementVertical", kit::Value(0));
     bag.WriteAlways(L"Header", kit::Value(true));
-    ASSERT_TRUE(t.box->Load(bag));
+    ASSERT_TRUE(t.box->Load(bag, {}));
     EXPECT_DOUBLE_EQ(t.box->Txt().r.top, 15) << "laid out before the header was read";
     EXPECT_TRUE(t.box->Header());
     t.box->Resize(2610, 1020);
@@ -478,7 +478,7 @@ TEST(NTextBoxPersist, AnEmptyBagGivesTheReadDefaults) {
     TextBox t;
     kit::Font before = t.box->Font();
     kit::Font headerBefore = t.box->HeaderFont();
-    ASSERT_TRUE(t.box->Load(kit::PropertyBag()));
+    ASSERT_TRUE(t.box->Load(kit::PropertyBag(), {}));
     const NTextBox& b = *t.box;
     EXPECT_EQ(b.Text(), L"");
     EXPECT_EQ(b.AlignementHorizontal(), 1);
@@ -509,7 +509,7 @@ TEST(NTextBoxPersist, ABadValueStopsTheLoadAtThatKey) {
     bag.WriteAlways(L"Locked", kit::Value(L"perhaps"));
     bag.WriteAlways(L"Enabled", kit::Value(false));
     bag.WriteAlways(L"HeaderCaption", kit::Value(L"never"));
-    EXPECT_STREQ(t.box->Load(bag).stoppedAt, L"Locked");
+    EXPECT_STREQ(t.box->Load(bag, {}).stoppedAt, L"Locked");
     EXPECT_EQ(t.box->Text(), L"kept");
     EXPECT_TRUE(t.box->NumberBox());
     EXPECT_FALSE(t.box->Locked());
@@ -520,12 +520,13 @@ TEST(NTextBoxPersist, ABadValueStopsTheLoadAtThatKey) {
     kit::PropertyBag refused;
     refused.WriteAlways(L"AlignementHorizontal", kit::Value(-1));
     refused.WriteAlways(L"NumberBox", kit::Value(true));
-    EXPECT_STREQ(u.box->Load(refused).stoppedAt, L"AlignementHorizontal") << "a refused alignment stops the load too";
+    EXPECT_STREQ(u.box->Load(refused, {}).stoppedAt, L"AlignementHorizontal")
+        << "a refused alignment stops the load too";
     EXPECT_FALSE(u.box->NumberBox());
     TextBox v;
     kit::PropertyBag tooBig;
     tooBig.WriteAlways(L"AlignementVertical", kit::Value(300));
-    EXPECT_STREQ(v.box->Load(tooBig).stoppedAt, L"AlignementVertical") << "not an unsigned 8-bit number";
+    EXPECT_STREQ(v.box->Load(tooBig, {}).stoppedAt, L"AlignementVertical") << "not an unsigned 8-bit number";
     EXPECT_EQ(v.box->AlignementVertical(), 1);
 }
 

@@ -218,8 +218,8 @@ TEST(Soak, NShapeMillionEnterLeaveCyclesThenClicksAndCaptionsEndsLikeAFreshButto
     EXPECT_EQ(s.BorderColor(), f.BorderColor());
     EXPECT_EQ(s.ShownPicture(), f.ShownPicture());
     kit::PropertyBag soaked, clean;
-    ASSERT_TRUE(s.Save(soaked));
-    ASSERT_TRUE(f.Save(clean));
+    ASSERT_TRUE(s.Save(soaked, {}));
+    ASSERT_TRUE(f.Save(clean, {}));
     EXPECT_TRUE(SameBag(soaked, clean)) << kit::PrintDesign({{{L"soaked", soaked}, {L"fresh", clean}}});
 }
 
@@ -241,7 +241,7 @@ struct CountedSelection : EventCounts {
         e.MouseMove = Counter(L"MouseMove");
         sel = std::make_unique<kit::NSelection>(rig.p.services, e);
         view.grant = [this](int w, int h) { sel->Resize(w, h); };
-        sel->Attach(kitfakes::Rig::kWindow, &view);
+        sel->Attach(kitfakes::Rig::kWindow, &view, plat::kBaseDpi);
         sel->InitNew({L"N_Selection1"});
         sel->Resize(200, 60);
     }
@@ -299,8 +299,8 @@ TEST(Soak, NSelectionEnterLeaveAndClicksStayBounded) {
     EXPECT_EQ(s.Label1().top, f.Label1().top);
     EXPECT_EQ(s.Width(), f.Width());
     kit::PropertyBag soaked, clean;
-    ASSERT_TRUE(s.Save(soaked));
-    ASSERT_TRUE(f.Save(clean));
+    ASSERT_TRUE(s.Save(soaked, {}));
+    ASSERT_TRUE(f.Save(clean, {}));
     EXPECT_TRUE(SameBag(soaked, clean));
 }
 

@@ -94,7 +94,7 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 
 kit::Font ContainerFont() { return {L"Tahoma", 9}; }  // the rest as a new font has it
 
-class Gallery {
+class Gallery final : public plat::PageWindow {
 public:
     explicit Gallery(const Options& options) : options_(options) {}
 
@@ -111,7 +111,7 @@ public:
         return true;
     }
 
-    HWND FirstControl() const { return slots_.empty() ? nullptr : slots_[0].hwnd; }
+    HWND FirstControl() const override { return slots_.empty() ? nullptr : slots_[0].hwnd; }
 
 private:
     friend LRESULT CALLBACK plat::WindowProc<Gallery>(HWND, UINT, WPARAM, LPARAM);
@@ -377,17 +377,10 @@ private:
         if (n == 3) t->SetPasswordChar(L"*");
     }
 
-    static void SaveShape(const Slot& s, kit::PropertyBag& bag) {
-        if (const kit::NShape* b = kit::NShapeOf(s.hwnd)) b->Save(bag);
-    }
-    static void SaveCheck(const Slot& s, kit::PropertyBag& bag) {
-        if (const kit::CheckButton* c = kit::CheckButtonOf(s.hwnd)) c->Save(bag, {s.name, ContainerFont()});
-    }
-    static void SaveSelection(const Slot& s, kit::PropertyBag& bag) {
-        if (const kit::NSelection* e = kit::NSelectionOf(s.hwnd)) e->Save(bag);
-    }
-    static void SaveText(const Slot& s, kit::PropertyBag& bag) {
-        if (const kit::NTextBox* t = kit::NTextBoxOf(s.hwnd)) t->Save(bag);
+    // `ModelOf` finds the slot's model (NShapeOf, ...).
+    template <auto ModelOf>
+    static void Save(const Slot& s, kit::PropertyBag& bag) {
+        if (const kit::Control* c = ModelOf(s.hwnd)) c->Save(bag, {s.name, ContainerFont()});
     }
 
     // ---- events and status ----
@@ -491,10 +484,10 @@ private:
 };
 
 const Gallery::KindOps Gallery::kKinds[] = {
-    {&Gallery::CreateShape, &Gallery::DemoShape, &Gallery::SaveShape},
-    {&Gallery::CreateCheck, &Gallery::DemoCheck, &Gallery::SaveCheck},
-    {&Gallery::CreateText, &Gallery::DemoText, &Gallery::SaveText},
-    {&Gallery::CreateSelection, &Gallery::DemoSelection, &Gallery::SaveSelection},
+    {&Gallery::CreateShape, &Gallery::DemoShape, &Gallery::Save<kit::NShapeOf>},
+    {&Gallery::CreateCheck, &Gallery::DemoCheck, &Gallery::Save<kit::CheckButtonOf>},
+    {&Gallery::CreateText, &Gallery::DemoText, &Gallery::Save<kit::NTextBoxOf>},
+    {&Gallery::CreateSelection, &Gallery::DemoSelection, &Gallery::Save<kit::NSelectionOf>},
 };
 
 const Gallery::KindOps& Gallery::OpsOf(const Slot& s) {
