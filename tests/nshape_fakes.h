@@ -8,15 +8,10 @@
 #include <vector>
 
 #include "controls/nshape/n_shape.h"
+#include "event_recorder.h"
 #include "fakes.h"
 
 namespace nshape_fakes {
-
-inline std::wstring Num(float v) {
-    wchar_t buffer[32];
-    std::swprintf(buffer, 32, L"%g", static_cast<double>(v));
-    return buffer;
-}
 
 // The host side: repaints run the model's paint hook at once, width requests resize at once.
 struct Site final : kit::ControlSite {
@@ -68,31 +63,7 @@ struct Rig {
     }
 
     void Record() {
-        auto& e = shape->events();
-        auto mouse = [this](const wchar_t* name) {
-            return [this, name](std::int16_t& button, std::int16_t& shift, float& x, float& y) {
-                log.push_back(std::wstring(name) + L" " + std::to_wstring(button) + L" " + std::to_wstring(shift) +
-                              L" " + Num(x) + L" " + Num(y));
-            };
-        };
-        auto plain = [this](const wchar_t* name) { return [this, name] { log.push_back(name); }; };
-        e.Click = plain(L"Click");
-        e.DblClick = plain(L"DblClick");
-        e.MouseMove = mouse(L"MouseMove");
-        e.MouseUp = mouse(L"MouseUp");
-        e.MouseDown = mouse(L"MouseDown");
-        e.MouseEnter = plain(L"MouseEnter");
-        e.MouseLeave = plain(L"MouseLeave");
-        e.MouseOver = plain(L"MouseOver");
-        e.MouseOut = plain(L"MouseOut");
-        e.Resize = plain(L"Resize");
-        e.KeyPress = [this](std::int16_t& a) { log.push_back(L"KeyPress " + std::to_wstring(a)); };
-        e.KeyDown = [this](std::int16_t& k, std::int16_t& s) {
-            log.push_back(L"KeyDown " + std::to_wstring(k) + L" " + std::to_wstring(s));
-        };
-        e.KeyUp = [this](std::int16_t& k, std::int16_t& s) {
-            log.push_back(L"KeyUp " + std::to_wstring(k) + L" " + std::to_wstring(s));
-        };
+        recorder::Record(shape->events(), [this](const std::wstring& line) { log.push_back(line); });
     }
 
     // Hands back what was logged since the last call.

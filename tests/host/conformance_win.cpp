@@ -51,7 +51,7 @@ const Member kShape = Button<kit::NShape, kit::NShapeOf>("NShape", "SharedNShape
 
 const Member kSelection = Button<kit::NSelection, kit::NSelectionOf>("NSelection", "SharedNSelection", [](HWND parent) {
     kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, kId, L"NSelection1", 3000, 615, &RecordingServices());
-    RecordButton(a.events);
+    recorder::Record(a.events, Recorded());
     return kit::CreateNSelection(a);
 });
 
@@ -60,8 +60,7 @@ const Member kCheck = {
     "SharedCheckButton",
     [](HWND parent) {
         kit::CheckButtonArgs a = Placed<kit::CheckButtonArgs>(parent, kId, L"Check1", 1500, 300, &RecordingServices());
-        RecordShared(a.events);
-        a.events.MouseOut = Plain("MouseOut");
+        recorder::Record(a.events, Recorded());
         return kit::CreateCheckButton(a);
     },
     [](HWND w) { return kit::CheckButtonOf(w)->ShownImage() % kit::kLooksPerValue; },
@@ -256,8 +255,10 @@ Table MemberTable(const Member* m) {
         const auto own = row.differs.find(m->name);
         Case c{row.name, row.steps, own == row.differs.end() ? row.expected : own->second};
         if (row.keyDown || row.keyUp) {
-            const KeyHandler down = row.keyDown ? row.keyDown : KeyCode("KeyDown");
-            const KeyHandler up = row.keyUp ? row.keyUp : KeyCode("KeyUp");
+            kit::ButtonEvents recorded;
+            recorder::Record(recorded, Recorded());
+            const KeyHandler down = row.keyDown ? row.keyDown : recorded.KeyDown;
+            const KeyHandler up = row.keyUp ? row.keyUp : recorded.KeyUp;
             c.setup = [m, down, up](HWND w) { m->keyHandlers(w, down, up); };
         }
         t.cases.push_back(c);

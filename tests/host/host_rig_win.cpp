@@ -503,26 +503,6 @@ void Clicked(const std::string& line) {
     }
 }
 
-std::function<void()> Plain(const char* name) {
-    return [name] { Log(name); };
-}
-
-std::function<void(std::int16_t&, std::int16_t&, float&, float&)> Pointer(const char* name) {
-    return [name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
-        Log(std::string(name) + " " + std::to_string(b) + " " + std::to_string(s) + " " + Num(x) + " " + Num(y));
-    };
-}
-
-std::function<void(std::int16_t&, std::int16_t&)> KeyCode(const char* name) {
-    return [name](std::int16_t& k, std::int16_t& s) {
-        Log(std::string(name) + " " + std::to_string(k) + " " + std::to_string(s));
-    };
-}
-
-std::function<void(std::int16_t&)> KeyAscii(const char* name) {
-    return [name](std::int16_t& a) { Log(std::string(name) + " " + std::to_string(a)); };
-}
-
 void TakeRecordedCapture(HWND window) { g_pointer.captured = reinterpret_cast<plat::WindowId>(window); }
 
 const plat::Services& RecordingServices() {

@@ -82,11 +82,6 @@ void Log(const std::string& line);
 std::string Num(double v);  // shortest form: 15, 7.5
 // A Click line, then what the case asks of a Click handler.
 void Clicked(const std::string& line);
-// Handlers that record one line per event, with their arguments.
-std::function<void()> Plain(const char* name);
-std::function<void(std::int16_t&, std::int16_t&, float&, float&)> Pointer(const char* name);
-std::function<void(std::int16_t&, std::int16_t&)> KeyCode(const char* name);
-std::function<void(std::int16_t&)> KeyAscii(const char* name);
 
 // The platform services for a control that accepts them: the Win32 ones, except a pointer whose position the
 // steps set (over the case's control or away from it), and a capture, timers and a key sender that record what

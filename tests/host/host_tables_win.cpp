@@ -119,8 +119,7 @@ const Table kShape = {
 
 HWND MakeCheck(HWND parent, HWND*) {
     kit::CheckButtonArgs a = Placed<kit::CheckButtonArgs>(parent, 8, L"Check1", 1500, 300);
-    RecordShared(a.events);
-    a.events.MouseOut = Plain("MouseOut");
+    recorder::Record(a.events, Recorded());
     return kit::CreateCheckButton(a);
 }
 
@@ -186,7 +185,7 @@ const Table kCheck = {
 
 HWND MakeSelection(HWND parent, HWND*) {
     kit::NSelectionArgs a = Placed<kit::NSelectionArgs>(parent, 9, L"NSelection1", 3000, 600);
-    RecordButton(a.events);
+    recorder::Record(a.events, Recorded());
     return kit::CreateNSelection(a);
 }
 
@@ -269,9 +268,7 @@ const Table kSelection = {
 
 HWND MakeTextBox(HWND parent, HWND* target) {
     kit::NTextBoxArgs a = Placed<kit::NTextBoxArgs>(parent, 10, L"NTextBox1", 2610, 1020);
-    RecordShared(a.events);
-    a.events.Change = Plain("Change");
-    a.events.DblClick = Plain("DblClick");
+    recorder::Record(a.events, Recorded());
     HWND window = kit::CreateNTextBox(a);
     kit::NTextBox* model = kit::NTextBoxOf(window);
     if (!model) return nullptr;

@@ -1,10 +1,11 @@
 // Creation arguments and recording handlers the host tables share.
 #pragma once
 
-#include <utility>
+#include <string>
 
 #include "controls/nshape/n_shape_win.h"
 #include "platform/platform_win.h"
+#include "tests/event_recorder.h"
 #include "tests/host/host_rig_win.h"
 
 namespace hosttest {
@@ -22,32 +23,22 @@ Args Placed(HWND parent, int id, const wchar_t* name, int width, int height, con
     return a;
 }
 
-// The events every control of the kit raises, each recording itself.
-template <typename Events>
-void RecordShared(Events& e) {
-    e.Click = [] { Clicked("Click"); };
-    e.MouseMove = Pointer("MouseMove");
-    e.MouseDown = Pointer("MouseDown");
-    e.MouseUp = Pointer("MouseUp");
-    e.KeyDown = KeyCode("KeyDown");
-    e.KeyUp = KeyCode("KeyUp");
-    e.KeyPress = KeyAscii("KeyPress");
-}
-
-// The events of the kit's buttons, each recording itself.
-inline void RecordButton(kit::ButtonEvents& e) {
-    RecordShared(e);
-    for (const auto& plain : {std::make_pair(&e.DblClick, "DblClick"), std::make_pair(&e.MouseEnter, "MouseEnter"),
-                              std::make_pair(&e.MouseLeave, "MouseLeave"), std::make_pair(&e.MouseOver, "MouseOver"),
-                              std::make_pair(&e.MouseOut, "MouseOut"), std::make_pair(&e.Resize, "Resize")})
-        *plain.first = Plain(plain.second);
+// Where the shared recorder writes the host tables' events: the log, and Click as a click handler does.
+inline recorder::Sink Recorded() {
+    return [](const std::wstring& line) {
+        const std::string narrow(line.begin(), line.end());
+        if (narrow == "Click")
+            Clicked(narrow);
+        else
+            Log(narrow);
+    };
 }
 
 // An N_Shape on the recording services, so captures, the leave poll and sent keys show in order, with every
 // event recording itself.
 inline HWND MakeRecordedShape(HWND parent, int id) {
     kit::NShapeArgs a = Placed<kit::NShapeArgs>(parent, id, L"NShape1", 1500, 450, &RecordingServices());
-    RecordButton(a.events);
+    recorder::Record(a.events, Recorded());
     return kit::CreateNShape(a);
 }
 

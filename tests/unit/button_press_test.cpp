@@ -12,6 +12,7 @@
 #include "controls/nselection/n_selection.h"
 #include "controls/nshape/n_shape.h"
 #include "fakes.h"
+#include "tests/event_recorder.h"
 
 namespace {
 
@@ -50,25 +51,19 @@ struct Bench {
             return s.x >= 200 && s.x < 300 && s.y >= 100 && s.y < 130 ? kWindow : plat::WindowId(0);
         };
         kit::ButtonEvents e;
-        auto pointer = [this](const char* name) {
-            return [this, name](std::int16_t& b, std::int16_t&, float&, float&) {
-                log.push_back(std::string(name) + " " + std::to_string(b));
-                if (std::string(name) == "MouseDown") Act();
-            };
+        recorder::Record(
+            e, [this](const std::wstring& line) { log.emplace_back(line.begin(), line.end()); },
+            recorder::Detail::First);
+        e.MouseMove = nullptr;
+        const kit::PointerEvent down = e.MouseDown;
+        e.MouseDown = [this, down](std::int16_t& b, std::int16_t& s, float& x, float& y) {
+            down(b, s, x, y);
+            Act();
         };
-        auto plain = [this](const char* name) { return [this, name] { log.push_back(name); }; };
-        e.MouseDown = pointer("MouseDown");
-        e.MouseUp = pointer("MouseUp");
-        e.Click = plain("Click");
-        e.DblClick = plain("DblClick");
-        e.MouseEnter = plain("MouseEnter");
-        e.MouseLeave = plain("MouseLeave");
-        e.MouseOut = plain("MouseOut");
         e.KeyDown = [this](std::int16_t& k, std::int16_t&) {
             log.push_back("KeyDown " + std::to_string(k) + " sent " + std::to_string(p.keys.sent.size()));
             Act();
         };
-        e.KeyUp = [this](std::int16_t& k, std::int16_t&) { log.push_back("KeyUp " + std::to_string(k)); };
         Make(e);
         m->Attach(kWindow, &site, 96);
     }

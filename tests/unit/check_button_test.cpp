@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kit_fakes.h"
+#include "tests/event_recorder.h"
 
 namespace {
 
@@ -19,12 +20,6 @@ using kitfakes::Rig;
 using Lines = std::vector<std::wstring>;
 
 std::uint32_t RGBx(int r, int g, int b) { return (r << 16) | (g << 8) | b; }
-
-std::wstring Num(float v) {
-    wchar_t b[32];
-    swprintf(b, 32, L"%g", static_cast<double>(v));
-    return b;
-}
 
 struct SiteFake final : kit::ControlSite {
     int repaints = 0;
@@ -48,24 +43,7 @@ struct Box {
         rig.p.text.charWidth = 6;
         rig.p.text.height = 16;  // 240 twips
         CheckButton::Events e;
-        auto mouse = [this](const wchar_t* name) {
-            return [this, name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
-                rec.Add(std::wstring(name) + L" " + std::to_wstring(b) + L" " + std::to_wstring(s) + L" " + Num(x) +
-                        L" " + Num(y));
-            };
-        };
-        e.Click = [this] { rec.Add(L"Click"); };
-        e.KeyDown = [this](std::int16_t& k, std::int16_t& s) {
-            rec.Add(L"KeyDown " + std::to_wstring(k) + L" " + std::to_wstring(s));
-        };
-        e.KeyPress = [this](std::int16_t& k) { rec.Add(L"KeyPress " + std::to_wstring(k)); };
-        e.KeyUp = [this](std::int16_t& k, std::int16_t& s) {
-            rec.Add(L"KeyUp " + std::to_wstring(k) + L" " + std::to_wstring(s));
-        };
-        e.MouseOut = [this] { rec.Add(L"MouseOut"); };
-        e.MouseDown = mouse(L"MouseDown");
-        e.MouseMove = mouse(L"MouseMove");
-        e.MouseUp = mouse(L"MouseUp");
+        recorder::Record(e, [this](const std::wstring& line) { rec.Add(line); });
         e.PropertyChanged = [this](const std::wstring& n) { rec.Add(L"changed " + n); };
         cb = std::make_unique<CheckButton>(rig.p.services, e);
         // The control's client area starts at screen (100, 200).

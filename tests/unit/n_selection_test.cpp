@@ -9,18 +9,13 @@
 #include <vector>
 
 #include "kit_fakes.h"
+#include "tests/event_recorder.h"
 
 namespace {
 
 using kit::NSelection;
 using kitfakes::Rig;
 using Lines = std::vector<std::wstring>;
-
-std::wstring Num(float v) {
-    wchar_t b[32];
-    swprintf(b, 32, L"%g", static_cast<double>(v));
-    return b;
-}
 
 struct ViewFake final : kit::ControlSite {
     NSelection* model = nullptr;
@@ -49,31 +44,16 @@ struct Entry {
         rig.p.text.charWidth = 7;
         rig.p.text.height = 13;
         NSelection::Events e;
-        auto mouse = [this](const wchar_t* name) {
-            return [this, name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
-                rec.Add(std::wstring(name) + L" " + std::to_wstring(b) + L" " + std::to_wstring(s) + L" " + Num(x) +
-                        L" " + Num(y));
-                if (rewriteButtonTo >= 0 && std::wstring(name) == L"MouseMove")
-                    b = static_cast<std::int16_t>(rewriteButtonTo);
-            };
+        recorder::Record(e, [this](const std::wstring& line) { rec.Add(line); });
+        // A MouseMove handler may change Button, which the entry reads back.
+        const kit::PointerEvent move = e.MouseMove;
+        e.MouseMove = [this, move](std::int16_t& b, std::int16_t& s, float& x, float& y) {
+            move(b, s, x, y);
+            if (rewriteButtonTo >= 0) b = static_cast<std::int16_t>(rewriteButtonTo);
         };
-        e.Click = [this] { rec.Add(L"Click"); };
-        e.DblClick = [this] { rec.Add(L"DblClick"); };
-        e.MouseMove = mouse(L"MouseMove");
-        e.MouseUp = mouse(L"MouseUp");
-        e.MouseDown = mouse(L"MouseDown");
-        e.MouseEnter = [this] { rec.Add(L"MouseEnter"); };
-        e.MouseLeave = [this] { rec.Add(L"MouseLeave"); };
-        e.MouseOver = [this] { rec.Add(L"MouseOver"); };
-        e.MouseOut = [this] { rec.Add(L"MouseOut"); };
-        e.Resize = [this] { rec.Add(L"Resize"); };
-        e.KeyPress = [this](std::int16_t& k) { rec.Add(L"KeyPress " + std::to_wstring(k)); };
         e.KeyDown = [this](std::int16_t& k, std::int16_t& s) {
             rec.Add(L"KeyDown " + std::to_wstring(k) + L" " + std::to_wstring(s) + L" sent " +
                     std::to_wstring(rig.p.keys.sent.size()));
-        };
-        e.KeyUp = [this](std::int16_t& k, std::int16_t& s) {
-            rec.Add(L"KeyUp " + std::to_wstring(k) + L" " + std::to_wstring(s));
         };
         e.PropertyChanged = [this](const std::wstring& name) { rec.Add(L"changed " + name); };
         sel = std::make_unique<NSelection>(rig.p.services, e);

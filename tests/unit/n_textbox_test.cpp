@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kit_fakes.h"
+#include "tests/event_recorder.h"
 
 namespace {
 
@@ -49,24 +50,8 @@ struct TextBox {
     explicit TextBox(bool init = true) {
         p.services.text = &text;
         NTextBox::Events e;
-        auto mouse = [this](const wchar_t* name) {
-            return [this, name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
-                rec.Add(std::wstring(name) + L" " + std::to_wstring(b) + L" " + std::to_wstring(s) + L" " +
-                        std::to_wstring(static_cast<int>(x)) + L" " + std::to_wstring(static_cast<int>(y)));
-            };
-        };
-        e.DblClick = [this] { rec.Add(L"DblClick"); };
-        e.MouseDown = mouse(L"MouseDown");
-        e.MouseMove = mouse(L"MouseMove");
-        e.MouseUp = mouse(L"MouseUp");
+        recorder::Record(e, [this](const std::wstring& line) { rec.Add(line); });
         e.Change = [this] { rec.Add(L"Change lbl=" + box->Lbl().caption); };
-        e.Click = [this] { rec.Add(L"Click"); };
-        e.KeyUp = [this](std::int16_t& k, std::int16_t& s) {
-            rec.Add(L"KeyUp " + std::to_wstring(k) + L" " + std::to_wstring(s));
-        };
-        e.KeyDown = [this](std::int16_t& k, std::int16_t& s) {
-            rec.Add(L"KeyDown " + std::to_wstring(k) + L" " + std::to_wstring(s));
-        };
         e.KeyPress = [this](std::int16_t& k) {
             rec.Add(L"KeyPress " + std::to_wstring(k));
             if (onKeyPress) onKeyPress(k);

@@ -17,6 +17,7 @@
 #include "controls/nshape/n_shape.h"
 #include "kit_fakes.h"
 #include "nshape_fakes.h"
+#include "tests/event_recorder.h"
 
 namespace {
 
@@ -56,9 +57,11 @@ private:
 // Counts raised events by name in place of recording handlers, so that nothing grows in a soak.
 class EventCounts {
 public:
-    // A handler, of whatever event signature, that counts one `name` each time it is raised.
-    auto Counter(const wchar_t* name) {
-        return [this, name](auto&...) { ++raised_[name]; };
+    // Binds every event to count its name each time it is raised.
+    template <typename Events>
+    void CountAll(Events& e) {
+        recorder::Record(
+            e, [this](const std::wstring& name) { ++raised_[name]; }, recorder::Detail::Name);
     }
     long Count(const wchar_t* name) const {
         auto it = raised_.find(name);
@@ -94,13 +97,7 @@ struct CountedShape : EventCounts {
         r.shape->SetCaption(L"启动");
         auto& e = r.shape->events();
         e = kit::NShape::Events{};
-        e.Click = Counter(L"Click");
-        e.MouseEnter = Counter(L"MouseEnter");
-        e.MouseLeave = Counter(L"MouseLeave");
-        e.MouseOut = Counter(L"MouseOut");
-        e.MouseDown = Counter(L"MouseDown");
-        e.MouseUp = Counter(L"MouseUp");
-        e.MouseMove = Counter(L"MouseMove");
+        CountAll(e);
     }
     kit::NShape& s() { return *r.shape; }
 };
@@ -233,12 +230,7 @@ struct CountedSelection : EventCounts {
 
     CountedSelection() {
         kit::NSelection::Events e;
-        e.Click = Counter(L"Click");
-        e.MouseEnter = Counter(L"MouseEnter");
-        e.MouseLeave = Counter(L"MouseLeave");
-        e.MouseDown = Counter(L"MouseDown");
-        e.MouseUp = Counter(L"MouseUp");
-        e.MouseMove = Counter(L"MouseMove");
+        CountAll(e);
         sel = std::make_unique<kit::NSelection>(rig.p.services, e);
         view.grant = [this](int w, int h) { sel->Resize(w, h); };
         sel->Attach(kitfakes::Rig::kWindow, &view, plat::kBaseDpi);
@@ -314,8 +306,8 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
     kitfakes::Site view;
     std::map<std::wstring, long> raised;
     kit::CheckButton::Events e;
-    e.Click = [&] { ++raised[L"Click"]; };
-    e.MouseOut = [&] { ++raised[L"MouseOut"]; };
+    recorder::Record(
+        e, [&raised](const std::wstring& name) { ++raised[name]; }, recorder::Detail::Name);
     kit::CheckButton cb(rig.p.services, e);
     rig.p.pointer.origins[kitfakes::Rig::kWindow] = {100, 200};
     cb.Attach(kitfakes::Rig::kWindow, &view, 96);
