@@ -59,7 +59,9 @@ void Shared(Events& e, const Sink& sink, Detail d) {
     e.MouseUp = Pointer(sink, L"MouseUp", d);
     e.KeyDown = Key(sink, L"KeyDown", d);
     e.KeyUp = Key(sink, L"KeyUp", d);
-    e.KeyPress = [sink, d](std::int16_t& a) { sink(d == Detail::Name ? L"KeyPress" : L"KeyPress " + std::to_wstring(a)); };
+    e.KeyPress = [sink, d](std::int16_t& a) {
+        sink(d == Detail::Name ? L"KeyPress" : L"KeyPress " + std::to_wstring(a));
+    };
 }
 
 }  // namespace detail

@@ -95,7 +95,7 @@ public:
     void CaptureLost() override;
     void Click();  // a click on the surface, the box or the caption
     // The keyboard never presses the check button: system keys are raised as any other.
-    bool TakesKeys() const override { return true; }
+    bool WindowTakesKeys() const override { return true; }
     void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) override;
     std::int16_t KeyPress(std::int16_t keyAscii) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;

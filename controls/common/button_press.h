@@ -46,7 +46,7 @@ public:
     void DblClick(std::int16_t button, std::int16_t shift, float x, float y) final;
     // A press whose release will not come ends: no Click, the look the pointer calls for, the next press fresh.
     void CaptureLost() final;
-    bool TakesKeys() const final { return true; }
+    bool WindowTakesKeys() const final { return true; }
     // The arrows move the focus before KeyDown; only a plain Space (not a system key: Alt held or F10) presses.
     void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) final;
     std::int16_t KeyPress(std::int16_t keyAscii) final;

@@ -19,13 +19,11 @@ namespace kit {
 // What a container gives every new instance: the name it called the instance and its own font.
 struct Ambient {
     std::wstring name;
-    kit::Font font;
+    kit::Font font = {};
 };
 
 class Control {
 public:
-    virtual ~Control() = default;
-
     // ---- Creation (MakeControl): Attach once the window exists; its first size, before the properties when
     // SizedFirst() and else after Placed(), where a control that lays itself out before its first size does it.
     virtual void Attach(plat::WindowId window, ControlSite* site, unsigned dpi) = 0;
@@ -47,7 +45,7 @@ public:
     virtual void CaptureLost() = 0;
 
     // ---- Keys: a control whose window takes them owns every key but Tab; others get them from an inner window.
-    virtual bool TakesKeys() const = 0;
+    virtual bool WindowTakesKeys() const = 0;
     virtual void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) = 0;
     // A typed character: the one the control lets through after its handlers (0: none).
     virtual std::int16_t KeyPress(std::int16_t keyAscii) = 0;
@@ -76,6 +74,9 @@ public:
     // default action is what a left click does, raised through the same events; false while it has none.
     virtual AccessibleInfo Describe(bool focused) const = 0;
     virtual bool DoDefaultAction() = 0;
+
+protected:
+    ~Control() = default;  // a control is owned by its host, never deleted through the interface
 };
 
 // The one creation step of every control, once Attach has given it its window: its properties from `bag` (a new

@@ -102,7 +102,7 @@ LRESULT ControlHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     // The one gate of a disabled control: the system sends it no input, and input sent or posted to it anyway is
     // dropped here. A control checks again only after its own handlers ran (one may disable it).
     if (IsInput(msg) && !IsWindowEnabled(hwnd_)) return 0;
-    if (control_.TakesKeys()) {
+    if (control_.WindowTakesKeys()) {
         if (const auto keyResult = RouteKey(control_, hwnd_, msg, wp, lp)) return *keyResult;
     }
     if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
@@ -117,7 +117,7 @@ LRESULT ControlHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_GETDLGCODE:
             // A control that takes its keys owns every key but Tab, which moves the focus.
-            if (control_.TakesKeys()) return WantEveryKeyButTab(0, lp);
+            if (control_.WindowTakesKeys()) return WantEveryKeyButTab(0, lp);
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:

@@ -151,7 +151,7 @@ public:
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
     void DblClick(std::int16_t button, std::int16_t shift, float x, float y) override;
     void CaptureLost() override {}
-    bool TakesKeys() const override { return false; }
+    bool WindowTakesKeys() const override { return false; }
     void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     std::int16_t KeyPress(std::int16_t keyAscii) override;
