@@ -101,8 +101,7 @@ public:
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     void TimerTick(unsigned timerId) override;
     void Resize(int widthTwips, int heightTwips) override;
-    // The focus shows only as the host's focus cue.
-    void GotFocus() override {}
+    void GotFocus() override {}  // the focus shows only as the host's focus cue
     void LostFocus() override {}
 
     bool SizedFirst() const override { return false; }

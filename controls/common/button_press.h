@@ -51,8 +51,7 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) final;
     std::int16_t KeyPress(std::int16_t keyAscii) final;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) final;
-    // The focus left: a Space press still held makes no click.
-    void LostFocus() override;
+    void LostFocus() override;  // a Space press still held makes no click
     void TimerTick(unsigned timerId) final;
     // Resize, then the control's layout, when the size differs from the last.
     void Resize(int width, int height) final;

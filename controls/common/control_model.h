@@ -107,8 +107,7 @@ public:
     }
 
 protected:
-    // A load, however far it went, may need following up.
-    virtual void Loaded() {}
+    virtual void Loaded() {}  // a load, however far it went, may need following up
 };
 
 }  // namespace kit

@@ -141,8 +141,7 @@ protected:
     // `control` (the host's own model, maybe not made yet) is used from WM_NCCREATE on; `args` until WM_CREATE.
     ControlHost(const plat::Services& services, Control& control, const ControlArgs& args);
 
-    // ---- Hooks.
-    // Paints into the back buffer.
+    // ---- Hooks. Draw paints into the back buffer.
     virtual void Draw(HDC dc, const RECT& client) = 0;
     // Every message the base does not answer, and the focus messages after the control heard them.
     virtual LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) = 0;

@@ -164,8 +164,7 @@ public:
     void LostFocus() override {}
     void TimerTick(unsigned) override {}
 
-    // The header caption is what readers hear the edit box called.
-    std::wstring Caption() const override { return hdr_.caption; }
+    std::wstring Caption() const override { return hdr_.caption; }  // what readers hear the edit box called
     void SetCaption(const std::wstring& caption) override { SetHeaderCaption(caption); }
     bool SizedFirst() const override { return false; }
     void Placed() override {}
