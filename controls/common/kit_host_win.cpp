@@ -1,4 +1,4 @@
-// Win32 helpers shared by the kit's control hosts.
+// Win32 helpers shared by the kit's control hosts, and the host base every control shares.
 #include "controls/common/kit_host_win.h"
 
 namespace kit {
@@ -147,7 +147,7 @@ LRESULT ControlHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void ControlHost::Create() {
-    const ControlArgs& args = *args_;
+    const ControlArgs& args = *std::exchange(args_, nullptr);
     MakeParts();
     const LoadResult result = MakeControl(control_, args.bag, Ambient{args.name, args.containerFont}, [this] {
         sized_ = true;
@@ -159,7 +159,6 @@ void ControlHost::Create() {
         if (args.loaded) *args.loaded = result;
     }
     Started();
-    args_ = nullptr;
 }
 
 void ControlHost::ReportSize() {
