@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "controls/common/control_events.h"
@@ -138,6 +139,8 @@ private:
     void Relative(Source part, float* x, float* y) const;
     // A press whose release will not come ends: the look the pointer calls for, no click.
     void EndPress(bool pressed);
+    // Whether a point (window pixels) lies in the window's client area.
+    bool OnClient(float x, float y) const;
 
     PointerTracker tracker_;
 
@@ -156,6 +159,12 @@ private:
     int captionHeight_ = 180;
     int shownImage_ = -1;
     Source pressPart_ = Source::Surface;
+    bool clickPending_ = false;  // a left press whose release on the control clicks
+    struct LastMove {
+        float x, y;
+        std::int16_t buttons;
+    };
+    std::optional<LastMove> lastMove_;  // the last move taken, which the system may repeat
 };
 
 }  // namespace kit

@@ -1,6 +1,8 @@
 // Check button CheckButton: pointer looks and event positions, clicks, keys and the leave poll.
 #include "controls/checkbutton/check_button.h"
 
+#include <utility>
+
 namespace kit {
 CheckButton::Source CheckButton::HitTest(float x, float y) const {
     if (x >= 0 && x < kBoxTwips && y >= boxTop_ && y < boxTop_ + kBoxTwips) return Source::Picture;
@@ -24,7 +26,12 @@ void CheckButton::Relative(Source part, float* x, float* y) const {
     }
 }
 
+bool CheckButton::OnClient(float x, float y) const {
+    return x >= 0 && y >= 0 && x < plat::PixelsFromTwips(width_, dpi_) && y < plat::PixelsFromTwips(height_, dpi_);
+}
+
 void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    if (button == buttons::kLeft) clickPending_ = true;
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
     const Source part = PartFor(x, y);
@@ -35,6 +42,10 @@ void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
 }
 
 void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    // The system repeats the last move when the capture ends or windows change under the pointer; only a real
+    // move may bring back the hover image after a click.
+    if (lastMove_ && lastMove_->x == x && lastMove_->y == y && lastMove_->buttons == button) return;
+    lastMove_ = LastMove{x, y, button};
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
     // Every move starts the poll; one already running keeps its rhythm (starting its timer again would put the
@@ -55,6 +66,9 @@ void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, fl
 }
 
 void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    // A left press and release on the control make a click, judged before the capture goes (losing it cancels a
+    // click still to come).
+    const bool click = button == buttons::kLeft && std::exchange(clickPending_, false) && OnClient(x, y);
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
     const Source part = PartFor(x, y);
@@ -62,9 +76,15 @@ void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
     tracker_.EndPressCapture();
     Relative(part, &x, &y);
     Raise(events_.MouseUp, button, shift, x, y);
+    if (click) Click();
 }
 
-void CheckButton::DblClick(std::int16_t button, std::int16_t, float, float) { tracker_.Pressed(button); }
+void CheckButton::DblClick(std::int16_t button, std::int16_t shift, float x, float y) {
+    // Only the left button's second press is a double-click's; it makes no click, so the value changes once.
+    if (button != buttons::kLeft) return MouseDown(button, shift, x, y);
+    clickPending_ = false;
+    tracker_.Pressed(button);
+}
 
 void CheckButton::Click() {
     if (value_ == kChecked || value_ == kIndeterminate)
@@ -75,7 +95,10 @@ void CheckButton::Click() {
     Raise(events_.Click);
 }
 
-void CheckButton::CaptureLost() { EndPress(tracker_.CaptureLost()); }
+void CheckButton::CaptureLost() {
+    clickPending_ = false;
+    EndPress(tracker_.CaptureLost());
+}
 
 void CheckButton::EndPress(bool pressed) {
     if (!pressed) return;
@@ -98,10 +121,13 @@ void CheckButton::TimerTick(unsigned timerId) {
     // The poll compares the pointer with the client area in pixels; positions and sizes stay in twips, so the
     // events after a tick report the same unit as before it. A tick already queued when the poll stopped
     // reports nothing.
-    if (!tracker_.TickSeesLeave(timerId)) return;
-    RefreshPicture();
-    tracker_.StopPoll();
-    Raise(events_.MouseOut);
+    if (tracker_.TickSeesLeave(timerId)) {
+        RefreshPicture();
+        tracker_.StopPoll();
+        Raise(events_.MouseOut);
+    }
+    // Once the poll has seen the pointer leave, a move back to the same point is a real move.
+    if (!tracker_.Polling()) lastMove_.reset();
 }
 
 }  // namespace kit

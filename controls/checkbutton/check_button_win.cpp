@@ -23,64 +23,9 @@ public:
 
 private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
-        switch (msg) {
-            case WM_MOUSEMOVE: {
-                // The system repeats the last move when the capture ends or windows change under the pointer;
-                // only a real move may bring back the hover image after a click.
-                const LPARAM moved = lp;
-                const WPARAM buttons = wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON);
-                if (haveLastMove_ && moved == lastMove_ && buttons == lastButtons_) return 0;
-                haveLastMove_ = true;
-                lastMove_ = moved;
-                lastButtons_ = buttons;
-                model_.MouseMove(host::ButtonMask(wp), host::ShiftMask(), X(lp), Y(lp));
-                return 0;
-            }
-            case WM_LBUTTONDOWN:
-                if (GetFocus() != hwnd_) SetFocus(hwnd_);
-                clickArmed_ = true;
-                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
-                return 0;
-            case WM_RBUTTONDOWN:
-            case WM_RBUTTONDBLCLK:
-            case WM_MBUTTONDOWN:
-            case WM_MBUTTONDBLCLK:
-                model_.MouseDown(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
-                return 0;
-            case WM_LBUTTONDBLCLK:
-                // The second press of a double-click makes no click, so the value changes once.
-                clickArmed_ = false;
-                model_.DblClick(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
-                return 0;
-            case WM_LBUTTONUP:
-            case WM_RBUTTONUP:
-            case WM_MBUTTONUP: {
-                // A left press and release on the control make a click (judged before the capture goes, since
-                // losing the capture otherwise cancels a pending click).
-                bool click = false;
-                if (msg == WM_LBUTTONUP && clickArmed_) {
-                    RECT r;
-                    GetClientRect(hwnd_, &r);
-                    const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-                    click = PtInRect(&r, p) != FALSE;
-                }
-                if (msg == WM_LBUTTONUP) clickArmed_ = false;
-                model_.MouseUp(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
-                if (click) model_.Click();
-                return 0;
-            }
-            case WM_CAPTURECHANGED:
-                if (reinterpret_cast<HWND>(lp) != hwnd_) {
-                    clickArmed_ = false;
-                    model_.CaptureLost();
-                }
-                return 0;
-            case WM_TIMER:
-                model_.TimerTick(static_cast<unsigned>(wp));
-                // Once the poll has seen the pointer leave, a move back to the same point is a real move.
-                if (!model_.Polling()) haveLastMove_ = false;
-                return 0;
-        }
+        // A left press takes the focus, as on a Windows check box.
+        if (msg == WM_LBUTTONDOWN && GetFocus() != hwnd_) SetFocus(hwnd_);
+        if (const auto routed = RoutePointer(msg, wp, lp)) return *routed;
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
 
@@ -127,10 +72,6 @@ private:
     }
 
     host::FontCache fonts_;
-    bool clickArmed_ = false;
-    bool haveLastMove_ = false;
-    LPARAM lastMove_ = 0;
-    WPARAM lastButtons_ = 0;
 };
 
 }  // namespace

@@ -194,19 +194,15 @@ void ControlHost::Paint() {
     buffer.Blit();
 }
 
-LRESULT ButtonHost::Message(UINT msg, WPARAM wp, LPARAM lp) {
-    const HWND window = hwnd_;
+std::optional<LRESULT> ControlHost::RoutePointer(UINT msg, WPARAM wp, LPARAM lp) {
     const float x = X(lp), y = Y(lp);
     switch (msg) {
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            return 0;
         case WM_TIMER:
             control_.TimerTick(static_cast<unsigned>(wp));
             return 0;
         case WM_CAPTURECHANGED:
             // Another window took the pointer (a message box a handler showed): the press ends without a click.
-            if (reinterpret_cast<HWND>(lp) != window) control_.CaptureLost();
+            if (reinterpret_cast<HWND>(lp) != hwnd_) control_.CaptureLost();
             return 0;
         case WM_MOUSEMOVE:
             control_.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
@@ -214,25 +210,42 @@ LRESULT ButtonHost::Message(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
+            control_.MouseDown(ButtonOf(msg), ShiftMask(), x, y);
+            return 0;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
-            if (GetFocus() != window) SetFocus(window);
-            if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
-                control_.DblClick(ButtonOf(msg), ShiftMask(), x, y);
-            else
-                control_.MouseDown(ButtonOf(msg), ShiftMask(), x, y);
+            control_.DblClick(ButtonOf(msg), ShiftMask(), x, y);
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
             control_.MouseUp(ButtonOf(msg), ShiftMask(), x, y);
             return 0;
+    }
+    return std::nullopt;
+}
+
+LRESULT ButtonHost::Message(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            // Any press takes the focus first, as a click on a Windows button does.
+            if (GetFocus() != hwnd_) SetFocus(hwnd_);
+            break;
         case WM_SETTEXT:
             control_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
             return TRUE;
     }
-    return DefWindowProcW(window, msg, wp, lp);
+    if (const auto routed = RoutePointer(msg, wp, lp)) return *routed;
+    return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace host

@@ -173,6 +173,9 @@ protected:
     }
     // Tells the control the window's size.
     void ReportSize();
+    // Hands pointer, capture-loss and timer messages to the control (the second press of a double-click to
+    // DblClick, whatever the button); nothing for any other message.
+    std::optional<LRESULT> RoutePointer(UINT msg, WPARAM wp, LPARAM lp);
     // Whether the control has had its first size.
     bool Sized() const { return sized_; }
 

@@ -155,6 +155,7 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     std::int16_t KeyPress(std::int16_t keyAscii) override;
+    // The edit box has handled a left release: a click when a left press on it began it.
     void TxtClick();
     // The text of the edit box changed by typing or pasting.
     void TxtEdited(const std::wstring& text);
@@ -225,6 +226,7 @@ private:
     std::uint8_t vAlign_ = 0;
     bool selOnFocus_ = false;
     int resizing_ = 0;
+    bool clickPending_ = false;  // a left press whose release clicks
 };
 
 }  // namespace kit

@@ -2,6 +2,8 @@
 // mode, and the digits-only filter.
 #include "controls/ntextbox/n_textbox.h"
 
+#include <utility>
+
 namespace kit {
 namespace {
 
@@ -20,6 +22,7 @@ void NTextBox::RaiseMouse(const PointerEvent& event, std::int16_t button, std::i
 }
 
 void NTextBox::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    if (button == buttons::kLeft) clickPending_ = true;
     RaiseMouse(events_.MouseDown, button, shift, x, y);
 }
 
@@ -32,10 +35,12 @@ void NTextBox::MouseUp(std::int16_t button, std::int16_t shift, float x, float y
 }
 
 void NTextBox::TxtClick() {
-    if (Raising()) Raise(events_.Click);
+    if (std::exchange(clickPending_, false) && Raising()) Raise(events_.Click);
 }
 
 void NTextBox::DblClick(std::int16_t, std::int16_t, float, float) {
+    // The second press of a double-click makes no click.
+    clickPending_ = false;
     if (Raising()) Raise(events_.DblClick);
 }
 

@@ -99,7 +99,6 @@ private:
     HWND edit_ = nullptr;
     bool syncing_ = false;
     bool recreating_ = false;
-    bool clickArmed_ = false;
     std::int32_t editAlign_ = -1;
     host::FontCache fonts_;
     Font editFontSpec_;
@@ -239,7 +238,6 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
             // The press placed the caret after the focus arrived; a click into the box still selects it all.
             if (!hadFocus && GetFocus() == edit) model_.TxtGotFocus();
-            if (msg == WM_LBUTTONDOWN) clickArmed_ = true;
             return r;
         }
         case WM_LBUTTONUP:
@@ -248,14 +246,10 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
             const std::int16_t button = host::ButtonOf(msg);
             model_.MouseUp(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
-            if (msg == WM_LBUTTONUP && clickArmed_) {
-                clickArmed_ = false;
-                model_.TxtClick();
-            }
+            if (msg == WM_LBUTTONUP) model_.TxtClick();
             return r;
         }
         case WM_LBUTTONDBLCLK:
-            clickArmed_ = false;
             model_.DblClick(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
             break;
         case WM_SETFOCUS: {

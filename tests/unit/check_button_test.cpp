@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -238,9 +239,7 @@ TEST(CheckButtonPointer, MovesShowHoverPressesShowPressedAndAClickShowsNormal) {
     t.Down(1, 0, 700, 300);
     EXPECT_EQ(t.cb->ShownImage(), 6);
     t.Up(1, 0, 700, 300);
-    EXPECT_EQ(t.cb->ShownImage(), 6) << "the release leaves the image to the click";
-    t.cb->Click();
-    EXPECT_EQ(t.cb->ShownImage(), 0);
+    EXPECT_EQ(t.cb->ShownImage(), 0) << "the release clicks: the new value's image";
     t.Move(0, 0, 701, 300);
     EXPECT_EQ(t.cb->ShownImage(), 1);
 }
@@ -267,8 +266,9 @@ TEST(CheckButtonPointer, EventsCarryPositionsOfThePartUnderThePointer) {
     t.Up(2, 0, 300, 400);
     t.Move(0, 0, 1300, 900);
     t.Move(0, 0, 500, 500);
-    EXPECT_EQ(t.rec.lines, (Lines{L"MouseDown 1 2 100 10", L"MouseUp 1 2 100 10", L"MouseDown 2 0 60 33",
-                                  L"MouseUp 2 0 60 33", L"MouseMove 0 0 1300 900", L"MouseMove 0 0 240 367"}))
+    EXPECT_EQ(t.rec.lines,
+              (Lines{L"MouseDown 1 2 100 10", L"MouseUp 1 2 100 10", L"changed Value", L"Click", L"MouseDown 2 0 60 33",
+                     L"MouseUp 2 0 60 33", L"MouseMove 0 0 1300 900", L"MouseMove 0 0 240 367"}))
         << "over the caption a move reports the caption's left and top";
 }
 
@@ -324,6 +324,43 @@ TEST(CheckButtonPointer, PressesHoldThePointerUntilTheLastButtonIsReleased) {
         }
         EXPECT_EQ(t.rec.Only({L"MouseDown"}).size(), c.mouseDowns) << c.what;
     }
+}
+
+// What makes a click: a left press and its release over the control, neither the second press of a double-click
+// nor a press whose pointer another window took. Steps: dN/uN press and release button N over the control, o a
+// left release beside it, wN the second press of a double-click, x another window takes the pointer.
+TEST(CheckButtonPointer, ALeftPressAndItsReleaseOverTheControlClick) {
+    const struct {
+        const char* steps;
+        std::size_t clicks, mouseDowns;
+    } rows[] = {
+        {"d1 u1", 1, 1}, {"d1 o", 0, 1},  {"d1 u1 w1 u1", 1, 1}, {"d1 x u1", 0, 1},
+        {"d2 u2", 0, 1}, {"w2 u2", 0, 1}, {"d1 d2 u2 u1", 1, 2}, {"d1 w1 u1", 0, 1},
+    };
+    for (const auto& row : rows) {
+        Box t;
+        std::istringstream steps(row.steps);
+        for (std::string step; steps >> step;) {
+            const auto button = static_cast<std::int16_t>(step.size() > 1 ? step[1] - '0' : 1);
+            if (step[0] == 'd') t.Down(button, 0, 700, 300);
+            if (step[0] == 'u') t.Up(button, 0, 700, 300);
+            if (step[0] == 'o') t.Up(1, 0, 1500, 300);
+            if (step[0] == 'w') t.cb->DblClick(button, 0, t.Px(700), t.Px(300));
+            if (step[0] == 'x') t.cb->CaptureLost();
+        }
+        EXPECT_EQ(t.rec.Only({L"Click"}).size(), row.clicks) << row.steps;
+        EXPECT_EQ(t.rec.Only({L"MouseDown"}).size(), row.mouseDowns) << row.steps;
+        EXPECT_EQ(t.cb->Value(), static_cast<std::int32_t>(row.clicks)) << row.steps;
+    }
+    // The system repeats the last move when the capture ends: only a real move brings the hover image back.
+    Box t;
+    t.Move(0, 0, 700, 300);
+    t.Down(1, 0, 700, 300);
+    t.Up(1, 0, 700, 300);
+    t.Move(0, 0, 700, 300);
+    EXPECT_EQ(t.cb->ShownImage(), 4) << "the checked value's normal image";
+    t.Move(0, 0, 720, 300);
+    EXPECT_EQ(t.cb->ShownImage(), 5);
 }
 
 TEST(CheckButtonPointer, DisabledShowsOnlyTheDisabledImageAndGreyCaption) {
@@ -427,10 +464,10 @@ TEST(CheckButtonPoll, MovesAfterATickKeepReportingTwips) {
         t.Move(0, 0, 700, 300);
         t.PointerAtClient(c.pointer.x, c.pointer.y);
         t.Tick();
-        t.Move(0, 0, 700, 300);
+        t.Move(0, 0, 705, 300);
         Lines expected{L"MouseMove 0 0 700 300"};
         expected.insert(expected.end(), c.ticked.begin(), c.ticked.end());
-        expected.push_back(L"MouseMove 0 0 700 300");
+        expected.push_back(L"MouseMove 0 0 705 300");
         EXPECT_EQ(t.rec.lines, expected) << c.what;
     }
 }

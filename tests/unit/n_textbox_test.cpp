@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -304,6 +305,25 @@ TEST(NTextBoxEvents, OnlyTheTextBoxRaisesAndPassesItsArguments) {
     t.box->KeyUp(65, 2);
     EXPECT_EQ(t.rec.lines, (Lines{L"MouseMove 0 0 30 45", L"MouseDown 1 1 30 45", L"MouseUp 1 1 30 30", L"Click",
                                   L"DblClick", L"KeyDown 65 2", L"KeyUp 65 2"}));
+}
+
+// The edit box reports each left release it handled (r); only one that ends a left press on it (dN: a press of
+// button N) is a click, and the second press of a double-click (w) makes none.
+TEST(NTextBoxEvents, OnlyTheReleaseOfALeftPressClicks) {
+    const struct {
+        const char* steps;
+        std::size_t clicks;
+    } rows[] = {{"d1 r", 1}, {"r", 0}, {"d1 r r", 1}, {"d1 w r", 0}, {"d2 r", 0}, {"d1 r w r", 1}};
+    for (const auto& row : rows) {
+        TextBox t;
+        std::istringstream steps(row.steps);
+        for (std::string step; steps >> step;) {
+            if (step[0] == 'd') t.box->MouseDown(static_cast<std::int16_t>(step[1] - '0'), 0, 5, 5);
+            if (step[0] == 'w') t.box->DblClick(1, 0, 5, 5);
+            if (step[0] == 'r') t.box->TxtClick();
+        }
+        EXPECT_EQ(t.rec.Only({L"Click"}).size(), row.clicks) << row.steps;
+    }
 }
 
 TEST(NTextBoxEvents, LabelModeShowsTheTextAsALabelAndRaisesNothing) {

@@ -338,7 +338,6 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
             cb.MouseDown(1, 0, 40, 20);
             t.Check(cb.ShownImage() == 4 * cb.Value() + 2, "pressed image of the value", i);
             cb.MouseUp(1, 0, 40, 20);
-            cb.Click();
             t.Check(cb.Value() == (i % 2 == 0 ? 1 : 0), "clicks cycle the value", i);
             t.Check(timers.size() <= 1, "never more than the one poll", i);
         }
