@@ -363,6 +363,24 @@ TEST(CheckButtonPointer, ALeftPressAndItsReleaseOverTheControlClick) {
     EXPECT_EQ(t.cb->ShownImage(), 5);
 }
 
+// The image each event sees: the pressed image goes up before MouseDown, the hover image after MouseMove, the new
+// value's image before Click and the normal image before MouseOut. Images: 4 x value + look (0 normal, 1 hover,
+// 2 pressed).
+TEST(CheckButtonPointer, EachEventSeesTheImageShownForIt) {
+    Box t;
+    t.rec.Clear();
+    recorder::Record(t.cb->events(), [&t](const std::wstring& line) {
+        t.rec.Add(line.substr(0, line.find(L' ')) + L" " + std::to_wstring(t.cb->ShownImage()));
+    });
+    t.Move(0, 0, 700, 300);
+    t.Down(1, 0, 700, 300);
+    t.Up(1, 0, 700, 300);
+    t.PointerAtClient(-50, 10);
+    t.Tick();
+    EXPECT_EQ(t.rec.lines,
+              (Lines{L"MouseMove 0", L"MouseDown 2", L"MouseUp 2", L"changed Value", L"Click 4", L"MouseOut 4"}));
+}
+
 TEST(CheckButtonPointer, DisabledShowsOnlyTheDisabledImageAndGreyCaption) {
     Box t;
     t.cb->SetValue(2);
