@@ -27,8 +27,8 @@ struct Row {
 // refused (and -999 when a refused write changed it).
 template <class Model, class Value, class Read, class... Size>
 std::function<std::int32_t(const plat::Services&, std::int32_t)> Through(bool (Model::*set)(Value),
-                                                                        Read (Model::*get)() const,
-                                                                        std::int32_t before, Size... size) {
+                                                                         Read (Model::*get)() const,
+                                                                         std::int32_t before, Size... size) {
     return [=](const plat::Services& s, std::int32_t value) -> std::int32_t {
         Model m(s, typename Model::Events{}, size...);
         (m.*set)(static_cast<Value>(before));
@@ -69,11 +69,14 @@ std::int32_t Clicked(const plat::Services& s, std::int32_t value) {
 
 TEST(RangeEnds, EachAcceptedRangeHoldsAtBothEndsAndStopsOneStepBeyond) {
     const Row rows[] = {
-        {"N_Shape Style", Through(&kit::NShape::SetStyle, &kit::NShape::Style, 3, 100, 30),
+        {"N_Shape Style",
+         Through(&kit::NShape::SetStyle, &kit::NShape::Style, 3, 100, 30),
          {{-1, -1}, {0, 0}, {5, 5}, {6, -1}, {32767, -1}, {32768, -1}, {-32769, -1}}},
-        {"N_Shape FontSize", Through(&kit::NShape::SetFontSize, &kit::NShape::FontSize, 7, 100, 30),
+        {"N_Shape FontSize",
+         Through(&kit::NShape::SetFontSize, &kit::NShape::FontSize, 7, 100, 30),
          {{0, -1}, {1, 1}, {2160, 2160}, {2161, -1}, {-1, -1}}},
-        {"N_Selection FontSize", Through(&kit::NSelection::SetFontSize, &kit::NSelection::FontSize, 7),
+        {"N_Selection FontSize",
+         Through(&kit::NSelection::SetFontSize, &kit::NSelection::FontSize, 7),
          {{0, -1}, {1, 1}, {2160, 2160}, {2161, -1}}},
         {"N_TextBox AlignementHorizontal",
          Through(&kit::NTextBox::SetAlignementHorizontal, &kit::NTextBox::AlignementHorizontal, 1),
