@@ -69,10 +69,14 @@ void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
     // A left press and release on the control make a click, judged before the capture goes (losing it cancels a
     // click still to come).
     const bool click = button == buttons::kLeft && std::exchange(clickPending_, false) && OnClient(x, y);
+    const float px = x, py = y;
     x = plat::TwipsAt(x, dpi_);
     y = plat::TwipsAt(y, dpi_);
     const Source part = PartFor(x, y);
     tracker_.Released(button);
+    // The system's move after a release (the capture ends) comes where the pointer rests, with the buttons still
+    // held; it is no move, however the buttons changed during the press.
+    lastMove_ = LastMove{px, py, static_cast<std::int16_t>(tracker_.HeldButtons())};
     tracker_.EndPressCapture();
     Relative(part, &x, &y);
     Raise(events_.MouseUp, button, shift, x, y);

@@ -2,6 +2,7 @@
 // tabbing in, check button clicks, the selection entry's hover colours and leave poll, saving and loading.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -89,38 +90,54 @@ struct BoxShot {
     int green = 0;  // interior pixels that belong to a green mark
 };
 
+// The box as one capture of the screen: a repaint between two of the pixels read would mix two images.
 BoxShot ShootBox(HWND check) {
     const COLORREF frames[] = {RGB(170, 173, 176), RGB(24, 133, 210), RGB(207, 211, 215), RGB(189, 191, 194)};
     RECT r;
     GetClientRect(check, &r);
-    BoxShot shot;
-    for (int y = 0; y < r.bottom && shot.top < 0; ++y) {
-        const COLORREF c = Pixel(check, 0, y);
+    POINT origin{0, 0};
+    ClientToScreen(check, &origin);
+    HDC screen = GetDC(nullptr);
+    HDC shot = CreateCompatibleDC(screen);
+    HBITMAP bits = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HGDIOBJ before = SelectObject(shot, bits);
+    BitBlt(shot, 0, 0, r.right, r.bottom, screen, origin.x, origin.y, SRCCOPY);
+    BoxShot box;
+    for (int y = 0; y < r.bottom && box.top < 0; ++y) {
+        const COLORREF c = GetPixel(shot, 0, y);
         for (COLORREF f : frames)
             if (c == f) {
-                shot.top = y;
-                shot.frame = c;
+                box.top = y;
+                box.frame = c;
             }
     }
-    if (shot.top < 0) return shot;
-    for (int y = 1; y < 12; ++y)
+    for (int y = 1; y < 12 && box.top >= 0; ++y)
         for (int x = 1; x < 12; ++x) {
-            const COLORREF c = Pixel(check, x, shot.top + y);
-            if (GetGValue(c) > GetRValue(c) + 60 && GetGValue(c) > GetBValue(c) + 60) ++shot.green;
+            const COLORREF c = GetPixel(shot, x, box.top + y);
+            if (GetGValue(c) > GetRValue(c) + 60 && GetGValue(c) > GetBValue(c) + 60) ++box.green;
         }
-    return shot;
+    SelectObject(shot, before);
+    DeleteObject(bits);
+    DeleteDC(shot);
+    ReleaseDC(nullptr, screen);
+    return box;
 }
 
-// Clicks into an edit box until it has the focus. Under Wine a click can be lost to the late echo of an earlier
-// pointer move; a second click is sent only when the first did not arrive, so it never lands on a focused box.
+// Clicks until `arrived` holds. Under Wine a click can be lost to the late echo of an earlier pointer move; a
+// second click is sent only when the first did not arrive, so it never lands on a control that took one.
+bool ClickUntil(HWND target, int x, int y, const std::function<bool()>& arrived) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        e2e::ClickAt(target, x, y);
+        if (e2e::WaitFor(arrived, 2000)) return true;
+    }
+    return false;
+}
+
+// Clicks into an edit box until it has the focus.
 bool ClickIntoUntilFocused(const GalleryRun& g, HWND edit) {
     RECT r;
     GetClientRect(edit, &r);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        e2e::ClickAt(edit, r.right / 2, r.bottom / 2);
-        if (e2e::WaitFor([&] { return g.Focus() == edit; }, 2000)) return true;
-    }
-    return false;
+    return ClickUntil(edit, r.right / 2, r.bottom / 2, [&] { return g.Focus() == edit; });
 }
 
 TEST(GalleryE2E, DigitsOnlyBoxKeepsOnlyTheDigitsTyped) {
@@ -166,11 +183,12 @@ TEST(GalleryE2E, ClickingACheckButtonCyclesItsImage) {
 
     RECT r;
     GetClientRect(check, &r);
-    e2e::ClickAt(check, 40, r.bottom / 2);
-    ASSERT_TRUE(g.WaitStatus(L"CheckButton1: Click, Value 1")) << e2e::Utf8(g.Status());
+    ASSERT_TRUE(ClickUntil(check, 40, r.bottom / 2, [&] { return g.HasLine(L"CheckButton1: Click, Value 1"); }))
+        << e2e::Utf8(g.Status());
     BoxShot ticked;
     ASSERT_TRUE(e2e::WaitFor([&] { return (ticked = ShootBox(check)).green >= 8; }, 3000));
-    EXPECT_EQ(ticked.frame, RGB(170, 173, 176)) << "after a click the normal image shows until the pointer moves";
+    EXPECT_EQ(ticked.frame, RGB(170, 173, 176)) << "after a click the normal image shows until the pointer moves\n"
+                                                << e2e::Utf8(g.Status());
 
     e2e::MoveTo(check, 42, r.bottom / 2);
     BoxShot hover;

@@ -352,15 +352,19 @@ TEST(CheckButtonPointer, ALeftPressAndItsReleaseOverTheControlClick) {
         EXPECT_EQ(t.rec.Only({L"MouseDown"}).size(), row.mouseDowns) << row.steps;
         EXPECT_EQ(t.cb->Value(), static_cast<std::int32_t>(row.clicks)) << row.steps;
     }
-    // The system repeats the last move when the capture ends: only a real move brings the hover image back.
-    Box t;
-    t.Move(0, 0, 700, 300);
-    t.Down(1, 0, 700, 300);
-    t.Up(1, 0, 700, 300);
-    t.Move(0, 0, 700, 300);
-    EXPECT_EQ(t.cb->ShownImage(), 4) << "the checked value's normal image";
-    t.Move(0, 0, 720, 300);
-    EXPECT_EQ(t.cb->ShownImage(), 5);
+    // The system repeats the last move when the capture ends, also after one it sent with the button held during
+    // the press: only a real move brings the hover image back.
+    for (const bool heldMove : {false, true}) {
+        Box t;
+        t.Move(0, 0, 700, 300);
+        t.Down(1, 0, 700, 300);
+        if (heldMove) t.Move(1, 0, 700, 300);
+        t.Up(1, 0, 700, 300);
+        t.Move(0, 0, 700, 300);
+        EXPECT_EQ(t.cb->ShownImage(), 4) << "the checked value's normal image, held move " << heldMove;
+        t.Move(0, 0, 720, 300);
+        EXPECT_EQ(t.cb->ShownImage(), 5);
+    }
 }
 
 // The image each event sees: the pressed image goes up before MouseDown, the hover image after MouseMove, the new
