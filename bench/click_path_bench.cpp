@@ -46,7 +46,7 @@ int main() {
     app::MainLogic logic(p.services, L"C:\\bench", view, text8, intertext);
     // Made as its host makes it: its window, then a new instance at the size the window has.
     kit::NShape stop(p.services, {}, 113, 57);
-    stop.Attach(7, nullptr, plat::kBaseDpi);
+    stop.Attach(7, nullptr);
     kit::MakeControl(stop, nullptr, {L"N_Shape3stop"}, [&stop] { stop.Resize(113, 57); });
     stop.events().Click = [&] { logic.OnStopClick(); };
     p.pointer.windowAt = [](plat::Point) { return plat::WindowId(7); };

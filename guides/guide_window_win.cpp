@@ -143,8 +143,8 @@ private:
             const ImageSpec& im = page_.images[i];
             RECT r = plat::PixelRect(im.place, dpi_);
             if (!im.stretch && images_[i]) {  // natural size, scaled only for the display
-                r.right = r.left + plat::Scale(images_[i].width, dpi_);
-                r.bottom = r.top + plat::Scale(images_[i].height, dpi_);
+                r.right = r.left + plat::NearestPixels(plat::Pixels96(images_[i].width), plat::Dpi{dpi_});
+                r.bottom = r.top + plat::NearestPixels(plat::Pixels96(images_[i].height), plat::Dpi{dpi_});
             }
             plat::DrawImage(dc, images_[i], r);
         }
@@ -152,8 +152,9 @@ private:
             plat::GdiObject<HPEN> pen(
                 CreatePen(PS_SOLID, 1, kit::PageColor(services_.scheme, kit::ColorRole::PageText, line.color)));
             plat::SelectObj select(dc, pen.get());
-            MoveToEx(dc, plat::TwipsToPixels(line.x1, dpi_), plat::TwipsToPixels(line.y1, dpi_), nullptr);
-            LineTo(dc, plat::TwipsToPixels(line.x2, dpi_), plat::TwipsToPixels(line.y2, dpi_));
+            const auto at = [this](int twips) { return plat::NearestPixels(plat::Twips(twips), plat::Dpi{dpi_}); };
+            MoveToEx(dc, at(line.x1), at(line.y1), nullptr);
+            LineTo(dc, at(line.x2), at(line.y2));
         }
         paint.Blit();
     }
@@ -217,9 +218,9 @@ protected:
         if (!plat::RegisterProgramWindowClass(kGuideClass, &plat::WindowProc<GuideWindow>, 0, IDI_APP)) return;
         const PageSpec& page = guide_ == Guide::Help ? HelpPage() : AboutPage();
         const UINT dpi = plat::SystemDpi();
-        const RECT r =
-            plat::CenteredWindowRect(plat::TwipsToPixels(page.clientWidth, plat::kBaseDpi),
-                                     plat::TwipsToPixels(page.clientHeight, plat::kBaseDpi), kStyle, kExStyle, dpi);
+        const RECT r = plat::CenteredWindowRect(plat::NearestPixels(plat::Twips(page.clientWidth), plat::Dpi{}),
+                                                plat::NearestPixels(plat::Twips(page.clientHeight), plat::Dpi{}),
+                                                kStyle, kExStyle, dpi);
         HWND w = plat::CreateHostedWindow(new GuideWindow(guide_, page, services_), kExStyle, kGuideClass, page.caption,
                                           kStyle, r, HiddenOwner(instance_), nullptr);
         if (!w) return;

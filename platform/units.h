@@ -1,78 +1,101 @@
-// The one home of the program's screen units: DPI scaling of 96-dpi pixels and twips <-> pixel conversions. Each
-// conversion keeps the rounding its callers have always drawn with, so a value never moves by a pixel when code
-// moves here.
+// The program's screen units as types: twips and 96-dpi pixels (the units designs and controls keep lengths in),
+// a window's own pixels, and the DPI that relates them. Every conversion to whole pixels rounds by one of two
+// rules, the same in every unit: Nearest places an edge, Cover makes room for a length.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
+#include "platform/platform.h"
+
 namespace plat {
 
 // The DPI at which the program's designs are written in pixels.
 constexpr unsigned kBaseDpi = 96;
-// A twip is 1/1440 inch: 15 of them make one pixel at 96 dpi.
-constexpr int kTwipsPerInch = 1440;
-constexpr int kTwipsPerPixel96 = 15;
 
-// a * b / c rounded to the nearest whole number, halves away from zero, computed without overflow; -1 for a zero
-// divisor or a result outside the int range. The rule of the Win32 MulDiv, so results match it everywhere.
-constexpr int MulDivRound(int a, int b, int c) {
-    if (c == 0) return -1;
-    if (c < 0) {
-        a = -a;
-        c = -c;
+// A display's pixels per inch, as the window on it reports them; never zero.
+class Dpi {
+public:
+    constexpr explicit Dpi(unsigned value = kBaseDpi) : value_(value ? value : kBaseDpi) {}
+    constexpr unsigned value() const { return value_; }
+    friend constexpr bool operator==(Dpi a, Dpi b) { return a.value_ == b.value_; }
+    friend constexpr bool operator!=(Dpi a, Dpi b) { return a.value_ != b.value_; }
+
+private:
+    unsigned value_;
+};
+
+// A unit by how many of it make an inch.
+enum class SizeUnit : int { Pixels96 = 96, Twips = 1440 };
+
+// A length in one of the program's units; a length in one converts to another only through these functions.
+template <SizeUnit U>
+struct Length {
+    static constexpr SizeUnit kUnit = U;
+    constexpr explicit Length(double length = 0) : value(length) {}
+    double value;
+};
+using Twips = Length<SizeUnit::Twips>;
+using Pixels96 = Length<SizeUnit::Pixels96>;
+// A length in a window's own pixels, which mean nothing without that window's Dpi.
+struct DevicePixels {
+    double value = 0;
+};
+
+// A length in `unit` on a display of `dpi`, and back: unrounded.
+constexpr DevicePixels ToDevice(double length, SizeUnit unit, Dpi dpi) {
+    return {length * dpi.value() / static_cast<int>(unit)};
+}
+constexpr double FromDevice(DevicePixels pixels, SizeUnit unit, Dpi dpi) {
+    return pixels.value * static_cast<int>(unit) / dpi.value();
+}
+template <SizeUnit U>
+constexpr DevicePixels ToDevice(Length<U> length, Dpi dpi) {
+    return ToDevice(length.value, U, dpi);
+}
+template <class L>
+constexpr L FromDevice(DevicePixels pixels, Dpi dpi) {
+    return L(FromDevice(pixels, L::kUnit, dpi));
+}
+constexpr Twips ToTwips(Pixels96 length) { return Twips(length.value * 15); }
+
+// A rounded value as an int, held to the int range (nothing out of range or not a number reaches the cast).
+inline int ClampedInt(double value) {
+    if (!(value > -2147483648.0)) return value < 0 ? -2147483647 - 1 : 0;
+    return value < 2147483647.0 ? static_cast<int>(value) : 2147483647;
+}
+// Nearest: a half rounds toward positive infinity. A box moved by whole pixels keeps its size on either side of
+// zero, and a caption centred over a narrower control (a left edge of -2.5) draws where it always has (-2).
+inline int Nearest(double value) { return ClampedInt(std::floor(value + 0.5)); }
+// Cover: the whole number that holds the length, rounded up.
+inline int Cover(double value) { return ClampedInt(std::ceil(value)); }
+template <SizeUnit U>
+int NearestPixels(Length<U> length, Dpi dpi) {
+    return Nearest(ToDevice(length, dpi).value);
+}
+
+// A window's Dpi with the unit its control keeps lengths in: the one place where a control's lengths and the
+// window's pixels meet. Hosts convert through it; models never see a pixel.
+struct UnitScale {
+    SizeUnit unit = SizeUnit::Pixels96;
+    Dpi dpi;
+
+    // A pointer position in the window's pixels, in the unit, unrounded.
+    float PointerIn(double pixels) const { return static_cast<float>(FromDevice({pixels}, unit, dpi)); }
+    // The window's pixels as a whole size in the unit.
+    int SizeFromPixels(int pixels) const { return Nearest(FromDevice({static_cast<double>(pixels)}, unit, dpi)); }
+    // A size asked for in the unit as the window's pixels that read back (SizeFromPixels) as no less than it. A
+    // 96-dpi pixel is no finer than a window's, so the nearest pixels read back as the size itself; a twip is
+    // finer, so twips are covered.
+    int SizeToPixels(int size) const {
+        const double pixels = ToDevice(size, unit, dpi).value;
+        return unit == SizeUnit::Twips ? Cover(pixels) : Nearest(pixels);
     }
-    const std::int64_t product = static_cast<std::int64_t>(a) * b;
-    const std::int64_t q = product >= 0 ? (product + c / 2) / c : (product - c / 2) / c;
-    return q > 2147483647 || q < -2147483647 ? -1 : static_cast<int>(q);
-}
-
-// ---- 96-dpi pixels and the pixels of a window at `dpi`.
-
-// A design length in 96-dpi pixels at `dpi` (MulDiv rounding).
-constexpr int Scale(int pixels96, unsigned dpi) { return MulDivRound(pixels96, static_cast<int>(dpi), kBaseDpi); }
-// A half pixel rounds up (toward positive infinity), the one rule for placing elements and pointer points.
-inline int RoundPixel(double value) { return static_cast<int>(std::floor(value + 0.5)); }
-// A fractional 96-dpi position at `dpi`, halves toward positive infinity (a caption at -2.5 draws at -2).
-inline int ScaleFloor(double pixels96, unsigned dpi) {
-    return RoundPixel(pixels96 * dpi / static_cast<double>(kBaseDpi));
-}
-// Window pixels at `dpi` as 96-dpi pixels, unrounded (pointer positions).
-inline float Unscale(double pixels, unsigned dpi) {
-    return static_cast<float>(pixels * static_cast<double>(kBaseDpi) / dpi);
-}
-// Window pixels at `dpi` as whole 96-dpi pixels (MulDiv rounding).
-constexpr int UnscaleRound(int pixels, unsigned dpi) {
-    return MulDivRound(pixels, static_cast<int>(kBaseDpi), static_cast<int>(dpi));
-}
-
-// ---- Twips and the pixels of a window at `dpi`.
-
-// Whole twips at `dpi` (MulDiv rounding): the design rectangles of the windows.
-constexpr int TwipsToPixels(int twips, unsigned dpi) {
-    return MulDivRound(twips, static_cast<int>(dpi), kTwipsPerInch);
-}
-// Fractional twips at `dpi`, halves away from zero.
-inline int PixelsFromTwips(double twips, unsigned dpi) {
-    return static_cast<int>(std::lround(twips * dpi / static_cast<double>(kTwipsPerInch)));
-}
-// The whole pixels that cover a length in twips at `dpi` (rounded up).
-inline int PixelsCoveringTwips(double twips, unsigned dpi) {
-    return static_cast<int>(std::ceil(twips * static_cast<double>(dpi) / kTwipsPerInch));
-}
-// Window pixels at `dpi` as whole twips (MulDiv rounding).
-constexpr int TwipsFromPixels(int pixels, unsigned dpi) {
-    return MulDivRound(pixels, kTwipsPerInch, static_cast<int>(dpi));
-}
-// Window pixels at `dpi` as twips, unrounded (pointer positions).
-inline float TwipsAt(double pixels, unsigned dpi) {
-    return static_cast<float>(pixels * static_cast<double>(kTwipsPerInch) / dpi);
-}
-
-// ---- Twips and 96-dpi pixels.
-
-constexpr int TwipsFrom96(int pixels96) { return pixels96 * kTwipsPerPixel96; }
+    // A place in the unit (an element's edge, a point) as the window's pixel.
+    int PlaceToPixels(double place) const { return Nearest(ToDevice(place, unit, dpi).value); }
+    Point ClientPixel(double x, double y) const { return {PlaceToPixels(x), PlaceToPixels(y)}; }
+};
 
 // A font size in points as a control reads it back: the nearest whole number, halves to the even neighbour.
 inline std::int16_t RoundPoints(double points) {
@@ -86,24 +109,6 @@ constexpr double kMaxFontPoints = 2160;
 // A stored font may carry any size: it is measured and drawn at no more than the largest size a font takes.
 inline double DrawnPoints(double points) {
     return std::isfinite(points) ? std::min(std::max(points, 0.0), kMaxFontPoints) : 0.0;
-}
-
-// ---- The unit a control keeps its size and places in; its host converts once, by the unit.
-
-enum class SizeUnit { Pixels96, Twips };
-
-// A window length in pixels at `dpi` as a size in `unit` (MulDiv rounding).
-constexpr int SizeFromPixels(SizeUnit unit, int pixels, unsigned dpi) {
-    return unit == SizeUnit::Twips ? TwipsFromPixels(pixels, dpi) : UnscaleRound(pixels, dpi);
-}
-// A size in `unit` as window pixels at `dpi`: twips are covered whole (rounded up), so the size read back is not
-// below the one asked for.
-inline int SizeToPixels(SizeUnit unit, int size, unsigned dpi) {
-    return unit == SizeUnit::Twips ? PixelsCoveringTwips(size, dpi) : Scale(size, dpi);
-}
-// A place in `unit` (an element's edge) as window pixels at `dpi`.
-inline int PlaceToPixels(SizeUnit unit, double place, unsigned dpi) {
-    return unit == SizeUnit::Twips ? PixelsFromTwips(place, dpi) : ScaleFloor(place, dpi);
 }
 
 // Where a design places a part: left and top in its parent's client area, and its size, all in twips.

@@ -13,16 +13,13 @@ UINT WindowDpi(HWND window) {
 }
 
 RECT PixelRect(const TwipsRect& twips, UINT dpi) {
-    RECT r;
-    r.left = TwipsToPixels(twips.left, dpi);
-    r.top = TwipsToPixels(twips.top, dpi);
-    r.right = TwipsToPixels(twips.left + twips.width, dpi);
-    r.bottom = TwipsToPixels(twips.top + twips.height, dpi);
-    return r;
+    // Each edge on its own, so parts that meet in the design meet on screen.
+    const auto edge = [dpi](int place) { return NearestPixels(Twips(place), Dpi{dpi}); };
+    return {edge(twips.left), edge(twips.top), edge(twips.left + twips.width), edge(twips.top + twips.height)};
 }
 
 RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle, UINT dpi) {
-    RECT frame = {0, 0, Scale(clientW96, dpi), Scale(clientH96, dpi)};
+    RECT frame = {0, 0, NearestPixels(Pixels96(clientW96), Dpi{dpi}), NearestPixels(Pixels96(clientH96), Dpi{dpi})};
     AdjustWindowRectForDpi(&frame, style, exStyle, dpi);
     const int w = frame.right - frame.left;
     const int h = frame.bottom - frame.top;

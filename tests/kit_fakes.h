@@ -8,6 +8,7 @@
 
 #include "controls/common/control_site.h"
 #include "fakes.h"
+#include "platform/units.h"
 
 namespace kitfakes {
 
@@ -53,12 +54,14 @@ struct Rig {
 struct Site final : kit::ControlSite {
     long repaints = 0;
     std::function<void(int width, int height)> grant;
+    plat::UnitScale scale;  // 96 dpi; a test of a control in twips sets the unit
     void Invalidate() override { ++repaints; }
     void Refresh() override { ++repaints; }
     void SetInputEnabled(bool) override {}
     void RequestSize(int width, int height) override {
         if (grant) grant(width, height);
     }
+    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
 
 // Text whose line height follows the point size (two pixels a point, rounded), with a call count.

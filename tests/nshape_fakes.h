@@ -22,6 +22,7 @@ struct Site final : kit::ControlSite {
     std::vector<int> requestedWidths;
     std::vector<std::wstring> captions;
     bool windowEnabled = true;
+    plat::UnitScale scale;  // the window's pixels are the control's 96-dpi pixels unless a test sets a DPI
     void Invalidate() override { ++invalidations; }
     void Refresh() override {
         ++refreshes;
@@ -34,6 +35,7 @@ struct Site final : kit::ControlSite {
     }
     void SetInputEnabled(bool enabled) override { windowEnabled = enabled; }
     void CaptionChanged(const std::wstring& caption) override { captions.push_back(caption); }
+    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
 
 // A button on a screen: its window is id 100 with its client origin at (200, 100); the test moves the pointer in
@@ -56,7 +58,7 @@ struct Rig {
             return covered ? kOther : kWindow;
         };
         shape = std::make_unique<kit::NShape>(p.services, kit::ButtonEvents{}, width, height);
-        shape->Attach(kWindow, &site, plat::kBaseDpi);
+        shape->Attach(kWindow, &site);
         site.model = shape.get();
         site.log = &log;
         Record();
@@ -73,7 +75,7 @@ struct Rig {
         return out;
     }
 
-    void PointAt(float x, float y) { p.pointer.cursor = {200 + plat::RoundPixel(x), 100 + plat::RoundPixel(y)}; }
+    void PointAt(float x, float y) { p.pointer.cursor = {200 + plat::Nearest(x), 100 + plat::Nearest(y)}; }
     void Move(float x, float y, std::int16_t buttons = 0) {
         PointAt(x, y);
         shape->MouseMove(buttons, 0, x, y);

@@ -23,7 +23,8 @@ TrackerParams CheckButton::PollParams() {
     // The pointer is over the control anywhere in its client area, the right and bottom edges included.
     params.over = OverTest::ClientArea;
     params.clientSize = [this] {
-        return plat::Size{plat::PixelsFromTwips(width_, dpi_), plat::PixelsFromTwips(height_, dpi_)};
+        const plat::Point corner = ClientPixel(width_, height_);
+        return plat::Size{corner.x, corner.y};
     };
     return params;
 }

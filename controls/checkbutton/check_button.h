@@ -139,7 +139,7 @@ private:
     void Relative(Source part, float* x, float* y) const;
     // A press whose release will not come ends: the look the pointer calls for, no click.
     void EndPress(bool pressed);
-    // Whether a point (window pixels) lies in the window's client area.
+    // Whether a point of the control lies in its window's client area.
     bool OnClient(float x, float y) const;
 
     PointerTracker tracker_;

@@ -27,13 +27,13 @@ void CheckButton::Relative(Source part, float* x, float* y) const {
 }
 
 bool CheckButton::OnClient(float x, float y) const {
-    return x >= 0 && y >= 0 && x < plat::PixelsFromTwips(width_, dpi_) && y < plat::PixelsFromTwips(height_, dpi_);
+    // Judged in the window's pixels, as the system judges where a release lands.
+    const plat::Point p = ClientPixel(x, y), corner = ClientPixel(width_, height_);
+    return p.x >= 0 && p.y >= 0 && p.x < corner.x && p.y < corner.y;
 }
 
 void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     if (button == buttons::kLeft) clickPending_ = true;
-    x = plat::TwipsAt(x, dpi_);
-    y = plat::TwipsAt(y, dpi_);
     const Source part = PartFor(x, y);
     if (tracker_.Pressed(button)) pressPart_ = part;
     Relative(part, &x, &y);
@@ -46,8 +46,6 @@ void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, fl
     // move may bring back the hover image after a click.
     if (lastMove_ && lastMove_->x == x && lastMove_->y == y && lastMove_->buttons == button) return;
     lastMove_ = LastMove{x, y, button};
-    x = plat::TwipsAt(x, dpi_);
-    y = plat::TwipsAt(y, dpi_);
     // Every move starts the poll; one already running keeps its rhythm (starting its timer again would put the
     // next tick off by a whole period at each move, so a pointer that keeps moving would never be polled).
     if (!tracker_.Polling()) tracker_.StartPoll();
@@ -69,14 +67,12 @@ void CheckButton::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
     // A left press and release on the control make a click, judged before the capture goes (losing it cancels a
     // click still to come).
     const bool click = button == buttons::kLeft && std::exchange(clickPending_, false) && OnClient(x, y);
-    const float px = x, py = y;
-    x = plat::TwipsAt(x, dpi_);
-    y = plat::TwipsAt(y, dpi_);
+    const float restX = x, restY = y;
     const Source part = PartFor(x, y);
     tracker_.Released(button);
     // The system's move after a release (the capture ends) comes where the pointer rests, with the buttons still
     // held; it is no move, however the buttons changed during the press.
-    lastMove_ = LastMove{px, py, static_cast<std::int16_t>(tracker_.HeldButtons())};
+    lastMove_ = LastMove{restX, restY, static_cast<std::int16_t>(tracker_.HeldButtons())};
     tracker_.EndPressCapture();
     Relative(part, &x, &y);
     Raise(events_.MouseUp, button, shift, x, y);

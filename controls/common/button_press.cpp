@@ -24,8 +24,6 @@ void ButtonModel::Resize(int width, int height) {
 }
 
 int ButtonModel::Locate(float* x, float* y) const {
-    *x = plat::Unscale(*x, dpi_);
-    *y = plat::Unscale(*y, dpi_);
     const int element = tracker_.HeldButtons() ? pressElement_ : ElementAt(*x, *y);
     RelativeTo(element, x, y);
     return element;
@@ -45,7 +43,7 @@ void ButtonModel::Show(ButtonLook look) {
 void ButtonModel::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     // The first button of a press series notes the element it began on; the pointer stays with the control until
     // the last release.
-    if (tracker_.HeldButtons() == 0) pressElement_ = ElementAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
+    if (tracker_.HeldButtons() == 0) pressElement_ = ElementAt(x, y);
     tracker_.Pressed(button);
     const int element = Locate(&x, &y);
     PressedOn(element);
@@ -55,7 +53,7 @@ void ButtonModel::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
 }
 
 void ButtonModel::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
-    const plat::Point client{plat::RoundPixel(x), plat::RoundPixel(y)};
+    const plat::Point client = ClientPixel(x, y);
     const int element = Locate(&x, &y);
     RaisePointer(events_.MouseMove, &buttons, shift, x, y);
     // Another button than the left one takes part: the look stays.
@@ -85,7 +83,7 @@ void ButtonModel::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
 
 void ButtonModel::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
     // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
-    if (tracker_.HeldButtons() == 0) pressElement_ = ElementAt(plat::Unscale(x, dpi_), plat::Unscale(y, dpi_));
+    if (tracker_.HeldButtons() == 0) pressElement_ = ElementAt(x, y);
     tracker_.Pressed(button);
     Raise(events_.DblClick);
 }

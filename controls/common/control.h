@@ -26,7 +26,7 @@ class Control {
 public:
     // ---- Creation (MakeControl): Attach once the window exists; its first size, before the properties when
     // SizedFirst() and else after Placed(), where a control that lays itself out before its first size does it.
-    virtual void Attach(plat::WindowId window, ControlSite* site, unsigned dpi) = 0;
+    virtual void Attach(plat::WindowId window, ControlSite* site) = 0;
     virtual bool SizedFirst() const = 0;
     virtual void Placed() = 0;
 
@@ -35,8 +35,9 @@ public:
     virtual LoadResult Load(const PropertyBag& bag, const Ambient& ambient) = 0;
     virtual bool Save(PropertyBag& bag, const Ambient& ambient) const = 0;
 
-    // ---- Pointer, in the window's client pixels at its DPI. `buttons` of a move is the mask of held buttons;
-    // `button` of a press or release the one button. DblClick is the second press of a double-click.
+    // ---- Pointer, at a place of the control in its unit (the host converts its pixels). `buttons` of a move is the
+    // mask of held buttons; `button` of a press or release the one button. DblClick is the second press of a
+    // double-click.
     virtual void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) = 0;
     virtual void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) = 0;
     virtual void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) = 0;
@@ -56,10 +57,9 @@ public:
     virtual void LostFocus() = 0;
     virtual void TimerTick(unsigned timerId) = 0;
 
-    // ---- Size, in the control's unit (the host converts its pixels); the DPI pointer positions arrive at.
+    // ---- Size, in the control's unit: the host converts between it and its window's pixels, the model never.
     virtual plat::SizeUnit SizeUnit() const = 0;
     virtual void Resize(int width, int height) = 0;
-    virtual void SetDpi(unsigned dpi) = 0;
 
     // ---- Caption: what a screen reader or a tool setting the window text gives the control.
     virtual std::wstring Caption() const = 0;

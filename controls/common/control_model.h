@@ -1,6 +1,6 @@
 // What every model of the kit keeps alike, under the control interface: the platform's services, the container's
-// handlers, the site and display scale of the window that shows it, its enabled flag and the unit it keeps its size
-// in. A host converts sizes between its window's pixels and that unit, once (kit_host_win.h).
+// handlers, the site of the window that shows it, its enabled flag and the unit it keeps its size in. A model
+// knows no DPI: its host converts between its window's pixels and that unit, once (kit_host_win.h).
 #pragma once
 
 #include <string>
@@ -33,14 +33,11 @@ public:
     // The container's handlers; they may be rebound at any time.
     Events& events() { return events_; }
     const plat::Services& services() const { return services_; }
-    // The window the control lives in (what the pointer queries and timers name), its site and its DPI.
-    void Attach(plat::WindowId window, ControlSite* site, unsigned dpi) final {
+    // The window the control lives in (what the pointer queries and timers name) and its site.
+    void Attach(plat::WindowId window, ControlSite* site) final {
         site_ = site;
-        SetDpi(dpi);
         Attached(window);
     }
-    void SetDpi(unsigned dpi) final { dpi_ = dpi ? dpi : plat::kBaseDpi; }
-    unsigned dpi() const { return dpi_; }
     ControlSite* site() const { return site_; }
     bool Enabled() const final { return enabled_; }
     plat::SizeUnit SizeUnit() const final { return Unit; }
@@ -61,7 +58,13 @@ protected:
         if (!services_.text) return {};
         const plat::Size px =
             services_.text->Measure(text, font.name, plat::DrawnPoints(font.size), font.weight >= kBoldWeight);
-        return {plat::TwipsFrom96(px.cx), plat::TwipsFrom96(px.cy)};
+        const auto twips = [](int pixels96) { return static_cast<int>(plat::ToTwips(plat::Pixels96(pixels96)).value); };
+        return {twips(px.cx), twips(px.cy)};
+    }
+    // A place of the control as its window's client pixel, for the platform's pointer queries; without a site, as
+    // if the unit were the window's pixels.
+    plat::Point ClientPixel(double x, double y) const {
+        return site_ ? site_->ClientPixel(x, y) : plat::Point{plat::Nearest(x), plat::Nearest(y)};
     }
     // Every property write ends here, so a designer can mark its design modified.
     void Notify(const wchar_t* property) { Raise(events_.PropertyChanged, std::wstring(property)); }
@@ -84,7 +87,6 @@ protected:
     const plat::Services services_;
     Events events_;
     ControlSite* site_ = nullptr;
-    unsigned dpi_ = plat::kBaseDpi;
     bool enabled_ = true;
 };
 

@@ -2,15 +2,17 @@
 // portable model (control_model.h: properties, state machine, events, layout, persistence) plus a thin Win32 host
 // that implements ControlSite, turns window messages into the model's input and paints what the model describes.
 //
-// Pointer positions: the host passes the window's client pixels exactly as the message carries them (at the
-// window's DPI, as floats), and the model converts them once, with platform/units.h, into the unit its events
-// report (96-dpi pixels for N_Shape and N_Selection, twips for CheckButton and N_TextBox): a shared intermediate
-// unit would round twice. Sizes travel in the unit the model declares; the host converts them. The pointer
-// capture belongs to the model's PointerTracker: hosts never call SetCapture or ReleaseCapture themselves.
+// Units: a model knows no DPI. Its host converts the window's client pixels once, with its plat::UnitScale, into
+// the unit the model declares and its events report (96-dpi pixels for N_Shape and N_Selection, twips for
+// CheckButton and N_TextBox; a shared intermediate unit would round twice), and sizes back. Where a model must ask
+// the platform about a point (is it over my window?), the site turns the point back into the window's pixel. The
+// pointer capture belongs to the model's PointerTracker: hosts never call SetCapture or ReleaseCapture themselves.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "platform/platform.h"
 
 namespace kit {
 
@@ -46,6 +48,9 @@ public:
     // The model wants this size (in its own unit); a side equal to the model's current one asks for no change
     // of that side. The host resizes its window and reports the size it got through the model's Resize.
     virtual void RequestSize(int width, int height) = 0;
+    // A place of the control, in its unit, as the window's client pixel nearest it: what the platform's pointer
+    // queries take.
+    virtual plat::Point ClientPixel(double x, double y) const = 0;
     // The caption changed: a host whose window text follows the caption updates it.
     virtual void CaptionChanged(const std::wstring& /*caption*/) {}
 };

@@ -108,9 +108,9 @@ LRESULT ControlHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
     switch (msg) {
         case WM_NCCREATE:
-            // Every control meets its window, site and DPI here, before any other message of the window reaches it.
+            // Every control meets its window and site here, before any other message of the window reaches it.
             dpi_ = plat::WindowDpi(hwnd_);
-            control_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this, dpi_);
+            control_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this);
             break;
         case WM_CREATE:
             Create();
@@ -169,7 +169,7 @@ void ControlHost::ReportSize() {
 
 void ControlHost::DrawFocusCue(HDC dc, const RECT& client) {
     RECT r = client;
-    const int inset = plat::Scale(kFocusCueInset, dpi_);
+    const int inset = plat::NearestPixels(plat::Pixels96(kFocusCueInset), plat::Dpi{dpi_});
     InflateRect(&r, -inset, -inset);
     if (r.right > r.left && r.bottom > r.top) PaintFocusRect(dc, r);
 }

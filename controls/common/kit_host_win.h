@@ -112,11 +112,12 @@ struct ControlArgs {
 };
 
 // The part every control host shares: the control (through its interface only) with its screen-reader answers,
-// the window's DPI, the window side of the control's site, sizes converted between the window's pixels and the
-// control's unit, and the messages all controls answer alike (input a disabled control drops, keys, focus, size,
-// system colours, erase, paint, a DPI change). A host supplies Draw and Message and may override the other hooks.
+// the window's DPI, the window side of the control's site, pointer positions and sizes converted between the window's
+// pixels and the control's unit, and the messages all controls answer alike (input a disabled control drops, keys,
+// focus, size, system colours, erase, paint, a DPI change). A host supplies Draw and Message and may override the other
+// hooks.
 //
-// The control meets its window, site and DPI at WM_NCCREATE, before any other message reaches it; at WM_CREATE
+// The control meets its window and site at WM_NCCREATE, before any other message reaches it; at WM_CREATE
 // come the host's own parts, then MakeControl, then the window's first picture. Size messages before the
 // control's first size are the window being made, not the container's.
 //
@@ -134,6 +135,7 @@ public:
     // The caption changed: the window text follows, screen readers hear the new name, and the control shows it at
     // once (a caller that blocks the thread next would otherwise keep it unseen).
     void CaptionChanged(const std::wstring& caption) override;
+    plat::Point ClientPixel(double x, double y) const override { return Units().ClientPixel(x, y); }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -151,7 +153,7 @@ protected:
     // Whether repaint requests reach the window.
     virtual bool Shown() const { return hwnd_ != nullptr; }
     virtual void ColorsChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
-    // After a DPI change: the control has the new DPI; bring the rest in line.
+    // After a DPI change: the host converts at the new DPI; bring the rest in line.
     virtual void Refit() { ReportSize(); }
     // Runs inside the paint, before the client area is read.
     virtual void BeforePaint() { control_.OnPaint(); }
@@ -159,14 +161,14 @@ protected:
     virtual void DrawFocusCue(HDC dc, const RECT& client);
     static constexpr int kFocusCueInset = 3;  // 96-dpi pixels
 
-    // A mouse message's position in the window's client pixels, as the controls take it.
-    static float X(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
-    static float Y(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
-
-    // ---- Sizes and places, between the window's pixels and the control's unit: converted here only.
-    int ModelSize(int pixels) const { return plat::SizeFromPixels(control_.SizeUnit(), pixels, dpi_); }
-    int WindowSize(int size) const { return plat::SizeToPixels(control_.SizeUnit(), size, dpi_); }
-    int WindowPlace(double place) const { return plat::PlaceToPixels(control_.SizeUnit(), place, dpi_); }
+    // ---- Pointer positions, sizes and places, between the window's pixels and the control's unit: converted here
+    // only. A mouse message's position, in the unit.
+    plat::UnitScale Units() const { return {control_.SizeUnit(), plat::Dpi{dpi_}}; }
+    float X(LPARAM lp) const { return Units().PointerIn(static_cast<short>(LOWORD(lp))); }
+    float Y(LPARAM lp) const { return Units().PointerIn(static_cast<short>(HIWORD(lp))); }
+    int ModelSize(int pixels) const { return Units().SizeFromPixels(pixels); }
+    int WindowSize(int size) const { return Units().SizeToPixels(size); }
+    int WindowPlace(double place) const { return Units().PlaceToPixels(place); }
     // An element's box with each edge placed on its own, so boxes that meet in the model meet on screen.
     RECT WindowRect(const RectF& r) const {
         return {WindowPlace(r.left), WindowPlace(r.top), WindowPlace(r.left + r.width), WindowPlace(r.top + r.height)};
@@ -190,10 +192,7 @@ protected:
     // One line of a caption at a place of the control, on what lies under it.
     void DrawCaption(HDC dc, HFONT font, OleColor color, double left, double top, const std::wstring& text) const;
 
-    void ApplyDpi(UINT dpi) {
-        dpi_ = dpi;
-        control_.SetDpi(dpi);
-    }
+    void ApplyDpi(UINT dpi) { dpi_ = dpi; }
 
     // The window text of a control with a caption is the caption (the window was made with the instance name), so
     // screen readers and tools that read or set it meet the caption.

@@ -44,7 +44,7 @@ void NShape::Ajustar_Botao() {
             content = iw + 2 * kMargin;
         else
             content = 2 * kMargin;
-        const int wanted = plat::RoundPixel(content);
+        const int wanted = plat::Nearest(content);
         if (wanted != Width()) {
             // The resize comes back through Resize, which raises Resize and lays out again inside this step.
             requestingWidth_ = true;

@@ -33,8 +33,8 @@ class Host final : public host::ModelHost<NShape, host::ButtonHost> {
 public:
     // The model starts at the size the design places it at.
     Host(const plat::Services& services, const NShapeArgs& args)
-        : ModelHost(services, args, plat::TwipsToPixels(args.place.width, plat::kBaseDpi),
-                    plat::TwipsToPixels(args.place.height, plat::kBaseDpi)),
+        : ModelHost(services, args, plat::NearestPixels(plat::Twips(args.place.width), plat::Dpi{}),
+                    plat::NearestPixels(plat::Twips(args.place.height), plat::Dpi{})),
           pictures_(args.pictures),
           twips_(args.place) {
         model_.SetPictureSizer([this](const Picture& p) -> std::optional<plat::Size> {
@@ -49,10 +49,10 @@ public:
         if (!hwnd_) return;
         RECT rc;
         GetClientRect(hwnd_, &rc);
-        twips_.width = plat::TwipsFrom96(width96);
+        twips_.width = Twips(width96);
         int height = rc.bottom;
         if (height96 != model_.Height()) {
-            twips_.height = plat::TwipsFrom96(height96);
+            twips_.height = Twips(height96);
             height = WindowSize(height96);
         }
         SetWindowPos(hwnd_, nullptr, 0, 0, WindowSize(width96), height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -94,7 +94,7 @@ private:
             const RECT box = WindowRect(model_.FigureBox());
             const FigureGeometry g = FigureFor(model_.Figure(), box.right - box.left, box.bottom - box.top);
             plat::GdiObject<HBRUSH> fill(CreateSolidBrush(Color(ColorRole::Fill, model_.FillColor())));
-            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, plat::Scale(1, dpi_)),
+            plat::GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, WindowSize(1)),
                                                 Color(ColorRole::Border, model_.BorderColor())));
             plat::SelectObj selectFill(dc, fill.get());
             plat::SelectObj selectPen(dc, pen.get());
@@ -124,8 +124,10 @@ private:
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
+    static int Twips(int size96) { return static_cast<int>(plat::ToTwips(plat::Pixels96(size96)).value); }
+
     PictureSource pictures_;
-    plat::TwipsRect twips_;
+    plat::TwipsRect twips_;  // where the design places the button, with the sizes it asked for since
     std::map<std::wstring, std::unique_ptr<Image>> images_;
     host::FontCache fonts_;
 };

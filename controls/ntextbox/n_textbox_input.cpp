@@ -16,8 +16,6 @@ constexpr std::int16_t kDigitNine = 57;
 
 void NTextBox::RaiseMouse(const PointerEvent& event, std::int16_t button, std::int16_t shift, float x, float y) {
     if (!Raising()) return;
-    x = plat::TwipsAt(x, dpi_);
-    y = plat::TwipsAt(y, dpi_);
     Raise(event, button, shift, x, y);
 }
 

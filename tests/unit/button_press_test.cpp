@@ -30,6 +30,7 @@ struct Site final : kit::ControlSite {
     void Refresh() override {}
     void SetInputEnabled(bool) override {}
     void RequestSize(int, int) override {}
+    plat::Point ClientPixel(double x, double y) const override { return plat::UnitScale{}.ClientPixel(x, y); }
 };
 
 // What a row's MouseDown or KeyDown handler does besides recording.
@@ -65,7 +66,7 @@ struct Bench {
             Act();
         };
         Make(e);
-        m->Attach(kWindow, &site, 96);
+        m->Attach(kWindow, &site);
     }
     void Make(const kit::ButtonEvents& e);
 

@@ -29,6 +29,8 @@ struct SiteFake final : kit::ControlSite {
     void Refresh() override { ++repaints; }
     void SetInputEnabled(bool e) override { enabled.push_back(e); }
     void RequestSize(int, int) override {}
+    plat::UnitScale scale{plat::SizeUnit::Twips};
+    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
 
 kit::Font ContainerFont() { return {L"Tahoma", 9}; }  // the rest as a new font has it
@@ -37,7 +39,6 @@ struct Box {
     Rig rig;
     kitfakes::Recorder rec;
     SiteFake view;
-    unsigned dpi = 96;
     std::unique_ptr<CheckButton> cb;
 
     explicit Box(bool init = true) {
@@ -49,21 +50,17 @@ struct Box {
         cb = std::make_unique<CheckButton>(rig.p.services, e);
         // The control's client area starts at screen (100, 200).
         rig.p.pointer.origins[Rig::kWindow] = {100, 200};
-        cb->Attach(Rig::kWindow, &view, 96);
+        cb->Attach(Rig::kWindow, &view);
         if (init) cb->InitNew({L"CheckButton1", ContainerFont()});
         cb->Resize(1410, 975);
         rec.Clear();
     }
     void PointerAtClient(int x, int y) { rig.p.pointer.cursor = {100 + x, 200 + y}; }
-    void SetDpi(unsigned d) {
-        dpi = d;
-        cb->SetDpi(d);
-    }
-    // The window passes its client pixels; these take the position in twips, as the events report it.
-    float Px(float twips) const { return twips * static_cast<float>(dpi) / 1440.f; }
-    void Move(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseMove(b, s, Px(x), Px(y)); }
-    void Down(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseDown(b, s, Px(x), Px(y)); }
-    void Up(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseUp(b, s, Px(x), Px(y)); }
+    // The window's DPI, which its host converts at; the control takes positions in twips.
+    void SetDpi(unsigned d) { view.scale.dpi = plat::Dpi{d}; }
+    void Move(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseMove(b, s, x, y); }
+    void Down(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseDown(b, s, x, y); }
+    void Up(std::int16_t b, std::int16_t s, float x, float y) { cb->MouseUp(b, s, x, y); }
     void Tick() { cb->TimerTick(CheckButton::kTimer1); }
 };
 
@@ -315,7 +312,7 @@ TEST(CheckButtonPointer, PressesHoldThePointerUntilTheLastButtonIsReleased) {
             else if (step.kind == 'u')
                 t.Up(step.button, 0, 700, 300);
             else if (step.kind == '2')
-                t.cb->DblClick(step.button, 0, t.Px(700), t.Px(300));
+                t.cb->DblClick(step.button, 0, 700, 300);
             else {
                 t.rig.p.pointer.capture = Rig::kOther;
                 t.cb->CaptureLost();
@@ -345,7 +342,7 @@ TEST(CheckButtonPointer, ALeftPressAndItsReleaseOverTheControlClick) {
             if (step[0] == 'd') t.Down(button, 0, 700, 300);
             if (step[0] == 'u') t.Up(button, 0, 700, 300);
             if (step[0] == 'o') t.Up(1, 0, 1500, 300);
-            if (step[0] == 'w') t.cb->DblClick(button, 0, t.Px(700), t.Px(300));
+            if (step[0] == 'w') t.cb->DblClick(button, 0, 700, 300);
             if (step[0] == 'x') t.cb->CaptureLost();
         }
         EXPECT_EQ(t.rec.Only({L"Click"}).size(), row.clicks) << row.steps;

@@ -30,6 +30,7 @@ struct ViewFake final : kit::ControlSite {
         heights.push_back(h);
         model->Resize(w, h);
     }
+    plat::Point ClientPixel(double x, double y) const override { return plat::UnitScale{}.ClientPixel(x, y); }
 };
 
 struct Entry {
@@ -58,7 +59,7 @@ struct Entry {
         e.PropertyChanged = [this](const std::wstring& name) { rec.Add(L"changed " + name); };
         sel = std::make_unique<NSelection>(rig.p.services, e);
         view.model = sel.get();
-        sel->Attach(Rig::kWindow, &view, plat::kBaseDpi);
+        sel->Attach(Rig::kWindow, &view);
         if (init) {
             sel->InitNew({L"N_Selection1"});
             sel->Resize(200, 60);
@@ -315,7 +316,7 @@ TEST(NSelectionPointer, APressKeepsThePointerUntilTheLastButtonIsReleased) {
     }
 }
 
-// Pointer positions arrive in the window's pixels and are reported in 96-dpi pixels, as they always were.
+// The window's pixels, converted as the host converts them, are reported in 96-dpi pixels, as they always were.
 TEST(NSelectionPointer, PositionsAreReportedIn96DpiPixelsAtAnyDpi) {
     struct Case {
         unsigned dpi;
@@ -326,8 +327,8 @@ TEST(NSelectionPointer, PositionsAreReportedIn96DpiPixelsAtAnyDpi) {
          {Case{96, 150, 22, L"MouseMove 0 0 150 22"}, Case{144, 225, 33, L"MouseMove 0 0 150 22"},
           Case{144, 151, 34, L"MouseMove 0 0 100.667 22.6667"}, Case{120, 7, 3, L"MouseMove 0 0 5.6 2.4"}}) {
         Entry t;
-        t.sel->Attach(Rig::kWindow, &t.view, c.dpi);
-        t.sel->MouseMove(0, 0, c.x, c.y);
+        const plat::UnitScale host{plat::SizeUnit::Pixels96, plat::Dpi{c.dpi}};
+        t.sel->MouseMove(0, 0, host.PointerIn(c.x), host.PointerIn(c.y));
         EXPECT_EQ(t.rec.Only({L"MouseMove"}), (Lines{c.line})) << c.dpi;
     }
 }

@@ -170,7 +170,7 @@ TEST_F(NShapeEvents, TheCaptionReportsElementRelativePositionsAndActsLikeTheSurf
     EXPECT_EQ(r.shape->SourceAt(45, 10), kit::NShapeSource::Surface);
 }
 
-// Positions arrive in the window's pixels; events report them in 96-dpi pixels, relative to the element.
+// The window's pixels, converted as the host converts them, are reported in 96-dpi pixels, relative to the element.
 TEST_F(NShapeEvents, WindowPixelsAreReportedIn96DpiPixelsAtAnyDpi) {
     struct Case {
         unsigned dpi;
@@ -179,8 +179,9 @@ TEST_F(NShapeEvents, WindowPixelsAreReportedIn96DpiPixelsAtAnyDpi) {
     };
     for (const Case& c : {Case{96, 45, 10, L"MouseMove 0 0 3 3"}, Case{144, 67, 15, L"MouseMove 0 0 2.66667 3"},
                           Case{144, 3, 34, L"MouseMove 0 0 2 22.6667"}, Case{192, 7, 9, L"MouseMove 0 0 3.5 4.5"}}) {
-        r.shape->SetDpi(c.dpi);
-        r.shape->MouseMove(0, 0, c.x, c.y);
+        const plat::UnitScale host{plat::SizeUnit::Pixels96, plat::Dpi{c.dpi}};
+        r.site.scale = host;
+        r.shape->MouseMove(0, 0, host.PointerIn(c.x), host.PointerIn(c.y));
         const Log got = r.Take();
         ASSERT_FALSE(got.empty()) << c.dpi;
         EXPECT_EQ(got.front(), c.line) << c.dpi;

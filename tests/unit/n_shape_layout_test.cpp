@@ -112,8 +112,8 @@ TEST(NShapeLayout, WithoutStretchToTextResizingKeepsEverythingCentred) {
     r.shape->Resize(61, 31);
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().left, 10.5);
     EXPECT_DOUBLE_EQ(r.shape->CaptionBox().top, 7.5);
-    EXPECT_EQ(plat::RoundPixel(10.5), 11);  // a half pixel rounds up
-    EXPECT_EQ(plat::RoundPixel(-2.5), -2);
+    EXPECT_EQ(plat::Nearest(10.5), 11);  // a half pixel rounds up
+    EXPECT_EQ(plat::Nearest(-2.5), -2);
     // The picture stays 8 px from the left; the centred caption may overlap it.
     r.shape->SetPictureNormal(kit::Picture{L"wide"});
     r.shape->SetGraphical(true);

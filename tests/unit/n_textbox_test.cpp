@@ -32,6 +32,9 @@ struct ViewFake final : kit::ControlSite, NTextBox::Site {
         requests.emplace_back(w, h);
         model->Resize(w, h);
     }
+    plat::Point ClientPixel(double x, double y) const override {
+        return plat::UnitScale{plat::SizeUnit::Twips}.ClientPixel(x, y);
+    }
 };
 
 struct ThrowingBoxes final : plat::MessageBoxes {
@@ -60,7 +63,7 @@ struct TextBox {
         e.PropertyChanged = [this](const std::wstring& n) { rec.Add(L"changed " + n); };
         box = std::make_unique<NTextBox>(p.services, e);
         view.model = box.get();
-        box->Attach(kitfakes::Rig::kWindow, &view, 96);
+        box->Attach(kitfakes::Rig::kWindow, &view);
         box->SetApplicationTitle(L"Gallery");
         if (init) {
             box->InitNew({});
@@ -294,11 +297,11 @@ TEST(NTextBoxFocus, SelectAllOnFocusOnlyWhenAsked) {
 
 TEST(NTextBoxEvents, OnlyTheTextBoxRaisesAndPassesItsArguments) {
     TextBox t;
-    // The edit box passes its client pixels; events report twips.
-    t.box->MouseMove(0, 0, 2, 3);
-    t.box->MouseDown(1, 1, 2, 3);
-    t.box->SetDpi(144);
-    t.box->MouseUp(1, 1, 3, 3);
+    // The edit box's client pixels, converted as the host converts them; events report twips.
+    const plat::UnitScale at96{plat::SizeUnit::Twips}, at144{plat::SizeUnit::Twips, plat::Dpi{144}};
+    t.box->MouseMove(0, 0, at96.PointerIn(2), at96.PointerIn(3));
+    t.box->MouseDown(1, 1, at96.PointerIn(2), at96.PointerIn(3));
+    t.box->MouseUp(1, 1, at144.PointerIn(3), at144.PointerIn(3));
     t.box->TxtClick();
     t.box->DblClick(1, 0, 0, 0);
     t.box->KeyDown(65, 2, false);

@@ -233,7 +233,7 @@ struct CountedSelection : EventCounts {
         CountAll(e);
         sel = std::make_unique<kit::NSelection>(rig.p.services, e);
         view.grant = [this](int w, int h) { sel->Resize(w, h); };
-        sel->Attach(kitfakes::Rig::kWindow, &view, plat::kBaseDpi);
+        sel->Attach(kitfakes::Rig::kWindow, &view);
         sel->InitNew({L"N_Selection1"});
         sel->Resize(200, 60);
     }
@@ -310,7 +310,8 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
         e, [&raised](const std::wstring& name) { ++raised[name]; }, recorder::Detail::Name);
     kit::CheckButton cb(rig.p.services, e);
     rig.p.pointer.origins[kitfakes::Rig::kWindow] = {100, 200};
-    cb.Attach(kitfakes::Rig::kWindow, &view, 96);
+    view.scale.unit = plat::SizeUnit::Twips;
+    cb.Attach(kitfakes::Rig::kWindow, &view);
     kit::Font font;
     font.name = L"Tahoma";
     cb.InitNew({L"Checkflight", font});
@@ -325,7 +326,7 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
         Stopwatch watch("CheckButton 200,000 move/leave and 20,000 click cycles");
         for (long i = 0; i < kCycles; ++i) {
             at(40, 20);
-            cb.MouseMove(0, 0, 40, 20);
+            cb.MouseMove(0, 0, 600, 300);
             t.Check(cb.ShownImage() == 1 && timers.size() == 1, "hover image and one poll", i);
             cb.TimerTick(kit::CheckButton::kTimer1);
             at(95 + static_cast<int>(i % 7), 10);
@@ -334,10 +335,10 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
         }
         at(40, 20);
         for (long i = 0; i < kClicks; ++i) {
-            cb.MouseMove(0, 0, 40, 20);
-            cb.MouseDown(1, 0, 40, 20);
+            cb.MouseMove(0, 0, 600, 300);
+            cb.MouseDown(1, 0, 600, 300);
             t.Check(cb.ShownImage() == 4 * cb.Value() + 2, "pressed image of the value", i);
-            cb.MouseUp(1, 0, 40, 20);
+            cb.MouseUp(1, 0, 600, 300);
             t.Check(cb.Value() == (i % 2 == 0 ? 1 : 0), "clicks cycle the value", i);
             t.Check(timers.size() <= 1, "never more than the one poll", i);
         }

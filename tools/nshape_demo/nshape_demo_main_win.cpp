@@ -193,8 +193,8 @@ void CreateButtons(HWND parent) {
         args.parent = parent;
         args.id = kFirstId + static_cast<int>(i);
         args.name = p.name;
-        args.place = {plat::TwipsFrom96(p.left), plat::TwipsFrom96(p.top), plat::TwipsFrom96(p.width),
-                      plat::TwipsFrom96(p.height)};
+        const auto twips = [](int pixels96) { return static_cast<int>(plat::ToTwips(plat::Pixels96(pixels96)).value); };
+        args.place = {twips(p.left), twips(p.top), twips(p.width), twips(p.height)};
         args.bag = &bag;
         args.pictures = &DemoPictures;
         args.services = &plat::Win32Services();
