@@ -155,7 +155,8 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     std::int16_t KeyPress(std::int16_t keyAscii) override;
-    // The edit box has handled a left release: a click when a left press on it began it.
+    // The edit box has handled the release MouseUp announced (its caret and selection are the system's): a click
+    // when it was the left button's and a left press on the box began it.
     void TxtClick();
     // The text of the edit box changed by typing or pasting.
     void TxtEdited(const std::wstring& text);
@@ -227,6 +228,7 @@ private:
     bool selOnFocus_ = false;
     int resizing_ = 0;
     bool clickPending_ = false;  // a left press whose release clicks
+    bool releasedLeft_ = false;  // the release the edit box is handling is the left button's
 };
 
 }  // namespace kit

@@ -29,10 +29,12 @@ void NTextBox::MouseMove(std::int16_t button, std::int16_t shift, float x, float
 }
 
 void NTextBox::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    releasedLeft_ = button == buttons::kLeft;
     RaiseMouse(events_.MouseUp, button, shift, x, y);
 }
 
 void NTextBox::TxtClick() {
+    if (!std::exchange(releasedLeft_, false)) return;
     if (std::exchange(clickPending_, false) && Raising()) Raise(events_.Click);
 }
 

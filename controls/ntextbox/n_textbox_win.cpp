@@ -246,7 +246,7 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
             const std::int16_t button = host::ButtonOf(msg);
             model_.MouseUp(button, host::ShiftMask(), X(lp), Y(lp));
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
-            if (msg == WM_LBUTTONUP) model_.TxtClick();
+            model_.TxtClick();
             return r;
         }
         case WM_LBUTTONDBLCLK:

@@ -1,6 +1,9 @@
-// The press the kit's buttons share, as input scripts run against N_Shape and N_Selection: each row gives the
-// events and the looks its script must leave, once, and N_Selection's own stream only where it differs (it holds
-// no pointer while merely over the control, so it raises no MouseOut and has no hover picture).
+// The input of the kit's four controls, as input scripts: each row gives the events and the looks its script must
+// leave for the buttons, once, and another control's own stream only where it differs. N_Selection holds no
+// pointer while merely over the control, so it raises no MouseOut and has no hover picture. The check box shows
+// its looks in its value's images, cycles its value on a click and knows no Enter, Leave or Space press. The text
+// box's pointer belongs to its edit box, whose caret and selection the system keeps: it shows no looks and takes
+// no capture, and its click comes when the edit box has handled a left release.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,8 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "controls/checkbutton/check_button.h"
 #include "controls/nselection/n_selection.h"
 #include "controls/nshape/n_shape.h"
+#include "controls/ntextbox/n_textbox.h"
 #include "fakes.h"
 #include "tests/event_recorder.h"
 
@@ -19,7 +24,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // The control's window is 100 x 30 pixels with its client origin at (200, 100). Both points lie on the surface
-// of either control, clear of its caption and picture.
+// of every control, clear of its caption and picture; the host converts them into the control's unit.
 constexpr plat::WindowId kWindow = 100;
 constexpr plat::WindowId kOther = 200;
 constexpr float kInX = 98, kOutX = 150, kY = 5;
@@ -30,7 +35,8 @@ struct Site final : kit::ControlSite {
     void Refresh() override {}
     void SetInputEnabled(bool) override {}
     void RequestSize(int, int) override {}
-    plat::Point ClientPixel(double x, double y) const override { return plat::UnitScale{}.ClientPixel(x, y); }
+    plat::UnitScale scale;
+    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
 
 // What a row's MouseDown or KeyDown handler does besides recording.
@@ -38,6 +44,7 @@ enum class During { Nothing, Disable, TakeCapture, TakeFocus };
 
 template <typename Model>
 struct Bench {
+    using Events = std::remove_reference_t<decltype(std::declval<Model&>().events())>;
     fakes::Platform p;
     Site site;
     Lines log;
@@ -51,7 +58,7 @@ struct Bench {
         p.pointer.windowAt = [](plat::Point s) {
             return s.x >= 200 && s.x < 300 && s.y >= 100 && s.y < 130 ? kWindow : plat::WindowId(0);
         };
-        kit::ButtonEvents e;
+        Events e;
         recorder::Record(
             e, [this](const std::wstring& line) { log.emplace_back(line.begin(), line.end()); },
             recorder::Detail::First);
@@ -66,9 +73,19 @@ struct Bench {
             Act();
         };
         Make(e);
+        site.scale.unit = m->SizeUnit();
         m->Attach(kWindow, &site);
+        Made();
+        log.clear();
+        site.invalidated = 0;
     }
-    void Make(const kit::ButtonEvents& e);
+    void Make(const Events& e);
+    void Made() {}
+    // The host's next step once the window has handled a release.
+    void Handled() {}
+    int Look() const { return static_cast<int>(m->ButtonState()); }
+    // A point of the window in the control's unit, as its host converts it.
+    float At(float pixels) const { return site.scale.PointerIn(pixels); }
 
     void Act() {
         if (during == During::Disable) m->SetEnabled(false);
@@ -82,7 +99,7 @@ struct Bench {
 
     void State(bool pictures) {
         std::ostringstream s;
-        s << "look " << static_cast<int>(m->ButtonState()) << " cap " << (p.pointer.capture == kWindow);
+        s << "look " << Look() << " cap " << (p.pointer.capture == kWindow);
         if (pictures) Pictures(s);
         log.push_back(s.str());
     }
@@ -92,22 +109,23 @@ struct Bench {
         const auto move = [this](float to) {
             x = to;
             p.pointer.cursor = {200 + static_cast<int>(to), 100 + static_cast<int>(kY)};
-            m->MouseMove(held, 0, to, kY);
+            m->MouseMove(held, 0, At(to), At(kY));
         };
         const std::int16_t b = static_cast<std::int16_t>(t.size() > 1 && t[1] >= '0' && t[1] <= '9' ? t[1] - '0' : 0);
         if (t == "in") move(kInX);
         if (t == "out") move(kOutX);
         if (t[0] == 'd' && b) {
             held = static_cast<std::int16_t>(held | b);
-            m->MouseDown(b, 0, x, kY);
+            m->MouseDown(b, 0, At(x), At(kY));
         }
         if (t[0] == 'u' && b) {
             held = static_cast<std::int16_t>(held & ~b);
-            m->MouseUp(b, 0, x, kY);
+            m->MouseUp(b, 0, At(x), At(kY));
+            Handled();
         }
         if (t[0] == 'w' && b) {  // the second press of a double-click
             held = static_cast<std::int16_t>(held | b);
-            m->DblClick(b, 0, x, kY);
+            m->DblClick(b, 0, At(x), At(kY));
         }
         if (t[0] == 'k') {  // a key down and up by its code
             const auto code = static_cast<std::int16_t>(std::stoi(t.substr(1)));
@@ -150,11 +168,41 @@ void Bench<kit::NSelection>::Make(const kit::ButtonEvents& e) {
     m = std::make_unique<kit::NSelection>(p.services, e);
 }
 template <>
+void Bench<kit::CheckButton>::Make(const kit::CheckButtonEvents& e) {
+    m = std::make_unique<kit::CheckButton>(p.services, e);
+}
+template <>
+void Bench<kit::CheckButton>::Made() {
+    m->InitNew({L"Check1"});
+    m->Resize(1500, 450);
+}
+template <>
+int Bench<kit::CheckButton>::Look() const {
+    return m->ShownImage() % kit::kLooksPerValue;
+}
+template <>
+void Bench<kit::NTextBox>::Make(const kit::NTextBoxEvents& e) {
+    m = std::make_unique<kit::NTextBox>(p.services, e);
+}
+template <>
+void Bench<kit::NTextBox>::Made() {
+    m->InitNew({L"Text1"});
+    m->Resize(1500, 450);
+}
+template <>
+void Bench<kit::NTextBox>::Handled() {
+    m->TxtClick();
+}
+template <>
+int Bench<kit::NTextBox>::Look() const {
+    return static_cast<int>(m->PaintLook());
+}
+template <>
 void Bench<kit::NShape>::Pictures(std::ostringstream& s) {
     s << " inside " << m->MouseInside() << " picture " << m->CurPicture();
 }
 
-enum Members { kBoth, kShapeOnly };
+enum Members { kEvery, kShapeOnly };
 
 struct Row {
     const char* name;
@@ -167,98 +215,161 @@ struct Row {
     Lines expected;
     Lines selection = {};  // N_Selection's stream, where it differs
     During during = During::Nothing;
+    Lines check = {};  // CheckButton's, where it differs from the buttons'
+    Lines text = {};   // N_TextBox's, where it differs from the check box's
 };
 
 // Looks: 0 Normal, 1 Hover, 2 Down. Pictures: 3 Normal, 2 Hover, 1 Down.
 const Row kRows[] = {
     {"LeftClick",
-     kBoth,
+     kEvery,
      "in d1 ? u1 ?",
      {"MouseEnter", "MouseDown 1", "look 2 cap 1", "MouseUp 1", "Click", "look 1 cap 1"},
-     {"MouseEnter", "MouseDown 1", "look 2 cap 1", "MouseUp 1", "Click", "look 1 cap 0"}},
+     {"MouseEnter", "MouseDown 1", "look 2 cap 1", "MouseUp 1", "Click", "look 1 cap 0"},
+     During::Nothing,
+     {"MouseDown 1", "look 2 cap 1", "MouseUp 1", "Click", "look 0 cap 0"},
+     {"MouseDown 1", "look 0 cap 0", "MouseUp 1", "Click", "look 0 cap 0"}},
     {"LeftDragOutAndBack",
-     kBoth,
+     kEvery,
      "in d1 out ? in ? out u1 ?",
      {"MouseEnter", "MouseDown 1", "look 0 cap 1", "look 2 cap 1", "MouseUp 1", "Click", "look 0 cap 1"},
-     {"MouseEnter", "MouseDown 1", "look 0 cap 1", "look 2 cap 1", "MouseUp 1", "Click", "look 0 cap 0"}},
+     {"MouseEnter", "MouseDown 1", "look 0 cap 1", "look 2 cap 1", "MouseUp 1", "Click", "look 0 cap 0"},
+     During::Nothing,
+     {"MouseDown 1", "look 2 cap 1", "look 2 cap 1", "MouseUp 1", "look 2 cap 0"},
+     {"MouseDown 1", "look 0 cap 0", "look 0 cap 0", "MouseUp 1", "Click", "look 0 cap 0"}},
     {"RightClickKeepsTheLook",
-     kBoth,
+     kEvery,
      "in d2 ? u2 ?",
      {"MouseEnter", "MouseDown 2", "look 1 cap 1", "MouseUp 2", "Click", "look 1 cap 1"},
-     {"MouseEnter", "MouseDown 2", "look 1 cap 1", "MouseUp 2", "Click", "look 1 cap 0"}},
+     {"MouseEnter", "MouseDown 2", "look 1 cap 1", "MouseUp 2", "Click", "look 1 cap 0"},
+     During::Nothing,
+     {"MouseDown 2", "look 2 cap 1", "MouseUp 2", "look 2 cap 0"},
+     {"MouseDown 2", "look 0 cap 0", "MouseUp 2", "look 0 cap 0"}},
     {"DoubleClickClicksTwice",
-     kBoth,
+     kEvery,
      "in d1 u1 w1 u1 ?",
      {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "DblClick", "MouseUp 1", "Click", "look 1 cap 1"},
-     {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "DblClick", "MouseUp 1", "Click", "look 1 cap 0"}},
+     {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "DblClick", "MouseUp 1", "Click", "look 1 cap 0"},
+     During::Nothing,
+     {"MouseDown 1", "MouseUp 1", "Click", "MouseUp 1", "look 0 cap 0"},
+     {"MouseDown 1", "MouseUp 1", "Click", "DblClick", "MouseUp 1", "look 0 cap 0"}},
     {"DraggedOverEntersAgain",
-     kBoth,
+     kEvery,
      "in d1 in u1 in ?",
      {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "MouseEnter", "look 1 cap 1"},
-     {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "MouseEnter", "look 1 cap 0"}},
+     {"MouseEnter", "MouseDown 1", "MouseUp 1", "Click", "MouseEnter", "look 1 cap 0"},
+     During::Nothing,
+     {"MouseDown 1", "MouseUp 1", "Click", "look 0 cap 0"}},
     {"LeaveByMoveAndPoll",
-     kBoth,
+     kEvery,
      "in tick ? out ? tick ? tick",
      {"MouseEnter", "look 1 cap 1", "MouseOut", "look 0 cap 0", "MouseLeave", "look 0 cap 0"},
-     {"MouseEnter", "look 1 cap 0", "look 0 cap 0", "MouseLeave", "look 0 cap 0"}},
+     {"MouseEnter", "look 1 cap 0", "look 0 cap 0", "MouseLeave", "look 0 cap 0"},
+     During::Nothing,
+     {"look 1 cap 0", "look 1 cap 0", "MouseOut", "look 0 cap 0"},
+     {"look 0 cap 0", "look 0 cap 0", "look 0 cap 0"}},
     // The pointer has gone when a tick reads it, before the move that takes it away has reached the control.
     {"ThePollSeesTheLeaveBeforeTheMove",
-     kBoth,
+     kEvery,
      "in away tick ? out ?",
      {"MouseEnter", "MouseLeave", "look 0 cap 1", "MouseOut", "look 0 cap 0"},
-     {"MouseEnter", "MouseLeave", "look 0 cap 0", "look 0 cap 0"}},
+     {"MouseEnter", "MouseLeave", "look 0 cap 0", "look 0 cap 0"},
+     During::Nothing,
+     {"MouseOut", "look 0 cap 0", "look 0 cap 0"},
+     {"look 0 cap 0", "look 0 cap 0"}},
     // A look that changes asks the site to repaint; nothing else would show it.
     {"NewLooksRepaint",
-     kBoth,
+     kEvery,
      "?r in ?r d1 ?r",
-     {"not repainted", "MouseEnter", "repainted", "MouseDown 1", "repainted"}},
+     {"not repainted", "MouseEnter", "repainted", "MouseDown 1", "repainted"},
+     {},
+     During::Nothing,
+     {"not repainted", "repainted", "MouseDown 1", "repainted"},
+     {"not repainted", "not repainted", "MouseDown 1", "not repainted"}},
     {"SpaceDownUpClicks",
-     kBoth,
+     kEvery,
      "sp ? su ?",
-     {"KeyDown 32 sent 0", "look 2 cap 0", "KeyUp 32", "Click", "look 0 cap 0"}},
-    {"HeldSpaceClicksOnce", kBoth, "sp sp su", {"KeyDown 32 sent 0", "KeyDown 32 sent 0", "KeyUp 32", "Click"}},
+     {"KeyDown 32 sent 0", "look 2 cap 0", "KeyUp 32", "Click", "look 0 cap 0"},
+     {},
+     During::Nothing,
+     {"KeyDown 32 sent 0", "look 0 cap 0", "KeyUp 32", "look 0 cap 0"}},
+    {"HeldSpaceClicksOnce",
+     kEvery,
+     "sp sp su",
+     {"KeyDown 32 sent 0", "KeyDown 32 sent 0", "KeyUp 32", "Click"},
+     {},
+     During::Nothing,
+     {"KeyDown 32 sent 0", "KeyDown 32 sent 0", "KeyUp 32"}},
     {"AltSpacePressesNothing",
-     kBoth,
+     kEvery,
      "altsp ? su ?",
      {"KeyDown 32 sent 0", "look 0 cap 0", "KeyUp 32", "look 0 cap 0"}},
-    {"SpaceThenFocusLost", kBoth, "sp blur ? su ?", {"KeyDown 32 sent 0", "look 0 cap 0", "KeyUp 32", "look 0 cap 0"}},
-    {"SpaceThenDisable", kBoth, "sp off ?", {"KeyDown 32 sent 0", "look 0 cap 0"}},
+    {"SpaceThenFocusLost", kEvery, "sp blur ? su ?", {"KeyDown 32 sent 0", "look 0 cap 0", "KeyUp 32", "look 0 cap 0"}},
+    {"SpaceThenDisable",
+     kEvery,
+     "sp off ?",
+     {"KeyDown 32 sent 0", "look 0 cap 0"},
+     {},
+     During::Nothing,
+     {"KeyDown 32 sent 0", "look 3 cap 0"},
+     {"KeyDown 32 sent 0", "look 0 cap 0"}},
     {"KeyDownHandlerTakesTheFocus",
-     kBoth,
+     kEvery,
      "sp ? su ?",
      {"KeyDown 32 sent 0", "look 0 cap 0", "KeyUp 32", "look 0 cap 0"},
      {},
      During::TakeFocus},
-    {"KeyDownHandlerDisables", kBoth, "sp ?", {"KeyDown 32 sent 0", "look 0 cap 0"}, {}, During::Disable},
+    {"KeyDownHandlerDisables",
+     kEvery,
+     "sp ?",
+     {"KeyDown 32 sent 0", "look 0 cap 0"},
+     {},
+     During::Disable,
+     {"KeyDown 32 sent 0", "look 3 cap 0"},
+     {"KeyDown 32 sent 0", "look 0 cap 0"}},
     {"ArrowsMoveTheFocusBeforeKeyDown",
-     kBoth,
+     kEvery,
      "k39 k40 k37 k38 k13 ?",
      {"KeyDown 39 sent 1", "KeyUp 39", "KeyDown 40 sent 2", "KeyUp 40", "KeyDown 37 sent 3", "KeyUp 37",
-      "KeyDown 38 sent 4", "KeyUp 38", "KeyDown 13 sent 4", "KeyUp 13", "look 0 cap 0"}},
+      "KeyDown 38 sent 4", "KeyUp 38", "KeyDown 13 sent 4", "KeyUp 13", "look 0 cap 0"},
+     {},
+     During::Nothing,
+     {"KeyDown 39 sent 0", "KeyUp 39", "KeyDown 40 sent 0", "KeyUp 40", "KeyDown 37 sent 0", "KeyUp 37",
+      "KeyDown 38 sent 0", "KeyUp 38", "KeyDown 13 sent 0", "KeyUp 13", "look 0 cap 0"}},
     {"PressThenCaptureLost",
-     kBoth,
+     kEvery,
      "in d1 lost ? in d1 u1 ?",
      {"MouseEnter", "MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 1"},
-     {"MouseEnter", "MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 0"}},
+     {"MouseEnter", "MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 0"},
+     During::Nothing,
+     {"MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 0 cap 0"},
+     {"MouseDown 1", "look 0 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 0 cap 0"}},
     {"PressThenDisable",
-     kBoth,
+     kEvery,
      "in d1 off ? on in d1 u1 ?",
      {"MouseEnter", "MouseDown 1", "look 1 cap 1", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 1"},
-     {"MouseEnter", "MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 0"}},
+     {"MouseEnter", "MouseDown 1", "look 1 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 1 cap 0"},
+     During::Nothing,
+     {"MouseDown 1", "look 3 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 0 cap 0"},
+     {"MouseDown 1", "look 0 cap 0", "MouseDown 1", "MouseUp 1", "Click", "look 0 cap 0"}},
     // A MouseDown handler that ends the press leaves no pressed look behind. N_Shape keeps its hover capture,
     // which the window gives up as it is disabled.
     {"MouseDownHandlerDisables",
-     kBoth,
+     kEvery,
      "in d1 ?",
      {"MouseEnter", "MouseDown 1", "look 1 cap 1"},
      {"MouseEnter", "MouseDown 1", "look 1 cap 0"},
-     During::Disable},
+     During::Disable,
+     {"MouseDown 1", "look 3 cap 0"},
+     {"MouseDown 1", "look 0 cap 0"}},
     {"MouseDownHandlerShowsABox",
-     kBoth,
+     kEvery,
      "in d1 ?",
      {"MouseEnter", "MouseDown 1", "look 1 cap 0"},
      {},
-     During::TakeCapture},
+     During::TakeCapture,
+     {"MouseDown 1", "look 1 cap 0"},
+     {"MouseDown 1", "look 0 cap 0"}},
     // N_Shape's hover capture through a press of another button: out and back in as without the press, and the
     // release still reaches the button.
     {"RightPressOutAndBack",
@@ -291,7 +402,20 @@ TEST(ButtonPress, NShapeRows) {
 
 TEST(ButtonPress, NSelectionRows) {
     for (const Row& row : kRows)
-        if (row.members == kBoth) RunRow<kit::NSelection>(row, row.selection.empty() ? row.expected : row.selection);
+        if (row.members == kEvery) RunRow<kit::NSelection>(row, row.selection.empty() ? row.expected : row.selection);
+}
+
+TEST(ButtonPress, CheckButtonRows) {
+    for (const Row& row : kRows)
+        if (row.members == kEvery) RunRow<kit::CheckButton>(row, row.check.empty() ? row.expected : row.check);
+}
+
+TEST(ButtonPress, NTextBoxRows) {
+    for (const Row& row : kRows)
+        if (row.members == kEvery) {
+            const Lines& check = row.check.empty() ? row.expected : row.check;
+            RunRow<kit::NTextBox>(row, row.text.empty() ? check : row.text);
+        }
 }
 
 }  // namespace
