@@ -79,8 +79,13 @@ struct Bench {
         log.clear();
         site.invalidated = 0;
     }
-    void Make(const Events& e);
-    void Made() {}
+    void Make(const Events& e) { m = std::make_unique<Model>(p.services, e); }
+    // The controls in twips are made as their hosts make them: a new instance, then the window's size.
+    void Made() {
+        if (m->SizeUnit() != plat::SizeUnit::Twips) return;
+        m->InitNew({L"Control1"});
+        m->Resize(1500, 450);
+    }
     // The host's next step once the window has handled a release.
     void Handled() {}
     int Look() const { return static_cast<int>(m->ButtonState()); }
@@ -164,30 +169,8 @@ void Bench<kit::NShape>::Make(const kit::ButtonEvents& e) {
     m->SetPictureDown({L"down"});
 }
 template <>
-void Bench<kit::NSelection>::Make(const kit::ButtonEvents& e) {
-    m = std::make_unique<kit::NSelection>(p.services, e);
-}
-template <>
-void Bench<kit::CheckButton>::Make(const kit::CheckButtonEvents& e) {
-    m = std::make_unique<kit::CheckButton>(p.services, e);
-}
-template <>
-void Bench<kit::CheckButton>::Made() {
-    m->InitNew({L"Check1"});
-    m->Resize(1500, 450);
-}
-template <>
 int Bench<kit::CheckButton>::Look() const {
     return m->ShownImage() % kit::kLooksPerValue;
-}
-template <>
-void Bench<kit::NTextBox>::Make(const kit::NTextBoxEvents& e) {
-    m = std::make_unique<kit::NTextBox>(p.services, e);
-}
-template <>
-void Bench<kit::NTextBox>::Made() {
-    m->InitNew({L"Text1"});
-    m->Resize(1500, 450);
 }
 template <>
 void Bench<kit::NTextBox>::Handled() {
