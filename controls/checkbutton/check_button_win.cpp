@@ -23,8 +23,6 @@ public:
 
 private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
-        // A left press takes the focus, as on a Windows check box.
-        if (msg == WM_LBUTTONDOWN && GetFocus() != hwnd_) SetFocus(hwnd_);
         if (const auto routed = RoutePointer(msg, wp, lp)) return *routed;
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }

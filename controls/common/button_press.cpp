@@ -41,6 +41,8 @@ void ButtonModel::Show(ButtonLook look) {
 }
 
 void ButtonModel::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    // Any press takes the focus first, as a click on a Windows button does.
+    if (site_) site_->TakeFocus();
     // The first button of a press series notes the element it began on; the pointer stays with the control until
     // the last release.
     if (tracker_.HeldButtons() == 0) pressElement_ = ElementAt(x, y);
@@ -83,6 +85,7 @@ void ButtonModel::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
 
 void ButtonModel::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
     // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
+    if (site_) site_->TakeFocus();
     if (tracker_.HeldButtons() == 0) pressElement_ = ElementAt(x, y);
     tracker_.Pressed(button);
     Raise(events_.DblClick);

@@ -51,6 +51,8 @@ public:
     // A place of the control, in its unit, as the window's client pixel nearest it: what the platform's pointer
     // queries take.
     virtual plat::Point ClientPixel(double x, double y) const = 0;
+    // A press the control decided takes the keyboard focus, before the press goes on, as on Windows' buttons.
+    virtual void TakeFocus() {}
     // The caption changed: a host whose window text follows the caption updates it.
     virtual void CaptionChanged(const std::wstring& /*caption*/) {}
 };

@@ -231,15 +231,6 @@ LRESULT ButtonHost::Message(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             return 0;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-            // Any press takes the focus first, as a click on a Windows button does.
-            if (GetFocus() != hwnd_) SetFocus(hwnd_);
-            break;
         case WM_SETTEXT:
             control_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
             return TRUE;

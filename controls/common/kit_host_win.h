@@ -136,6 +136,9 @@ public:
     // once (a caller that blocks the thread next would otherwise keep it unseen).
     void CaptionChanged(const std::wstring& caption) override;
     plat::Point ClientPixel(double x, double y) const override { return Units().ClientPixel(x, y); }
+    void TakeFocus() override {
+        if (GetFocus() != hwnd_) SetFocus(hwnd_);
+    }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 

@@ -35,6 +35,10 @@ struct Site final : kit::ControlSite {
     void Refresh() override {}
     void SetInputEnabled(bool) override {}
     void RequestSize(int, int) override {}
+    Lines* focusLog = nullptr;
+    void TakeFocus() override {
+        if (focusLog) focusLog->push_back("focus");
+    }
     plat::UnitScale scale;
     plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
@@ -151,6 +155,7 @@ struct Bench {
         if (t == "off") held = 0;  // the release goes to no disabled window
         if (t == "off" || t == "on") m->SetEnabled(t == "on");
         if (t == "?" || t == "?p") State(t == "?p");
+        if (t == "f") site.focusLog = &log;
         if (t == "?r") log.push_back(std::exchange(site.invalidated, 0) ? "repainted" : "not repainted");
     }
     Lines Run(const std::string& script, During d) {
@@ -194,7 +199,8 @@ struct Row {
                          // release button N; wN: a double-click's second press; kN: key N down and up; sp/su:
                          // Space down/up; altsp; tick: the leave poll; blur: focus lost; lost: capture taken;
                          // off/on: disable/enable; ?: look and capture; ?p: with MouseInside and CurPicture;
-                         // ?r: whether the site was asked to repaint since the last ?r
+                         // ?r: whether the site was asked to repaint since the last ?r; f: log each time a
+                         // press takes the focus from now on
     Lines expected;
     Lines selection = {};  // N_Selection's stream, where it differs
     During during = During::Nothing;
@@ -269,6 +275,17 @@ const Row kRows[] = {
      During::Nothing,
      {"not repainted", "repainted", "MouseDown 1", "repainted"},
      {"not repainted", "not repainted", "MouseDown 1", "not repainted"}},
+    // Which presses take the focus, before the press goes on: any on a button; a left one that is no
+    // double-click's on the check box; the text box's edit box takes it itself.
+    {"PressesTakeTheFocus",
+     kEvery,
+     "f in d2 u2 w1 u1 d1 u1",
+     {"MouseEnter", "focus", "MouseDown 2", "MouseUp 2", "Click", "focus", "DblClick", "MouseUp 1", "Click", "focus",
+      "MouseDown 1", "MouseUp 1", "Click"},
+     {},
+     During::Nothing,
+     {"MouseDown 2", "MouseUp 2", "MouseUp 1", "focus", "MouseDown 1", "MouseUp 1", "Click"},
+     {"MouseDown 2", "MouseUp 2", "DblClick", "MouseUp 1", "MouseDown 1", "MouseUp 1", "Click"}},
     {"SpaceDownUpClicks",
      kEvery,
      "sp ? su ?",
