@@ -19,8 +19,6 @@ class Dpi {
 public:
     constexpr explicit Dpi(unsigned value = kBaseDpi) : value_(value ? value : kBaseDpi) {}
     constexpr unsigned value() const { return value_; }
-    friend constexpr bool operator==(Dpi a, Dpi b) { return a.value_ == b.value_; }
-    friend constexpr bool operator!=(Dpi a, Dpi b) { return a.value_ != b.value_; }
 
 private:
     unsigned value_;
@@ -32,7 +30,6 @@ enum class SizeUnit : int { Pixels96 = 96, Twips = 1440 };
 // A length in one of the program's units; a length in one converts to another only through these functions.
 template <SizeUnit U>
 struct Length {
-    static constexpr SizeUnit kUnit = U;
     constexpr explicit Length(double length = 0) : value(length) {}
     double value;
 };
@@ -53,10 +50,6 @@ constexpr double FromDevice(DevicePixels pixels, SizeUnit unit, Dpi dpi) {
 template <SizeUnit U>
 constexpr DevicePixels ToDevice(Length<U> length, Dpi dpi) {
     return ToDevice(length.value, U, dpi);
-}
-template <class L>
-constexpr L FromDevice(DevicePixels pixels, Dpi dpi) {
-    return L(FromDevice(pixels, L::kUnit, dpi));
 }
 constexpr Twips ToTwips(Pixels96 length) { return Twips(length.value * 15); }
 

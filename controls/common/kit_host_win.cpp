@@ -138,7 +138,7 @@ LRESULT ControlHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             ColorsChanged();
             return 0;
         case WM_DPICHANGED_AFTERPARENT:
-            ApplyDpi(plat::WindowDpi(hwnd_));
+            dpi_ = plat::WindowDpi(hwnd_);
             Refit();
             InvalidateRect(hwnd_, nullptr, FALSE);
             return 0;

@@ -195,8 +195,6 @@ protected:
     // One line of a caption at a place of the control, on what lies under it.
     void DrawCaption(HDC dc, HFONT font, OleColor color, double left, double top, const std::wstring& text) const;
 
-    void ApplyDpi(UINT dpi) { dpi_ = dpi; }
-
     // The window text of a control with a caption is the caption (the window was made with the instance name), so
     // screen readers and tools that read or set it meet the caption.
     void CaptionAsWindowText(const std::wstring& caption) {

@@ -80,8 +80,7 @@ private:
     HFONT CaptionFont() { return fonts_.Get(NShape::kCaptionFace, model_.CaptionPoints(), model_.FontBold(), dpi_); }
 
     void BeforePaint() override {
-        const UINT dpi = plat::WindowDpi(hwnd_);
-        if (dpi != dpi_) ApplyDpi(dpi);
+        dpi_ = plat::WindowDpi(hwnd_);
         ModelHost::BeforePaint();
     }
 

@@ -35,7 +35,7 @@ TEST(Units, NearestRoundsHalvesUpAndCoverRoundsUpTheSameInEveryUnit) {
     check("twips -5 @144", plat::NearestPixels(Twips(-5), Dpi{144}), 0);
     check("96-dpi 56 in twips", plat::ToTwips(Pixels96(56)).value, 840);
     check("no DPI is 96", Dpi{0}.value(), 96);
-    check("151 px @144 in 96-dpi", plat::FromDevice<Pixels96>({151}, Dpi{144}).value, 151.0 * 96 / 144);
+    check("151 px @144 in 96-dpi", plat::FromDevice({151}, plat::SizeUnit::Pixels96, Dpi{144}), 151.0 * 96 / 144);
     // A whole number of pixels moved keeps a box's width on either side of zero.
     for (double left = -4.5; left <= 4.5; left += 0.25)
         EXPECT_EQ(plat::Nearest(left + 3) - plat::Nearest(left), 3) << left;
