@@ -84,7 +84,7 @@ public:
     // and Save run them).
     static const PropertyTable<CheckButton, Ambient> kStoredKeys;
 
-    // Notifications from the window; positions are the window's client pixels, which events report in twips.
+    // Notifications from the window; positions are twips of the control, as events report them.
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;

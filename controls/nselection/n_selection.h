@@ -15,8 +15,7 @@
 
 namespace kit {
 
-// The portable model of the selection entry. Sizes are 96-dpi pixels; pointer positions arrive in the window's
-// pixels and are reported in 96-dpi pixels.
+// The portable model of the selection entry. Sizes and pointer positions are 96-dpi pixels.
 class NSelection final : public Stored<NSelection, ButtonModel> {
 public:
     // Which element a pointer notification came from; the labels are windowless, so the model finds them.
@@ -72,7 +71,7 @@ public:
     // The stored keys in load order, and the steps of a new instance (InitNew, Load and Save run them).
     static const PropertyTable<NSelection, Ambient> kStoredKeys;
 
-    // Notifications from the window. Pointer positions are the window's client pixels at its DPI.
+    // Notifications from the window. Pointer positions are 96-dpi pixels of the control.
     void RaiseClick();           // a click without the pointer: a screen reader's default action
     void ClickNotified();        // the platform's click: the control's own click routine, which has nothing to do
     void GotFocus() override {}  // nothing shows the focus but the focus cue

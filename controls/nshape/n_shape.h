@@ -114,8 +114,8 @@ public:
     // ---- State the looks and tests read.
     const Picture& ShownPicture() const { return image_.shown; }
 
-    // ---- Input from the host. Positions are the window's client pixels at its DPI; the model finds the element
-    // under them. `buttons` of a move is the mask of held buttons; `button` of a press or release the one button.
+    // ---- Input from the host. Positions are 96-dpi pixels of the control; the model finds the element under
+    // them. `buttons` of a move is the mask of held buttons; `button` of a press or release the one button.
     NShapeSource SourceAt(float x96, float y96) const;
     void GotFocus() override;
     // The focus left: a Space press still held makes no click; the border returns to the look's.
