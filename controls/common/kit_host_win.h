@@ -112,10 +112,10 @@ struct ControlArgs {
 };
 
 // The part every control host shares: the control (through its interface only) with its screen-reader answers,
-// the window's DPI, the window side of the control's site, pointer positions and sizes converted between the window's
-// pixels and the control's unit, and the messages all controls answer alike (input a disabled control drops, keys,
-// focus, size, system colours, erase, paint, a DPI change). A host supplies Draw and Message and may override the other
-// hooks.
+// the window's DPI, the window side of the control's site, pointer positions and sizes converted between the
+// window's pixels and the control's unit, and the messages all controls answer alike (input a disabled control
+// drops, keys, focus, size, system colours, erase, paint, a DPI change). A host supplies Draw and Message and may
+// override the other hooks.
 //
 // The control meets its window and site at WM_NCCREATE, before any other message reaches it; at WM_CREATE
 // come the host's own parts, then MakeControl, then the window's first picture. Size messages before the
