@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -54,6 +55,7 @@ struct Bench {
     Lines log;
     std::unique_ptr<Model> m;
     During during = During::Nothing;
+    bool annotate = false;  // each event line carries the look on screen as it is raised
     std::int16_t held = 0;
     float x = kOutX;
 
@@ -64,7 +66,11 @@ struct Bench {
         };
         Events e;
         recorder::Record(
-            e, [this](const std::wstring& line) { log.emplace_back(line.begin(), line.end()); },
+            e,
+            [this](const std::wstring& line) {
+                log.emplace_back(line.begin(), line.end());
+                if (annotate) log.back() += " @" + std::to_string(Shown());
+            },
             recorder::Detail::First);
         e.MouseMove = nullptr;
         const kit::PointerEvent down = e.MouseDown;
@@ -84,15 +90,26 @@ struct Bench {
         site.invalidated = 0;
     }
     void Make(const Events& e) { m = std::make_unique<Model>(p.services, e); }
-    // The controls in twips are made as their hosts make them: a new instance, then the window's size.
     void Made() {
-        if (m->SizeUnit() != plat::SizeUnit::Twips) return;
-        m->InitNew({L"Control1"});
-        m->Resize(1500, 450);
+        if constexpr (std::is_base_of_v<kit::ButtonModel, Model>) {
+            // A back colour per look, so the look on screen reads back (0x10 + the look).
+            m->SetBackColorNormal(0x10);
+            m->SetBackColorHover(0x11);
+            m->SetBackColorDown(0x12);
+        } else {  // made as their hosts make them: a new instance, then the window's size
+            m->InitNew({L"Control1"});
+            m->Resize(1500, 450);
+        }
     }
     // The host's next step once the window has handled a release.
     void Handled() {}
     int Look() const { return static_cast<int>(m->ButtonState()); }
+    // The look on screen, which a button's state may run ahead of (during Click).
+    int Shown() const {
+        if constexpr (std::is_same_v<Model, kit::NShape>) return static_cast<int>(m->FillColor()) - 0x10;
+        if constexpr (std::is_same_v<Model, kit::NSelection>) return static_cast<int>(m->SurfaceColor()) - 0x10;
+        return Look();
+    }
     // A point of the window in the control's unit, as its host converts it.
     float At(float pixels) const { return site.scale.PointerIn(pixels); }
 
@@ -156,6 +173,7 @@ struct Bench {
         if (t == "off" || t == "on") m->SetEnabled(t == "on");
         if (t == "?" || t == "?p") State(t == "?p");
         if (t == "f") site.focusLog = &log;
+        if (t == "L") annotate = true;
         if (t == "?r") log.push_back(std::exchange(site.invalidated, 0) ? "repainted" : "not repainted");
     }
     Lines Run(const std::string& script, During d) {
@@ -200,7 +218,8 @@ struct Row {
                                  // Space down/up; altsp; tick: the leave poll; blur: focus lost; lost: capture taken;
                                  // off/on: disable/enable; ?: look and capture; ?p: with MouseInside and CurPicture;
                                  // ?r: whether the site was asked to repaint since the last ?r; f: log each time a
-                                 // press takes the focus from now on
+                                 // press takes the focus from now on; L: each event line from now on ends with
+                                 // "@" and the look on screen as it was raised
     const char* expected;        // the events and looks, joined by ", "
     const char* selection = "";  // N_Selection's stream, where it differs
     During during = During::Nothing;
@@ -252,6 +271,13 @@ const Row kRows[] = {
      "focus, MouseDown 1, MouseUp 1, Click",
      "", During::Nothing, "MouseDown 2, MouseUp 2, MouseUp 1, focus, MouseDown 1, MouseUp 1, Click",
      "MouseDown 2, MouseUp 2, DblClick, MouseUp 1, MouseDown 1, MouseUp 1, Click"},
+    // The look each event sees: a new look shows after the event that announces it, and the pressed look stays
+    // while Click runs; the check box shows its pressed image before MouseDown and its value's normal image before
+    // Click.
+    {"LookAsEachEventIsRaised", kEvery, "L in d1 u1 sp su",
+     "MouseEnter @0, MouseDown 1 @1, MouseUp 1 @2, Click @2, KeyDown 32 sent 0, KeyUp 32 @2, Click @2", "",
+     During::Nothing, "MouseDown 1 @2, MouseUp 1 @2, Click @0, KeyDown 32 sent 0, KeyUp 32 @0",
+     "MouseDown 1 @0, MouseUp 1 @0, Click @0, KeyDown 32 sent 0, KeyUp 32 @0"},
     {"SpaceDownUpClicks", kEvery, "sp ? su ?", "KeyDown 32 sent 0, look 2 cap 0, KeyUp 32, Click, look 0 cap 0", "",
      During::Nothing, "KeyDown 32 sent 0, look 0 cap 0, KeyUp 32, look 0 cap 0"},
     {"HeldSpaceClicksOnce", kEvery, "sp sp su", "KeyDown 32 sent 0, KeyDown 32 sent 0, KeyUp 32, Click", "",
