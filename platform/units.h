@@ -51,7 +51,10 @@ template <SizeUnit U>
 constexpr DevicePixels ToDevice(Length<U> length, Dpi dpi) {
     return ToDevice(length.value, U, dpi);
 }
-constexpr Twips ToTwips(Pixels96 length) { return Twips(length.value * 15); }
+// Exact: a 96-dpi pixel is 15 twips.
+constexpr Twips ToTwips(Pixels96 length) {
+    return Twips(length.value * (static_cast<int>(SizeUnit::Twips) / static_cast<int>(SizeUnit::Pixels96)));
+}
 
 // A rounded value as an int, held to the int range (nothing out of range or not a number reaches the cast).
 inline int ClampedInt(double value) {
