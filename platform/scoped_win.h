@@ -9,7 +9,7 @@
 #include <oleauto.h>
 
 #include "platform/com_win.h"
-#include "platform/units.h"  // Scale and TwipsToPixels, which the windows take from here
+#include "platform/units.h"  // the unit types, which the windows take from here
 
 namespace plat {
 
