@@ -76,6 +76,7 @@ TEST(Units, AHostConvertsPointersSizesAndPlacesInItsControlsUnit) {
             ASSERT_EQ(p.SizeFromPixels(p.SizeToPixels(size)), size) << dpi;
             // A pointer on a pixel comes back to that pixel.
             ASSERT_EQ(t.ClientPixel(t.PointerIn(size), 0).x, size) << dpi;
+            ASSERT_EQ(p.ClientPixel(0, p.PointerIn(-size)).y, -size) << dpi;
         }
 }
 
