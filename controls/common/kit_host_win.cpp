@@ -196,6 +196,16 @@ void ControlHost::Paint() {
 
 std::optional<LRESULT> ControlHost::RoutePointer(UINT msg, WPARAM wp, LPARAM lp) {
     const float x = X(lp), y = Y(lp);
+    if (IsButtonMessage(msg)) {
+        const std::int16_t button = ButtonOf(msg);
+        if (PressOf(msg) == Press::Down)
+            control_.MouseDown(button, ShiftMask(), x, y);
+        else if (PressOf(msg) == Press::Up)
+            control_.MouseUp(button, ShiftMask(), x, y);
+        else
+            control_.DblClick(button, ShiftMask(), x, y);
+        return 0;
+    }
     switch (msg) {
         case WM_TIMER:
             control_.TimerTick(static_cast<unsigned>(wp));
@@ -206,21 +216,6 @@ std::optional<LRESULT> ControlHost::RoutePointer(UINT msg, WPARAM wp, LPARAM lp)
             return 0;
         case WM_MOUSEMOVE:
             control_.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            control_.MouseDown(ButtonOf(msg), ShiftMask(), x, y);
-            return 0;
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-            control_.DblClick(ButtonOf(msg), ShiftMask(), x, y);
-            return 0;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            control_.MouseUp(ButtonOf(msg), ShiftMask(), x, y);
             return 0;
     }
     return std::nullopt;

@@ -41,21 +41,16 @@ std::int16_t ButtonMask(WPARAM keyFlags);
 // The `Shift` mask of the modifier keys held now: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftMask();
 
-// The button a press, double-click or release message is about: 1 left, 2 right, 4 middle.
-inline std::int16_t ButtonOf(UINT msg) {
-    switch (msg) {
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:
-        case WM_RBUTTONUP:
-            return buttons::kRight;
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK:
-        case WM_MBUTTONUP:
-            return buttons::kMiddle;
-        default:
-            return buttons::kLeft;
-    }
-}
+// The buttons' messages come in threes, left, right and middle: a press, a release, a double-click's second press.
+static_assert(WM_LBUTTONUP == WM_LBUTTONDOWN + 1 && WM_LBUTTONDBLCLK == WM_LBUTTONDOWN + 2 &&
+                  WM_RBUTTONDOWN == WM_LBUTTONDOWN + 3 && WM_MBUTTONDOWN == WM_LBUTTONDOWN + 6 &&
+                  WM_MBUTTONDBLCLK == WM_LBUTTONDOWN + 8,
+              "the button messages' layout");
+enum class Press { Down, Up, Double };
+inline bool IsButtonMessage(UINT msg) { return msg >= WM_LBUTTONDOWN && msg <= WM_MBUTTONDBLCLK; }
+// The button of one of those messages (1 left, 2 right, 4 middle), and which of the three it is.
+inline std::int16_t ButtonOf(UINT msg) { return static_cast<std::int16_t>(1 << ((msg - WM_LBUTTONDOWN) / 3)); }
+inline Press PressOf(UINT msg) { return static_cast<Press>((msg - WM_LBUTTONDOWN) % 3); }
 
 // Hands a key message to a control's KeyDown, KeyPress (characters) or KeyUp and gives the message's result;
 // nothing for any other message. System keys (Alt combinations, F10) raise the events too and then go on to the
