@@ -17,11 +17,12 @@ constexpr unsigned kBaseDpi = 96;
 // A display's pixels per inch, as the window on it reports them; never zero.
 class Dpi {
 public:
-    constexpr explicit Dpi(unsigned value = kBaseDpi) : value_(value ? value : kBaseDpi) {}
+    constexpr Dpi() = default;
+    constexpr explicit Dpi(unsigned value) : value_(value ? value : kBaseDpi) {}
     constexpr unsigned value() const { return value_; }
 
 private:
-    unsigned value_;
+    unsigned value_ = kBaseDpi;
 };
 
 // A unit by how many of it make an inch.
@@ -55,6 +56,7 @@ constexpr DevicePixels ToDevice(Length<U> length, Dpi dpi) {
 constexpr Twips ToTwips(Pixels96 length) {
     return Twips(length.value * (static_cast<int>(SizeUnit::Twips) / static_cast<int>(SizeUnit::Pixels96)));
 }
+constexpr int WholeTwips(int pixels96) { return static_cast<int>(ToTwips(Pixels96(pixels96)).value); }
 
 // A rounded value as an int, held to the int range (nothing out of range or not a number reaches the cast).
 inline int ClampedInt(double value) {
@@ -75,7 +77,7 @@ int NearestPixels(Length<U> length, Dpi dpi) {
 // window's pixels meet. Hosts convert through it; models never see a pixel.
 struct UnitScale {
     SizeUnit unit = SizeUnit::Pixels96;
-    Dpi dpi;
+    Dpi dpi = Dpi();
 
     // A pointer position in the window's pixels, in the unit, unrounded.
     float PointerIn(double pixels) const { return static_cast<float>(FromDevice({pixels}, unit, dpi)); }

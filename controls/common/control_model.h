@@ -58,8 +58,7 @@ protected:
         if (!services_.text) return {};
         const plat::Size px =
             services_.text->Measure(text, font.name, plat::DrawnPoints(font.size), font.weight >= kBoldWeight);
-        const auto twips = [](int pixels96) { return static_cast<int>(plat::ToTwips(plat::Pixels96(pixels96)).value); };
-        return {twips(px.cx), twips(px.cy)};
+        return {plat::WholeTwips(px.cx), plat::WholeTwips(px.cy)};
     }
     // A place of the control as its window's client pixel, for the platform's pointer queries; without a site, as
     // if the unit were the window's pixels.

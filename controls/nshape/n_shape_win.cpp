@@ -49,10 +49,10 @@ public:
         if (!hwnd_) return;
         RECT rc;
         GetClientRect(hwnd_, &rc);
-        twips_.width = Twips(width96);
+        twips_.width = plat::WholeTwips(width96);
         int height = rc.bottom;
         if (height96 != model_.Height()) {
-            twips_.height = Twips(height96);
+            twips_.height = plat::WholeTwips(height96);
             height = WindowSize(height96);
         }
         SetWindowPos(hwnd_, nullptr, 0, 0, WindowSize(width96), height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -122,8 +122,6 @@ private:
         const RECT r = plat::PixelRect(twips_, dpi_);
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-
-    static int Twips(int size96) { return static_cast<int>(plat::ToTwips(plat::Pixels96(size96)).value); }
 
     PictureSource pictures_;
     plat::TwipsRect twips_;  // where the design places the button, with the sizes it asked for since

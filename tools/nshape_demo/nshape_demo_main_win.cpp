@@ -193,8 +193,8 @@ void CreateButtons(HWND parent) {
         args.parent = parent;
         args.id = kFirstId + static_cast<int>(i);
         args.name = p.name;
-        const auto twips = [](int pixels96) { return static_cast<int>(plat::ToTwips(plat::Pixels96(pixels96)).value); };
-        args.place = {twips(p.left), twips(p.top), twips(p.width), twips(p.height)};
+        args.place = {plat::WholeTwips(p.left), plat::WholeTwips(p.top), plat::WholeTwips(p.width),
+                      plat::WholeTwips(p.height)};
         args.bag = &bag;
         args.pictures = &DemoPictures;
         args.services = &plat::Win32Services();
