@@ -33,12 +33,14 @@ constexpr float kInX = 98, kOutX = 150, kY = 5;
 struct Site final : kit::ControlSite {
     int invalidated = 0;
     void Invalidate() override { ++invalidated; }
-    void Refresh() override {}
+    void Refresh() override {
+        if (log) log->push_back("repaint");
+    }
     void SetInputEnabled(bool) override {}
     void RequestSize(int, int) override {}
-    Lines* focusLog = nullptr;
+    Lines* log = nullptr;  // where focus and repaint requests are written, once a script asks
     void TakeFocus() override {
-        if (focusLog) focusLog->push_back("focus");
+        if (log) log->push_back("focus");
     }
     plat::UnitScale scale;
     plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
@@ -68,11 +70,11 @@ struct Bench {
         recorder::Record(
             e,
             [this](const std::wstring& line) {
+                if (!annotate && line.compare(0, 9, L"MouseMove") == 0) return;
                 log.emplace_back(line.begin(), line.end());
-                if (annotate) log.back() += " @" + std::to_string(Shown());
+                if (annotate) log.back() += " @" + std::to_string(Shown()) + Picture();
             },
             recorder::Detail::First);
-        e.MouseMove = nullptr;
         const kit::PointerEvent down = e.MouseDown;
         e.MouseDown = [this, down](std::int16_t& b, std::int16_t& s, float& x, float& y) {
             down(b, s, x, y);
@@ -110,6 +112,7 @@ struct Bench {
         if constexpr (std::is_same_v<Model, kit::NSelection>) return static_cast<int>(m->SurfaceColor()) - 0x10;
         return Look();
     }
+    std::string Picture() const { return ""; }
     // A point of the window in the control's unit, as its host converts it.
     float At(float pixels) const { return site.scale.PointerIn(pixels); }
 
@@ -140,6 +143,7 @@ struct Bench {
         const std::int16_t b = static_cast<std::int16_t>(t.size() > 1 && t[1] >= '0' && t[1] <= '9' ? t[1] - '0' : 0);
         if (t == "in") move(kInX);
         if (t == "out") move(kOutX);
+        if (t == "near") move(kInX - 10);
         if (t[0] == 'd' && b) {
             held = static_cast<std::int16_t>(held | b);
             m->MouseDown(b, 0, At(x), At(kY));
@@ -172,7 +176,7 @@ struct Bench {
         if (t == "off") held = 0;  // the release goes to no disabled window
         if (t == "off" || t == "on") m->SetEnabled(t == "on");
         if (t == "?" || t == "?p") State(t == "?p");
-        if (t == "f") site.focusLog = &log;
+        if (t == "f") site.log = &log;
         if (t == "L") annotate = true;
         if (t == "?r") log.push_back(std::exchange(site.invalidated, 0) ? "repainted" : "not repainted");
     }
@@ -204,6 +208,10 @@ int Bench<kit::NTextBox>::Look() const {
     return static_cast<int>(m->PaintLook());
 }
 template <>
+std::string Bench<kit::NShape>::Picture() const {
+    return "/" + std::to_string(m->CurPicture());
+}
+template <>
 void Bench<kit::NShape>::Pictures(std::ostringstream& s) {
     s << " inside " << m->MouseInside() << " picture " << m->CurPicture();
 }
@@ -213,13 +221,14 @@ enum Members { kEvery, kShapeOnly };
 struct Row {
     const char* name;
     Members members;
-    const char* script;          // in/out: a move over or beside the control with the buttons held; dN/uN: press or
+    const char* script;          // in/out/near: a move over, beside or elsewhere over the control with the buttons
+                                 // held; dN/uN: press or
                                  // release button N; wN: a double-click's second press; kN: key N down and up; sp/su:
                                  // Space down/up; altsp; tick: the leave poll; blur: focus lost; lost: capture taken;
                                  // off/on: disable/enable; ?: look and capture; ?p: with MouseInside and CurPicture;
-                                 // ?r: whether the site was asked to repaint since the last ?r; f: log each time a
-                                 // press takes the focus from now on; L: each event line from now on ends with
-                                 // "@" and the look on screen as it was raised
+                                 // ?r: whether the site was asked to repaint since the last ?r; f: log the site's
+                                 // focus and repaint requests from now on; L: every event line from now on, moves
+                                 // too, ends with "@", the look on screen as it was raised, and N_Shape's picture
     const char* expected;        // the events and looks, joined by ", "
     const char* selection = "";  // N_Selection's stream, where it differs
     During during = During::Nothing;
@@ -229,10 +238,11 @@ struct Row {
 
 // Looks: 0 Normal, 1 Hover, 2 Down. Pictures: 3 Normal, 2 Hover, 1 Down.
 const Row kRows[] = {
-    {"LeftClick", kEvery, "in d1 ? u1 ?", "MouseEnter, MouseDown 1, look 2 cap 1, MouseUp 1, Click, look 1 cap 1",
-     "MouseEnter, MouseDown 1, look 2 cap 1, MouseUp 1, Click, look 1 cap 0", During::Nothing,
-     "MouseDown 1, look 2 cap 1, MouseUp 1, Click, look 0 cap 0",
-     "MouseDown 1, look 0 cap 0, MouseUp 1, Click, look 0 cap 0"},
+    {"LeftClick", kEvery, "in d1 ? u1 ? in ? near ?",
+     "MouseEnter, MouseDown 1, look 2 cap 1, MouseUp 1, Click, look 1 cap 1, look 1 cap 1, look 1 cap 1",
+     "MouseEnter, MouseDown 1, look 2 cap 1, MouseUp 1, Click, look 1 cap 0, look 1 cap 0, look 1 cap 0",
+     During::Nothing, "MouseDown 1, look 2 cap 1, MouseUp 1, Click, look 0 cap 0, look 0 cap 0, look 1 cap 0",
+     "MouseDown 1, look 0 cap 0, MouseUp 1, Click, look 0 cap 0, look 0 cap 0, look 0 cap 0"},
     {"LeftDragOutAndBack", kEvery, "in d1 out ? in ? out u1 ?",
      "MouseEnter, MouseDown 1, look 0 cap 1, look 2 cap 1, MouseUp 1, Click, look 0 cap 1",
      "MouseEnter, MouseDown 1, look 0 cap 1, look 2 cap 1, MouseUp 1, Click, look 0 cap 0", During::Nothing,
@@ -247,10 +257,11 @@ const Row kRows[] = {
      "MouseEnter, MouseDown 1, MouseUp 1, Click, DblClick, MouseUp 1, Click, look 1 cap 0", During::Nothing,
      "MouseDown 1, MouseUp 1, Click, MouseUp 1, look 0 cap 0",
      "MouseDown 1, MouseUp 1, Click, DblClick, MouseUp 1, look 0 cap 0"},
-    {"DraggedOverEntersAgain", kEvery, "in d1 in u1 in ?",
-     "MouseEnter, MouseDown 1, MouseUp 1, Click, MouseEnter, look 1 cap 1",
-     "MouseEnter, MouseDown 1, MouseUp 1, Click, MouseEnter, look 1 cap 0", During::Nothing,
-     "MouseDown 1, MouseUp 1, Click, look 0 cap 0"},
+    {"DraggedOverEntersAgain", kEvery, "in d1 in u1 in ? near ?",
+     "MouseEnter, MouseDown 1, MouseUp 1, Click, MouseEnter, look 1 cap 1, look 1 cap 1",
+     "MouseEnter, MouseDown 1, MouseUp 1, Click, MouseEnter, look 1 cap 0, look 1 cap 0", During::Nothing,
+     "MouseDown 1, MouseUp 1, Click, look 0 cap 0, look 1 cap 0",
+     "MouseDown 1, MouseUp 1, Click, look 0 cap 0, look 0 cap 0"},
     {"LeaveByMoveAndPoll", kEvery, "in tick ? out ? tick ? tick",
      "MouseEnter, look 1 cap 1, MouseOut, look 0 cap 0, MouseLeave, look 0 cap 0",
      "MouseEnter, look 1 cap 0, look 0 cap 0, MouseLeave, look 0 cap 0", During::Nothing,
@@ -272,12 +283,37 @@ const Row kRows[] = {
      "", During::Nothing, "MouseDown 2, MouseUp 2, MouseUp 1, focus, MouseDown 1, MouseUp 1, Click",
      "MouseDown 2, MouseUp 2, DblClick, MouseUp 1, MouseDown 1, MouseUp 1, Click"},
     // The look each event sees: a new look shows after the event that announces it, and the pressed look stays
-    // while Click runs; the check box shows its pressed image before MouseDown and its value's normal image before
-    // Click.
-    {"LookAsEachEventIsRaised", kEvery, "L in d1 u1 sp su",
-     "MouseEnter @0, MouseDown 1 @1, MouseUp 1 @2, Click @2, KeyDown 32 sent 0, KeyUp 32 @2, Click @2", "",
-     During::Nothing, "MouseDown 1 @2, MouseUp 1 @2, Click @0, KeyDown 32 sent 0, KeyUp 32 @0",
-     "MouseDown 1 @0, MouseUp 1 @0, Click @0, KeyDown 32 sent 0, KeyUp 32 @0"},
+    // while Click runs. N_Shape puts its pressed picture up before MouseDown, the hover one before MouseUp and the
+    // normal one, after a repaint, before MouseOut. The check box shows its pressed image before MouseDown, and its
+    // value's normal image before Click and before MouseOut.
+    {"LookAsEachEventIsRaised", kEvery, "f L in d1 u1 near out tick sp su",
+     "MouseMove 0 @0/3, MouseEnter @0/3, focus, MouseDown 1 @1/1, MouseUp 1 @2/2, Click @2/2, MouseMove 0 @1/2, "
+     "MouseMove 0 @1/2, repaint, MouseOut @0/3, MouseLeave @0/3, KeyDown 32 sent 0, KeyUp 32 @2/1, repaint, Click @2/1",
+     "MouseMove 0 @0, MouseEnter @0, focus, MouseDown 1 @1, MouseUp 1 @2, Click @2, MouseMove 0 @1, MouseMove 0 @1, "
+     "MouseLeave @0, KeyDown 32 sent 0, KeyUp 32 @2, repaint, Click @2",
+     During::Nothing,
+     "MouseMove 0 @0, focus, MouseDown 1 @2, MouseUp 1 @2, Click @0, MouseMove 0 @0, MouseOut @0, KeyDown 32 sent 0, "
+     "KeyUp 32 @0",
+     "MouseMove 0 @0, MouseDown 1 @0, MouseUp 1 @0, Click @0, MouseMove 0 @0, MouseMove 0 @0, KeyDown 32 sent 0, KeyUp "
+     "32 @0"},
+    // Which presses and releases make a click, besides the plain ones above.
+    {"CaptureLostBeforeTheRelease", kEvery, "in d1 lost u1 ?",
+     "MouseEnter, MouseDown 1, MouseUp 1, Click, look 1 cap 0", "", During::Nothing,
+     "MouseDown 1, MouseUp 1, look 1 cap 0", "MouseDown 1, MouseUp 1, Click, look 0 cap 0"},
+    {"DoubleClickSecondPresses", kEvery, "in d1 w1 u1 w2 u2 ?",
+     "MouseEnter, MouseDown 1, DblClick, MouseUp 1, Click, DblClick, MouseUp 2, Click, look 1 cap 1",
+     "MouseEnter, MouseDown 1, DblClick, MouseUp 1, Click, DblClick, MouseUp 2, Click, look 1 cap 0", During::Nothing,
+     "MouseDown 1, MouseUp 1, MouseDown 2, MouseUp 2, look 2 cap 0",
+     "MouseDown 1, DblClick, MouseUp 1, DblClick, MouseUp 2, look 0 cap 0"},
+    {"TwoButtonsThenTheLeftReleased", kEvery, "in d1 d2 u2 u1 ?",
+     "MouseEnter, MouseDown 1, MouseDown 2, MouseUp 2, Click, MouseUp 1, Click, look 1 cap 1",
+     "MouseEnter, MouseDown 1, MouseDown 2, MouseUp 2, Click, MouseUp 1, Click, look 1 cap 0", During::Nothing,
+     "MouseDown 1, MouseDown 2, MouseUp 2, MouseUp 1, Click, look 0 cap 0"},
+    {"ReleasesWithoutTheirPress", kEvery, "in u1 d2 u1 d1 u1 u1 ?",
+     "MouseEnter, MouseUp 1, Click, MouseDown 2, MouseUp 1, Click, MouseDown 1, MouseUp 1, Click, MouseUp 1, Click, "
+     "look 1 cap 1",
+     "", During::Nothing, "MouseUp 1, MouseDown 2, MouseUp 1, MouseDown 1, MouseUp 1, Click, MouseUp 1, look 0 cap 1",
+     "MouseUp 1, MouseDown 2, MouseUp 1, MouseDown 1, MouseUp 1, Click, MouseUp 1, look 0 cap 0"},
     {"SpaceDownUpClicks", kEvery, "sp ? su ?", "KeyDown 32 sent 0, look 2 cap 0, KeyUp 32, Click, look 0 cap 0", "",
      During::Nothing, "KeyDown 32 sent 0, look 0 cap 0, KeyUp 32, look 0 cap 0"},
     {"HeldSpaceClicksOnce", kEvery, "sp sp su", "KeyDown 32 sent 0, KeyDown 32 sent 0, KeyUp 32, Click", "",

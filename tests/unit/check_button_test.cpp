@@ -323,65 +323,6 @@ TEST(CheckButtonPointer, PressesHoldThePointerUntilTheLastButtonIsReleased) {
     }
 }
 
-// What makes a click: a left press and its release over the control, neither the second press of a double-click
-// nor a press whose pointer another window took. Steps: dN/uN press and release button N over the control, o a
-// left release beside it, wN the second press of a double-click, x another window takes the pointer.
-TEST(CheckButtonPointer, ALeftPressAndItsReleaseOverTheControlClick) {
-    const struct {
-        const char* steps;
-        std::size_t clicks, mouseDowns;
-    } rows[] = {
-        {"d1 u1", 1, 1}, {"d1 o", 0, 1},  {"d1 u1 w1 u1", 1, 1}, {"d1 x u1", 0, 1},
-        {"d2 u2", 0, 1}, {"w2 u2", 0, 1}, {"d1 d2 u2 u1", 1, 2}, {"d1 w1 u1", 0, 1},
-    };
-    for (const auto& row : rows) {
-        Box t;
-        std::istringstream steps(row.steps);
-        for (std::string step; steps >> step;) {
-            const auto button = static_cast<std::int16_t>(step.size() > 1 ? step[1] - '0' : 1);
-            if (step[0] == 'd') t.Down(button, 0, 700, 300);
-            if (step[0] == 'u') t.Up(button, 0, 700, 300);
-            if (step[0] == 'o') t.Up(1, 0, 1500, 300);
-            if (step[0] == 'w') t.cb->DblClick(button, 0, 700, 300);
-            if (step[0] == 'x') t.cb->CaptureLost();
-        }
-        EXPECT_EQ(t.rec.Only({L"Click"}).size(), row.clicks) << row.steps;
-        EXPECT_EQ(t.rec.Only({L"MouseDown"}).size(), row.mouseDowns) << row.steps;
-        EXPECT_EQ(t.cb->Value(), static_cast<std::int32_t>(row.clicks)) << row.steps;
-    }
-    // The system repeats the last move when the capture ends, also after one it sent with the button held during
-    // the press: only a real move brings the hover image back.
-    for (const bool heldMove : {false, true}) {
-        Box t;
-        t.Move(0, 0, 700, 300);
-        t.Down(1, 0, 700, 300);
-        if (heldMove) t.Move(1, 0, 700, 300);
-        t.Up(1, 0, 700, 300);
-        t.Move(0, 0, 700, 300);
-        EXPECT_EQ(t.cb->ShownImage(), 4) << "the checked value's normal image, held move " << heldMove;
-        t.Move(0, 0, 720, 300);
-        EXPECT_EQ(t.cb->ShownImage(), 5);
-    }
-}
-
-// The image each event sees: the pressed image goes up before MouseDown, the hover image after MouseMove, the new
-// value's image before Click and the normal image before MouseOut. Images: 4 x value + look (0 normal, 1 hover,
-// 2 pressed).
-TEST(CheckButtonPointer, EachEventSeesTheImageShownForIt) {
-    Box t;
-    t.rec.Clear();
-    recorder::Record(t.cb->events(), [&t](const std::wstring& line) {
-        t.rec.Add(line.substr(0, line.find(L' ')) + L" " + std::to_wstring(t.cb->ShownImage()));
-    });
-    t.Move(0, 0, 700, 300);
-    t.Down(1, 0, 700, 300);
-    t.Up(1, 0, 700, 300);
-    t.PointerAtClient(-50, 10);
-    t.Tick();
-    EXPECT_EQ(t.rec.lines,
-              (Lines{L"MouseMove 0", L"MouseDown 2", L"MouseUp 2", L"changed Value", L"Click 4", L"MouseOut 4"}));
-}
-
 TEST(CheckButtonPointer, DisabledShowsOnlyTheDisabledImageAndGreyCaption) {
     Box t;
     t.cb->SetValue(2);

@@ -474,24 +474,3 @@ TEST_F(NShapeEvents, SpacePressesTheButtonAndItsReleaseClicks) {
         EXPECT_TRUE(t.p.keys.sent.empty()) << c.what;
     }
 }
-// What shows as each event is raised: the pressed picture goes up before MouseDown, the hover picture before
-// MouseUp and after MouseEnter, the normal one (after a repaint) before MouseOut; a look's colours come after the
-// handler, so Click still sees the pressed fill. Lines: the event, the picture shown (3 normal, 2 hover, 1 down)
-// and the fill (1 normal, 2 hover, 3 down).
-TEST_F(NShapeEvents, EachEventSeesItsPictureAndTheColoursOfTheLookBeforeIt) {
-    r.shape->SetPictureNormal(kit::Picture{L"normal"});
-    r.shape->SetPictureDown(kit::Picture{L"down"});
-    r.shape->SetPictureHover(kit::Picture{L"hover"});
-    recorder::Record(r.shape->events(), [this](const std::wstring& line) {
-        r.log.push_back(line.substr(0, line.find(L' ')) + L" " + std::to_wstring(r.shape->CurPicture()) + L" " +
-                        std::to_wstring(r.shape->FillColor()));
-    });
-    r.Take();
-    r.Move(5, 5);
-    r.Down(5, 5);
-    r.Up(5, 5);
-    r.Move(500, 5);
-    r.Tick();
-    EXPECT_EQ(r.Take(), (Log{L"MouseMove 3 1", L"MouseEnter 3 1", L"MouseDown 1 2", L"MouseUp 2 3", L"Click 2 3",
-                             L"MouseMove 2 2", L"repaint", L"MouseOut 3 1", L"MouseLeave 3 1"}));
-}

@@ -310,30 +310,6 @@ TEST(NTextBoxEvents, OnlyTheTextBoxRaisesAndPassesItsArguments) {
                                   L"DblClick", L"KeyDown 65 2", L"KeyUp 65 2"}));
 }
 
-// The host announces each release (uN: of button N) and then reports it handled, as the edit box handles it; only a
-// left release that ends a left press on the box (dN) is a click, and the second press of a double-click (w)
-// makes none.
-TEST(NTextBoxEvents, OnlyTheReleaseOfALeftPressClicks) {
-    const struct {
-        const char* steps;
-        std::size_t clicks;
-    } rows[] = {{"d1 u1", 1}, {"u1", 0},    {"d1 u1 u1", 1}, {"d1 w u1", 0},
-                {"d2 u1", 0}, {"d1 u2", 0}, {"d1 u2 u1", 1}, {"d1 u1 w u1", 1}};
-    for (const auto& row : rows) {
-        TextBox t;
-        std::istringstream steps(row.steps);
-        for (std::string step; steps >> step;) {
-            if (step[0] == 'd') t.box->MouseDown(static_cast<std::int16_t>(step[1] - '0'), 0, 5, 5);
-            if (step[0] == 'w') t.box->DblClick(1, 0, 5, 5);
-            if (step[0] == 'u') {
-                t.box->MouseUp(static_cast<std::int16_t>(step[1] - '0'), 0, 5, 5);
-                t.box->TxtClick();
-            }
-        }
-        EXPECT_EQ(t.rec.Only({L"Click"}).size(), row.clicks) << row.steps;
-    }
-}
-
 TEST(NTextBoxEvents, LabelModeShowsTheTextAsALabelAndRaisesNothing) {
     TextBox t;
     t.box->SetText(L"shown");
