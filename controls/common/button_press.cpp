@@ -55,7 +55,7 @@ void ButtonModel::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
 }
 
 void ButtonModel::MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) {
-    const plat::Point client = ClientPixel(x, y);
+    const float atX = x, atY = y;
     const int element = Locate(&x, &y);
     RaisePointer(events_.MouseMove, &buttons, shift, x, y);
     // Another button than the left one takes part: the look stays.
@@ -64,7 +64,7 @@ void ButtonModel::MouseMove(std::int16_t buttons, std::int16_t shift, float x, f
         if (move == PointerTracker::Move::Entered) Raise(events_.MouseEnter);
         if (const auto look = PointerTracker::LookAfter(move)) Show(*look);
     }
-    if (buttons != buttons::kLeft) HoverMove(element, client);
+    if (buttons != buttons::kLeft) HoverMove(element, atX, atY);
 }
 
 void ButtonModel::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {

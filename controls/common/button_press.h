@@ -100,8 +100,8 @@ protected:
     // A release on an element, before MouseUp.
     virtual void ReleasedOn(int /*element*/) {}
     // A move without the left button alone, after the look: the hover capture of a control that holds one;
-    // `client` is the move's point in the window's pixels.
-    virtual void HoverMove(int /*element*/, plat::Point /*client*/) {}
+    // `x`, `y` are the move's point in the control, not relative to the element.
+    virtual void HoverMove(int /*element*/, float /*x*/, float /*y*/) {}
     // A key went up, after KeyUp: the control repaints.
     virtual void KeyReleased() = 0;
     // The size changed, after Resize: the control lays itself out.

@@ -188,7 +188,7 @@ private:
     void PressedOn(int element) override;
     void SpacePressed() override { ShowPicture(pictureDown_); }
     void ReleasedOn(int element) override;
-    void HoverMove(int element, plat::Point client) override;
+    void HoverMove(int element, float x, float y) override;
     void KeyReleased() override { Refresh(); }
     void LayOut() override { Ajustar_Botao(); }
     void EnabledChanged() override;

@@ -35,11 +35,11 @@ void NShape::ReleasedOn(int element) {
     if (element == static_cast<int>(NShapeSource::Surface)) ShowPicture(pictureHover_);
 }
 
-void NShape::HoverMove(int element, plat::Point client) {
+void NShape::HoverMove(int element, float x, float y) {
     // The picture element's moves take and give up the capture without touching MouseInside.
     const bool picture = element == static_cast<int>(NShapeSource::Picture);
     PointerTracker& pointer = tracker_;
-    switch (pointer.HoverAt(client)) {
+    switch (pointer.HoverAt(ClientPixel(x, y))) {
         case PointerTracker::Hover::Outside:
             Refresh();
             pointer.ReleaseHover();
