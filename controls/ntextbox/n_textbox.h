@@ -150,7 +150,11 @@ public:
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
     void DblClick(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void CaptureLost() override {}
+    // Another window took the pointer during a press: its release makes no click. The edit box gives the pointer
+    // up itself as it handles the left release, which still clicks.
+    void CaptureLost() override {
+        if (!releasedLeft_) clickPending_ = false;
+    }
     bool WindowTakesKeys() const override { return false; }
     void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;

@@ -38,7 +38,10 @@ void NTextBox::TxtClick() {
     if (std::exchange(clickPending_, false) && Raising()) Raise(events_.Click);
 }
 
-void NTextBox::DblClick(std::int16_t, std::int16_t, float, float) {
+void NTextBox::DblClick(std::int16_t button, std::int16_t shift, float x, float y) {
+    // Only the left button's second press is a double-click, as on a Windows text box; another button's is a
+    // press like its first.
+    if (button != buttons::kLeft) return MouseDown(button, shift, x, y);
     // The second press of a double-click makes no click.
     clickPending_ = false;
     if (Raising()) Raise(events_.DblClick);

@@ -249,8 +249,16 @@ LRESULT TextBoxHost::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
             model_.TxtClick();
             return r;
         }
+        // The second press of a double-click, whatever the button: the model tells a left one's DblClick from
+        // another button's press.
         case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
             model_.DblClick(host::ButtonOf(msg), host::ShiftMask(), X(lp), Y(lp));
+            break;
+        case WM_CAPTURECHANGED:
+            // Another window took the pointer from the edit box's press: that press makes no click.
+            if (reinterpret_cast<HWND>(lp) != edit) model_.CaptureLost();
             break;
         case WM_SETFOCUS: {
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);

@@ -318,6 +318,18 @@ const Table kTextBox = {
           "window capture off", "state text \"abc\" edit \"abc\" selected 0-3 visible 1 cue 0", "DblClick",
           "window capture on", "MouseUp 1 0 45 45", "window capture off"},
          [](HWND w) { kit::NTextBoxOf(w)->SetText(L"abc"); }},
+        // The second press of a right or middle double-click is a press like the first; only the left button's
+        // is a DblClick. (A right release would open the edit box's context menu, whose loop holds the thread.)
+        {"RightAndMiddleDoubleClicksPressAgain",
+         {Mouse(WM_RBUTTONDOWN, 3, 3), Mouse(WM_RBUTTONDBLCLK, 3, 3), Mouse(WM_MBUTTONDOWN, 3, 3),
+          Mouse(WM_MBUTTONUP, 3, 3), Mouse(WM_MBUTTONDBLCLK, 3, 3), Mouse(WM_MBUTTONUP, 3, 3)},
+         {"MouseDown 2 0 45 45", "MouseDown 2 0 45 45", "MouseDown 4 0 45 45", "MouseUp 4 0 45 45",
+          "MouseDown 4 0 45 45", "MouseUp 4 0 45 45"}},
+        // Another window takes the pointer from the edit box's press: its release makes no click.
+        {"LostCaptureCancelsTheClick",
+         {Mouse(WM_LBUTTONDOWN, 3, 3), Msg(WM_CANCELMODE), Mouse(WM_LBUTTONUP, 3, 3), State()},
+         {"MouseDown 1 0 45 45", "window capture on", "focus on", "window capture off", "MouseUp 1 0 45 45",
+          "state text \"\" edit \"\" selected 0-0 visible 1 cue 0"}},
         {"EnterAndEscapeAreTypedInTheBox",
          {Focus(), Key(WM_KEYDOWN, VK_RETURN), Key(WM_KEYUP, VK_RETURN), Key(WM_KEYDOWN, VK_ESCAPE),
           Key(WM_KEYUP, VK_ESCAPE), State()},
