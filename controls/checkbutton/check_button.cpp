@@ -97,6 +97,7 @@ void CheckButton::SetFont(const kit::Font& font) {
 void CheckButton::SetBackColor(OleColor c) {
     backColor_ = c;
     Notify(L"BackColor");
+    surfaceColor_ = c;
     Redraw();
 }
 

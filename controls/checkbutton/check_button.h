@@ -76,6 +76,8 @@ public:
     const kit::Font& Font() const { return font_; }
     void SetFont(const kit::Font& font);
     OleColor BackColor() const { return backColor_; }
+    // The background as painted, which takes a new BackColor after its notification.
+    OleColor SurfaceColor() const { return surfaceColor_; }
     void SetBackColor(OleColor c);
     OleColor ForeColor() const { return foreColor_; }
     void SetForeColor(OleColor c);
@@ -147,6 +149,7 @@ private:
     kit::Font font_;
     std::int32_t value_ = 0;
     OleColor backColor_ = 0;
+    OleColor surfaceColor_ = 0;
     OleColor foreColor_ = 0;
     std::wstring caption_ = L"Check1";
     OleColor captionColor_ = 0x80000012;  // a label's default text colour until the properties set it

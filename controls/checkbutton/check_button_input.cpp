@@ -63,7 +63,9 @@ void CheckButton::MouseMove(std::int16_t button, std::int16_t shift, float x, fl
     }
     // Outside these bounds the pointer is captured and has left the control while a button is held.
     if (x < 0 || x > width_ || y < 0 || y > height_) return;
-    Raise(events_.MouseMove, button, shift, x, y);
+    // The handler gets the arguments by reference, but what it makes of Button does not change the look.
+    std::int16_t raised = button;
+    Raise(events_.MouseMove, raised, shift, x, y);
     if (enabled_) ShowLook(button == buttons::kLeft ? ButtonLook::Down : ButtonLook::Hover);
 }
 

@@ -48,7 +48,7 @@ private:
 
     // In high contrast the parts take system colours; the box images stay as they are.
     void Draw(HDC dc, const RECT& r) override {
-        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Surface, model_.BackColor())));
+        plat::GdiObject<HBRUSH> back(CreateSolidBrush(Color(ColorRole::Surface, model_.SurfaceColor())));
         FillRect(dc, &r, back.get());
         DrawBox(dc);
         DrawCaption(dc, fonts_.Get(model_.Font(), dpi_), model_.CaptionColor(), CheckButton::kCaptionLeft,

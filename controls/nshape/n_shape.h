@@ -135,9 +135,9 @@ public:
     RectF FigureBox() const { return shape_.box; }
     OleColor FillColor() const { return shape_.fill; }
     OleColor BorderColor() const { return shape_.border; }
-    bool DrawsPicture() const { return graphical_; }
+    bool DrawsPicture() const { return image_.visible; }
     RectF PictureBox() const { return image_.box; }
-    bool DrawsCaption() const { return textVisible_; }
+    bool DrawsCaption() const { return label_.visible; }
     RectF CaptionBox() const { return label_.box; }
     OleColor TextColor() const { return label_.color; }
     double CaptionPoints() const { return label_.points; }
