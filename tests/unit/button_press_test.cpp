@@ -47,7 +47,8 @@ struct Site final : kit::ControlSite {
 };
 
 // What a row's MouseDown or KeyDown handler does besides recording.
-enum class During { Nothing, Disable, TakeCapture, TakeFocus };
+// ChangeButton: the MouseDown, MouseMove and MouseUp handlers clear the Button argument.
+enum class During { Nothing, Disable, TakeCapture, TakeFocus, ChangeButton };
 
 template <typename Model>
 struct Bench {
@@ -58,8 +59,9 @@ struct Bench {
     std::unique_ptr<Model> m;
     During during = During::Nothing;
     bool annotate = false;  // each event line carries the look on screen as it is raised
+    bool inside = false;    // each event line carries MouseInside as it is raised
     std::int16_t held = 0;
-    float x = kOutX;
+    float x = kOutX, y = kY;
 
     Bench() {
         p.pointer.origins[kWindow] = {200, 100};
@@ -70,16 +72,21 @@ struct Bench {
         recorder::Record(
             e,
             [this](const std::wstring& line) {
-                if (!annotate && line.compare(0, 9, L"MouseMove") == 0) return;
+                if (!annotate && !inside && line.compare(0, 9, L"MouseMove") == 0) return;
                 log.emplace_back(line.begin(), line.end());
                 if (annotate) log.back() += " @" + std::to_string(Shown()) + Picture();
+                if (inside) log.back() += Inside();
             },
             recorder::Detail::First);
-        const kit::PointerEvent down = e.MouseDown;
-        e.MouseDown = [this, down](std::int16_t& b, std::int16_t& s, float& x, float& y) {
-            down(b, s, x, y);
-            Act();
-        };
+        for (kit::PointerEvent* event : {&e.MouseDown, &e.MouseMove, &e.MouseUp}) {
+            const kit::PointerEvent recorded = *event;
+            const bool down = event == &e.MouseDown;
+            *event = [this, recorded, down](std::int16_t& b, std::int16_t& s, float& x, float& y) {
+                recorded(b, s, x, y);
+                if (during == During::ChangeButton) b = 0;
+                if (down) Act();
+            };
+        }
         e.KeyDown = [this](std::int16_t& k, std::int16_t&) {
             log.push_back("KeyDown " + std::to_string(k) + " sent " + std::to_string(p.keys.sent.size()));
             Act();
@@ -113,6 +120,11 @@ struct Bench {
         return Look();
     }
     std::string Picture() const { return ""; }
+    std::string Inside() const {
+        if constexpr (std::is_same_v<Model, kit::NShape> || std::is_same_v<Model, kit::NSelection>)
+            return " in" + std::to_string(m->MouseInside());
+        return "";
+    }
     // A point of the window in the control's unit, as its host converts it.
     float At(float pixels) const { return site.scale.PointerIn(pixels); }
 
@@ -135,27 +147,29 @@ struct Bench {
     void Pictures(std::ostringstream&) {}
 
     void Step(const std::string& t) {
-        const auto move = [this](float to) {
+        const auto move = [this](float to, float down = kY) {
             x = to;
-            p.pointer.cursor = {200 + static_cast<int>(to), 100 + static_cast<int>(kY)};
-            m->MouseMove(held, 0, At(to), At(kY));
+            y = down;
+            p.pointer.cursor = {200 + static_cast<int>(to), 100 + static_cast<int>(down)};
+            m->MouseMove(held, 0, At(to), At(down));
         };
         const std::int16_t b = static_cast<std::int16_t>(t.size() > 1 && t[1] >= '0' && t[1] <= '9' ? t[1] - '0' : 0);
         if (t == "in") move(kInX);
         if (t == "out") move(kOutX);
         if (t == "near") move(kInX - 10);
+        if (t == "pic") move(12, 20);  // over N_Shape's picture element, below its caption
         if (t[0] == 'd' && b) {
             held = static_cast<std::int16_t>(held | b);
-            m->MouseDown(b, 0, At(x), At(kY));
+            m->MouseDown(b, 0, At(x), At(y));
         }
         if (t[0] == 'u' && b) {
             held = static_cast<std::int16_t>(held & ~b);
-            m->MouseUp(b, 0, At(x), At(kY));
+            m->MouseUp(b, 0, At(x), At(y));
             Handled();
         }
         if (t[0] == 'w' && b) {  // the second press of a double-click
             held = static_cast<std::int16_t>(held | b);
-            m->DblClick(b, 0, At(x), At(kY));
+            m->DblClick(b, 0, At(x), At(y));
         }
         if (t[0] == 'k') {  // a key down and up by its code
             const auto code = static_cast<std::int16_t>(std::stoi(t.substr(1)));
@@ -178,6 +192,7 @@ struct Bench {
         if (t == "?" || t == "?p") State(t == "?p");
         if (t == "f") site.log = &log;
         if (t == "L") annotate = true;
+        if (t == "I") inside = true;
         if (t == "?r") log.push_back(std::exchange(site.invalidated, 0) ? "repainted" : "not repainted");
     }
     Lines Run(const std::string& script, During d) {
@@ -228,7 +243,9 @@ struct Row {
                                  // off/on: disable/enable; ?: look and capture; ?p: with MouseInside and CurPicture;
                                  // ?r: whether the site was asked to repaint since the last ?r; f: log the site's
                                  // focus and repaint requests from now on; L: every event line from now on, moves
-                                 // too, ends with "@", the look on screen as it was raised, and N_Shape's picture
+                                 // too, ends with "@", the look on screen as it was raised, and N_Shape's picture;
+                                 // I: every event line, moves too, ends with MouseInside (N_Shape, N_Selection);
+                                 // pic: a move over N_Shape's picture element
     const char* expected;        // the events and looks, joined by ", "
     const char* selection = "";  // N_Selection's stream, where it differs
     During during = During::Nothing;
@@ -299,12 +316,12 @@ const Row kRows[] = {
     // Which presses and releases make a click, besides the plain ones above.
     {"CaptureLostBeforeTheRelease", kEvery, "in d1 lost u1 ?",
      "MouseEnter, MouseDown 1, MouseUp 1, Click, look 1 cap 0", "", During::Nothing,
-     "MouseDown 1, MouseUp 1, look 1 cap 0", "MouseDown 1, MouseUp 1, Click, look 0 cap 0"},
+     "MouseDown 1, MouseUp 1, look 1 cap 0", "MouseDown 1, MouseUp 1, look 0 cap 0"},
     {"DoubleClickSecondPresses", kEvery, "in d1 w1 u1 w2 u2 ?",
      "MouseEnter, MouseDown 1, DblClick, MouseUp 1, Click, DblClick, MouseUp 2, Click, look 1 cap 1",
      "MouseEnter, MouseDown 1, DblClick, MouseUp 1, Click, DblClick, MouseUp 2, Click, look 1 cap 0", During::Nothing,
      "MouseDown 1, MouseUp 1, MouseDown 2, MouseUp 2, look 2 cap 0",
-     "MouseDown 1, DblClick, MouseUp 1, DblClick, MouseUp 2, look 0 cap 0"},
+     "MouseDown 1, DblClick, MouseUp 1, MouseDown 2, MouseUp 2, look 0 cap 0"},
     {"TwoButtonsThenTheLeftReleased", kEvery, "in d1 d2 u2 u1 ?",
      "MouseEnter, MouseDown 1, MouseDown 2, MouseUp 2, Click, MouseUp 1, Click, look 1 cap 1",
      "MouseEnter, MouseDown 1, MouseDown 2, MouseUp 2, Click, MouseUp 1, Click, look 1 cap 0", During::Nothing,
@@ -358,6 +375,32 @@ const Row kRows[] = {
     {"RightPressOutAndReleasedOutside", kShapeOnly, "in d2 out out ?p u2 ?p",
      "MouseEnter, MouseDown 2, MouseOut, look 1 cap 1 inside 0 picture 3, MouseUp 2, Click, look 0 cap 0 inside 0 "
      "picture 2"},
+    // MouseInside as each event sees it: N_Shape sets it with its hover capture, after MouseEnter, and clears it
+    // before MouseOut; N_Selection's is EnterRaised, set before MouseEnter and cleared before MouseLeave.
+    {"MouseInsideAsEachEventIsRaised", kEvery, "I in near out tick",
+     "MouseMove 0 in0, MouseEnter in0, MouseMove 0 in1, MouseMove 0 in1, MouseOut in0, MouseLeave in0",
+     "MouseMove 0 in0, MouseEnter in1, MouseMove 0 in1, MouseMove 0 in1, MouseLeave in0", During::Nothing,
+     "MouseMove 0, MouseMove 0, MouseOut", "MouseMove 0, MouseMove 0, MouseMove 0"},
+    // A move over the picture element takes the hover capture and shows the hover picture, but leaves MouseInside
+    // alone; a move over the surface then finds the capture held and sets nothing either.
+    {"MouseInsideOverThePicture", kShapeOnly, "I pic ?p in ?p out ?p",
+     "MouseMove 0 in0, look 0 cap 1 inside 0 picture 2, MouseMove 0 in0, MouseEnter in0, look 1 cap 1 inside 0 "
+     "picture 2, MouseMove 0 in0, MouseOut in0, look 0 cap 0 inside 0 picture 3"},
+    // With two buttons held no look follows the pointer, but a move out still gives up the hover capture.
+    {"MoveOutWithTwoButtonsHeld", kEvery, "in d1 d2 out ?p",
+     "MouseEnter, MouseDown 1, MouseDown 2, MouseOut, look 2 cap 1 inside 0 picture 3",
+     "MouseEnter, MouseDown 1, MouseDown 2, look 2 cap 1", During::Nothing, "MouseDown 1, MouseDown 2, look 2 cap 1",
+     "MouseDown 1, MouseDown 2, look 0 cap 0"},
+    // Handlers that clear Button: only N_Selection reads it back, so only its reaction changes.
+    {"HandlersThatClearButton", kEvery, "in d1 ? near ? u1 ?",
+     "MouseEnter, MouseDown 1, look 2 cap 1, look 2 cap 1, MouseUp 1, Click, look 1 cap 1",
+     "MouseEnter, MouseDown 1, look 1 cap 1, look 1 cap 1, MouseUp 1, Click, look 1 cap 0", During::ChangeButton,
+     "MouseDown 1, look 2 cap 1, look 2 cap 1, MouseUp 1, Click, look 0 cap 0",
+     "MouseDown 1, look 0 cap 0, look 0 cap 0, MouseUp 1, Click, look 0 cap 0"},
+    // The look as MouseLeave is raised, when the poll sees the pointer gone before any move: still the hover look.
+    {"LookAtMouseLeave", kEvery, "L in away tick ?", "MouseMove 0 @0/3, MouseEnter @0/3, MouseLeave @1/2, look 0 cap 1",
+     "MouseMove 0 @0, MouseEnter @0, MouseLeave @1, look 0 cap 0", During::Nothing,
+     "MouseMove 0 @0, MouseOut @0, look 0 cap 0", "MouseMove 0 @0, look 0 cap 0"},
     {"RightPressBackInThenReleasedOutside", kShapeOnly, "in d2 out in out u2 ?p",
      "MouseEnter, MouseDown 2, MouseOut, MouseOut, MouseUp 2, Click, look 0 cap 0 inside 0 picture 2"},
 };

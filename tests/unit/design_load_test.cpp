@@ -9,40 +9,47 @@
 #include "controls/nselection/n_selection.h"
 #include "controls/nshape/n_shape.h"
 #include "controls/ntextbox/n_textbox.h"
-#include "fakes.h"
+#include "controls/common/property_bag_text.h"
+#include "tests/look_journal.h"
 
 namespace {
 
 // Each makes a new control from the bag, as its host does when the window is made (a window of the size the
-// control starts with), and notes the caption it has when it is given its first size.
-std::wstring g_captionAtSize;
-template <class Model, class... Size>
-kit::LoadResult Made(const plat::Services& s, const kit::PropertyBag& bag, const kit::Ambient& ambient, Size... size) {
-    Model control(s, typename Model::Events{}, size...);
-    return kit::MakeControl(control, &bag, ambient, [&] { g_captionAtSize = control.Caption(); });
+// control starts with), journalling the creation (tests/look_journal.h), and notes the caption it has when it is
+// given its first size and what every stored key reads back once it is made.
+struct Made {
+    kit::LoadResult result;
+    std::string journal;
+    std::wstring captionAtSize;
+    std::wstring stored;  // each key's value after the load, in load order
+};
+template <class Model>
+Made Make(const kit::PropertyBag& bag, int width, int height) {
+    journal::Bench<Model> bench(width, height, &bag);
+    Made made{bench.loaded, bench.made, bench.captionAtSize, {}};
+    for (const auto& key : Model::kStoredKeys)
+        made.stored +=
+            std::wstring(made.stored.empty() ? L"" : L" ") + key.name + L"=" + kit::PrintValue(key.write(*bench.m));
+    return made;
 }
-kit::LoadResult LoadShape(const plat::Services& s, const kit::PropertyBag& bag) {
-    return Made<kit::NShape>(s, bag, {}, 100, 30);
-}
-kit::LoadResult LoadTextBox(const plat::Services& s, const kit::PropertyBag& bag) {
-    return Made<kit::NTextBox>(s, bag, {});
-}
-kit::LoadResult LoadSelection(const plat::Services& s, const kit::PropertyBag& bag) {
-    return Made<kit::NSelection>(s, bag, {});
-}
-kit::LoadResult LoadCheck(const plat::Services& s, const kit::PropertyBag& bag) {
-    return Made<kit::CheckButton>(s, bag, {L"Check1", kit::Font()});
-}
+Made LoadShape(const kit::PropertyBag& bag) { return Make<kit::NShape>(bag, 100, 30); }
+Made LoadTextBox(const kit::PropertyBag& bag) { return Make<kit::NTextBox>(bag, 2610, 1020); }
+Made LoadSelection(const kit::PropertyBag& bag) { return Make<kit::NSelection>(bag, 182, 52); }
+Made LoadCheck(const kit::PropertyBag& bag) { return Make<kit::CheckButton>(bag, 1410, 975); }
 
 // A load that stops names the control and the refused key. One that goes through shows the caption each control
-// has at its first size, which N_Shape takes before its properties and the others after them.
+// has at its first size, which N_Shape takes before its properties and the others after them. A whole number one
+// past the end of its key's width stops the load there; the journal of a load says what it notified, laid out
+// and showed, and the stored values what each absent key loads as.
 TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
     struct Case {
-        kit::LoadResult (*load)(const plat::Services&, const kit::PropertyBag&);
+        Made (*load)(const kit::PropertyBag&);
         const wchar_t* design;
         const wchar_t* control;
         const wchar_t* key;  // as the control names it; null: every key loads
         const wchar_t* captionAtSize = nullptr;
+        const char* journal = nullptr;
+        const wchar_t* stored = nullptr;
     };
     const Case cases[] = {
         {LoadShape, L"[Go]\nCaption = \"ok\"\nBackColorHover = \"red\"\nFontBold = True\n", L"Go", L"BackColorHover"},
@@ -60,18 +67,69 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
         {LoadCheck, L"[Tick]\nValue = 1\nEnabled = \"maybe\"\nBackColor = 5\n", L"Tick", L"Enabled"},
         {LoadCheck, L"[Tick]\nFont = 3\n", L"Tick", L"Font"},
         {LoadCheck, L"[Tick]\nValue = 1\nCaption = \"ok\"\n", L"Tick", nullptr, L"ok"},
+        // Widths: 16-bit keys end at 32767, 32-bit ones at 2147483647, colours at &HFFFFFFFF.
+        {LoadShape, L"[Go]\nFontSize = 32768\n", L"Go", L"FontSize"},
+        {LoadShape, L"[Go]\nStyle = 2147483648\n", L"Go", L"Style"},
+        {LoadShape, L"[Go]\nBackGround = 4294967295\nBorderCustom = 4294967296\n", L"Go", L"BorderCustom"},
+        {LoadSelection, L"[Pick]\nFontSize = 32768\n", L"Pick", L"FontSize"},
+        {LoadTextBox, L"[Box]\nAlignementHorizontal = 32767\nHeaderAlignement = 32768\n", L"Box", L"HeaderAlignement"},
+        {LoadTextBox, L"[Box]\nAlignementHorizontal = 32768\n", L"Box", L"AlignementHorizontal"},
+        {LoadCheck, L"[Tick]\nValue = 32768\nForeColor = 2147483648\n", L"Tick", nullptr},
+        {LoadCheck, L"[Tick]\nValue = 2147483648\n", L"Tick", L"Value"},
+        // An empty bag: what the load does, and what each key loads as.
+        {LoadShape, L"[Go]\n", L"Go", nullptr, nullptr,
+         "repaint, notify Caption, shows, repaint, notify BackGround, shows, repaint, notify BackColorNormal, notify "
+         "BackColorHover, notify BackColorDown, shows, repaint, notify BorderColorNormal, notify BorderColorHover, "
+         "notify BorderColorDown, repaint, notify FontSize, repaint, notify FontBold, input on, notify Enabled, "
+         "repaint, repaint now, notify BorderGotFocus, notify BorderCustom, repaint, notify Style, notify Graphical, "
+         "shows, repaint, shows, repaint, shows, repaint, notify ForeColorNormal, notify ForeColorHover, notify "
+         "ForeColorDown, notify Text_Visible, shows, repaint, repaint, notify StretchToText, size 16x30, shows, "
+         "Resize, shows, repaint, repaint",
+         L"Picture_Normal=Picture(\"\") Picture_Down=Picture(\"\") Picture_Hover=Picture(\"\") Stretch=False "
+         L"Caption=\"NShape1\" BackGround=&H00FF8080& BackColorNormal=&H008080FF& BackColorHover=&H0080C0FF& "
+         L"BackColorDown=&H0080FFFF& BorderColorNormal=&H00FFFF80& BorderColorHover=&H00FFFF80& "
+         L"BorderColorDown=&H00FFFF80& FontSize=8 FontBold=False Font=Font(\"MS Sans Serif\", 8.25, 400, 0, False, "
+         L"False, False) Enabled=True BorderGotFocus=False BorderCustom=&H0080FF80& Style=4 Graphical=False "
+         L"ForeColorNormal=&H008080FF& ForeColorHover=&H008080FF& ForeColorDown=&H008080FF& Text_Visible=False "
+         L"StretchToText=True"},
+        {LoadTextBox, L"[Box]\n", L"Box", nullptr, nullptr,
+         "shows, sync, shows, sync, repaint, shows, sync, repaint, sync, repaint, shows, sync, sync, sync, repaint, "
+         "shows, repaint, shows, repaint, sync, repaint, shows, sync, repaint",
+         L"Text=\"\" AlignementHorizontal=1 NumberBox=False AlignementVertical=1 Locked=False Enabled=True "
+         L"ForeColor=&H00D05C28& BorderColor=&H00D05C28& BackColor=&H00FFFFFF& FONT=Font(\"Arial\", 9, 400, 0, False, "
+         L"False, False) PasswordChar=\"\" LabelBox=False SelOnFocus=True Header=False HeaderAlignement=1 "
+         L"HeaderForeColor=&H00D05C28& HeaderBackColor=&H00FFFFFF& HeaderFont=Font(\"Verdana\", 6.75, 400, 0, False, "
+         L"False, False) HeaderCaption=\"Header\""},
+        {LoadSelection, L"[Pick]\n", L"Pick", nullptr, nullptr,
+         "repaint, notify Caption, shows, repaint, notify Description, shows, repaint, notify BackColorNormal, notify "
+         "BackColorHover, notify BackColorDown, repaint, notify FontSize, repaint, notify FontBold, input on, notify "
+         "Enabled, shows, repaint, notify ForeColorNormal, notify ForeColorHover, notify ForeColorDown, shows, "
+         "repaint, notify ForeColorNormal_2, notify ForeColorHover_2, notify ForeColorDown_2, size 182x41, shows, "
+         "repaint, shows, Resize, shows, repaint",
+         L"Caption=\"NSelection1\" Description=\"Descri\xE7\xE3o\" BackColorNormal=&H00000000& "
+         L"BackColorHover=&H002D2D2D& BackColorDown=&H0080FFFF& FontSize=8 FontBold=False Font=Font(\"MS Sans Serif\", "
+         L"8.25, 400, 0, False, False, False) Enabled=True ForeColorNormal=&H00000000& ForeColorHover=&H00000000& "
+         L"ForeColorDown=&H00FFFFFF& ForeColorNormal_2=&H00000000& ForeColorHover_2=&H00000000& "
+         L"ForeColorDown_2=&H00FFFFFF&"},
+        {LoadCheck, L"[Tick]\n", L"Tick", nullptr, nullptr,
+         "shows, repaint, shows, repaint, repaint, notify Value, shows, repaint, notify Caption, input on, repaint, "
+         "shows, repaint, repaint, notify Font, notify BackColor, shows, repaint, notify ForeColor, repaint, repaint",
+         L"Value=0 Caption=\"Control1\" Enabled=True Font=Font(\"MS Sans Serif\", 8.25, 400, 0, False, False, False) "
+         L"BackColor=&H8000000F& ForeColor=&H00000000&"},
     };
     for (const Case& c : cases) {
         const std::wstring where = std::wstring(c.control) + L"." + (c.key ? c.key : L"");
         SCOPED_TRACE(std::string(where.begin(), where.end()));
-        fakes::Platform p;
         const auto design = kit::ParseDesign(c.design);
         ASSERT_TRUE(design);
         const kit::PropertyBag* bag = design->Find(c.control);
         ASSERT_NE(bag, nullptr);
-        const kit::LoadResult result = c.load(p.services, *bag);
+        const Made made = c.load(*bag);
+        const kit::LoadResult& result = made.result;
         EXPECT_EQ(static_cast<bool>(result), c.key == nullptr);
-        if (c.captionAtSize) EXPECT_EQ(g_captionAtSize, c.captionAtSize);
+        if (c.captionAtSize) EXPECT_EQ(made.captionAtSize, c.captionAtSize);
+        if (c.journal) EXPECT_EQ(made.journal, c.journal);
+        if (c.stored) EXPECT_EQ(made.stored, c.stored);
         if (result) continue;
         ASSERT_NE(result.stoppedAt, nullptr);
         EXPECT_EQ(std::wstring(result.stoppedAt), c.key);
