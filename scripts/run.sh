@@ -26,6 +26,8 @@ headless=0
 export RELANTO_WINE_LANG=zh_CN.UTF-8
 wine_env_setup "$build/wineprefix-zh" 96 "$build/win64/urllog.exe"
 export RELANTO_STANDIN_LOG="$(winepath -w "$demo/standin.log")"
+# The demo's adb answers `adb devices` with one phone attached, as the real tool does.
+export RELANTO_STANDIN_DEVICE=0123456789ABCDEF
 cd "$demo"
 if [ "$headless" = 0 ]; then
   echo "[run] Relanto.exe on $DISPLAY; the stand-ins log to $demo/standin.log"

@@ -1,6 +1,8 @@
 // Stand-in for adb.exe and gnirehtet.exe in tests and the demo folder: appends one line telling which
 // program ran, with which arguments, in which folder, when, and when the console that ran it was started, then
-// exits with success.
+// exits with success. With %RELANTO_STANDIN_DEVICE% set to a serial, `adb devices` also prints the list the real
+// tool prints with that one phone attached, so the demo's device check reads as a user's does; the tests' stand-ins
+// print nothing.
 // The log goes to %RELANTO_STANDIN_LOG%, or standin.log beside the stand-in.
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -57,6 +59,20 @@ unsigned long long ParentCreated() {
     return Ticks(created);
 }
 
+// "List of devices attached", the serial with its state, and the empty line that ends the list.
+void PrintDeviceList(const std::wstring& name, const std::wstring& arguments) {
+    wchar_t serial[128];
+    const DWORD n = GetEnvironmentVariableW(L"RELANTO_STANDIN_DEVICE", serial, 128);
+    if (n == 0 || n >= 128 || lstrcmpiW(name.c_str(), L"adb") != 0) return;
+    std::wstring command = arguments;
+    while (!command.empty() && (command.back() == L' ' || command.back() == L'\t')) command.pop_back();
+    if (command != L"devices") return;
+    const std::string list =
+        "List of devices attached\r\n" + plat::ToUtf8(std::wstring(serial, n)) + "\tdevice\r\n\r\n";
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), list.data(), static_cast<DWORD>(list.size()), &written, nullptr);
+}
+
 }  // namespace
 
 int wmain() {
@@ -82,5 +98,6 @@ int wmain() {
     // A line the log could not take is kept beside it, so that a test missing a run can tell a lost line from a
     // console that never ran.
     if (!standin::AppendToLog(log, line)) standin::AppendToLog(log + L".unwritten", line);
+    PrintDeviceList(name, Arguments());
     return 0;
 }
