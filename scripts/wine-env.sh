@@ -40,13 +40,14 @@ wine_env_loader() {
   for name in wine wine-stable wineserver; do
     real=$loader
     [ "$name" = wineserver ] && real=$(PATH=$(wine_env_path_without "$bin") command -v wineserver)
+    # Written under a name of this shell's own, since prefixes of one architecture may be set up at the same time.
     printf '#!/bin/sh
 WINELOADER=%s; export WINELOADER
 exec %s%s "$@"
 ' "$loader" "$norand" "$real" \
-      >"$bin/$name.new"
-    chmod +x "$bin/$name.new"
-    mv -f "$bin/$name.new" "$bin/$name"
+      >"$bin/$name.new.$BASHPID"
+    chmod +x "$bin/$name.new.$BASHPID"
+    mv -f "$bin/$name.new.$BASHPID" "$bin/$name"
   done
   # A round of another architecture earlier in the same shell put its own wrappers first.
   PATH=$(wine_env_path_without "${RELANTO_WINE_BIN:-}")
@@ -84,7 +85,29 @@ wine_env_configure() {
   fi
 }
 
-# wine_env_setup PREFIX DPI [URLLOG_EXE]: creates the prefix once and keeps it; the stamp records the settings.
+# wine_env_create PREFIX DPI [URLLOG_EXE]: makes the prefix when it has not been made with these settings, on the
+# display that is set; a prefix already made is left alone. The stamp names the settings' version: a prefix
+# configured by an older version is made anew. Prefixes of other locales or architectures may be made at the same
+# time, each in a subshell of its own (scripts/test.sh makes them while it builds and runs the unit tests).
+wine_env_create() {
+  local prefix=$1 dpi=${2:-96} urllog=${3:-}
+  wine_env_export "$prefix"
+  local stamp="$prefix/.relanto-configured-2-$dpi"
+  [ -f "$stamp" ] && return 0
+  # A server left from an earlier run would keep its old display and never let "wineserver -w" return.
+  if [ -d "$prefix" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  rm -rf "$prefix"
+  mkdir -p "$(dirname "$prefix")"
+  echo "[wine] creating prefix $prefix (dpi $dpi)"
+  wine wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  wine_env_configure "$dpi" "$urllog"
+  wineserver -w
+  [ -n "$urllog" ] && echo "$urllog" >"$prefix/.relanto-urllog"
+  touch "$stamp"
+}
+
+# wine_env_setup PREFIX DPI [URLLOG_EXE]: the prefix for the commands that follow, made once and kept.
 wine_env_setup() {
   local prefix=$1 dpi=${2:-96} urllog=${3:-}
   wine_env_export "$prefix"
@@ -94,22 +117,15 @@ wine_env_setup() {
   if [ -z "${DISPLAY:-}" ] || [ "${RELANTO_PRIVATE_X:-0}" = 1 ]; then
     wine_env_start_xvfb
   fi
-  # The stamp names the settings' version: a prefix configured by an older version is made anew.
   local stamp="$prefix/.relanto-configured-2-$dpi"
   if [ ! -f "$stamp" ]; then
-    rm -rf "$prefix"
-    mkdir -p "$(dirname "$prefix")"
-    echo "[wine] creating prefix $prefix (dpi $dpi)"
-    wine wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-    wine_env_configure "$dpi" "$urllog"
-    wineserver -w
-    touch "$stamp"
-  elif [ -n "$urllog" ]; then
-    # The logger's path depends on the build folder; refresh it every run.
+    wine_env_create "$prefix" "$dpi" "$urllog"
+  elif [ -n "$urllog" ] && [ "$(cat "$prefix/.relanto-urllog" 2>/dev/null)" != "$urllog" ]; then
+    # The logger's path depends on the build folder: a prefix made for another folder is pointed at this one.
     wine_env_configure "$dpi" "$urllog"
     wineserver -w
   fi
+  [ -n "$urllog" ] && echo "$urllog" >"$prefix/.relanto-urllog"
   # An end-to-end test that died while it had swapped the interpreter out left it beside its stand-in.
   local system32="$prefix/drive_c/windows/system32"
   if [ -f "$system32/cmd.exe.relanto-away" ]; then mv -f "$system32/cmd.exe.relanto-away" "$system32/cmd.exe"; fi

@@ -2,6 +2,7 @@
 #include "e2e/harness_win.h"
 
 #include <tlhelp32.h>
+#include <winternl.h>
 
 #include <gtest/gtest.h>
 
@@ -512,6 +513,70 @@ std::wstring ArtifactDir() {
 }  // namespace e2e
 
 namespace e2e {
+
+namespace {
+
+// Live entries of a process's GDI handle table, which the system maps into the process and names in its PEB (of
+// this program's own architecture: the field and the pointer differ between 32-bit and 64-bit PEBs).
+long GdiTableCount(HANDLE process) {
+    const std::size_t kTableInPeb = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    using Query = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+    static const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    if (!query) return -1;
+    PROCESS_BASIC_INFORMATION info = {};
+    if (query(process, 0, &info, sizeof(info), nullptr) < 0 || !info.PebBaseAddress) return -1;
+    const void* table = nullptr;
+    SIZE_T got = 0;
+    if (!ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + kTableInPeb, &table,
+                           sizeof(table), &got) ||
+        !table)
+        return -1;
+    struct Entry {  // as Wine lays it out on both architectures, and 64-bit Windows
+        UINT64 object;
+        ULONG owner;
+        ULONG type;
+        UINT64 user;
+    };
+    const std::size_t kEntries = 0x10000;
+    std::vector<Entry> entries(kEntries);
+    if (!ReadProcessMemory(process, table, entries.data(), kEntries * sizeof(Entry), &got)) return -1;
+    // A live entry has its object type in the third byte of the type word; a freed one keeps only its reuse
+    // counter. Entries of other processes (where the table is shared) carry their process id.
+    const ULONG pid = GetProcessId(process) & 0xFFFF;
+    long n = 0;
+    for (std::size_t i = 0; i < got / sizeof(Entry); ++i) {
+        const ULONG owner = entries[i].owner & 0xFFFF;
+        if (((entries[i].type >> 16) & 0xFF) != 0 && (owner == 0 || owner == pid)) ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+// GDI objects of a process: GetGuiResources where it works (it returns 0 under Wine), else the handle table,
+// once a self-test shows that the table tracks objects one for one; -1 when neither is usable.
+long GdiCount(HANDLE process) {
+    const DWORD n = GetGuiResources(process, GR_GDIOBJECTS);
+    if (n > 0) return static_cast<long>(n);
+    static const bool tableWorks = [] {
+        const long before = GdiTableCount(GetCurrentProcess());
+        std::vector<HBRUSH> brushes;
+        for (int i = 0; i < 50; ++i) brushes.push_back(CreateSolidBrush(RGB(i, 1, 2)));
+        const long during = GdiTableCount(GetCurrentProcess());
+        for (HBRUSH b : brushes) DeleteObject(b);
+        const long after = GdiTableCount(GetCurrentProcess());
+        std::printf("[ data ] GDI table self-test: %ld, %ld with 50 brushes, %ld after\n", before, during, after);
+        return before >= 0 && during == before + 50 && after == before;
+    }();
+    return tableWorks ? GdiTableCount(process) : -1;
+}
+
+int SoakCount(int quick, int full) {
+    wchar_t value[16] = {};
+    const DWORD n = GetEnvironmentVariableW(L"RELANTO_SOAK", value, 16);
+    return n > 0 && n < 16 && std::wstring(value, n) == L"long" ? full : quick;
+}
 
 long HandleCount(DWORD pid) {
     using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);

@@ -55,6 +55,7 @@ public:
 
     // Starts Relanto.exe from the program folder with the working folder as its current directory.
     bool Launch(const std::wstring& exeName = L"Relanto.exe");
+    HANDLE process() const { return pi_.hProcess; }
     DWORD pid() const { return pi_.dwProcessId; }
     bool WaitExit(int timeoutMs = 10000);
     bool Running() const;
@@ -154,6 +155,12 @@ void KillStrays();
 // Open handles of a process, from the system handle table (GetProcessHandleCount is a stub under Wine);
 // -1 when the table cannot be read.
 long HandleCount(DWORD pid);
+// GDI objects of a process: GetGuiResources where it works (it returns 0 under Wine), else the process's GDI handle
+// table once a self-test shows that it tracks objects one for one; -1 when neither is usable.
+long GdiCount(HANDLE process);
+
+// A soak's count: `quick` in the test command, `full` when RELANTO_SOAK is "long" (scripts/soak.sh).
+int SoakCount(int quick, int full);
 
 // How many running processes have this executable name.
 int CountProcesses(const wchar_t* exeName);
