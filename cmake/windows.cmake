@@ -116,3 +116,11 @@ target_link_libraries(relanto_e2e_tests PRIVATE relanto_win gtest_main gtest gmo
 add_dependencies(relanto_e2e_tests Relanto standin_adb standin_gnirehtet urllog)
 # Run by scripts/test.sh as one Wine process (output to a file: Wine's helper processes would keep a pipe open).
 include(tests/host/host_tests.cmake)
+# As in the native tree: the test programs' own code and GoogleTest unoptimised, GoogleTest's and Windows' headers
+# parsed once; the product's code in them keeps the program's flags.
+foreach(target relanto_e2e_tests relanto_host_tests gtest gtest_main gmock)
+  target_compile_options(${target} PRIVATE $<$<CXX_COMPILER_ID:GNU,Clang>:-O0>)
+endforeach()
+foreach(target relanto_e2e_tests relanto_host_tests)
+  target_precompile_headers(${target} PRIVATE <windows.h> <gtest/gtest.h> <functional> <string> <vector>)
+endforeach()

@@ -84,7 +84,7 @@ echo "== release text"
 if bash "$root/scripts/package.sh" --check-text; then text_pass=1 text_fail=0; else text_pass=0 text_fail=1; fi
 
 echo "== fuzzing (bounded)"
-RELANTO_BUILD_DIR=$build bash "$root/scripts/fuzz.sh" "${RELANTO_FUZZ_SECONDS:-30}" | tee "$build/fuzz.log"
+RELANTO_BUILD_DIR=$build bash "$root/scripts/fuzz.sh" "${RELANTO_FUZZ_SECONDS:-20}" | tee "$build/fuzz.log"
 fuzz_pass=$(sed -n 's/^fuzz targets: \([0-9]*\) ok.*/\1/p' "$build/fuzz.log" | tail -1)
 fuzz_fail=$(sed -n 's/^fuzz targets: [0-9]* ok, \([0-9]*\) crashed.*/\1/p' "$build/fuzz.log" | tail -1)
 fuzz_pass=${fuzz_pass:-0}
