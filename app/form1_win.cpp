@@ -8,12 +8,12 @@
 
 #include "app/form1_ids.h"
 #include "app/main_logic.h"
-#include "controls/common/contrast_win.h"
 #include "controls/common/property_bag.h"
 #include "controls/nshape/n_shape_win.h"
 #include "guides/designs.h"
 #include "guides/guide_window_win.h"
 #include "guides/links.h"
+#include "platform/canvas_win.h"
 #include "platform/display_scheme_win.h"
 #include "platform/keyboard_win.h"
 #include "platform/os_api_win.h"
@@ -65,7 +65,7 @@ const ButtonDesign kButtonsBeforeCheck[] = {
 };
 const ButtonDesign kHomeButton = {{kIdShape1, {2640, 2640, 1815, 255}}, L"N_Shape1"};
 // The page's white and the red of the notice that names the files beside the program.
-constexpr plat::OleColor kPageBack = 0x00FFFFFF;
+constexpr plat::Ink kPage{plat::Role::PageBack, 0x00FFFFFF};
 constexpr plat::OleColor kNoticeText = 0x000000FF;
 const ChildDesign kIntertext = {kIdIntertext, {120, 3960, 9135, 375}};
 const ChildDesign kText8 = {kIdText8, {27840, 11040, 735, 270}};
@@ -217,15 +217,12 @@ private:
                 break;
             case WM_CTLCOLORSTATIC:
             case WM_CTLCOLORBTN: {
-                HDC dc = reinterpret_cast<HDC>(wp);
                 const bool notice = reinterpret_cast<HWND>(lp) == GetDlgItem(hwnd_, kIdLabel2);
-                SetBkColor(dc, kit::PageColor(services_.scheme, kit::ColorRole::PageBack, kPageBack));
-                SetTextColor(dc, kit::PageColor(services_.scheme, kit::ColorRole::PageText,
-                                                notice ? kNoticeText : plat::syscolor::kWindowText));
-                return reinterpret_cast<LRESULT>(kit::PageBackBrush(services_.scheme));
+                const plat::Ink text{plat::Role::PageText, notice ? kNoticeText : plat::syscolor::kWindowText};
+                return reinterpret_cast<LRESULT>(plat::ControlColors(wp, text, kPage, services_.scheme, pageBrush_));
             }
             case WM_ERASEBKGND:
-                return plat::EraseBackground(hwnd_, wp, kit::PageBackBrush(services_.scheme));
+                return plat::EraseBackground(hwnd_, wp, pageBrush_.Of(kPage, services_.scheme));
             case WM_SYSCOLORCHANGE:
             case WM_SETTINGCHANGE:
                 plat::FollowSystemColors(hwnd_, msg, wp);
@@ -245,6 +242,7 @@ private:
     plat::GdiObject<HFONT> checkFont_;
     plat::GdiObject<HFONT> consolasFont_;
     plat::GdiObject<HFONT> noticeFont_;
+    plat::SolidBrush pageBrush_;
     HINSTANCE instance_ = nullptr;
     const plat::Services& services_;
     MainLogic logic_;

@@ -9,6 +9,7 @@
 #include "app/main_logic.h"
 #include "controls/nshape/n_shape.h"
 #include "fakes.h"
+#include "kit_fakes.h"
 
 namespace {
 
@@ -45,8 +46,11 @@ int main() {
     fakes::Field text8(L""), intertext(L"");
     app::MainLogic logic(p.services, L"C:\\bench", view, text8, intertext);
     // Made as its host makes it: its window, then a new instance at the size the window has.
-    kit::NShape stop(p.services, {}, 113, 57);
-    stop.Attach(7, nullptr);
+    kit::NShape stop(p.services, {});
+    kitfakes::SiteBase window;
+    window.extent = {113, 57};
+    window.measure = &p.text;
+    stop.Attach(7, &window);
     kit::MakeControl(stop, nullptr, {L"N_Shape3stop"}, [&stop] { stop.Resize(113, 57); });
     stop.events().Click = [&] { logic.OnStopClick(); };
     p.pointer.windowAt = [](plat::Point) { return plat::WindowId(7); };

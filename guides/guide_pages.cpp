@@ -5,6 +5,15 @@
 
 namespace guides {
 
+namespace {
+
+plat::RectF PlaceOf(const plat::TwipsRect& r) {
+    return {static_cast<double>(r.left), static_cast<double>(r.top), static_cast<double>(r.width),
+            static_cast<double>(r.height)};
+}
+
+}  // namespace
+
 // The pages' tables keep one part to a line, as the designs list them.
 // clang-format off
 const PageSpec& HelpPage() {
@@ -104,5 +113,26 @@ const PageSpec& AboutPage() {
 }
 
 // clang-format on
+
+void PaintPage(const PageSpec& page, plat::Canvas& canvas) {
+    const plat::Ink back{plat::Role::PageBack, 0x00FFFFFF};
+    canvas.Fill(canvas.Area(), back);
+    for (const LabelSpec& l : page.labels) {
+        const plat::RectF box = PlaceOf(l.place);
+        canvas.Fill(box, back);
+        plat::FontSpec font;
+        font.face = l.face;
+        font.points = l.points;
+        font.underline = l.underline;
+        font.charset = l.charset;
+        // In high contrast a label that names a link takes the link colour.
+        canvas.Text(box, l.text, font, {l.underline ? plat::Role::Link : plat::Role::PageText, l.color},
+                    l.align == Align::Center ? plat::TextAlign::Centre : plat::TextAlign::Left,
+                    plat::TextFlow::Wrapped);
+    }
+    for (const ImageSpec& m : page.images) canvas.Picture(m.image, PlaceOf(m.place), !m.stretch);
+    for (const LineSpec& line : page.lines)
+        canvas.Line(line.x1, line.y1, line.x2, line.y2, {plat::Role::PageText, line.color});
+}
 
 }  // namespace guides

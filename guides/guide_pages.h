@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/canvas.h"
 #include "platform/ole_color.h"
 #include "platform/units.h"
 #include "guides/links.h"
@@ -58,6 +59,10 @@ struct PageSpec {
 
 const PageSpec& HelpPage();
 const PageSpec& AboutPage();
+
+// A page's whole look, in twips: the white page, each label on its own white (a later label hides what lies under
+// it), the pictures and the lines; the buttons are windows of their own.
+void PaintPage(const PageSpec& page, plat::Canvas& canvas);
 
 // Creates a guide window on first use and re-shows the open one afterwards: one instance of each at a time.
 class GuideSlot {

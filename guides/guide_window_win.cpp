@@ -1,5 +1,5 @@
-// Win32 host of the guide pages: paints labels, pictures and lines double-buffered at the window's DPI and places
-// the page's buttons, each opening its link.
+// Win32 host of the guide pages: paints the page on the window's canvas, double-buffered at the window's DPI, and
+// places the page's buttons, each opening its link.
 #include "guides/guide_window_win.h"
 
 #include <oleacc.h>
@@ -11,12 +11,11 @@
 #include "controls/nshape/n_shape_win.h"
 #include "guides/guide_pages.h"
 #include "guides/links.h"
-#include "controls/common/contrast_win.h"
 #include "controls/common/kit_accessible_win.h"
 #include "guides/page_reading.h"
 #include "platform/accessible_win.h"
 #include "platform/display_scheme_win.h"
-#include "platform/image_win.h"
+#include "platform/canvas_win.h"
 #include "platform/keyboard_win.h"
 #include "platform/os_api_win.h"
 #include "platform/platform_win.h"
@@ -88,7 +87,6 @@ private:
         plat::TopLevelOpened();
         g_open[static_cast<int>(guide_)] = hwnd_;
         dpi_ = plat::WindowDpi(hwnd_);
-        LoadPictures();
         const auto design = kit::ParseDesign(page_.design);
         int id = kFirstButtonId;
         for (const ButtonSpec& b : page_.buttons) {
@@ -104,58 +102,14 @@ private:
             buttons_.push_back(kit::CreateNShape(args));
         }
         reading_ = ReadingOrder(page_);
-        BuildFonts();
-    }
-
-    void LoadPictures() {
-        images_.clear();
-        images_.resize(page_.images.size());
-        for (std::size_t i = 0; i < page_.images.size(); ++i)
-            plat::LoadProgramImage(page_.images[i].image, &images_[i]);
-    }
-
-    void BuildFonts() {
-        fonts_.clear();
-        for (const LabelSpec& l : page_.labels)
-            fonts_.push_back(plat::MakeFont({l.face, l.points, FW_NORMAL, false, l.underline, false, l.charset}, dpi_));
     }
 
     void Paint() {
         plat::BufferedPaint paint(hwnd_);
         if (!paint.ok()) return;
-        HDC dc = paint.dc();
-        const HBRUSH back = kit::PageBackBrush(services_.scheme);
-        FillRect(dc, &paint.client(), back);
-        SetBkMode(dc, TRANSPARENT);
-        for (std::size_t i = 0; i < page_.labels.size(); ++i) {
-            const LabelSpec& l = page_.labels[i];
-            RECT r = plat::PixelRect(l.place, dpi_);
-            // Opaque labels: a later label hides what lies under it.
-            FillRect(dc, &r, back);
-            plat::SelectObj font(dc, fonts_[i].get());
-            // In high contrast a label that names a link takes the link colour.
-            SetTextColor(dc, kit::PageColor(services_.scheme,
-                                            l.underline ? kit::ColorRole::Link : kit::ColorRole::PageText, l.color));
-            const UINT align = l.align == Align::Center ? DT_CENTER : DT_LEFT;
-            DrawTextW(dc, l.text, -1, &r, align | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
-        }
-        for (std::size_t i = 0; i < page_.images.size(); ++i) {
-            const ImageSpec& im = page_.images[i];
-            RECT r = plat::PixelRect(im.place, dpi_);
-            if (!im.stretch && images_[i]) {  // natural size, scaled only for the display
-                r.right = r.left + plat::NearestPixels(plat::Pixels96(images_[i].width), plat::Dpi{dpi_});
-                r.bottom = r.top + plat::NearestPixels(plat::Pixels96(images_[i].height), plat::Dpi{dpi_});
-            }
-            plat::DrawImage(dc, images_[i], r);
-        }
-        for (const LineSpec& line : page_.lines) {
-            plat::GdiObject<HPEN> pen(
-                CreatePen(PS_SOLID, 1, kit::PageColor(services_.scheme, kit::ColorRole::PageText, line.color)));
-            plat::SelectObj select(dc, pen.get());
-            const auto at = [this](int twips) { return plat::NearestPixels(plat::Twips(twips), plat::Dpi{dpi_}); };
-            MoveToEx(dc, at(line.x1), at(line.y1), nullptr);
-            LineTo(dc, at(line.x2), at(line.y2));
-        }
+        plat::GdiCanvas canvas(paint.dc(), paint.client(), {plat::SizeUnit::Twips, plat::Dpi{dpi_}}, services_.scheme,
+                               cache_, false);
+        PaintPage(page_, canvas);
         paint.Blit();
     }
 
@@ -168,8 +122,8 @@ private:
             case WM_DPICHANGED: {
                 dpi_ = HIWORD(wp);
                 plat::MoveToSuggestedRect(hwnd_, lp);
-                // The buttons place themselves from their twips rectangles when the DPI changes.
-                BuildFonts();
+                // The buttons place themselves from their twips rectangles when the DPI changes; the canvas makes
+                // its fonts at the new DPI.
                 InvalidateRect(hwnd_, nullptr, FALSE);
                 return 0;
             }
@@ -196,8 +150,7 @@ private:
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
     std::vector<HWND> buttons_;
-    std::vector<plat::DibImage> images_;
-    std::vector<plat::GdiObject<HFONT>> fonts_;
+    plat::PaintCache cache_;
     std::vector<PageItem> reading_;
     plat::AccessibleHost access_{this};
 };
@@ -218,9 +171,9 @@ protected:
         if (!plat::RegisterProgramWindowClass(kGuideClass, &plat::WindowProc<GuideWindow>, 0, IDI_APP)) return;
         const PageSpec& page = guide_ == Guide::Help ? HelpPage() : AboutPage();
         const UINT dpi = plat::SystemDpi();
-        const RECT r = plat::CenteredWindowRect(plat::NearestPixels(plat::Twips(page.clientWidth), plat::Dpi{}),
-                                                plat::NearestPixels(plat::Twips(page.clientHeight), plat::Dpi{}),
-                                                kStyle, kExStyle, dpi);
+        const plat::UnitScale design{plat::SizeUnit::Twips};  // the page's size in 96-dpi pixels
+        const RECT r = plat::CenteredWindowRect(design.PlaceToPixels(page.clientWidth),
+                                                design.PlaceToPixels(page.clientHeight), kStyle, kExStyle, dpi);
         HWND w = plat::CreateHostedWindow(new GuideWindow(guide_, page, services_), kExStyle, kGuideClass, page.caption,
                                           kStyle, r, HiddenOwner(instance_), nullptr);
         if (!w) return;

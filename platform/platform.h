@@ -107,13 +107,6 @@ public:
     virtual void Stop(WindowId window, unsigned timerId) = 0;
 };
 
-// Measures one line of text in 96-dpi pixels.
-class TextMeasurer {
-public:
-    virtual ~TextMeasurer() = default;
-    virtual Size Measure(const std::wstring& text, const std::wstring& face, double points, bool bold) = 0;
-};
-
 // The user's display scheme. In high contrast the windows draw with the system's colours instead of their own.
 class DisplayScheme {
 public:
@@ -132,7 +125,6 @@ struct Services {
     Pointer* pointer = nullptr;
     KeySender* keys = nullptr;
     Timers* timers = nullptr;
-    TextMeasurer* text = nullptr;
     DisplayScheme* scheme = nullptr;
 };
 

@@ -188,41 +188,6 @@ public:
     void Stop(WindowId window, unsigned timerId) override { KillTimer(reinterpret_cast<HWND>(window), timerId); }
 };
 
-class Win32TextMeasurer final : public TextMeasurer {
-public:
-    Size Measure(const std::wstring& text, const std::wstring& face, double points, bool bold) override {
-        // Layouts measure the same few fonts over and over: keep one DC and the fonts already made.
-        if (!dc_) dc_.reset(CreateCompatibleDC(nullptr));
-        if (!dc_) return {};
-        HFONT font = FontFor(face, points, bold);
-        SelectObj select(dc_.get(), font);
-        SIZE size = {};
-        TEXTMETRICW tm = {};
-        GetTextMetricsW(dc_.get(), &tm);
-        GetTextExtentPoint32W(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
-        return {size.cx, tm.tmHeight};
-    }
-
-private:
-    struct CachedFont {
-        std::wstring face;
-        double points;
-        bool bold;
-        GdiObject<HFONT> font;
-    };
-
-    HFONT FontFor(const std::wstring& face, double points, bool bold) {
-        for (const CachedFont& c : fonts_)
-            if (c.points == points && c.bold == bold && c.face == face) return c.font.get();
-        if (fonts_.size() >= 8) fonts_.erase(fonts_.begin());
-        fonts_.push_back({face, points, bold, MakeFont({face, points, bold ? FW_BOLD : FW_NORMAL}, 96)});
-        return fonts_.back().font.get();
-    }
-
-    std::vector<CachedFont> fonts_;
-    MemoryDC dc_;  // declared after the fonts, so it is deleted first
-};
-
 }  // namespace
 
 void EnsureCom() { static ComApartment apartment; }
@@ -237,18 +202,8 @@ Services& Win32Services() {
     static Win32Pointer pointer;
     static Win32KeySender keys;
     static Win32Timers timers;
-    static Win32TextMeasurer text;
-    static Services services{&process,
-                             &profile,
-                             &sleeper,
-                             &messages,
-                             &files,
-                             &links,
-                             &pointer,
-                             &keys,
-                             &timers,
-                             &text,
-                             &Win32DisplayScheme()};
+    static Services services{&process, &profile, &sleeper, &messages, &files,
+                             &links,   &pointer, &keys,    &timers,   &Win32DisplayScheme()};
     return services;
 }
 

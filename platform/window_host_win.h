@@ -17,6 +17,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/canvas.h"
 #include "platform/keyboard_win.h"
 #include "platform/scoped_win.h"
 #include "platform/trace_win.h"
@@ -168,21 +169,6 @@ std::optional<LRESULT> RoutePaint(UINT msg, PaintFn paint) {
     }
 }
 
-// A font as the program describes it, independent of any DPI.
-struct FontSpec {
-    std::wstring face;
-    double points = 0;
-    int weight = FW_NORMAL;  // 1 to 1000; anything else draws regular
-    bool italic = false;
-    bool underline = false;
-    bool strikeout = false;
-    int charset = DEFAULT_CHARSET;  // 0 to 255; anything else is the default character set
-    bool operator==(const FontSpec& o) const {
-        return face == o.face && points == o.points && weight == o.weight && italic == o.italic &&
-               underline == o.underline && strikeout == o.strikeout && charset == o.charset;
-    }
-};
-
 // The font for a description at a DPI.
 GdiObject<HFONT> MakeFont(const FontSpec& spec, UINT dpi);
 
@@ -197,7 +183,7 @@ private:
         UINT dpi = 0;
         GdiObject<HFONT> handle;
     };
-    static constexpr int kEntries = 4;
+    static constexpr int kEntries = 8;
     Entry entries_[kEntries];
     int next_ = 0;
 };

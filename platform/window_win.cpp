@@ -14,12 +14,14 @@ UINT WindowDpi(HWND window) {
 
 RECT PixelRect(const TwipsRect& twips, UINT dpi) {
     // Each edge on its own, so parts that meet in the design meet on screen.
-    const auto edge = [dpi](int place) { return NearestPixels(Twips(place), Dpi{dpi}); };
-    return {edge(twips.left), edge(twips.top), edge(twips.left + twips.width), edge(twips.top + twips.height)};
+    const UnitScale units{SizeUnit::Twips, Dpi{dpi}};
+    return {units.PlaceToPixels(twips.left), units.PlaceToPixels(twips.top),
+            units.PlaceToPixels(twips.left + twips.width), units.PlaceToPixels(twips.top + twips.height)};
 }
 
 RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle, UINT dpi) {
-    RECT frame = {0, 0, NearestPixels(Pixels96(clientW96), Dpi{dpi}), NearestPixels(Pixels96(clientH96), Dpi{dpi})};
+    const UnitScale units{SizeUnit::Pixels96, Dpi{dpi}};
+    RECT frame = {0, 0, units.PlaceToPixels(clientW96), units.PlaceToPixels(clientH96)};
     AdjustWindowRectForDpi(&frame, style, exStyle, dpi);
     const int w = frame.right - frame.left;
     const int h = frame.bottom - frame.top;

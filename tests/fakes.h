@@ -184,8 +184,14 @@ struct TimersFake final : plat::Timers {
     bool IsRunning(plat::WindowId w, unsigned id) const { return running.count({w, id}) != 0; }
 };
 
-// Text measured as a fixed width per character and a fixed height per point size.
-struct Measurer final : plat::TextMeasurer {
+// Measures one line of text in 96-dpi pixels, for the tests' sites, which hand it to the controls in their unit.
+struct TextMeasurer {
+    virtual ~TextMeasurer() = default;
+    virtual plat::Size Measure(const std::wstring& text, const std::wstring& face, double points, bool bold) = 0;
+};
+
+// Text measured as a fixed width per character and a fixed height.
+struct Measurer final : TextMeasurer {
     int charWidth = 8;
     int height = 16;
     plat::Size Measure(const std::wstring& text, const std::wstring&, double, bool) override {
@@ -212,8 +218,9 @@ struct Platform {
     Keys keys;
     TimersFake timers;
     Measurer text;
+    TextMeasurer* measure = &text;  // what the sites of the controls measure with
     Journal journal;
-    plat::Services services{&process, &profile, &sleeper, &messages, &files, &links, &pointer, &keys, &timers, &text};
+    plat::Services services{&process, &profile, &sleeper, &messages, &files, &links, &pointer, &keys, &timers};
     Platform() {
         process.journal = &journal;
         profile.journal = &journal;

@@ -3,7 +3,10 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "controls/common/control_site.h"
@@ -49,23 +52,52 @@ struct Rig {
     }
 };
 
+// What every test's window side of a model shares: the window's size; text measured by a test measurer, in 96-dpi
+// pixels, handed to the control in its unit; pictures of the natural sizes listed; the size requests, repaints
+// and the rest taken and dropped. A test's site overrides what it watches.
+struct SiteBase : kit::ControlSite {
+    plat::UnitScale scale;  // 96 dpi; a test of a control in twips sets the unit
+    fakes::TextMeasurer* measure = nullptr;
+    plat::Size extent;                            // the window's size, in the control's unit
+    std::map<std::wstring, plat::Size> pictures;  // the natural size of each picture that can be read
+
+    void Invalidate() override {}
+    void Refresh() override {}
+    void SetInputEnabled(bool) override {}
+    plat::Size Extent() const override { return extent; }
+    void RequestSize(int, int) override {}
+    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
+    plat::SizeF MeasureText(std::wstring_view text, const plat::FontSpec& font) override {
+        if (!measure) return {};
+        const plat::Size px =
+            measure->Measure(std::wstring(text), font.face, plat::DrawnPoints(font.points), font.weight >= 600);
+        const auto unit = [this](int v) { return plat::FromDevice({static_cast<double>(v)}, scale.unit, plat::Dpi{}); };
+        return {unit(px.cx), unit(px.cy)};
+    }
+    std::optional<plat::Size> PictureSize(std::wstring_view ref) override {
+        const auto it = pictures.find(std::wstring(ref));
+        if (it == pictures.end()) return std::nullopt;
+        return it->second;
+    }
+    kit::TextField* Field() override { return nullptr; }
+    void TakeFocus() override {}
+    void CaptionChanged(const std::wstring&) override {}
+};
+
 // A window's side of a model: it counts repaints and, when `grant` is set, grants a size request at once and
 // reports it back, as a window does.
-struct Site final : kit::ControlSite {
+struct Site final : SiteBase {
     long repaints = 0;
     std::function<void(int width, int height)> grant;
-    plat::UnitScale scale;  // 96 dpi; a test of a control in twips sets the unit
     void Invalidate() override { ++repaints; }
     void Refresh() override { ++repaints; }
-    void SetInputEnabled(bool) override {}
     void RequestSize(int width, int height) override {
         if (grant) grant(width, height);
     }
-    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
 
 // Text whose line height follows the point size (two pixels a point, rounded), with a call count.
-struct SizedMeasurer final : plat::TextMeasurer {
+struct SizedMeasurer final : fakes::TextMeasurer {
     int charWidth = 8;
     int calls = 0;
     plat::Size Measure(const std::wstring& text, const std::wstring&, double points, bool) override {

@@ -10,11 +10,13 @@
 #include "controls/nshape/n_shape.h"
 #include "event_recorder.h"
 #include "fakes.h"
+#include "kit_fakes.h"
+#include "recording_canvas.h"
 
 namespace nshape_fakes {
 
-// The host side: repaints run the model's paint hook at once, width requests resize at once.
-struct Site final : kit::ControlSite {
+// The host side: repaints paint the model at once (putting Picture_Normal back), size requests resize at once.
+struct Site final : kitfakes::SiteBase {
     kit::NShape* model = nullptr;
     std::vector<std::wstring>* log = nullptr;
     int invalidations = 0;
@@ -22,20 +24,22 @@ struct Site final : kit::ControlSite {
     std::vector<int> requestedWidths;
     std::vector<std::wstring> captions;
     bool windowEnabled = true;
-    plat::UnitScale scale;  // the window's pixels are the control's 96-dpi pixels unless a test sets a DPI
     void Invalidate() override { ++invalidations; }
     void Refresh() override {
         ++refreshes;
         if (log) log->push_back(L"repaint");
-        if (model) model->OnPaint();
+        if (!model) return;
+        recording::Canvas canvas;
+        canvas.area = {0, 0, static_cast<double>(model->Width()), static_cast<double>(model->Height())};
+        model->Paint(canvas);
     }
     void RequestSize(int width, int height) override {
         requestedWidths.push_back(width);
-        if (model) model->Resize(width, height);
+        // A side the button keeps is the window's, which the button's size follows.
+        if (model) model->Resize(width < 0 ? model->Width() : width, height < 0 ? model->Height() : height);
     }
     void SetInputEnabled(bool enabled) override { windowEnabled = enabled; }
     void CaptionChanged(const std::wstring& caption) override { captions.push_back(caption); }
-    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
 
 // A button on a screen: its window is id 100 with its client origin at (200, 100); the test moves the pointer in
@@ -57,9 +61,11 @@ struct Rig {
             if (!inside) return 0;
             return covered ? kOther : kWindow;
         };
-        shape = std::make_unique<kit::NShape>(p.services, kit::ButtonEvents{}, width, height);
-        shape->Attach(kWindow, &site);
+        shape = std::make_unique<kit::NShape>(p.services, kit::ButtonEvents{});
+        site.extent = {width, height};
+        site.measure = &p.text;
         site.model = shape.get();
+        shape->Attach(kWindow, &site);
         site.log = &log;
         Record();
     }

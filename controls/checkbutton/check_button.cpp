@@ -12,9 +12,7 @@ int RoundThenHalve(double value) { return static_cast<int>(std::nearbyint(value)
 }  // namespace
 
 CheckButton::CheckButton(const plat::Services& services, Events events)
-    : Stored(services, std::move(events)), tracker_(services_, PollParams()) {
-    MeasureCaption();
-}
+    : Stored(services, std::move(events)), tracker_(services_, PollParams()) {}
 
 TrackerParams CheckButton::PollParams() {
     TrackerParams params;
@@ -31,6 +29,7 @@ TrackerParams CheckButton::PollParams() {
 
 void CheckButton::Attached(plat::WindowId window) {
     tracker_.SetWindow(window);
+    MeasureCaption();
     RefreshPicture();
     Layout();
     // The poll runs from creation: its first tick with the pointer elsewhere reports MouseOut once.
@@ -52,8 +51,7 @@ void CheckButton::RefreshPicture() {
 }
 
 void CheckButton::MeasureCaption() {
-    if (!services_.text) return;
-    const plat::Size s = MeasureTwips(caption_, font_);
+    const plat::SizeF s = Measure(caption_, SpecOf(font_));
     captionWidth_ = s.cx;
     captionHeight_ = s.cy;
 }
@@ -68,7 +66,7 @@ void CheckButton::EnabledChanged() {
     const bool enabled = Enabled();
     // A press the control cannot finish ends here; the picture below is the one a disabled control shows.
     if (!enabled) tracker_.EndPress();
-    if (site_) site_->SetInputEnabled(enabled);
+    site_->SetInputEnabled(enabled);
     RefreshPicture();
     captionColor_ = enabled ? foreColor_ : kDisabledCaption;
     Redraw();
@@ -112,6 +110,26 @@ void CheckButton::Resize(int widthTwips, int heightTwips) {
     width_ = widthTwips;
     height_ = heightTwips;
     Layout();
+}
+
+void CheckButton::Paint(plat::Canvas& canvas) {
+    canvas.Fill(canvas.Area(), {plat::Role::Surface, surfaceColor_});
+    // In high contrast the parts take system colours; the box images stay as they are.
+    if (shownImage_ >= 0 && shownImage_ < kBoxImageCount) {
+        const BoxImage& image = CheckBoxImages()[static_cast<std::size_t>(shownImage_)];
+        canvas.Pixels(image.pixels.data(), BoxImage::kSide, BoxImage::kSide, 0, boxTop_);
+    }
+    const plat::FontSpec font = SpecOf(font_);
+    const double top = captionTop_;
+    canvas.Text({kCaptionLeft, top, captionWidth_, captionHeight_}, caption_, font,
+                {enabled_ ? plat::Role::Text : plat::Role::DisabledText, captionColor_}, plat::TextAlign::Left,
+                plat::TextFlow::Line);
+    if (!canvas.FocusShown()) return;
+    // The cue frames the caption as drawn, two pixels wider on each side at 96 dpi.
+    const plat::SizeF drawn = canvas.MeasureText(caption_, font);
+    canvas.FocusCue(
+        {kCaptionLeft, top, drawn.cx > 0 ? drawn.cx : kEmptyCueWidth, drawn.cy > 0 ? drawn.cy : captionHeight_},
+        -kCueMargin, 0);
 }
 
 // Screen readers: CheckButton reads as a three-state check box; its default action advances Value as a click does.

@@ -65,6 +65,8 @@ public:
     static constexpr int kBoxTwips = 195;                     // the picture area p, 13 x 13 pixels
     static constexpr int kCaptionLeft = 240;                  // the caption lbl
     static constexpr OleColor kDisabledCaption = 0x0092A1A1;  // RGB(161,161,146)
+    static constexpr double kCueMargin = 30;                  // twips beside the caption
+    static constexpr double kEmptyCueWidth = 60;
 
     CheckButton(const plat::Services& services, Events events = {});
 
@@ -107,11 +109,11 @@ public:
     void GotFocus() override {}  // the focus shows only as the host's focus cue
     void LostFocus() override {}
 
-    bool SizedFirst() const override { return false; }
     void Placed() override {}
-    // Painting: the box images carry the looks; the colours are the normal look's.
-    void OnPaint() override {}
-    ButtonLook PaintLook() const override { return ButtonLook::Normal; }
+    bool CaptionIsWindowText() const override { return false; }
+    // The background, the box image of the value and look, the caption and, as on Windows' check boxes, the focus
+    // cue around the caption (or a small area beside the box when it is empty). The box images carry the looks.
+    void Paint(plat::Canvas& canvas) override;
     AccessibleInfo Describe(bool focused) const override;
     bool DoDefaultAction() override;
 
@@ -123,8 +125,8 @@ public:
     int Height() const { return height_; }
     int BoxTop() const { return boxTop_; }
     int CaptionTop() const { return captionTop_; }
-    int CaptionWidth() const { return captionWidth_; }
-    int CaptionHeight() const { return captionHeight_; }
+    double CaptionWidth() const { return captionWidth_; }
+    double CaptionHeight() const { return captionHeight_; }
     Source HitTest(float x, float y) const;
 
 private:
@@ -158,8 +160,8 @@ private:
     int height_ = 975;
     int boxTop_ = 0;
     int captionTop_ = 0;
-    int captionWidth_ = 555;
-    int captionHeight_ = 180;
+    double captionWidth_ = 555;
+    double captionHeight_ = 180;
     int shownImage_ = -1;
     Source pressPart_ = Source::Surface;
     bool clickPending_ = false;  // a left press whose release on the control clicks

@@ -35,7 +35,7 @@ bool CheckButton::OnClient(float x, float y) const {
 void CheckButton::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     if (button == buttons::kLeft) {
         // A left press takes the focus first, as on a Windows check box.
-        if (site_) site_->TakeFocus();
+        site_->TakeFocus();
         clickPending_ = true;
     }
     const Source part = PartFor(x, y);

@@ -8,12 +8,10 @@
 namespace kit {
 
 ButtonModel::ButtonModel(const plat::Services& services, ButtonEvents events, TrackerParams tracking,
-                         bool readsButtonBack, int width, int height)
+                         bool readsButtonBack)
     : ControlModel(services, std::move(events)),
       tracker_(services_, std::move(tracking)),
-      readsButtonBack_(readsButtonBack),
-      width_(width),
-      height_(height) {}
+      readsButtonBack_(readsButtonBack) {}
 
 void ButtonModel::Resize(int width, int height) {
     if (width == width_ && height == height_) return;
@@ -42,7 +40,7 @@ void ButtonModel::Show(ButtonLook look) {
 
 void ButtonModel::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     // Any press takes the focus first, as a click on a Windows button does.
-    if (site_) site_->TakeFocus();
+    site_->TakeFocus();
     // The first button of a press series notes the element it began on; the pointer stays with the control until
     // the last release.
     if (tracker_.HeldButtons() == 0) pressElement_ = ElementAt(x, y);
@@ -85,7 +83,7 @@ void ButtonModel::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
 
 void ButtonModel::DblClick(std::int16_t button, std::int16_t /*shift*/, float x, float y) {
     // The second press of a double-click raises DblClick instead of MouseDown; its release follows as usual.
-    if (site_) site_->TakeFocus();
+    site_->TakeFocus();
     if (tracker_.HeldButtons() == 0) pressElement_ = ElementAt(x, y);
     tracker_.Pressed(button);
     Raise(events_.DblClick);
@@ -148,7 +146,7 @@ void ButtonModel::EnabledChanged() {
         const bool pointer = tracker_.EndPress();
         End(std::exchange(spaceHeld_, false) || pointer);
     }
-    if (site_) site_->SetInputEnabled(enabled);
+    site_->SetInputEnabled(enabled);
     Notify(L"Enabled");
 }
 

@@ -55,7 +55,7 @@ public:
     void TimerTick(unsigned timerId) final;
     // Resize, then the control's layout, when the size differs from the last.
     void Resize(int width, int height) final;
-    ButtonLook PaintLook() const final { return look_; }
+    bool CaptionIsWindowText() const final { return true; }
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -81,9 +81,8 @@ public:
 
 protected:
     // `readsButtonBack`: the control examines Button after raising a pointer event, so a handler that changes it
-    // changes the control's reaction; otherwise handlers get copies. `width` and `height`: the starting size.
-    ButtonModel(const plat::Services& services, ButtonEvents events, TrackerParams tracking, bool readsButtonBack,
-                int width, int height);
+    // changes the control's reaction; otherwise handlers get copies.
+    ButtonModel(const plat::Services& services, ButtonEvents events, TrackerParams tracking, bool readsButtonBack);
 
     // ---- The button's side of the press. Elements are the control's own numbering (0 the surface).
     // The element under a point of the control (96-dpi pixels).
@@ -110,6 +109,18 @@ protected:
     // A disabled button ends its press without a click, and its window takes no input.
     void EnabledChanged() override;
     void Attached(plat::WindowId window) override { tracker_.SetWindow(window); }
+    // The size the control has before it is first told one: no Resize follows.
+    void SetExtent(int width, int height) {
+        width_ = width;
+        height_ = height;
+    }
+    // A hovered or pressed look lights its parts in high contrast.
+    bool Lit() const { return look_ != ButtonLook::Normal; }
+    // The focused control's cue, inset inside the control as Windows' buttons draw it.
+    void PaintFocusCue(plat::Canvas& canvas) const {
+        if (canvas.FocusShown()) canvas.FocusCue(canvas.Area(), kFocusCueInset, kFocusCueInset);
+    }
+    static constexpr double kFocusCueInset = 3;  // 96-dpi pixels
 
     // The colours of one look: the surface, the caption and a third part (N_Shape's border, N_Selection's second
     // line).
@@ -129,7 +140,7 @@ private:
     void End(bool pressed);
 
     const bool readsButtonBack_;
-    int width_, height_;
+    int width_ = 0, height_ = 0;
     ButtonLook look_ = ButtonLook::Normal;
     int pressElement_ = 0;  // the element that took the first held button
     bool spaceHeld_ = false;

@@ -8,9 +8,9 @@
 
 #include "controls/common/accessible.h"
 #include "controls/common/control_site.h"
-#include "controls/common/look.h"
 #include "controls/common/property_bag_core.h"
 #include "controls/common/property_table.h"
+#include "platform/canvas.h"
 #include "platform/platform.h"
 #include "platform/units.h"
 
@@ -22,12 +22,44 @@ struct Ambient {
     kit::Font font = {};
 };
 
+// The parts input comes from: the control's own window, or the text field its site offers it.
+namespace parts {
+constexpr int kWindow = 0;
+constexpr int kTextField = 1;
+}  // namespace parts
+
+// One piece of input, from one part, as the host's routes take it from the window system. Positions are in the
+// control's unit (the host converts its pixels), relative to the part.
+struct Input {
+    enum Kind : std::uint8_t {
+        Down,         // a press of `code`, the button (1 left, 2 right, 4 middle)
+        Move,         // `code` is the mask of the buttons held
+        Up,           // a release of `code`
+        Double,       // the second press of a double-click, of `code`
+        CaptureLost,  // another window took the pointer while a press held it: the press ends without a click
+        KeyDown,      // `code` the virtual key; `system` for a system key (Alt held, F10)
+        Char,         // `code` the character typed
+        KeyUp,
+        Focus,    // the part gained the keyboard focus
+        Blur,     // the part lost it
+        Tick,     // `code` the timer a control started
+        Handled,  // the part's own handling of a release (a text field's caret and selection) is done
+        Edited,   // the user changed the part's text
+    };
+    Kind kind;
+    int part = parts::kWindow;
+    std::int16_t code = 0;
+    std::int16_t shift = 0;  // 1 Shift, 2 Ctrl, 4 Alt
+    float x = 0;
+    float y = 0;
+    bool system = false;
+};
+
 class Control {
 public:
-    // ---- Creation (MakeControl): Attach once the window exists; its first size, before the properties when
-    // SizedFirst() and else after Placed(), where a control that lays itself out before its first size does it.
+    // ---- Creation (MakeControl): Attach once the window exists, then the properties, then Placed, where a control
+    // that lays itself out before its first size does it.
     virtual void Attach(plat::WindowId window, ControlSite* site) = 0;
-    virtual bool SizedFirst() const = 0;
     virtual void Placed() = 0;
 
     // ---- A new instance; a load, which stops at the first key it cannot take; a save of every key.
@@ -35,40 +67,24 @@ public:
     virtual LoadResult Load(const PropertyBag& bag, const Ambient& ambient) = 0;
     virtual bool Save(PropertyBag& bag, const Ambient& ambient) const = 0;
 
-    // ---- Pointer, at a place of the control in its unit (the host converts its pixels). `buttons` of a move is the
-    // mask of held buttons; `button` of a press or release the one button. DblClick is the second press of a
-    // double-click.
-    virtual void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) = 0;
-    virtual void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) = 0;
-    virtual void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) = 0;
-    virtual void DblClick(std::int16_t button, std::int16_t shift, float x, float y) = 0;
-    // Another window took the pointer while a press held it: the press ends without a click.
-    virtual void CaptureLost() = 0;
-
-    // ---- Keys: a control whose window takes them owns every key but Tab; others get them from an inner window.
+    // ---- Every piece of input, from every part. A typed character gives the one the control lets through after
+    // its handlers (0: none); any other input gives 0.
+    virtual std::int16_t Take(const Input& input) = 0;
+    // Whether the control's own window takes the keys (it then owns every key but Tab); else they come from a part.
     virtual bool WindowTakesKeys() const = 0;
-    virtual void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) = 0;
-    // A typed character: the one the control lets through after its handlers (0: none).
-    virtual std::int16_t KeyPress(std::int16_t keyAscii) = 0;
-    virtual void KeyUp(std::int16_t keyCode, std::int16_t shift) = 0;
-
-    // ---- Focus of the control's window, and the ticks of the timers it started.
-    virtual void GotFocus() = 0;
-    virtual void LostFocus() = 0;
-    virtual void TimerTick(unsigned timerId) = 0;
 
     // ---- Size, in the control's unit: the host converts between it and its window's pixels, the model never.
     virtual plat::SizeUnit SizeUnit() const = 0;
     virtual void Resize(int width, int height) = 0;
 
-    // ---- Caption: what a screen reader or a tool setting the window text gives the control.
+    // ---- Caption: what a screen reader or a tool setting the window text gives the control; whether the window
+    // text is the caption.
     virtual std::wstring Caption() const = 0;
     virtual void SetCaption(const std::wstring& caption) = 0;
+    virtual bool CaptionIsWindowText() const = 0;
 
-    // ---- Painting: a repaint is about to read the elements; the look whose high-contrast colours they take.
-    virtual void OnPaint() = 0;
-    virtual ButtonLook PaintLook() const = 0;
-    virtual bool Enabled() const = 0;
+    // ---- The whole look, on the window's canvas.
+    virtual void Paint(plat::Canvas& canvas) = 0;
 
     // ---- Screen readers. `focused`: the control's window has the keyboard focus (models do not track it). The
     // default action is what a left click does, raised through the same events; false while it has none.
@@ -80,8 +96,8 @@ protected:
 };
 
 // The one creation step of every control, once Attach has given it its window: its properties from `bag` (a new
-// instance without one) and its first size, in the order the control asks for. `reportSize` hands the control
-// the window's size. Gives what the load reported (everything applied for a new instance).
+// instance without one), Placed, then its first size. `reportSize` hands the control the window's size. Gives
+// what the load reported (everything applied for a new instance).
 LoadResult MakeControl(Control& control, const PropertyBag* bag, const Ambient& ambient,
                        const std::function<void()>& reportSize);
 

@@ -1,27 +1,32 @@
 // What every model of the kit keeps alike, under the control interface: the platform's services, the container's
-// handlers, the site of the window that shows it, its enabled flag and the unit it keeps its size in. A model
-// knows no DPI: its host converts between its window's pixels and that unit, once (kit_host_win.h).
+// handlers, the site of the window that shows it, its enabled flag, the unit it keeps its size in, and the input
+// of its own window taken apart into calls. A model knows no DPI: its host converts between its window's pixels
+// and that unit, once (kit_host_win.h).
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "controls/common/control.h"
 #include "controls/common/control_events.h"
 #include "controls/common/control_site.h"
 #include "controls/common/property_bag_core.h"
+#include "platform/canvas.h"
 #include "platform/platform.h"
 #include "platform/units.h"
 
 namespace kit {
 
 // A box in floating-point units of the control (96-dpi pixels or twips), as the elements hold their places.
-struct RectF {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-};
+using RectF = plat::RectF;
+
+// The canvas's description of a kit font object, and of a caption font by face, size and weight.
+plat::FontSpec SpecOf(const Font& font);
+plat::FontSpec SpecOf(const std::wstring& face, double points, bool bold);
+
+// The site of a model no window shows yet: it takes every request and shows nothing.
+ControlSite& UnsitedSite();
 
 template <typename Events, plat::SizeUnit Unit>
 class ControlModel : public Control {
@@ -35,11 +40,11 @@ public:
     const plat::Services& services() const { return services_; }
     // The window the control lives in (what the pointer queries and timers name) and its site.
     void Attach(plat::WindowId window, ControlSite* site) final {
-        site_ = site;
+        site_ = site ? site : &UnsitedSite();
         Attached(window);
     }
     ControlSite* site() const { return site_; }
-    bool Enabled() const final { return enabled_; }
+    bool Enabled() const { return enabled_; }
     plat::SizeUnit SizeUnit() const final { return Unit; }
     // The enabled flag; what follows it (the press ended, the look, the notification) is each control's own.
     void SetEnabled(bool enabled) {
@@ -47,24 +52,79 @@ public:
         EnabledChanged();
     }
 
+    // The input of the control's own window, taken apart; a part's input goes to TakeFromPart.
+    std::int16_t Take(const Input& input) override {
+        if (input.part != parts::kWindow) return TakeFromPart(input);
+        return Dispatch(input);
+    }
+    // ---- The input calls: positions in the control's unit; `buttons` of a move is the mask of held buttons,
+    // `button` of a press or release the one button. DblClick is the second press of a double-click.
+    virtual void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) = 0;
+    virtual void MouseMove(std::int16_t buttons, std::int16_t shift, float x, float y) = 0;
+    virtual void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) = 0;
+    virtual void DblClick(std::int16_t button, std::int16_t shift, float x, float y) = 0;
+    // Another window took the pointer while a press held it: the press ends without a click.
+    virtual void CaptureLost() = 0;
+    virtual void KeyDown(std::int16_t keyCode, std::int16_t shift, bool systemKey) = 0;
+    // A typed character: the one the control lets through after its handlers (0: none).
+    virtual std::int16_t KeyPress(std::int16_t keyAscii) = 0;
+    virtual void KeyUp(std::int16_t keyCode, std::int16_t shift) = 0;
+    virtual void GotFocus() = 0;
+    virtual void LostFocus() = 0;
+    virtual void TimerTick(unsigned timerId) = 0;
+
 protected:
     virtual void Attached(plat::WindowId /*window*/) {}
     virtual void EnabledChanged() = 0;
-    void Redraw() {
-        if (site_) site_->Invalidate();
+    // The input of a part the site offers; none by default.
+    virtual std::int16_t TakeFromPart(const Input& /*input*/) { return 0; }
+    std::int16_t Dispatch(const Input& in) {
+        switch (in.kind) {
+            case Input::Down:
+                MouseDown(in.code, in.shift, in.x, in.y);
+                break;
+            case Input::Move:
+                MouseMove(in.code, in.shift, in.x, in.y);
+                break;
+            case Input::Up:
+                MouseUp(in.code, in.shift, in.x, in.y);
+                break;
+            case Input::Double:
+                DblClick(in.code, in.shift, in.x, in.y);
+                break;
+            case Input::CaptureLost:
+                CaptureLost();
+                break;
+            case Input::KeyDown:
+                KeyDown(in.code, in.shift, in.system);
+                break;
+            case Input::Char:
+                return KeyPress(in.code);
+            case Input::KeyUp:
+                KeyUp(in.code, in.shift);
+                break;
+            case Input::Focus:
+                GotFocus();
+                break;
+            case Input::Blur:
+                LostFocus();
+                break;
+            case Input::Tick:
+                TimerTick(static_cast<unsigned>(in.code));
+                break;
+            case Input::Handled:
+            case Input::Edited:
+                break;
+        }
+        return 0;
     }
-    // One line of text in a stored font, in twips (bold from weight 600); nothing without a text service.
-    plat::Size MeasureTwips(const std::wstring& text, const Font& font) const {
-        if (!services_.text) return {};
-        const plat::Size px =
-            services_.text->Measure(text, font.name, plat::DrawnPoints(font.size), font.weight >= kBoldWeight);
-        return {plat::WholeTwips(px.cx), plat::WholeTwips(px.cy)};
+    void Redraw() { site_->Invalidate(); }
+    // One line of text as the window draws it, in the control's unit.
+    plat::SizeF Measure(std::wstring_view text, const plat::FontSpec& font) const {
+        return site_->MeasureText(text, font);
     }
-    // A place of the control as its window's client pixel, for the platform's pointer queries; without a site, as
-    // if the unit were the window's pixels.
-    plat::Point ClientPixel(double x, double y) const {
-        return site_ ? site_->ClientPixel(x, y) : plat::Point{plat::Nearest(x), plat::Nearest(y)};
-    }
+    // A place of the control as its window's client pixel, for the platform's pointer queries.
+    plat::Point ClientPixel(double x, double y) const { return site_->ClientPixel(x, y); }
     // Every property write ends here, so a designer can mark its design modified.
     void Notify(const wchar_t* property) { Raise(events_.PropertyChanged, std::wstring(property)); }
     // Stores a value the control keeps for later (a look not showing) and notifies.
@@ -82,10 +142,9 @@ protected:
         Notify(property);
     }
 
-    static constexpr int kBoldWeight = 600;
     const plat::Services services_;
     Events events_;
-    ControlSite* site_ = nullptr;
+    ControlSite* site_ = &UnsitedSite();
     bool enabled_ = true;
 };
 

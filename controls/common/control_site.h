@@ -1,6 +1,7 @@
 // The one shape every control of the kit has toward its host: the site a model talks to. Each control is a
-// portable model (control_model.h: properties, state machine, events, layout, persistence) plus a thin Win32 host
-// that implements ControlSite, turns window messages into the model's input and paints what the model describes.
+// portable model (control_model.h: properties, state machine, events, layout, persistence, and its whole look,
+// painted on a canvas) plus the one Win32 host (kit_host_win.h) that implements ControlSite and only translates:
+// window messages into the model's input, the model's look onto the window's canvas, one size applied.
 //
 // Units: a model knows no DPI. Its host converts the window's client pixels once, with its plat::UnitScale, into
 // the unit the model declares and its events report (96-dpi pixels for N_Shape and N_Selection, twips for
@@ -10,8 +11,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "platform/canvas.h"
 #include "platform/platform.h"
 
 namespace kit {
@@ -35,6 +39,31 @@ inline const wchar_t* FocusKeysFor(std::int16_t keyCode) {
     return nullptr;
 }
 
+// A native single-line text field a site offers a control: the system keeps its caret, selection and typing; the
+// model drives the rest, and the field reports its input through the control's Take with its part id.
+class TextField {
+public:
+    struct Look {
+        std::wstring text;
+        plat::FontSpec font;
+        plat::Ink fore{plat::Role::PageText, 0};
+        plat::Ink back{plat::Role::PageBack, 0};
+        plat::TextAlign align = plat::TextAlign::Left;
+        wchar_t mask = 0;  // the character shown for each typed one; 0 shows the text
+        bool locked = false;
+        bool enabled = true;
+        bool visible = true;
+        plat::RectF place;  // in the control's unit
+    };
+    // Brings the field in line with the look.
+    virtual void Show(const Look& look) = 0;
+    virtual std::wstring Text() const = 0;
+    virtual void SelectAll() = 0;
+
+protected:
+    ~TextField() = default;
+};
+
 // What a control's model needs from the window that shows it.
 class ControlSite {
 public:
@@ -45,16 +74,24 @@ public:
     virtual void Refresh() = 0;
     // The control's enabled flag changed: the host stops or resumes input to its window.
     virtual void SetInputEnabled(bool enabled) = 0;
-    // The model wants this size (in its own unit); a side equal to the model's current one asks for no change
-    // of that side. The host resizes its window and reports the size it got through the model's Resize.
+    // The window's size, in the control's unit.
+    virtual plat::Size Extent() const = 0;
+    // The model wants this size (in its own unit); a side equal to the model's current one asks for no change of
+    // that side. The host sizes its window and reports the size it got through the model's Resize, once.
     virtual void RequestSize(int width, int height) = 0;
     // A place of the control, in its unit, as the window's client pixel nearest it: what the platform's pointer
     // queries take.
     virtual plat::Point ClientPixel(double x, double y) const = 0;
+    // One line of text as the window's canvas draws it, in the control's unit.
+    virtual plat::SizeF MeasureText(std::wstring_view text, const plat::FontSpec& font) = 0;
+    // The natural size of the picture a reference names (96-dpi pixels); nothing when it cannot be read.
+    virtual std::optional<plat::Size> PictureSize(std::wstring_view ref) = 0;
+    // The native text field the site offers the control (null where it offers none).
+    virtual TextField* Field() = 0;
     // A press the control decided takes the keyboard focus, before the press goes on, as on Windows' buttons.
-    virtual void TakeFocus() {}
+    virtual void TakeFocus() = 0;
     // The caption changed: a host whose window text follows the caption updates it.
-    virtual void CaptionChanged(const std::wstring& /*caption*/) {}
+    virtual void CaptionChanged(const std::wstring& caption) = 0;
 };
 
 }  // namespace kit

@@ -1,4 +1,4 @@
-// Win32 helpers shared by the kit's control hosts, and the host base every control shares.
+// The one host of the kit's controls: messages to the model's input, the model's look to the window's canvas.
 #include "controls/common/kit_host_win.h"
 
 namespace kit {
@@ -20,61 +20,17 @@ std::int16_t ShiftMask() {
     return mask;
 }
 
-void PaintFocusRect(HDC dc, const RECT& r) {
-    // The rectangle's dots take the text and back colours: black and white invert to a visible pattern anywhere.
-    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
-    const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
-    DrawFocusRect(dc, &r);
-    SetTextColor(dc, text);
-    SetBkColor(dc, back);
-}
-
-plat::FontSpec SpecOf(const Font& font) {
-    plat::FontSpec spec;
-    spec.face = font.name;
-    spec.points = font.size;
-    spec.weight = font.weight;
-    spec.italic = font.italic;
-    spec.underline = font.underline;
-    spec.strikeout = font.strikethrough;
-    spec.charset = font.charset;
-    return spec;
-}
-
-plat::FontSpec SpecOf(const std::wstring& face, double points, bool bold) {
-    plat::FontSpec spec;
-    spec.face = face;
-    spec.points = points;
-    spec.weight = bold ? FW_BOLD : FW_NORMAL;
-    spec.charset = DEFAULT_CHARSET;
-    return spec;
-}
-
-std::optional<LRESULT> RouteKey(Control& control, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    const auto code = static_cast<std::int16_t>(wp & 0xFFFF);
-    switch (msg) {
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-            control.KeyDown(code, ShiftMask(), msg == WM_SYSKEYDOWN);
-            break;
-        case WM_KEYUP:
-        case WM_SYSKEYUP:
-            control.KeyUp(code, ShiftMask());
-            break;
-        case WM_CHAR:
-            control.KeyPress(code);
-            break;
-        default:
-            return std::nullopt;
-    }
-    if (msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP) return DefWindowProcW(window, msg, wp, lp);
-    return 0;
-}
-
-ControlHost::ControlHost(const plat::Services& services, Control& control, const ControlArgs& args)
-    : services_(services), control_(control), args_(&args) {}
+ControlHost::ControlHost(const plat::Services& services, Control& control, const ControlArgs& args, FieldMaker field)
+    : services_(services),
+      control_(control),
+      args_(&args),
+      place_(args.place),
+      makeField_(field),
+      cache_{plat::FontCache(), plat::PictureCache(args.pictures)} {}
 
 void ControlHost::Invalidate() {
+    // A control whose text field is shown leaves it to speak for the control; otherwise the window answers.
+    access_.SetAnswering(!field_ || !field_->Visible());
     access_.StatesMayHaveChanged();
     if (Shown()) InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -87,6 +43,33 @@ void ControlHost::SetInputEnabled(bool enabled) {
     if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
+plat::Size ControlHost::Extent() const {
+    RECT r = {};
+    GetClientRect(hwnd_, &r);
+    return {ModelSize(r.right), ModelSize(r.bottom)};
+}
+
+void ControlHost::RequestSize(int width, int height) {
+    RECT r = {};
+    GetClientRect(hwnd_, &r);
+    const plat::UnitScale units = Units();
+    const int w = width < 0 ? r.right : units.SizeToPixels(width);
+    const int h = height < 0 ? r.bottom : units.SizeToPixels(height);
+    if (w != r.right || h != r.bottom) {
+        // The size message that follows reports the size to the control.
+        SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // The window has that size already: no message tells the control, so it hears it here.
+    ReportSize();
+}
+
+std::optional<plat::Size> ControlHost::PictureSize(std::wstring_view ref) {
+    const plat::DibImage* image = cache_.pictures.Get(ref);
+    if (!image) return std::nullopt;
+    return plat::Size{image->width, image->height};
+}
+
 void ControlHost::CaptionChanged(const std::wstring& caption) {
     if (!hwnd_) return;
     CaptionAsWindowText(caption);
@@ -96,142 +79,143 @@ void ControlHost::CaptionChanged(const std::wstring& caption) {
     plat::PaintNow(hwnd_);
 }
 
+bool ControlHost::RoutePointer(int part, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    Input in{Input::Move, part};
+    in.x = Units().PointerIn(static_cast<short>(LOWORD(lp)));
+    in.y = Units().PointerIn(static_cast<short>(HIWORD(lp)));
+    in.shift = ShiftMask();
+    if (IsButtonMessage(msg)) {
+        in.kind = KindOf(msg);
+        in.code = ButtonOf(msg);
+    } else if (msg == WM_MOUSEMOVE) {
+        in.code = ButtonMask(wp);
+    } else if (msg == WM_CAPTURECHANGED) {
+        // Another window took the pointer (a message box a handler showed): the press ends without a click.
+        if (reinterpret_cast<HWND>(lp) == window) return true;
+        in = Input{Input::CaptureLost, part};
+    } else {
+        return false;
+    }
+    control_.Take(in);
+    return true;
+}
+
+bool ControlHost::RouteKey(int part, UINT msg, WPARAM wp, std::int16_t* passed) {
+    Input in{Input::KeyDown, part, static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask()};
+    switch (msg) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            in.system = msg == WM_SYSKEYDOWN;
+            break;
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            in.kind = Input::KeyUp;
+            break;
+        case WM_CHAR:
+            in = Input{Input::Char, part, static_cast<std::int16_t>(wp & 0xFFFF)};
+            break;
+        default:
+            return false;
+    }
+    const std::int16_t result = control_.Take(in);
+    if (passed) *passed = result;
+    return true;
+}
+
 LRESULT ControlHost::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT answered = 0;
     if (access_.Handle(hwnd_, msg, wp, lp, &answered)) return answered;
     // The one gate of a disabled control: the system sends it no input, and input sent or posted to it anyway is
     // dropped here. A control checks again only after its own handlers ran (one may disable it).
     if (IsInput(msg) && !IsWindowEnabled(hwnd_)) return 0;
-    if (control_.WindowTakesKeys()) {
-        if (const auto keyResult = RouteKey(control_, hwnd_, msg, wp, lp)) return *keyResult;
-    }
+    // A control that takes its keys owns every key but Tab. System keys (Alt combinations, F10) are raised too
+    // and then go on to the default handler, so Alt+F4 and the system menu keep working.
+    if (control_.WindowTakesKeys() && RouteKey(parts::kWindow, msg, wp))
+        return msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP ? DefWindowProcW(hwnd_, msg, wp, lp) : 0;
     if (const auto painted = plat::RoutePaint(msg, [this] { Paint(); })) return *painted;
+    if (field_)
+        if (const auto answer = field_->ParentMessage(msg, wp, lp)) return *answer;
     switch (msg) {
-        case WM_NCCREATE:
-            // Every control meets its window and site here, before any other message of the window reaches it.
-            dpi_ = plat::WindowDpi(hwnd_);
-            control_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this);
-            break;
         case WM_CREATE:
             Create();
-            break;
+            return 0;
         case WM_GETDLGCODE:
-            // A control that takes its keys owns every key but Tab, which moves the focus.
             if (control_.WindowTakesKeys()) return WantEveryKeyButTab(0, lp);
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             // The cue comes and goes with the focus; with cues hidden nothing visible changes.
             if (plat::FocusCuesShown(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
-            if (msg == WM_SETFOCUS)
-                control_.GotFocus();
-            else
-                control_.LostFocus();
-            break;
+            control_.Take(Input{msg == WM_SETFOCUS ? Input::Focus : Input::Blur});
+            // A control with a text field hands the focus on to it while it is shown and enabled.
+            if (msg == WM_SETFOCUS && field_ && field_->Visible() && IsWindowEnabled(field_->Window()))
+                SetFocus(field_->Window());
+            return 0;
         case WM_UPDATEUISTATE:
             plat::FollowUiState(hwnd_, wp);
             break;
         case WM_SIZE:
-            if (sized_) control_.Resize(ModelSize(LOWORD(lp)), ModelSize(HIWORD(lp)));
+            control_.Resize(ModelSize(LOWORD(lp)), ModelSize(HIWORD(lp)));
             return 0;
         case WM_SYSCOLORCHANGE:
-            ColorsChanged();
-            return 0;
-        case WM_DPICHANGED_AFTERPARENT:
-            dpi_ = plat::WindowDpi(hwnd_);
-            Refit();
+            if (field_) field_->Refit();
             InvalidateRect(hwnd_, nullptr, FALSE);
             return 0;
+        case WM_DPICHANGED_AFTERPARENT:
+            Refit();
+            return 0;
+        case WM_SETTEXT:
+            if (!control_.CaptionIsWindowText()) break;
+            control_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
+            return TRUE;
+        case WM_TIMER:
+            control_.Take(Input{Input::Tick, parts::kWindow, static_cast<std::int16_t>(wp)});
+            return 0;
     }
-    return Message(msg, wp, lp);
+    if (RoutePointer(parts::kWindow, hwnd_, msg, wp, lp)) return 0;
+    return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 void ControlHost::Create() {
     const ControlArgs& args = *std::exchange(args_, nullptr);
-    MakeParts();
-    const LoadResult result = MakeControl(control_, args.bag, Ambient{args.name, args.containerFont}, [this] {
-        sized_ = true;
-        ReportSize();
-    });
+    dpi_ = plat::WindowDpi(hwnd_);
+    if (makeField_) field_ = makeField_(*this);
+    control_.Attach(reinterpret_cast<plat::WindowId>(hwnd_), this);
+    const LoadResult result =
+        MakeControl(control_, args.bag, Ambient{args.name, args.containerFont}, [this] { ReportSize(); });
     // A load that stopped is traced under the instance's name.
     if (args.bag) {
         ReportLoad(result, args.name);
         if (args.loaded) *args.loaded = result;
     }
-    Started();
+    if (control_.CaptionIsWindowText()) CaptionAsWindowText(control_.Caption());
 }
 
 void ControlHost::ReportSize() {
-    RECT r;
+    RECT r = {};
     GetClientRect(hwnd_, &r);
     control_.Resize(ModelSize(r.right), ModelSize(r.bottom));
 }
 
-void ControlHost::DrawFocusCue(HDC dc, const RECT& client) {
-    RECT r = client;
-    const int inset = plat::NearestPixels(plat::Pixels96(kFocusCueInset), plat::Dpi{dpi_});
-    InflateRect(&r, -inset, -inset);
-    if (r.right > r.left && r.bottom > r.top) PaintFocusRect(dc, r);
-}
-
-void ControlHost::DrawCaption(HDC dc, HFONT font, OleColor color, double left, double top,
-                              const std::wstring& text) const {
-    plat::SelectObj use(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, TextColor(color));
-    TextOutW(dc, WindowPlace(left), WindowPlace(top), text.c_str(), static_cast<int>(text.size()));
+void ControlHost::Refit() {
+    const plat::Size size = Extent();  // in the control's unit, read at the old DPI
+    dpi_ = plat::WindowDpi(hwnd_);
+    const RECT at = plat::PixelRect(place_, dpi_);
+    const plat::UnitScale units = Units();
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, units.SizeToPixels(size.cx), units.SizeToPixels(size.cy),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (field_) field_->Refit();
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void ControlHost::Paint() {
-    plat::PaintScope paint(hwnd_);
-    BeforePaint();
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    plat::BackBuffer buffer(paint.get(), client.right, client.bottom);
-    if (!buffer.ok()) return;
-    Draw(buffer.dc(), client);
-    if (GetFocus() == hwnd_ && plat::FocusCuesShown(hwnd_)) DrawFocusCue(buffer.dc(), client);
-    buffer.Blit();
-}
-
-std::optional<LRESULT> ControlHost::RoutePointer(UINT msg, WPARAM wp, LPARAM lp) {
-    const float x = X(lp), y = Y(lp);
-    if (IsButtonMessage(msg)) {
-        const std::int16_t button = ButtonOf(msg);
-        if (PressOf(msg) == Press::Down)
-            control_.MouseDown(button, ShiftMask(), x, y);
-        else if (PressOf(msg) == Press::Up)
-            control_.MouseUp(button, ShiftMask(), x, y);
-        else
-            control_.DblClick(button, ShiftMask(), x, y);
-        return 0;
-    }
-    switch (msg) {
-        case WM_TIMER:
-            control_.TimerTick(static_cast<unsigned>(wp));
-            return 0;
-        case WM_CAPTURECHANGED:
-            // Another window took the pointer (a message box a handler showed): the press ends without a click.
-            if (reinterpret_cast<HWND>(lp) != hwnd_) control_.CaptureLost();
-            return 0;
-        case WM_MOUSEMOVE:
-            control_.MouseMove(ButtonMask(wp), ShiftMask(), x, y);
-            return 0;
-    }
-    return std::nullopt;
-}
-
-LRESULT ButtonHost::Message(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            return 0;
-        case WM_SETTEXT:
-            control_.SetCaption(lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
-            return TRUE;
-    }
-    if (const auto routed = RoutePointer(msg, wp, lp)) return *routed;
-    return DefWindowProcW(hwnd_, msg, wp, lp);
+    plat::BufferedPaint paint(hwnd_);
+    if (!paint.ok()) return;
+    dpi_ = plat::WindowDpi(hwnd_);
+    plat::GdiCanvas canvas(paint.dc(), paint.client(), Units(), services_.scheme, cache_,
+                           GetFocus() == hwnd_ && plat::FocusCuesShown(hwnd_));
+    control_.Paint(canvas);
+    paint.Blit();
 }
 
 }  // namespace host

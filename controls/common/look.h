@@ -1,5 +1,6 @@
-// The one look of the kit's controls that hover and press: what ButtonState holds, which colour set a button or
-// entry shows, and which system colours high contrast gives a part. The check box adds its disabled box image.
+// The one look of the kit's controls that hover and press: what ButtonState holds and which colour set a button or
+// entry shows; a look other than the normal one lights its parts in high contrast. The check box adds its disabled
+// box image.
 #pragma once
 
 #include <cstdint>

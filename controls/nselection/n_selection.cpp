@@ -5,8 +5,8 @@
 
 namespace kit {
 NSelection::NSelection(const plat::Services& services, Events events)
-    : Stored(services, std::move(events), {kTimer1, kTimer1PeriodMs, OverTest::OwnWindow, {}, false}, true,
-             kDesignWidth, kDesignHeight) {
+    : Stored(services, std::move(events), {kTimer1, kTimer1PeriodMs, OverTest::OwnWindow, {}, false}, true) {
+    SetExtent(kDesignWidth, kDesignHeight);
     // The elements as designed, until a new instance or a load replaces their values.
     label1_.text = L"NSelection1";
     label1_.color = 0x80000012;  // button text
@@ -17,13 +17,16 @@ NSelection::NSelection(const plat::Services& services, Events events)
     labelDescricao_.points = 6.75;
     labelDescricao_.left = 8;
     labelDescricao_.top = 24;
-    Measure(label1_);
-    Measure(labelDescricao_);
 }
 
-void NSelection::Measure(Label& label) {
-    if (!services_.text) return;
-    const plat::Size size = services_.text->Measure(label.text, label.face, label.points, label.bold);
+void NSelection::Attached(plat::WindowId window) {
+    ButtonModel::Attached(window);
+    MeasureLabel(label1_);
+    MeasureLabel(labelDescricao_);
+}
+
+void NSelection::MeasureLabel(Label& label) {
+    const plat::SizeF size = Measure(label.text, SpecOf(label.face, label.points, label.bold));
     label.width = size.cx;
     label.height = size.cy;
 }
@@ -31,15 +34,15 @@ void NSelection::Measure(Label& label) {
 void NSelection::SetCaption(const std::wstring& text) {
     const bool changed = text != label1_.text;
     label1_.text = text;
-    Measure(label1_);
+    MeasureLabel(label1_);
     Redraw();
-    if (changed && site_) site_->CaptionChanged(label1_.text);
+    if (changed) site_->CaptionChanged(label1_.text);
     Notify(L"Caption");
 }
 
 void NSelection::SetDescription(const std::wstring& text) {
     labelDescricao_.text = text;
-    Measure(labelDescricao_);
+    MeasureLabel(labelDescricao_);
     Redraw();
     Notify(L"Description");
 }
@@ -50,7 +53,7 @@ bool NSelection::SetFontSize(std::int16_t points) {
     // The caption element takes sizes from 1 point to the largest a font takes.
     if (points < 1 || points > plat::kMaxFontPoints) return false;
     label1_.points = points;
-    Measure(label1_);
+    MeasureLabel(label1_);
     Redraw();
     Notify(L"FontSize");
     return true;
@@ -58,7 +61,7 @@ bool NSelection::SetFontSize(std::int16_t points) {
 
 void NSelection::SetFontBold(bool bold) {
     label1_.bold = bold;
-    Measure(label1_);
+    MeasureLabel(label1_);
     Redraw();
     Notify(L"FontBold");
 }
@@ -78,12 +81,7 @@ void NSelection::SetForeColorNormal_2(OleColor c) {
 void NSelection::Ajustar_Botao() {
     // The hidden picture fixes the height; the container answers the request with a size change, which lays
     // the control out again before the steps below run with the final height.
-    if (Height() != kImage1Height) {
-        if (site_)
-            site_->RequestSize(Width(), kImage1Height);
-        else
-            Resize(Width(), kImage1Height);
-    }
+    if (Height() != kImage1Height) site_->RequestSize(-1, kImage1Height);
     // The caption's bottom edge and the description's top edge both sit on the middle line.
     const double middle = Height() / 2.0;
     label1_.top = middle - label1_.height;
@@ -91,6 +89,22 @@ void NSelection::Ajustar_Botao() {
     labelDescricao_.top = middle;
     labelDescricao_.left = label1_.left;
     Redraw();
+}
+
+void NSelection::Paint(plat::Canvas& canvas) {
+    canvas.Fill(canvas.Area(), {plat::Role::Fill, surfaceColor_, Lit()});
+    // Text wider than the control is cut at its right edge.
+    PaintLabel(canvas, label1_);
+    PaintLabel(canvas, labelDescricao_);
+    PaintFocusCue(canvas);
+}
+
+void NSelection::PaintLabel(plat::Canvas& canvas, const Label& label) const {
+    if (label.text.empty()) return;
+    canvas.Text({label.left, label.top, label.width, label.height}, label.text,
+                SpecOf(label.face, label.points, label.bold),
+                {Enabled() ? plat::Role::Text : plat::Role::DisabledText, label.color, Lit()}, plat::TextAlign::Left,
+                plat::TextFlow::Line);
 }
 
 void NSelection::ApplyStateColors() {

@@ -41,8 +41,8 @@ public:
         bool bold = false;
         double left = 0;
         double top = 0;
-        int width = 0;
-        int height = 0;
+        double width = 0;
+        double height = 0;
     };
 
     NSelection(const plat::Services& services, Events events = {});
@@ -75,10 +75,10 @@ public:
     void RaiseClick();           // a click without the pointer: a screen reader's default action
     void ClickNotified();        // the platform's click: the control's own click routine, which has nothing to do
     void GotFocus() override {}  // nothing shows the focus but the focus cue
-    void OnPaint() override {}
+    // The surface in the look's colour, the caption, the description, and the focus cue.
+    void Paint(plat::Canvas& canvas) override;
     // Creation: the entry takes the height its layout keeps before its first size, so a new or loaded entry, at any
     // size, raises one Resize and lays out at its final size.
-    bool SizedFirst() const override { return false; }
     void Placed() override { Ajustar_Botao(); }
     AccessibleInfo Describe(bool focused) const override;
     bool DoDefaultAction() override;
@@ -91,15 +91,15 @@ public:
 
 private:
     void ApplyStateColors();
-    void Measure(Label& label);
+    void MeasureLabel(Label& label);
+    void Attached(plat::WindowId window) override;
+    void PaintLabel(plat::Canvas& canvas, const Label& label) const;
 
     // The press: the elements are Source's.
     int ElementAt(float x96, float y96) const override;
     void RelativeTo(int element, float* x96, float* y96) const override;
     void ShowLook() override { ApplyStateColors(); }
-    void KeyReleased() override {
-        if (site_) site_->Refresh();
-    }
+    void KeyReleased() override { site_->Refresh(); }
     void LayOut() override { Ajustar_Botao(); }
 
     Label label1_;

@@ -13,23 +13,24 @@ std::uint64_t PictureHandle(const Picture& picture) {
     return h ? h : 1;
 }
 
-NShape::NShape(const plat::Services& services, Events events, int width, int height)
-    : Stored(services, std::move(events), {kLeaveTimerId, kLeavePeriodMs, OverTest::OwnWindow, {}, true}, false, width,
-             height) {
+NShape::NShape(const plat::Services& services, Events events)
+    : Stored(services, std::move(events), {kLeaveTimerId, kLeavePeriodMs, OverTest::OwnWindow, {}, true}, false) {
     // Image1 starts with Picture_Normal, an empty picture at this point.
     image_.shown = pictureNormal_;
+}
+
+void NShape::Attached(plat::WindowId window) {
+    ButtonModel::Attached(window);
+    // The button takes the size its window was made at, before its properties lay it out.
+    const plat::Size extent = site_->Extent();
+    SetExtent(extent.cx, extent.cy);
     MeasureCaption();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
 // Helpers
 
-void NShape::Refresh() {
-    if (site_)
-        site_->Refresh();
-    else
-        OnPaint();
-}
+void NShape::Refresh() { site_->Refresh(); }
 
 void NShape::ShowPicture(const Picture& picture) {
     image_.shown = picture;
@@ -40,14 +41,13 @@ void NShape::ShowPicture(const Picture& picture) {
 void NShape::SizePictureElement() {
     if (image_.stretch) return;
     std::optional<plat::Size> natural;
-    if (!image_.shown.empty() && pictureSizer_) natural = pictureSizer_(image_.shown);
+    if (!image_.shown.empty()) natural = site_->PictureSize(image_.shown.ref);
     image_.box.width = natural ? natural->cx : kEmptyPictureSide;
     image_.box.height = natural ? natural->cy : kEmptyPictureSide;
 }
 
 void NShape::MeasureCaption() {
-    if (!services_.text) return;
-    const plat::Size s = services_.text->Measure(label_.text, kCaptionFace, label_.points, label_.bold);
+    const plat::SizeF s = Measure(label_.text, CaptionFont());
     label_.box.width = s.cx;
     label_.box.height = s.cy;
 }
@@ -72,7 +72,7 @@ void NShape::SetCaption(const std::wstring& caption) {
         MeasureCaption();
         Redraw();
         Ajustar_Botao();
-        if (site_) site_->CaptionChanged(label_.text);
+        site_->CaptionChanged(label_.text);
     }
     Notify(L"Caption");
 }

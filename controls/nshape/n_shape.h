@@ -1,5 +1,5 @@
-// N_Shape, the kit's graphical button: properties, persistence, pointer/keyboard/focus behaviour and layout,
-// in portable C++ against the platform interfaces. A host window feeds it input and paints what it describes.
+// N_Shape, the kit's graphical button: properties, persistence, pointer/keyboard/focus behaviour, layout and its
+// look, in portable C++ against the platform interfaces. A host window feeds it input and a canvas to paint on.
 #pragma once
 
 #include <cstdint>
@@ -24,26 +24,7 @@ enum class ShownPictureKind : std::int32_t { None = 0, Down = 1, Hover = 2, Norm
 enum class NShapeSource { Surface, Caption, Picture };
 
 // Figure kinds of Shape1 (the Style property).
-enum class FigureKind : std::int16_t {
-    Rectangle = 0,
-    Square = 1,
-    Oval = 2,
-    Circle = 3,
-    RoundedRectangle = 4,
-    RoundedSquare = 5
-};
-
-// Natural size (96-dpi pixels) of the image a picture refers to, or nothing when the host cannot resolve it.
-using PictureSizer = std::function<std::optional<plat::Size>(const Picture&)>;
-
-// The figure to draw for a kind in a box of whole pixels: its own box and, for rounded kinds, the diameter of
-// the corner ellipse (0 for sharp corners). Kind Oval and Circle are ellipses inscribed in `box`.
-struct FigureGeometry {
-    bool ellipse = false;
-    int left = 0, top = 0, width = 0, height = 0;
-    int corner = 0;
-};
-FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight);
+using FigureKind = plat::FigureKind;
 
 // Identity of a picture's image for comparisons: 0 for an empty picture, otherwise derived from its reference,
 // so two pictures of the same image compare equal.
@@ -60,11 +41,8 @@ public:
     // pixels relative to the reporting element; the button does not read arguments back after raising.
     using Events = ButtonEvents;
 
-    // The container's handlers and the starting size in 96-dpi pixels; the window and site come with Attach. With
-    // no site nothing repaints and size requests apply directly.
-    NShape(const plat::Services& services, Events events, int width, int height);
-
-    void SetPictureSizer(PictureSizer sizer) { pictureSizer_ = std::move(sizer); }
+    // The container's handlers; the window, its size and the site come with Attach.
+    NShape(const plat::Services& services, Events events);
 
     // The stored keys in load order, and the steps of a new instance (InitNew, Load and Save run them).
     static const PropertyTable<NShape, Ambient> kStoredKeys;
@@ -120,16 +98,18 @@ public:
     void GotFocus() override;
     // The focus left: a Space press still held makes no click; the border returns to the look's.
     void LostFocus() override;
-    // Called by the host at the start of every repaint, whatever caused it.
-    void OnPaint() override;
+    // Every repaint, whatever caused it, shows Picture_Normal again, then draws the look: the surface, the figure,
+    // the picture and the caption, bottom to top, and the focus cue.
+    void Paint(plat::Canvas& canvas) override;
+    // The elements as they show now, bottom to top, and the focus cue: what Paint draws once Picture_Normal is back.
+    void PaintElements(plat::Canvas& canvas) const;
 
     // ---- Creation and screen readers. The button takes the size its window was made at before its properties.
-    bool SizedFirst() const override { return true; }
     void Placed() override {}
     AccessibleInfo Describe(bool focused) const override;
     bool DoDefaultAction() override;
 
-    // ---- What a repaint draws, bottom to top.
+    // ---- The elements a repaint draws.
     OleColor SurfaceColor() const { return backGround_; }
     FigureKind Figure() const { return shape_.kind; }
     RectF FigureBox() const { return shape_.box; }
@@ -141,6 +121,7 @@ public:
     RectF CaptionBox() const { return label_.box; }
     OleColor TextColor() const { return label_.color; }
     double CaptionPoints() const { return label_.points; }
+    plat::FontSpec CaptionFont() const { return SpecOf(kCaptionFace, label_.points, label_.bold); }
 
 private:
     struct ShapeElement {
@@ -192,8 +173,7 @@ private:
     void KeyReleased() override { Refresh(); }
     void LayOut() override { Ajustar_Botao(); }
     void EnabledChanged() override;
-
-    PictureSizer pictureSizer_;
+    void Attached(plat::WindowId window) override;
 
     OleColor backGround_ = 0x00EFF1F2;
     ShapeElement shape_;

@@ -1,32 +1,10 @@
-// N_Shape's layout: the figure kinds, Ajustar_Botao and the size and repaint steps that run it.
+// N_Shape's layout and look: Ajustar_Botao, and the paint that draws the elements it placed.
 #include <algorithm>
 #include <cmath>
 
 #include "controls/nshape/n_shape.h"
 
 namespace kit {
-
-FigureGeometry FigureFor(FigureKind kind, int boxWidth, int boxHeight) {
-    FigureGeometry g;
-    const int w = std::max(boxWidth, 0);
-    const int h = std::max(boxHeight, 0);
-    const int side = std::min(w, h);
-    const bool square = kind == FigureKind::Square || kind == FigureKind::Circle || kind == FigureKind::RoundedSquare;
-    if (square) {
-        g.left = (w - side) / 2;
-        g.top = (h - side) / 2;
-        g.width = side;
-        g.height = side;
-    } else {
-        g.width = w;
-        g.height = h;
-    }
-    g.ellipse = kind == FigureKind::Oval || kind == FigureKind::Circle;
-    // Rounded corners: a corner radius of one sixth of the smaller side, so the ellipse spans a third of it.
-    if (kind == FigureKind::RoundedRectangle || kind == FigureKind::RoundedSquare)
-        g.corner = std::min(g.width, g.height) / 3;
-    return g;
-}
 
 void NShape::Ajustar_Botao() {
     const double lw = label_.box.width;
@@ -46,12 +24,10 @@ void NShape::Ajustar_Botao() {
             content = 2 * kMargin;
         const int wanted = plat::Nearest(content);
         if (wanted != Width()) {
-            // The resize comes back through Resize, which raises Resize and lays out again inside this step.
+            // The resize comes back through Resize, which raises Resize and lays out again inside this step; the
+            // height is never changed.
             requestingWidth_ = true;
-            if (site_)
-                site_->RequestSize(wanted, Height());
-            else
-                Resize(wanted, Height());
+            site_->RequestSize(wanted, -1);
             requestingWidth_ = false;
         }
     }
@@ -72,10 +48,24 @@ void NShape::Ajustar_Botao() {
     Redraw();
 }
 
-void NShape::OnPaint() {
-    // Every repaint puts Picture_Normal back; the paint itself follows, so no further invalidation.
+void NShape::Paint(plat::Canvas& canvas) {
+    // Every repaint puts Picture_Normal back; this is the paint, so no further invalidation.
     image_.shown = pictureNormal_;
     SizePictureElement();
+    PaintElements(canvas);
+}
+
+void NShape::PaintElements(plat::Canvas& canvas) const {
+    const bool lit = Lit();
+    canvas.Fill(canvas.Area(), {plat::Role::Surface, backGround_, lit});
+    canvas.Figure(shape_.kind, shape_.box, {plat::Role::Fill, shape_.fill, lit},
+                  {plat::Role::Border, shape_.border, lit}, 1);
+    if (image_.visible) canvas.Picture(image_.shown.ref, image_.box, false);
+    if (label_.visible)
+        canvas.Text(label_.box, label_.text, CaptionFont(),
+                    {Enabled() ? plat::Role::Text : plat::Role::DisabledText, label_.color, lit}, plat::TextAlign::Left,
+                    plat::TextFlow::Line);
+    PaintFocusCue(canvas);
 }
 
 }  // namespace kit

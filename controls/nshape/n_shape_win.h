@@ -1,5 +1,4 @@
-// Win32 host of the graphical button: a child window of its own class that feeds input to the N_Shape model
-// and paints it double-buffered at the window's DPI.
+// The graphical button's window: a child window of its own class, hosted by the kit's one host.
 #pragma once
 
 #include <functional>
@@ -14,14 +13,8 @@ namespace kit {
 
 extern const wchar_t kNShapeClass[];
 
-// Fetches the encoded image (PNG, JPEG or BMP file bytes) a picture reference names; false when there is none.
-// The default source is the program's own pictures: an RCDATA resource of the running program with the reference
-// as its name, else the file of that name (relative names are taken from the program's folder).
-using PictureSource = std::function<bool(const std::wstring& ref, std::string* bytes)>;
-
 struct NShapeArgs : host::ControlArgs {
     NShape::Events events;
-    PictureSource pictures;  // null: the program's own pictures
 };
 
 // Creates the button as a visible tab stop (tab order follows creation order) and loads it; null on failure.

@@ -93,7 +93,44 @@ Result NTextBox::Notified(Result (NTextBox::*apply)(Param), const Arg& value, co
 }
 
 void NTextBox::SyncTxt() {
-    if (txtSite_) txtSite_->SyncTxt();
+    TextField* field = site_->Field();
+    if (!field) return;
+    TextField::Look look;
+    look.text = txt_.text;
+    look.font = SpecOf(txt_.font);
+    look.fore = {plat::Role::PageText, txt_.fore};
+    look.back = {plat::Role::PageBack, txt_.back};
+    look.align = AlignOf(txt_.alignment);
+    look.mask = txt_.passwordChar.empty() ? L'\0' : txt_.passwordChar[0];
+    look.locked = txt_.locked;
+    look.enabled = txt_.enabled;
+    look.visible = txt_.visible;
+    look.place = txt_.r;
+    field->Show(look);
+}
+
+plat::TextAlign NTextBox::AlignOf(std::int32_t alignment) {
+    return alignment == kRight    ? plat::TextAlign::Right
+           : alignment == kCentre ? plat::TextAlign::Centre
+                                  : plat::TextAlign::Left;
+}
+
+void NTextBox::PaintLabel(plat::Canvas& canvas, const LabelPart& part, bool onBox) const {
+    // The label-mode text lies on the box and takes its colours in high contrast; the header the face's.
+    if (part.opaque) canvas.Fill(part.r, {onBox ? plat::Role::PageBack : plat::Role::Surface, part.back});
+    const plat::Ink ink = part.enabled ? plat::Ink{onBox ? plat::Role::PageText : plat::Role::Text, part.fore}
+                                       : plat::Ink{plat::Role::DisabledText, plat::syscolor::kGrayText};
+    canvas.Text(part.r, part.caption, SpecOf(part.font), ink, AlignOf(part.alignment), plat::TextFlow::Clipped);
+}
+
+void NTextBox::Paint(plat::Canvas& canvas) {
+    canvas.Fill(canvas.Area(), {plat::Role::Surface, controlBack_});
+    if (hdr_.visible) PaintLabel(canvas, hdr_, false);
+    canvas.Fill(shp_.r, {plat::Role::PageBack, shp_.fill});
+    canvas.Frame(shp_.r, {plat::Role::Border, shp_.border});
+    if (lbl_.visible) PaintLabel(canvas, lbl_, true);
+    // In label mode the control's own window keeps the focus, and shows it as a button does.
+    if (canvas.FocusShown()) canvas.FocusCue(canvas.Area(), kFocusCueInset, kFocusCueInset);
 }
 
 // ---- properties ----

@@ -35,19 +35,6 @@ struct NTextBoxEvents {
     PropertyEvent PropertyChanged;
 };
 
-// What the model needs from the window that shows it beyond every control's site; the window's site implements
-// both. Sizes are twips.
-class NTextBoxSite {
-public:
-    // The text box part changed (text, font, colours, alignment, mask, state, place): bring the real edit
-    // box in line with Txt().
-    virtual void SyncTxt() = 0;
-    virtual void SelectAllTxt() = 0;
-
-protected:
-    ~NTextBoxSite() = default;
-};
-
 // The portable model of the captioned text box. Every measure is in twips.
 class NTextBox final : public Stored<NTextBox, ControlModel<NTextBoxEvents, plat::SizeUnit::Twips>> {
 public:
@@ -61,7 +48,6 @@ public:
     static constexpr OleColor kWhite = 0x00FFFFFF;
 
     using Events = NTextBoxEvents;
-    using Site = NTextBoxSite;
 
     struct Shape {  // shpBorder
         RectF r;
@@ -144,8 +130,9 @@ public:
     void Resize(int widthTwips, int heightTwips) override;
     void RefreshLayout(std::int32_t verticalAlignment);
 
-    // The pointer and the keys come from the text box part txt, an inner window: positions are txt's client
-    // pixels, which events report in twips. The control's own window takes no keys.
+    // The pointer and the keys come from the text box part txt, the text field the site offers (its part id
+    // parts::kTextField): positions are relative to txt, in twips. The control's own window takes no input.
+    std::int16_t Take(const Input& input) override;
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
@@ -172,10 +159,11 @@ public:
 
     std::wstring Caption() const override { return hdr_.caption; }  // what readers hear the edit box called
     void SetCaption(const std::wstring& caption) override { SetHeaderCaption(caption); }
-    bool SizedFirst() const override { return false; }
+    bool CaptionIsWindowText() const override { return false; }
     void Placed() override {}
-    void OnPaint() override {}
-    ButtonLook PaintLook() const override { return ButtonLook::Normal; }
+    // The control's back colour, the header, the border filled with the back colour, and the label of label mode;
+    // txt is the text field, which draws itself.
+    void Paint(plat::Canvas& canvas) override;
     AccessibleInfo Describe(bool focused) const override;
     bool DoDefaultAction() override { return false; }  // static text and edit boxes have none of their own
 
@@ -197,12 +185,15 @@ private:
     static const PropertyKey<NTextBox, Ambient> kKeys[];
     static const NewInstanceStep<NTextBox, Ambient> kNewInstance[];
     void EnabledChanged() override;
-    void Attached(plat::WindowId) override { txtSite_ = dynamic_cast<NTextBoxSite*>(site_); }
     // Applies a value to the parts, then notifies the container under the property's name.
     template <typename Result, typename Param, typename Arg>
     Result Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property);
     void RaiseMouse(const PointerEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
     void SyncTxt();
+    plat::SizeF MeasureTwips(const std::wstring& text, const kit::Font& font) const {
+        return Measure(text, SpecOf(font));
+    }
+    void PaintLabel(plat::Canvas& canvas, const LabelPart& part, bool onBox) const;
     // Stores a colour that the text box and one other part show alike, repaints and notifies.
     void ShowInTxt(OleColor& txtColor, OleColor& otherPart, OleColor c, const wchar_t* property);
     void ApplyText(const std::wstring& text);
@@ -215,9 +206,10 @@ private:
     void ApplyEnabled(bool on);
     void ApplyHeaderBackColor(OleColor c);
     bool Raising() const { return !lbl_.visible; }  // only txt raises events, and it is hidden in label mode
+    static plat::TextAlign AlignOf(std::int32_t alignment);
+    static constexpr double kFocusCueInset = 45;  // twips: three pixels at 96 dpi
 
     std::wstring appTitle_;
-    NTextBoxSite* txtSite_ = nullptr;
 
     Shape shp_;
     TextPart txt_;

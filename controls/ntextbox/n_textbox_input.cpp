@@ -65,7 +65,26 @@ std::int16_t NTextBox::KeyPress(std::int16_t keyAscii) {
 void NTextBox::TxtEdited(const std::wstring& text) { ApplyText(text); }
 
 void NTextBox::TxtGotFocus() {
-    if (selOnFocus_ && txtSite_) txtSite_->SelectAllTxt();
+    if (!selOnFocus_) return;
+    if (TextField* field = site_->Field()) field->SelectAll();
+}
+
+std::int16_t NTextBox::Take(const Input& input) {
+    // Only txt raises events: the control's own window takes nothing.
+    if (input.part != parts::kTextField) return 0;
+    switch (input.kind) {
+        case Input::Handled:
+            TxtClick();
+            return 0;
+        case Input::Edited:
+            if (TextField* field = site_->Field()) TxtEdited(field->Text());
+            return 0;
+        case Input::Focus:
+            TxtGotFocus();
+            return 0;
+        default:
+            return Dispatch(input);
+    }
 }
 
 }  // namespace kit

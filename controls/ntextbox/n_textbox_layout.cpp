@@ -21,7 +21,7 @@ void NTextBox::Resize(int widthTwips, int heightTwips) {
     const int h = std::max(heightTwips, kMinHeight);
     width_ = w;
     height_ = h;
-    if ((w != widthTwips || h != heightTwips) && site_ && resizing_ == 0) {
+    if ((w != widthTwips || h != heightTwips) && resizing_ == 0) {
         // The container grows the control; the size it reports back lays the control out again.
         ++resizing_;
         site_->RequestSize(w, h);
@@ -34,7 +34,7 @@ void NTextBox::Resize(int widthTwips, int heightTwips) {
 
 void NTextBox::RefreshLayout(std::int32_t a) {
     // The header sizes itself to its caption once: one line high in its font.
-    const plat::Size header = MeasureTwips(hdr_.caption, hdr_.font);
+    const plat::SizeF header = MeasureTwips(hdr_.caption, hdr_.font);
     hdr_.r.width = header.cx;
     hdr_.r.height = header.cy;
     const double h = hdr_.visible ? std::nearbyint(hdr_.r.height + kGap) : 0;
@@ -43,7 +43,7 @@ void NTextBox::RefreshLayout(std::int32_t a) {
     hdr_.r.width = shp_.r.width;
     shp_.r.top = h;
     shp_.r.height = height_ - h;
-    const plat::Size label = MeasureTwips(lbl_.caption, lbl_.font);
+    const plat::SizeF label = MeasureTwips(lbl_.caption, lbl_.font);
     lbl_.r.width = label.cx;
     lbl_.r.height = label.cy;
     switch (a) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controls/checkbutton/check_button.h"
-#include "controls/common/contrast.h"
+#include "platform/canvas.h"
 #include "controls/nselection/n_selection.h"
 #include "controls/ntextbox/n_textbox.h"
 #include "guides/page_reading.h"
@@ -21,36 +21,29 @@ struct Scheme final : plat::DisplayScheme {
 };
 
 TEST(HighContrast, DesignColoursStandUntilTheSchemeTurnsOn) {
-    using kit::ButtonLook;
-    using kit::ColorRole;
+    using plat::Role;
     namespace sys = kit::syscolor;
     const struct {
-        ColorRole role;
-        ButtonLook look;
+        Role role;
+        bool lit;  // a hovered or pressed look
         std::uint32_t highContrast;
     } cases[] = {
-        {ColorRole::Surface, ButtonLook::Hover, sys::kButtonFace},
-        {ColorRole::Fill, ButtonLook::Normal, sys::kButtonFace},
-        {ColorRole::Fill, ButtonLook::Hover, sys::kHighlight},
-        {ColorRole::Fill, ButtonLook::Down, sys::kHighlight},
-        {ColorRole::Text, ButtonLook::Normal, sys::kButtonText},
-        {ColorRole::Text, ButtonLook::Down, sys::kHighlightText},
-        {ColorRole::Border, ButtonLook::Normal, sys::kButtonText},
-        {ColorRole::Border, ButtonLook::Hover, sys::kHighlight},
-        {ColorRole::PageBack, ButtonLook::Normal, sys::kWindow},
-        {ColorRole::PageText, ButtonLook::Normal, sys::kWindowText},
-        {ColorRole::Link, ButtonLook::Normal, sys::kHotLight},
-        {ColorRole::DisabledText, ButtonLook::Normal, sys::kGrayText},
+        {Role::Surface, true, sys::kButtonFace},     {Role::Fill, false, sys::kButtonFace},
+        {Role::Fill, true, sys::kHighlight},         {Role::Text, false, sys::kButtonText},
+        {Role::Text, true, sys::kHighlightText},     {Role::Border, false, sys::kButtonText},
+        {Role::Border, true, sys::kHighlight},       {Role::PageBack, false, sys::kWindow},
+        {Role::PageText, false, sys::kWindowText},   {Role::Link, false, sys::kHotLight},
+        {Role::DisabledText, false, sys::kGrayText},
     };
     Scheme scheme;
     const std::uint32_t design = 0x00123456;
     for (const auto& c : cases) {
+        const plat::Ink ink{c.role, design, c.lit};
         scheme.on = false;
-        EXPECT_EQ(kit::PaintColor(&scheme, c.role, c.look, design), design);
-        EXPECT_EQ(kit::PaintColor(nullptr, c.role, c.look, design), design);
+        EXPECT_EQ(plat::Resolve(ink, &scheme), design);
+        EXPECT_EQ(plat::Resolve(ink, nullptr), design);
         scheme.on = true;
-        EXPECT_EQ(kit::PaintColor(&scheme, c.role, c.look, design), c.highContrast)
-            << static_cast<int>(c.role) << "/" << static_cast<int>(c.look);
+        EXPECT_EQ(plat::Resolve(ink, &scheme), c.highContrast) << static_cast<int>(c.role) << "/" << c.lit;
     }
 }
 

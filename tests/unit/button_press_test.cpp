@@ -6,6 +6,7 @@
 // no capture, and its click comes when the edit box has handled a left release.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -19,6 +20,8 @@
 #include "controls/ntextbox/n_textbox.h"
 #include "fakes.h"
 #include "tests/event_recorder.h"
+#include "tests/kit_fakes.h"
+#include "tests/look_journal.h"
 
 namespace {
 
@@ -30,20 +33,16 @@ constexpr plat::WindowId kWindow = 100;
 constexpr plat::WindowId kOther = 200;
 constexpr float kInX = 98, kOutX = 150, kY = 5;
 
-struct Site final : kit::ControlSite {
+struct Site final : kitfakes::SiteBase {
     int invalidated = 0;
     void Invalidate() override { ++invalidated; }
     void Refresh() override {
         if (log) log->push_back("repaint");
     }
-    void SetInputEnabled(bool) override {}
-    void RequestSize(int, int) override {}
     Lines* log = nullptr;  // where focus and repaint requests are written, once a script asks
     void TakeFocus() override {
         if (log) log->push_back("focus");
     }
-    plat::UnitScale scale;
-    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
 
 // What a row's MouseDown or KeyDown handler does besides recording.
@@ -93,6 +92,8 @@ struct Bench {
         };
         Make(e);
         site.scale.unit = m->SizeUnit();
+        site.measure = &p.text;
+        site.extent = m->SizeUnit() == plat::SizeUnit::Twips ? plat::Size{1500, 450} : plat::Size{100, 30};
         m->Attach(kWindow, &site);
         Made();
         log.clear();
@@ -112,12 +113,19 @@ struct Bench {
     }
     // The host's next step once the window has handled a release.
     void Handled() {}
-    int Look() const { return static_cast<int>(m->ButtonState()); }
-    // The look on screen, which a button's state may run ahead of (during Click).
-    int Shown() const {
-        if constexpr (std::is_same_v<Model, kit::NShape>) return static_cast<int>(m->FillColor()) - 0x10;
-        if constexpr (std::is_same_v<Model, kit::NSelection>) return static_cast<int>(m->SurfaceColor()) - 0x10;
-        return Look();
+    int Look() { return static_cast<int>(m->ButtonState()); }
+    // The look on screen, as a repaint draws it now, which a button's state may run ahead of (during Click): the
+    // colour of the look's figure or surface (0x10 + the look), the check box's image of its value in the look.
+    int Shown() {
+        const std::string painted = journal::Painted(*m, &p.text);
+        const auto after = [&](const char* part) {
+            return painted.find(part) == std::string::npos ? std::string::npos : painted.find(part) + std::strlen(part);
+        };
+        if constexpr (std::is_same_v<Model, kit::CheckButton>)
+            return std::stoi(painted.substr(after("box image "))) % kit::kLooksPerValue;
+        if constexpr (std::is_same_v<Model, kit::NTextBox>) return 0;  // the text box shows no looks
+        const std::size_t colour = painted.find("&H", after(std::is_same_v<Model, kit::NShape> ? "figure" : "fill"));
+        return static_cast<int>(std::stoul(painted.substr(colour + 2, 8), nullptr, 16)) - 0x10;
     }
     std::string Picture() const { return ""; }
     std::string Inside() const {
@@ -205,22 +213,22 @@ struct Bench {
 
 template <>
 void Bench<kit::NShape>::Make(const kit::ButtonEvents& e) {
-    m = std::make_unique<kit::NShape>(p.services, e, 100, 30);
+    m = std::make_unique<kit::NShape>(p.services, e);
     m->SetPictureNormal({L"normal"});
     m->SetPictureHover({L"hover"});
     m->SetPictureDown({L"down"});
 }
 template <>
-int Bench<kit::CheckButton>::Look() const {
-    return m->ShownImage() % kit::kLooksPerValue;
+int Bench<kit::CheckButton>::Look() {
+    return Shown();
 }
 template <>
 void Bench<kit::NTextBox>::Handled() {
     m->TxtClick();
 }
 template <>
-int Bench<kit::NTextBox>::Look() const {
-    return static_cast<int>(m->PaintLook());
+int Bench<kit::NTextBox>::Look() {
+    return Shown();
 }
 template <>
 std::string Bench<kit::NShape>::Picture() const {

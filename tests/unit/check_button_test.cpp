@@ -22,15 +22,13 @@ using Lines = std::vector<std::wstring>;
 
 std::uint32_t RGBx(int r, int g, int b) { return (r << 16) | (g << 8) | b; }
 
-struct SiteFake final : kit::ControlSite {
+struct SiteFake final : kitfakes::SiteBase {
     int repaints = 0;
     std::vector<bool> enabled;
+    SiteFake() { scale.unit = plat::SizeUnit::Twips; }
     void Invalidate() override { ++repaints; }
     void Refresh() override { ++repaints; }
     void SetInputEnabled(bool e) override { enabled.push_back(e); }
-    void RequestSize(int, int) override {}
-    plat::UnitScale scale{plat::SizeUnit::Twips};
-    plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
 };
 
 kit::Font ContainerFont() { return {L"Tahoma", 9}; }  // the rest as a new font has it
@@ -50,6 +48,7 @@ struct Box {
         cb = std::make_unique<CheckButton>(rig.p.services, e);
         // The control's client area starts at screen (100, 200).
         rig.p.pointer.origins[Rig::kWindow] = {100, 200};
+        view.measure = &rig.p.text;
         cb->Attach(Rig::kWindow, &view);
         if (init) cb->InitNew({L"CheckButton1", ContainerFont()});
         cb->Resize(1410, 975);

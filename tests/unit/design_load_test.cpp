@@ -22,11 +22,12 @@ struct Made {
     std::string journal;
     std::wstring captionAtSize;
     std::wstring stored;  // each key's value after the load, in load order
+    std::string look;     // what it paints once made
 };
 template <class Model>
 Made Make(const kit::PropertyBag& bag, int width, int height) {
     journal::Bench<Model> bench(width, height, &bag);
-    Made made{bench.loaded, bench.made, bench.captionAtSize, {}};
+    Made made{bench.loaded, bench.made, bench.captionAtSize, {}, journal::Painted(*bench.m, &bench.p.text)};
     for (const auto& key : Model::kStoredKeys)
         made.stored +=
             std::wstring(made.stored.empty() ? L"" : L" ") + key.name + L"=" + kit::PrintValue(key.write(*bench.m));
@@ -38,9 +39,10 @@ Made LoadSelection(const kit::PropertyBag& bag) { return Make<kit::NSelection>(b
 Made LoadCheck(const kit::PropertyBag& bag) { return Make<kit::CheckButton>(bag, 1410, 975); }
 
 // A load that stops names the control and the refused key. One that goes through shows the caption each control
-// has at its first size, which N_Shape takes before its properties and the others after them. A whole number one
-// past the end of its key's width stops the load there; the journal of a load says what it notified, laid out
-// and showed, and the stored values what each absent key loads as.
+// has when its window's size is reported, after its properties (N_Shape has taken its window's size when it met
+// its window, so its load lays out at it). A whole number one past the end of its key's width stops the load
+// there; the journal of a load says what it notified, laid out and showed, the stored values what each absent key
+// loads as, and the look what the control then paints.
 TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
     struct Case {
         Made (*load)(const kit::PropertyBag&);
@@ -50,13 +52,14 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
         const wchar_t* captionAtSize = nullptr;
         const char* journal = nullptr;
         const wchar_t* stored = nullptr;
+        const char* look = nullptr;
     };
     const Case cases[] = {
         {LoadShape, L"[Go]\nCaption = \"ok\"\nBackColorHover = \"red\"\nFontBold = True\n", L"Go", L"BackColorHover"},
         {LoadShape, L"[Go]\nFontSize = 0\nStyle = 2\n", L"Go", L"FontSize"},  // a size the control refuses
         {LoadShape, L"[Go]\nFontBold = True\nstyle = 70000\n", L"Go", L"Style"},
         {LoadShape, L"[Go]\nPicture_Hover = \"text\"\n", L"Go", L"Picture_Hover"},
-        {LoadShape, L"[Go]\nCaption = \"ok\"\nStyle = 2\n", L"Go", nullptr, L"NShape1"},
+        {LoadShape, L"[Go]\nCaption = \"ok\"\nStyle = 2\n", L"Go", nullptr, L"ok"},
         {LoadTextBox, L"[Box]\nText = \"kept\"\nLocked = \"perhaps\"\nEnabled = False\n", L"Box", L"Locked"},
         {LoadTextBox, L"[Box]\nAlignementVertical = 300\n", L"Box", L"AlignementVertical"},
         {LoadTextBox, L"[Box]\nFont = 3\n", L"Box", L"FONT"},
@@ -78,44 +81,55 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
         {LoadCheck, L"[Tick]\nValue = 2147483648\n", L"Tick", L"Value"},
         // An empty bag: what the load does, and what each key loads as.
         {LoadShape, L"[Go]\n", L"Go", nullptr, nullptr,
-         "repaint, notify Caption, shows, repaint, notify BackGround, shows, repaint, notify BackColorNormal, notify "
-         "BackColorHover, notify BackColorDown, shows, repaint, notify BorderColorNormal, notify BorderColorHover, "
-         "notify BorderColorDown, repaint, notify FontSize, repaint, notify FontBold, input on, notify Enabled, "
-         "repaint, repaint now, notify BorderGotFocus, notify BorderCustom, repaint, notify Style, notify Graphical, "
-         "shows, repaint, shows, repaint, shows, repaint, notify ForeColorNormal, notify ForeColorHover, notify "
-         "ForeColorDown, notify Text_Visible, shows, repaint, repaint, notify StretchToText, size 16x30, shows, "
-         "Resize, shows, repaint, repaint",
+         "shows, repaint, notify Caption, shows, repaint, notify BackGround, shows, repaint, notify BackColorNormal, "
+         "notify BackColorHover, notify BackColorDown, shows, repaint, notify BorderColorNormal, notify "
+         "BorderColorHover, notify BorderColorDown, repaint, notify FontSize, repaint, notify FontBold, input on, "
+         "notify Enabled, repaint, repaint now, notify BorderGotFocus, notify BorderCustom, repaint, notify Style, "
+         "notify Graphical, shows, repaint, shows, repaint, shows, repaint, notify ForeColorNormal, notify "
+         "ForeColorHover, notify ForeColorDown, notify Text_Visible, shows, repaint, repaint, notify StretchToText, "
+         "size 16x-, shows, Resize, shows, repaint, repaint",
+
          L"Picture_Normal=Picture(\"\") Picture_Down=Picture(\"\") Picture_Hover=Picture(\"\") Stretch=False "
          L"Caption=\"NShape1\" BackGround=&H00FF8080& BackColorNormal=&H008080FF& BackColorHover=&H0080C0FF& "
          L"BackColorDown=&H0080FFFF& BorderColorNormal=&H00FFFF80& BorderColorHover=&H00FFFF80& "
          L"BorderColorDown=&H00FFFF80& FontSize=8 FontBold=False Font=Font(\"MS Sans Serif\", 8.25, 400, 0, False, "
          L"False, False) Enabled=True BorderGotFocus=False BorderCustom=&H0080FF80& Style=4 Graphical=False "
          L"ForeColorNormal=&H008080FF& ForeColorHover=&H008080FF& ForeColorDown=&H008080FF& Text_Visible=False "
-         L"StretchToText=True"},
+         L"StretchToText=True",
+         "fill 0,0 16x30 Surface &H00FF8080&; figure 4 0,0 16x30 Fill &H008080FF& border Border &H00FFFF80& 1"},
         {LoadTextBox, L"[Box]\n", L"Box", nullptr, nullptr,
-         "shows, sync, shows, sync, repaint, shows, sync, repaint, sync, repaint, shows, sync, sync, sync, repaint, "
-         "shows, repaint, shows, repaint, sync, repaint, shows, sync, repaint",
+         "shows, sync, shows, sync, repaint, shows, sync, repaint, sync, repaint, sync, sync, sync, repaint, repaint, "
+         "shows, repaint, sync, repaint, shows, sync, repaint",
+
          L"Text=\"\" AlignementHorizontal=1 NumberBox=False AlignementVertical=1 Locked=False Enabled=True "
          L"ForeColor=&H00D05C28& BorderColor=&H00D05C28& BackColor=&H00FFFFFF& FONT=Font(\"Arial\", 9, 400, 0, False, "
          L"False, False) PasswordChar=\"\" LabelBox=False SelOnFocus=True Header=False HeaderAlignement=1 "
          L"HeaderForeColor=&H00D05C28& HeaderBackColor=&H00FFFFFF& HeaderFont=Font(\"Verdana\", 6.75, 400, 0, False, "
-         L"False, False) HeaderCaption=\"Header\""},
+         L"False, False) HeaderCaption=\"Header\"",
+         "fill 0,0 2610x1020 Surface &H00FFFFFF&; fill 0,0 2610x1020 PageBack &H00FFFFFF&; frame 0,0 2610x1020 Border "
+         "&H00D05C28&"},
         {LoadSelection, L"[Pick]\n", L"Pick", nullptr, nullptr,
-         "repaint, notify Caption, shows, repaint, notify Description, shows, repaint, notify BackColorNormal, notify "
-         "BackColorHover, notify BackColorDown, repaint, notify FontSize, repaint, notify FontBold, input on, notify "
-         "Enabled, shows, repaint, notify ForeColorNormal, notify ForeColorHover, notify ForeColorDown, shows, "
-         "repaint, notify ForeColorNormal_2, notify ForeColorHover_2, notify ForeColorDown_2, size 182x41, shows, "
-         "repaint, shows, Resize, shows, repaint",
+         "shows, repaint, notify Caption, shows, repaint, notify Description, shows, repaint, notify BackColorNormal, "
+         "notify BackColorHover, notify BackColorDown, repaint, notify FontSize, repaint, notify FontBold, input on, "
+         "notify Enabled, shows, repaint, notify ForeColorNormal, notify ForeColorHover, notify ForeColorDown, shows, "
+         "repaint, notify ForeColorNormal_2, notify ForeColorHover_2, notify ForeColorDown_2, size -x41, shows, "
+         "Resize, shows, repaint, repaint",
+
          L"Caption=\"NSelection1\" Description=\"Descri\xE7\xE3o\" BackColorNormal=&H00000000& "
          L"BackColorHover=&H002D2D2D& BackColorDown=&H0080FFFF& FontSize=8 FontBold=False Font=Font(\"MS Sans Serif\", "
          L"8.25, 400, 0, False, False, False) Enabled=True ForeColorNormal=&H00000000& ForeColorHover=&H00000000& "
          L"ForeColorDown=&H00FFFFFF& ForeColorNormal_2=&H00000000& ForeColorHover_2=&H00000000& "
-         L"ForeColorDown_2=&H00FFFFFF&"},
+         L"ForeColorDown_2=&H00FFFFFF&",
+         "fill 0,0 182x41 Fill &H00000000&; text 35,4.5 88x16 \"NSelection1\" left line Text &H00000000& Verdana 8; "
+         "text 35,20.5 72x16 \"Descri\xC3\xA7\xC3\xA3o\" left line Text &H00000000& Verdana 6.75"},
         {LoadCheck, L"[Tick]\n", L"Tick", nullptr, nullptr,
          "shows, repaint, shows, repaint, repaint, notify Value, shows, repaint, notify Caption, input on, repaint, "
          "shows, repaint, repaint, notify Font, notify BackColor, shows, repaint, notify ForeColor, repaint, repaint",
+
          L"Value=0 Caption=\"Control1\" Enabled=True Font=Font(\"MS Sans Serif\", 8.25, 400, 0, False, False, False) "
-         L"BackColor=&H8000000F& ForeColor=&H00000000&"},
+         L"BackColor=&H8000000F& ForeColor=&H00000000&",
+         "fill 0,0 1410x975 Surface &H8000000F&; box image 0 13x13 at 0,390; text 240,367 960x240 \"Control1\" left "
+         "line Text &H00000000& MS Sans Serif 8.25"},
     };
     for (const Case& c : cases) {
         const std::wstring where = std::wstring(c.control) + L"." + (c.key ? c.key : L"");
@@ -130,6 +144,7 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
         if (c.captionAtSize) EXPECT_EQ(made.captionAtSize, c.captionAtSize);
         if (c.journal) EXPECT_EQ(made.journal, c.journal);
         if (c.stored) EXPECT_EQ(made.stored, c.stored);
+        if (c.look) EXPECT_EQ(made.look, c.look);
         if (result || !c.key) continue;  // a load that should have gone through has failed above
         ASSERT_NE(result.stoppedAt, nullptr);
         EXPECT_EQ(std::wstring(result.stoppedAt), c.key);

@@ -17,7 +17,7 @@ using kit::NSelection;
 using kitfakes::Rig;
 using Lines = std::vector<std::wstring>;
 
-struct ViewFake final : kit::ControlSite {
+struct ViewFake final : kitfakes::SiteBase {
     NSelection* model = nullptr;
     int repaints = 0;
     std::vector<bool> enabled;
@@ -25,12 +25,11 @@ struct ViewFake final : kit::ControlSite {
     void Invalidate() override { ++repaints; }
     void Refresh() override { ++repaints; }
     void SetInputEnabled(bool e) override { enabled.push_back(e); }
-    // The container grants the size at once and reports it back, as a window does.
+    // The container grants the size at once and reports it back, as a window does; a side kept is the window's.
     void RequestSize(int w, int h) override {
         heights.push_back(h);
-        model->Resize(w, h);
+        model->Resize(w < 0 ? model->Width() : w, h < 0 ? model->Height() : h);
     }
-    plat::Point ClientPixel(double x, double y) const override { return plat::UnitScale{}.ClientPixel(x, y); }
 };
 
 struct Entry {
@@ -59,6 +58,7 @@ struct Entry {
         e.PropertyChanged = [this](const std::wstring& name) { rec.Add(L"changed " + name); };
         sel = std::make_unique<NSelection>(rig.p.services, e);
         view.model = sel.get();
+        view.measure = &rig.p.text;
         sel->Attach(Rig::kWindow, &view);
         if (init) {
             sel->InitNew({L"N_Selection1"});

@@ -13,11 +13,7 @@ using nshape_fakes::Rig;
 // A rig whose pictures measure 16 x 16 ("p16") or 40 x 24 ("wide"); other references do not resolve.
 struct LayoutRig : Rig {
     explicit LayoutRig(int w = 100, int h = 30) : Rig(w, h) {
-        shape->SetPictureSizer([](const kit::Picture& p) -> std::optional<plat::Size> {
-            if (p.ref == L"p16") return plat::Size{16, 16};
-            if (p.ref == L"wide") return plat::Size{40, 24};
-            return std::nullopt;
-        });
+        site.pictures = {{L"p16", {16, 16}}, {L"wide", {40, 24}}};
     }
 };
 
@@ -86,13 +82,6 @@ TEST(NShapeLayout, AWidthChangeRaisesResizeAndLaysOutInside) {
     r.shape->SetStretchToText(true);
     EXPECT_EQ(r.Take(), (std::vector<std::wstring>{L"Resize"}));
     EXPECT_EQ(r.site.requestedWidths, (std::vector<int>{56}));
-    // Without a host the width applies directly.
-    fakes::Platform p;
-    kit::NShape bare(p.services, {}, 100, 30);
-    bare.SetTextVisible(true);
-    bare.SetCaption(L"AB");
-    bare.SetStretchToText(true);
-    EXPECT_EQ(bare.Width(), 32);
 }
 
 TEST(NShapeLayout, WithoutStretchToTextResizingKeepsEverythingCentred) {
@@ -164,7 +153,7 @@ TEST(NShapeLayout, StretchKeepsTheElementSize) {
 }
 
 TEST(NShapeLayout, CaptionMeasuredInTheFixedTypefaceAtFontSizeAndWeight) {
-    struct Probe final : plat::TextMeasurer {
+    struct Probe final : fakes::TextMeasurer {
         std::wstring face;
         double points = 0;
         bool bold = false;
@@ -176,8 +165,10 @@ TEST(NShapeLayout, CaptionMeasuredInTheFixedTypefaceAtFontSizeAndWeight) {
         }
     } probe;
     fakes::Platform p;
-    p.services.text = &probe;
-    kit::NShape s(p.services, {}, 50, 20);
+    kitfakes::SiteBase window;
+    window.measure = &probe;
+    kit::NShape s(p.services, {});
+    s.Attach(1, &window);
     s.SetFontSize(14);
     s.SetFontBold(true);
     EXPECT_EQ(probe.face, L"微软雅黑");
@@ -186,41 +177,41 @@ TEST(NShapeLayout, CaptionMeasuredInTheFixedTypefaceAtFontSizeAndWeight) {
 }
 
 TEST(NShapeLayout, FigureKinds) {
-    auto g = kit::FigureFor(FigureKind::Rectangle, 120, 60);
+    auto g = plat::FigureFor(FigureKind::Rectangle, 120, 60);
     EXPECT_FALSE(g.ellipse);
     EXPECT_EQ(g.left, 0);
     EXPECT_EQ(g.width, 120);
     EXPECT_EQ(g.height, 60);
     EXPECT_EQ(g.corner, 0);
 
-    g = kit::FigureFor(FigureKind::Square, 120, 60);
+    g = plat::FigureFor(FigureKind::Square, 120, 60);
     EXPECT_EQ(g.left, 30);
     EXPECT_EQ(g.top, 0);
     EXPECT_EQ(g.width, 60);
     EXPECT_EQ(g.height, 60);
 
-    g = kit::FigureFor(FigureKind::Oval, 120, 60);
+    g = plat::FigureFor(FigureKind::Oval, 120, 60);
     EXPECT_TRUE(g.ellipse);
     EXPECT_EQ(g.width, 120);
 
-    g = kit::FigureFor(FigureKind::Circle, 40, 100);
+    g = plat::FigureFor(FigureKind::Circle, 40, 100);
     EXPECT_TRUE(g.ellipse);
     EXPECT_EQ(g.left, 0);
     EXPECT_EQ(g.top, 30);
     EXPECT_EQ(g.width, 40);
     EXPECT_EQ(g.height, 40);
 
-    g = kit::FigureFor(FigureKind::RoundedRectangle, 217, 57);
+    g = plat::FigureFor(FigureKind::RoundedRectangle, 217, 57);
     EXPECT_FALSE(g.ellipse);
     EXPECT_EQ(g.width, 217);
     EXPECT_EQ(g.corner, 19);  // a radius of a sixth of the smaller side
 
-    g = kit::FigureFor(FigureKind::RoundedSquare, 90, 30);
+    g = plat::FigureFor(FigureKind::RoundedSquare, 90, 30);
     EXPECT_EQ(g.left, 30);
     EXPECT_EQ(g.width, 30);
     EXPECT_EQ(g.corner, 10);
 
-    g = kit::FigureFor(FigureKind::Circle, -5, 0);  // degenerate boxes stay empty
+    g = plat::FigureFor(FigureKind::Circle, -5, 0);  // degenerate boxes stay empty
     EXPECT_EQ(g.width, 0);
     EXPECT_EQ(g.height, 0);
 }

@@ -421,7 +421,7 @@ TEST(NShapePersist, CurPictureTestsNormalThenDownThenHover) {
     EXPECT_EQ(s.CurPicture(), 2);
     s.SetPictureHover(Picture{L"z"});  // the shown picture matches none of them now
     EXPECT_EQ(s.CurPicture(), 0);
-    s.OnPaint();  // every repaint puts the normal picture back
+    r.site.Refresh();  // every repaint puts the normal picture back
     EXPECT_EQ(s.CurPicture(), 3);
     EXPECT_EQ(kit::PictureHandle(Picture{}), 0u);
     EXPECT_EQ(kit::PictureHandle(Picture{L"q"}), kit::PictureHandle(Picture{L"q"}));

@@ -18,22 +18,26 @@ namespace {
 using kit::NTextBox;
 using Lines = std::vector<std::wstring>;
 
-struct ViewFake final : kit::ControlSite, NTextBox::Site {
+// The window's side, which offers the model a text field and counts what the field is shown.
+struct ViewFake final : kitfakes::SiteBase, kit::TextField {
     NTextBox* model = nullptr;
     int repaints = 0, syncs = 0, selectAlls = 0;
     std::vector<std::pair<int, int>> requests;
+    Look shown;
+    ViewFake() { scale.unit = plat::SizeUnit::Twips; }
     void Invalidate() override { ++repaints; }
     void Refresh() override { ++repaints; }
-    void SetInputEnabled(bool) override {}
-    void SyncTxt() override { ++syncs; }
-    void SelectAllTxt() override { ++selectAlls; }
+    kit::TextField* Field() override { return this; }
+    void Show(const Look& look) override {
+        ++syncs;
+        shown = look;
+    }
+    std::wstring Text() const override { return shown.text; }
+    void SelectAll() override { ++selectAlls; }
     // The container grants the size and reports it back, as a window does.
     void RequestSize(int w, int h) override {
         requests.emplace_back(w, h);
         model->Resize(w, h);
-    }
-    plat::Point ClientPixel(double x, double y) const override {
-        return plat::UnitScale{plat::SizeUnit::Twips}.ClientPixel(x, y);
     }
 };
 
@@ -52,7 +56,6 @@ struct TextBox {
     std::function<void(std::int16_t&)> onKeyPress;
 
     explicit TextBox(bool init = true) {
-        p.services.text = &text;
         NTextBox::Events e;
         recorder::Record(e, [this](const std::wstring& line) { rec.Add(line); });
         e.Change = [this] { rec.Add(L"Change lbl=" + box->Lbl().caption); };
@@ -63,6 +66,7 @@ struct TextBox {
         e.PropertyChanged = [this](const std::wstring& n) { rec.Add(L"changed " + n); };
         box = std::make_unique<NTextBox>(p.services, e);
         view.model = box.get();
+        view.measure = &text;
         box->Attach(kitfakes::Rig::kWindow, &view);
         box->SetApplicationTitle(L"Gallery");
         if (init) {

@@ -70,10 +70,10 @@ std::int32_t Clicked(const plat::Services& s, std::int32_t value) {
 TEST(RangeEnds, EachAcceptedRangeHoldsAtBothEndsAndStopsOneStepBeyond) {
     const Row rows[] = {
         {"N_Shape Style",
-         Through(&kit::NShape::SetStyle, &kit::NShape::Style, 3, 100, 30),
+         Through(&kit::NShape::SetStyle, &kit::NShape::Style, 3),
          {{-1, -1}, {0, 0}, {5, 5}, {6, -1}, {32767, -1}, {32768, -1}, {-32769, -1}}},
         {"N_Shape FontSize",
-         Through(&kit::NShape::SetFontSize, &kit::NShape::FontSize, 7, 100, 30),
+         Through(&kit::NShape::SetFontSize, &kit::NShape::FontSize, 7),
          {{0, -1}, {1, 1}, {2160, 2160}, {2161, -1}, {-1, -1}}},
         {"N_Selection FontSize",
          Through(&kit::NSelection::SetFontSize, &kit::NSelection::FontSize, 7),

@@ -229,7 +229,7 @@ TEST(Designs, LoadIntoButtons) {
         auto design = kit::ParseDesign(text, &error);
         ASSERT_TRUE(design) << std::string(error.begin(), error.end());
         for (const auto& [name, bag] : design->controls) {
-            kit::NShape button(p.services, {}, 100, 30);
+            kit::NShape button(p.services, {});
             EXPECT_TRUE(button.Load(bag, {})) << std::string(name.begin(), name.end());
             EXPECT_EQ(button.Style(), 4);
             EXPECT_TRUE(button.Enabled());
@@ -241,18 +241,18 @@ TEST(Designs, LoadIntoButtons) {
     }
     auto form1 = kit::ParseDesign(kForm1Design);
     ASSERT_TRUE(form1);
-    kit::NShape about(p.services, {}, 49, 17);
+    kit::NShape about(p.services, {});
     ASSERT_TRUE(about.Load(*form1->Find(L"N_Shape2abop"), {}));
     EXPECT_EQ(about.BackColorNormal(), 0x008080FFu) << "the resolved load default";
     EXPECT_EQ(about.FontSize(), 8);
     EXPECT_FALSE(about.Graphical());
     EXPECT_EQ(about.Caption(), L"关于");
-    kit::NShape start(p.services, {}, 217, 57);
+    kit::NShape start(p.services, {});
     ASSERT_TRUE(start.Load(*form1->Find(L"N_Shape2start"), {}));
     EXPECT_EQ(start.FontSize(), 14);
     EXPECT_TRUE(start.Graphical());
     EXPECT_EQ(start.BackColorHover(), 0x00C0C0FFu);
-    kit::NShape install(p.services, {}, 209, 33);
+    kit::NShape install(p.services, {});
     ASSERT_TRUE(install.Load(*form1->Find(L"N_Shape1install"), {}));
     EXPECT_EQ(install.BorderColorDown(), 0x008080FFu);
     EXPECT_EQ(install.FontSize(), 12);

@@ -232,7 +232,8 @@ struct CountedSelection : EventCounts {
         kit::NSelection::Events e;
         CountAll(e);
         sel = std::make_unique<kit::NSelection>(rig.p.services, e);
-        view.grant = [this](int w, int h) { sel->Resize(w, h); };
+        view.grant = [this](int w, int h) { sel->Resize(w < 0 ? sel->Width() : w, h < 0 ? sel->Height() : h); };
+        view.measure = &rig.p.text;
         sel->Attach(kitfakes::Rig::kWindow, &view);
         sel->InitNew({L"N_Selection1"});
         sel->Resize(200, 60);
@@ -311,6 +312,7 @@ TEST(Soak, CheckButtonMovesPollsAndClicksStayBounded) {
     kit::CheckButton cb(rig.p.services, e);
     rig.p.pointer.origins[kitfakes::Rig::kWindow] = {100, 200};
     view.scale.unit = plat::SizeUnit::Twips;
+    view.measure = &rig.p.text;
     cb.Attach(kitfakes::Rig::kWindow, &view);
     kit::Font font;
     font.name = L"Tahoma";
