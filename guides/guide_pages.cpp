@@ -120,11 +120,7 @@ void PaintPage(const PageSpec& page, plat::Canvas& canvas) {
     for (const LabelSpec& l : page.labels) {
         const plat::RectF box = PlaceOf(l.place);
         canvas.Fill(box, back);
-        plat::FontSpec font;
-        font.face = l.face;
-        font.points = l.points;
-        font.underline = l.underline;
-        font.charset = l.charset;
+        const plat::FontSpec font{l.face, l.points, 400, false, l.underline, false, l.charset};
         // In high contrast a label that names a link takes the link colour.
         canvas.Text(box, l.text, font, {l.underline ? plat::Role::Link : plat::Role::PageText, l.color},
                     l.align == Align::Center ? plat::TextAlign::Centre : plat::TextAlign::Left,

@@ -105,12 +105,8 @@ private:
     }
 
     void Paint() {
-        plat::BufferedPaint paint(hwnd_);
-        if (!paint.ok()) return;
-        plat::GdiCanvas canvas(paint.dc(), paint.client(), {plat::SizeUnit::Twips, plat::Dpi{dpi_}}, services_.scheme,
-                               cache_, false);
-        PaintPage(page_, canvas);
-        paint.Blit();
+        plat::PaintWindow(hwnd_, {plat::SizeUnit::Twips, plat::Dpi{dpi_}}, services_.scheme, cache_, false,
+                          [this](plat::Canvas& canvas) { PaintPage(page_, canvas); });
     }
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,7 +1,6 @@
-// The one surface every look of the program is painted on, portable and in the painter's own unit (a control's
-// 96-dpi pixels or twips, a page's twips): each model states its whole look on it, part by part, in order, each
-// part with the colour role it takes in high contrast. The Win32 canvas (canvas_win.h) turns that into GDI at the
-// window's DPI; the tests' recording canvas turns it into lines of text.
+// The one surface every look is painted on, in the painter's own unit (96-dpi pixels or twips): each model states
+// its whole look on it, part by part, with the role each part's colour takes in high contrast. The Win32 canvas
+// (canvas_win.h) draws it with GDI at the window's DPI; the tests' recording canvas writes it as text.
 #pragma once
 
 #include <cstdint>
@@ -13,17 +12,12 @@
 
 namespace plat {
 
-// A box in the painter's unit.
 struct RectF {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
+    double left = 0, top = 0, width = 0, height = 0;
 };
 
 struct SizeF {
-    double cx = 0;
-    double cy = 0;
+    double cx = 0, cy = 0;
 };
 
 // What a painted part means, so that high contrast can give it the system's colour for that meaning.
@@ -38,15 +32,15 @@ enum class Role : std::uint8_t {
     DisabledText,  // any caption while its control is disabled
 };
 
-// A colour to paint with: the design's, or while high contrast is on the system colour of its role, where a lit
-// part (a hovered or pressed look) takes the selection colours, as the system's own buttons and lists do.
+// The design's colour, or in high contrast the system colour of its role; a lit part (a hovered or pressed look)
+// takes the selection colours there, as the system's own buttons and lists do.
 struct Ink {
     Role role;
     OleColor design;
     bool lit = false;
 };
 
-// The colour an ink paints with: `ink.design` unless high contrast is on (or nobody can tell).
+// `ink.design` unless high contrast is on (or nobody can tell).
 OleColor Resolve(const Ink& ink, DisplayScheme* scheme);
 
 // A font as the program describes it, independent of any DPI (weight 400 regular, 700 bold; charset 1 the
@@ -55,9 +49,7 @@ struct FontSpec {
     std::wstring face;
     double points = 0;
     int weight = 400;
-    bool italic = false;
-    bool underline = false;
-    bool strikeout = false;
+    bool italic = false, underline = false, strikeout = false;
     int charset = 1;
     bool operator==(const FontSpec& o) const {
         return face == o.face && points == o.points && weight == o.weight && italic == o.italic &&
@@ -66,17 +58,9 @@ struct FontSpec {
 };
 
 // The six figures of a filled shape, by the value a control stores for them.
-enum class FigureKind : std::int16_t {
-    Rectangle = 0,
-    Square = 1,
-    Oval = 2,
-    Circle = 3,
-    RoundedRectangle = 4,
-    RoundedSquare = 5
-};
+enum class FigureKind : std::int16_t { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 
-// The figure to draw for a kind in a box of whole pixels: its own box and, for rounded kinds, the diameter of the
-// corner ellipse (0 for sharp corners). Ovals and circles are ellipses inscribed in that box.
+// A figure fitted to a box of whole pixels, with the corner ellipse's diameter of the rounded kinds.
 struct FigureGeometry {
     bool ellipse = false;
     int left = 0, top = 0, width = 0, height = 0;
@@ -91,9 +75,8 @@ enum class TextFlow : std::uint8_t { Line, Clipped, Wrapped };
 
 class Canvas {
 public:
-    // The whole surface.
-    virtual RectF Area() const = 0;
-    // A box filled; a one-pixel outline just inside a box, at any DPI.
+    virtual RectF Area() const = 0;  // the whole surface
+    // Frame: a one-pixel outline just inside the box, at any DPI.
     virtual void Fill(const RectF& box, const Ink& ink) = 0;
     virtual void Frame(const RectF& box, const Ink& ink) = 0;
     // A figure filled in its box and outlined `borderWidth` wide (a length in the unit, at least one pixel).
@@ -103,15 +86,13 @@ public:
                       TextFlow flow) = 0;
     // One line of text as the font it is drawn with takes it: its width and the font's line height.
     virtual SizeF MeasureText(std::wstring_view text, const FontSpec& font) = 0;
-    // A picture by its reference (a picture of the program, or a file), stretched to the box, or at its natural
-    // size (96-dpi pixels) from the box's corner; nothing when it cannot be read.
+    // A picture by its reference, stretched to the box or at its natural size (96-dpi pixels) from its corner.
     virtual void Picture(std::wstring_view ref, const RectF& box, bool naturalSize) = 0;
     // Opaque 0x00RRGGBB pixels, rows top-down, at their natural size (96-dpi pixels) from a corner.
     virtual void Pixels(const std::uint32_t* pixels, int width, int height, double left, double top) = 0;
     virtual void Line(double x1, double y1, double x2, double y2, const Ink& ink) = 0;
-    // Whether the surface has the keyboard focus with focus cues showing (after keyboard use), and the cue: a
-    // dotted rectangle that shows on any colour, a box moved in by its insets (lengths in the unit, negative to
-    // grow it).
+    // Whether the surface has the focus with focus cues showing, and the cue: a dotted rectangle visible on any
+    // colour, the box moved in by the insets (lengths in the unit; negative grows it).
     virtual bool FocusShown() const = 0;
     virtual void FocusCue(const RectF& box, double insetX, double insetY) = 0;
 

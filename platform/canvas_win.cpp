@@ -63,119 +63,142 @@ HBRUSH ControlColors(WPARAM dc, const Ink& text, const Ink& back, DisplayScheme*
     return brush.Of(back, scheme);
 }
 
-GdiCanvas::GdiCanvas(HDC dc, const RECT& client, const UnitScale& units, DisplayScheme* scheme, PaintCache& cache,
-                     bool focusShown)
-    : dc_(dc), client_(client), units_(units), scheme_(scheme), cache_(cache), focusShown_(focusShown) {
-    SetBkMode(dc_, TRANSPARENT);
-}
+namespace {
 
-COLORREF GdiCanvas::Color(const Ink& ink) const { return OleToColorRef(Resolve(ink, scheme_)); }
-
-RECT GdiCanvas::Edges(const RectF& box) const {
-    return {Place(box.left), Place(box.top), Place(box.left + box.width), Place(box.top + box.height)};
-}
-
-RectF GdiCanvas::Area() const {
-    const SizeF size = InUnit({client_.right - client_.left, client_.bottom - client_.top}, units_);
-    return {0, 0, size.cx, size.cy};
-}
-
-void GdiCanvas::Fill(const RectF& box, const Ink& ink) {
-    const RECT r = Edges(box);
-    GdiObject<HBRUSH> brush(CreateSolidBrush(Color(ink)));
-    FillRect(dc_, &r, brush.get());
-}
-
-void GdiCanvas::Frame(const RectF& box, const Ink& ink) {
-    const RECT r = Edges(box);
-    GdiObject<HBRUSH> brush(CreateSolidBrush(Color(ink)));
-    FrameRect(dc_, &r, brush.get());
-}
-
-void GdiCanvas::Figure(FigureKind kind, const RectF& box, const Ink& fill, const Ink& border, double borderWidth) {
-    // The figure is fitted to the box in whole pixels, so its corners and sides are the same at every place.
-    const RECT r = Edges(box);
-    const FigureGeometry g = FigureFor(kind, r.right - r.left, r.bottom - r.top);
-    GdiObject<HBRUSH> brush(CreateSolidBrush(Color(fill)));
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, Length(borderWidth)), Color(border)));
-    SelectObj selectFill(dc_, brush.get());
-    SelectObj selectPen(dc_, pen.get());
-    const int left = r.left + g.left, top = r.top + g.top, right = left + g.width, bottom = top + g.height;
-    if (g.width <= 0 || g.height <= 0) return;
-    if (g.ellipse)
-        Ellipse(dc_, left, top, right, bottom);
-    else if (g.corner > 0)
-        RoundRect(dc_, left, top, right, bottom, g.corner, g.corner);
-    else
-        Rectangle(dc_, left, top, right, bottom);
-}
-
-void GdiCanvas::Text(const RectF& box, std::wstring_view text, const FontSpec& font, const Ink& ink, TextAlign align,
-                     TextFlow flow) {
-    SelectObj use(dc_, cache_.fonts.Get(font, units_.dpi.value()));
-    SetTextColor(dc_, Color(ink));
-    const int length = static_cast<int>(text.size());
-    if (flow == TextFlow::Line && align == TextAlign::Left) {
-        TextOutW(dc_, Place(box.left), Place(box.top), text.data(), length);
-        return;
+// The portable canvas drawn with GDI into a back buffer of a window's client area.
+class GdiCanvas final : public Canvas {
+public:
+    GdiCanvas(HDC dc, const RECT& client, const UnitScale& units, DisplayScheme* scheme, PaintCache& cache,
+              bool focusShown)
+        : dc_(dc), client_(client), units_(units), scheme_(scheme), cache_(cache), focusShown_(focusShown) {
+        SetBkMode(dc_, TRANSPARENT);
     }
-    UINT format = DT_NOPREFIX | (align == TextAlign::Centre  ? DT_CENTER
-                                 : align == TextAlign::Right ? DT_RIGHT
-                                                             : DT_LEFT);
-    format |= flow == TextFlow::Wrapped ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
-    if (flow == TextFlow::Line) format |= DT_NOCLIP;
-    RECT r = Edges(box);
-    DrawTextW(dc_, text.data(), length, &r, format);
-}
 
-SizeF GdiCanvas::MeasureText(std::wstring_view text, const FontSpec& font) {
-    return InUnit(Extent(dc_, cache_.fonts.Get(font, units_.dpi.value()), text), units_);
-}
-
-void GdiCanvas::Picture(std::wstring_view ref, const RectF& box, bool naturalSize) {
-    const DibImage* image = cache_.pictures.Get(ref);
-    if (!image) return;
-    RECT r = Edges(box);
-    if (naturalSize) {
-        // Scaled only for the display.
-        r.right = r.left + NearestPixels(Pixels96(image->width), units_.dpi);
-        r.bottom = r.top + NearestPixels(Pixels96(image->height), units_.dpi);
+    RectF Area() const override {
+        const SizeF size = InUnit({client_.right - client_.left, client_.bottom - client_.top}, units_);
+        return {0, 0, size.cx, size.cy};
     }
-    DrawImage(dc_, *image, r);
-}
 
-void GdiCanvas::Pixels(const std::uint32_t* pixels, int width, int height, double left, double top) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // rows top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const int w = NearestPixels(Pixels96(width), units_.dpi), h = NearestPixels(Pixels96(height), units_.dpi);
-    // Pixel for pixel at 96 dpi; smoothed where they are scaled.
-    SetStretchBltMode(dc_, w == width && h == height ? COLORONCOLOR : HALFTONE);
-    SetBrushOrgEx(dc_, 0, 0, nullptr);
-    StretchDIBits(dc_, Place(left), Place(top), w, h, 0, 0, width, height, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
-}
+    void Fill(const RectF& box, const Ink& ink) override {
+        const RECT r = Edges(box);
+        FillRect(dc_, &r, Brush(ink).get());
+    }
 
-void GdiCanvas::Line(double x1, double y1, double x2, double y2, const Ink& ink) {
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, Color(ink)));
-    SelectObj select(dc_, pen.get());
-    MoveToEx(dc_, Place(x1), Place(y1), nullptr);
-    LineTo(dc_, Place(x2), Place(y2));
-}
+    void Frame(const RectF& box, const Ink& ink) override {
+        const RECT r = Edges(box);
+        FrameRect(dc_, &r, Brush(ink).get());
+    }
 
-void GdiCanvas::FocusCue(const RectF& box, double insetX, double insetY) {
-    RECT r = Edges(box);
-    InflateRect(&r, -Length(insetX), -Length(insetY));
-    if (r.right <= r.left || r.bottom <= r.top) return;
-    // The dots take the text and back colours: black and white invert to a visible pattern anywhere.
-    const COLORREF text = SetTextColor(dc_, RGB(0, 0, 0));
-    const COLORREF back = SetBkColor(dc_, RGB(255, 255, 255));
-    DrawFocusRect(dc_, &r);
-    SetTextColor(dc_, text);
-    SetBkColor(dc_, back);
+    void Figure(FigureKind kind, const RectF& box, const Ink& fill, const Ink& border, double borderWidth) override {
+        // The figure is fitted to the box in whole pixels, so its corners and sides are the same at every place.
+        const RECT r = Edges(box);
+        const FigureGeometry g = FigureFor(kind, r.right - r.left, r.bottom - r.top);
+        GdiObject<HBRUSH> brush = Brush(fill);
+        GdiObject<HPEN> pen(CreatePen(PS_SOLID | PS_INSIDEFRAME, std::max(1, Length(borderWidth)), Color(border)));
+        SelectObj selectFill(dc_, brush.get());
+        SelectObj selectPen(dc_, pen.get());
+        const int left = r.left + g.left, top = r.top + g.top, right = left + g.width, bottom = top + g.height;
+        if (g.width <= 0 || g.height <= 0) return;
+        if (g.ellipse)
+            Ellipse(dc_, left, top, right, bottom);
+        else if (g.corner > 0)
+            RoundRect(dc_, left, top, right, bottom, g.corner, g.corner);
+        else
+            Rectangle(dc_, left, top, right, bottom);
+    }
+
+    void Text(const RectF& box, std::wstring_view text, const FontSpec& font, const Ink& ink, TextAlign align,
+              TextFlow flow) override {
+        SelectObj use(dc_, cache_.fonts.Get(font, units_.dpi.value()));
+        SetTextColor(dc_, Color(ink));
+        const int length = static_cast<int>(text.size());
+        if (flow == TextFlow::Line && align == TextAlign::Left) {
+            TextOutW(dc_, Place(box.left), Place(box.top), text.data(), length);
+            return;
+        }
+        UINT format = DT_NOPREFIX | (align == TextAlign::Centre  ? DT_CENTER
+                                     : align == TextAlign::Right ? DT_RIGHT
+                                                                 : DT_LEFT);
+        format |= flow == TextFlow::Wrapped ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
+        if (flow == TextFlow::Line) format |= DT_NOCLIP;
+        RECT r = Edges(box);
+        DrawTextW(dc_, text.data(), length, &r, format);
+    }
+
+    SizeF MeasureText(std::wstring_view text, const FontSpec& font) override {
+        return InUnit(Extent(dc_, cache_.fonts.Get(font, units_.dpi.value()), text), units_);
+    }
+
+    void Picture(std::wstring_view ref, const RectF& box, bool naturalSize) override {
+        const DibImage* image = cache_.pictures.Get(ref);
+        if (!image) return;
+        RECT r = Edges(box);
+        if (naturalSize) {
+            // Scaled only for the display.
+            r.right = r.left + NearestPixels(Pixels96(image->width), units_.dpi);
+            r.bottom = r.top + NearestPixels(Pixels96(image->height), units_.dpi);
+        }
+        DrawImage(dc_, *image, r);
+    }
+
+    void Pixels(const std::uint32_t* pixels, int width, int height, double left, double top) override {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height /* rows top-down */, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        const int w = NearestPixels(Pixels96(width), units_.dpi), h = NearestPixels(Pixels96(height), units_.dpi);
+        // Pixel for pixel at 96 dpi; smoothed where they are scaled.
+        SetStretchBltMode(dc_, w == width && h == height ? COLORONCOLOR : HALFTONE);
+        SetBrushOrgEx(dc_, 0, 0, nullptr);
+        StretchDIBits(dc_, Place(left), Place(top), w, h, 0, 0, width, height, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+    }
+
+    void Line(double x1, double y1, double x2, double y2, const Ink& ink) override {
+        GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, Color(ink)));
+        SelectObj select(dc_, pen.get());
+        MoveToEx(dc_, Place(x1), Place(y1), nullptr);
+        LineTo(dc_, Place(x2), Place(y2));
+    }
+
+    bool FocusShown() const override { return focusShown_; }
+
+    void FocusCue(const RectF& box, double insetX, double insetY) override {
+        RECT r = Edges(box);
+        InflateRect(&r, -Length(insetX), -Length(insetY));
+        if (r.right <= r.left || r.bottom <= r.top) return;
+        // The dots take the text and back colours: black and white invert to a visible pattern anywhere. Every
+        // other part sets the colours it uses.
+        SetTextColor(dc_, RGB(0, 0, 0));
+        SetBkColor(dc_, RGB(255, 255, 255));
+        DrawFocusRect(dc_, &r);
+    }
+
+private:
+    COLORREF Color(const Ink& ink) const { return OleToColorRef(Resolve(ink, scheme_)); }
+    GdiObject<HBRUSH> Brush(const Ink& ink) const { return GdiObject<HBRUSH>(CreateSolidBrush(Color(ink))); }
+    int Place(double v) const { return units_.PlaceToPixels(v); }
+    // Each edge on its own, so boxes that meet in the unit meet on screen.
+    RECT Edges(const RectF& box) const {
+        return {Place(box.left), Place(box.top), Place(box.left + box.width), Place(box.top + box.height)};
+    }
+    // A length in the unit, in whole pixels.
+    int Length(double v) const { return Nearest(ToDevice(v, units_.unit, units_.dpi).value); }
+
+    HDC dc_;
+    RECT client_;
+    UnitScale units_;
+    DisplayScheme* scheme_;
+    PaintCache& cache_;
+    bool focusShown_;
+};
+
+}  // namespace
+
+void PaintWindow(HWND window, const UnitScale& units, DisplayScheme* scheme, PaintCache& cache, bool focusShown,
+                 const std::function<void(Canvas&)>& paint) {
+    BufferedPaint buffer(window);
+    if (!buffer.ok()) return;
+    GdiCanvas canvas(buffer.dc(), buffer.client(), units, scheme, cache, focusShown);
+    paint(canvas);
+    buffer.Blit();
 }
 
 }  // namespace plat

@@ -36,8 +36,6 @@ Scheme& TheScheme() {
 
 DisplayScheme& Win32DisplayScheme() { return TheScheme(); }
 
-void DisplaySchemeChanged() { TheScheme().Forget(); }
-
 namespace {
 BOOL CALLBACK TellOfColorChange(HWND child, LPARAM) {
     SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
@@ -47,7 +45,7 @@ BOOL CALLBACK TellOfColorChange(HWND child, LPARAM) {
 
 void FollowSystemColors(HWND topLevel, unsigned message, unsigned long long wParam) {
     if (message == WM_SETTINGCHANGE && wParam != SPI_SETHIGHCONTRAST) return;
-    DisplaySchemeChanged();
+    TheScheme().Forget();  // the next question reads the system again
     EnumChildWindows(topLevel, TellOfColorChange, 0);
     RedrawWindow(topLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -8,10 +8,6 @@ namespace plat {
 
 DisplayScheme& Win32DisplayScheme();
 
-// Called by every top-level window on WM_SETTINGCHANGE and WM_SYSCOLORCHANGE: the next question reads the
-// system again.
-void DisplaySchemeChanged();
-
 // What a top-level window does on WM_SETTINGCHANGE and WM_SYSCOLORCHANGE (`message`, with its `wParam`): forget
 // the scheme, pass the colour change on to its child windows (the system tells top-level windows only) and repaint
 // itself and them. A setting change other than high contrast is let pass: it is broadcast for any setting at all.

@@ -52,11 +52,6 @@ bool DecodeImage(const std::string& bytes, DibImage* out) {
     return true;
 }
 
-bool LoadProgramImage(const std::wstring& name, DibImage* out) {
-    std::string bytes;
-    return ProgramResource(name, &bytes) && DecodeImage(bytes, out);
-}
-
 bool ProgramPictureBytes(const std::wstring& ref, std::string* bytes) {
     if (ref.empty()) return false;
     if (ProgramResource(ref, bytes)) return true;

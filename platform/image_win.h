@@ -26,9 +26,6 @@ constexpr std::size_t kMaxPictureBytes = 64u << 20;
 // Decodes encoded image bytes with the platform's imaging component; false on any failure.
 bool DecodeImage(const std::string& bytes, DibImage* out);
 
-// The RCDATA resource of the running program named `name` (case-blind), decoded.
-bool LoadProgramImage(const std::wstring& name, DibImage* out);
-
 // The encoded bytes of the picture a reference names: the program's RCDATA resource of that name, else the file
 // of that name (relative names are taken from the program's folder). False when there is none.
 bool ProgramPictureBytes(const std::wstring& ref, std::string* bytes);

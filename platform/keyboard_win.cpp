@@ -34,8 +34,7 @@ void RepaintIfFocused(HWND window) {
     if (window && GetFocus() == window) InvalidateRect(window, nullptr, FALSE);
 }
 
-}  // namespace
-
+// Keyboard navigation shows the focus cues: Tab, an arrow key, Alt.
 bool IsKeyboardNavigation(const MSG& msg) {
     if (msg.message == WM_KEYDOWN) {
         switch (msg.wParam) {
@@ -52,16 +51,7 @@ bool IsKeyboardNavigation(const MSG& msg) {
     return msg.message == WM_SYSKEYDOWN && (msg.wParam == VK_MENU || (msg.lParam & (1L << 29)) != 0);
 }
 
-void HandleLoopMessage(MSG& msg) {
-    if (IsKeyboardNavigation(msg)) ShowFocusCues(msg.hwnd);
-    HWND root = RootOf(msg.hwnd);
-    if (root && IsDialogMessageW(root, &msg)) return;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-}
-
-bool FocusCuesShown(HWND window) { return HasCues(RootOf(window)); }
-
+// Shows the cues in the top-level window of `window`; the first time, the focused window repaints with its cue.
 void ShowFocusCues(HWND window) {
     HWND root = RootOf(window);
     // Once shown they stay: later navigation repaints nothing here, the focus changes do.
@@ -71,6 +61,18 @@ void ShowFocusCues(HWND window) {
     HWND focus = GetFocus();
     if (focus && (focus == root || IsChild(root, focus))) InvalidateRect(focus, nullptr, FALSE);
 }
+
+}  // namespace
+
+void HandleLoopMessage(MSG& msg) {
+    if (IsKeyboardNavigation(msg)) ShowFocusCues(msg.hwnd);
+    HWND root = RootOf(msg.hwnd);
+    if (root && IsDialogMessageW(root, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+bool FocusCuesShown(HWND window) { return HasCues(RootOf(window)); }
 
 void StartFocusCues(HWND top) {
     if (!top) return;

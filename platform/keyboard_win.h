@@ -16,16 +16,11 @@ namespace plat {
 // Tests drive controls through this very function.
 void HandleLoopMessage(MSG& msg);
 
-// Whether a key message is keyboard navigation, which shows the focus cues: Tab, an arrow key, Alt.
-bool IsKeyboardNavigation(const MSG& msg);
-
 // Focus cues (the focus rectangle) follow Windows' convention: hidden in a new window unless the user's setting
 // shows them always, shown from the first keyboard navigation on. The state belongs to the top-level window;
 // `window` may be any window inside it. Wine does not keep the system's UI state, so the program keeps its own,
 // and paints read only that.
 bool FocusCuesShown(HWND window);
-// Shows them in the top-level window of `window`; the first time, the focused window repaints with its cue.
-void ShowFocusCues(HWND window);
 // At the creation of a top-level window, once its controls exist (the window skeleton calls it when WM_CREATE has
 // succeeded): the user's setting is read once, and the system's own controls in the window take the same state.
 void StartFocusCues(HWND top);

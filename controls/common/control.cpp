@@ -18,24 +18,10 @@ LoadResult MakeControl(Control& control, const PropertyBag* bag, const Ambient& 
 }
 
 plat::FontSpec SpecOf(const Font& font) {
-    plat::FontSpec spec;
-    spec.face = font.name;
-    spec.points = font.size;
-    spec.weight = font.weight;
-    spec.italic = font.italic;
-    spec.underline = font.underline;
-    spec.strikeout = font.strikethrough;
-    spec.charset = font.charset;
-    return spec;
+    return {font.name, font.size, font.weight, font.italic, font.underline, font.strikethrough, font.charset};
 }
 
-plat::FontSpec SpecOf(const std::wstring& face, double points, bool bold) {
-    plat::FontSpec spec;
-    spec.face = face;
-    spec.points = points;
-    spec.weight = bold ? 700 : 400;
-    return spec;
-}
+plat::FontSpec SpecOf(const std::wstring& face, double points, bool bold) { return {face, points, bold ? 700 : 400}; }
 
 ControlSite& UnsitedSite() {
     class Unsited final : public ControlSite {

@@ -28,24 +28,13 @@ constexpr int kWindow = 0;
 constexpr int kTextField = 1;
 }  // namespace parts
 
-// One piece of input, from one part, as the host's routes take it from the window system. Positions are in the
-// control's unit (the host converts its pixels), relative to the part.
+// One piece of input, from one part, as the host's routes take it from the window system. `code` is the button of
+// a press or release (1 left, 2 right, 4 middle; Double is a double-click's second press), the mask of the
+// buttons held in a move, the virtual key, the character typed or the timer; `system` marks a system key (Alt
+// held, F10). Handled: the part's own handling of a release (a text field's caret) is done; Edited: the user
+// changed its text. Positions are in the control's unit (the host converts its pixels), relative to the part.
 struct Input {
-    enum Kind : std::uint8_t {
-        Down,         // a press of `code`, the button (1 left, 2 right, 4 middle)
-        Move,         // `code` is the mask of the buttons held
-        Up,           // a release of `code`
-        Double,       // the second press of a double-click, of `code`
-        CaptureLost,  // another window took the pointer while a press held it: the press ends without a click
-        KeyDown,      // `code` the virtual key; `system` for a system key (Alt held, F10)
-        Char,         // `code` the character typed
-        KeyUp,
-        Focus,    // the part gained the keyboard focus
-        Blur,     // the part lost it
-        Tick,     // `code` the timer a control started
-        Handled,  // the part's own handling of a release (a text field's caret and selection) is done
-        Edited,   // the user changed the part's text
-    };
+    enum Kind { Down, Move, Up, Double, CaptureLost, KeyDown, Char, KeyUp, Focus, Blur, Tick, Handled, Edited };
     Kind kind;
     int part = parts::kWindow;
     std::int16_t code = 0;

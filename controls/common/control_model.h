@@ -52,11 +52,8 @@ public:
         EnabledChanged();
     }
 
-    // The input of the control's own window, taken apart; a part's input goes to TakeFromPart.
-    std::int16_t Take(const Input& input) override {
-        if (input.part != parts::kWindow) return TakeFromPart(input);
-        return Dispatch(input);
-    }
+    // The input of the control's own window, taken apart; a control with a part of its own takes that too.
+    std::int16_t Take(const Input& input) override { return input.part == parts::kWindow ? Dispatch(input) : 0; }
     // ---- The input calls: positions in the control's unit; `buttons` of a move is the mask of held buttons,
     // `button` of a press or release the one button. DblClick is the second press of a double-click.
     virtual void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) = 0;
@@ -76,8 +73,6 @@ public:
 protected:
     virtual void Attached(plat::WindowId /*window*/) {}
     virtual void EnabledChanged() = 0;
-    // The input of a part the site offers; none by default.
-    virtual std::int16_t TakeFromPart(const Input& /*input*/) { return 0; }
     std::int16_t Dispatch(const Input& in) {
         switch (in.kind) {
             case Input::Down:

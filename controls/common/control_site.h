@@ -1,13 +1,11 @@
-// The one shape every control of the kit has toward its host: the site a model talks to. Each control is a
-// portable model (control_model.h: properties, state machine, events, layout, persistence, and its whole look,
-// painted on a canvas) plus the one Win32 host (kit_host_win.h) that implements ControlSite and only translates:
-// window messages into the model's input, the model's look onto the window's canvas, one size applied.
+// The site a model talks to. Each control is a portable model (control_model.h: properties, state machine, events,
+// layout, persistence and its whole look, painted on a canvas) plus the one Win32 host (kit_host_win.h), which
+// implements ControlSite and only translates.
 //
-// Units: a model knows no DPI. Its host converts the window's client pixels once, with its plat::UnitScale, into
-// the unit the model declares and its events report (96-dpi pixels for N_Shape and N_Selection, twips for
-// CheckButton and N_TextBox; a shared intermediate unit would round twice), and sizes back. Where a model must ask
-// the platform about a point (is it over my window?), the site turns the point back into the window's pixel. The
-// pointer capture belongs to the model's PointerTracker: hosts never call SetCapture or ReleaseCapture themselves.
+// Units: a model knows no DPI. Its host converts the window's pixels once, with its plat::UnitScale, into the unit
+// the model declares (96-dpi pixels for N_Shape and N_Selection, twips for CheckButton and N_TextBox), and sizes
+// back; a point the platform must judge (is it over my window?) goes back through ClientPixel. The pointer
+// capture belongs to the model's PointerTracker.
 #pragma once
 
 #include <cstdint>
@@ -40,7 +38,7 @@ inline const wchar_t* FocusKeysFor(std::int16_t keyCode) {
 }
 
 // A native single-line text field a site offers a control: the system keeps its caret, selection and typing; the
-// model drives the rest, and the field reports its input through the control's Take with its part id.
+// model drives the rest; its input comes through the control's Take with its part id.
 class TextField {
 public:
     struct Look {
@@ -55,7 +53,6 @@ public:
         bool visible = true;
         plat::RectF place;  // in the control's unit
     };
-    // Brings the field in line with the look.
     virtual void Show(const Look& look) = 0;
     virtual std::wstring Text() const = 0;
     virtual void SelectAll() = 0;
@@ -68,26 +65,21 @@ protected:
 class ControlSite {
 public:
     virtual ~ControlSite() = default;
-    // Something visible changed: repaint when convenient.
-    virtual void Invalidate() = 0;
-    // Repaint now, before returning.
-    virtual void Refresh() = 0;
+    virtual void Invalidate() = 0;  // repaint when convenient
+    virtual void Refresh() = 0;     // repaint now, before returning
     // The control's enabled flag changed: the host stops or resumes input to its window.
     virtual void SetInputEnabled(bool enabled) = 0;
-    // The window's size, in the control's unit.
-    virtual plat::Size Extent() const = 0;
-    // The model wants this size (in its own unit); a side equal to the model's current one asks for no change of
-    // that side. The host sizes its window and reports the size it got through the model's Resize, once.
+    virtual plat::Size Extent() const = 0;  // the window's size, in the control's unit
+    // The model wants this size (in its unit; a negative side keeps the window's). The host sizes its window and
+    // reports the size it got through the model's Resize, once.
     virtual void RequestSize(int width, int height) = 0;
-    // A place of the control, in its unit, as the window's client pixel nearest it: what the platform's pointer
-    // queries take.
+    // A place of the control, in its unit, as the window's nearest client pixel: what pointer queries take.
     virtual plat::Point ClientPixel(double x, double y) const = 0;
     // One line of text as the window's canvas draws it, in the control's unit.
     virtual plat::SizeF MeasureText(std::wstring_view text, const plat::FontSpec& font) = 0;
     // The natural size of the picture a reference names (96-dpi pixels); nothing when it cannot be read.
     virtual std::optional<plat::Size> PictureSize(std::wstring_view ref) = 0;
-    // The native text field the site offers the control (null where it offers none).
-    virtual TextField* Field() = 0;
+    virtual TextField* Field() = 0;  // null where the site offers none
     // A press the control decided takes the keyboard focus, before the press goes on, as on Windows' buttons.
     virtual void TakeFocus() = 0;
     // The caption changed: a host whose window text follows the caption updates it.

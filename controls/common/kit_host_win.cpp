@@ -3,7 +3,21 @@
 
 namespace kit {
 namespace host {
+namespace {
 
+// The buttons' messages come in threes, left, right and middle: a press, a release, a double-click's second press.
+static_assert(WM_LBUTTONUP == WM_LBUTTONDOWN + 1 && WM_LBUTTONDBLCLK == WM_LBUTTONDOWN + 2 &&
+                  WM_RBUTTONDOWN == WM_LBUTTONDOWN + 3 && WM_MBUTTONDOWN == WM_LBUTTONDOWN + 6 &&
+                  WM_MBUTTONDBLCLK == WM_LBUTTONDOWN + 8,
+              "the button messages' layout");
+bool IsButtonMessage(UINT msg) { return msg >= WM_LBUTTONDOWN && msg <= WM_MBUTTONDBLCLK; }
+
+// Pointer and keyboard messages, which a disabled control does not take.
+bool IsInput(UINT msg) {
+    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
+}
+
+// The `Button` mask of a mouse message's key flags: 1 left, 2 right, 4 middle.
 std::int16_t ButtonMask(WPARAM keyFlags) {
     std::int16_t mask = 0;
     if (keyFlags & MK_LBUTTON) mask |= buttons::kLeft;
@@ -12,6 +26,7 @@ std::int16_t ButtonMask(WPARAM keyFlags) {
     return mask;
 }
 
+// The `Shift` mask of the modifier keys held now: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftMask() {
     std::int16_t mask = 0;
     if (GetKeyState(VK_SHIFT) < 0) mask |= 1;
@@ -19,6 +34,8 @@ std::int16_t ShiftMask() {
     if (GetKeyState(VK_MENU) < 0) mask |= 4;
     return mask;
 }
+
+}  // namespace
 
 ControlHost::ControlHost(const plat::Services& services, Control& control, const ControlArgs& args, FieldMaker field)
     : services_(services),
@@ -79,25 +96,26 @@ void ControlHost::CaptionChanged(const std::wstring& caption) {
     plat::PaintNow(hwnd_);
 }
 
-bool ControlHost::RoutePointer(int part, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+std::optional<Input::Kind> ControlHost::RoutePointer(int part, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     Input in{Input::Move, part};
     in.x = Units().PointerIn(static_cast<short>(LOWORD(lp)));
     in.y = Units().PointerIn(static_cast<short>(HIWORD(lp)));
     in.shift = ShiftMask();
     if (IsButtonMessage(msg)) {
-        in.kind = KindOf(msg);
-        in.code = ButtonOf(msg);
+        static const Input::Kind kinds[] = {Input::Down, Input::Up, Input::Double};
+        in.kind = kinds[(msg - WM_LBUTTONDOWN) % 3];
+        in.code = static_cast<std::int16_t>(1 << ((msg - WM_LBUTTONDOWN) / 3));
     } else if (msg == WM_MOUSEMOVE) {
         in.code = ButtonMask(wp);
     } else if (msg == WM_CAPTURECHANGED) {
         // Another window took the pointer (a message box a handler showed): the press ends without a click.
-        if (reinterpret_cast<HWND>(lp) == window) return true;
         in = Input{Input::CaptureLost, part};
+        if (reinterpret_cast<HWND>(lp) == window) return in.kind;
     } else {
-        return false;
+        return std::nullopt;
     }
     control_.Take(in);
-    return true;
+    return in.kind;
 }
 
 bool ControlHost::RouteKey(int part, UINT msg, WPARAM wp, std::int16_t* passed) {
@@ -192,9 +210,8 @@ void ControlHost::Create() {
 }
 
 void ControlHost::ReportSize() {
-    RECT r = {};
-    GetClientRect(hwnd_, &r);
-    control_.Resize(ModelSize(r.right), ModelSize(r.bottom));
+    const plat::Size size = Extent();
+    control_.Resize(size.cx, size.cy);
 }
 
 void ControlHost::Refit() {
@@ -209,13 +226,9 @@ void ControlHost::Refit() {
 }
 
 void ControlHost::Paint() {
-    plat::BufferedPaint paint(hwnd_);
-    if (!paint.ok()) return;
     dpi_ = plat::WindowDpi(hwnd_);
-    plat::GdiCanvas canvas(paint.dc(), paint.client(), Units(), services_.scheme, cache_,
-                           GetFocus() == hwnd_ && plat::FocusCuesShown(hwnd_));
-    control_.Paint(canvas);
-    paint.Blit();
+    plat::PaintWindow(hwnd_, Units(), services_.scheme, cache_, GetFocus() == hwnd_ && plat::FocusCuesShown(hwnd_),
+                      [this](plat::Canvas& canvas) { control_.Paint(canvas); });
 }
 
 }  // namespace host

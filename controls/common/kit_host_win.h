@@ -1,6 +1,5 @@
-// The one Win32 host of the kit's controls: it only translates. Window messages become the model's input, the
-// model paints its whole look on the window's canvas, a size the model asks for is applied and reported once, and
-// a text field is offered to a model that drives one.
+// The one Win32 host of the kit's controls, which only translates: messages into the model's input, the model's
+// look onto the window's canvas, a size asked for applied and reported once, a text field offered.
 #pragma once
 
 #ifndef NOMINMAX
@@ -36,24 +35,6 @@
 namespace kit {
 namespace host {
 
-// The `Button` mask of a mouse message's key flags: 1 left, 2 right, 4 middle.
-std::int16_t ButtonMask(WPARAM keyFlags);
-// The `Shift` mask of the modifier keys held now: 1 Shift, 2 Ctrl, 4 Alt.
-std::int16_t ShiftMask();
-
-// The buttons' messages come in threes, left, right and middle: a press, a release, a double-click's second press.
-static_assert(WM_LBUTTONUP == WM_LBUTTONDOWN + 1 && WM_LBUTTONDBLCLK == WM_LBUTTONDOWN + 2 &&
-                  WM_RBUTTONDOWN == WM_LBUTTONDOWN + 3 && WM_MBUTTONDOWN == WM_LBUTTONDOWN + 6 &&
-                  WM_MBUTTONDBLCLK == WM_LBUTTONDOWN + 8,
-              "the button messages' layout");
-inline bool IsButtonMessage(UINT msg) { return msg >= WM_LBUTTONDOWN && msg <= WM_MBUTTONDBLCLK; }
-// The kind of one of those messages, and its button (1 left, 2 right, 4 middle).
-inline Input::Kind KindOf(UINT msg) {
-    static const Input::Kind kinds[] = {Input::Down, Input::Up, Input::Double};
-    return kinds[(msg - WM_LBUTTONDOWN) % 3];
-}
-inline std::int16_t ButtonOf(UINT msg) { return static_cast<std::int16_t>(1 << ((msg - WM_LBUTTONDOWN) / 3)); }
-
 // WM_GETDLGCODE of a control that owns every key but Tab: the dialog manager moves the focus on Tab and
 // Shift+Tab and leaves every other key press and character (arrows, Enter, Escape...) to the control.
 inline LRESULT WantEveryKeyButTab(LRESULT code, LPARAM lp) {
@@ -61,11 +42,6 @@ inline LRESULT WantEveryKeyButTab(LRESULT code, LPARAM lp) {
     const MSG* m = reinterpret_cast<const MSG*>(lp);
     if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam != VK_TAB) code |= DLGC_WANTMESSAGE;
     return code;
-}
-
-// Pointer and keyboard messages, which a disabled control does not take.
-inline bool IsInput(UINT msg) {
-    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
 }
 
 // What every control's creation takes besides its own settings.
@@ -83,30 +59,24 @@ struct ControlArgs {
 
 class ControlHost;
 
-// The window side of a text field a host offers its control: a native edit box made by the control's creation
-// line, which reports through the host's routes.
+// The window side of a text field a host offers: a native edit box the control's creation line makes, which
+// reports through the host's routes. ParentMessage: its notifications and colours, which reach the host; Refit:
+// the DPI or the system's colours changed.
 class Field : public TextField {
 public:
     virtual ~Field() = default;
     virtual HWND Window() const = 0;
-    // Whether the control has it shown.
-    virtual bool Visible() const = 0;
-    // The field's messages to its parent (its notifications and colours); nothing for any other.
+    virtual bool Visible() const = 0;  // whether the control has it shown
     virtual std::optional<LRESULT> ParentMessage(UINT msg, WPARAM wp, LPARAM lp) = 0;
-    // The DPI or the system's colours changed: the field shows its look again.
     virtual void Refit() = 0;
 };
 using FieldMaker = std::unique_ptr<Field> (*)(ControlHost& host);
 
 // The one host. It holds its control through the interface only, with its screen-reader answers; converts pointer
 // positions and sizes between the window's pixels and the control's unit (its UnitScale, nowhere else); answers
-// the messages every control treats alike (input a disabled control drops, keys for a control whose window takes
-// them, focus, size, system colours, erase, paint, a DPI change); and paints double-buffered on a GdiCanvas, with the
-// fonts and pictures it keeps between paints.
-//
-// At WM_CREATE come the text field (when the control's creation line offers one), the control's window and site
-// (Attach), then MakeControl. The focus shows the Windows way: while the window's focus cues show (after keyboard
-// use, platform/keyboard_win.h) the canvas tells the control to draw its cue.
+// the messages every control treats alike; and paints double-buffered on a GdiCanvas. At WM_CREATE come the text
+// field (when the creation line offers one), Attach, then MakeControl. The focus cue shows the Windows way, once
+// the keyboard has been used (platform/keyboard_win.h).
 class ControlHost : public ControlSite {
 public:
     HWND hwnd_ = nullptr;  // set by the window procedure
@@ -114,8 +84,7 @@ public:
     ControlHost(const plat::Services& services, Control& control, const ControlArgs& args, FieldMaker field);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
-    // ControlSite. Repaints and the enabled flag go to the host's own window; a repaint may mean new states for
-    // screen readers.
+    // ControlSite. A repaint may mean new states for screen readers.
     void Invalidate() override;
     void Refresh() override;
     void SetInputEnabled(bool enabled) override;
@@ -131,32 +100,26 @@ public:
     void TakeFocus() override {
         if (GetFocus() != hwnd_) SetFocus(hwnd_);
     }
-    // The caption changed: the window text follows, screen readers hear the new name, and the control shows it at
-    // once (a caller that blocks the thread next would otherwise keep it unseen).
+    // The window text follows, readers hear the new name, and it shows at once (a caller may block the thread next).
     void CaptionChanged(const std::wstring& caption) override;
 
-    // ---- For a field: the routes its messages take, a part's pointer and keys to the control (true when the
-    // message was one of them; a typed character's result in `passed`), and what it draws with.
-    bool RoutePointer(int part, HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    // ---- For a field: the routes a part's pointer and keys take to the control (the kind routed, or whether the
+    // message was a key; a typed character's result in `passed`), and what it draws with.
+    std::optional<Input::Kind> RoutePointer(int part, HWND window, UINT msg, WPARAM wp, LPARAM lp);
     bool RouteKey(int part, UINT msg, WPARAM wp, std::int16_t* passed = nullptr);
-    std::int16_t Take(const Input& input) { return control_.Take(input); }
     Control& control() { return control_; }
     plat::UnitScale Units() const { return {control_.SizeUnit(), plat::Dpi{dpi_}}; }
-    UINT Dpi() const { return dpi_; }
     plat::DisplayScheme* Scheme() const { return services_.scheme; }
-    plat::PaintCache& Cache() { return cache_; }
 
 private:
     bool Shown() const { return hwnd_ && IsWindowVisible(hwnd_); }
     void Create();
     void Paint();
-    // Tells the control the window's size.
     void ReportSize();
     // After a DPI change: the window goes to its place at the new DPI, keeping its size in the control's unit.
     void Refit();
     int ModelSize(int pixels) const { return Units().SizeFromPixels(pixels); }
-    // The window text of a control whose caption it is (the window was made with the instance name), so screen
-    // readers and tools that read or set it meet the caption.
+    // The window was made with the instance name; tools and readers meet the caption.
     void CaptionAsWindowText(const std::wstring& caption) {
         DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
     }
@@ -172,7 +135,7 @@ private:
     UINT dpi_ = plat::kBaseDpi;
 };
 
-// A host of one model, its own member made from the creation arguments (the services and the container's handlers).
+// A host of one model, its own member made from the creation arguments.
 template <typename Model>
 class ModelHost final : public ControlHost {
 public:
@@ -189,8 +152,8 @@ private:
 // The style of a control that is a tab stop of its own, which most of the kit's controls are.
 constexpr DWORD kTabStopControlStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
 
-// The one way every control of the kit is made: its host from the arguments, its window at the place the
-// arguments give, the control made with it (WM_CREATE). The window, or null when none was made.
+// The one way every control is made: its host, its window at the arguments' place, the control made at
+// WM_CREATE. The window, or null.
 template <typename Model, typename Args>
 HWND CreateControl(const wchar_t* className, const Args& args, DWORD style = kTabStopControlStyle, DWORD exStyle = 0,
                    FieldMaker field = nullptr) {
@@ -208,11 +171,7 @@ HWND CreateControl(const wchar_t* className, const Args& args, DWORD style = kTa
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)));
 }
 
-// The model behind a window, only when the window is of the model's class (null for any other window); and its host.
-template <typename Model>
-ControlHost* HostIfClass(HWND window, const wchar_t* className) {
-    return plat::StateIfClass<ModelHost<Model>>(window, className);
-}
+// The model behind a window, only when the window is of the model's class (null for any other window).
 template <typename Model>
 Model* ModelIfClass(HWND window, const wchar_t* className) {
     ModelHost<Model>* state = plat::StateIfClass<ModelHost<Model>>(window, className);

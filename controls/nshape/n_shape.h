@@ -111,11 +111,9 @@ public:
 
     // ---- The elements a repaint draws.
     OleColor SurfaceColor() const { return backGround_; }
-    FigureKind Figure() const { return shape_.kind; }
     RectF FigureBox() const { return shape_.box; }
     OleColor FillColor() const { return shape_.fill; }
     OleColor BorderColor() const { return shape_.border; }
-    bool DrawsPicture() const { return image_.visible; }
     RectF PictureBox() const { return image_.box; }
     bool DrawsCaption() const { return label_.visible; }
     RectF CaptionBox() const { return label_.box; }

@@ -95,18 +95,11 @@ Result NTextBox::Notified(Result (NTextBox::*apply)(Param), const Arg& value, co
 void NTextBox::SyncTxt() {
     TextField* field = site_->Field();
     if (!field) return;
-    TextField::Look look;
-    look.text = txt_.text;
-    look.font = SpecOf(txt_.font);
-    look.fore = {plat::Role::PageText, txt_.fore};
-    look.back = {plat::Role::PageBack, txt_.back};
-    look.align = AlignOf(txt_.alignment);
-    look.mask = txt_.passwordChar.empty() ? L'\0' : txt_.passwordChar[0];
-    look.locked = txt_.locked;
-    look.enabled = txt_.enabled;
-    look.visible = txt_.visible;
-    look.place = txt_.r;
-    field->Show(look);
+    // The field shows the first character of the password mask for each typed one.
+    const wchar_t mask = txt_.passwordChar.empty() ? L'\0' : txt_.passwordChar[0];
+    const plat::Ink fore{plat::Role::PageText, txt_.fore}, back{plat::Role::PageBack, txt_.back};
+    field->Show(TextField::Look{txt_.text, SpecOf(txt_.font), fore, back, AlignOf(txt_.alignment), mask, txt_.locked,
+                                txt_.enabled, txt_.visible, txt_.r});
 }
 
 plat::TextAlign NTextBox::AlignOf(std::int32_t alignment) {

@@ -190,9 +190,6 @@ private:
     Result Notified(Result (NTextBox::*apply)(Param), const Arg& value, const wchar_t* property);
     void RaiseMouse(const PointerEvent& event, std::int16_t button, std::int16_t shift, float x, float y);
     void SyncTxt();
-    plat::SizeF MeasureTwips(const std::wstring& text, const kit::Font& font) const {
-        return Measure(text, SpecOf(font));
-    }
     void PaintLabel(plat::Canvas& canvas, const LabelPart& part, bool onBox) const;
     // Stores a colour that the text box and one other part show alike, repaints and notifies.
     void ShowInTxt(OleColor& txtColor, OleColor& otherPart, OleColor c, const wchar_t* property);

@@ -34,7 +34,7 @@ void NTextBox::Resize(int widthTwips, int heightTwips) {
 
 void NTextBox::RefreshLayout(std::int32_t a) {
     // The header sizes itself to its caption once: one line high in its font.
-    const plat::SizeF header = MeasureTwips(hdr_.caption, hdr_.font);
+    const plat::SizeF header = Measure(hdr_.caption, SpecOf(hdr_.font));
     hdr_.r.width = header.cx;
     hdr_.r.height = header.cy;
     const double h = hdr_.visible ? std::nearbyint(hdr_.r.height + kGap) : 0;
@@ -43,7 +43,7 @@ void NTextBox::RefreshLayout(std::int32_t a) {
     hdr_.r.width = shp_.r.width;
     shp_.r.top = h;
     shp_.r.height = height_ - h;
-    const plat::SizeF label = MeasureTwips(lbl_.caption, lbl_.font);
+    const plat::SizeF label = Measure(lbl_.caption, SpecOf(lbl_.font));
     lbl_.r.width = label.cx;
     lbl_.r.height = label.cy;
     switch (a) {
@@ -65,7 +65,7 @@ void NTextBox::RefreshLayout(std::int32_t a) {
     lbl_.r.width = txt_.r.width;
     lbl_.r.left = txt_.r.left;
     // The edit box shows one line of its own font at that top.
-    txt_.r.height = MeasureTwips(L"Ag", txt_.font).cy;
+    txt_.r.height = Measure(L"Ag", SpecOf(txt_.font)).cy;
     SyncTxt();
     Redraw();
 }

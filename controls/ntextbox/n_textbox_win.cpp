@@ -116,11 +116,12 @@ void EditField::Show(const Look& look) {
         SetWindowTextW(edit_, look.text.c_str());
         syncing_ = false;
     }
-    if (fontChanged || fontDpi_ != host_.Dpi()) {
-        plat::GdiObject<HFONT> font = plat::MakeFont(look.font, host_.Dpi());
+    const UINT dpi = host_.Units().dpi.value();
+    if (fontChanged || fontDpi_ != dpi) {
+        plat::GdiObject<HFONT> font = plat::MakeFont(look.font, dpi);
         SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
         font_ = std::move(font);
-        fontDpi_ = host_.Dpi();
+        fontDpi_ = dpi;
     }
     if (static_cast<wchar_t>(SendMessageW(edit_, EM_GETPASSWORDCHAR, 0, 0)) != look.mask) {
         SendMessageW(edit_, EM_SETPASSWORDCHAR, look.mask, 0);
@@ -144,7 +145,7 @@ std::optional<LRESULT> EditField::ParentMessage(UINT msg, WPARAM wp, LPARAM lp) 
     switch (msg) {
         case WM_COMMAND:
             if (LOWORD(wp) == kEditId && HIWORD(wp) == EN_CHANGE && edit_ && !syncing_) {
-                host_.Take(Input{Input::Edited, parts::kTextField});
+                host_.control().Take(Input{Input::Edited, parts::kTextField});
                 return 0;
             }
             break;
@@ -171,21 +172,21 @@ LRESULT EditField::EditMessage(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     // System keys (Alt combinations, F10) are raised too, then go on to the default handling, so Alt+F4 and the
     // system menu keep working.
     if (host_.RouteKey(parts::kTextField, msg, wp)) return DefSubclassProc(edit, msg, wp, lp);
-    const bool press = host::IsButtonMessage(msg) && host::KindOf(msg) == Input::Down;
-    const bool release = host::IsButtonMessage(msg) && host::KindOf(msg) == Input::Up;
     const bool hadFocus = GetFocus() == edit;
-    if (host_.RoutePointer(parts::kTextField, edit, msg, wp, lp) && (press || release)) {
+    const auto routed = host_.RoutePointer(parts::kTextField, edit, msg, wp, lp);
+    const bool press = routed == Input::Down, release = routed == Input::Up;
+    if (press || release) {
         const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
         // The press placed the caret after the focus arrived; a click into the box still selects it all. The
         // edit box has handled the release MouseUp announced: its caret and selection are the system's.
-        if (press && !hadFocus && GetFocus() == edit) host_.Take(Input{Input::Focus, parts::kTextField});
-        if (release) host_.Take(Input{Input::Handled, parts::kTextField});
+        if (press && !hadFocus && GetFocus() == edit) host_.control().Take(Input{Input::Focus, parts::kTextField});
+        if (release) host_.control().Take(Input{Input::Handled, parts::kTextField});
         return r;
     }
     switch (msg) {
         case WM_SETFOCUS: {
             const LRESULT r = DefSubclassProc(edit, msg, wp, lp);
-            if (!recreating_) host_.Take(Input{Input::Focus, parts::kTextField});
+            if (!recreating_) host_.control().Take(Input{Input::Focus, parts::kTextField});
             return r;
         }
         case WM_GETDLGCODE:
@@ -216,7 +217,7 @@ HWND CreateNTextBox(const NTextBoxArgs& args) {
 NTextBox* NTextBoxOf(HWND window) { return host::ModelIfClass<NTextBox>(window, kNTextBoxClass); }
 
 HWND NTextBoxEdit(HWND window) {
-    host::ControlHost* state = host::HostIfClass<NTextBox>(window, kNTextBoxClass);
+    host::ControlHost* state = plat::StateIfClass<host::ModelHost<NTextBox>>(window, kNTextBoxClass);
     host::Field* field = state ? state->OfferedField() : nullptr;
     return field ? field->Window() : nullptr;
 }

@@ -141,10 +141,18 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
         const Made made = c.load(*bag);
         const kit::LoadResult& result = made.result;
         EXPECT_EQ(static_cast<bool>(result), c.key == nullptr);
-        if (c.captionAtSize) EXPECT_EQ(made.captionAtSize, c.captionAtSize);
-        if (c.journal) EXPECT_EQ(made.journal, c.journal);
-        if (c.stored) EXPECT_EQ(made.stored, c.stored);
-        if (c.look) EXPECT_EQ(made.look, c.look);
+        if (c.captionAtSize) {
+            EXPECT_EQ(made.captionAtSize, c.captionAtSize);
+        }
+        if (c.journal) {
+            EXPECT_EQ(made.journal, c.journal);
+        }
+        if (c.stored) {
+            EXPECT_EQ(made.stored, c.stored);
+        }
+        if (c.look) {
+            EXPECT_EQ(made.look, c.look);
+        }
         if (result || !c.key) continue;  // a load that should have gone through has failed above
         ASSERT_NE(result.stoppedAt, nullptr);
         EXPECT_EQ(std::wstring(result.stoppedAt), c.key);
