@@ -22,12 +22,12 @@ struct Made {
     std::string journal;
     std::wstring captionAtSize;
     std::wstring stored;  // each key's value after the load, in load order
-    std::string look;     // what it paints once made
+    std::string look;     // what it paints once made, focused with the focus cues showing
 };
 template <class Model>
 Made Make(const kit::PropertyBag& bag, int width, int height) {
     journal::Bench<Model> bench(width, height, &bag);
-    Made made{bench.loaded, bench.made, bench.captionAtSize, {}, journal::Painted(*bench.m, &bench.p.text)};
+    Made made{bench.loaded, bench.made, bench.captionAtSize, {}, journal::Painted(*bench.m, &bench.p.text, true)};
     for (const auto& key : Model::kStoredKeys)
         made.stored +=
             std::wstring(made.stored.empty() ? L"" : L" ") + key.name + L"=" + kit::PrintValue(key.write(*bench.m));
@@ -42,7 +42,8 @@ Made LoadCheck(const kit::PropertyBag& bag) { return Make<kit::CheckButton>(bag,
 // has when its window's size is reported, after its properties (N_Shape has taken its window's size when it met
 // its window, so its load lays out at it). A whole number one past the end of its key's width stops the load
 // there; the journal of a load says what it notified, laid out and showed, the stored values what each absent key
-// loads as, and the look what the control then paints.
+// loads as, and the look what the control then paints with the focus: its parts in order, a disabled caption in
+// the disabled role, the focus cue where it goes.
 TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
     struct Case {
         Made (*load)(const kit::PropertyBag&);
@@ -79,6 +80,18 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
         {LoadTextBox, L"[Box]\nAlignementHorizontal = 32768\n", L"Box", L"AlignementHorizontal"},
         {LoadCheck, L"[Tick]\nValue = 32768\nForeColor = 2147483648\n", L"Tick", nullptr},
         {LoadCheck, L"[Tick]\nValue = 2147483648\n", L"Tick", L"Value"},
+        // Disabled, with the picture and the text box's header and label.
+        {LoadShape, L"[Go]\nGraphical = True\nText_Visible = True\nCaption = \"ok\"\nEnabled = False\n", L"Go", nullptr,
+         nullptr, nullptr, nullptr,
+         "fill 0,0 57x30 Surface &H00FF8080&; figure 4 0,0 57x30 Fill &H008080FF& border Border &H00FFFF80& 1; "
+         "picture \"\" 8,6.5 17x17; text 33,7 16x16 \"ok\" left line DisabledText &H00B3B3B3& "
+         "\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91 8; focus 0,0 57x30 in 3,3"},
+        {LoadTextBox, L"[Box]\nText = \"t\"\nLabelBox = True\nHeader = True\nEnabled = False\n", L"Box", nullptr,
+         nullptr, nullptr, nullptr,
+         "fill 0,0 2610x1020 Surface &H00FFFFFF&; fill 0,0 2610x240 Surface &H00FFFFFF&; text 0,0 2610x240 \"Header\" "
+         "right clipped Text &H00D05C28& Verdana 6.75; fill 0,255 2610x765 PageBack &H00FFFFFF&; frame 0,255 2610x765 "
+         "Border &H00D05C28&; text 45,517.5 2520x240 \"t\" right clipped DisabledText &H80000011& Arial 9; focus 0,0 "
+         "2610x1020 in 45,45"},
         // An empty bag: what the load does, and what each key loads as.
         {LoadShape, L"[Go]\n", L"Go", nullptr, nullptr,
          "shows, repaint, notify Caption, shows, repaint, notify BackGround, shows, repaint, notify BackColorNormal, "
@@ -96,7 +109,8 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
          L"False, False) Enabled=True BorderGotFocus=False BorderCustom=&H0080FF80& Style=4 Graphical=False "
          L"ForeColorNormal=&H008080FF& ForeColorHover=&H008080FF& ForeColorDown=&H008080FF& Text_Visible=False "
          L"StretchToText=True",
-         "fill 0,0 16x30 Surface &H00FF8080&; figure 4 0,0 16x30 Fill &H008080FF& border Border &H00FFFF80& 1"},
+         "fill 0,0 16x30 Surface &H00FF8080&; figure 4 0,0 16x30 Fill &H008080FF& border Border &H00FFFF80& 1; "
+         "focus 0,0 16x30 in 3,3"},
         {LoadTextBox, L"[Box]\n", L"Box", nullptr, nullptr,
          "shows, sync, shows, sync, repaint, shows, sync, repaint, sync, repaint, sync, sync, sync, repaint, repaint, "
          "shows, repaint, sync, repaint, shows, sync, repaint",
@@ -107,7 +121,7 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
          L"HeaderForeColor=&H00D05C28& HeaderBackColor=&H00FFFFFF& HeaderFont=Font(\"Verdana\", 6.75, 400, 0, False, "
          L"False, False) HeaderCaption=\"Header\"",
          "fill 0,0 2610x1020 Surface &H00FFFFFF&; fill 0,0 2610x1020 PageBack &H00FFFFFF&; frame 0,0 2610x1020 Border "
-         "&H00D05C28&"},
+         "&H00D05C28&; focus 0,0 2610x1020 in 45,45"},
         {LoadSelection, L"[Pick]\n", L"Pick", nullptr, nullptr,
          "shows, repaint, notify Caption, shows, repaint, notify Description, shows, repaint, notify BackColorNormal, "
          "notify BackColorHover, notify BackColorDown, repaint, notify FontSize, repaint, notify FontBold, input on, "
@@ -121,7 +135,8 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
          L"ForeColorDown=&H00FFFFFF& ForeColorNormal_2=&H00000000& ForeColorHover_2=&H00000000& "
          L"ForeColorDown_2=&H00FFFFFF&",
          "fill 0,0 182x41 Fill &H00000000&; text 35,4.5 88x16 \"NSelection1\" left line Text &H00000000& Verdana 8; "
-         "text 35,20.5 72x16 \"Descri\xC3\xA7\xC3\xA3o\" left line Text &H00000000& Verdana 6.75"},
+         "text 35,20.5 72x16 \"Descri\xC3\xA7\xC3\xA3o\" left line Text &H00000000& Verdana 6.75; "
+         "focus 0,0 182x41 in 3,3"},
         {LoadCheck, L"[Tick]\n", L"Tick", nullptr, nullptr,
          "shows, repaint, shows, repaint, repaint, notify Value, shows, repaint, notify Caption, input on, repaint, "
          "shows, repaint, repaint, notify Font, notify BackColor, shows, repaint, notify ForeColor, repaint, repaint",
@@ -129,7 +144,7 @@ TEST(DesignLoad, AStoppedLoadNamesTheControlAndTheRefusedKey) {
          L"Value=0 Caption=\"Control1\" Enabled=True Font=Font(\"MS Sans Serif\", 8.25, 400, 0, False, False, False) "
          L"BackColor=&H8000000F& ForeColor=&H00000000&",
          "fill 0,0 1410x975 Surface &H8000000F&; box image 0 13x13 at 0,390; text 240,367 960x240 \"Control1\" left "
-         "line Text &H00000000& MS Sans Serif 8.25"},
+         "line Text &H00000000& MS Sans Serif 8.25; focus 240,367 960x240 in -30,0"},
     };
     for (const Case& c : cases) {
         const std::wstring where = std::wstring(c.control) + L"." + (c.key ? c.key : L"");

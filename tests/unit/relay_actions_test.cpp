@@ -10,6 +10,7 @@
 #include "controls/nshape/n_shape.h"
 #include "fakes.h"
 #include "guides/guide_pages.h"
+#include "tests/recording_canvas.h"
 
 namespace {
 
@@ -219,6 +220,38 @@ TEST(GuidePages, TextsThatAreEasyToGetWrong) {
     }
     EXPECT_LT(i4, i30);
     EXPECT_EQ(std::wstring(guides::AboutPage().labels[3].text), L"控制器作者：@Varnik   ");
+}
+
+// The About page's look, part by part: the white page, each label on its own white in the design's order (a link's
+// label in the link role), the logo at its natural size; the Help page's two lines come last, over the labels.
+TEST(GuidePages, PaintedInOrder) {
+    const auto paint = [](const guides::PageSpec& page) {
+        recording::Canvas canvas;
+        canvas.area = {0, 0, static_cast<double>(page.clientWidth), static_cast<double>(page.clientHeight)};
+        guides::PaintPage(page, canvas);
+        return canvas.lines;
+    };
+    std::string about;
+    for (const std::string& line : paint(guides::AboutPage())) about += line + "\n";
+    EXPECT_EQ(
+        about,
+        "fill 0,0 5970x3915 PageBack &H00FFFFFF&\n"
+        "fill 1320,1320 3135x255 PageBack &H00FFFFFF&\n"
+        "text 1320,1320 3135x255 \"控制器：2.0.1 | 主程序：2.5\" centre wrapped PageText &H00C0C000& 微软雅黑 9\n"
+        "fill 120,1800 5655x375 PageBack &H00FFFFFF&\n"
+        "text 120,1800 5655x375 \"基于Gnirehtet有线上网工具命令库制作的图形化控制台\" centre wrapped PageText "
+        "&H00000000& 微软雅黑 10.5\n"
+        "fill 360,2520 2535x375 PageBack &H00FFFFFF&\n"
+        "text 360,2520 2535x375 \"作者(GitHub)：@Telmuro\" left wrapped Link &H00000000& 微软雅黑 10.5\n"
+        "fill 360,3000 2295x375 PageBack &H00FFFFFF&\n"
+        "text 360,3000 2295x375 \"控制器作者：@Varnik   \" left wrapped Link &H00000000& 微软雅黑 10.5\n"
+        "fill 0,3600 5775x255 PageBack &H00FFFFFF&\n"
+        "text 0,3600 5775x255 \"免费软件 · 禁止倒卖 · Relanto 2.0.1\" centre wrapped PageText &H80000012& Fixedsys 12\n"
+        "picture \"logo.jpg\" 2400,120 1080x1080 natural\n");
+    const std::vector<std::string> help = paint(guides::HelpPage());
+    ASSERT_EQ(help.size(), 1u + 2 * 30 + 2 + 2);
+    EXPECT_EQ(help[help.size() - 2], "line 240,2760 11880,2760 PageText &H80000008&");
+    EXPECT_EQ(help.back(), "line 4080,2760 4080,10680 PageText &H00000000&");
 }
 
 // Every design loads completely into buttons, and the values left out come out as the button's load defaults.
