@@ -2,7 +2,7 @@
 # Benchmarks under Wine: start-up time and peak memory of Relanto.exe against a minimal Win32 program built
 # the same way, measured in the same run; the stripped exe's size; and the 32-bit Relanto.exe against the 64-bit
 # one, started alternately in the same rounds.
-#   bash scripts/bench.sh [runs] [an earlier build's Relanto.exe, to compare start-up with]
+#   bash scripts/bench.sh [runs] [an earlier build's Relanto.exe, to compare start-up and paint with] [paint rounds]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/build-for-wine.sh"
@@ -30,6 +30,37 @@ for extra in "$build"/win64/*Bench.exe; do
   (cd "$build/win64" && wine "$name") >"$build/bench-$name.log" 2>&1 || true
   cat "$build/bench-$name.log"
 done
+
+# Paint time against the earlier build's paint benchmarks, beside its Relanto.exe: each side's programs run in
+# alternating rounds, and each window's median repaint is compared.
+old=$( [ -n "${2:-}" ] && dirname "$(realpath "$2")" || true)
+if [ -n "$old" ] && [ -f "$old/WindowPaintBench.exe" ] && [ -f "$old/NShapePaintBench.exe" ]; then
+  rounds=${3:-5}
+  echo "== paint against $old, $rounds alternating rounds"
+  printf 'stand-in' >"$old/AdbWinApi.dll"
+  printf 'stand-in' >"$old/AdbWinUsbApi.dll"
+  for round in $(seq "$rounds"); do
+    for side in this earlier; do
+      dir=$build/win64
+      [ "$side" = earlier ] && dir=$old
+      for program in WindowPaintBench NShapePaintBench; do
+        (cd "$dir" && wine "$program.exe") 2>/dev/null | sed -n "s/^ *\(main\|Help\|About\) .* \([0-9.]*\) us   plain.*/$side \1 \2/p; s/^paint: button .*median \([0-9.]*\) us.*/$side button \1/p"
+      done
+    done
+  done | awk '{ t[$1 " " $2] = t[$1 " " $2] " " $3 }
+    function median(list,   n, a, i, j, x) {
+      n = split(list, a, " ")
+      for (i = 2; i <= n; i++) { x = a[i]; for (j = i - 1; j >= 1 && a[j] > x; j--) a[j + 1] = a[j]; a[j + 1] = x }
+      return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    END {
+      split("main Help About button", names, " ")
+      for (k = 1; k <= 4; k++) {
+        w = names[k]; a = median(t["this " w]); b = median(t["earlier " w])
+        printf "  %-6s this build %8.1f us   earlier %8.1f us   ratio %.2f\n", w, a, b, (b > 0 ? a / b : 0)
+      }
+    }'
+fi
 
 echo "== 32-bit Relanto.exe against the 64-bit one"
 size32=$(stat -c %s "$build/win32/Relanto.exe")

@@ -98,19 +98,19 @@ void ControlHost::CaptionChanged(const std::wstring& caption) {
 
 std::optional<Input::Kind> ControlHost::RoutePointer(int part, HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     Input in{Input::Move, part};
-    in.x = Units().PointerIn(static_cast<short>(LOWORD(lp)));
-    in.y = Units().PointerIn(static_cast<short>(HIWORD(lp)));
-    in.shift = ShiftMask();
-    if (IsButtonMessage(msg)) {
-        static const Input::Kind kinds[] = {Input::Down, Input::Up, Input::Double};
-        in.kind = kinds[(msg - WM_LBUTTONDOWN) % 3];
-        in.code = static_cast<std::int16_t>(1 << ((msg - WM_LBUTTONDOWN) / 3));
-    } else if (msg == WM_MOUSEMOVE) {
-        in.code = ButtonMask(wp);
-    } else if (msg == WM_CAPTURECHANGED) {
+    if (msg == WM_CAPTURECHANGED) {
         // Another window took the pointer (a message box a handler showed): the press ends without a click.
-        in = Input{Input::CaptureLost, part};
+        in.kind = Input::CaptureLost;
         if (reinterpret_cast<HWND>(lp) == window) return in.kind;
+    } else if (IsButtonMessage(msg) || msg == WM_MOUSEMOVE) {
+        in.x = Units().PointerIn(static_cast<short>(LOWORD(lp)));
+        in.y = Units().PointerIn(static_cast<short>(HIWORD(lp)));
+        // Read for pointer messages only: every message of the window passes here, and the key state is a
+        // round trip to the system.
+        in.shift = ShiftMask();
+        static const Input::Kind kinds[] = {Input::Down, Input::Up, Input::Double};
+        in.kind = msg == WM_MOUSEMOVE ? Input::Move : kinds[(msg - WM_LBUTTONDOWN) % 3];
+        in.code = msg == WM_MOUSEMOVE ? ButtonMask(wp) : static_cast<std::int16_t>(1 << ((msg - WM_LBUTTONDOWN) / 3));
     } else {
         return std::nullopt;
     }
@@ -119,7 +119,7 @@ std::optional<Input::Kind> ControlHost::RoutePointer(int part, HWND window, UINT
 }
 
 bool ControlHost::RouteKey(int part, UINT msg, WPARAM wp, std::int16_t* passed) {
-    Input in{Input::KeyDown, part, static_cast<std::int16_t>(wp & 0xFFFF), ShiftMask()};
+    Input in{Input::KeyDown, part, static_cast<std::int16_t>(wp & 0xFFFF)};
     switch (msg) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
@@ -130,11 +130,12 @@ bool ControlHost::RouteKey(int part, UINT msg, WPARAM wp, std::int16_t* passed) 
             in.kind = Input::KeyUp;
             break;
         case WM_CHAR:
-            in = Input{Input::Char, part, static_cast<std::int16_t>(wp & 0xFFFF)};
+            in.kind = Input::Char;
             break;
         default:
-            return false;
+            return false;  // before the key state is read, as for the pointer
     }
+    if (in.kind != Input::Char) in.shift = ShiftMask();
     const std::int16_t result = control_.Take(in);
     if (passed) *passed = result;
     return true;
