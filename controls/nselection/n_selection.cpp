@@ -92,6 +92,7 @@ void NSelection::Ajustar_Botao() {
 }
 
 void NSelection::Paint(plat::Canvas& canvas) {
+    // The whole surface is the button's figure, so it takes the figure's role (lit, as N_Shape's figure is).
     canvas.Fill(canvas.Area(), {plat::Role::Fill, surfaceColor_, Lit()});
     // Text wider than the control is cut at its right edge.
     PaintLabel(canvas, label1_);
