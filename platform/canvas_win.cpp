@@ -175,10 +175,7 @@ private:
     COLORREF Color(const Ink& ink) const { return OleToColorRef(Resolve(ink, scheme_)); }
     GdiObject<HBRUSH> Brush(const Ink& ink) const { return GdiObject<HBRUSH>(CreateSolidBrush(Color(ink))); }
     int Place(double v) const { return units_.PlaceToPixels(v); }
-    // Each edge on its own, so boxes that meet in the unit meet on screen.
-    RECT Edges(const RectF& box) const {
-        return {Place(box.left), Place(box.top), Place(box.left + box.width), Place(box.top + box.height)};
-    }
+    RECT Edges(const RectF& box) const { return PixelEdges(units_, box.left, box.top, box.width, box.height); }
     // A length in the unit, in whole pixels.
     int Length(double v) const { return Nearest(ToDevice(v, units_.unit, units_.dpi).value); }
 

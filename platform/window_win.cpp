@@ -12,11 +12,13 @@ UINT WindowDpi(HWND window) {
     return dpi ? dpi : 96;
 }
 
+RECT PixelEdges(const UnitScale& units, double left, double top, double width, double height) {
+    return {units.PlaceToPixels(left), units.PlaceToPixels(top), units.PlaceToPixels(left + width),
+            units.PlaceToPixels(top + height)};
+}
+
 RECT PixelRect(const TwipsRect& twips, UINT dpi) {
-    // Each edge on its own, so parts that meet in the design meet on screen.
-    const UnitScale units{SizeUnit::Twips, Dpi{dpi}};
-    return {units.PlaceToPixels(twips.left), units.PlaceToPixels(twips.top),
-            units.PlaceToPixels(twips.left + twips.width), units.PlaceToPixels(twips.top + twips.height)};
+    return PixelEdges({SizeUnit::Twips, Dpi{dpi}}, twips.left, twips.top, twips.width, twips.height);
 }
 
 RECT CenteredWindowRect(int clientW96, int clientH96, DWORD style, DWORD exStyle, UINT dpi) {

@@ -11,12 +11,16 @@
 
 #include "platform/ole_color.h"
 #include "platform/scoped_win.h"
+#include "platform/units.h"
 #include "platform/window_host_win.h"
 
 namespace plat {
 
 UINT WindowDpi(HWND window);
 
+// A box in a unit as the window's pixels, each edge to the nearest pixel on its own, so boxes that meet in the
+// unit meet on screen.
+RECT PixelEdges(const UnitScale& units, double left, double top, double width, double height);
 // Rectangle of a design given in twips, in the pixels of a window at `dpi`.
 RECT PixelRect(const TwipsRect& twips, UINT dpi);
 

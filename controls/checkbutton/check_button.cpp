@@ -121,9 +121,8 @@ void CheckButton::Paint(plat::Canvas& canvas) {
     }
     const plat::FontSpec font = SpecOf(font_);
     const double top = captionTop_;
-    canvas.Text({kCaptionLeft, top, captionWidth_, captionHeight_}, caption_, font,
-                {enabled_ ? plat::Role::Text : plat::Role::DisabledText, captionColor_}, plat::TextAlign::Left,
-                plat::TextFlow::Line);
+    canvas.Text({kCaptionLeft, top, captionWidth_, captionHeight_}, caption_, font, CaptionInk(captionColor_),
+                plat::TextAlign::Left, plat::TextFlow::Line);
     if (!canvas.FocusShown()) return;
     // The cue frames the caption as drawn, two pixels wider on each side at 96 dpi.
     const plat::SizeF drawn = canvas.MeasureText(caption_, font);

@@ -116,11 +116,6 @@ protected:
     }
     // A hovered or pressed look lights its parts in high contrast.
     bool Lit() const { return look_ != ButtonLook::Normal; }
-    // The focused control's cue, inset inside the control as Windows' buttons draw it.
-    void PaintFocusCue(plat::Canvas& canvas) const {
-        if (canvas.FocusShown()) canvas.FocusCue(canvas.Area(), kFocusCueInset, kFocusCueInset);
-    }
-    static constexpr double kFocusCueInset = 3;  // 96-dpi pixels
 
     // The colours of one look: the surface, the caption and a third part (N_Shape's border, N_Selection's second
     // line).

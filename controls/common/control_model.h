@@ -118,6 +118,15 @@ protected:
     plat::SizeF Measure(std::wstring_view text, const plat::FontSpec& font) const {
         return site_->MeasureText(text, font);
     }
+    // A caption's ink: the text role while the control is enabled, the disabled text role while it is not.
+    plat::Ink CaptionInk(OleColor color, bool lit = false) const {
+        return {enabled_ ? plat::Role::Text : plat::Role::DisabledText, color, lit};
+    }
+    // The focused control's cue, inset inside the control three 96-dpi pixels, as Windows' buttons draw it.
+    void PaintFocusCue(plat::Canvas& canvas) const {
+        constexpr double inset = plat::FromDevice({3}, Unit, plat::Dpi{});
+        if (canvas.FocusShown()) canvas.FocusCue(canvas.Area(), inset, inset);
+    }
     // A place of the control as its window's client pixel, for the platform's pointer queries.
     plat::Point ClientPixel(double x, double y) const { return site_->ClientPixel(x, y); }
     // Every property write ends here, so a designer can mark its design modified.

@@ -103,8 +103,7 @@ void NSelection::Paint(plat::Canvas& canvas) {
 void NSelection::PaintLabel(plat::Canvas& canvas, const Label& label) const {
     if (label.text.empty()) return;
     canvas.Text({label.left, label.top, label.width, label.height}, label.text,
-                SpecOf(label.face, label.points, label.bold),
-                {Enabled() ? plat::Role::Text : plat::Role::DisabledText, label.color, Lit()}, plat::TextAlign::Left,
+                SpecOf(label.face, label.points, label.bold), CaptionInk(label.color, Lit()), plat::TextAlign::Left,
                 plat::TextFlow::Line);
 }
 

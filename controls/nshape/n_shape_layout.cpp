@@ -62,8 +62,7 @@ void NShape::PaintElements(plat::Canvas& canvas) const {
                   {plat::Role::Border, shape_.border, lit}, 1);
     if (image_.visible) canvas.Picture(image_.shown.ref, image_.box, false);
     if (label_.visible)
-        canvas.Text(label_.box, label_.text, CaptionFont(),
-                    {Enabled() ? plat::Role::Text : plat::Role::DisabledText, label_.color, lit}, plat::TextAlign::Left,
+        canvas.Text(label_.box, label_.text, CaptionFont(), CaptionInk(label_.color, lit), plat::TextAlign::Left,
                     plat::TextFlow::Line);
     PaintFocusCue(canvas);
 }

@@ -123,7 +123,7 @@ void NTextBox::Paint(plat::Canvas& canvas) {
     canvas.Frame(shp_.r, {plat::Role::Border, shp_.border});
     if (lbl_.visible) PaintLabel(canvas, lbl_, true);
     // In label mode the control's own window keeps the focus, and shows it as a button does.
-    if (canvas.FocusShown()) canvas.FocusCue(canvas.Area(), kFocusCueInset, kFocusCueInset);
+    PaintFocusCue(canvas);
 }
 
 // ---- properties ----

@@ -204,7 +204,6 @@ private:
     void ApplyHeaderBackColor(OleColor c);
     bool Raising() const { return !lbl_.visible; }  // only txt raises events, and it is hidden in label mode
     static plat::TextAlign AlignOf(std::int32_t alignment);
-    static constexpr double kFocusCueInset = 45;  // twips: three pixels at 96 dpi
 
     std::wstring appTitle_;
 

@@ -55,11 +55,7 @@ private:
     void Create();
     // An edit box cannot change its alignment once made: a new one with the same text and selection.
     void Recreate();
-    RECT Place(const plat::RectF& r) const {
-        const plat::UnitScale units = host_.Units();
-        return {units.PlaceToPixels(r.left), units.PlaceToPixels(r.top), units.PlaceToPixels(r.left + r.width),
-                units.PlaceToPixels(r.top + r.height)};
-    }
+    RECT Place(const plat::RectF& r) const { return plat::PixelEdges(host_.Units(), r.left, r.top, r.width, r.height); }
 
     host::ControlHost& host_;
     ControlAccess access_{host_.control(), true};
