@@ -6,11 +6,14 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "app/console.h"
+#include "platform/canvas.h"
 #include "platform/platform.h"
+#include "platform/units.h"
 
 namespace fakes {
 
@@ -188,6 +191,13 @@ struct TimersFake final : plat::Timers {
 struct TextMeasurer {
     virtual ~TextMeasurer() = default;
     virtual plat::Size Measure(const std::wstring& text, const std::wstring& face, double points, bool bold) = 0;
+    // The line as a site or canvas hands it to a control, in the control's unit.
+    plat::SizeF In(plat::SizeUnit unit, std::wstring_view text, const plat::FontSpec& font) {
+        const plat::Size px =
+            Measure(std::wstring(text), font.face, plat::DrawnPoints(font.points), font.weight >= 600);
+        const auto in = [unit](int v) { return plat::FromDevice({static_cast<double>(v)}, unit, plat::Dpi{}); };
+        return {in(px.cx), in(px.cy)};
+    }
 };
 
 // Text measured as a fixed width per character and a fixed height.

@@ -68,11 +68,7 @@ struct SiteBase : kit::ControlSite {
     void RequestSize(int, int) override {}
     plat::Point ClientPixel(double x, double y) const override { return scale.ClientPixel(x, y); }
     plat::SizeF MeasureText(std::wstring_view text, const plat::FontSpec& font) override {
-        if (!measure) return {};
-        const plat::Size px =
-            measure->Measure(std::wstring(text), font.face, plat::DrawnPoints(font.points), font.weight >= 600);
-        const auto unit = [this](int v) { return plat::FromDevice({static_cast<double>(v)}, scale.unit, plat::Dpi{}); };
-        return {unit(px.cx), unit(px.cy)};
+        return measure ? measure->In(scale.unit, text, font) : plat::SizeF{};
     }
     std::optional<plat::Size> PictureSize(std::wstring_view ref) override {
         const auto it = pictures.find(std::wstring(ref));

@@ -5,10 +5,8 @@
 // since the line before. A write that swaps its notification with its layout or its look reads differently.
 #pragma once
 
-#include <cstdio>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,16 +22,13 @@
 
 namespace journal {
 
-inline std::string Narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
+using recording::Narrow;
 
 // What a repaint of the control draws now, on the recording canvas: for N_Shape its elements as they show (a
 // repaint would first put Picture_Normal back), for the others their whole paint.
 template <class Model>
 std::string Painted(Model& m, fakes::TextMeasurer* measure, bool focused = false) {
-    recording::Canvas c;
-    c.area = {0, 0, static_cast<double>(m.Width()), static_cast<double>(m.Height())};
-    c.unit = m.SizeUnit();
-    c.measure = measure;
+    recording::Canvas c(m.Width(), m.Height(), m.SizeUnit(), measure);
     c.focused = focused;
     if constexpr (std::is_same_v<Model, kit::NShape>)
         m.PaintElements(c);

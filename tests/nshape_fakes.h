@@ -29,8 +29,7 @@ struct Site final : kitfakes::SiteBase {
         ++refreshes;
         if (log) log->push_back(L"repaint");
         if (!model) return;
-        recording::Canvas canvas;
-        canvas.area = {0, 0, static_cast<double>(model->Width()), static_cast<double>(model->Height())};
+        recording::Canvas canvas(model->Width(), model->Height());
         model->Paint(canvas);
     }
     void RequestSize(int width, int height) override {

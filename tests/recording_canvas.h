@@ -53,6 +53,9 @@ struct Canvas final : plat::Canvas {
     fakes::TextMeasurer* measure = nullptr;
     std::vector<std::string> lines;
 
+    Canvas(int width, int height, plat::SizeUnit in = plat::SizeUnit::Pixels96, fakes::TextMeasurer* by = nullptr)
+        : area{0, 0, static_cast<double>(width), static_cast<double>(height)}, unit(in), measure(by) {}
+
     // Every line painted since the last call, joined by "; ".
     std::string Take() {
         std::string out;
@@ -82,11 +85,7 @@ struct Canvas final : plat::Canvas {
                         Num(font.points) + (font.weight >= 600 ? " bold" : ""));
     }
     plat::SizeF MeasureText(std::wstring_view text, const plat::FontSpec& font) override {
-        if (!measure) return {};
-        const plat::Size px =
-            measure->Measure(std::wstring(text), font.face, plat::DrawnPoints(font.points), font.weight >= 600);
-        return {plat::FromDevice({static_cast<double>(px.cx)}, unit, plat::Dpi{}),
-                plat::FromDevice({static_cast<double>(px.cy)}, unit, plat::Dpi{})};
+        return measure ? measure->In(unit, text, font) : plat::SizeF{};
     }
     void Picture(std::wstring_view ref, const plat::RectF& box, bool natural) override {
         lines.push_back("picture \"" + Narrow(ref) + "\" " + Box(box) + (natural ? " natural" : ""));

@@ -226,8 +226,7 @@ TEST(GuidePages, TextsThatAreEasyToGetWrong) {
 // label in the link role), the logo at its natural size; the Help page's two lines come last, over the labels.
 TEST(GuidePages, PaintedInOrder) {
     const auto paint = [](const guides::PageSpec& page) {
-        recording::Canvas canvas;
-        canvas.area = {0, 0, static_cast<double>(page.clientWidth), static_cast<double>(page.clientHeight)};
+        recording::Canvas canvas(page.clientWidth, page.clientHeight);
         guides::PaintPage(page, canvas);
         return canvas.lines;
     };
